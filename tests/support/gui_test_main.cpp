@@ -1,0 +1,13 @@
+// Entry point of the GUI test suites: a QApplication around GoogleTest, offscreen unless the
+// caller chose a platform (test discovery runs the binary without the test environment).
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <cstdlib>
+
+int main(int argc, char** argv) {
+  if (std::getenv("QT_QPA_PLATFORM") == nullptr) setenv("QT_QPA_PLATFORM", "offscreen", 1);
+  QApplication app(argc, argv);
+  ::testing::InitGoogleTest(&argc, argv);
+  return RUN_ALL_TESTS();
+}
