@@ -1,0 +1,33 @@
+#pragma once
+
+#include <numbers>
+
+#include <Eigen/Geometry>
+
+namespace host::geom {
+
+// An elliptical arc: centre + majorAxis * cos t + minorAxis() * sin t for t from startParameter
+// to endParameter (counter-clockwise about the normal). A full ellipse runs from 0 to 2 pi.
+struct EllipseArc {
+  Eigen::Vector3d centre = Eigen::Vector3d::Zero();
+  Eigen::Vector3d majorAxis = Eigen::Vector3d::UnitX();  // centre to the end of the major axis
+  Eigen::Vector3d normal = Eigen::Vector3d::UnitZ();     // unit
+  double ratio = 1.0;                                    // minor / major radius, in (0, 1]
+  double startParameter = 0.0;
+  double endParameter = 2.0 * std::numbers::pi;
+
+  Eigen::Vector3d minorAxis() const;
+  Eigen::Vector3d pointAt(double parameter) const;
+  bool isFull() const;
+};
+
+// Checks an ellipse: finite values, a major axis of non-zero length, a normal of non-zero
+// length at right angles to it, a ratio in (0, 1]. Returns it with a unit normal. Throws
+// InvalidInput naming what is wrong.
+EllipseArc validatedEllipse(const EllipseArc& ellipse);
+
+// The exact image of the arc under an affine transformation: the two conjugate semi-diameters
+// are mapped and the principal axes recomputed; parameters shift so the same points bound it.
+EllipseArc transformed(const EllipseArc& ellipse, const Eigen::Affine3d& transform);
+
+}  // namespace host::geom

@@ -1,0 +1,140 @@
+#pragma once
+
+#include <cstddef>
+#include <filesystem>
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "host/geom/frame.h"
+#include "host/model/block_table.h"
+#include "host/model/entities.h"
+#include "host/model/header_variables.h"
+#include "host/model/layer_table.h"
+#include "host/model/text_style_table.h"
+#include "host/model/ucs_table.h"
+
+namespace host::model {
+
+// Where an entity lives: its block (a space or a definition) and its position there.
+struct EntityLocation {
+  BlockIndex block = BlockTable::kModelSpace;
+  std::size_t index = 0;
+
+  friend bool operator==(const EntityLocation&, const EntityLocation&) = default;
+};
+
+// One drawing: its tables, entities, current UCS and settings, with an undo history and
+// change notification. Every change goes through the document so that it can be undone; a
+// change that would break the drawing throws InvalidInput and leaves it as it was.
+class Document {
+ public:
+  // An empty drawing: layer "0", text style "Standard" (active), the two spaces, the world
+  // UCS as current UCS, default header variables.
+  Document();
+  ~Document();
+  Document(const Document&) = delete;
+  Document& operator=(const Document&) = delete;
+
+  // --- Reading -------------------------------------------------------------------------
+  const LayerTable& layers() const;
+  const TextStyleTable& textStyles() const;
+  const BlockTable& blocks() const;
+  const UcsTable& ucsTable() const;
+  const Ucs& currentUcs() const;
+  StyleIndex activeTextStyle() const;
+  const HeaderVariables& header() const;
+
+  const Entity& entity(EntityLocation location) const;
+  // The entity at `location` if it is still the one with `handle` (not undone since).
+  const Entity* find(EntityLocation location, Handle handle) const;
+
+  // --- Changing (each change is recorded for undo and reported to listeners) --------------
+  // Appends an entity to a block and gives it a fresh handle. The data is checked (finite
+  // values, non-zero axes, existing block, layer and style) and refused with InvalidInput.
+  EntityLocation addEntity(BlockIndex block, EntityData data, LayerIndex layer = 0);
+  // Replaces an entity's data, keeping its handle and layer; checked as addEntity.
+  void replaceEntity(EntityLocation location, EntityData data);
+  void setEntityLayer(EntityLocation location, LayerIndex layer);
+
+  // Adds a layer, or returns the existing one of that name.
+  LayerIndex addLayer(const Layer& layer);
+  void setLayer(LayerIndex index, const Layer& layer);
+
+  // Adds a block definition, or returns the existing one of that name (any case).
+  BlockIndex addBlock(const std::string& name, const Eigen::Vector3d& basePoint);
+
+  // Adds a text style, or returns the existing one of that name (any case).
+  StyleIndex addTextStyle(const std::string& name);
+  void setTextStyle(StyleIndex index, const TextStyle& style);
+  void setActiveTextStyle(StyleIndex index);
+
+  // Defines a named UCS, or redefines the one of that name (any case, the name kept as first
+  // given). Returns its position in the table.
+  std::size_t defineUcs(const std::string& name, const geom::Frame& frame);
+  // Removes a named UCS; no such name is no change. A current UCS of that name stays current,
+  // unnamed.
+  void deleteUcs(const std::string& name);
+  void setCurrentUcs(const Ucs& ucs);
+
+  // Throws InvalidInput for a value out of range (LUPREC outside 0..8).
+  void setHeader(const HeaderVariables& header);
+
+  // --- Undo ----------------------------------------------------------------------------
+  // Groups every change made while it lives into one undo step; groups nest, the outermost
+  // one forms the step. Listeners hear once, when the outermost group ends.
+  class UndoGroup {
+   public:
+    explicit UndoGroup(Document& document);
+    ~UndoGroup();
+    UndoGroup(const UndoGroup&) = delete;
+    UndoGroup& operator=(const UndoGroup&) = delete;
+
+   private:
+    Document& document_;
+  };
+
+  // While it lives, changes are not recorded (loading a file); the history is cleared when it
+  // ends, and listeners hear once.
+  class HistoryPause {
+   public:
+    explicit HistoryPause(Document& document);
+    ~HistoryPause();
+    HistoryPause(const HistoryPause&) = delete;
+    HistoryPause& operator=(const HistoryPause&) = delete;
+
+   private:
+    Document& document_;
+  };
+
+  bool canUndo() const;
+  bool canRedo() const;
+  // Undoes or redoes one step; without one, nothing happens.
+  void undo();
+  void redo();
+
+  // --- Notification and file state ------------------------------------------------------
+  using Listener = std::function<void()>;
+  using ListenerId = std::size_t;
+  // Called after every completed change, undo and redo, and when the modified flag or the
+  // file path changes.
+  ListenerId addListener(Listener listener);
+  void removeListener(ListenerId id);
+
+  bool modified() const;
+  void setModified(bool modified);
+  const std::filesystem::path& filePath() const;
+  void setFilePath(const std::filesystem::path& path);
+
+ private:
+  struct State;
+  class History;
+  std::unique_ptr<State> state_;
+  std::unique_ptr<History> history_;
+
+  void record(std::function<void(State&)> undo, std::function<void(State&)> redo);
+  void changed();
+  void notify();
+};
+
+}  // namespace host::model

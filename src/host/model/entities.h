@@ -1,0 +1,116 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <utility>
+#include <variant>
+#include <vector>
+
+#include <Eigen/Geometry>
+
+#include "host/geom/ellipse.h"
+
+// The entity kinds a drawing holds. Coordinates are world coordinates of the block the entity
+// belongs to (model space, paper space or a block definition) unless a field says otherwise.
+namespace host::model {
+
+using Handle = std::uint64_t;      // unique within a document, never reused
+using LayerIndex = std::uint32_t;  // index into the layer table
+using StyleIndex = std::uint32_t;  // index into the text style table
+using BlockIndex = std::uint32_t;  // index into the block table
+
+// An insert of a block definition. `placement` maps the block's coordinates, taken relative
+// to its base point, to world coordinates: at creation translation(insertion point) *
+// rotation about Z * scale(x, y, z); any later transformation is composed onto it exactly.
+struct BlockReference {
+  BlockIndex block = 0;
+  Eigen::Affine3d placement = Eigen::Affine3d::Identity();
+};
+
+// A single-line, left-aligned text. `placement` maps text coordinates to world: origin at the
+// insertion point, X along the baseline, Z the normal of its plane; unit scale at creation.
+// The glyphs are `height` high in text coordinates.
+struct Text {
+  std::string text;
+  Eigen::Affine3d placement = Eigen::Affine3d::Identity();
+  double height = 1.0;
+  StyleIndex style = 0;
+};
+
+struct Ellipse {
+  geom::EllipseArc shape;
+};
+
+struct Line {
+  Eigen::Vector3d start = Eigen::Vector3d::Zero();
+  Eigen::Vector3d end = Eigen::Vector3d::Zero();
+};
+
+struct Polyline3d {
+  std::vector<Eigen::Vector3d> vertices;
+  bool closed = false;
+};
+
+struct Point {
+  Eigen::Vector3d position = Eigen::Vector3d::Zero();
+};
+
+struct Circle {
+  Eigen::Vector3d centre = Eigen::Vector3d::Zero();
+  double radius = 1.0;
+  Eigen::Vector3d normal = Eigen::Vector3d::UnitZ();  // unit
+};
+
+// Angles in radians, counter-clockwise about the normal, measured from the X axis of the
+// object coordinate system of the normal (geom::objectCoordinateSystem).
+struct Arc {
+  Eigen::Vector3d centre = Eigen::Vector3d::Zero();
+  double radius = 1.0;
+  Eigen::Vector3d normal = Eigen::Vector3d::UnitZ();  // unit
+  double startAngle = 0.0;
+  double endAngle = 0.0;
+};
+
+// A lightweight 2D polyline: vertices in the object coordinate system of `extrusion`, lying at
+// height `elevation` along it. A bulge is tan(included angle / 4) of the segment that starts at
+// the vertex, positive counter-clockwise; 0 is straight.
+struct Polyline2d {
+  struct Vertex {
+    Eigen::Vector2d point = Eigen::Vector2d::Zero();
+    double bulge = 0.0;
+  };
+  std::vector<Vertex> vertices;
+  double elevation = 0.0;
+  Eigen::Vector3d extrusion = Eigen::Vector3d::UnitZ();  // unit
+  bool closed = false;
+};
+
+// Multi-line text: `direction` is the unit X axis of the text, `normal` its plane's unit
+// normal; `width` is the wrapping width of the box (0: no wrapping).
+struct MText {
+  Eigen::Vector3d insertion = Eigen::Vector3d::Zero();
+  std::string text;
+  double height = 1.0;
+  Eigen::Vector3d direction = Eigen::Vector3d::UnitX();
+  Eigen::Vector3d normal = Eigen::Vector3d::UnitZ();
+  double width = 0.0;
+  StyleIndex style = 0;
+};
+
+// An entity this program does not model, kept exactly as read from a file so that saving
+// loses nothing: its type name and its (group code, value text) pairs in file order.
+struct UnsupportedEntity {
+  std::string type;
+  std::vector<std::pair<int, std::string>> groups;
+};
+
+using EntityData = std::variant<BlockReference, Text, Ellipse, Line, Polyline3d, Point, Circle, Arc,
+                                Polyline2d, MText, UnsupportedEntity>;
+
+struct Entity {
+  Handle handle = 0;
+  LayerIndex layer = 0;
+  EntityData data;
+};
+
+}  // namespace host::model

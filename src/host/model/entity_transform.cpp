@@ -1,0 +1,1 @@
+#include "host/model/entity_transform.h"

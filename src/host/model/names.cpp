@@ -1,0 +1,18 @@
+#include "host/model/names.h"
+
+#include <algorithm>
+
+namespace host::model {
+namespace {
+
+char lower(char c) {
+  return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
+}  // namespace
+
+bool sameName(std::string_view a, std::string_view b) {
+  return std::ranges::equal(a, b, [](char x, char y) { return lower(x) == lower(y); });
+}
+
+}  // namespace host::model

@@ -1,0 +1,1 @@
+#include "host/model/world_geometry.h"

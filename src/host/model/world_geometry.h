@@ -1,0 +1,55 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include <Eigen/Geometry>
+
+#include "host/geom/ellipse.h"
+#include "host/model/document.h"
+
+namespace host::model {
+
+// A text as placed in the world: `placement` maps text coordinates (X along the baseline, Y
+// up, glyphs `height` high) to world coordinates, with any scale of enclosing inserts.
+struct WorldText {
+  std::string text;
+  Eigen::Affine3d placement = Eigen::Affine3d::Identity();
+  double height = 1.0;
+  StyleIndex style = 0;
+  double wrapWidth = 0.0;  // multi-line text only; 0 no wrapping
+};
+
+struct WorldPolyline {
+  std::vector<Eigen::Vector3d> points;
+  bool closed = false;
+};
+
+// What an entity draws, in world coordinates. Lines and polylines (arcs of 2D polylines
+// broken into short chords) come as polylines; circles and arcs as elliptical arcs.
+struct WorldGeometry {
+  std::vector<WorldPolyline> polylines;
+  std::vector<Eigen::Vector3d> points;
+  std::vector<WorldText> texts;
+  std::vector<geom::EllipseArc> ellipses;
+};
+
+// Receives world geometry piece by piece (for drawing without collecting).
+class GeometrySink {
+ public:
+  virtual ~GeometrySink() = default;
+  virtual void polyline(const WorldPolyline& polyline) = 0;
+  virtual void point(const Eigen::Vector3d& position) = 0;
+  virtual void text(const WorldText& text) = 0;
+  virtual void ellipse(const geom::EllipseArc& ellipse) = 0;
+};
+
+// Emits the world geometry of an entity of `document`. A block reference expands through its
+// definition, nested inserts included; an insert of a block that is already being expanded
+// (a block containing itself) draws nothing. Unsupported entities draw nothing.
+void emitWorldGeometry(const Document& document, const Entity& entity, GeometrySink& sink);
+
+// The same, collected.
+WorldGeometry worldGeometry(const Document& document, const Entity& entity);
+
+}  // namespace host::model
