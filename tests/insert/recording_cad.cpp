@@ -159,11 +159,12 @@ std::string text(const cad::Point3& p) {
 }
 
 void CallLog::record(const std::string& line) {
-  lines.push_back(line);
   if (failingCall && line.rfind(*failingCall, 0) == 0) {
     failingCall.reset();
+    lines.push_back(line + " FAILED");
     throw injectedFailure();
   }
+  lines.push_back(line);
 }
 
 cad::Matrix4 CurrentUcs::matrix() const {

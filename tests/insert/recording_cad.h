@@ -19,7 +19,8 @@ std::string text(double value);
 
 struct CallLog {
   std::vector<std::string> lines;
-  // A call whose line begins with this text fails, the first time it is made.
+  // A call whose line begins with this text fails, the first time it is made; its line is
+  // kept with " FAILED" appended.
   std::optional<std::string> failingCall;
 
   void record(const std::string& line);

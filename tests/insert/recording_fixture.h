@@ -21,11 +21,13 @@ class RecordingRun : public ::testing::Test {
     vars.moSpace = drawing->ModelSpace();
   }
 
-  // The lines of the log that create an entity.
+  // The lines of the log that created an entity.
   std::vector<std::string> creations() const {
     std::vector<std::string> found;
     for (const std::string& line : log.lines) {
-      if (line.find(" -> e") != std::string::npos) found.push_back(line);
+      if (line.find(" -> e") != std::string::npos && !line.ends_with(" FAILED")) {
+        found.push_back(line);
+      }
     }
     return found;
   }
