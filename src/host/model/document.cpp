@@ -19,6 +19,7 @@ struct Document::State {
   Ucs currentUcs;
   StyleIndex activeStyle = 0;
   HeaderVariables header;
+  std::vector<UnsupportedEntity> unsupportedObjects;
   Handle nextHandle = 1;
   bool modified = false;
   std::filesystem::path filePath;
@@ -249,6 +250,18 @@ void Document::setHeader(const HeaderVariables& header) {
   const HeaderVariables old = state_->header;
   state_->header = header;
   record([old](State& s) { s.header = old; }, [header](State& s) { s.header = header; });
+  changed();
+}
+
+const std::vector<UnsupportedEntity>& Document::unsupportedObjects() const {
+  return state_->unsupportedObjects;
+}
+
+void Document::setUnsupportedObjects(std::vector<UnsupportedEntity> objects) {
+  auto other = std::make_shared<std::vector<UnsupportedEntity>>(std::move(objects));
+  std::swap(state_->unsupportedObjects, *other);
+  auto swap = [other](State& s) { std::swap(s.unsupportedObjects, *other); };
+  record(swap, swap);
   changed();
 }
 

@@ -5,6 +5,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "host/geom/frame.h"
 #include "host/model/block_table.h"
@@ -79,6 +80,11 @@ class Document {
 
   // Throws InvalidInput for a value out of range (LUPREC outside 0..8).
   void setHeader(const HeaderVariables& header);
+
+  // Objects of a read file (dictionaries' contents, groups, records of other programs) that
+  // this program does not model, kept as read so that a save can tell which it cannot keep.
+  const std::vector<UnsupportedEntity>& unsupportedObjects() const;
+  void setUnsupportedObjects(std::vector<UnsupportedEntity> objects);
 
   // --- Undo ----------------------------------------------------------------------------
   // Groups every change made while it lives into one undo step; groups nest, the outermost

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <memory>
+
+#include "cad/automation.h"
+#include "host/model/document.h"
+
+namespace host {
+
+// A drawing entity as automation clients see it. It stays bound to the entity it was created
+// for; once that entity is undone, every call fails.
+class HostEntity : public cad::Entity {
+ public:
+  HostEntity(std::shared_ptr<model::Document> document, model::EntityLocation location,
+             model::Handle handle);
+
+  void TransformBy(const cad::Matrix4& matrix) override;
+  void Rotate3D(const cad::Point3& axisPoint1, const cad::Point3& axisPoint2,
+                double angle) override;
+
+  // The entity in the drawing; fails when it is gone.
+  const model::Entity& entity() const;
+  model::EntityLocation location() const { return location_; }
+  const std::shared_ptr<model::Document>& document() const { return document_; }
+
+ private:
+  std::shared_ptr<model::Document> document_;
+  model::EntityLocation location_;
+  model::Handle handle_;
+
+  void apply(const Eigen::Affine3d& transform);
+};
+
+// The drawing entity behind an automation entity of this host. Fails for an empty reference,
+// an entity of another kind or one that is gone.
+const model::Entity& modelEntity(const cad::Ref<cad::Entity>& entity);
+
+}  // namespace host
