@@ -1,0 +1,40 @@
+// The text height: loaded from the settings store at start-up and written back on every change
+// of the field, so the last value typed is the one the next start shows.
+#include "app/frm_kestova.h"
+#include "app/number_format.h"
+#include "cad/automation_error.h"
+#include "cad/numeric_text.h"
+
+namespace app {
+namespace {
+
+constexpr const char* kApplication = "Kestova";
+constexpr const char* kSection = "startup";
+constexpr const char* kKey = "Height";
+
+}  // namespace
+
+void frmKestova::loadTextHeight() {
+  const std::optional<std::string> stored =
+      services_.settings->Read(kApplication, kSection, kKey, "1");
+  if (!stored) return;
+  const std::optional<double> height = localeNumber(*stored, services_.decimalSeparator);
+  if (!height) return;
+  // The display form starts with a blank or a minus, so it always differs from the design
+  // text "1" and the change handler stores the value back at once.
+  SetText("txtTextHgt", signedDisplayForm(*height));
+}
+
+void frmKestova::txtTextHgt_Change() {
+  double height = 0;
+  try {
+    height = cad::numericValue(Text("txtTextHgt"));
+  } catch (const cad::AutomationError&) {
+    return;  // a number beyond the range of a double is not stored; the last good one stays
+  }
+  // A refused write is not worth interrupting the typing for.
+  services_.settings->Write(kApplication, kSection, kKey,
+                            storedForm(height, services_.decimalSeparator));
+}
+
+}  // namespace app

@@ -1,0 +1,230 @@
+// The main dialog's window driven as a user drives it: what it shows, where, in which tab
+// order, and what keys and clicks do.
+#include <gtest/gtest.h>
+
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStyle>
+#include <QStyleOptionButton>
+#include <QTest>
+
+#include "app/kestova_dialog.h"
+#include "form_fixture.h"
+
+namespace {
+
+QString qText(std::string_view s) {
+  return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
+}
+
+// Counts the F1 presses that reach a widget after the control had its turn.
+struct F1Counter : QObject {
+  int presses = 0;
+  bool eventFilter(QObject*, QEvent* event) override {
+    if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == Qt::Key_F1) {
+      ++presses;
+    }
+    return false;
+  }
+};
+
+class Dialog : public apptest::FormFixture {
+ protected:
+  void SetUp() override {
+    document_ = run("AutoCAD.Application.16")->document;
+    document_->luprec = 2;
+    load();
+    dialog_ = std::make_unique<app::KestovaDialog>(*form);
+    form->Show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(dialog_.get()));
+  }
+  void TearDown() override { dialog_.reset(); }
+
+  template <class W>
+  W* widget(std::string_view name) {
+    auto* w = qobject_cast<W*>(dialog_->control(name));
+    EXPECT_NE(w, nullptr) << name;
+    return w;
+  }
+  QRect designedRect(const app::ControlDefinition& c) const {
+    return QRect(dialog_->horizontalPixels(c.left), dialog_->verticalPixels(c.top),
+                 dialog_->horizontalPixels(c.width), dialog_->verticalPixels(c.height));
+  }
+
+  std::shared_ptr<fake::Document> document_;
+  std::unique_ptr<app::KestovaDialog> dialog_;
+};
+
+TEST_F(Dialog, WindowAsDesigned) {
+  EXPECT_EQ(dialog_->windowTitle(), "AutoCAD Kestova 2007");
+  EXPECT_EQ(dialog_->size(), QSize(dialog_->horizontalPixels(4785), dialog_->verticalPixels(2175)));
+  EXPECT_EQ(dialog_->horizontalPixels(1440), dialog_->logicalDpiX());
+  const Qt::WindowFlags flags = dialog_->windowFlags();
+  EXPECT_TRUE(flags & Qt::WindowMinimizeButtonHint);
+  EXPECT_TRUE(flags & Qt::WindowSystemMenuHint);
+  EXPECT_FALSE(flags & Qt::WindowMaximizeButtonHint);
+  EXPECT_EQ(dialog_->windowType(), Qt::Window);  // a window of its own, in the task bar
+  const QList<QSize> sizes = dialog_->windowIcon().availableSizes();
+  EXPECT_TRUE(sizes.contains(QSize(16, 16)) && sizes.contains(QSize(32, 32)));
+}
+
+TEST_F(Dialog, EveryControlAsDesigned) {
+  for (const app::ControlDefinition& c : app::controlDefinitions()) {
+    SCOPED_TRACE(std::string(c.name));
+    QWidget* w = dialog_->control(c.name);
+    ASSERT_NE(w, nullptr);
+    EXPECT_EQ(w->geometry(), designedRect(c));
+    EXPECT_EQ(w->parentWidget(), c.container.empty() ? static_cast<QWidget*>(dialog_.get())
+                                                     : dialog_->control(c.container));
+    EXPECT_EQ(w->isVisible(), c.visible);
+    switch (c.kind) {
+      case app::ControlKind::Frame:
+        EXPECT_EQ(widget<QGroupBox>(c.name)->title(), qText(c.caption));
+        break;
+      case app::ControlKind::TextBox:
+        if (c.name == "txtTextHgt") {
+          EXPECT_EQ(widget<QLineEdit>(c.name)->text(), " 1");  // the stored height, loaded
+        } else {
+          EXPECT_EQ(widget<QLineEdit>(c.name)->text(), "");
+        }
+        break;
+      case app::ControlKind::CheckBox:
+        EXPECT_EQ(widget<QCheckBox>(c.name)->text(), qText(c.caption));
+        EXPECT_EQ(widget<QCheckBox>(c.name)->isChecked(), c.value == 1);
+        break;
+      case app::ControlKind::OptionButton:
+        EXPECT_EQ(widget<QRadioButton>(c.name)->text(), qText(c.caption));
+        EXPECT_EQ(widget<QRadioButton>(c.name)->isChecked(), c.value == 1);
+        break;
+      case app::ControlKind::CommandButton:
+        EXPECT_EQ(widget<QPushButton>(c.name)->text(), qText(c.caption));
+        EXPECT_FALSE(widget<QPushButton>(c.name)->autoDefault());
+        EXPECT_FALSE(widget<QPushButton>(c.name)->isDefault());
+        break;
+    }
+  }
+}
+
+TEST_F(Dialog, CaptionsShowWhole) {
+  for (const app::ControlDefinition& c : app::controlDefinitions()) {
+    SCOPED_TRACE(std::string(c.name));
+    QWidget* w = dialog_->control(c.name);
+    if (c.kind == app::ControlKind::CheckBox || c.kind == app::ControlKind::OptionButton) {
+      EXPECT_LE(w->sizeHint().width(), w->width());
+      EXPECT_LE(w->sizeHint().height(), w->height() + 1);
+    } else if (c.kind == app::ControlKind::CommandButton || c.kind == app::ControlKind::Frame) {
+      EXPECT_LT(w->fontMetrics().horizontalAdvance(qText(c.caption)) + 12, w->width());
+      EXPECT_LE(w->fontMetrics().height(), w->height() - 4);
+    }
+  }
+}
+
+TEST_F(Dialog, TabOrderAsDesigned) {
+  std::vector<std::string> designed;
+  for (const app::ControlDefinition& c : app::controlDefinitions()) {
+    if (c.kind != app::ControlKind::Frame) designed.emplace_back(c.name);
+  }
+  std::vector<std::string> chain;
+  QWidget* w = dialog_->control(designed.front());
+  do {
+    // Qt lets Tab into an option group only at the button last focused, so the chain itself is
+    // what shows the order.
+    if (w->focusPolicy() != Qt::NoFocus) chain.push_back(w->objectName().toStdString());
+    w = w->nextInFocusChain();
+  } while (w != dialog_->control(designed.front()));
+  EXPECT_EQ(chain, designed);
+  for (const char* frame : {"Frame1", "Frame2", "Frame3", "Frame4"}) {
+    EXPECT_EQ(dialog_->control(frame)->focusPolicy(), Qt::NoFocus) << frame;
+  }
+}
+
+TEST_F(Dialog, F1FromEveryKindOfControlShowsHelpAndGoesOn) {
+  F1Counter reachedDialog;
+  dialog_->installEventFilter(&reachedDialog);
+  int expectedHelp = 0;
+  for (const char* name : {"txtXerr", "txtTextHgt", "chkYdev", "chkAvDevs", "optInSeperatly",
+                           "optZVector", "cmdInsert", "cmdPickDevs"}) {
+    for (Qt::KeyboardModifiers modifiers :
+         {Qt::KeyboardModifiers(Qt::NoModifier), Qt::KeyboardModifiers(Qt::ShiftModifier),
+          Qt::KeyboardModifiers(Qt::ControlModifier), Qt::KeyboardModifiers(Qt::AltModifier)}) {
+      QTest::keyClick(dialog_->control(name), Qt::Key_F1, modifiers);
+      EXPECT_EQ(helpShown, ++expectedHelp) << name << " " << modifiers;
+    }
+  }
+  // Not consumed: the controls ignore F1, so every press travelled on to the dialog.
+  EXPECT_EQ(reachedDialog.presses, expectedHelp);
+}
+
+TEST_F(Dialog, OtherKeysTriggerNothing) {
+  for (Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape, Qt::Key_F2, Qt::Key_P}) {
+    for (const char* name : {"txtXerr", "chkXdev", "optInGrouped"}) {
+      QTest::keyClick(dialog_->control(name), key);
+    }
+  }
+  EXPECT_EQ(helpShown, 0);
+  EXPECT_TRUE(document_->utility->prompts.empty());  // no button was pressed
+  EXPECT_TRUE(dialog_->isVisible());
+  EXPECT_EQ(widget<QLineEdit>("txtXerr")->text(), "p");  // the plain key reached the field
+}
+
+TEST_F(Dialog, ResizingMovesNothing) {
+  std::vector<QRect> before;
+  for (const app::ControlDefinition& c : app::controlDefinitions()) {
+    before.push_back(dialog_->control(c.name)->geometry());
+  }
+  for (QSize size : {QSize(600, 400), QSize(120, 80)}) {
+    dialog_->resize(size);
+    QCoreApplication::processEvents();
+    std::size_t i = 0;
+    for (const app::ControlDefinition& c : app::controlDefinitions()) {
+      EXPECT_EQ(dialog_->control(c.name)->geometry(), before[i++]) << c.name;
+    }
+  }
+}
+
+TEST_F(Dialog, OptionGroupsAreSeparate) {
+  QTest::mouseClick(widget<QRadioButton>("optInSeperatly"), Qt::LeftButton);
+  EXPECT_TRUE(form->OptionValue("optInSeperatly"));
+  EXPECT_FALSE(form->OptionValue("optInGrouped"));
+  EXPECT_TRUE(form->OptionValue("optZBubble"));
+  QTest::mouseClick(widget<QRadioButton>("optZVector"), Qt::LeftButton);
+  EXPECT_TRUE(form->OptionValue("optZVector"));
+  EXPECT_FALSE(widget<QRadioButton>("optZBubble")->isChecked());
+  EXPECT_TRUE(widget<QRadioButton>("optInSeperatly")->isChecked());
+}
+
+TEST_F(Dialog, PickAndAverageThroughTheWindow) {
+  QTest::mouseClick(widget<QCheckBox>("chkAvDevs"), Qt::LeftButton);
+  EXPECT_TRUE(widget<QLineEdit>("txtXav")->isVisible());
+  document_->utility->picks = {cad::Point3(0, 0, 0), cad::Point3(0.5, -1.25, 2)};
+  QTest::mouseClick(widget<QPushButton>("cmdPickDevs"), Qt::LeftButton);
+  EXPECT_TRUE(dialog_->isVisible());
+  EXPECT_EQ(widget<QLineEdit>("txtXerr")->text(), "0.50");
+  EXPECT_EQ(widget<QLineEdit>("txtYav")->text(), "-1.25");
+  EXPECT_EQ(widget<QLineEdit>("txtZav")->text(), "2.00");
+
+  QTest::mouseClick(widget<QCheckBox>("chkAvDevs"), Qt::LeftButton);
+  EXPECT_FALSE(widget<QLineEdit>("txtXav")->isVisible());
+  EXPECT_EQ(widget<QLineEdit>("txtXerr")->text(), "");
+}
+
+TEST_F(Dialog, TypingTheTextHeightStoresIt) {
+  QLineEdit* height = widget<QLineEdit>("txtTextHgt");
+  height->clear();
+  QTest::keyClicks(height, "2.5");
+  EXPECT_EQ(settings.written.back(), "2.5");
+  EXPECT_EQ(form->Text("txtTextHgt"), "2.5");
+}
+
+TEST_F(Dialog, AFailedPickIsReportedAndTheDialogComesBack) {
+  QTest::mouseClick(widget<QPushButton>("cmdPickDevs"), Qt::LeftButton);  // nothing to pick
+  ASSERT_EQ(messages.informed.size(), 1u);
+  EXPECT_EQ(messages.informed[0].rfind("Error -2147352567: ", 0), 0u);
+  EXPECT_TRUE(dialog_->isVisible());
+}
+
+}  // namespace
