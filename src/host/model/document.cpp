@@ -96,6 +96,10 @@ EntityLocation Document::addEntity(BlockIndex block, EntityData data, LayerIndex
   auto& entities = state_->blocks.at(block).entities;
   const EntityLocation location{block, entities.size()};
   entities.push_back(Entity{state_->nextHandle++, layer, std::move(data)});
+  if (history_->pauseDepth > 0) {  // loading: no history to build
+    changed();
+    return location;
+  }
   // Undo keeps the removed entity so that redo brings back the same handle.
   auto removed = std::make_shared<Entity>();
   record(

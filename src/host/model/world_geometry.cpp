@@ -115,7 +115,9 @@ class Expander {
   void emitData(const MText& text, const Eigen::Affine3d& t) {
     Eigen::Affine3d placement = Eigen::Affine3d::Identity();
     const Eigen::Vector3d normal = text.normal.normalized();
-    const Eigen::Vector3d x = text.direction.normalized();
+    // A direction read from a file may lean out of the text's plane: keep its in-plane part.
+    Eigen::Vector3d x = text.direction - text.direction.dot(normal) * normal;
+    x = x.norm() > 1e-12 ? x.normalized() : geom::objectCoordinateSystem(normal).xAxis();
     placement.linear().col(0) = x;
     placement.linear().col(1) = normal.cross(x);
     placement.linear().col(2) = normal;
