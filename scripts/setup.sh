@@ -9,9 +9,10 @@ packages=(
   qt6-base-dev libgl-dev
   libeigen3-dev
   libgtest-dev libgmock-dev libbenchmark-dev
-  python3 python3-ezdxf
+  python3 python3-ezdxf librecad-data
   xvfb xauth fonts-dejavu-core
   clang-format
+  g++-mingw-w64-x86-64-posix wine wine64
 )
 
 missing=()

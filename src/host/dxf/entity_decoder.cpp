@@ -1,0 +1,287 @@
+#include "host/dxf/entity_decoder.h"
+
+#include <cmath>
+#include <cstring>
+#include <numbers>
+
+#include "host/dxf/fields.h"
+#include "host/geom/invalid_input.h"
+#include "host/geom/ocs.h"
+
+namespace host::dxf {
+namespace {
+
+using Eigen::Vector3d;
+using model::EntityData;
+
+const Vector3d kUnitZ = Vector3d::UnitZ();
+
+// Extrusion direction; a zero or non-finite one makes the entity unmodelled.
+std::optional<geom::Frame> ocsOf(const Vector3d& normal) {
+  try {
+    return geom::objectCoordinateSystem(normal);
+  } catch (const InvalidInput&) {
+    return std::nullopt;
+  }
+}
+
+std::optional<EntityData> decodeLine(const Fields& f) {
+  return model::Line{f.point(10), f.point(11)};
+}
+
+std::optional<EntityData> decodePoint(const Fields& f) {
+  return model::Point{f.point(10)};
+}
+
+std::optional<EntityData> decodeCircle(const Fields& f) {
+  const Vector3d normal = f.point(210, kUnitZ);
+  const auto ocs = ocsOf(normal);
+  if (!ocs) return std::nullopt;
+  return model::Circle{ocs->pointToWorld(f.point(10)), f.real(40, 0.0), normal.normalized()};
+}
+
+std::optional<EntityData> decodeArc(const Fields& f) {
+  const Vector3d normal = f.point(210, kUnitZ);
+  const auto ocs = ocsOf(normal);
+  if (!ocs) return std::nullopt;
+  return model::Arc{ocs->pointToWorld(f.point(10)), f.real(40, 0.0), normal.normalized(),
+                    degreesToRadians(f.real(50, 0.0)), degreesToRadians(f.real(51, 360.0))};
+}
+
+std::optional<EntityData> decodeEllipse(const Fields& f) {
+  geom::EllipseArc shape;
+  shape.centre = f.point(10);
+  shape.majorAxis = f.point(11);
+  shape.normal = f.point(210, kUnitZ);
+  shape.ratio = f.real(40, 1.0);
+  shape.startParameter = f.real(41, 0.0);
+  shape.endParameter = f.real(42, 2.0 * std::numbers::pi);
+  return model::Ellipse{shape};
+}
+
+std::optional<EntityData> decodeTextEntity(const ReaderContext& context, const Fields& f) {
+  // Aligned, fitted, centred or right-aligned text is placed by its glyph widths, which this
+  // program does not know: such text is kept as read.
+  if (f.whole(72, 0) != 0 || f.whole(73, 0) != 0) return std::nullopt;
+  const Vector3d normal = f.point(210, kUnitZ);
+  const auto ocs = ocsOf(normal);
+  if (!ocs) return std::nullopt;
+  const double rotation = degreesToRadians(f.real(50, 0.0));
+  const double oblique = degreesToRadians(f.real(51, 0.0));
+  const std::int64_t generation = f.whole(71, 0);
+  const Vector3d n = normal.normalized();
+  const Vector3d u = ocs->vectorToWorld({std::cos(rotation), std::sin(rotation), 0.0});
+  const Vector3d v = n.cross(u);
+  model::Text text;
+  if (f.has(1)) text.text = context.text(f.group(1));
+  text.height = f.real(40, 0.0);
+  text.placement.linear().col(0) = (generation & 2 ? -1.0 : 1.0) * f.real(41, 1.0) * u;
+  text.placement.linear().col(1) = (generation & 4 ? -1.0 : 1.0) * (std::tan(oblique) * u + v);
+  text.placement.linear().col(2) = n;
+  text.placement.translation() = ocs->pointToWorld(f.point(10));
+  return text;
+}
+
+std::optional<EntityData> decodeMText(const ReaderContext& context, std::span<const Group> groups,
+                                      const Fields& f) {
+  // Attachment other than top left moves the text by its extent: kept as read.
+  const std::int64_t attachment = f.whole(71, 1);
+  if (attachment != 1 && attachment != 0) return std::nullopt;
+  model::MText text;
+  text.normal = f.point(210, kUnitZ);
+  const auto ocs = ocsOf(text.normal);
+  if (!ocs) return std::nullopt;
+  text.normal.normalize();
+  text.insertion = f.point(10);
+  text.height = f.real(40, 0.0);
+  text.width = f.real(41, 0.0);
+  if (f.has(11)) {
+    text.direction = f.point(11);
+  } else {
+    const double rotation = f.real(50, 0.0);
+    text.direction = ocs->vectorToWorld({std::cos(rotation), std::sin(rotation), 0.0});
+  }
+  if (text.direction.norm() == 0.0) return std::nullopt;
+  text.direction.normalize();
+  // The text comes in pieces of 250 characters: 3 groups, then the last piece in group 1.
+  std::string raw;
+  for (const Group& group : groups) {
+    if (group.code == 3 || group.code == 1) raw.append(group.value);
+  }
+  text.text = decodeText(raw, context.encoding);
+  return text;
+}
+
+std::optional<EntityData> decodeLwPolyline(const ReaderContext& context,
+                                           std::span<const Group> groups, const Fields& f) {
+  if (f.real(43, 0.0) != 0.0) return std::nullopt;
+  model::Polyline2d polyline;
+  bool widths = false;
+  for (const Group& group : groups) {
+    switch (group.code) {
+      case 10:
+        polyline.vertices.push_back({Eigen::Vector2d(context.real(group), 0.0), 0.0});
+        break;
+      case 20:
+      case 42:
+      case 40:
+      case 41: {
+        if (polyline.vertices.empty()) {
+          context.fail(group.line, "a polyline vertex value comes before its X (group code 10)");
+        }
+        const double value = context.real(group);
+        auto& vertex = polyline.vertices.back();
+        if (group.code == 20) vertex.point.y() = value;
+        if (group.code == 42) vertex.bulge = value;
+        if (group.code == 40 || group.code == 41) widths = widths || value != 0.0;
+        break;
+      }
+      default:
+        break;
+    }
+  }
+  if (f.has(90)) {
+    const std::int64_t count = f.whole(90, 0);
+    if (count < 0 || static_cast<std::uint64_t>(count) != polyline.vertices.size()) {
+      context.fail(f.group(90).line, "the polyline declares " + std::to_string(count) +
+                                         " vertices but holds " +
+                                         std::to_string(polyline.vertices.size()));
+    }
+  }
+  if (widths) return std::nullopt;
+  polyline.closed = (f.whole(70, 0) & 1) != 0;
+  polyline.elevation = f.real(38, 0.0);
+  polyline.extrusion = f.point(210, kUnitZ);
+  if (!ocsOf(polyline.extrusion)) return std::nullopt;
+  polyline.extrusion.normalize();
+  return polyline;
+}
+
+// POLYLINE, its VERTEX records and SEQEND.
+std::optional<EntityData> decodePolyline(const ReaderContext& context,
+                                         std::span<const Record> records, const Fields& head) {
+  const std::int64_t flags = head.whole(70, 0);
+  constexpr std::int64_t kCurveFit = 2, kSplineFit = 4, k3d = 8, kMesh = 16, kPolyface = 64;
+  if (flags & (kCurveFit | kSplineFit | kMesh | kPolyface)) return std::nullopt;
+  if (head.real(40, 0.0) != 0.0 || head.real(41, 0.0) != 0.0) return std::nullopt;
+  model::Polyline3d polyline3d;
+  model::Polyline2d polyline2d;
+  for (const Record& record : records.subspan(1)) {
+    if (record.type() != "VERTEX") continue;
+    const Fields vertex(context, record.groups);
+    constexpr std::int64_t kSplineVertex = 8, kFrameControl = 16;
+    if (vertex.whole(70, 0) & (kSplineVertex | kFrameControl)) return std::nullopt;
+    if (vertex.real(40, 0.0) != 0.0 || vertex.real(41, 0.0) != 0.0) return std::nullopt;
+    const Vector3d point = vertex.point(10);
+    polyline3d.vertices.push_back(point);
+    polyline2d.vertices.push_back({point.head<2>(), vertex.real(42, 0.0)});
+  }
+  const bool closed = (flags & 1) != 0;
+  if (flags & k3d) {
+    polyline3d.closed = closed;
+    return polyline3d;
+  }
+  polyline2d.closed = closed;
+  polyline2d.elevation = head.point(10).z();
+  polyline2d.extrusion = head.point(210, kUnitZ);
+  if (!ocsOf(polyline2d.extrusion)) return std::nullopt;
+  polyline2d.extrusion.normalize();
+  return polyline2d;
+}
+
+std::optional<EntityData> decodeInsert(const Fields& f, std::size_t recordCount) {
+  if (recordCount > 1) return std::nullopt;                           // attributes: kept as read
+  if (f.whole(70, 1) > 1 || f.whole(71, 1) > 1) return std::nullopt;  // an array of inserts
+  const Vector3d normal = f.point(210, kUnitZ);
+  const auto ocs = ocsOf(normal);
+  if (!ocs) return std::nullopt;
+  const double rotation = degreesToRadians(f.real(50, 0.0));
+  const Vector3d scale(f.real(41, 1.0), f.real(42, 1.0), f.real(43, 1.0));
+  model::BlockReference insert;
+  insert.placement = Eigen::Translation3d(ocs->pointToWorld(f.point(10))) *
+                     Eigen::Affine3d(ocs->matrix().topLeftCorner<3, 3>()) *
+                     Eigen::AngleAxisd(rotation, kUnitZ) * Eigen::Scaling(scale);
+  return insert;
+}
+
+// Groups that tie a record into the file's object graph, which the writer builds afresh:
+// the handle, the owner (a 330 before the first subclass marker) and the reactor and
+// extension dictionary lists ("102 {ACAD_..." to "102 }").
+void appendRawGroups(const ReaderContext& context, const Record& record, bool keepType,
+                     model::UnsupportedEntity& raw) {
+  bool beforeSubclass = true;
+  bool inApplicationGroup = false;
+  for (std::size_t i = keepType ? 0 : 1; i < record.groups.size(); ++i) {
+    const Group& group = record.groups[i];
+    if (inApplicationGroup) {
+      if (group.code == 102) inApplicationGroup = false;
+      continue;
+    }
+    if (group.code == 100) beforeSubclass = false;
+    if (group.code == 5 || (group.code == 330 && beforeSubclass)) continue;
+    if (group.code == 102 && group.value.starts_with("{ACAD_")) {
+      inApplicationGroup = true;
+      continue;
+    }
+    raw.groups.emplace_back(group.code, decodeText(group.value, context.encoding));
+  }
+}
+
+}  // namespace
+
+OwnedRecord::OwnedRecord(const Record& record) {
+  std::size_t size = 0;
+  for (const Group& group : record.groups) size += group.value.size();
+  storage_ = std::make_unique<char[]>(size + 1);
+  char* next = storage_.get();
+  record_.groups.reserve(record.groups.size());
+  for (const Group& group : record.groups) {
+    std::memcpy(next, group.value.data(), group.value.size());
+    record_.groups.push_back({group.code, std::string_view(next, group.value.size()), group.line});
+    next += group.value.size();
+  }
+}
+
+DecodedEntity decodeEntity(const ReaderContext& context, std::span<const Record> records) {
+  const Record& record = records.front();
+  const Fields f(context, record.groups);
+  DecodedEntity decoded;
+  decoded.layerName = f.text(8, "0");
+  decoded.paperSpace = f.whole(67, 0) == 1;
+  const std::string_view type = record.type();
+  if (type == "LINE") {
+    decoded.data = decodeLine(f);
+  } else if (type == "INSERT") {
+    decoded.data = decodeInsert(f, records.size());
+    decoded.blockName = std::string(f.text(2));
+    if (decoded.blockName.find_first_not_of(' ') == std::string::npos) decoded.data.reset();
+  } else if (type == "TEXT") {
+    decoded.data = decodeTextEntity(context, f);
+  } else if (type == "POINT") {
+    decoded.data = decodePoint(f);
+  } else if (type == "ELLIPSE") {
+    decoded.data = decodeEllipse(f);
+  } else if (type == "CIRCLE") {
+    decoded.data = decodeCircle(f);
+  } else if (type == "ARC") {
+    decoded.data = decodeArc(f);
+  } else if (type == "LWPOLYLINE") {
+    decoded.data = decodeLwPolyline(context, record.groups, f);
+  } else if (type == "POLYLINE") {
+    decoded.data = decodePolyline(context, records, f);
+  } else if (type == "MTEXT") {
+    decoded.data = decodeMText(context, record.groups, f);
+  }
+  return decoded;
+}
+
+model::UnsupportedEntity rawEntity(const ReaderContext& context, std::span<const Record> records) {
+  model::UnsupportedEntity raw;
+  raw.type = std::string(records.front().type());
+  for (std::size_t i = 0; i < records.size(); ++i) {
+    appendRawGroups(context, records[i], i > 0, raw);
+  }
+  return raw;
+}
+
+}  // namespace host::dxf

@@ -1,0 +1,77 @@
+#include "host/dxf/reader.h"
+
+#include "host/dxf/group_reader.h"
+#include "host/dxf/reader_context.h"
+#include "host/dxf/sections.h"
+
+namespace host::dxf {
+namespace {
+
+std::string sectionName(const ReaderContext& context, const Record& record) {
+  if (record.groups.size() < 2 || record.groups[1].code != 2) {
+    context.fail(record.line(), "expected the section name (group code 2) after SECTION");
+  }
+  return std::string(record.groups[1].value);
+}
+
+void readSections(ReaderContext& context) {
+  Record record;
+  HeaderValues header;
+  bool ended = false;
+  while (context.reader.next(record)) {
+    if (record.type() == "EOF") {
+      ended = true;
+      break;
+    }
+    if (record.type() != "SECTION") {
+      context.fail(record.line(), "expected SECTION or EOF, found \"" +
+                                      std::string(record.type().substr(0, 40)) + "\"");
+    }
+    const std::string name = sectionName(context, record);
+    if (name == "HEADER") {
+      readHeaderGroups(context, record, header);
+      nextInSection(context, record, name);
+      if (record.type() != "ENDSEC") {
+        context.fail(record.line(), "expected ENDSEC after the header variables, found \"" +
+                                        std::string(record.type().substr(0, 40)) + "\"");
+      }
+      readHeaderGroups(context, record, header);
+      continue;
+    }
+    nextInSection(context, record, name);
+    if (name == "TABLES") {
+      readTables(context, record);
+    } else if (name == "BLOCKS") {
+      readBlocks(context, record);
+    } else if (name == "ENTITIES") {
+      readEntities(context, record);
+    } else if (name == "OBJECTS") {
+      readObjects(context, record);
+    } else {
+      skipSection(context, record, name);
+    }
+  }
+  if (!ended) {
+    context.fail(context.reader.currentLine(), "the file ends without its EOF record");
+  }
+  applyHeader(context, header);
+}
+
+}  // namespace
+
+std::unique_ptr<model::Document> readDxf(const std::filesystem::path& path,
+                                         const Progress& progress) {
+  GroupReader reader(path, progress);
+  auto document = std::make_unique<model::Document>();
+  {
+    model::Document::HistoryPause pause(*document);
+    ReaderContext context(reader, *document);
+    readSections(context);
+  }
+  document->setFilePath(path);
+  document->setModified(false);
+  if (progress) progress(1.0);
+  return document;
+}
+
+}  // namespace host::dxf

@@ -1,0 +1,79 @@
+#include <cstdlib>
+
+#include "host/dxf/fields.h"
+#include "host/dxf/sections.h"
+#include "host/geom/invalid_input.h"
+
+namespace host::dxf {
+namespace {
+
+void readLayer(ReaderContext& context, const Record& record) {
+  const Fields f(context, record.groups);
+  if (!f.has(2) || context.name(f.group(2)).empty()) return;
+  const model::LayerIndex index = context.layer(f.group(2).value);
+  // A negative colour marks a layer that is off; this program shows every layer.
+  const std::int64_t colour = std::llabs(f.whole(62, 7));
+  model::Layer layer = context.document.layers()[index];
+  layer.colour = colour >= 1 && colour <= 255 ? static_cast<int>(colour) : 7;
+  context.document.setLayer(index, layer);
+}
+
+void readStyle(ReaderContext& context, const Record& record) {
+  const Fields f(context, record.groups);
+  constexpr std::int64_t kShapeFile = 1;
+  if ((f.whole(70, 0) & kShapeFile) || !f.has(2) || context.name(f.group(2)).empty()) return;
+  const model::StyleIndex index = context.style(f.group(2).value);
+  model::TextStyle style = context.document.textStyles()[index];
+  if (f.has(3)) style.fontFile = context.text(f.group(3));
+  style.height = f.real(40, 0.0);
+  try {
+    context.document.setTextStyle(index, style);
+  } catch (const InvalidInput& error) {
+    context.fail(f.has(40) ? f.group(40).line : record.line(), error.what());
+  }
+}
+
+void readUcs(ReaderContext& context, const Record& record) {
+  const Fields f(context, record.groups);
+  if (!f.has(2) || context.name(f.group(2)).empty()) return;
+  try {
+    const geom::Frame frame = geom::Frame::fromDirections(
+        f.point(10), f.point(11, Eigen::Vector3d::UnitX()), f.point(12, Eigen::Vector3d::UnitY()));
+    context.document.defineUcs(context.name(f.group(2)), frame);
+  } catch (const InvalidInput& error) {
+    context.fail(record.line(),
+                 "the UCS " + context.name(f.group(2)) + " is unusable: " + error.what());
+  }
+}
+
+}  // namespace
+
+void readTables(ReaderContext& context, Record& record) {
+  // Entries are told apart by their record type; other tables (line types, views, dimension
+  // styles ...) are rebuilt by the writer and skipped here. Block records name blocks whose
+  // content the BLOCKS section gives.
+  while (record.type() != "ENDSEC") {
+    const std::string_view type = record.type();
+    if (type == "LAYER") {
+      readLayer(context, record);
+    } else if (type == "STYLE") {
+      readStyle(context, record);
+    } else if (type == "UCS") {
+      readUcs(context, record);
+    }
+    nextInSection(context, record, "TABLES");
+  }
+}
+
+void nextInSection(ReaderContext& context, Record& record, std::string_view name) {
+  if (!context.reader.next(record)) {
+    context.fail(context.reader.currentLine(),
+                 "the file ends inside the " + std::string(name) + " section; expected ENDSEC");
+  }
+}
+
+void skipSection(ReaderContext& context, Record& record, std::string_view name) {
+  while (record.type() != "ENDSEC") nextInSection(context, record, name);
+}
+
+}  // namespace host::dxf
