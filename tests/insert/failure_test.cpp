@@ -117,15 +117,4 @@ TEST_F(Failure, ZeroHeightBubbleFailsAfterItsLabel) {
   EXPECT_EQ(log.lines.back(), "e1.TransformBy ucsMatrix");
 }
 
-TEST_F(Failure, UnsetConnectionIsObjectNotSet) {
-  vars.acadDoc.reset();
-  try {
-    insert::cmdInsert_Click(dialog, vars);
-    FAIL() << "no document should fail";
-  } catch (const cad::AutomationError& e) {
-    EXPECT_EQ(e.number(), 91);
-  }
-  EXPECT_TRUE(dialog.visible);
-}
-
 }  // namespace
