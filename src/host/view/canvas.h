@@ -1,0 +1,28 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include <Eigen/Geometry>
+
+namespace host::view {
+
+// What a stroke is drawn as; the painter picks the colour.
+enum class Ink { Entity, UcsIcon, SnapMarker };
+
+enum class Marker { Point, Endpoint, Centre, Insertion };
+
+// A drawing surface in screen pixels (Y down). The renderer draws only through this, so a test
+// can record what would be painted; a QPainter implementation paints it.
+class Canvas {
+ public:
+  virtual ~Canvas() = default;
+  virtual void setInk(Ink ink) = 0;
+  virtual void polyline(const std::vector<Eigen::Vector2d>& points, bool closed) = 0;
+  // A line of text: `textToScreen` maps text coordinates (X along the baseline, Y up, glyphs
+  // one unit high) to screen pixels, so text lying in any plane is drawn exactly.
+  virtual void text(const std::string& text, const Eigen::Affine2d& textToScreen) = 0;
+  virtual void marker(const Eigen::Vector2d& at, Marker marker) = 0;
+};
+
+}  // namespace host::view

@@ -1,0 +1,178 @@
+#include "host/view/drawing_view.h"
+
+#include <cmath>
+
+#include <QMouseEvent>
+#include <QPainter>
+#include <QWheelEvent>
+
+#include "host/view/qt_canvas.h"
+#include "host/view/renderer.h"
+
+namespace host::view {
+namespace {
+
+// How near (pixels) the cursor must be to a snap point to take it.
+constexpr double kSnapAperture = 8.0;
+// One wheel notch zooms by this factor.
+constexpr double kZoomPerNotch = 1.2;
+
+Eigen::Vector2d toEigen(const QPointF& p) {
+  return {p.x(), p.y()};
+}
+
+}  // namespace
+
+DrawingView::DrawingView(std::shared_ptr<model::Document> document, QWidget* parent)
+    : QWidget(parent), document_(std::move(document)) {
+  setMouseTracking(true);
+  setAttribute(Qt::WA_OpaquePaintEvent);
+  setMinimumSize(200, 150);
+  listener_ = document_->addListener([this] { documentChanged(); });
+}
+
+DrawingView::~DrawingView() {
+  document_->removeListener(listener_);
+}
+
+void DrawingView::documentChanged() {
+  scene_.reset();
+  snapPoints_.reset();
+  snapIndex_.reset();
+  hoverSnap_.reset();
+  update();
+  emit drawingChanged();
+}
+
+void DrawingView::setOrientation(const Eigen::Matrix3d& worldToView) {
+  projection_.setOrientation(worldToView);
+  scene_.reset();
+  snapIndex_.reset();
+  hoverSnap_.reset();
+  zoomExtents();
+}
+
+void DrawingView::setStandardView(StandardView view) {
+  setOrientation(viewOrientation(view));
+}
+
+void DrawingView::setPlanView() {
+  setOrientation(planOrientation(document_->currentUcs().frame));
+}
+
+void DrawingView::zoomExtents() {
+  projection_.fit(scene().bounds);
+  snapIndex_.reset();
+  update();
+}
+
+void DrawingView::setSnapEnabled(bool enabled) {
+  snapEnabled_ = enabled;
+  hoverSnap_.reset();
+  update();
+}
+
+const Scene& DrawingView::scene() {
+  if (!scene_) scene_ = buildScene(*document_, projection_.orientation());
+  return *scene_;
+}
+
+const SnapIndex& DrawingView::snapIndex() {
+  const double cell = kSnapAperture / projection_.scale();
+  // The grid is rebuilt when zooming has made its cells much larger or smaller than the
+  // aperture, so that a search always looks at a handful of cells.
+  if (snapIndex_ && (snapIndex_->cellSize() > 4 * cell || snapIndex_->cellSize() < cell / 4)) {
+    snapIndex_.reset();
+  }
+  if (!snapIndex_) {
+    if (!snapPoints_) snapPoints_ = snapPoints(*document_);
+    snapIndex_.emplace(*snapPoints_, projection_.orientation(), cell);
+  }
+  return *snapIndex_;
+}
+
+std::optional<SnapPoint> DrawingView::snapAt(const QPoint& position) {
+  if (!snapEnabled_) return std::nullopt;
+  const Eigen::Vector2d view = projection_.screenToView(toEigen(position));
+  return snapIndex().nearest(view, kSnapAperture / projection_.scale());
+}
+
+std::optional<Eigen::Vector3d> DrawingView::pointAt(const QPoint& position) {
+  if (const auto snap = snapAt(position)) return snap->world;
+  return projection_.screenToPlane(toEigen(position), document_->currentUcs().frame);
+}
+
+QPoint DrawingView::widgetPosition(const Eigen::Vector3d& world) const {
+  const Eigen::Vector2d screen = projection_.worldToScreen(world);
+  return {static_cast<int>(std::lround(screen.x())), static_cast<int>(std::lround(screen.y()))};
+}
+
+void DrawingView::paintEvent(QPaintEvent*) {
+  QPainter painter(this);
+  painter.fillRect(rect(), QtCanvas::background());
+  QtCanvas canvas(painter);
+  renderScene(scene(), projection_, canvas);
+  renderUcsIcon(document_->currentUcs().frame, projection_, canvas);
+  if (hoverSnap_) renderSnapMarker(*hoverSnap_, projection_, canvas);
+}
+
+void DrawingView::resizeEvent(QResizeEvent*) {
+  projection_.setViewport(width(), height());
+  if (!sized_) {
+    sized_ = true;
+    zoomExtents();
+  }
+}
+
+void DrawingView::wheelEvent(QWheelEvent* event) {
+  const double notches = event->angleDelta().y() / 120.0;
+  if (notches == 0.0) return;
+  projection_.zoomAbout(toEigen(event->position()), std::pow(kZoomPerNotch, notches));
+  updateHover(event->position().toPoint());
+  update();
+}
+
+void DrawingView::mousePressEvent(QMouseEvent* event) {
+  if (event->button() == Qt::MiddleButton) {
+    panFrom_ = event->position().toPoint();
+    setCursor(Qt::ClosedHandCursor);
+  } else if (event->button() == Qt::LeftButton) {
+    if (const auto point = pointAt(event->position().toPoint())) emit pointClicked(*point);
+  }
+}
+
+void DrawingView::mouseMoveEvent(QMouseEvent* event) {
+  const QPoint position = event->position().toPoint();
+  if (panFrom_) {
+    const QPoint delta = position - *panFrom_;
+    projection_.panByPixels({double(delta.x()), double(delta.y())});
+    panFrom_ = position;
+    update();
+  }
+  updateHover(position);
+}
+
+void DrawingView::mouseReleaseEvent(QMouseEvent* event) {
+  if (event->button() == Qt::MiddleButton && panFrom_) {
+    panFrom_.reset();
+    unsetCursor();
+  }
+}
+
+void DrawingView::leaveEvent(QEvent*) {
+  if (hoverSnap_) {
+    hoverSnap_.reset();
+    update();
+  }
+}
+
+void DrawingView::updateHover(const QPoint& position) {
+  const auto snap = snapAt(position);
+  const bool moved = snap.has_value() != hoverSnap_.has_value() ||
+                     (snap && !snap->world.isApprox(hoverSnap_->world));
+  hoverSnap_ = snap;
+  if (moved) update();
+  emit cursorMoved(pointAt(position));
+}
+
+}  // namespace host::view

@@ -1,0 +1,83 @@
+#pragma once
+
+#include <memory>
+#include <optional>
+
+#include <QPoint>
+#include <QWidget>
+
+#include "host/model/document.h"
+#include "host/view/scene.h"
+#include "host/view/snap_index.h"
+#include "host/view/view_projection.h"
+
+namespace host::view {
+
+// The drawing area of one open drawing: an orthographic wireframe of its model space with the
+// UCS icon. The wheel zooms about the cursor, the middle button pans. A left click gives a
+// point: the snap point under the cursor when object snap is on, else the point of the UCS's
+// XY plane under it.
+class DrawingView : public QWidget {
+  Q_OBJECT
+
+ public:
+  explicit DrawingView(std::shared_ptr<model::Document> document, QWidget* parent = nullptr);
+  ~DrawingView() override;
+
+  const std::shared_ptr<model::Document>& document() const { return document_; }
+  const ViewProjection& projection() const { return projection_; }
+
+  void setStandardView(StandardView view);
+  // Looks down the current UCS.
+  void setPlanView();
+  void zoomExtents();
+
+  void setSnapEnabled(bool enabled);
+  bool snapEnabled() const { return snapEnabled_; }
+
+  // The point a click at `position` would give, if any (the UCS plane seen edge-on has none).
+  std::optional<Eigen::Vector3d> pointAt(const QPoint& position);
+  // Where a world point shows in the widget.
+  QPoint widgetPosition(const Eigen::Vector3d& world) const;
+
+  // The last point given in this drawing, the base of relative entries.
+  std::optional<Eigen::Vector3d>& lastPoint() { return lastPoint_; }
+
+ signals:
+  void pointClicked(const Eigen::Vector3d& world);
+  // The cursor's point on the UCS plane (or its snap point), or none when it has none.
+  void cursorMoved(const std::optional<Eigen::Vector3d>& world);
+  // The drawing changed (an edit, undo or redo, its file state).
+  void drawingChanged();
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+  void wheelEvent(QWheelEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+  void leaveEvent(QEvent* event) override;
+
+ private:
+  std::shared_ptr<model::Document> document_;
+  model::Document::ListenerId listener_ = 0;
+  ViewProjection projection_;
+  std::optional<Scene> scene_;
+  std::optional<SnapIndex> snapIndex_;
+  std::optional<std::vector<SnapPoint>> snapPoints_;
+  std::optional<SnapPoint> hoverSnap_;
+  bool snapEnabled_ = true;
+  bool sized_ = false;
+  std::optional<QPoint> panFrom_;
+  std::optional<Eigen::Vector3d> lastPoint_;
+
+  void documentChanged();
+  void setOrientation(const Eigen::Matrix3d& worldToView);
+  const Scene& scene();
+  const SnapIndex& snapIndex();
+  std::optional<SnapPoint> snapAt(const QPoint& position);
+  void updateHover(const QPoint& position);
+};
+
+}  // namespace host::view

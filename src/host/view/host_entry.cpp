@@ -1,0 +1,23 @@
+#include "host/view/host_entry.h"
+
+namespace host::view {
+
+std::optional<Eigen::Vector3d> WindowPointSource::requestPoint(
+    model::Document& document, const std::string& prompt, const std::optional<Eigen::Vector3d>&) {
+  if (!window_) return std::nullopt;
+  return window_->requestPoint(document, prompt);
+}
+
+std::unique_ptr<HostWindow> openHostWindow(std::shared_ptr<HostApplication> application,
+                                           const std::optional<std::filesystem::path>& file) {
+  if (application->documents().empty() && !file) {
+    application->addDocument(std::make_shared<model::Document>());
+  }
+  auto window = std::make_unique<HostWindow>(application);
+  if (file) window->openFile(QString::fromStdString(file->string()));
+  application->setPointSource(std::make_shared<WindowPointSource>(window.get()));
+  window->show();
+  return window;
+}
+
+}  // namespace host::view

@@ -1,0 +1,232 @@
+#include "host/view/host_window.h"
+
+#include <QCloseEvent>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMessageBox>
+#include <QStatusBar>
+#include <QVBoxLayout>
+
+#include "host/view/drawing_files.h"
+
+namespace host::view {
+namespace {
+
+SaveChoice askWithMessageBox(QWidget* parent, const QString& name) {
+  const auto answer = QMessageBox::question(
+      parent, parent->windowTitle(), QString("Save changes to %1?").arg(name),
+      QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, QMessageBox::Save);
+  if (answer == QMessageBox::Save) return SaveChoice::Save;
+  if (answer == QMessageBox::Discard) return SaveChoice::Discard;
+  return SaveChoice::Cancel;
+}
+
+}  // namespace
+
+HostWindow::HostWindow(std::shared_ptr<HostApplication> application, QWidget* parent)
+    : QMainWindow(parent),
+      application_(std::move(application)),
+      tabs_(new QTabWidget),
+      commandLine_(new CommandLine),
+      status_(new QLabel) {
+  askToSave_ = [this](const QString& name) { return askWithMessageBox(this, name); };
+  askForPath_ = [this](const QString& name) -> std::optional<QString> {
+    const QString path =
+        QFileDialog::getSaveFileName(this, "Save " + name, name + ".dxf", "Drawing files (*.dxf)");
+    if (path.isEmpty()) return std::nullopt;
+    return path;
+  };
+
+  auto* central = new QWidget;
+  auto* layout = new QVBoxLayout(central);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->setSpacing(0);
+  tabs_->setDocumentMode(true);
+  tabs_->setFocusPolicy(Qt::NoFocus);
+  layout->addWidget(tabs_, 1);
+  layout->addWidget(commandLine_);
+  setCentralWidget(central);
+  statusBar()->addWidget(status_, 1);
+  resize(1000, 700);
+
+  buildMenus();
+  connect(tabs_, &QTabWidget::currentChanged, this, [this] { activeTabChanged(); });
+  connect(commandLine_, &CommandLine::submitted, this, [this](const QString& t) { submitted(t); });
+  connect(commandLine_, &CommandLine::escapePressed, this, [this] { escapePressed(); });
+
+  for (const auto& document : application_->documents()) addDrawing(document);
+  if (const auto active = application_->activeModel()) tabs_->setCurrentWidget(viewOf(*active));
+  refreshTitles();
+}
+
+HostWindow::~HostWindow() {
+  // A request still waiting must not return into a window that is gone.
+  if (request_) answerRequest(std::nullopt);
+}
+
+void HostWindow::addDrawing(std::shared_ptr<model::Document> document) {
+  auto* view = new DrawingView(document);
+  view->setProperty("untitled", ++untitledCount_);
+  view->setSnapEnabled(snapEnabled_);
+  // Keys typed anywhere over the drawing go to the command line.
+  view->setFocusProxy(commandLine_->input());
+  view->setFocusPolicy(Qt::ClickFocus);
+  connect(view, &DrawingView::pointClicked, this,
+          [this, view](const Eigen::Vector3d& world) { clicked(view, world); });
+  connect(view, &DrawingView::cursorMoved, this,
+          [this](const std::optional<Eigen::Vector3d>& world) { showCursor(world); });
+  connect(view, &DrawingView::drawingChanged, this, [this] { refreshTitles(); });
+  tabs_->addTab(view, drawingName(view));
+  tabs_->setCurrentWidget(view);
+  refreshTitles();
+}
+
+void HostWindow::newDrawing() {
+  auto document = std::make_shared<model::Document>();
+  application_->addDocument(document);
+  addDrawing(document);
+}
+
+bool HostWindow::openFile(const QString& path) {
+  try {
+    auto document = readDrawingFile(path.toStdString());
+    application_->addDocument(document);
+    addDrawing(document);
+    return true;
+  } catch (const std::exception& failure) {
+    say(QString("Cannot open %1: %2").arg(path, failure.what()));
+    return false;
+  }
+}
+
+bool HostWindow::saveDrawing(DrawingView* view, std::optional<QString> path) {
+  if (!view) return false;
+  model::Document& document = *view->document();
+  if (!path && !document.filePath().empty()) path = QString::fromStdString(document.filePath());
+  if (!path) path = askForPath_(drawingName(view));
+  if (!path) return false;
+  try {
+    writeDrawingFile(document, path->toStdString());
+    document.setFilePath(path->toStdString());
+    document.setModified(false);
+    say("Saved " + *path);
+    return true;
+  } catch (const std::exception& failure) {
+    say(QString("Cannot save %1: %2").arg(*path, failure.what()));
+    return false;
+  }
+}
+
+bool HostWindow::closeDrawing(DrawingView* view) {
+  if (!view) return false;
+  if (view->document()->modified()) {
+    switch (askToSave_(drawingName(view))) {
+      case SaveChoice::Cancel:
+        return false;
+      case SaveChoice::Save:
+        if (!saveDrawing(view)) return false;
+        break;
+      case SaveChoice::Discard:
+        break;
+    }
+  }
+  removeDrawing(view);
+  return true;
+}
+
+void HostWindow::removeDrawing(DrawingView* view) {
+  if (request_ && request_->view == view) answerRequest(std::nullopt);
+  application_->closeDocument(*view->document());
+  tabs_->removeTab(tabs_->indexOf(view));
+  view->deleteLater();
+  refreshTitles();
+}
+
+bool HostWindow::closeAllDrawings() {
+  for (DrawingView* view : views()) {
+    if (!view->document()->modified()) continue;
+    tabs_->setCurrentWidget(view);
+    switch (askToSave_(drawingName(view))) {
+      case SaveChoice::Cancel:
+        return false;
+      case SaveChoice::Save:
+        if (!saveDrawing(view)) return false;
+        break;
+      case SaveChoice::Discard:
+        break;
+    }
+  }
+  for (DrawingView* view : views()) removeDrawing(view);
+  return true;
+}
+
+void HostWindow::closeEvent(QCloseEvent* event) {
+  if (request_) answerRequest(std::nullopt);
+  if (closeAllDrawings()) {
+    event->accept();
+  } else {
+    event->ignore();
+  }
+}
+
+DrawingView* HostWindow::activeView() const {
+  return qobject_cast<DrawingView*>(tabs_->currentWidget());
+}
+
+QList<DrawingView*> HostWindow::views() const {
+  QList<DrawingView*> result;
+  for (int i = 0; i < tabs_->count(); ++i) {
+    result.append(qobject_cast<DrawingView*>(tabs_->widget(i)));
+  }
+  return result;
+}
+
+DrawingView* HostWindow::viewOf(const model::Document& document) const {
+  for (DrawingView* view : views()) {
+    if (view->document().get() == &document) return view;
+  }
+  return nullptr;
+}
+
+QString HostWindow::drawingName(const DrawingView* view) const {
+  const auto& path = view->document()->filePath();
+  if (!path.empty()) return QString::fromStdString(path.filename().string());
+  return QString("Drawing%1").arg(view->property("untitled").toInt());
+}
+
+void HostWindow::refreshTitles() {
+  for (DrawingView* view : views()) {
+    const bool modified = view->document()->modified();
+    tabs_->setTabText(tabs_->indexOf(view), drawingName(view) + (modified ? " *" : ""));
+  }
+  DrawingView* view = activeView();
+  // "[*]" is where Qt shows the modified mark.
+  setWindowTitle(view ? drawingName(view) + "[*] - Kestova CAD" : QString("Kestova CAD"));
+  setWindowModified(view && view->document()->modified());
+}
+
+void HostWindow::activeTabChanged() {
+  if (DrawingView* view = activeView()) application_->activate(*view->document());
+  refreshTitles();
+}
+
+void HostWindow::showCursor(const std::optional<Eigen::Vector3d>& world) {
+  DrawingView* view = activeView();
+  if (!view || !world) {
+    status_->clear();
+    return;
+  }
+  const model::Document& document = *view->document();
+  const Eigen::Vector3d local = document.currentUcs().frame.pointToLocal(*world);
+  const int decimals = document.header().luprec;
+  status_->setText(QString("%1, %2, %3")
+                       .arg(QString::number(local.x(), 'f', decimals),
+                            QString::number(local.y(), 'f', decimals),
+                            QString::number(local.z(), 'f', decimals)));
+}
+
+void HostWindow::say(const QString& line) {
+  commandLine_->appendHistory(line);
+}
+
+}  // namespace host::view

@@ -1,0 +1,112 @@
+#pragma once
+
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+
+#include <QLabel>
+#include <QList>
+#include <QMainWindow>
+#include <QPointer>
+#include <QTabWidget>
+
+#include "host/automation/host_application.h"
+#include "host/view/command.h"
+#include "host/view/command_line.h"
+#include "host/view/drawing_view.h"
+
+class QEventLoop;
+
+namespace host::view {
+
+enum class SaveChoice { Save, Discard, Cancel };
+
+// The host's main window: a tab per open drawing of the application, menus, the command line
+// and a status bar with the cursor position in the current UCS. It also answers point
+// requests: the prompt shows in the command line and the user clicks or types a point.
+class HostWindow : public QMainWindow {
+  Q_OBJECT
+
+ public:
+  explicit HostWindow(std::shared_ptr<HostApplication> application, QWidget* parent = nullptr);
+  ~HostWindow() override;
+
+  // --- Documents ---
+  void newDrawing();
+  // Opens a drawing file in a new tab; a failure is reported in the command line.
+  bool openFile(const QString& path);
+  // Closes a drawing, asking first when it is modified. False when the user cancelled.
+  bool closeDrawing(DrawingView* view);
+  // Asks about every modified drawing, then closes them all. False when the user cancelled.
+  bool closeAllDrawings();
+  // Saves a drawing to its file, or to `path` (asking for one when it has none).
+  bool saveDrawing(DrawingView* view, std::optional<QString> path = std::nullopt);
+
+  DrawingView* activeView() const;
+  QList<DrawingView*> views() const;
+  DrawingView* viewOf(const model::Document& document) const;
+  // "site.dxf", or "Drawing1" for a drawing that has no file.
+  QString drawingName(const DrawingView* view) const;
+  CommandLine* commandLine() const { return commandLine_; }
+  QString statusText() const { return status_->text(); }
+
+  // --- Commands ---
+  // Runs a line as typed at the command line when no point request waits.
+  void runCommand(const QString& line);
+  void setSnapEnabled(bool enabled);
+  bool snapEnabled() const { return snapEnabled_; }
+
+  // --- Point requests ---
+  // Asks the user for a point in `document` and waits (a nested event loop) for a click, a
+  // typed point or Esc. None when cancelled, also when the drawing or the window closes.
+  std::optional<Eigen::Vector3d> requestPoint(model::Document& document, const std::string& prompt);
+  bool pointRequestWaiting() const { return request_.has_value(); }
+
+  // --- Questions, replaceable so that tests can answer them ---
+  using SaveQuestion = std::function<SaveChoice(const QString& drawingName)>;
+  using PathQuestion = std::function<std::optional<QString>(const QString& drawingName)>;
+  void setSaveQuestion(SaveQuestion question) { askToSave_ = std::move(question); }
+  void setSavePathQuestion(PathQuestion question) { askForPath_ = std::move(question); }
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  struct PendingRequest {
+    QPointer<DrawingView> view;
+    QEventLoop* loop = nullptr;
+    std::optional<Eigen::Vector3d> answer;
+  };
+
+  std::shared_ptr<HostApplication> application_;
+  QTabWidget* tabs_;
+  CommandLine* commandLine_;
+  QLabel* status_;
+  QList<QAction*> drawingActions_;
+  bool snapEnabled_ = true;
+  int untitledCount_ = 0;
+  std::optional<PendingRequest> request_;
+  SaveQuestion askToSave_;
+  PathQuestion askForPath_;
+
+  void buildMenus();
+  QAction* addCommandAction(QMenu* menu, const QString& text, const QString& command,
+                            const QKeySequence& shortcut = {});
+  void addDrawing(std::shared_ptr<model::Document> document);
+  void removeDrawing(DrawingView* view);
+  void refreshTitles();
+  void activeTabChanged();
+  void showCursor(const std::optional<Eigen::Vector3d>& world);
+  void say(const QString& line);
+
+  void submitted(const QString& text);
+  void escapePressed();
+  void clicked(DrawingView* view, const Eigen::Vector3d& world);
+  void answerRequest(std::optional<Eigen::Vector3d> answer);
+  void typedPoint(const QString& text);
+  void setDrawingActionsEnabled(bool enabled);
+  void runWindowCommand(const Command& command);
+};
+
+}  // namespace host::view

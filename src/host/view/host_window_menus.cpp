@@ -1,0 +1,101 @@
+// The menus of the host window. Actions that change the drawing run the same commands a user
+// could type, so they show in the command history.
+#include <QFileDialog>
+#include <QInputDialog>
+#include <QMenuBar>
+
+#include "host/view/host_window.h"
+
+namespace host::view {
+
+QAction* HostWindow::addCommandAction(QMenu* menu, const QString& text, const QString& command,
+                                      const QKeySequence& shortcut) {
+  QAction* action = menu->addAction(text, this, [this, command] {
+    commandLine_->appendHistory(CommandLine::kCommandPrompt + command);
+    runCommand(command);
+  });
+  if (!shortcut.isEmpty()) action->setShortcut(shortcut);
+  return action;
+}
+
+void HostWindow::buildMenus() {
+  QMenu* file = menuBar()->addMenu("&File");
+  drawingActions_ << addCommandAction(file, "&New", "NEW", QKeySequence::New);
+  drawingActions_ << file->addAction("&Open...", QKeySequence::Open, this, [this] {
+    const QString path =
+        QFileDialog::getOpenFileName(this, "Open drawing", {}, "Drawing files (*.dxf)");
+    if (!path.isEmpty()) openFile(path);
+  });
+  drawingActions_ << addCommandAction(file, "&Save", "SAVE", QKeySequence::Save);
+  drawingActions_ << file->addAction("Save &As...", QKeySequence::SaveAs, this, [this] {
+    if (DrawingView* view = activeView()) {
+      if (const auto path = askForPath_(drawingName(view))) saveDrawing(view, *path);
+    }
+  });
+  drawingActions_ << addCommandAction(file, "&Close", "CLOSE", QKeySequence::Close);
+  file->addSeparator();
+  addCommandAction(file, "&Quit", "QUIT", QKeySequence::Quit);
+
+  QMenu* edit = menuBar()->addMenu("&Edit");
+  drawingActions_ << addCommandAction(edit, "&Undo", "UNDO", QKeySequence(Qt::CTRL | Qt::Key_Z));
+  drawingActions_ << addCommandAction(edit, "&Redo", "REDO", QKeySequence(Qt::CTRL | Qt::Key_Y));
+
+  QMenu* view = menuBar()->addMenu("&View");
+  addCommandAction(view, "&Plan of the current UCS", "VIEW PLAN");
+  addCommandAction(view, "&Top", "VIEW TOP");
+  addCommandAction(view, "&Front", "VIEW FRONT");
+  addCommandAction(view, "&Right", "VIEW RIGHT");
+  addCommandAction(view, "S&W isometric", "VIEW SWISO");
+  addCommandAction(view, "S&E isometric", "VIEW SEISO");
+  view->addSeparator();
+  addCommandAction(view, "Zoom &extents", "ZOOM EXTENTS");
+  view->addSeparator();
+  QAction* snap = view->addAction("Object &snap");
+  snap->setCheckable(true);
+  snap->setChecked(snapEnabled_);
+  snap->setShortcut(Qt::Key_F3);
+  snap->setShortcutContext(Qt::WindowShortcut);
+  connect(snap, &QAction::toggled, this, [this](bool on) { setSnapEnabled(on); });
+
+  // Typed values go through the command parser, which says what is wrong with them.
+  auto ask = [this](const QString& title, const QString& label, const QString& command) {
+    bool ok = false;
+    const QString value = QInputDialog::getText(this, title, label, QLineEdit::Normal, {}, &ok);
+    if (!ok) return;
+    commandLine_->appendHistory(CommandLine::kCommandPrompt + command + " " + value);
+    runCommand(command + " " + value);
+  };
+
+  QMenu* format = menuBar()->addMenu("F&ormat");
+  drawingActions_ << format->addAction("Units &precision (LUPREC)...", this, [this] {
+    bool ok = false;
+    const DrawingView* active = activeView();
+    const int current = active ? active->document()->header().luprec : 4;
+    const int value =
+        QInputDialog::getInt(this, "Units precision", "Decimals (0 to 8):", current, 0, 8, 1, &ok);
+    if (ok) runCommand(QString("LUPREC %1").arg(value));
+  });
+
+  QMenu* tools = menuBar()->addMenu("&Tools");
+  QMenu* ucs = tools->addMenu("&UCS");
+  drawingActions_ << addCommandAction(ucs, "&World", "UCS WORLD");
+  drawingActions_ << ucs->addAction(
+      "&Origin...", this, [ask] { ask("UCS origin", "New origin (x,y,z):", "UCS ORIGIN"); });
+  for (const char* axis : {"X", "Y", "Z"}) {
+    drawingActions_ << ucs->addAction(QString("Rotate about &%1...").arg(axis), this, [ask, axis] {
+      ask("Rotate UCS", QString("Angle about %1 (degrees):").arg(axis), QString("UCS ") + axis);
+    });
+  }
+  drawingActions_ << ucs->addAction("&3 point...", this, [ask] {
+    ask("UCS by 3 points", "origin;x-axis point;y-axis point:", "UCS 3P");
+  });
+  ucs->addSeparator();
+  drawingActions_ << ucs->addAction("&Save as...", this,
+                                    [ask] { ask("Save UCS", "Name:", "UCS SAVE"); });
+  drawingActions_ << ucs->addAction("&Restore...", this,
+                                    [ask] { ask("Restore UCS", "Name:", "UCS RESTORE"); });
+  drawingActions_ << ucs->addAction("&Delete...", this,
+                                    [ask] { ask("Delete UCS", "Name:", "UCS DELETE"); });
+}
+
+}  // namespace host::view

@@ -1,0 +1,100 @@
+#include "host/view/qt_canvas.h"
+
+#include <QFontMetricsF>
+#include <QPolygonF>
+
+namespace host::view {
+namespace {
+
+// Texts are laid out in a large font and scaled down, which keeps their shapes exact.
+constexpr int kLayoutPixels = 100;
+// Texts smaller than this on screen are not legible; they are left out to keep painting fast.
+constexpr double kSmallestTextPixels = 1.5;
+constexpr double kMarkerHalf = 5.0;
+
+QColor inkColour(Ink ink) {
+  switch (ink) {
+    case Ink::Entity:
+      return QColor(230, 230, 230);
+    case Ink::UcsIcon:
+      return QColor(110, 200, 255);
+    case Ink::SnapMarker:
+      return QColor(255, 210, 0);
+  }
+  return Qt::white;
+}
+
+QPointF toQt(const Eigen::Vector2d& p) {
+  return {p.x(), p.y()};
+}
+
+}  // namespace
+
+QtCanvas::QtCanvas(QPainter& painter) : painter_(painter), font_("DejaVu Sans") {
+  font_.setPixelSize(kLayoutPixels);
+  capHeight_ = QFontMetricsF(font_).capHeight();
+  if (capHeight_ <= 0) capHeight_ = 0.7 * kLayoutPixels;
+  painter_.setRenderHint(QPainter::Antialiasing);
+}
+
+QColor QtCanvas::background() {
+  return QColor(33, 40, 48);
+}
+
+void QtCanvas::setInk(Ink ink) {
+  QPen pen(inkColour(ink));
+  pen.setWidthF(ink == Ink::SnapMarker ? 2.0 : 1.0);
+  pen.setCosmetic(true);
+  painter_.setPen(pen);
+  painter_.setBrush(Qt::NoBrush);
+}
+
+void QtCanvas::polyline(const std::vector<Eigen::Vector2d>& points, bool closed) {
+  QPolygonF polygon;
+  polygon.reserve(static_cast<qsizetype>(points.size()));
+  for (const auto& p : points) polygon << toQt(p);
+  if (closed) {
+    painter_.drawPolygon(polygon);
+  } else {
+    painter_.drawPolyline(polygon);
+  }
+}
+
+void QtCanvas::text(const std::string& text, const Eigen::Affine2d& textToScreen) {
+  const Eigen::Matrix2d& m = textToScreen.linear();
+  if (m.col(1).norm() < kSmallestTextPixels) return;
+  // Qt lays text out with Y down from the baseline; text coordinates have Y up and glyphs one
+  // unit (the cap height) high.
+  const double s = 1.0 / capHeight_;
+  const QTransform textToPixels(m(0, 0) * s, m(1, 0) * s, -m(0, 1) * s, -m(1, 1) * s,
+                                textToScreen.translation().x(), textToScreen.translation().y());
+  painter_.save();
+  painter_.setTransform(textToPixels, true);
+  painter_.setFont(font_);
+  painter_.drawText(QPointF(0, 0), QString::fromStdString(text));
+  painter_.restore();
+}
+
+void QtCanvas::marker(const Eigen::Vector2d& at, Marker marker) {
+  const QPointF c = toQt(at);
+  const double h = kMarkerHalf;
+  switch (marker) {
+    case Marker::Point:
+      painter_.drawLine(c + QPointF(-2, 0), c + QPointF(2, 0));
+      painter_.drawLine(c + QPointF(0, -2), c + QPointF(0, 2));
+      break;
+    case Marker::Endpoint:
+      painter_.drawRect(QRectF(c - QPointF(h, h), c + QPointF(h, h)));
+      break;
+    case Marker::Centre:
+      painter_.drawEllipse(c, h, h);
+      break;
+    case Marker::Insertion:
+      painter_.drawRect(QRectF(c - QPointF(h, h), c + QPointF(h, h)));
+      painter_.drawLine(c + QPointF(-h, -h), c + QPointF(h, h));
+      painter_.drawLine(c + QPointF(-h, h), c + QPointF(h, -h));
+      break;
+  }
+}
+
+}  // namespace host::view

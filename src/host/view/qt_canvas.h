@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QFont>
+#include <QPainter>
+
+#include "host/view/canvas.h"
+
+namespace host::view {
+
+// Paints canvas calls with a QPainter: light strokes on the dark drawing background.
+class QtCanvas : public Canvas {
+ public:
+  explicit QtCanvas(QPainter& painter);
+
+  void setInk(Ink ink) override;
+  void polyline(const std::vector<Eigen::Vector2d>& points, bool closed) override;
+  void text(const std::string& text, const Eigen::Affine2d& textToScreen) override;
+  void marker(const Eigen::Vector2d& at, Marker marker) override;
+
+  static QColor background();
+
+ private:
+  QPainter& painter_;
+  QFont font_;
+  double capHeight_ = 1.0;
+};
+
+}  // namespace host::view

@@ -1,0 +1,71 @@
+#include "host/view/snap_index.h"
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+#include "host/geom/invalid_input.h"
+
+namespace host::view {
+namespace {
+
+// Searches wider than this many cells each way fall back to looking at every point.
+constexpr std::int64_t kMaxCellReach = 8;
+
+}  // namespace
+
+SnapIndex::SnapIndex(std::vector<SnapPoint> points, const Eigen::Matrix3d& worldToView,
+                     double cellSize)
+    : points_(std::move(points)), cellSize_(cellSize) {
+  if (!(cellSize > 0.0) || !std::isfinite(cellSize)) {
+    throw InvalidInput("the snap grid needs a positive cell size");
+  }
+  viewPoints_.reserve(points_.size());
+  for (std::uint32_t i = 0; i < points_.size(); ++i) {
+    const Eigen::Vector2d view = (worldToView * points_[i].world).head<2>();
+    viewPoints_.push_back(view);
+    cells_[key(cellOf(view.x()), cellOf(view.y()))].push_back(i);
+  }
+}
+
+std::int64_t SnapIndex::cellOf(double coordinate) const {
+  const double cell = std::floor(coordinate / cellSize_);
+  // Far-away points share the outermost cells rather than overflowing the key.
+  constexpr double kLimit = 1e15;
+  return static_cast<std::int64_t>(std::clamp(cell, -kLimit, kLimit));
+}
+
+std::uint64_t SnapIndex::key(std::int64_t column, std::int64_t row) {
+  return static_cast<std::uint64_t>(column) * 0x9E3779B97F4A7C15ull ^
+         static_cast<std::uint64_t>(row);
+}
+
+std::optional<SnapPoint> SnapIndex::nearest(const Eigen::Vector2d& view, double radius) const {
+  std::optional<std::uint32_t> best;
+  double bestDistance = std::numeric_limits<double>::infinity();
+  auto consider = [&](std::uint32_t i) {
+    const double distance = (viewPoints_[i] - view).norm();
+    if (distance <= radius && distance < bestDistance) {
+      bestDistance = distance;
+      best = i;
+    }
+  };
+  const std::int64_t reach = static_cast<std::int64_t>(std::ceil(radius / cellSize_));
+  if (reach > kMaxCellReach) {
+    for (std::uint32_t i = 0; i < viewPoints_.size(); ++i) consider(i);
+  } else {
+    const std::int64_t column = cellOf(view.x());
+    const std::int64_t row = cellOf(view.y());
+    for (std::int64_t c = column - reach; c <= column + reach; ++c) {
+      for (std::int64_t r = row - reach; r <= row + reach; ++r) {
+        const auto found = cells_.find(key(c, r));
+        if (found == cells_.end()) continue;
+        for (std::uint32_t i : found->second) consider(i);
+      }
+    }
+  }
+  if (!best) return std::nullopt;
+  return points_[*best];
+}
+
+}  // namespace host::view

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <vector>
+
+#include <Eigen/Geometry>
+
+#include "host/model/document.h"
+
+namespace host::view {
+
+enum class SnapKind { Endpoint, Centre, Insertion, Node };
+
+// A point a click can snap to, in world coordinates.
+struct SnapPoint {
+  Eigen::Vector3d world = Eigen::Vector3d::Zero();
+  SnapKind kind = SnapKind::Endpoint;
+};
+
+// The snap points of model space: ends and vertices of lines and polylines, point entities,
+// insertion points of inserts and texts, centres (and arc ends) of circles, arcs and ellipses.
+// Inserts also offer the snap points of what they contain, nested inserts included.
+std::vector<SnapPoint> snapPoints(const model::Document& document);
+
+}  // namespace host::view
