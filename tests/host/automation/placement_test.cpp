@@ -96,14 +96,6 @@ TEST_F(Placement, BubbleEllipseFollowsTheUcs) {
   EXPECT_TRUE(ellipses[0].isFull());
 }
 
-TEST_F(Placement, LeaderLineRunsBetweenTheUcsPoints) {
-  auto leader = modelSpace->AddLine({0, 0, 0}, {2, 3, 1});
-  leader->TransformBy(matrix);
-  const auto points = geometryOf(leader).polylines.at(0).points;
-  EXPECT_TRUE(vectorNear(points[0], origin));
-  EXPECT_TRUE(vectorNear(points[1], world(2, 3, 1)));
-}
-
 TEST_F(Placement, EachCallIsOneUndoStep) {
   auto arrow = modelSpace->InsertBlock({1, 0, 0}, "ArrowX1", 1, 1, 1, 0);
   arrow->TransformBy(matrix);
