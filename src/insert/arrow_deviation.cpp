@@ -60,7 +60,7 @@ void drawAxisDeviation(InsertRun& run, Axis axis, std::string& devText, ArrowDir
   devText = readDeviationText(run.form, axis);
   const double value = cad::numericValue(devText);
   const cad::Point3 basePnt =
-      picksSeparately(run) ? pickAxisPoint(run, prompt) : groupedBasePoint(run);
+      picksSeparately(run) ? pickUcsPoint(run, prompt) : groupedBasePoint(run);
   drawArrowLayout(run, basePnt, layoutArrow(direction, devText, value, basePnt, run.textHgt),
                   std::nullopt);
 }

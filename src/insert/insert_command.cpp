@@ -9,27 +9,17 @@
 namespace insert {
 namespace {
 
-// One point for all axes. PickPnt1 ends up holding it in UCS coordinates, PickPnt2 the world
-// point one unit along the UCS X axis from it, the second point of the Z arrow's turn axis.
+// One point for all axes, and the start of the leader.
 void pickGroupedInsertPoint(InsertRun& run) {
-  DialogVariables& vars = run.vars;
-  vars.PickPnt1 = vars.utilObj->GetPoint(std::nullopt, "Insert Point ");
-  run.insPntWorld = *vars.PickPnt1;
-  vars.PickPnt1 = vars.utilObj->TranslateCoordinates(*vars.PickPnt1, cad::kWorld, cad::kUcs, 0);
-  vars.PickPnt2 = *vars.PickPnt1 + cad::Point3::UnitX();
-  vars.PickPnt2 = vars.utilObj->TranslateCoordinates(*vars.PickPnt2, cad::kUcs, cad::kWorld, 0);
-  run.basePnt = *vars.PickPnt1;
-  run.leaderStart = *vars.PickPnt1;
+  run.basePnt = pickInsertPoint(run, "Insert Point ");
+  run.leaderStart = run.basePnt;
 }
 
 // A line from the Grouped insert point to a point the user picks.
 void drawLeader(InsertRun& run) {
-  DialogVariables& vars = run.vars;
-  vars.PickPnt1 = vars.utilObj->GetPoint(std::nullopt, "Leader to Point ");
-  vars.PickPnt1 = vars.utilObj->TranslateCoordinates(*vars.PickPnt1, cad::kWorld, cad::kUcs, 0);
-  const cad::Point3 leaderEnd = *vars.PickPnt1;
   if (!run.leaderStart) throw cad::objectNotSetError();
-  place(run, *vars.moSpace->AddLine(*run.leaderStart, leaderEnd));
+  const cad::Point3 leaderEnd = pickUcsPoint(run, "Leader to Point ");
+  place(run, *run.vars.moSpace->AddLine(*run.leaderStart, leaderEnd));
 }
 
 bool ticked(const DialogControls& form, std::string_view checkBox) {

@@ -8,10 +8,20 @@ bool picksSeparately(const InsertRun& run) {
   return run.form.OptionValue("optInSeperatly");
 }
 
-cad::Point3 pickAxisPoint(InsertRun& run, const std::string& prompt) {
+cad::Point3 pickUcsPoint(InsertRun& run, const std::string& prompt) {
   DialogVariables& vars = run.vars;
   vars.PickPnt1 = vars.utilObj->GetPoint(std::nullopt, prompt);
   vars.PickPnt1 = vars.utilObj->TranslateCoordinates(*vars.PickPnt1, cad::kWorld, cad::kUcs, 0);
+  return *vars.PickPnt1;
+}
+
+cad::Point3 pickInsertPoint(InsertRun& run, const std::string& prompt) {
+  DialogVariables& vars = run.vars;
+  vars.PickPnt1 = vars.utilObj->GetPoint(std::nullopt, prompt);
+  run.insPntWorld = *vars.PickPnt1;
+  vars.PickPnt1 = vars.utilObj->TranslateCoordinates(*vars.PickPnt1, cad::kWorld, cad::kUcs, 0);
+  vars.PickPnt2 = *vars.PickPnt1 + cad::Point3::UnitX();
+  vars.PickPnt2 = vars.utilObj->TranslateCoordinates(*vars.PickPnt2, cad::kUcs, cad::kWorld, 0);
   return *vars.PickPnt1;
 }
 

@@ -46,9 +46,14 @@ struct InsertRun {
 // Whether the axis steps ask for a point of their own.
 bool picksSeparately(const InsertRun& run);
 
-// Asks the user for an axis's point and keeps it in PickPnt1, translated into the UCS; the
-// returned point is that UCS point.
-cad::Point3 pickAxisPoint(InsertRun& run, const std::string& prompt);
+// Asks the user for a point and keeps it in PickPnt1, translated into the UCS; the returned
+// point is that UCS point.
+cad::Point3 pickUcsPoint(InsertRun& run, const std::string& prompt);
+
+// Asks for a point that can also carry a Z arrow: as pickUcsPoint, and besides keeps the
+// picked world point as insPntWorld and, in PickPnt2, the world point one unit along the UCS
+// X axis from it, the second point of the axis the Z arrow turns about.
+cad::Point3 pickInsertPoint(InsertRun& run, const std::string& prompt);
 
 // The Grouped insert point in UCS coordinates, for an axis that does not pick its own.
 cad::Point3 groupedBasePoint(const InsertRun& run);

@@ -60,7 +60,7 @@ void drawZBubble(InsertRun& run) {
   const BubbleLabel label = bubbleLabel(run.zDevText, cad::numericValue(run.zDevText));
   run.zDevText = label.text;
   const cad::Point3 basePnt = picksSeparately(run)
-                                  ? pickAxisPoint(run, "Z Dev Insert Point ")
+                                  ? pickUcsPoint(run, "Z Dev Insert Point ")
                                   : clearOfArrows(run, groupedBasePoint(run), label.length);
   place(run, *run.vars.moSpace->AddText(run.zDevText, basePnt, run.textHgt));
   addEllipse(run, basePnt, label.length);

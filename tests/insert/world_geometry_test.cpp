@@ -178,6 +178,17 @@ TEST_F(DrawnUnderTurnedUcs, BubbleLiesFlatInTheUcsAroundItsLabel) {
 
 class HostFailure : public HostRun {};
 
+// The drawing refuses an arrow scaled to nothing, so a zero text height ends the run at once.
+TEST_F(HostFailure, ZeroTextHeightStopsAtTheFirstArrow) {
+  dialog.texts = {{"txtTextHgt", "0"}, {"txtXerr", "1"}};
+  picks->push({0, 0, 0});
+  picks->push({1, 1, 0});
+  EXPECT_THROW(insert::cmdInsert_Click(dialog, vars), cad::AutomationError);
+  EXPECT_TRUE(model->blocks()[host::model::BlockTable::kModelSpace].entities.empty());
+  EXPECT_EQ(picks->remaining(), 1u) << "no leader is asked for";
+  EXPECT_FALSE(dialog.visible);
+}
+
 TEST_F(HostFailure, TemporaryUcsStaysWhenTheRunFails) {
   setCurrentUcs("_ActiveTemp", Frame());
   dialog.checks = {};
