@@ -33,7 +33,8 @@ struct InsertRun {
   UcsFrame frame;
   double quarterTurn = kPi / 2;  // turns the Z arrow up from the UCS Y axis
   // The Grouped insert point, in world and in UCS coordinates. Separately mode leaves them
-  // empty: each axis picks its own point.
+  // empty, each axis picking its own point, except that the Z arrow keeps its own point in
+  // insPntWorld as the first point of its turn axis.
   std::optional<cad::Point3> insPntWorld;
   std::optional<cad::Point3> basePnt;
   std::optional<cad::Point3> leaderStart;
