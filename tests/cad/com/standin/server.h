@@ -1,0 +1,26 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace standin {
+
+// The state of one server process: which release it plays, the drawing it pretends to have
+// open, and the record it keeps of every call.
+struct Server {
+  int release = 16;
+  bool cancelPicks = false;
+  std::wstring ucsName;  // empty: the current UCS has no name
+  std::vector<std::wstring> blockNames{L"*Model_Space", L"*Paper_Space"};
+  bool quitWhenUnused = false;  // started by COM: ends with its last object
+  int nextObjectId = 1;
+  int liveObjects = 0;
+  int picks = 0;
+
+  // Appends one line, prefixed with the release, to the call record.
+  void log(const std::string& line) const;
+  void objectCreated() { ++liveObjects; }
+  void objectReleased();
+};
+
+}  // namespace standin

@@ -1,0 +1,156 @@
+#include <cwctype>
+
+#include "standin/drawing_objects.h"
+
+// Model space, the entities it receives, and the block table.
+namespace standin {
+namespace {
+
+bool sameName(const std::wstring& a, const std::wstring& b) {
+  if (a.size() != b.size()) return false;
+  for (std::size_t i = 0; i < a.size(); ++i) {
+    if (std::towlower(a[i]) != std::towlower(b[i])) return false;
+  }
+  return true;
+}
+
+bool blockExists(const Server& server, const std::wstring& name) {
+  for (const std::wstring& block : server.blockNames) {
+    if (sameName(block, name)) return true;
+  }
+  return false;
+}
+
+class Entity : public DispatchObject {
+ public:
+  Entity(Server& server, std::string kind)
+      : DispatchObject(server, std::move(kind),
+                       {{L"TransformBy", Access::Method}, {L"Rotate3D", Access::Method}}) {}
+
+ protected:
+  void perform(const Call& call, VARIANT&) override {
+    if (call.member == L"TransformBy") {
+      expectArguments(call, 1);
+      matrixOf(call.argument(0));
+    } else {
+      expectArguments(call, 3);
+      pointOf(call.argument(0));
+      pointOf(call.argument(1));
+      doubleOf(call.argument(2));
+    }
+  }
+};
+
+void setEntity(Server& server, VARIANT& result, const char* kind) {
+  IDispatch* entity = new Entity(server, kind);
+  setObject(result, entity);
+  entity->Release();
+}
+
+class ModelSpace : public DispatchObject {
+ public:
+  explicit ModelSpace(Server& server)
+      : DispatchObject(server, "ModelSpace",
+                       {{L"InsertBlock", Access::Method},
+                        {L"AddText", Access::Method},
+                        {L"AddEllipse", Access::Method},
+                        {L"AddLine", Access::Method}}) {}
+
+ protected:
+  void perform(const Call& call, VARIANT& result) override {
+    if (call.member == L"InsertBlock") {
+      expectArguments(call, 6);
+      pointOf(call.argument(0));
+      if (!blockExists(server(), textOf(call.argument(1)))) {
+        throw Fault{E_INVALIDARG, L"Block not found"};
+      }
+      for (std::size_t i = 2; i < 6; ++i) doubleOf(call.argument(i));
+      setEntity(server(), result, "BlockReference");
+    } else if (call.member == L"AddText") {
+      expectArguments(call, 3);
+      textOf(call.argument(0));
+      pointOf(call.argument(1));
+      doubleOf(call.argument(2));
+      setEntity(server(), result, "Text");
+    } else if (call.member == L"AddEllipse") {
+      expectArguments(call, 3);
+      pointOf(call.argument(0));
+      pointOf(call.argument(1));
+      const double ratio = doubleOf(call.argument(2));
+      if (!(ratio > 0 && ratio <= 1)) throw Fault{E_INVALIDARG, L"Invalid input"};
+      setEntity(server(), result, "Ellipse");
+    } else {
+      expectArguments(call, 2);
+      pointOf(call.argument(0));
+      pointOf(call.argument(1));
+      setEntity(server(), result, "Line");
+    }
+  }
+};
+
+class Block : public DispatchObject {
+ public:
+  Block(Server& server, std::wstring name)
+      : DispatchObject(server, "Block", {{L"Name", Access::Get}, {L"Add3DPoly", Access::Method}}),
+        name_(std::move(name)) {}
+
+ protected:
+  void perform(const Call& call, VARIANT& result) override {
+    if (call.member == L"Name") {
+      expectArguments(call, 0);
+      setText(result, name_);
+    } else {
+      expectArguments(call, 1);
+      const std::vector<double> vertices = doublesOf(call.argument(0));
+      if (vertices.size() < 6 || vertices.size() % 3 != 0) {
+        throw Fault{E_INVALIDARG, L"Invalid vertex list"};
+      }
+      setEntity(server(), result, "Polyline");
+    }
+  }
+
+ private:
+  std::wstring name_;
+};
+
+class Blocks : public DispatchObject {
+ public:
+  explicit Blocks(Server& server) : DispatchObject(server, "Blocks", {{L"Add", Access::Method}}) {}
+
+ protected:
+  void perform(const Call& call, VARIANT& result) override {
+    if (call.member == L"_NewEnum") {
+      expectArguments(call, 0);
+      result.vt = VT_UNKNOWN;
+      result.punkVal = newBlockEnumerator(server());
+      return;
+    }
+    expectArguments(call, 2);
+    pointOf(call.argument(0));
+    const std::wstring name = textOf(call.argument(1));
+    if (!blockExists(server(), name)) server().blockNames.push_back(name);
+    IDispatch* block = newBlock(server(), name);
+    setObject(result, block);
+    block->Release();
+  }
+};
+
+}  // namespace
+
+void expectArguments(const Call& call, std::size_t count) {
+  if (call.arguments.size() != count) throw Fault{DISP_E_BADPARAMCOUNT, L""};
+}
+
+IDispatch* newModelSpace(Server& server) {
+  return new ModelSpace(server);
+}
+
+IDispatch* newBlocks(Server& server) {
+  return new Blocks(server);
+}
+
+IDispatch* newBlock(Server& server, const std::wstring& name) {
+  return new Block(server, name);
+}
+
+}  // namespace standin

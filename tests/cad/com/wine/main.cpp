@@ -1,0 +1,5 @@
+#include "check.h"
+
+int main() {
+  return check::runAll();
+}
