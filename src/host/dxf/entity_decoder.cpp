@@ -59,7 +59,7 @@ std::optional<EntityData> decodeEllipse(const Fields& f) {
   return model::Ellipse{shape};
 }
 
-std::optional<EntityData> decodeTextEntity(const ReaderContext& context, const Fields& f) {
+std::optional<EntityData> decodeTextEntity(ReaderContext& context, const Fields& f) {
   // Aligned, fitted, centred or right-aligned text is placed by its glyph widths, which this
   // program does not know: such text is kept as read.
   if (f.whole(72, 0) != 0 || f.whole(73, 0) != 0) return std::nullopt;
@@ -74,6 +74,7 @@ std::optional<EntityData> decodeTextEntity(const ReaderContext& context, const F
   const Vector3d v = n.cross(u);
   model::Text text;
   if (f.has(1)) text.text = context.text(f.group(1));
+  text.style = context.style(f.text(7));
   text.height = f.real(40, 0.0);
   text.placement.linear().col(0) = (generation & 2 ? -1.0 : 1.0) * f.real(41, 1.0) * u;
   text.placement.linear().col(1) = (generation & 4 ? -1.0 : 1.0) * (std::tan(oblique) * u + v);
@@ -82,7 +83,7 @@ std::optional<EntityData> decodeTextEntity(const ReaderContext& context, const F
   return text;
 }
 
-std::optional<EntityData> decodeMText(const ReaderContext& context, std::span<const Group> groups,
+std::optional<EntityData> decodeMText(ReaderContext& context, std::span<const Group> groups,
                                       const Fields& f) {
   // Attachment other than top left moves the text by its extent: kept as read.
   const std::int64_t attachment = f.whole(71, 1);
@@ -109,11 +110,12 @@ std::optional<EntityData> decodeMText(const ReaderContext& context, std::span<co
     if (group.code == 3 || group.code == 1) raw.append(group.value);
   }
   text.text = decodeText(raw, context.encoding);
+  text.style = context.style(f.text(7));
   return text;
 }
 
-std::optional<EntityData> decodeLwPolyline(const ReaderContext& context,
-                                           std::span<const Group> groups, const Fields& f) {
+std::optional<EntityData> decodeLwPolyline(ReaderContext& context, std::span<const Group> groups,
+                                           const Fields& f) {
   if (f.real(43, 0.0) != 0.0) return std::nullopt;
   model::Polyline2d polyline;
   bool widths = false;
@@ -158,8 +160,8 @@ std::optional<EntityData> decodeLwPolyline(const ReaderContext& context,
 }
 
 // POLYLINE, its VERTEX records and SEQEND.
-std::optional<EntityData> decodePolyline(const ReaderContext& context,
-                                         std::span<const Record> records, const Fields& head) {
+std::optional<EntityData> decodePolyline(ReaderContext& context, std::span<const Record> records,
+                                         const Fields& head) {
   const std::int64_t flags = head.whole(70, 0);
   constexpr std::int64_t kCurveFit = 2, kSplineFit = 4, k3d = 8, kMesh = 16, kPolyface = 64;
   if (flags & (kCurveFit | kSplineFit | kMesh | kPolyface)) return std::nullopt;
@@ -242,7 +244,7 @@ OwnedRecord::OwnedRecord(const Record& record) {
   }
 }
 
-DecodedEntity decodeEntity(const ReaderContext& context, std::span<const Record> records) {
+DecodedEntity decodeEntity(ReaderContext& context, std::span<const Record> records) {
   const Record& record = records.front();
   const Fields f(context, record.groups);
   DecodedEntity decoded;

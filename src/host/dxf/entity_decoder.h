@@ -36,7 +36,7 @@ struct DecodedEntity {
 // Decodes one entity: its record and, for a polyline or an insert with attributes, the records
 // that follow it up to SEQEND. Coordinates come out in world coordinates (object coordinate
 // systems resolved by the arbitrary-axis rule). A bad number fails with its line.
-DecodedEntity decodeEntity(const ReaderContext& context, std::span<const Record> records);
+DecodedEntity decodeEntity(ReaderContext& context, std::span<const Record> records);
 
 // The entity as read, for writing back unchanged: its groups in file order without those that
 // only tie it into the file's object graph (handle, owner, reactors, extension dictionary).

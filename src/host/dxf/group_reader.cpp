@@ -52,7 +52,6 @@ GroupReader::GroupReader(const std::filesystem::path& path, Progress progress)
   if (::fstat(fd_, &status) == 0) fileSize_ = static_cast<std::size_t>(status.st_size);
   buffer_.resize(kBlockSize);
   refill();
-  checkStart();
 }
 
 GroupReader::~GroupReader() {
@@ -63,9 +62,7 @@ void GroupReader::fail(std::size_t line, std::string reason) const {
   throw DxfError(path_, line, std::move(reason));
 }
 
-void GroupReader::checkStart() {
-  const std::string_view data(buffer_.data() + begin_, end_ - begin_);
-  if (data.empty()) fail(1, "the file is empty");
+void GroupReader::checkStart(std::string_view data) {
   if (data.starts_with("AutoCAD Binary DXF")) {
     fail(1, "this is a binary drawing file; only text (ASCII) drawing files can be read");
   }
@@ -74,13 +71,13 @@ void GroupReader::checkStart() {
 // Moves the unread data (from begin_) to the front and appends the next block of the file.
 // Grows the buffer when a single record fills it. Returns false at the end of the file.
 bool GroupReader::refill() {
-  if (atEnd_) return false;
   if (begin_ > 0) {
     std::memmove(buffer_.data(), buffer_.data() + begin_, end_ - begin_);
     end_ -= begin_;
     consumed_ += begin_;
     begin_ = 0;
   }
+  if (atEnd_) return false;
   if (buffer_.size() - end_ < kBlockSize / 2) buffer_.resize(buffer_.size() * 2);
   ssize_t got;
   do {
@@ -88,10 +85,13 @@ bool GroupReader::refill() {
   } while (got < 0 && errno == EINTR);
   if (got < 0) fail(line_, std::string("cannot read the file: ") + std::strerror(errno));
   if (got == 0) {
+    if (consumed_ == 0 && end_ == 0) fail(1, "the file is empty");
     atEnd_ = true;
     return false;
   }
   const char* fresh = buffer_.data() + end_;
+  if (consumed_ == 0 && end_ == 0)
+    checkStart(std::string_view(fresh, static_cast<std::size_t>(got)));
   if (const void* nul = std::memchr(fresh, '\0', static_cast<std::size_t>(got))) {
     // Count the lines up to the NUL so the message points at it.
     std::size_t line = line_;
@@ -125,8 +125,10 @@ bool GroupReader::nextLine(std::size_t& position, std::size_t& start, std::size_
       length = stop - start;
       return true;
     }
-    const std::size_t shift = begin_;
-    if (!refill()) {
+    const std::size_t shift = begin_;  // refill moves the unread data to the front
+    const bool more = refill();
+    position -= shift;
+    if (!more) {
       if (position == end_) return false;
       // A last line without a line end.
       start = position;
@@ -135,7 +137,6 @@ bool GroupReader::nextLine(std::size_t& position, std::size_t& start, std::size_
       if (length > 0 && buffer_[start + length - 1] == '\r') --length;
       return true;
     }
-    position -= shift;
   }
 }
 
@@ -177,7 +178,8 @@ bool GroupReader::next(Record& record) {
       fail(line, "the file ends after group code " + std::to_string(code) +
                      "; expected its value on the next line");
     }
-    pending_.push_back({code, valueStart - begin_, valueLength, line + 1});
+    // Comments (999) carry nothing for the drawing.
+    if (code != 999) pending_.push_back({code, valueStart - begin_, valueLength, line + 1});
     line += 2;
   }
   if (pending_.empty()) {

@@ -74,7 +74,8 @@ class GroupReader {
   bool nextLine(std::size_t& position, std::size_t& start, std::size_t& length);
   // Whether only blank lines follow `position` (blank lines at the end of a file are fine).
   bool restIsBlank(std::size_t position);
-  void checkStart();
+  // Refuses a binary file by its first bytes.
+  void checkStart(std::string_view data);
   void reportProgress();
 };
 

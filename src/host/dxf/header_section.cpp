@@ -91,9 +91,9 @@ void applyHeader(ReaderContext& context, const HeaderValues& header) {
   if (header.ucsOrigin || header.ucsXDirection || header.ucsYDirection) {
     try {
       const geom::Frame frame =
-          geom::Frame::fromDirections(header.ucsOrigin.value_or(Eigen::Vector3d::Zero()),
-                                      header.ucsXDirection.value_or(Eigen::Vector3d::UnitX()),
-                                      header.ucsYDirection.value_or(Eigen::Vector3d::UnitY()));
+          geom::Frame::fromAxes(header.ucsOrigin.value_or(Eigen::Vector3d::Zero()),
+                                header.ucsXDirection.value_or(Eigen::Vector3d::UnitX()),
+                                header.ucsYDirection.value_or(Eigen::Vector3d::UnitY()));
       document.setCurrentUcs(model::Ucs{header.ucsName, frame});
     } catch (const InvalidInput& error) {
       context.fail(header.ucsLine, std::string("the current UCS is unusable: ") + error.what());

@@ -23,6 +23,11 @@ void readSections(ReaderContext& context) {
       ended = true;
       break;
     }
+    if (record.type() == "ENDSEC") {
+      // Some writers close the header twice, with variables between the two.
+      readHeaderGroups(context, record, header);
+      continue;
+    }
     if (record.type() != "SECTION") {
       context.fail(record.line(), "expected SECTION or EOF, found \"" +
                                       std::string(record.type().substr(0, 40)) + "\"");

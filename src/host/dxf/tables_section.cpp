@@ -37,7 +37,7 @@ void readUcs(ReaderContext& context, const Record& record) {
   const Fields f(context, record.groups);
   if (!f.has(2) || context.name(f.group(2)).empty()) return;
   try {
-    const geom::Frame frame = geom::Frame::fromDirections(
+    const geom::Frame frame = geom::Frame::fromAxes(
         f.point(10), f.point(11, Eigen::Vector3d::UnitX()), f.point(12, Eigen::Vector3d::UnitY()));
     context.document.defineUcs(context.name(f.group(2)), frame);
   } catch (const InvalidInput& error) {

@@ -92,6 +92,15 @@ bool unicodeEscape(std::string_view text, std::size_t i, char32_t& c) {
   return !(c >= 0xD800 && c <= 0xDFFF);
 }
 
+// The Windows-1252 byte of a character, or -1 when the code page lacks it.
+int windows1252Byte(char32_t c) {
+  if (c >= 0xA0 && c <= 0xFF) return static_cast<int>(c);
+  for (std::size_t i = 0; i < kWindows1252High.size(); ++i) {
+    if (kWindows1252High[i] == c && (c < 0x80 || c > 0x9F)) return static_cast<int>(0x80 + i);
+  }
+  return -1;
+}
+
 }  // namespace
 
 TextEncoding encodingFor(std::string_view acadVersion, std::string_view codePage) {
@@ -158,6 +167,8 @@ std::string encodeText(std::string_view utf8) {
       out += ' ';
     } else if (c < 0x80) {
       out += static_cast<char>(c);
+    } else if (const int byte = windows1252Byte(c); byte >= 0) {
+      out += static_cast<char>(byte);
     } else if (c > 0xFFFF) {
       // Four hex digits cannot name it: write the replacement character.
       out += "\\U+FFFD";

@@ -17,9 +17,9 @@ TextEncoding encodingFor(std::string_view acadVersion, std::string_view codePage
 // stands (many programs write UTF-8 whatever the header says).
 std::string decodeText(std::string_view text, TextEncoding encoding);
 
-// A UTF-8 text for a file in the Windows-1252 code page: characters beyond ASCII become
-// \U+XXXX escapes, so no reader depends on the code page to get them back. Line ends, which
-// would break the line structure of the file, become blanks.
+// A UTF-8 text for a file in the Windows-1252 code page: characters of the code page become
+// its bytes, the others \U+XXXX escapes. Line ends, which would break the line structure of
+// the file, become blanks.
 std::string encodeText(std::string_view utf8);
 
 }  // namespace host::dxf

@@ -1,5 +1,7 @@
 #include "host/geom/frame.h"
 
+#include <cmath>
+
 #include "host/geom/checks.h"
 #include "host/geom/invalid_input.h"
 
@@ -20,6 +22,18 @@ Frame Frame::fromDirections(const Eigen::Vector3d& origin, const Eigen::Vector3d
   frame.origin_ = origin;
   frame.xAxis_ = x;
   frame.yAxis_ = y.normalized();
+  return frame;
+}
+
+Frame Frame::fromAxes(const Eigen::Vector3d& origin, const Eigen::Vector3d& xAxis,
+                      const Eigen::Vector3d& yAxis) {
+  Frame frame = fromDirections(origin, xAxis, yAxis);
+  constexpr double kRounding = 1e-14;
+  if (std::abs(xAxis.norm() - 1.0) <= kRounding && std::abs(yAxis.norm() - 1.0) <= kRounding &&
+      std::abs(xAxis.dot(yAxis)) <= kRounding) {
+    frame.xAxis_ = xAxis;
+    frame.yAxis_ = yAxis;
+  }
   return frame;
 }
 

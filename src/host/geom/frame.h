@@ -15,6 +15,11 @@ class Frame {
   // for a non-finite value, a zero direction or parallel directions.
   static Frame fromDirections(const Eigen::Vector3d& origin, const Eigen::Vector3d& xDirection,
                               const Eigen::Vector3d& yDirection);
+  // Axes kept bit for bit when they are unit length and at right angles to within rounding
+  // (as a file gives them back), so that saving and reading a frame changes nothing;
+  // otherwise as fromDirections.
+  static Frame fromAxes(const Eigen::Vector3d& origin, const Eigen::Vector3d& xAxis,
+                        const Eigen::Vector3d& yAxis);
   // Axes running from `origin` to the two points.
   static Frame fromPoints(const Eigen::Vector3d& origin, const Eigen::Vector3d& xAxisPoint,
                           const Eigen::Vector3d& yAxisPoint);

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <sys/types.h>
+
+#include <cstddef>
+#include <filesystem>
+#include <functional>
+
+#include "host/model/document.h"
+
+namespace host::dxf {
+
+struct SaveOptions {
+  // Writes bytes to a file descriptor as POSIX write() does (returns the count written, or -1
+  // with errno set). Tests replace it to make a write fail.
+  std::function<ssize_t(int fd, const void* data, std::size_t size)> write;
+};
+
+// Saves the document as a drawing file (see writeDxf), atomically: the data goes to a new file
+// beside `path`, is flushed to the disk, and only then replaces `path`. If anything fails the
+// old file stays as it was and DxfError says why. What the file cannot hold is left out; ask
+// contentNotSaved first.
+void saveDxf(const model::Document& document, const std::filesystem::path& path,
+             const SaveOptions& options = {});
+
+}  // namespace host::dxf

@@ -1,0 +1,47 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "host/dxf/dxf_output.h"
+#include "host/model/document.h"
+
+namespace host::dxf {
+
+using model::Handle;
+
+// Handles of everything the writer builds around the entities: tables and their entries,
+// block records, block begin and end markers, dictionaries and layouts. Entities keep the
+// handles the document gave them; the rest are numbered after the highest of those.
+struct StructureHandles {
+  Handle vportTable = 0, ltypeTable = 0, layerTable = 0, styleTable = 0, viewTable = 0,
+         ucsTable = 0, appidTable = 0, dimstyleTable = 0, blockRecordTable = 0;
+  Handle activeViewport = 0, byBlock = 0, byLayer = 0, continuous = 0, standardDimstyle = 0;
+  std::vector<Handle> layers, styles, ucss, appids;
+  std::vector<Handle> blockRecords, blockBegins, blockEnds;
+  Handle rootDictionary = 0, groupDictionary = 0, layoutDictionary = 0, plotStyleDictionary = 0,
+         normalPlotStyle = 0, modelLayout = 0, paperLayout = 0;
+};
+
+struct WriteContext {
+  const model::Document& document;
+  DxfOutput& out;
+  StructureHandles handles;
+  Handle nextHandle = 1;
+  std::vector<std::string> applications;  // registered application names, "ACAD" first
+
+  Handle allocate() { return nextHandle++; }
+  // A name or text value in the form the file keeps (characters beyond ASCII escaped).
+  std::string layerName(model::LayerIndex layer) const;
+};
+
+void writeHeader(WriteContext& context, Handle handleSeed);
+void writeTables(WriteContext& context);
+void writeBlocks(WriteContext& context);
+void writeEntities(WriteContext& context);
+void writeObjects(WriteContext& context);
+
+// Writes one entity owned by `owner` (a block record).
+void writeEntity(WriteContext& context, const model::Entity& entity, Handle owner, bool paperSpace);
+
+}  // namespace host::dxf

@@ -1,0 +1,264 @@
+#include <cmath>
+
+#include "host/dxf/placement.h"
+#include "host/dxf/reader_context.h"
+#include "host/dxf/text_codec.h"
+#include "host/dxf/unsupported_records.h"
+#include "host/dxf/write_context.h"
+#include "host/geom/ocs.h"
+
+namespace host::dxf {
+namespace {
+
+using Eigen::Vector3d;
+
+constexpr std::size_t kTextPiece = 250;
+
+class EntityWriter {
+ public:
+  EntityWriter(WriteContext& context, const model::Entity& entity, Handle owner, bool paperSpace)
+      : context_(context),
+        out_(context.out),
+        entity_(entity),
+        owner_(owner),
+        paperSpace_(paperSpace) {}
+
+  void operator()(const model::Line& line) {
+    start("LINE", "AcDbLine");
+    out_.point(10, line.start);
+    out_.point(11, line.end);
+  }
+  void operator()(const model::Point& point) {
+    start("POINT", "AcDbPoint");
+    out_.point(10, point.position);
+  }
+  void operator()(const model::Circle& circle) {
+    start("CIRCLE", "AcDbCircle");
+    const geom::Frame ocs = geom::objectCoordinateSystem(circle.normal);
+    out_.point(10, ocs.pointToLocal(circle.centre));
+    out_.real(40, circle.radius);
+    out_.point(210, circle.normal);
+  }
+  void operator()(const model::Arc& arc) {
+    start("ARC", "AcDbCircle");
+    const geom::Frame ocs = geom::objectCoordinateSystem(arc.normal);
+    out_.point(10, ocs.pointToLocal(arc.centre));
+    out_.real(40, arc.radius);
+    out_.point(210, arc.normal);
+    out_.text(100, "AcDbArc");
+    out_.real(50, radiansToDegrees(arc.startAngle));
+    out_.real(51, radiansToDegrees(arc.endAngle));
+  }
+  void operator()(const model::Ellipse& ellipse) {
+    start("ELLIPSE", "AcDbEllipse");
+    const geom::EllipseArc& shape = ellipse.shape;
+    out_.point(10, shape.centre);
+    out_.point(11, shape.majorAxis);
+    out_.point(210, shape.normal);
+    out_.real(40, shape.ratio);
+    out_.real(41, shape.startParameter);
+    out_.real(42, shape.endParameter);
+  }
+  void operator()(const model::Text& text) {
+    const TextParameters p = textParameters(text.placement, text.height);
+    start("TEXT", "AcDbText");
+    out_.point(10, p.insertion);
+    out_.real(40, p.height);
+    out_.text(1, encodeText(text.text));
+    out_.real(50, radiansToDegrees(p.rotation));
+    out_.real(41, p.widthFactor);
+    out_.real(51, radiansToDegrees(p.oblique));
+    out_.text(7, styleName(text.style));
+    out_.point(210, p.normal);
+    out_.text(100, "AcDbText");
+  }
+  void operator()(const model::MText& text) {
+    start("MTEXT", "AcDbMText");
+    out_.point(10, text.insertion);
+    out_.real(40, text.height);
+    out_.real(41, text.width);
+    out_.whole(71, 1);
+    out_.whole(72, 1);
+    const std::string encoded = encodeText(text.text);
+    std::string_view rest = encoded;
+    while (rest.size() > kTextPiece) {
+      out_.text(3, rest.substr(0, kTextPiece));
+      rest.remove_prefix(kTextPiece);
+    }
+    out_.text(1, rest);
+    out_.text(7, styleName(text.style));
+    out_.point(210, text.normal);
+    out_.point(11, text.direction);
+  }
+  void operator()(const model::BlockReference& insert) {
+    const InsertParameters p = insertParameters(insert.placement);
+    start("INSERT", "AcDbBlockReference");
+    out_.text(2, encodeText(context_.document.blocks()[insert.block].name));
+    out_.point(10, p.insertion);
+    out_.real(41, p.scale.x());
+    out_.real(42, p.scale.y());
+    out_.real(43, p.scale.z());
+    out_.real(50, radiansToDegrees(p.rotation));
+    out_.point(210, p.normal);
+  }
+  void operator()(const model::Polyline2d& polyline) {
+    start("LWPOLYLINE", "AcDbPolyline");
+    out_.whole(90, static_cast<std::int64_t>(polyline.vertices.size()));
+    out_.whole(70, polyline.closed ? 1 : 0);
+    out_.real(38, polyline.elevation);
+    for (const auto& vertex : polyline.vertices) {
+      out_.real(10, vertex.point.x());
+      out_.real(20, vertex.point.y());
+      if (vertex.bulge != 0.0) out_.real(42, vertex.bulge);
+    }
+    out_.point(210, polyline.extrusion);
+  }
+  void operator()(const model::Polyline3d& polyline) {
+    // A true 3D polyline: POLYLINE with the 3D flag, VERTEX records flagged as 3D polyline
+    // vertices, then SEQEND.
+    start("POLYLINE", "AcDb3dPolyline");
+    out_.whole(66, 1);
+    out_.point(10, Vector3d::Zero());
+    out_.whole(70, 8 | (polyline.closed ? 1 : 0));
+    const Handle polylineHandle = entity_.handle;
+    for (const Vector3d& vertex : polyline.vertices) {
+      follower("VERTEX", polylineHandle);
+      out_.text(100, "AcDbVertex");
+      out_.text(100, "AcDb3dPolylineVertex");
+      out_.point(10, vertex);
+      out_.whole(70, 32);
+    }
+    follower("SEQEND", polylineHandle);
+  }
+  void operator()(const model::UnsupportedEntity& raw) {
+    // Kept as read: fresh handles and owners, the current layer name; every other group as
+    // it was. Records after the first (vertices, attributes) belong to the first.
+    const Handle head = entity_.handle;
+    writeRecordStart(raw.type, head, owner_);
+    bool layerWritten = false;
+    for (const auto& [code, value] : raw.groups) {
+      if (code == 0) {
+        if (!layerWritten) out_.text(8, layerName());
+        writeRecordStart(value, context_.allocate(), head);
+        layerWritten = false;
+        continue;
+      }
+      if (code == 8) {
+        if (!layerWritten) out_.text(8, layerName());
+        layerWritten = true;
+        continue;
+      }
+      out_.text(code, encodeText(value));
+      if (code == 100 && value == "AcDbEntity" && !layerWritten) {
+        out_.text(8, layerName());
+        layerWritten = true;
+      }
+    }
+    if (!layerWritten) out_.text(8, layerName());
+  }
+
+ private:
+  WriteContext& context_;
+  DxfOutput& out_;
+  const model::Entity& entity_;
+  Handle owner_;
+  bool paperSpace_;
+
+  std::string layerName() const { return context_.layerName(entity_.layer); }
+  std::string styleName(model::StyleIndex style) const {
+    return encodeText(context_.document.textStyles()[style].name);
+  }
+
+  void writeRecordStart(std::string_view type, Handle handle, Handle owner) {
+    out_.text(0, type);
+    out_.handle(5, handle);
+    out_.handle(330, owner);
+  }
+
+  void start(std::string_view type, std::string_view subclass) {
+    writeRecordStart(type, entity_.handle, owner_);
+    common();
+    out_.text(100, subclass);
+  }
+  void common() {
+    out_.text(100, "AcDbEntity");
+    if (paperSpace_) out_.whole(67, 1);
+    out_.text(8, layerName());
+  }
+  void follower(std::string_view type, Handle owner) {
+    writeRecordStart(type, context_.allocate(), owner);
+    common();
+  }
+};
+
+}  // namespace
+
+void writeEntity(WriteContext& context, const model::Entity& entity, Handle owner,
+                 bool paperSpace) {
+  EntityWriter writer(context, entity, owner, paperSpace);
+  std::visit(writer, entity.data);
+}
+
+void writeBlocks(WriteContext& context) {
+  DxfOutput& out = context.out;
+  const model::BlockTable& blocks = context.document.blocks();
+  const StructureHandles& h = context.handles;
+  out.text(0, "SECTION");
+  out.text(2, "BLOCKS");
+  for (model::BlockIndex i = 0; i < blocks.size(); ++i) {
+    const model::Block& block = blocks[i];
+    const bool paper = i == model::BlockTable::kPaperSpace;
+    const std::string name = encodeText(block.name);
+    out.text(0, "BLOCK");
+    out.handle(5, h.blockBegins[i]);
+    out.handle(330, h.blockRecords[i]);
+    out.text(100, "AcDbEntity");
+    if (paper) out.whole(67, 1);
+    out.text(8, "0");
+    out.text(100, "AcDbBlockBegin");
+    out.text(2, name);
+    out.whole(70, !name.empty() && name.front() == '*' && i > model::BlockTable::kPaperSpace);
+    out.point(10, block.basePoint);
+    out.text(3, name);
+    out.text(1, "");
+    // The two spaces hold their entities in the ENTITIES section.
+    if (i > model::BlockTable::kPaperSpace) {
+      for (const model::Entity& entity : block.entities) {
+        if (const auto* raw = std::get_if<model::UnsupportedEntity>(&entity.data);
+            raw && !canWriteBack(*raw)) {
+          continue;
+        }
+        writeEntity(context, entity, h.blockRecords[i], false);
+      }
+    }
+    out.text(0, "ENDBLK");
+    out.handle(5, h.blockEnds[i]);
+    out.handle(330, h.blockRecords[i]);
+    out.text(100, "AcDbEntity");
+    if (paper) out.whole(67, 1);
+    out.text(8, "0");
+    out.text(100, "AcDbBlockEnd");
+  }
+  out.text(0, "ENDSEC");
+}
+
+void writeEntities(WriteContext& context) {
+  DxfOutput& out = context.out;
+  const model::BlockTable& blocks = context.document.blocks();
+  out.text(0, "SECTION");
+  out.text(2, "ENTITIES");
+  for (const model::BlockIndex space :
+       {model::BlockTable::kModelSpace, model::BlockTable::kPaperSpace}) {
+    for (const model::Entity& entity : blocks[space].entities) {
+      if (const auto* raw = std::get_if<model::UnsupportedEntity>(&entity.data);
+          raw && !canWriteBack(*raw)) {
+        continue;
+      }
+      writeEntity(context, entity, context.handles.blockRecords[space],
+                  space == model::BlockTable::kPaperSpace);
+    }
+  }
+  out.text(0, "ENDSEC");
+}
+
+}  // namespace host::dxf

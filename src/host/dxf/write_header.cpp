@@ -1,0 +1,45 @@
+#include "host/dxf/text_codec.h"
+#include "host/dxf/write_context.h"
+
+namespace host::dxf {
+
+void writeHeader(WriteContext& context, Handle handleSeed) {
+  DxfOutput& out = context.out;
+  const model::Document& document = context.document;
+  const auto variable = [&](std::string_view name) { out.text(9, name); };
+  out.text(0, "SECTION");
+  out.text(2, "HEADER");
+  variable("$ACADVER");
+  out.text(1, "AC1015");
+  variable("$DWGCODEPAGE");
+  out.text(3, "ANSI_1252");
+  variable("$HANDSEED");
+  out.handle(5, handleSeed);
+  variable("$INSBASE");
+  out.point(10, Eigen::Vector3d::Zero());
+  variable("$LUPREC");
+  out.whole(70, document.header().luprec);
+  variable("$TILEMODE");
+  out.whole(70, document.header().tilemode ? 1 : 0);
+  variable("$INSUNITS");
+  out.whole(70, document.header().insunits);
+  variable("$CLAYER");
+  out.text(8, "0");
+  variable("$TEXTSTYLE");
+  out.text(7, encodeText(document.textStyles()[document.activeTextStyle()].name));
+  const model::Ucs& ucs = document.currentUcs();
+  variable("$UCSNAME");
+  out.text(2, encodeText(ucs.name));
+  variable("$UCSORG");
+  out.point(10, ucs.frame.origin());
+  variable("$UCSXDIR");
+  out.point(10, ucs.frame.xAxis());
+  variable("$UCSYDIR");
+  out.point(10, ucs.frame.yAxis());
+  out.text(0, "ENDSEC");
+  out.text(0, "SECTION");
+  out.text(2, "CLASSES");
+  out.text(0, "ENDSEC");
+}
+
+}  // namespace host::dxf

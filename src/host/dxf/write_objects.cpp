@@ -1,0 +1,95 @@
+#include "host/dxf/write_context.h"
+
+namespace host::dxf {
+namespace {
+
+void dictionary(DxfOutput& out, Handle handle, Handle owner,
+                std::initializer_list<std::pair<std::string_view, Handle>> entries) {
+  out.text(0, "DICTIONARY");
+  out.handle(5, handle);
+  out.handle(330, owner);
+  out.text(100, "AcDbDictionary");
+  out.whole(281, 1);
+  for (const auto& [name, entry] : entries) {
+    out.text(3, name);
+    out.handle(350, entry);
+  }
+}
+
+void layout(DxfOutput& out, Handle handle, Handle owner, std::string_view name, int order,
+            Handle blockRecord) {
+  out.text(0, "LAYOUT");
+  out.handle(5, handle);
+  out.handle(330, owner);
+  out.text(100, "AcDbPlotSettings");
+  out.text(1, "");
+  out.text(2, "none_device");
+  out.text(4, "");
+  out.text(6, "");
+  for (int code = 40; code <= 49; ++code) out.real(code, 0.0);
+  out.real(140, 0.0);
+  out.real(141, 0.0);
+  out.real(142, 1.0);
+  out.real(143, 1.0);
+  out.whole(70, 688);
+  out.whole(72, 0);
+  out.whole(73, 0);
+  out.whole(74, 5);
+  out.text(7, "");
+  out.whole(75, 16);
+  out.real(147, 1.0);
+  out.real(148, 0.0);
+  out.real(149, 0.0);
+  out.text(100, "AcDbLayout");
+  out.text(1, name);
+  out.whole(70, 1);
+  out.whole(71, order);
+  out.real(10, 0.0);
+  out.real(20, 0.0);
+  out.real(11, 420.0);
+  out.real(21, 297.0);
+  out.point(12, Eigen::Vector3d::Zero());
+  out.point(14, Eigen::Vector3d::Zero());
+  out.point(15, Eigen::Vector3d::Zero());
+  out.real(146, 0.0);
+  out.point(13, Eigen::Vector3d::Zero());
+  out.point(16, Eigen::Vector3d::UnitX());
+  out.point(17, Eigen::Vector3d::UnitY());
+  out.whole(76, 0);
+  out.handle(330, blockRecord);
+}
+
+}  // namespace
+
+void writeObjects(WriteContext& context) {
+  DxfOutput& out = context.out;
+  const StructureHandles& h = context.handles;
+  out.text(0, "SECTION");
+  out.text(2, "OBJECTS");
+  dictionary(out, h.rootDictionary, 0,
+             {{"ACAD_GROUP", h.groupDictionary},
+              {"ACAD_LAYOUT", h.layoutDictionary},
+              {"ACAD_PLOTSTYLENAME", h.plotStyleDictionary}});
+  dictionary(out, h.groupDictionary, h.rootDictionary, {});
+  dictionary(out, h.layoutDictionary, h.rootDictionary,
+             {{"Layout1", h.paperLayout}, {"Model", h.modelLayout}});
+  out.text(0, "ACDBDICTIONARYWDFLT");
+  out.handle(5, h.plotStyleDictionary);
+  out.handle(330, h.rootDictionary);
+  out.text(100, "AcDbDictionary");
+  out.whole(281, 1);
+  out.text(3, "Normal");
+  out.handle(350, h.normalPlotStyle);
+  out.text(100, "AcDbDictionaryWithDefault");
+  out.handle(340, h.normalPlotStyle);
+  out.text(0, "ACDBPLACEHOLDER");
+  out.handle(5, h.normalPlotStyle);
+  out.handle(330, h.plotStyleDictionary);
+  layout(out, h.modelLayout, h.layoutDictionary, "Model", 0,
+         h.blockRecords[model::BlockTable::kModelSpace]);
+  layout(out, h.paperLayout, h.layoutDictionary, "Layout1", 1,
+         h.blockRecords[model::BlockTable::kPaperSpace]);
+  out.text(0, "ENDSEC");
+}
+
+}  // namespace host::dxf

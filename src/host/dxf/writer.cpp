@@ -1,0 +1,126 @@
+#include "host/dxf/writer.h"
+
+#include <algorithm>
+#include <map>
+
+#include "host/dxf/placement.h"
+#include "host/dxf/text_codec.h"
+#include "host/dxf/unsupported_records.h"
+#include "host/dxf/write_context.h"
+
+namespace host::dxf {
+namespace {
+
+template <typename Visit>
+void forEachEntity(const model::Document& document, Visit visit) {
+  const model::BlockTable& blocks = document.blocks();
+  for (model::BlockIndex i = 0; i < blocks.size(); ++i) {
+    for (const model::Entity& entity : blocks[i].entities) visit(entity);
+  }
+}
+
+void allocateStructure(WriteContext& context) {
+  const model::Document& document = context.document;
+  StructureHandles& h = context.handles;
+  Handle highest = 0;
+  forEachEntity(document,
+                [&](const model::Entity& entity) { highest = std::max(highest, entity.handle); });
+  context.nextHandle = highest + 1;
+  for (Handle* handle : {&h.vportTable,      &h.ltypeTable,       &h.layerTable,
+                         &h.styleTable,      &h.viewTable,        &h.ucsTable,
+                         &h.appidTable,      &h.dimstyleTable,    &h.blockRecordTable,
+                         &h.activeViewport,  &h.byBlock,          &h.byLayer,
+                         &h.continuous,      &h.standardDimstyle, &h.rootDictionary,
+                         &h.groupDictionary, &h.layoutDictionary, &h.plotStyleDictionary,
+                         &h.normalPlotStyle, &h.modelLayout,      &h.paperLayout}) {
+    *handle = context.allocate();
+  }
+  const auto allocateEach = [&](std::vector<Handle>& handles, std::size_t count) {
+    handles.resize(count);
+    for (Handle& handle : handles) handle = context.allocate();
+  };
+  allocateEach(h.layers, document.layers().size());
+  allocateEach(h.styles, document.textStyles().size());
+  allocateEach(h.ucss, document.ucsTable().size());
+  allocateEach(h.blockRecords, document.blocks().size());
+  allocateEach(h.blockBegins, document.blocks().size());
+  allocateEach(h.blockEnds, document.blocks().size());
+  context.applications = {"ACAD"};
+  forEachEntity(document, [&](const model::Entity& entity) {
+    if (const auto* raw = std::get_if<model::UnsupportedEntity>(&entity.data);
+        raw && canWriteBack(*raw)) {
+      collectApplications(*raw, context.applications);
+    }
+  });
+  for (std::string& name : context.applications) name = encodeText(name);
+  allocateEach(h.appids, context.applications.size());
+}
+
+// Handles the entity writer numbers on the way: vertices and SEQEND of 3D polylines, the
+// records after the first of an entity kept as read.
+Handle followerHandles(const model::Document& document) {
+  Handle count = 0;
+  forEachEntity(document, [&](const model::Entity& entity) {
+    if (const auto* polyline = std::get_if<model::Polyline3d>(&entity.data)) {
+      count += polyline->vertices.size() + 1;
+    } else if (const auto* raw = std::get_if<model::UnsupportedEntity>(&entity.data)) {
+      if (canWriteBack(*raw)) count += recordCount(*raw) - 1;
+    }
+  });
+  return count;
+}
+
+std::string counted(std::size_t count, const std::string& one, const std::string& many) {
+  return std::to_string(count) + " " + (count == 1 ? one : many);
+}
+
+}  // namespace
+
+std::string WriteContext::layerName(model::LayerIndex layer) const {
+  return encodeText(document.layers()[layer].name);
+}
+
+std::vector<std::string> contentNotSaved(const model::Document& document) {
+  std::map<std::string, std::size_t> droppedEntities;
+  std::size_t shearedInserts = 0;
+  forEachEntity(document, [&](const model::Entity& entity) {
+    if (const auto* raw = std::get_if<model::UnsupportedEntity>(&entity.data)) {
+      if (!canWriteBack(*raw)) ++droppedEntities[raw->type];
+    } else if (const auto* insert = std::get_if<model::BlockReference>(&entity.data)) {
+      if (!insertParameters(insert->placement).exact) ++shearedInserts;
+    }
+  });
+  std::map<std::string, std::size_t> droppedObjects;
+  for (const model::UnsupportedEntity& object : document.unsupportedObjects()) {
+    ++droppedObjects[object.type];
+  }
+  std::vector<std::string> lines;
+  for (const auto& [type, count] : droppedEntities) {
+    lines.push_back(counted(count, type + " entity", type + " entities") +
+                    ": they refer to other objects of the drawing or need definitions this "
+                    "program does not keep");
+  }
+  for (const auto& [type, count] : droppedObjects) {
+    lines.push_back(counted(count, type + " object", type + " objects") +
+                    ": this program does not keep them");
+  }
+  if (shearedInserts > 0) {
+    lines.push_back(counted(shearedInserts, "block reference", "block references") +
+                    " distorted by shearing: a drawing file can only hold them unsheared");
+  }
+  return lines;
+}
+
+void writeDxf(const model::Document& document, DxfOutput& out) {
+  WriteContext context{document, out, {}, 1, {}};
+  allocateStructure(context);
+  writeHeader(context, context.nextHandle + followerHandles(document));
+  writeTables(context);
+  writeBlocks(context);
+  writeEntities(context);
+  writeObjects(context);
+  out.text(0, "EOF");
+  out.flush();
+}
+
+}  // namespace host::dxf

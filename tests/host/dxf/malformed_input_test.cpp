@@ -1,0 +1,84 @@
+#include <gtest/gtest.h>
+
+#include "host/dxf/dxf_error.h"
+#include "host/dxf/reader.h"
+#include "host_drawing.h"
+
+namespace host::dxf {
+namespace {
+
+struct MalformedCase {
+  std::string name;
+  std::string content;
+  std::size_t line;
+  std::string reason;  // a part of the reason given
+};
+
+void PrintTo(const MalformedCase& c, std::ostream* os) {
+  *os << c.name;
+}
+
+const std::string kStart = "0\nSECTION\n2\nENTITIES\n";
+const std::string kEnd = "0\nENDSEC\n0\nEOF\n";
+
+class DxfMalformedInput : public ::testing::TestWithParam<MalformedCase> {};
+
+TEST_P(DxfMalformedInput, IsRefusedWithItsLineAndTheOpenDrawingStays) {
+  const MalformedCase& c = GetParam();
+  const auto path = testing::scratchDirectory("malformed_" + c.name) / "bad.dxf";
+  testing::writeFile(path, c.content);
+
+  std::unique_ptr<model::Document> open = testing::hostDrawing();
+  const model::Document* before = open.get();
+  const std::size_t entities = open->blocks()[model::BlockTable::kModelSpace].entities.size();
+  try {
+    open = readDxf(path);
+    FAIL() << "no error";
+  } catch (const DxfError& error) {
+    EXPECT_EQ(error.file(), path);
+    EXPECT_EQ(error.line(), c.line) << error.what();
+    EXPECT_NE(error.reason().find(c.reason), std::string::npos) << error.what();
+    EXPECT_NE(std::string(error.what()).find(path.string()), std::string::npos);
+  }
+  EXPECT_EQ(open.get(), before);
+  EXPECT_EQ(open->blocks()[model::BlockTable::kModelSpace].entities.size(), entities);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, DxfMalformedInput,
+    ::testing::Values(
+        MalformedCase{"empty", "", 1, "empty"},
+        MalformedCase{"binary", std::string("AutoCAD Binary DXF\r\n\x1a\0", 22), 1, "binary"},
+        MalformedCase{"nul", kStart + "0\nLINE\n8\n0\n10\n1" + std::string(1, '\0') + "\n" + kEnd,
+                      10, "NUL"},
+        MalformedCase{"truncated_after_code", kStart + "0\nLINE\n10", 7,
+                      "ends after group code 10"},
+        MalformedCase{"bad_number", kStart + "0\nLINE\n10\n1.5x\n" + kEnd, 8, "expected a number"},
+        MalformedCase{"comma_decimal", kStart + "0\nPOINT\n10\n1,5\n" + kEnd, 8,
+                      "expected a number"},
+        MalformedCase{"infinite_number", kStart + "0\nPOINT\n20\ninf\n" + kEnd, 8,
+                      "expected a number"},
+        MalformedCase{"bad_group_code", kStart + "0\nLINE\nten\n1\n" + kEnd, 7, "group code"},
+        MalformedCase{"group_code_out_of_range", kStart + "0\nLINE\n2000\n1\n" + kEnd, 7,
+                      "group code"},
+        MalformedCase{"bad_whole_number", kStart + "0\nTEXT\n72\nleft\n" + kEnd, 8,
+                      "expected a whole number"},
+        MalformedCase{"missing_eof", kStart + "0\nENDSEC\n", 7, "EOF"},
+        MalformedCase{"missing_endsec", kStart + "0\nLINE\n8\n0\n", 9, "expected ENDSEC"},
+        MalformedCase{"impossible_count",
+                      kStart + "0\nLWPOLYLINE\n90\n1000000000\n10\n0\n20\n0\n" + kEnd, 8,
+                      "declares 1000000000 vertices but holds 1"},
+        MalformedCase{"negative_count", kStart + "0\nLWPOLYLINE\n90\n-1\n" + kEnd, 8,
+                      "declares -1 vertices"},
+        MalformedCase{"vertex_value_first", kStart + "0\nLWPOLYLINE\n20\n1\n" + kEnd, 8,
+                      "before its X"},
+        MalformedCase{"no_leading_zero_group", "2\nHEADER\n" + kEnd, 1, "expected group code 0"},
+        MalformedCase{"stray_record", "0\nLINE\n8\n0\n0\nEOF\n", 2, "expected SECTION or EOF"},
+        MalformedCase{"section_without_name", "0\nSECTION\n0\nEOF\n", 2, "section name"},
+        MalformedCase{"degenerate_current_ucs",
+                      "0\nSECTION\n2\nHEADER\n9\n$UCSXDIR\n10\n0\n20\n0\n30\n0\n" + kEnd, 8,
+                      "UCS"}),
+    [](const auto& info) { return info.param.name; });
+
+}  // namespace
+}  // namespace host::dxf
