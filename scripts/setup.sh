@@ -10,7 +10,7 @@ packages=(
   libeigen3-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   python3 python3-ezdxf librecad-data
-  xvfb xauth fonts-dejavu-core
+  xvfb xauth fonts-dejavu-core fonts-dejavu-extra
   clang-format
   g++-mingw-w64-x86-64-posix wine wine64
 )
