@@ -29,10 +29,12 @@ struct WriteContext {
   StructureHandles handles;
   Handle nextHandle = 1;
   std::vector<std::string> applications;  // registered application names, "ACAD" first
+  std::vector<std::string> layerNames;    // as the file keeps them, by layer index
+  std::vector<std::string> styleNames;    // as the file keeps them, by style index
 
   Handle allocate() { return nextHandle++; }
-  // A name or text value in the form the file keeps (characters beyond ASCII escaped).
-  std::string layerName(model::LayerIndex layer) const;
+  const std::string& layerName(model::LayerIndex layer) const { return layerNames.at(layer); }
+  const std::string& styleName(model::StyleIndex style) const { return styleNames.at(style); }
 };
 
 void writeHeader(WriteContext& context, Handle handleSeed);

@@ -164,10 +164,8 @@ class EntityWriter {
   Handle owner_;
   bool paperSpace_;
 
-  std::string layerName() const { return context_.layerName(entity_.layer); }
-  std::string styleName(model::StyleIndex style) const {
-    return encodeText(context_.document.textStyles()[style].name);
-  }
+  const std::string& layerName() const { return context_.layerName(entity_.layer); }
+  const std::string& styleName(model::StyleIndex style) const { return context_.styleName(style); }
 
   void writeRecordStart(std::string_view type, Handle handle, Handle owner) {
     out_.text(0, type);

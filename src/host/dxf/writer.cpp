@@ -54,6 +54,12 @@ void allocateStructure(WriteContext& context) {
   });
   for (std::string& name : context.applications) name = encodeText(name);
   allocateEach(h.appids, context.applications.size());
+  for (const model::Layer& layer : document.layers().all()) {
+    context.layerNames.push_back(encodeText(layer.name));
+  }
+  for (const model::TextStyle& style : document.textStyles().all()) {
+    context.styleNames.push_back(encodeText(style.name));
+  }
 }
 
 // Handles the entity writer numbers on the way: vertices and SEQEND of 3D polylines, the
@@ -75,10 +81,6 @@ std::string counted(std::size_t count, const std::string& one, const std::string
 }
 
 }  // namespace
-
-std::string WriteContext::layerName(model::LayerIndex layer) const {
-  return encodeText(document.layers()[layer].name);
-}
 
 std::vector<std::string> contentNotSaved(const model::Document& document) {
   std::map<std::string, std::size_t> droppedEntities;
@@ -112,7 +114,7 @@ std::vector<std::string> contentNotSaved(const model::Document& document) {
 }
 
 void writeDxf(const model::Document& document, DxfOutput& out) {
-  WriteContext context{document, out, {}, 1, {}};
+  WriteContext context{document, out, {}, 1, {}, {}, {}};
   allocateStructure(context);
   writeHeader(context, context.nextHandle + followerHandles(document));
   writeTables(context);

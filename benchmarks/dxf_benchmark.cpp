@@ -1,0 +1,143 @@
+// Load and save speed of drawing files on a large drawing: 200k lines, 100k block inserts,
+// 50k texts and 50k points (about 75 MB), written with our writer. Prints the save time, the
+// load time and peak memory of a fresh process that only loads, and the load time of ezdxf
+// on the same file for comparison.
+//
+//   dxf_benchmark [--no-ezdxf] [directory]
+#include <sys/resource.h>
+#include <unistd.h>
+
+#include <cctype>
+#include <chrono>
+#include <cstdio>
+#include <filesystem>
+#include <iostream>
+#include <string>
+
+#include "host/dxf/reader.h"
+#include "host/dxf/save.h"
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+using Eigen::Vector3d;
+using host::model::BlockTable;
+
+double secondsSince(Clock::time_point start) {
+  return std::chrono::duration<double>(Clock::now() - start).count();
+}
+
+std::unique_ptr<host::model::Document> largeDrawing() {
+  auto document = std::make_unique<host::model::Document>();
+  host::model::Document::HistoryPause pause(*document);
+  const auto arrow = document->addBlock("ArrowX1", Vector3d::Zero());
+  host::model::Polyline3d shape;
+  shape.vertices = {{0, 0, 0}, {3, 0, 0}, {1.75, 0.5, 0}, {1.75, -0.5, 0}, {3, 0, 0}};
+  document->addEntity(arrow, shape);
+  const auto layer = document->addLayer({"Deviations", 1});
+  // Coordinates with many significant digits, as surveyed drawings have.
+  const auto at = [](int i) {
+    return Vector3d(512345.678 + i * 0.0137, 6712345.123 - i * 0.0291, 45.0 + i * 1e-5);
+  };
+  for (int i = 0; i < 200000; ++i) {
+    document->addEntity(BlockTable::kModelSpace, host::model::Line{at(i), at(i + 7)}, layer);
+  }
+  for (int i = 0; i < 100000; ++i) {
+    const Eigen::Affine3d placement = Eigen::Translation3d(at(i)) *
+                                      Eigen::AngleAxisd(i * 0.001, Vector3d::UnitZ()) *
+                                      Eigen::Scaling(0.25);
+    document->addEntity(BlockTable::kModelSpace, host::model::BlockReference{arrow, placement});
+  }
+  for (int i = 0; i < 50000; ++i) {
+    host::model::Text text;
+    text.text = std::to_string(i * 0.001);
+    text.height = 0.25;
+    text.placement = Eigen::Translation3d(at(i)) * Eigen::AngleAxisd(0.3, Vector3d::UnitZ());
+    document->addEntity(BlockTable::kModelSpace, text, layer);
+  }
+  for (int i = 0; i < 50000; ++i) {
+    document->addEntity(BlockTable::kModelSpace, host::model::Point{at(i)});
+  }
+  return document;
+}
+
+// Run in a fresh process, so that the peak memory is the load's alone.
+int loadOnly(const char* path) {
+  const auto start = Clock::now();
+  const auto document = host::dxf::readDxf(path);
+  const double seconds = secondsSince(start);
+  rusage usage{};
+  ::getrusage(RUSAGE_SELF, &usage);
+  const double cpu = static_cast<double>(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) +
+                     static_cast<double>(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
+  std::printf("%.3f %.3f %ld %zu\n", seconds, cpu, usage.ru_maxrss,
+              document->blocks()[BlockTable::kModelSpace].entities.size());
+  return 0;
+}
+
+std::string run(const std::string& command) {
+  std::string output;
+  FILE* pipe = ::popen(command.c_str(), "r");
+  if (!pipe) return output;
+  char buffer[256];
+  while (std::fgets(buffer, sizeof buffer, pipe)) output += buffer;
+  ::pclose(pipe);
+  return output;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc == 3 && std::string(argv[1]) == "--load") return loadOnly(argv[2]);
+  bool ezdxf = true;
+  std::filesystem::path directory = std::filesystem::temp_directory_path();
+  for (int i = 1; i < argc; ++i) {
+    if (std::string(argv[i]) == "--no-ezdxf") {
+      ezdxf = false;
+    } else {
+      directory = argv[i];
+    }
+  }
+  const auto path = directory / "kestova_dxf_benchmark.dxf";
+
+  const auto document = largeDrawing();
+  const auto start = Clock::now();
+  rusage before{};
+  ::getrusage(RUSAGE_SELF, &before);
+  host::dxf::saveDxf(*document, path);
+  rusage after{};
+  ::getrusage(RUSAGE_SELF, &after);
+  const auto cpuSeconds = [](const rusage& u) {
+    return static_cast<double>(u.ru_utime.tv_sec + u.ru_stime.tv_sec) +
+           static_cast<double>(u.ru_utime.tv_usec + u.ru_stime.tv_usec) / 1e6;
+  };
+  std::cout << "file:        " << path << " (" << std::filesystem::file_size(path) / 1e6
+            << " MB)\n";
+  std::cout << "save:        " << secondsSince(start) << " s ("
+            << cpuSeconds(after) - cpuSeconds(before) << " s of processor time)\n";
+
+  const std::string self = std::filesystem::read_symlink("/proc/self/exe").string();
+  double loadSeconds = 0.0;
+  double loadCpuSeconds = 0.0;
+  long peakKilobytes = 0;
+  std::size_t entities = 0;
+  std::sscanf(run("'" + self + "' --load '" + path.string() + "'").c_str(), "%lf %lf %ld %zu",
+              &loadSeconds, &loadCpuSeconds, &peakKilobytes, &entities);
+  std::cout << "load:        " << loadSeconds << " s (" << loadCpuSeconds
+            << " s of processor time), peak memory " << peakKilobytes / 1024 << " MB, " << entities
+            << " entities\n";
+
+  if (ezdxf) {
+    const std::string script =
+        "import ezdxf, sys, time; t = time.perf_counter(); ezdxf.readfile(sys.argv[1]); "
+        "print(time.perf_counter() - t)";
+    std::string seconds =
+        run("/usr/bin/python3 -c '" + script + "' '" + path.string() + "' 2>/dev/null");
+    while (!seconds.empty() && std::isspace(static_cast<unsigned char>(seconds.back()))) {
+      seconds.pop_back();
+    }
+    std::cout << "ezdxf load:  " << (seconds.empty() ? "not available\n" : seconds + " s\n");
+  }
+  std::filesystem::remove(path);
+  return 0;
+}
