@@ -13,7 +13,8 @@
 #include <QTest>
 
 #include "app/kestova_dialog.h"
-#include "form_fixture.h"
+#include "host/automation/call_guard.h"
+#include "host_fixture.h"
 
 namespace {
 
@@ -32,12 +33,13 @@ struct F1Counter : QObject {
   }
 };
 
-class Dialog : public apptest::FormFixture {
+class Dialog : public apptest::HostFixture {
  protected:
   void SetUp() override {
-    document_ = run("AutoCAD.Application.16")->document;
-    document_->luprec = 2;
-    load();
+    host::model::HeaderVariables header;
+    header.luprec = 2;
+    runHost("AutoCAD.Application.16")->activeModel()->setHeader(header);
+    loadOnHost();
     dialog_ = std::make_unique<app::KestovaDialog>(*form);
     form->Show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(dialog_.get()));
@@ -55,7 +57,6 @@ class Dialog : public apptest::FormFixture {
                  dialog_->horizontalPixels(c.width), dialog_->verticalPixels(c.height));
   }
 
-  std::shared_ptr<fake::Document> document_;
   std::unique_ptr<app::KestovaDialog> dialog_;
 };
 
@@ -166,7 +167,7 @@ TEST_F(Dialog, OtherKeysTriggerNothing) {
     }
   }
   EXPECT_EQ(helpShown, 0);
-  EXPECT_TRUE(document_->utility->prompts.empty());  // no button was pressed
+  EXPECT_TRUE(points->prompts().empty());  // no button was pressed
   EXPECT_TRUE(dialog_->isVisible());
   EXPECT_EQ(widget<QLineEdit>("txtXerr")->text(), "p");  // the plain key reached the field
 }
@@ -200,7 +201,8 @@ TEST_F(Dialog, OptionGroupsAreSeparate) {
 TEST_F(Dialog, PickAndAverageThroughTheWindow) {
   QTest::mouseClick(widget<QCheckBox>("chkAvDevs"), Qt::LeftButton);
   EXPECT_TRUE(widget<QLineEdit>("txtXav")->isVisible());
-  document_->utility->picks = {cad::Point3(0, 0, 0), cad::Point3(0.5, -1.25, 2)};
+  points->push(cad::Point3(0, 0, 0));
+  points->push(cad::Point3(0.5, -1.25, 2));
   QTest::mouseClick(widget<QPushButton>("cmdPickDevs"), Qt::LeftButton);
   EXPECT_TRUE(dialog_->isVisible());
   EXPECT_EQ(widget<QLineEdit>("txtXerr")->text(), "0.50");
@@ -222,8 +224,30 @@ TEST_F(Dialog, TypingTheTextHeightStoresIt) {
 
 TEST_F(Dialog, AFailedPickIsReportedAndTheDialogComesBack) {
   QTest::mouseClick(widget<QPushButton>("cmdPickDevs"), Qt::LeftButton);  // nothing to pick
+  EXPECT_EQ(messages.informed,
+            std::vector<std::string>{"Error " + std::to_string(host::kMethodFailed) +
+                                     ": Point request cancelled"});
+  EXPECT_TRUE(dialog_->isVisible());
+}
+
+TEST_F(Dialog, InsertDrawsTheTypedDeviations) {
+  QTest::keyClicks(widget<QLineEdit>("txtXerr"), "0.25");
+  QTest::keyClicks(widget<QLineEdit>("txtYerr"), "-0.1");
+  QTest::keyClicks(widget<QLineEdit>("txtZerr"), "0.05");
+  points->push(cad::Point3(10, 10, 0));
+  points->push(cad::Point3(20, 15, 0));
+  const std::size_t before = drawing().blocks()[0].entities.size();
+  QTest::mouseClick(widget<QPushButton>("cmdInsert"), Qt::LeftButton);
+  EXPECT_TRUE(messages.informed.empty());
+  EXPECT_EQ(points->prompts(), (std::vector<std::string>{"Insert Point ", "Leader to Point "}));
+  EXPECT_GT(drawing().blocks()[0].entities.size(), before);
+  EXPECT_TRUE(dialog_->isVisible());
+}
+
+TEST_F(Dialog, ACancelledInsertIsReportedAndTheDialogComesBack) {
+  QTest::mouseClick(widget<QPushButton>("cmdInsert"), Qt::LeftButton);
   ASSERT_EQ(messages.informed.size(), 1u);
-  EXPECT_EQ(messages.informed[0].rfind("Error -2147352567: ", 0), 0u);
+  EXPECT_EQ(messages.informed[0].rfind("Error ", 0), 0u);
   EXPECT_TRUE(dialog_->isVisible());
 }
 

@@ -1,7 +1,5 @@
 #include "fake_cad.h"
 
-#include <Eigen/Dense>
-
 namespace fake {
 namespace {
 
@@ -10,10 +8,6 @@ cad::AutomationError callFailed(const std::string& what) {
 }
 
 }  // namespace
-
-cad::AutomationError cancelled() {
-  return cad::AutomationError(-2147352567, "Method 'GetPoint' of object 'IAcadUtility' failed");
-}
 
 std::string Block::Name() {
   if (nameFails) throw callFailed("Name");
@@ -46,27 +40,12 @@ cad::Ref<cad::TextStyle> TextStyles::Add(const std::string& name) {
   return ref<cad::TextStyle>(style);
 }
 
-cad::Point3 Utility::GetPoint(const std::optional<cad::Point3>& basePoint,
-                              const std::string& prompt) {
-  if (basePoint) throw callFailed("GetPoint with a base point");
-  prompts.push_back(prompt);
-  if (picks.empty()) throw cancelled();
-  const std::optional<cad::Point3> pick = picks.front();
-  picks.pop_front();
-  if (!pick) throw cancelled();
-  return *pick;
-}
-
-cad::Point3 Utility::TranslateCoordinates(const cad::Point3& point, std::int32_t fromSystem,
-                                          std::int32_t toSystem, std::int16_t displacement) {
-  if (fromSystem != cad::kWorld || toSystem != cad::kUcs || displacement != 0) {
-    throw callFailed("TranslateCoordinates");
-  }
-  return (ucsToWorld.inverse() * point.homogeneous()).hnormalized();
-}
-
 cad::Ref<cad::ModelSpace> Document::ModelSpace() {
   return std::shared_ptr<cad::ModelSpace>();
+}
+
+cad::Ref<cad::Utility> Document::Utility() {
+  return std::shared_ptr<cad::Utility>();
 }
 
 cad::Variable Document::GetVariable(const std::string& name) {

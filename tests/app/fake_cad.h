@@ -1,6 +1,5 @@
 #pragma once
 
-#include <deque>
 #include <map>
 #include <memory>
 #include <optional>
@@ -10,8 +9,8 @@
 
 #include "cad/launcher.h"
 
-// A small in-memory CAD program for the dialog's tests, with a switch for every failure the
-// dialog must survive.
+// A small CAD program for start-up's tests: it logs the launcher's calls and fails where a
+// test asks, which the real host has no switch for. Points and UCSs are the real host's job.
 namespace fake {
 
 // A reference to a fake under the interface it implements.
@@ -51,27 +50,14 @@ struct TextStyles : cad::TextStyles {
   cad::Ref<cad::TextStyle> Add(const std::string& name) override;
 };
 
-// Points are picked in world coordinates and translated through `ucsToWorld`.
-struct Utility : cad::Utility {
-  std::deque<std::optional<cad::Point3>> picks;  // an empty answer cancels the request
-  std::vector<std::string> prompts;
-  cad::Matrix4 ucsToWorld = cad::Matrix4::Identity();
-
-  cad::Point3 GetPoint(const std::optional<cad::Point3>& basePoint,
-                       const std::string& prompt) override;
-  cad::Point3 TranslateCoordinates(const cad::Point3& point, std::int32_t fromSystem,
-                                   std::int32_t toSystem, std::int16_t displacement) override;
-};
-
 struct Document : cad::Document {
   std::optional<std::int32_t> luprec = 4;  // empty: the read fails
   std::shared_ptr<fake::Blocks> blocks = std::make_shared<fake::Blocks>();
   std::shared_ptr<fake::TextStyles> textStyles = std::make_shared<fake::TextStyles>();
   cad::Ref<cad::TextStyle> activeStyle;
-  std::shared_ptr<fake::Utility> utility = std::make_shared<fake::Utility>();
 
   cad::Ref<cad::ModelSpace> ModelSpace() override;
-  cad::Ref<cad::Utility> Utility() override { return ref<cad::Utility>(utility); }
+  cad::Ref<cad::Utility> Utility() override;
   cad::Variable GetVariable(const std::string& name) override;
   cad::Ref<cad::TextStyles> TextStyles() override { return ref<cad::TextStyles>(textStyles); }
   cad::Ref<cad::TextStyle> ActiveTextStyle() override { return activeStyle; }
@@ -99,8 +85,5 @@ struct Launcher : cad::Launcher {
   cad::Ref<cad::Application> Attach(const std::string& progId) override;
   cad::Ref<cad::Application> Create(const std::string& progId) override;
 };
-
-// The failure a cancelled point request gives.
-cad::AutomationError cancelled();
 
 }  // namespace fake

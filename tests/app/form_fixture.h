@@ -61,6 +61,7 @@ struct ShownRecorder : app::FormObserver {
 // A dialog wired to a fake CAD program, the message boxes and the settings above.
 struct FormFixture : ::testing::Test {
   fake::Launcher launcher;
+  cad::Launcher* launcherInUse = &launcher;
   RecordedMessages messages;
   MemorySettings settings;
   int helpShown = 0;
@@ -76,7 +77,7 @@ struct FormFixture : ::testing::Test {
 
   app::frmKestova& make() {
     app::FormServices services;
-    services.launcher = &launcher;
+    services.launcher = launcherInUse;
     services.messages = &messages;
     services.settings = &settings;
     services.decimalSeparator = decimalSeparator;

@@ -5,29 +5,34 @@
 #include <Eigen/Geometry>
 #include <array>
 
-#include "form_fixture.h"
+#include "host/automation/call_guard.h"
+#include "host_fixture.h"
 
 namespace {
 
 using cad::Point3;
 
-class Pick : public apptest::FormFixture {
+class Pick : public apptest::HostFixture {
  protected:
-  void SetUp() override {
-    document_ = run("AutoCAD.Application.16")->document;
-    document_->luprec = 3;
+  void SetUp() override { setPrecision(3); }
+
+  void setPrecision(int luprec) {
+    if (!cad_) cad_ = runHost("AutoCAD.Application.16");
+    host::model::HeaderVariables header;
+    header.luprec = luprec;
+    cad_->activeModel()->setHeader(header);
   }
 
   app::frmKestova& loaded() {
-    load().Show();
+    loadOnHost().Show();
     form->setObserver(&shown_);
     return *form;
   }
 
   // One pick whose survey point lies `deviation` from a design point, both in world coordinates.
   void pick(const Point3& deviation, const Point3& design = Point3(1, 2, 3)) {
-    document_->utility->picks.push_back(design);
-    document_->utility->picks.push_back(design + deviation);
+    points->push(design);
+    points->push(design + deviation);
     form->runReported([this] { form->cmdPickDevs_Click(); });
   }
   void pickX(double dx) { pick(Point3(dx, 0, 0)); }
@@ -39,7 +44,7 @@ class Pick : public apptest::FormFixture {
     return {form->Text("txtXav"), form->Text("txtYav"), form->Text("txtZav")};
   }
 
-  std::shared_ptr<fake::Document> document_;
+  std::shared_ptr<host::HostApplication> cad_;
   apptest::ShownRecorder shown_;
 };
 
@@ -47,26 +52,26 @@ using Fields = std::array<std::string, 3>;
 
 TEST_F(Pick, WritesSurveyMinusDesignInTheDrawingsPrecision) {
   app::frmKestova& form = loaded();
-  document_->utility->picks = {Point3(1, 2, 3), Point3(1.25, 1.9, 3)};
-  form.runReported([&] { form.cmdPickDevs_Click(); });
+  pick(Point3(0.25, -0.1, 0), Point3(1, 2, 3));
   EXPECT_EQ(deviations(), (Fields{"0.250", "-0.100", "0.000"}));
-  EXPECT_EQ(document_->utility->prompts,
+  EXPECT_EQ(points->prompts(),
             (std::vector<std::string>{"From Design Point ", "To Survey Point "}));
   EXPECT_EQ(shown_.changes, (std::vector<bool>{false, true}));
   EXPECT_EQ(form.variables().X1, 1);
-  EXPECT_EQ(form.variables().PickPnt2, Point3(1.25, 1.9, 3));
+  EXPECT_EQ(form.variables().PickPnt2, Point3(1, 2, 3) + Point3(0.25, -0.1, 0));
   EXPECT_TRUE(messages.informed.empty());
 }
 
 TEST_F(Pick, FollowsTheAxesOfTheCurrentUcs) {
   loaded();
   // X along world Y, Y along world -X; the origin plays no part.
-  Eigen::Affine3d ucs =
-      Eigen::Translation3d(100, -40, 7) * Eigen::AngleAxisd(EIGEN_PI / 2, Eigen::Vector3d::UnitZ());
-  document_->utility->ucsToWorld = ucs.matrix();
+  const auto ucs =
+      host::geom::Frame::fromDirections(Point3(100, -40, 7), Point3(0, 1, 0), Point3(-1, 0, 0));
+  drawing().setCurrentUcs({"", ucs});
   pick(Point3(0.25, -0.1, 0), Point3(5, 6, 7));
   EXPECT_EQ(deviations(), (Fields{"-0.100", "-0.250", "0.000"}));
-  EXPECT_EQ(form->variables().PickPnt1, ucs.inverse() * Point3(5, 6, 7));
+  // The design point, too, is kept in UCS coordinates.
+  EXPECT_TRUE(form->variables().PickPnt1->isApprox(Point3(46, 95, 0)));
 }
 
 TEST_F(Pick, TheSamePointTwiceGivesZeroInEveryAxis) {
@@ -91,7 +96,7 @@ TEST_F(Pick, AveragesTheDisplayedValues) {
 }
 
 TEST_F(Pick, AveragesOnRoundedValuesWithoutDecimals) {
-  document_->luprec = 0;
+  setPrecision(0);
   app::frmKestova& form = loaded();
   form.SetCheckValue("chkAvDevs", 1);
   std::vector<std::string> seen;
@@ -160,14 +165,12 @@ TEST_F(Pick, ACancelledPickIsReportedAndChangesNoField) {
   for (int cancelledRequest = 0; cancelledRequest < 2; ++cancelledRequest) {
     messages.informed.clear();
     shown_.changes.clear();
-    document_->utility->picks = {Point3(9, 9, 9)};
-    if (cancelledRequest == 0) document_->utility->picks.front().reset();
-    document_->utility->picks.push_back(std::nullopt);
+    if (cancelledRequest == 1) points->push(Point3(9, 9, 9));
+    points->pushCancel();
     form.runReported([&] { form.cmdPickDevs_Click(); });
-    const cad::AutomationError error = fake::cancelled();
     EXPECT_EQ(messages.informed,
-              std::vector<std::string>{"Error " + std::to_string(error.number()) + ": " +
-                                       error.description()});
+              std::vector<std::string>{"Error " + std::to_string(host::kMethodFailed) +
+                                       ": Point request cancelled"});
     EXPECT_EQ(shown_.changes, (std::vector<bool>{false, true}));
     EXPECT_EQ(deviations(), (Fields{"1.000", "0.000", "0.000"}));
     EXPECT_EQ(averages(), (Fields{"1.000", "0.000", "0.000"}));
@@ -178,7 +181,7 @@ TEST_F(Pick, ACancelledPickIsReportedAndChangesNoField) {
 }
 
 TEST_F(Pick, AnUnconnectedDialogReportsTheMissingConnection) {
-  launcher.running.clear();
+  running.clear();
   messages.answerYes = false;
   app::frmKestova& form = loaded();
   form.runReported([&] { form.cmdPickDevs_Click(); });
