@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+#include <QCoreApplication>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QWheelEvent>
@@ -164,6 +166,17 @@ void DrawingView::leaveEvent(QEvent*) {
     hoverSnap_.reset();
     update();
   }
+}
+
+void DrawingView::keyPressEvent(QKeyEvent* event) {
+  // Typing over the drawing goes to the command line, so a point or a command can be typed
+  // without clicking the command line first.
+  if (QWidget* entry = focusProxy()) {
+    entry->setFocus();
+    QCoreApplication::sendEvent(entry, event);
+    return;
+  }
+  QWidget::keyPressEvent(event);
 }
 
 void DrawingView::updateHover(const QPoint& position) {

@@ -32,7 +32,8 @@ void HostWindow::buildMenus() {
       if (const auto path = askForPath_(drawingName(view))) saveDrawing(view, *path);
     }
   });
-  drawingActions_ << addCommandAction(file, "&Close", "CLOSE", QKeySequence::Close);
+  // Close and Quit stay available while a point request waits; they cancel it.
+  addCommandAction(file, "&Close", "CLOSE", QKeySequence::Close);
   file->addSeparator();
   addCommandAction(file, "&Quit", "QUIT", QKeySequence::Quit);
 
@@ -73,7 +74,10 @@ void HostWindow::buildMenus() {
     const int current = active ? active->document()->header().luprec : 4;
     const int value =
         QInputDialog::getInt(this, "Units precision", "Decimals (0 to 8):", current, 0, 8, 1, &ok);
-    if (ok) runCommand(QString("LUPREC %1").arg(value));
+    if (!ok) return;
+    const QString command = QString("LUPREC %1").arg(value);
+    commandLine_->appendHistory(CommandLine::kCommandPrompt + command);
+    runCommand(command);
   });
 
   QMenu* tools = menuBar()->addMenu("&Tools");

@@ -1,0 +1,138 @@
+#include <gtest/gtest.h>
+
+#include "host/geom/vector_near.h"
+#include "host/view/window_fixture.h"
+
+namespace host::view {
+namespace {
+
+// A line in the world XY plane, seen from the top and zoomed to fit.
+class Picking : public WindowFixture {
+ protected:
+  void SetUp() override {
+    WindowFixture::SetUp();
+    document->ModelSpace()->AddLine({10, 10, 0}, {50, 30, 0});
+    view->zoomExtents();
+  }
+};
+
+TEST_F(Picking, ClickNearALineEndSnapsToIt) {
+  const QPoint nearEnd = view->widgetPosition({50, 30, 0}) + QPoint(4, -3);
+  const auto picked = getPoint([&] { QTest::mouseClick(view, Qt::LeftButton, {}, nearEnd); });
+  ASSERT_TRUE(picked);
+  EXPECT_TRUE(vectorNear(*picked, {50, 30, 0}));
+  EXPECT_TRUE(window->commandLine()->history().contains("Insert Point 50,30,0"));
+}
+
+TEST_F(Picking, ClickAwayFromEverythingGivesThePointOfTheUcsPlaneUnderTheCursor) {
+  // A UCS tilted out of the world XY plane, looked at from the south-west.
+  type("UCS X 30");
+  type("VIEW SWISO");
+  const QPoint empty(120, 500);
+  const auto picked = getPoint([&] { QTest::mouseClick(view, Qt::LeftButton, {}, empty); });
+  ASSERT_TRUE(picked);
+  EXPECT_NEAR(drawing->currentUcs().frame.pointToLocal(*picked).z(), 0.0, 1e-9);
+  EXPECT_EQ(view->widgetPosition(*picked), empty);
+}
+
+TEST_F(Picking, F3TurnsObjectSnapOff) {
+  QTest::keyClick(view, Qt::Key_F3);
+  EXPECT_FALSE(view->snapEnabled());
+  const QPoint nearEnd = view->widgetPosition({50, 30, 0}) + QPoint(4, -3);
+  const auto picked = getPoint([&] { QTest::mouseClick(view, Qt::LeftButton, {}, nearEnd); });
+  ASSERT_TRUE(picked);
+  EXPECT_FALSE(vectorNear(*picked, {50, 30, 0}, 1e-3));
+  EXPECT_NEAR(picked->z(), 0.0, 1e-9);
+}
+
+// The UCS of these cases: turned 90 degrees about Z, then moved to world (100, 0, 5), so UCS X
+// runs along world Y and UCS Y along world -X.
+struct TypedCase {
+  const char* typed;
+  Eigen::Vector3d world;
+};
+
+void PrintTo(const TypedCase& c, std::ostream* out) {
+  *out << '"' << c.typed << '"';
+}
+
+class TypedPoint : public Picking, public testing::WithParamInterface<TypedCase> {};
+
+TEST_P(TypedPoint, GivesTheWorldPointUnderARotatedUcs) {
+  type("UCS Z 90");
+  type("UCS ORIGIN *100,0,5");
+  // The last point, for relative entries: UCS (1, 1, 0), world (99, 1, 5).
+  const auto first = getPoint([&] { type("1,1"); });
+  ASSERT_TRUE(first);
+  ASSERT_TRUE(vectorNear(*first, {99, 1, 5}));
+
+  const auto picked = getPoint([&] { type(GetParam().typed); }, "Leader to Point ");
+  ASSERT_TRUE(picked);
+  EXPECT_TRUE(vectorNear(*picked, GetParam().world));
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryForm, TypedPoint,
+                         testing::Values(TypedCase{"2,3,4", {100 - 3, 2, 5 + 4}},
+                                         TypedCase{"2.5,-1", {101, 2.5, 5}},
+                                         TypedCase{"*2,3,4", {2, 3, 4}},
+                                         TypedCase{"@2,0,0", {99, 3, 5}},
+                                         TypedCase{"@0,1,-5", {98, 1, 0}}));
+
+TEST_F(Picking, MalformedEntrySaysWhyAndAsksAgain) {
+  const auto picked = getPoint([&] {
+    type("2,5mm");
+    EXPECT_TRUE(window->pointRequestWaiting());
+    EXPECT_EQ(window->commandLine()->prompt(), "Insert Point ");
+    type("@1,1");  // no last point yet
+    EXPECT_TRUE(window->pointRequestWaiting());
+    type("2,5");
+  });
+  ASSERT_TRUE(picked);
+  EXPECT_TRUE(vectorNear(*picked, {2, 5, 0}));
+  const QString history = window->commandLine()->history();
+  EXPECT_TRUE(history.contains("\"5mm\" is not a number"));
+  EXPECT_TRUE(history.contains("no last point"));
+}
+
+TEST_F(Picking, EscFailsTheRequestAndLeavesTheDrawingAsItWas) {
+  const std::size_t before = entityCount();
+  QTimer::singleShot(0, [&] {
+    QTest::keyClicks(view, "3,4");
+    QTest::keyClick(view, Qt::Key_Escape);
+  });
+  EXPECT_THROW(document->Utility()->GetPoint(std::nullopt, "Insert Point "), cad::AutomationError);
+  EXPECT_EQ(entityCount(), before);
+  EXPECT_FALSE(window->pointRequestWaiting());
+  EXPECT_EQ(window->commandLine()->prompt(), CommandLine::kCommandPrompt);
+}
+
+TEST_F(Picking, ClosingTheDrawingWhileARequestWaitsCancelsIt) {
+  window->setSaveQuestion([](const QString&) { return SaveChoice::Discard; });
+  const auto picked = getPoint([&] { window->closeDrawing(view); });
+  EXPECT_FALSE(picked);
+  EXPECT_TRUE(window->views().isEmpty());
+  EXPECT_TRUE(application->documents().empty());
+}
+
+TEST_F(Picking, ClosingTheWindowWhileARequestWaitsCancelsIt) {
+  window->setSaveQuestion([](const QString&) { return SaveChoice::Discard; });
+  const auto picked = getPoint([&] { window->close(); });
+  EXPECT_FALSE(picked);
+  EXPECT_FALSE(window->isVisible());
+  // A later request is refused at once rather than waiting for a window that is gone.
+  window.reset();
+  EXPECT_FALSE(getPoint([] {}));
+}
+
+TEST_F(Picking, TheRequestBringsItsDrawingForward) {
+  window->newDrawing();
+  ASSERT_NE(window->activeView(), view);
+  const auto picked = getPoint([&] {
+    EXPECT_EQ(window->activeView(), view);
+    type("1,2,3");
+  });
+  EXPECT_TRUE(picked);
+}
+
+}  // namespace
+}  // namespace host::view
