@@ -217,6 +217,9 @@ class Document : public DispatchObject {
       setPoint(result, ucs.xAxis);
     } else if (name == L"UCSYDIR") {
       setPoint(result, ucs.yAxis);
+    } else if (name == L"TEXTSIZE") {
+      result.vt = VT_R8;
+      result.dblVal = 2.5;
     } else {
       throw Fault{E_INVALIDARG, wide(kUnknownVariableText) + name + wide(kUnknownVariableTextEnd)};
     }

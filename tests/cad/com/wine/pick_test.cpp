@@ -1,0 +1,51 @@
+// The Pick command's calls: two point requests without a base point, each translated into
+// the current UCS with the codes as 32-bit and the displacement flag as 16-bit integers.
+
+#include "cad/com/com_launcher.h"
+#include "standin_process.h"
+#include "test_support.h"
+
+TEST_CASE(pickTranslatesBothPointsIntoTheUcs) {
+  RunningStandIn release16(16);
+  auto launcher = cad::com::makeLauncher();
+  const Connection connection = attachTo(*launcher, 16);
+  CallRecord record;
+
+  cad::Point3 design = connection.utilObj->GetPoint(std::nullopt, "From Design Point ");
+  design = connection.utilObj->TranslateCoordinates(design, cad::kWorld, cad::kUcs, 0);
+  cad::Point3 survey = connection.utilObj->GetPoint(std::nullopt, "To Survey Point ");
+  survey = connection.utilObj->TranslateCoordinates(survey, cad::kWorld, cad::kUcs, 0);
+
+  CHECK_SIGNATURES(
+      record.calls(),
+      {"Utility.GetPoint METHOD ERROR:DISP_E_PARAMNOTFOUND BSTR:\"From Design Point \"",
+       "Utility.TranslateCoordinates METHOD R8[3] I4:0 I4:1 I2:0",
+       "Utility.GetPoint METHOD ERROR:DISP_E_PARAMNOTFOUND BSTR:\"To Survey Point \"",
+       "Utility.TranslateCoordinates METHOD R8[3] I4:0 I4:1 I2:0"});
+  // World (10.5, 20.25, 3) to (11.5, 18.25, 3.125): (1, -2, 0.125) in the world is
+  // (-2, -1, 0.125) along the axes of a UCS turned a quarter about Z.
+  const cad::Point3 deviation = survey - design;
+  CHECK_EQ(deviation.x(), -2.0);
+  CHECK_EQ(deviation.y(), -1.0);
+  CHECK_EQ(deviation.z(), 0.125);
+}
+
+TEST_CASE(aGivenBasePointCrossesAsAPoint) {
+  RunningStandIn release16(16);
+  auto launcher = cad::com::makeLauncher();
+  const Connection connection = attachTo(*launcher, 16);
+  CallRecord record;
+  connection.utilObj->GetPoint(cad::Point3(1, -2, 0.5), "Next ");
+  const std::vector<RecordedCall> calls = record.calls();
+  CHECK_TRUE(calls.size() == 1 && calls[0].arguments.size() == 2 &&
+             calls[0].arguments[0] == recordedPoint(1, -2, 0.5));
+}
+
+TEST_CASE(displacementsIgnoreTheOrigin) {
+  RunningStandIn release16(16);
+  auto launcher = cad::com::makeLauncher();
+  const Connection connection = attachTo(*launcher, 16);
+  const cad::Point3 moved =
+      connection.utilObj->TranslateCoordinates(cad::Point3(1, 0, 0), cad::kUcs, cad::kWorld, 1);
+  CHECK_TRUE(moved == cad::Point3(0, 1, 0));
+}
