@@ -1,8 +1,8 @@
 #include "host/view/drawing_files.h"
 
-#include <stdexcept>
-
 #include "host/dxf/reader.h"
+#include "host/dxf/save.h"
+#include "host/dxf/writer.h"
 
 namespace host::view {
 
@@ -10,8 +10,11 @@ std::shared_ptr<model::Document> readDrawingFile(const std::filesystem::path& pa
   return dxf::readDxf(path);
 }
 
-void writeDrawingFile(const model::Document&, const std::filesystem::path&) {
-  throw std::runtime_error("Saving files is not yet supported");
+std::vector<std::string> writeDrawingFile(const model::Document& document,
+                                          const std::filesystem::path& path) {
+  std::vector<std::string> left = dxf::contentNotSaved(document);
+  dxf::saveDxf(document, path);
+  return left;
 }
 
 }  // namespace host::view

@@ -106,10 +106,11 @@ bool HostWindow::saveDrawing(DrawingView* view, std::optional<QString> path) {
   if (!path) path = askForPath_(drawingName(view));
   if (!path) return false;
   try {
-    writeDrawingFile(document, path->toStdString());
+    const auto left = writeDrawingFile(document, path->toStdString());
     document.setFilePath(path->toStdString());
     document.setModified(false);
     say("Saved " + *path);
+    for (const auto& line : left) say("Not saved: " + QString::fromStdString(line));
     return true;
   } catch (const std::exception& failure) {
     say(QString("Cannot save %1: %2").arg(*path, failure.what()));
