@@ -8,15 +8,17 @@
 #include <vector>
 
 #include "app/frm_kestova.h"
-#include "fake_cad.h"
+#include "host/automation/host_application.h"
+#include "host/automation/host_document.h"
+#include "host/automation/host_launcher.h"
+#include "host/automation/scripted_point_source.h"
 
 namespace apptest {
 
 // Message boxes that answer from a script and keep what they showed.
 struct RecordedMessages : app::MessageBoxes {
   bool answerYes = true;
-  std::vector<std::string> questions;
-  std::vector<std::string> informed;
+  std::vector<std::string> questions, informed;
 
   bool AskYesNo(const std::string& text) override {
     questions.push_back(text);
@@ -25,63 +27,69 @@ struct RecordedMessages : app::MessageBoxes {
   void Inform(const std::string& text) override { informed.push_back(text); }
 };
 
-// A settings store in memory, keyed "application/section/key".
+// The settings store in memory; only the text height is ever stored.
 struct MemorySettings : app::SettingsStore {
-  std::map<std::string, std::string> entries;
-  bool readFails = false;
-  bool writeFails = false;
+  std::optional<std::string> height;
+  bool fails = false;
   std::vector<std::string> written;
 
-  std::optional<std::string> Read(const std::string& application, const std::string& section,
-                                  const std::string& key, const std::string& defaultText) override {
-    if (readFails) return std::nullopt;
-    const auto found = entries.find(application + "/" + section + "/" + key);
-    return found == entries.end() ? defaultText : found->second;
+  std::optional<std::string> Read(const std::string&, const std::string&, const std::string&,
+                                  const std::string& defaultText) override {
+    if (fails) return std::nullopt;
+    return height.value_or(defaultText);
   }
   bool Write(const std::string& application, const std::string& section, const std::string& key,
              const std::string& text) override {
-    if (writeFails) return false;
+    if (fails) return false;
+    EXPECT_EQ(application + "/" + section + "/" + key, "Kestova/startup/Height");
     written.push_back(text);
-    entries[application + "/" + section + "/" + key] = text;
+    height = text;
     return true;
-  }
-  std::optional<std::string> height() const {
-    const auto found = entries.find("Kestova/startup/Height");
-    return found == entries.end() ? std::nullopt : std::optional(found->second);
   }
 };
 
-// Records whether the dialog is shown, in the order it was hidden and shown.
+// The order in which the dialog was hidden and shown.
 struct ShownRecorder : app::FormObserver {
   std::vector<bool> changes;
   void controlChanged(std::string_view) override {}
   void shownChanged(bool shown) override { changes.push_back(shown); }
 };
 
-// A dialog wired to a fake CAD program, the message boxes and the settings above.
+// The dialog against the in-memory CAD host: instances registered under any ProgID, a start
+// that succeeds unless told otherwise, and points answered from a script.
 struct FormFixture : ::testing::Test {
-  fake::Launcher launcher;
-  cad::Launcher* launcherInUse = &launcher;
+  host::HostLauncher::RunningTable running;
+  bool startable = true;
+  std::shared_ptr<host::HostApplication> started;
+  std::shared_ptr<host::ScriptedPointSource> points = std::make_shared<host::ScriptedPointSource>();
+  std::optional<host::HostLauncher> launcher;
   RecordedMessages messages;
   MemorySettings settings;
-  int helpShown = 0;
   std::string decimalSeparator = ".";
+  int helpShown = 0;
   std::unique_ptr<app::frmKestova> form;
 
-  // An instance running under `progId`, with its document.
-  std::shared_ptr<fake::Application> run(const std::string& progId) {
-    auto application = std::make_shared<fake::Application>();
-    launcher.running[progId] = application;
+  // A host with one new drawing, running under `progId`.
+  std::shared_ptr<host::HostApplication> runHost(const std::string& progId, int luprec = 4) {
+    auto application = host::HostApplication::withNewDrawing();
+    application->setPointSource(points);
+    host::model::HeaderVariables header;
+    header.luprec = luprec;
+    application->activeModel()->setHeader(header);
+    running[progId] = std::shared_ptr<cad::Application>(application);
     return application;
   }
 
+  // A new dialog, not yet loaded.
   app::frmKestova& make() {
-    app::FormServices services;
-    services.launcher = launcherInUse;
-    services.messages = &messages;
-    services.settings = &settings;
-    services.decimalSeparator = decimalSeparator;
-    services.showHelp = [this] { ++helpShown; };
+    launcher.emplace(running, [this](const std::string&) -> cad::Ref<cad::Application> {
+      if (!startable) return {};
+      started = host::HostApplication::withNewDrawing();
+      started->setPointSource(points);
+      return std::shared_ptr<cad::Application>(started);
+    });
+    app::FormServices services{&*launcher, &messages, &settings, decimalSeparator,
+                               [this] { ++helpShown; }};
     form = std::make_unique<app::frmKestova>(std::move(services));
     return *form;
   }
@@ -90,6 +98,9 @@ struct FormFixture : ::testing::Test {
     make().Form_Load();
     return *form;
   }
+
+  // The drawing the dialog works in.
+  host::model::Document& drawing() { return *host::modelOf(form->variables().acadDoc); }
 };
 
 }  // namespace apptest
