@@ -2,12 +2,17 @@
 
 #include <array>
 
+#include "host/view/clip.h"
+
 namespace host::view {
 namespace {
 
 constexpr double kIconArm = 40.0;          // pixels
 constexpr double kIconLabel = 12.0;        // pixels
 constexpr double kIconCornerInset = 30.0;  // pixels from the lower-left corner
+// The painter rasterises in fixed point; a stroke reaching further than this many pixels
+// beyond the widget (deep zoom on a long line) is clipped here first.
+constexpr double kSafeMargin = 4096.0;
 
 Eigen::AlignedBox2d visibleViewBox(const ViewProjection& projection) {
   Eigen::AlignedBox2d box;
@@ -36,11 +41,23 @@ void renderScene(const Scene& scene, const ViewProjection& projection, Canvas& c
   const Eigen::AlignedBox2d visible = visibleViewBox(projection);
   canvas.setInk(Ink::Entity);
   std::vector<Eigen::Vector2d> screen;
+  const Eigen::AlignedBox2d safe(
+      Eigen::Vector2d(-kSafeMargin, -kSafeMargin),
+      Eigen::Vector2d(projection.width() + kSafeMargin, projection.height() + kSafeMargin));
+  Eigen::AlignedBox2d safeInView;
+  safeInView.extend(projection.screenToView(safe.min()));
+  safeInView.extend(projection.screenToView(safe.max()));
   for (const auto& polyline : scene.polylines) {
     if (!visible.intersects(polyline.bounds)) continue;
     screen.clear();
     for (const auto& p : polyline.points) screen.push_back(projection.viewToScreen(p));
-    canvas.polyline(screen, polyline.closed);
+    if (safeInView.contains(polyline.bounds)) {
+      canvas.polyline(screen, polyline.closed);
+    } else {
+      for (const auto& part : clipPolyline(screen, polyline.closed, safe)) {
+        canvas.polyline(part, false);
+      }
+    }
   }
   for (const auto& point : scene.points) {
     if (visible.contains(point)) canvas.marker(projection.viewToScreen(point), Marker::Point);

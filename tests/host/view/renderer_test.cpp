@@ -89,6 +89,26 @@ TEST_F(ArrowRendering, NothingOffScreenIsPainted) {
   EXPECT_TRUE(canvas.labels.empty());
 }
 
+TEST_F(ArrowRendering, DeepZoomOnTheArrowKeepsStrokesOnItAndNearTheWidget) {
+  // So deep that the arrow's ends lie millions of pixels off screen.
+  projection.zoomAbout(projection.worldToScreen(ucs.pointToWorld({2.75, 1, 0})), 1e6);
+  renderScene(scene, projection, canvas);
+  ASSERT_FALSE(canvas.strokes.empty());
+  const Eigen::Vector2d tail = screenOfUcs(2, 1);
+  const Eigen::Vector2d tip = screenOfUcs(3.5, 1);
+  for (const auto& stroke : canvas.strokes) {
+    for (const auto& p : stroke.points) {
+      EXPECT_LT(p.cwiseAbs().maxCoeff(), 1e4);
+    }
+  }
+  // The shaft still runs through the middle of the widget, along the screen's vertical.
+  const auto& shaft = canvas.strokes[0].points;
+  EXPECT_NEAR(shaft[0].x(), tail.x(), 1e-3);
+  EXPECT_NEAR(shaft[1].x(), tip.x(), 1e-3);
+  EXPECT_LT(shaft[0].y(), 1e4);
+  EXPECT_GT(shaft[1].y(), -1e4);
+}
+
 TEST(SceneOfTexts, TextSeenEdgeOnShowsAsItsBaseline) {
   model::Document drawing;
   model::Text text{"edge", Eigen::Affine3d::Identity(), 2.0, 0};

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <vector>
+
+#include <Eigen/Geometry>
+
+namespace host::view {
+
+// Clips the segment from `a` to `b` to `box` (Liang-Barsky), moving the ends inward. False
+// when nothing of it lies inside.
+bool clipSegment(Eigen::Vector2d& a, Eigen::Vector2d& b, const Eigen::AlignedBox2d& box);
+
+// The parts of a polyline inside `box`, each a polyline of its own.
+std::vector<std::vector<Eigen::Vector2d>> clipPolyline(const std::vector<Eigen::Vector2d>& points,
+                                                       bool closed, const Eigen::AlignedBox2d& box);
+
+}  // namespace host::view
