@@ -47,6 +47,18 @@ TEST_F(Pick, WritesSurveyMinusDesignInTheDrawingsPrecision) {
   EXPECT_TRUE(messages.informed.empty());
 }
 
+// The fields are read back by the numeric-value rule, which knows only the point, so they are
+// written with a point also where the user's separator is a comma.
+TEST_F(Pick, WritesAPointWhateverTheLocale) {
+  decimalSeparator = ",";
+  app::frmKestova& form = loaded();
+  form.SetCheckValue("chkAvDevs", 1);
+  pickX(0.25);
+  pickX(0.5);
+  EXPECT_EQ(form.Text("txtXerr"), "0.500");
+  EXPECT_EQ(form.Text("txtXav"), "0.375");
+}
+
 TEST_F(Pick, FollowsTheAxesOfTheCurrentUcs) {
   loaded();
   // X along world Y, Y along world -X; the origin plays no part.
