@@ -9,6 +9,8 @@
 namespace host::view {
 namespace {
 
+using Cell = std::pair<std::uint64_t, std::uint32_t>;
+
 // Searches wider than this many cells each way fall back to looking at every point.
 constexpr std::int64_t kMaxCellReach = 8;
 
@@ -21,11 +23,13 @@ SnapIndex::SnapIndex(std::vector<SnapPoint> points, const Eigen::Matrix3d& world
     throw InvalidInput("the snap grid needs a positive cell size");
   }
   viewPoints_.reserve(points_.size());
+  cells_.reserve(points_.size());
   for (std::uint32_t i = 0; i < points_.size(); ++i) {
     const Eigen::Vector2d view = (worldToView * points_[i].world).head<2>();
     viewPoints_.push_back(view);
-    cells_[key(cellOf(view.x()), cellOf(view.y()))].push_back(i);
+    cells_.emplace_back(key(cellOf(view.x()), cellOf(view.y())), i);
   }
+  std::ranges::sort(cells_);
 }
 
 std::int64_t SnapIndex::cellOf(double coordinate) const {
@@ -58,9 +62,9 @@ std::optional<SnapPoint> SnapIndex::nearest(const Eigen::Vector2d& view, double 
     const std::int64_t row = cellOf(view.y());
     for (std::int64_t c = column - reach; c <= column + reach; ++c) {
       for (std::int64_t r = row - reach; r <= row + reach; ++r) {
-        const auto found = cells_.find(key(c, r));
-        if (found == cells_.end()) continue;
-        for (std::uint32_t i : found->second) consider(i);
+        const std::uint64_t cell = key(c, r);
+        auto at = std::ranges::lower_bound(cells_, cell, {}, &Cell::first);
+        for (; at != cells_.end() && at->first == cell; ++at) consider(at->second);
       }
     }
   }

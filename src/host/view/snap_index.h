@@ -2,7 +2,6 @@
 
 #include <cstdint>
 #include <optional>
-#include <unordered_map>
 #include <vector>
 
 #include <Eigen/Geometry>
@@ -11,7 +10,7 @@
 
 namespace host::view {
 
-// Snap points hashed into a uniform grid in view coordinates, so that finding the one under the
+// Snap points sorted into a uniform grid in view coordinates, so that finding the one under the
 // cursor looks at a few cells instead of every point of a large drawing. The cell size is best
 // about the search radius; the owner rebuilds the index when the orientation or the drawing
 // changes, or when zooming makes the radius very different from the cell.
@@ -30,7 +29,8 @@ class SnapIndex {
   std::vector<SnapPoint> points_;
   std::vector<Eigen::Vector2d> viewPoints_;
   double cellSize_ = 1.0;
-  std::unordered_map<std::uint64_t, std::vector<std::uint32_t>> cells_;
+  // (cell key, point index), sorted by key: a cell's points are one run found by binary search.
+  std::vector<std::pair<std::uint64_t, std::uint32_t>> cells_;
 
   std::int64_t cellOf(double coordinate) const;
   static std::uint64_t key(std::int64_t column, std::int64_t row);

@@ -1,0 +1,102 @@
+// Responsiveness of the host's drawing window on a large drawing: 200k lines, 100k arrow
+// inserts and 20k texts at surveyed coordinates. Prints the time to project the drawing, to
+// paint it at zoom extents and zoomed in, to build the object snap index and to answer a snap
+// query, the work the window does when the drawing changes, on a repaint and on a mouse move.
+//
+//   view_benchmark
+#include <chrono>
+#include <cstdlib>
+#include <iostream>
+
+#include <QGuiApplication>
+#include <QImage>
+#include <QPainter>
+
+#include "host/view/qt_canvas.h"
+#include "host/view/renderer.h"
+#include "host/view/scene.h"
+#include "host/view/snap_index.h"
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+using Eigen::Vector3d;
+using host::model::BlockTable;
+
+double millisecondsSince(Clock::time_point start) {
+  return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
+}
+
+std::unique_ptr<host::model::Document> largeDrawing() {
+  auto document = std::make_unique<host::model::Document>();
+  host::model::Document::HistoryPause pause(*document);
+  const auto arrow = document->addBlock("ArrowX1", Vector3d::Zero());
+  host::model::Polyline3d shape;
+  shape.vertices = {{0, 0, 0}, {3, 0, 0}, {1.75, 0.5, 0}, {1.75, -0.5, 0}, {3, 0, 0}};
+  document->addEntity(arrow, shape);
+  const auto at = [](int i) {
+    return Vector3d(512345.678 + (i % 1000) * 1.37, 6712345.123 + (i / 1000) * 2.91, 45.0);
+  };
+  for (int i = 0; i < 200000; ++i) {
+    document->addEntity(BlockTable::kModelSpace,
+                        host::model::Line{at(i), at(i) + Vector3d(1, 2, 0)});
+  }
+  for (int i = 0; i < 100000; ++i) {
+    const Eigen::Affine3d placement = Eigen::Translation3d(at(i)) *
+                                      Eigen::AngleAxisd(i * 0.001, Vector3d::UnitZ()) *
+                                      Eigen::Scaling(0.25);
+    document->addEntity(BlockTable::kModelSpace, host::model::BlockReference{arrow, placement});
+  }
+  for (int i = 0; i < 20000; ++i) {
+    host::model::Text text{"0.125", Eigen::Affine3d(Eigen::Translation3d(at(i * 10))), 0.5, 0};
+    document->addEntity(BlockTable::kModelSpace, text);
+  }
+  return document;
+}
+
+void paint(const host::view::Scene& scene, const host::view::ViewProjection& projection,
+           const char* what) {
+  QImage image(projection.width(), projection.height(), QImage::Format_RGB32);
+  const auto start = Clock::now();
+  QPainter painter(&image);
+  host::view::QtCanvas canvas(painter);
+  host::view::renderScene(scene, projection, canvas);
+  painter.end();
+  std::cout << "paint " << what << ": " << millisecondsSince(start) << " ms\n";
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  setenv("QT_QPA_PLATFORM", "offscreen", 0);
+  QGuiApplication application(argc, argv);
+  const auto document = largeDrawing();
+  const Eigen::Matrix3d orientation =
+      host::view::viewOrientation(host::view::StandardView::SouthWestIso);
+
+  auto start = Clock::now();
+  const host::view::Scene scene = host::view::buildScene(*document, orientation);
+  std::cout << "project the drawing: " << millisecondsSince(start) << " ms\n";
+
+  host::view::ViewProjection projection;
+  projection.setViewport(1200, 800);
+  projection.setOrientation(orientation);
+  projection.fit(scene.bounds);
+  paint(scene, projection, "at zoom extents");
+  projection.zoomAbout({600, 400}, 50.0);
+  paint(scene, projection, "zoomed in 50 times");
+
+  start = Clock::now();
+  const double cell = 8.0 / projection.scale();
+  const host::view::SnapIndex index(host::view::snapPoints(*document), orientation, cell);
+  std::cout << "snap index of " << index.size() << " points: " << millisecondsSince(start)
+            << " ms\n";
+  start = Clock::now();
+  int found = 0;
+  for (int i = 0; i < 1000; ++i) {
+    found += index.nearest(projection.screenToView({i % 1200 * 1.0, i % 800 * 1.0}), cell) ? 1 : 0;
+  }
+  std::cout << "one snap query: " << millisecondsSince(start) / 1000.0 << " ms (" << found
+            << " of 1000 snapped)\n";
+  return 0;
+}
