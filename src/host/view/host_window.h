@@ -61,7 +61,7 @@ class HostWindow : public QMainWindow {
   // Asks the user for a point in `document` and waits (a nested event loop) for a click, a
   // typed point or Esc. None when cancelled, also when the drawing or the window closes.
   std::optional<Eigen::Vector3d> requestPoint(model::Document& document, const std::string& prompt);
-  bool pointRequestWaiting() const { return request_.has_value(); }
+  bool pointRequestWaiting() const { return request_ != nullptr; }
 
   // --- Questions, replaceable so that tests can answer them ---
   using SaveQuestion = std::function<SaveChoice(const QString& drawingName)>;
@@ -86,7 +86,8 @@ class HostWindow : public QMainWindow {
   QList<QAction*> drawingActions_;
   bool snapEnabled_ = true;
   int untitledCount_ = 0;
-  std::optional<PendingRequest> request_;
+  // The waiting request lives on the stack of requestPoint; this points at it.
+  PendingRequest* request_ = nullptr;
   SaveQuestion askToSave_;
   PathQuestion askForPath_;
 

@@ -96,10 +96,24 @@ void HostWindow::buildMenus() {
   ucs->addSeparator();
   drawingActions_ << ucs->addAction("&Save as...", this,
                                     [ask] { ask("Save UCS", "Name:", "UCS SAVE"); });
+  // Restore and delete offer the drawing's named UCSs.
+  auto askName = [this](const QString& title, const QString& command) {
+    DrawingView* active = activeView();
+    if (!active) return;
+    QStringList names;
+    for (const auto& named : active->document()->ucsTable().all()) {
+      names << QString::fromStdString(named.name);
+    }
+    bool ok = false;
+    const QString name = QInputDialog::getItem(this, title, "Name:", names, 0, true, &ok);
+    if (!ok) return;
+    commandLine_->appendHistory(CommandLine::kCommandPrompt + command + " " + name);
+    runCommand(command + " " + name);
+  };
   drawingActions_ << ucs->addAction("&Restore...", this,
-                                    [ask] { ask("Restore UCS", "Name:", "UCS RESTORE"); });
+                                    [askName] { askName("Restore UCS", "UCS RESTORE"); });
   drawingActions_ << ucs->addAction("&Delete...", this,
-                                    [ask] { ask("Delete UCS", "Name:", "UCS DELETE"); });
+                                    [askName] { askName("Delete UCS", "UCS DELETE"); });
 }
 
 }  // namespace host::view

@@ -17,18 +17,21 @@ std::optional<Eigen::Vector3d> HostWindow::requestPoint(model::Document& documen
   raise();
   activateWindow();
   QEventLoop loop;
-  request_ = PendingRequest{view, &loop, std::nullopt};
+  PendingRequest pending{view, &loop, std::nullopt};
+  request_ = &pending;
   commandLine_->setPrompt(QString::fromStdString(prompt));
   commandLine_->input()->setFocus();
   setDrawingActionsEnabled(false);
 
+  const QPointer<HostWindow> self(this);
   loop.exec();
+  // The window may have been destroyed while the user was asked; it cancelled the request.
+  if (!self) return std::nullopt;
 
-  const std::optional<Eigen::Vector3d> answer = request_->answer;
-  request_.reset();
+  request_ = nullptr;
   commandLine_->setPrompt(CommandLine::kCommandPrompt);
   setDrawingActionsEnabled(true);
-  return answer;
+  return pending.answer;
 }
 
 void HostWindow::answerRequest(std::optional<Eigen::Vector3d> answer) {

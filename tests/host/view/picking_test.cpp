@@ -124,6 +124,10 @@ TEST_F(Picking, ClosingTheWindowWhileARequestWaitsCancelsIt) {
   EXPECT_FALSE(getPoint([] {}));
 }
 
+TEST_F(Picking, DestroyingTheWindowWhileARequestWaitsCancelsIt) {
+  EXPECT_FALSE(getPoint([&] { window.reset(); }));
+}
+
 TEST_F(Picking, TheRequestBringsItsDrawingForward) {
   window->newDrawing();
   ASSERT_NE(window->activeView(), view);
