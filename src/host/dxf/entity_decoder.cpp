@@ -5,6 +5,7 @@
 #include <numbers>
 
 #include "host/dxf/fields.h"
+#include "host/dxf/unsupported_records.h"
 #include "host/geom/invalid_input.h"
 #include "host/geom/ocs.h"
 
@@ -225,7 +226,16 @@ void appendRawGroups(const ReaderContext& context, const Record& record, bool ke
       inApplicationGroup = true;
       continue;
     }
-    raw.groups.emplace_back(group.code, decodeText(group.value, context.encoding));
+    switch (keptGroup(raw.type, group.code, group.value)) {
+      case KeptGroup::kLayerByName:
+        // Unknown handles point at nothing: dropped.
+        if (const auto layer = context.layerByHandle(group.value)) {
+          raw.groups.emplace_back(group.code, context.document.layers()[*layer].name);
+        }
+        break;
+      default:
+        raw.groups.emplace_back(group.code, decodeText(group.value, context.encoding));
+    }
   }
 }
 

@@ -136,6 +136,12 @@ void readBlocks(ReaderContext& context, Record& record) {
 }
 
 void readEntities(ReaderContext& context, Record& record) {
+  // Most entities are model space lines, inserts, texts and points of 150 to 250 bytes: room
+  // for that many saves moving the entities while the list grows. A file of smaller entities
+  // only grows the list in the usual way.
+  constexpr std::size_t kTypicalEntityBytes = 150;
+  context.document.reserveEntities(BlockTable::kModelSpace,
+                                   context.reader.bytesLeft() / kTypicalEntityBytes);
   EntityUnit unit;
   while (record.type() != "ENDSEC") {
     const std::span<const Record> records = unit.read(context, record, "ENTITIES");

@@ -44,6 +44,11 @@ class GroupReader {
 
   [[noreturn]] void fail(std::size_t line, std::string reason) const;
   const std::filesystem::path& path() const { return path_; }
+  // Bytes of the file after the data read so far (0 when its size is unknown).
+  std::size_t bytesLeft() const {
+    const std::size_t read = consumed_ + begin_;
+    return fileSize_ > read ? fileSize_ - read : 0;
+  }
   // The line the reader has reached (for faults at the end of the data).
   std::size_t currentLine() const { return line_; }
 

@@ -1,4 +1,7 @@
 #include <array>
+#include <charconv>
+#include <cstdint>
+#include <unordered_map>
 
 #include "host/dxf/entity_decoder.h"
 #include "host/dxf/sections.h"
@@ -25,15 +28,89 @@ bool isRebuilt(std::string_view type) {
   return false;
 }
 
+bool isDictionary(std::string_view type) {
+  return type == "DICTIONARY" || type == "ACDBDICTIONARYWDFLT";
+}
+
+std::uint64_t handleValue(std::string_view text) {
+  while (!text.empty() && text.front() == ' ') text.remove_prefix(1);
+  std::uint64_t value = 0;
+  std::from_chars(text.data(), text.data() + text.size(), value, 16);
+  return value;
+}
+
+// Where an object sits in the file's tree of objects: its owner and, for a dictionary, the
+// names of its entries.
+struct ObjectLink {
+  std::string type;
+  std::uint64_t owner = 0;
+  std::unordered_map<std::uint64_t, std::string> entryNames;  // by the entry's handle
+};
+
+ObjectLink linkOf(const Record& record) {
+  ObjectLink link{std::string(record.type()), 0, {}};
+  bool beforeSubclass = true;
+  std::string_view entryName;
+  for (const Group& group : record.groups) {
+    if (group.code == 100) beforeSubclass = false;
+    if (group.code == 330 && beforeSubclass) link.owner = handleValue(group.value);
+    if (group.code == 3) entryName = group.value;
+    if ((group.code == 350 || group.code == 360) && isDictionary(link.type)) {
+      link.entryNames.emplace(handleValue(group.value), std::string(entryName));
+    }
+  }
+  return link;
+}
+
+// The named object dictionary's entries for the other program's own settings ("ACAD_LAYOUT",
+// "ACAD_VISUALSTYLE", "AcDbVariableDictionary" ...).
+bool isStandardEntry(std::string_view name) {
+  return name.starts_with("ACAD_") || name.starts_with("AcDb");
+}
+
+// Whether the object hangs under a standard entry of the named object dictionary or under an
+// object the writer rebuilds (a layout's or visual style's extension dictionary). Such records
+// describe the other program's own objects, which a saved file builds afresh; nothing of the
+// user's drawing is in them.
+bool belongsToRebuiltStructure(std::uint64_t handle,
+                               const std::unordered_map<std::uint64_t, ObjectLink>& links) {
+  constexpr int kDeepestTree = 64;  // also ends an ownership cycle in a broken file
+  for (int depth = 0; depth < kDeepestTree; ++depth) {
+    const auto self = links.find(handle);
+    if (self == links.end()) return false;
+    const auto parent = links.find(self->second.owner);
+    // Owned from outside the objects: the extension dictionary of an entity or a table.
+    if (parent == links.end()) return false;
+    if (!isDictionary(parent->second.type)) return isRebuilt(parent->second.type);
+    if (parent->second.owner == 0) {
+      const auto entry = parent->second.entryNames.find(handle);
+      return entry != parent->second.entryNames.end() && isStandardEntry(entry->second);
+    }
+    handle = self->second.owner;
+  }
+  return false;
+}
+
 }  // namespace
 
 void readObjects(ReaderContext& context, Record& record) {
-  std::vector<model::UnsupportedEntity> kept;
+  std::unordered_map<std::uint64_t, ObjectLink> links;
+  std::vector<std::pair<std::uint64_t, model::UnsupportedEntity>> candidates;
   while (record.type() != "ENDSEC") {
+    std::uint64_t handle = 0;
+    for (const Group& group : record.groups) {
+      if (group.code == 5) handle = handleValue(group.value);
+    }
+    if (handle != 0) links.emplace(handle, linkOf(record));
     if (!isRebuilt(record.type())) {
-      kept.push_back(rawEntity(context, std::span<const Record>(&record, 1)));
+      candidates.emplace_back(handle, rawEntity(context, std::span<const Record>(&record, 1)));
     }
     nextInSection(context, record, "OBJECTS");
+  }
+  std::vector<model::UnsupportedEntity> kept;
+  for (auto& [handle, object] : candidates) {
+    if (object.type == "XRECORD" && belongsToRebuiltStructure(handle, links)) continue;
+    kept.push_back(std::move(object));
   }
   if (!kept.empty()) {
     auto objects = context.document.unsupportedObjects();

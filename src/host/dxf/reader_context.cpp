@@ -1,5 +1,6 @@
 #include "host/dxf/reader_context.h"
 
+#include <charconv>
 #include <numbers>
 
 #include "host/dxf/numbers.h"
@@ -27,6 +28,15 @@ Index lookUp(std::unordered_map<std::string, Index>& cache, std::string_view raw
   const Index index = add();
   cache.emplace(std::move(key), index);
   return index;
+}
+
+std::optional<std::uint64_t> handleValue(std::string_view text) {
+  text = withoutTrailingBlanks(text);
+  while (!text.empty() && text.front() == ' ') text.remove_prefix(1);
+  std::uint64_t value = 0;
+  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value, 16);
+  if (error != std::errc() || end != text.data() + text.size() || value == 0) return std::nullopt;
+  return value;
 }
 
 }  // namespace
@@ -73,6 +83,18 @@ model::BlockIndex ReaderContext::block(std::string_view rawName) {
     if (auto existing = document.blocks().find(name)) return *existing;
     return document.addBlock(name, Eigen::Vector3d::Zero());
   });
+}
+
+void ReaderContext::rememberLayerHandle(std::string_view handle, model::LayerIndex layer) {
+  if (const auto value = handleValue(handle)) layersByHandle_[*value] = layer;
+}
+
+std::optional<model::LayerIndex> ReaderContext::layerByHandle(std::string_view handle) const {
+  const auto value = handleValue(handle);
+  if (!value) return std::nullopt;
+  const auto found = layersByHandle_.find(*value);
+  if (found == layersByHandle_.end()) return std::nullopt;
+  return found->second;
 }
 
 double degreesToRadians(double degrees) {

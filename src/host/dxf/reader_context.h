@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -35,6 +36,10 @@ class ReaderContext {
   model::StyleIndex style(std::string_view rawName);
   model::BlockIndex block(std::string_view rawName);
 
+  // Layers by the handle the file gives them, for references to layers kept as names.
+  void rememberLayerHandle(std::string_view handle, model::LayerIndex layer);
+  std::optional<model::LayerIndex> layerByHandle(std::string_view handle) const;
+
   [[noreturn]] void fail(std::size_t line, std::string reason) const {
     reader.fail(line, std::move(reason));
   }
@@ -43,6 +48,7 @@ class ReaderContext {
   std::unordered_map<std::string, model::LayerIndex> layers_;
   std::unordered_map<std::string, model::StyleIndex> styles_;
   std::unordered_map<std::string, model::BlockIndex> blocks_;
+  std::unordered_map<std::uint64_t, model::LayerIndex> layersByHandle_;
 };
 
 double degreesToRadians(double degrees);

@@ -16,6 +16,7 @@ void readLayer(ReaderContext& context, const Record& record) {
   model::Layer layer = context.document.layers()[index];
   layer.colour = colour >= 1 && colour <= 255 ? static_cast<int>(colour) : 7;
   context.document.setLayer(index, layer);
+  if (f.has(5)) context.rememberLayerHandle(f.group(5).value, index);
 }
 
 void readStyle(ReaderContext& context, const Record& record) {

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <array>
-#include <string_view>
 
 #include "host/model/names.h"
 
@@ -20,15 +19,32 @@ bool isHandleReference(int code) {
          (code >= 480 && code <= 481) || code == 1005;
 }
 
+// "0" (or no value): a reference to nothing, which means the same in any file.
+bool isNullHandle(std::string_view value) {
+  return value.find_first_not_of("0 ") == std::string_view::npos;
+}
+
 }  // namespace
+
+KeptGroup keptGroup(std::string_view type, int code, std::string_view value) {
+  if (!isHandleReference(code)) return KeptGroup::kAsRead;
+  if (type == "VIEWPORT") {
+    if (code == 331 || code == 341) return KeptGroup::kLayerByName;
+    if (code == 332 || code == 333 || code == 345 || code == 346 || code == 348 || code == 361) {
+      return KeptGroup::kLeftOut;
+    }
+  }
+  return isNullHandle(value) ? KeptGroup::kAsRead : KeptGroup::kUnresolvable;
+}
 
 bool canWriteBack(const model::UnsupportedEntity& entity) {
   if (std::ranges::find(kBuiltInEntities, std::string_view(entity.type)) ==
       kBuiltInEntities.end()) {
     return false;
   }
-  return std::ranges::none_of(entity.groups,
-                              [](const auto& group) { return isHandleReference(group.first); });
+  return std::ranges::none_of(entity.groups, [&](const auto& group) {
+    return keptGroup(entity.type, group.first, group.second) == KeptGroup::kUnresolvable;
+  });
 }
 
 std::size_t recordCount(const model::UnsupportedEntity& entity) {

@@ -1,15 +1,32 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "host/model/entities.h"
 
 namespace host::dxf {
 
-// Whether an entity kept as read can be written back as it stands: it must not point at other
-// objects by handle (those handles do not survive: the writer numbers everything afresh) and
-// must be of a kind a release 2000 file holds without a class definition.
+// How one group of an entity kept as read goes back into a file. Handles do not survive a save
+// (the writer numbers everything afresh), so a handle reference can only be written back when
+// it is null, or when it names something the writer can find again.
+enum class KeptGroup {
+  kAsRead,
+  // A paper-space viewport's frozen layers (331, 341): the reader keeps the layer's name, and
+  // the writer puts in that layer's new handle.
+  kLayerByName,
+  // A viewport's links to its named UCS and to display objects a release 2000 file does not
+  // hold (background, shade plot, visual style, sun): left out. The viewport keeps its own
+  // UCS values and shows with default settings.
+  kLeftOut,
+  // Any other handle reference: the entity cannot be written back.
+  kUnresolvable,
+};
+KeptGroup keptGroup(std::string_view type, int code, std::string_view value);
+
+// Whether an entity kept as read can be written back: every group of it can (see keptGroup),
+// and it is of a kind a release 2000 file holds without a class definition.
 bool canWriteBack(const model::UnsupportedEntity& entity);
 
 // How many records the entity spans (a polyline's vertices, an insert's attributes).

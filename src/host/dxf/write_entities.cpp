@@ -148,7 +148,19 @@ class EntityWriter {
         layerWritten = true;
         continue;
       }
-      out_.text(code, encodeText(value));
+      switch (keptGroup(raw.type, code, value)) {
+        case KeptGroup::kAsRead:
+          out_.text(code, encodeText(value));
+          break;
+        case KeptGroup::kLayerByName:
+          if (const auto layer = context_.document.layers().find(value)) {
+            out_.handle(code, context_.handles.layers.at(*layer));
+          }
+          break;
+        case KeptGroup::kLeftOut:
+        case KeptGroup::kUnresolvable:
+          break;
+      }
       if (code == 100 && value == "AcDbEntity" && !layerWritten) {
         out_.text(8, layerName());
         layerWritten = true;

@@ -76,10 +76,6 @@ Handle followerHandles(const model::Document& document) {
   return count;
 }
 
-std::string counted(std::size_t count, const std::string& one, const std::string& many) {
-  return std::to_string(count) + " " + (count == 1 ? one : many);
-}
-
 }  // namespace
 
 std::vector<std::string> contentNotSaved(const model::Document& document) {
@@ -97,18 +93,13 @@ std::vector<std::string> contentNotSaved(const model::Document& document) {
     ++droppedObjects[object.type];
   }
   std::vector<std::string> lines;
-  for (const auto& [type, count] : droppedEntities) {
-    lines.push_back(counted(count, type + " entity", type + " entities") +
-                    ": they refer to other objects of the drawing or need definitions this "
-                    "program does not keep");
-  }
-  for (const auto& [type, count] : droppedObjects) {
-    lines.push_back(counted(count, type + " object", type + " objects") +
-                    ": this program does not keep them");
+  // Entity and object kinds by their record names, as other programs list them.
+  for (const auto* dropped : {&droppedEntities, &droppedObjects}) {
+    for (const auto& [type, count] : *dropped) lines.push_back(std::to_string(count) + " " + type);
   }
   if (shearedInserts > 0) {
-    lines.push_back(counted(shearedInserts, "block reference", "block references") +
-                    " distorted by shearing: a drawing file can only hold them unsheared");
+    lines.push_back(std::to_string(shearedInserts) + " sheared block reference" +
+                    (shearedInserts == 1 ? "" : "s"));
   }
   return lines;
 }

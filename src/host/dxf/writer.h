@@ -8,9 +8,9 @@
 
 namespace host::dxf {
 
-// What a save cannot keep exactly, one line per kind, for telling the user before saving
-// (e.g. "2 IMAGE entities: they refer to other objects of the drawing"). Empty when the file
-// will hold everything the document does.
+// What a save cannot keep exactly, briefly, one item per kind for telling the user before
+// saving: entities and objects by record name ("2 IMAGE", "1 XRECORD"), then "1 sheared block
+// reference". Empty when the file will hold everything the document does.
 std::vector<std::string> contentNotSaved(const model::Document& document);
 
 // Writes the document as a release 2000 drawing file (AC1015) with handles, owners and the

@@ -113,6 +113,11 @@ EntityLocation Document::addEntity(BlockIndex block, EntityData data, LayerIndex
   return location;
 }
 
+void Document::reserveEntities(BlockIndex block, std::size_t count) {
+  auto& entities = state_->blocks.at(block).entities;
+  entities.reserve(entities.size() + count);
+}
+
 void Document::replaceEntity(EntityLocation location, EntityData data) {
   checkEntityData(data, state_->blocks, state_->styles);
   Entity& target = state_->blocks.at(location.block).entities.at(location.index);

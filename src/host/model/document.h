@@ -54,6 +54,9 @@ class Document {
   // Appends an entity to a block and gives it a fresh handle. The data is checked (finite
   // values, non-zero axes, existing block, layer and style) and refused with InvalidInput.
   EntityLocation addEntity(BlockIndex block, EntityData data, LayerIndex layer = 0);
+  // Makes room for `count` more entities in a block, so that loading a large file does not
+  // move them again and again. Changes nothing in the drawing.
+  void reserveEntities(BlockIndex block, std::size_t count);
   // Replaces an entity's data, keeping its handle and layer; checked as addEntity.
   void replaceEntity(EntityLocation location, EntityData data);
   void setEntityLayer(EntityLocation location, LayerIndex layer);

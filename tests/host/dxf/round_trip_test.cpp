@@ -148,10 +148,7 @@ TEST(DxfRoundTrip, EntitiesKeptAsReadAreWrittenBackUnchanged) {
                      "0\nENDSEC\n0\nSECTION\n2\nOBJECTS\n0\nXRECORD\n5\n3A\n100\nAcDbXrecord\n"
                      "1\nnote\n0\nENDSEC\n0\nEOF\n");
   const auto first = readDxf(directory / "in.dxf");
-  const auto notSaved = contentNotSaved(*first);
-  ASSERT_EQ(notSaved.size(), 2u);
-  EXPECT_NE(notSaved[0].find("1 IMAGE entity"), std::string::npos) << notSaved[0];
-  EXPECT_NE(notSaved[1].find("1 XRECORD object"), std::string::npos) << notSaved[1];
+  EXPECT_EQ(contentNotSaved(*first), (std::vector<std::string>{"1 IMAGE", "1 XRECORD"}));
 
   saveDxf(*first, directory / "out.dxf");
   const auto second = readDxf(directory / "out.dxf");
@@ -171,9 +168,7 @@ TEST(DxfRoundTrip, ShearedInsertIsReportedBeforeSaving) {
   Eigen::Affine3d shear = Eigen::Affine3d::Identity();
   shear.linear()(0, 1) = 0.5;
   document->addEntity(model::BlockTable::kModelSpace, model::BlockReference{arrow, shear});
-  const auto notSaved = contentNotSaved(*document);
-  ASSERT_EQ(notSaved.size(), 1u);
-  EXPECT_NE(notSaved[0].find("1 block reference"), std::string::npos);
+  EXPECT_EQ(contentNotSaved(*document), (std::vector<std::string>{"1 sheared block reference"}));
 }
 
 TEST(DxfRoundTrip, ProgressRisesToOne) {
