@@ -13,10 +13,16 @@ namespace host::view {
 // Throws std::runtime_error saying what went wrong, where and why.
 std::shared_ptr<model::Document> readDrawingFile(const std::filesystem::path& path);
 
-// Writes a document to a file; the old file stays as it was if that fails. Returns what the
-// file could not hold, one line per kind, for telling the user. Throws std::runtime_error
-// saying what went wrong and why.
-std::vector<std::string> writeDrawingFile(const model::Document& document,
-                                          const std::filesystem::path& path);
+// What a drawing file written now would leave out of the document, briefly, one kind per item
+// ("3 VIEWPORT", "1 XRECORD"). Empty when the file would hold everything.
+std::vector<std::string> contentLostOnSave(const model::Document& document);
+
+// Writes a document to a file, leaving out what contentLostOnSave lists; the old file stays as
+// it was if that fails. Throws std::runtime_error saying what went wrong and why.
+void writeDrawingFile(const model::Document& document, const std::filesystem::path& path);
+
+// Whether two paths name the same file (through links and relative parts), also when neither
+// exists yet.
+bool sameFile(const std::filesystem::path& a, const std::filesystem::path& b);
 
 }  // namespace host::view

@@ -2,7 +2,6 @@
 
 #include <QCloseEvent>
 #include <QFileDialog>
-#include <QFileInfo>
 #include <QMessageBox>
 #include <QStatusBar>
 #include <QVBoxLayout>
@@ -36,6 +35,9 @@ HostWindow::HostWindow(std::shared_ptr<HostApplication> application, QWidget* pa
     if (path.isEmpty()) return std::nullopt;
     return path;
   };
+  askAboutLoss_ = [this](const QString& name, const QString& lost, bool newName) {
+    return askAboutLossWithMessageBox(name, lost, newName);
+  };
 
   auto* central = new QWidget;
   auto* layout = new QVBoxLayout(central);
@@ -67,6 +69,10 @@ HostWindow::~HostWindow() {
 void HostWindow::addDrawing(std::shared_ptr<model::Document> document) {
   auto* view = new DrawingView(document);
   view->setProperty("untitled", ++untitledCount_);
+  // The file the drawing was read from, which a lossy copy must never replace.
+  if (!document->filePath().empty()) {
+    view->setProperty(kSourceFile, QString::fromStdString(document->filePath().string()));
+  }
   view->setSnapEnabled(snapEnabled_);
   // Keys typed anywhere over the drawing go to the command line.
   view->setFocusProxy(commandLine_->input());
@@ -95,25 +101,6 @@ bool HostWindow::openFile(const QString& path) {
     return true;
   } catch (const std::exception& failure) {
     say(QString("Cannot open %1: %2").arg(path, failure.what()));
-    return false;
-  }
-}
-
-bool HostWindow::saveDrawing(DrawingView* view, std::optional<QString> path) {
-  if (!view) return false;
-  model::Document& document = *view->document();
-  if (!path && !document.filePath().empty()) path = QString::fromStdString(document.filePath());
-  if (!path) path = askForPath_(drawingName(view));
-  if (!path) return false;
-  try {
-    const auto left = writeDrawingFile(document, path->toStdString());
-    document.setFilePath(path->toStdString());
-    document.setModified(false);
-    say("Saved " + *path);
-    for (const auto& line : left) say("Not saved: " + QString::fromStdString(line));
-    return true;
-  } catch (const std::exception& failure) {
-    say(QString("Cannot save %1: %2").arg(*path, failure.what()));
     return false;
   }
 }

@@ -40,7 +40,9 @@ class HostWindow : public QMainWindow {
   bool closeDrawing(DrawingView* view);
   // Asks about every modified drawing, then closes them all. False when the user cancelled.
   bool closeAllDrawings();
-  // Saves a drawing to its file, or to `path` (asking for one when it has none).
+  // Saves a drawing to its file, or to `path` (asking for one when it has none). When the file
+  // cannot hold everything in the drawing, the user hears what would be left out first and the
+  // copy goes to a new name: the file the drawing was read from is never overwritten by it.
   bool saveDrawing(DrawingView* view, std::optional<QString> path = std::nullopt);
 
   DrawingView* activeView() const;
@@ -66,8 +68,13 @@ class HostWindow : public QMainWindow {
   // --- Questions, replaceable so that tests can answer them ---
   using SaveQuestion = std::function<SaveChoice(const QString& drawingName)>;
   using PathQuestion = std::function<std::optional<QString>(const QString& drawingName)>;
+  // Told what a save would leave out ("3 VIEWPORT, 1 XRECORD"); true to go on. `newName` says
+  // whether going on means choosing a new file name (a SAVE to the file the drawing came from).
+  using LossQuestion =
+      std::function<bool(const QString& drawingName, const QString& lost, bool newName)>;
   void setSaveQuestion(SaveQuestion question) { askToSave_ = std::move(question); }
   void setSavePathQuestion(PathQuestion question) { askForPath_ = std::move(question); }
+  void setLossQuestion(LossQuestion question) { askAboutLoss_ = std::move(question); }
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -78,6 +85,11 @@ class HostWindow : public QMainWindow {
     QEventLoop* loop = nullptr;
     std::optional<Eigen::Vector3d> answer;
   };
+
+  // View properties: the file a drawing was read from, and the file the user agreed may hold a
+  // copy of it that leaves out what a drawing file cannot keep.
+  static constexpr const char* kSourceFile = "sourceFile";
+  static constexpr const char* kLossyCopy = "lossyCopy";
 
   std::shared_ptr<HostApplication> application_;
   QTabWidget* tabs_;
@@ -90,6 +102,7 @@ class HostWindow : public QMainWindow {
   PendingRequest* request_ = nullptr;
   SaveQuestion askToSave_;
   PathQuestion askForPath_;
+  LossQuestion askAboutLoss_;
 
   void buildMenus();
   QAction* addCommandAction(QMenu* menu, const QString& text, const QString& command,
@@ -100,6 +113,11 @@ class HostWindow : public QMainWindow {
   void activeTabChanged();
   void showCursor(const std::optional<Eigen::Vector3d>& world);
   void say(const QString& line);
+  bool askAboutLossWithMessageBox(const QString& name, const QString& lost, bool newName);
+  // Where a save may go when the file cannot hold everything in the drawing: none when the user
+  // cancelled or the target is the file the drawing was read from.
+  std::optional<QString> lossyTarget(DrawingView* view, std::optional<QString> path,
+                                     const QString& lost);
 
   void submitted(const QString& text);
   void escapePressed();

@@ -1,0 +1,151 @@
+#include <filesystem>
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QStringList>
+#include <QTemporaryDir>
+
+#include "host/dxf/reader.h"
+#include "host/view/window_fixture.h"
+
+namespace host::view {
+namespace {
+
+// A drawing of another program with a line, a clipped paper-space viewport and an
+// application's record, none of which a drawing file written here can keep but the line.
+constexpr const char* kForeignDrawing =
+    "0\nSECTION\n2\nENTITIES\n"
+    "0\nLINE\n5\n20\n8\n0\n10\n0\n20\n0\n30\n0\n11\n5\n21\n5\n31\n0\n"
+    "0\nVIEWPORT\n5\n21\n100\nAcDbEntity\n67\n1\n8\n0\n100\nAcDbViewport\n10\n100\n20\n80\n"
+    "40\n150\n41\n100\n69\n2\n340\n20\n"
+    "0\nENDSEC\n0\nSECTION\n2\nOBJECTS\n"
+    "0\nDICTIONARY\n5\nC\n330\n0\n100\nAcDbDictionary\n3\nSURVEY\n350\nD\n"
+    "0\nXRECORD\n5\nD\n330\nC\n100\nAcDbXrecord\n1\nstation 12\n"
+    "0\nENDSEC\n0\nEOF\n";
+
+struct LossAsked {
+  QString name;
+  QString lost;
+  bool newName;
+};
+
+// The window over a drawing opened from another program's file, with every question answered
+// by the test.
+class Saving : public WindowFixture {
+ protected:
+  void SetUp() override {
+    WindowFixture::SetUp();
+    ASSERT_TRUE(folder.isValid());
+    source = folder.filePath("site.dxf");
+    QFile file(source);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(kForeignDrawing);
+    file.close();
+    window->setLossQuestion([this](const QString& name, const QString& lost, bool newName) {
+      lossAsked.push_back({name, lost, newName});
+      return goOn;
+    });
+    window->setSavePathQuestion([this](const QString&) -> std::optional<QString> {
+      ++pathsAsked;
+      return newPath;
+    });
+    ASSERT_TRUE(window->openFile(source));
+    opened = window->activeView();
+  }
+
+  QByteArray contentOf(const QString& path) const {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+  }
+  QStringList files() const { return QDir(folder.path()).entryList(QDir::Files); }
+  bool historyHas(const QString& text) const {
+    return window->commandLine()->history().contains(text);
+  }
+
+  QTemporaryDir folder;
+  QString source;
+  DrawingView* opened = nullptr;
+  bool goOn = true;
+  std::optional<QString> newPath;
+  std::vector<LossAsked> lossAsked;
+  int pathsAsked = 0;
+};
+
+TEST_F(Saving, SaveTellsWhatWouldBeLostAndCancelWritesNothing) {
+  goOn = false;
+  type("save");
+  ASSERT_EQ(lossAsked.size(), 1u);
+  EXPECT_EQ(lossAsked[0].name, "site.dxf");
+  EXPECT_EQ(lossAsked[0].lost, "1 VIEWPORT, 1 XRECORD");
+  EXPECT_TRUE(lossAsked[0].newName);
+  EXPECT_EQ(pathsAsked, 0);
+  EXPECT_EQ(contentOf(source), kForeignDrawing);
+  EXPECT_EQ(files(), QStringList{"site.dxf"});
+  EXPECT_TRUE(historyHas("Not saved"));
+}
+
+TEST_F(Saving, AgreedSaveGoesToANewNameAndLaterSavesThereWithoutAsking) {
+  newPath = folder.filePath("copy.dxf");
+  type("save");
+  EXPECT_EQ(pathsAsked, 1);
+  EXPECT_EQ(contentOf(source), kForeignDrawing);
+  EXPECT_EQ(window->windowTitle(), "copy.dxf[*] - Kestova CAD");
+  EXPECT_TRUE(historyHas("without 1 VIEWPORT, 1 XRECORD"));
+
+  type("line 1,1,0 2,2,0");
+  type("save");
+  EXPECT_EQ(lossAsked.size(), 1u);
+  EXPECT_EQ(pathsAsked, 1);
+  const auto copy = dxf::readDxf(newPath->toStdString());
+  EXPECT_EQ(copy->blocks()[model::BlockTable::kModelSpace].entities.size(), 2u);
+  EXPECT_TRUE(copy->blocks()[model::BlockTable::kPaperSpace].entities.empty());
+}
+
+TEST_F(Saving, NewNameThatIsTheSourceFileAfterAllIsRefused) {
+  newPath = folder.path() + "/./site.dxf";
+  type("save");
+  EXPECT_EQ(contentOf(source), kForeignDrawing);
+  EXPECT_TRUE(historyHas("the file this drawing was read from"));
+  EXPECT_TRUE(opened->document()->filePath() == source.toStdString());
+}
+
+TEST_F(Saving, SaveAsOverTheSourceFileIsRefusedWithoutAsking) {
+  type("saveas " + source);
+  EXPECT_TRUE(lossAsked.empty());
+  EXPECT_EQ(contentOf(source), kForeignDrawing);
+  EXPECT_TRUE(historyHas("Save under another name"));
+}
+
+TEST_F(Saving, SaveAsElsewhereAsksWithoutANewNameAndSavesThere) {
+  const QString other = folder.filePath("other.dxf");
+  type("saveas " + other);
+  ASSERT_EQ(lossAsked.size(), 1u);
+  EXPECT_FALSE(lossAsked[0].newName);
+  EXPECT_EQ(pathsAsked, 0);
+  EXPECT_TRUE(std::filesystem::exists(other.toStdString()));
+  EXPECT_EQ(contentOf(source), kForeignDrawing);
+}
+
+TEST_F(Saving, CloseWithSaveThatTheUserStopsKeepsTheDrawingOpen) {
+  type("line 1,1,0 2,2,0");
+  window->setSaveQuestion([](const QString&) { return SaveChoice::Save; });
+  goOn = false;
+  type("close");
+  EXPECT_EQ(window->views().size(), 2);
+  EXPECT_TRUE(opened->document()->modified());
+  EXPECT_EQ(contentOf(source), kForeignDrawing);
+}
+
+TEST_F(Saving, DrawingThatLosesNothingSavesWithoutTheQuestion) {
+  type("close");  // back to the new drawing of the fixture
+  ASSERT_EQ(window->activeView(), view);
+  type("line 0,0,0 1,1,1");
+  type("saveas " + folder.filePath("own.dxf"));
+  EXPECT_TRUE(lossAsked.empty());
+  EXPECT_TRUE(std::filesystem::exists(folder.filePath("own.dxf").toStdString()));
+}
+
+}  // namespace
+}  // namespace host::view
