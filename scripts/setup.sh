@@ -11,7 +11,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   python3 python3-ezdxf librecad-data
   xvfb xauth fonts-dejavu-core fonts-dejavu-extra
-  clang-format
+  clang-format desktop-file-utils
   g++-mingw-w64-x86-64-posix wine wine64
 )
 

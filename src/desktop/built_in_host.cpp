@@ -1,0 +1,59 @@
+#include "desktop/built_in_host.h"
+
+#include <iostream>
+#include <memory>
+#include <vector>
+
+#include "app/qt_message_boxes.h"
+#include "app/run_kestova.h"
+#include "desktop/terminal_answer.h"
+#include "help/show_notes.h"
+#include "host/automation/host_application.h"
+#include "host/automation/host_launcher.h"
+#include "host/view/drawing_files.h"
+#include "host/view/host_entry.h"
+
+namespace desktop {
+
+int runWithBuiltInHost(const QStringList& arguments) {
+  if (arguments.size() > 2) {
+    std::cerr << usage();
+    return 2;
+  }
+  // Qt has taken its own options out by now; anything else with a dash is a mistake, not a file.
+  if (arguments.size() == 2 && arguments[1].startsWith('-')) {
+    std::cerr << "kestova: unknown option " << arguments[1].toStdString() << "\n" << usage();
+    return 2;
+  }
+
+  // Every host gets a drawing window, which also answers its point requests.
+  std::vector<std::unique_ptr<host::view::HostWindow>> windows;
+  const auto withWindow = [&windows](std::shared_ptr<host::HostApplication> cad) {
+    windows.push_back(host::view::openHostWindow(cad));
+    return cad::Ref<cad::Application>(std::shared_ptr<cad::Application>(cad));
+  };
+
+  // A drawing named on the command line is open in a host that is already running, as if the
+  // user had started the CAD program with it; start-up then attaches to it without asking.
+  host::HostLauncher::RunningTable running;
+  if (arguments.size() == 2) {
+    std::shared_ptr<host::model::Document> drawing;
+    try {
+      drawing = host::view::readDrawingFile(arguments[1].toStdString());
+    } catch (const std::exception& error) {
+      std::cerr << "kestova: " << error.what() << '\n';
+      app::QtMessageBoxes().Inform(error.what());
+      return 1;
+    }
+    auto cad = std::make_shared<host::HostApplication>();
+    cad->addDocument(drawing);
+    running["AutoCAD.Application.16"] = withWindow(cad);
+  }
+
+  host::HostLauncher launcher(std::move(running), [&withWindow](const std::string&) {
+    return withWindow(host::HostApplication::withNewDrawing());
+  });
+  return app::runKestova(launcher, help::ShowNotes);
+}
+
+}  // namespace desktop

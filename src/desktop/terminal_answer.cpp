@@ -1,0 +1,26 @@
+#include "desktop/terminal_answer.h"
+
+namespace desktop {
+
+std::string usage() {
+  return "Usage: kestova [drawing.dxf]\n"
+         "Draws survey deviations between design and surveyed points into a CAD drawing.\n"
+         "\n"
+         "  drawing.dxf   the drawing to work in, opened in Kestova's drawing window\n"
+         "  -h, --help    show this help and exit\n"
+         "  --version     show the version and exit\n";
+}
+
+std::string versionLine() {
+  return std::string("kestova ") + KESTOVA_VERSION + "\n";
+}
+
+std::optional<TerminalAnswer> terminalAnswer(const std::vector<std::string>& arguments) {
+  for (const std::string& argument : arguments) {
+    if (argument == "--help" || argument == "-h") return TerminalAnswer{usage(), 0};
+    if (argument == "--version") return TerminalAnswer{versionLine(), 0};
+  }
+  return std::nullopt;
+}
+
+}  // namespace desktop
