@@ -6,7 +6,8 @@ std::string usage() {
   return "Usage: kestova [drawing.dxf]\n"
          "Draws survey deviations between design and surveyed points into a CAD drawing.\n"
          "\n"
-         "  drawing.dxf   the drawing to work in, opened in Kestova's drawing window\n"
+         "  drawing.dxf   the drawing to work in, opened in Kestova's own drawing window\n"
+         "                (on Windows, open it in the CAD program before starting Kestova)\n"
          "  -h, --help    show this help and exit\n"
          "  --version     show the version and exit\n";
 }
