@@ -4,6 +4,7 @@
 
 #include "host/geom/checks.h"
 #include "host/geom/invalid_input.h"
+#include "host/geom/ocs.h"
 
 namespace host::geom {
 
@@ -67,6 +68,18 @@ EllipseArc transformed(const EllipseArc& ellipse, const Eigen::Affine3d& transfo
     result.endParameter = ellipse.endParameter - parameterShift;
   }
   return result;
+}
+
+EllipseArc circularArc(const Eigen::Vector3d& centre, double radius, const Eigen::Vector3d& normal,
+                       double startAngle, double endAngle) {
+  while (endAngle <= startAngle) endAngle += 2.0 * std::numbers::pi;
+  EllipseArc arc;
+  arc.centre = centre;
+  arc.majorAxis = radius * objectCoordinateSystem(normal).xAxis();
+  arc.normal = normal.normalized();
+  arc.startParameter = startAngle;
+  arc.endParameter = endAngle;
+  return arc;
 }
 
 }  // namespace host::geom

@@ -30,4 +30,10 @@ EllipseArc validatedEllipse(const EllipseArc& ellipse);
 // are mapped and the principal axes recomputed; parameters shift so the same points bound it.
 EllipseArc transformed(const EllipseArc& ellipse, const Eigen::Affine3d& transform);
 
+// A circle or circular arc as an elliptical arc whose parameter is the angle in the normal's
+// object coordinate system. The arc runs counter-clockwise from startAngle to endAngle; an end at
+// or before the start is reached a turn later. A circle runs from 0 to 2 pi.
+EllipseArc circularArc(const Eigen::Vector3d& centre, double radius, const Eigen::Vector3d& normal,
+                       double startAngle, double endAngle);
+
 }  // namespace host::geom

@@ -14,18 +14,6 @@ double similarityScale(const Eigen::Affine3d& transform) {
   return std::sqrt((transform.linear().transpose() * transform.linear()).trace() / 3.0);
 }
 
-// A circle or arc as an elliptical arc whose parameter is the angle in the normal's OCS.
-geom::EllipseArc asEllipse(const Eigen::Vector3d& centre, double radius,
-                           const Eigen::Vector3d& normal, double start, double end) {
-  geom::EllipseArc ellipse;
-  ellipse.centre = centre;
-  ellipse.majorAxis = radius * geom::objectCoordinateSystem(normal).xAxis();
-  ellipse.normal = normal.normalized();
-  ellipse.startParameter = start;
-  ellipse.endParameter = end;
-  return ellipse;
-}
-
 double angleInOcs(const geom::Frame& ocs, const Eigen::Vector3d& fromCentre) {
   const Eigen::Vector3d local = ocs.vectorToLocal(fromCentre);
   return std::atan2(local.y(), local.x());
@@ -54,19 +42,18 @@ struct Transformer {
   EntityData operator()(const Point& point) const { return Point{t * point.position}; }
   EntityData operator()(const Circle& circle) const {
     if (!geom::isSimilarity(t)) {
-      const double fullTurn = 2.0 * std::numbers::pi;
-      return Ellipse{geom::transformed(
-          asEllipse(circle.centre, circle.radius, circle.normal, 0.0, fullTurn), t)};
+      return Ellipse{
+          geom::transformed(geom::circularArc(circle.centre, circle.radius, circle.normal, 0.0,
+                                              2.0 * std::numbers::pi),
+                            t)};
     }
     return Circle{t * circle.centre, circle.radius * similarityScale(t),
                   geom::transformNormal(t, circle.normal)};
   }
   EntityData operator()(const Arc& arc) const {
     if (!geom::isSimilarity(t)) {
-      double end = arc.endAngle;
-      while (end <= arc.startAngle) end += 2.0 * std::numbers::pi;
-      return Ellipse{
-          geom::transformed(asEllipse(arc.centre, arc.radius, arc.normal, arc.startAngle, end), t)};
+      return Ellipse{geom::transformed(
+          geom::circularArc(arc.centre, arc.radius, arc.normal, arc.startAngle, arc.endAngle), t)};
     }
     const geom::Frame ocs = geom::objectCoordinateSystem(arc.normal);
     const auto pointAt = [&](double angle) {

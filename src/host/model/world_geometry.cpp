@@ -34,17 +34,6 @@ void appendBulgeArc(const Eigen::Vector2d& from, const Eigen::Vector2d& to, doub
   points.push_back(to);
 }
 
-geom::EllipseArc circularArc(const Eigen::Vector3d& centre, double radius,
-                             const Eigen::Vector3d& normal, double start, double end) {
-  geom::EllipseArc arc;
-  arc.centre = centre;
-  arc.majorAxis = radius * geom::objectCoordinateSystem(normal).xAxis();
-  arc.normal = normal.normalized();
-  arc.startParameter = start;
-  arc.endParameter = end;
-  return arc;
-}
-
 class Expander {
  public:
   Expander(const Document& document, GeometrySink& sink) : document_(document), sink_(sink) {}
@@ -84,13 +73,12 @@ class Expander {
   void emitData(const Point& point, const Eigen::Affine3d& t) { sink_.point(t * point.position); }
   void emitData(const Circle& circle, const Eigen::Affine3d& t) {
     sink_.ellipse(geom::transformed(
-        circularArc(circle.centre, circle.radius, circle.normal, 0.0, 2.0 * std::numbers::pi), t));
+        geom::circularArc(circle.centre, circle.radius, circle.normal, 0.0, 2.0 * std::numbers::pi),
+        t));
   }
   void emitData(const Arc& arc, const Eigen::Affine3d& t) {
-    double end = arc.endAngle;
-    while (end <= arc.startAngle) end += 2.0 * std::numbers::pi;
-    sink_.ellipse(
-        geom::transformed(circularArc(arc.centre, arc.radius, arc.normal, arc.startAngle, end), t));
+    sink_.ellipse(geom::transformed(
+        geom::circularArc(arc.centre, arc.radius, arc.normal, arc.startAngle, arc.endAngle), t));
   }
   void emitData(const Polyline2d& polyline, const Eigen::Affine3d& t) {
     if (polyline.vertices.empty()) return;

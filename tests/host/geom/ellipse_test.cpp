@@ -6,6 +6,7 @@
 
 #include "host/geom/ellipse.h"
 #include "host/geom/invalid_input.h"
+#include "host/geom/ocs.h"
 #include "host/geom/vector_near.h"
 
 namespace host::geom {
@@ -87,6 +88,28 @@ TEST(EllipseTransformFull, StaysAFullEllipseAndACircleStaysRound) {
   const EllipseArc squashed = transformed(circle, Eigen::Affine3d(Eigen::Scaling(1.0, 0.25, 1.0)));
   EXPECT_NEAR(squashed.ratio, 0.25, 1e-12);
   EXPECT_TRUE(vectorNear(squashed.majorAxis.cwiseAbs(), {2, 0, 0}));
+}
+
+TEST(CircularArc, PassesThroughThePointsAtItsAnglesInTheObjectCoordinateSystem) {
+  const Eigen::Vector3d centre(4, -1, 2);
+  const Eigen::Vector3d normal = Eigen::Vector3d(0.3, 0.6, -1).normalized();
+  const Frame ocs = objectCoordinateSystem(normal);
+  const auto onCircle = [&](double angle) -> Eigen::Vector3d {
+    return centre + 1.5 * ocs.vectorToWorld({std::cos(angle), std::sin(angle), 0});
+  };
+  // The end angle is below the start: the arc goes on through zero to reach it.
+  const EllipseArc arc = circularArc(centre, 1.5, 3.0 * normal, 5.5, 0.5);
+  EXPECT_TRUE(vectorNear(arc.normal, normal));
+  EXPECT_DOUBLE_EQ(arc.ratio, 1.0);
+  EXPECT_NEAR(arc.endParameter - arc.startParameter, 0.5 + 2.0 * std::numbers::pi - 5.5, 1e-12);
+  EXPECT_TRUE(vectorNear(arc.pointAt(arc.startParameter), onCircle(5.5)));
+  EXPECT_TRUE(vectorNear(arc.pointAt(arc.endParameter), onCircle(0.5)));
+  EXPECT_TRUE(vectorNear(arc.pointAt(arc.startParameter + 0.1), onCircle(5.6)));
+
+  const EllipseArc circle = circularArc(centre, 1.5, normal, 0.0, 2.0 * std::numbers::pi);
+  EXPECT_TRUE(circle.isFull());
+  // Equal angles make a whole turn, not an empty arc.
+  EXPECT_TRUE(circularArc(centre, 1.5, normal, 1.0, 1.0).isFull());
 }
 
 TEST(ValidatedEllipse, RefusesDegenerateShapes) {
