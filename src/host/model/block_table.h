@@ -1,12 +1,12 @@
 #pragma once
 
-#include <optional>
 #include <string>
 #include <vector>
 
 #include <Eigen/Geometry>
 
 #include "host/model/entities.h"
+#include "host/model/named_table.h"
 
 namespace host::model {
 
@@ -19,24 +19,17 @@ struct Block {
 
 // The drawing's blocks. "*Model_Space" is always at index 0 and "*Paper_Space" at index 1;
 // definitions follow in the order they were added. Indices never change.
-class BlockTable {
+class BlockTable : public NamedTable<Block, BlockIndex> {
  public:
   static constexpr BlockIndex kModelSpace = 0;
   static constexpr BlockIndex kPaperSpace = 1;
 
-  BlockTable();
-
-  std::optional<BlockIndex> find(std::string_view name) const;
-  const Block& operator[](BlockIndex index) const { return blocks_.at(index); }
-  std::size_t size() const { return blocks_.size(); }
+  BlockTable()
+      : NamedTable({Block{"*Model_Space", Eigen::Vector3d::Zero(), {}},
+                    Block{"*Paper_Space", Eigen::Vector3d::Zero(), {}}}) {}
 
   // Changed through the document, which records the change for undo.
-  Block& at(BlockIndex index) { return blocks_.at(index); }
-  BlockIndex add(Block block);
-  void removeLast();
-
- private:
-  std::vector<Block> blocks_;
+  using NamedTable::at;
 };
 
 }  // namespace host::model

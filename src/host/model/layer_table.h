@@ -1,10 +1,9 @@
 #pragma once
 
-#include <optional>
 #include <string>
-#include <vector>
 
 #include "host/model/entities.h"
+#include "host/model/named_table.h"
 
 namespace host::model {
 
@@ -14,22 +13,9 @@ struct Layer {
 };
 
 // The drawing's layers. Layer "0" always exists at index 0; indices never change.
-class LayerTable {
+class LayerTable : public NamedTable<Layer, LayerIndex> {
  public:
-  LayerTable();
-
-  std::optional<LayerIndex> find(std::string_view name) const;
-  const Layer& operator[](LayerIndex index) const { return layers_.at(index); }
-  std::size_t size() const { return layers_.size(); }
-  const std::vector<Layer>& all() const { return layers_; }
-
-  // Changed through the document, which records the change for undo.
-  LayerIndex add(Layer layer);
-  void set(LayerIndex index, Layer layer);
-  void removeLast();
-
- private:
-  std::vector<Layer> layers_;
+  LayerTable() : NamedTable({Layer{"0", 7}}) {}
 };
 
 }  // namespace host::model

@@ -1,10 +1,9 @@
 #pragma once
 
-#include <optional>
 #include <string>
-#include <vector>
 
 #include "host/model/entities.h"
+#include "host/model/named_table.h"
 
 namespace host::model {
 
@@ -15,22 +14,9 @@ struct TextStyle {
 };
 
 // The drawing's text styles. "Standard" always exists at index 0; indices never change.
-class TextStyleTable {
+class TextStyleTable : public NamedTable<TextStyle, StyleIndex> {
  public:
-  TextStyleTable();
-
-  std::optional<StyleIndex> find(std::string_view name) const;
-  const TextStyle& operator[](StyleIndex index) const { return styles_.at(index); }
-  std::size_t size() const { return styles_.size(); }
-  const std::vector<TextStyle>& all() const { return styles_; }
-
-  // Changed through the document, which records the change for undo.
-  StyleIndex add(TextStyle style);
-  void set(StyleIndex index, TextStyle style);
-  void removeLast();
-
- private:
-  std::vector<TextStyle> styles_;
+  TextStyleTable() : NamedTable({TextStyle{"Standard", "txt", 0.0}}) {}
 };
 
 }  // namespace host::model
