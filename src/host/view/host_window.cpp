@@ -107,17 +107,7 @@ bool HostWindow::openFile(const QString& path) {
 
 bool HostWindow::closeDrawing(DrawingView* view) {
   if (!view) return false;
-  if (view->document()->modified()) {
-    switch (askToSave_(drawingName(view))) {
-      case SaveChoice::Cancel:
-        return false;
-      case SaveChoice::Save:
-        if (!saveDrawing(view)) return false;
-        break;
-      case SaveChoice::Discard:
-        break;
-    }
-  }
+  if (view->document()->modified() && !settleUnsavedChanges(view)) return false;
   removeDrawing(view);
   return true;
 }
@@ -134,18 +124,22 @@ bool HostWindow::closeAllDrawings() {
   for (DrawingView* view : views()) {
     if (!view->document()->modified()) continue;
     tabs_->setCurrentWidget(view);
-    switch (askToSave_(drawingName(view))) {
-      case SaveChoice::Cancel:
-        return false;
-      case SaveChoice::Save:
-        if (!saveDrawing(view)) return false;
-        break;
-      case SaveChoice::Discard:
-        break;
-    }
+    if (!settleUnsavedChanges(view)) return false;
   }
   for (DrawingView* view : views()) removeDrawing(view);
   return true;
+}
+
+bool HostWindow::settleUnsavedChanges(DrawingView* view) {
+  switch (askToSave_(drawingName(view))) {
+    case SaveChoice::Cancel:
+      return false;
+    case SaveChoice::Save:
+      return saveDrawing(view);
+    case SaveChoice::Discard:
+      return true;
+  }
+  return false;
 }
 
 void HostWindow::closeEvent(QCloseEvent* event) {

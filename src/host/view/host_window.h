@@ -109,6 +109,9 @@ class HostWindow : public QMainWindow {
                             const QKeySequence& shortcut = {});
   void addDrawing(std::shared_ptr<model::Document> document);
   void removeDrawing(DrawingView* view);
+  // Asks whether to save a modified drawing before it closes and saves it if told: false when
+  // the user cancels or the save fails, and the drawing stays open.
+  bool settleUnsavedChanges(DrawingView* view);
   void refreshTitles();
   void activeTabChanged();
   void showCursor(const std::optional<Eigen::Vector3d>& world);
