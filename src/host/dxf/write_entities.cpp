@@ -34,17 +34,11 @@ class EntityWriter {
   }
   void operator()(const model::Circle& circle) {
     start("CIRCLE", "AcDbCircle");
-    const geom::Frame ocs = geom::objectCoordinateSystem(circle.normal);
-    out_.point(10, ocs.pointToLocal(circle.centre));
-    out_.real(40, circle.radius);
-    out_.point(210, circle.normal);
+    circleData(circle.centre, circle.radius, circle.normal);
   }
   void operator()(const model::Arc& arc) {
     start("ARC", "AcDbCircle");
-    const geom::Frame ocs = geom::objectCoordinateSystem(arc.normal);
-    out_.point(10, ocs.pointToLocal(arc.centre));
-    out_.real(40, arc.radius);
-    out_.point(210, arc.normal);
+    circleData(arc.centre, arc.radius, arc.normal);
     out_.text(100, "AcDbArc");
     out_.real(50, radiansToDegrees(arc.startAngle));
     out_.real(51, radiansToDegrees(arc.endAngle));
@@ -189,6 +183,14 @@ class EntityWriter {
     writeRecordStart(type, entity_.handle, owner_);
     common();
     out_.text(100, subclass);
+  }
+  // The circle's data, which an arc starts with: the centre in the normal's object coordinate
+  // system.
+  void circleData(const Eigen::Vector3d& centre, double radius, const Eigen::Vector3d& normal) {
+    const geom::Frame ocs = geom::objectCoordinateSystem(normal);
+    out_.point(10, ocs.pointToLocal(centre));
+    out_.real(40, radius);
+    out_.point(210, normal);
   }
   void common() {
     out_.text(100, "AcDbEntity");
