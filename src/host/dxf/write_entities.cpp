@@ -221,13 +221,17 @@ void writeBlocks(WriteContext& context) {
     const model::Block& block = blocks[i];
     const bool paper = i == model::BlockTable::kPaperSpace;
     const std::string name = encodeText(block.name);
-    out.text(0, "BLOCK");
-    out.handle(5, h.blockBegins[i]);
-    out.handle(330, h.blockRecords[i]);
-    out.text(100, "AcDbEntity");
-    if (paper) out.whole(67, 1);
-    out.text(8, "0");
-    out.text(100, "AcDbBlockBegin");
+    // BLOCK and ENDBLK enclose the block's entities; both lie on layer 0.
+    const auto marker = [&](std::string_view type, Handle handle, std::string_view subclass) {
+      out.text(0, type);
+      out.handle(5, handle);
+      out.handle(330, h.blockRecords[i]);
+      out.text(100, "AcDbEntity");
+      if (paper) out.whole(67, 1);
+      out.text(8, "0");
+      out.text(100, subclass);
+    };
+    marker("BLOCK", h.blockBegins[i], "AcDbBlockBegin");
     out.text(2, name);
     out.whole(70, !name.empty() && name.front() == '*' && i > model::BlockTable::kPaperSpace);
     out.point(10, block.basePoint);
@@ -243,13 +247,7 @@ void writeBlocks(WriteContext& context) {
         writeEntity(context, entity, h.blockRecords[i], false);
       }
     }
-    out.text(0, "ENDBLK");
-    out.handle(5, h.blockEnds[i]);
-    out.handle(330, h.blockRecords[i]);
-    out.text(100, "AcDbEntity");
-    if (paper) out.whole(67, 1);
-    out.text(8, "0");
-    out.text(100, "AcDbBlockEnd");
+    marker("ENDBLK", h.blockEnds[i], "AcDbBlockEnd");
   }
   out.text(0, "ENDSEC");
 }
