@@ -4,8 +4,8 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build="${KESTOVA_BUILD_DIR:-build}"
-bash scripts/setup.sh
-cmake -S . -B "$build" -G Ninja >/dev/null
+bash scripts/setup.sh test
+cmake -S . -B "$build" -G Ninja -DBUILD_TESTING=ON >/dev/null
 cmake --build "$build" --target kestova_screenshots
 mkdir -p docs/images
 # A screen of its own size and depth, whatever the machine's display; the offscreen platform

@@ -1,19 +1,23 @@
 #!/usr/bin/env bash
-# Installs every Debian package that building, running and testing Kestova needs.
+# Installs the Debian packages that one purpose needs (see scripts/packages.sh):
+#   setup.sh run       building and running the program (the default)
+#   setup.sh package   that, and building the .deb
+#   setup.sh test      all of that, and running every test
 # Idempotent: packages already installed are skipped, and the package lists are
 # refreshed only when something is missing.
 set -euo pipefail
+source "$(dirname "$0")/packages.sh"
 
-packages=(
-  build-essential cmake ninja-build pkg-config
-  qt6-base-dev libgl-dev
-  libeigen3-dev
-  libgtest-dev libgmock-dev libbenchmark-dev
-  python3 python3-ezdxf librecad-data
-  xvfb xauth fonts-dejavu-core fonts-dejavu-extra
-  clang-format desktop-file-utils
-  g++-mingw-w64-x86-64-posix wine wine64
-)
+purpose="${1:-run}"
+case "$purpose" in
+  run) packages=("${build_packages[@]}") ;;
+  package) packages=("${build_packages[@]}" "${package_packages[@]}") ;;
+  test) packages=("${build_packages[@]}" "${package_packages[@]}" "${test_packages[@]}") ;;
+  *)
+    echo "usage: setup.sh [run|package|test]" >&2
+    exit 2
+    ;;
+esac
 
 missing=()
 for p in "${packages[@]}"; do

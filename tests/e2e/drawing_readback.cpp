@@ -35,6 +35,13 @@ const DrawingSeen::Text* DrawingSeen::findText(const std::string& wanted) const 
   return nullptr;
 }
 
+bool ezdxfInstalled() {
+  QProcess python;
+  python.start(KESTOVA_SYSTEM_PYTHON, {"-c", "import ezdxf"});
+  return python.waitForFinished(60'000) && python.exitStatus() == QProcess::NormalExit &&
+         python.exitCode() == 0;
+}
+
 DrawingSeen readWithEzdxf(const QString& path) {
   QProcess reader;
   // The system Python, which has the ezdxf of the Debian package.

@@ -52,6 +52,9 @@ struct DrawingSeen {
   const Text* findText(const std::string& text) const;
 };
 
+// Whether the system Python has ezdxf; the tests that read drawings back skip without it.
+bool ezdxfInstalled();
+
 // Reads `path` with ezdxf under the system Python. Throws std::runtime_error with ezdxf's
 // complaint when it cannot.
 DrawingSeen readWithEzdxf(const QString& path);

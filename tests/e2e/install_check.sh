@@ -3,6 +3,8 @@
 # its icons land where a freedesktop desktop looks for them.
 # Usage: install_check.sh <build folder> <version>
 set -euo pipefail
+source "$(dirname "$0")/../support/skip.sh"
+require_tools desktop-file-validate
 build="$1"
 version="$2"
 prefix="$(mktemp -d)"

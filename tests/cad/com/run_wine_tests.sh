@@ -9,14 +9,8 @@ build_dir=$2
 mkdir -p "$build_dir"
 build_dir=$(cd "$build_dir" && pwd)
 
-missing=()
-for tool in x86_64-w64-mingw32-g++-posix wine wineserver; do
-  command -v "$tool" >/dev/null || missing+=("$tool")
-done
-if [ ${#missing[@]} -ne 0 ]; then
-  echo "cad_com_wine: missing ${missing[*]}; scripts/setup.sh installs them" >&2
-  exit 1
-fi
+source "$source_dir/tests/support/skip.sh"
+require_tools x86_64-w64-mingw32-g++-posix wine wineserver
 
 echo "cad_com_wine: cross-building in $build_dir"
 cmake -S "$source_dir" -B "$build_dir" -G Ninja \
