@@ -28,7 +28,8 @@ restore_downloads "$root"
 cp "$deb" "$root/tmp/"
 in_root "$root" apt-get update -q
 # Without recommended packages: what Depends names must be enough to start.
-in_root "$root" apt-get install -y -q --no-install-recommends "/tmp/$(basename "$deb")"
+in_root "$root" apt-get install -y -q --no-install-recommends -o Dpkg::Use-Pty=0 \
+  "/tmp/$(basename "$deb")"
 keep_downloads "$root"
 
 answer=$(in_root "$root" kestova --version)
