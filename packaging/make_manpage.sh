@@ -2,7 +2,7 @@
 # Writes the manual page from the program's own --help and --version, so that it follows
 # them. Every command that the usage lines name ("kestova WORD ..." after "Usage:" or "or:",
 # or on a line of their own) gets a section of its own made from `kestova WORD --help`.
-# Usage: make_manpage.sh <program> <manual page>
+# Usage: make_manpage.sh <program> <manual page>  (help2man from $HELP2MAN, else the PATH)
 set -euo pipefail
 program=$(realpath "$1")
 page=$2
@@ -25,6 +25,6 @@ done
 WRAPPER
 chmod +x "$wrapper_folder/kestova"
 
-help2man --no-info --no-discard-stderr --section 1 \
+"${HELP2MAN:-help2man}" --no-info --no-discard-stderr --section 1 \
   --name "draw survey deviations into a CAD drawing" \
   --output "$page" "$wrapper_folder/kestova"
