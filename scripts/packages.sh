@@ -5,38 +5,37 @@
 
 # Building and running the program (scripts/run.sh, scripts/build.sh).
 build_packages=(
-  build-essential # the C++ compiler, make and dpkg-dev
-  cmake           # the build
-  ninja-build     # the build
-  pkg-config      # finding the libraries Qt builds on
-  qt6-base-dev    # the windows, the drawing view, printing
-  libgl-dev       # the OpenGL headers Qt's Gui module includes
-  libeigen3-dev   # points, vectors and transforms
-  help2man        # the manual page, made from the program's --help
+  build-essential            # the C++ compiler, make and dpkg-dev
+  cmake                      # the build
+  ninja-build                # the build
+  qt6-base-dev               # the windows, the drawing view, printing
+  libgl-dev                  # the OpenGL headers Qt's Gui module includes
+  libeigen3-dev              # points, vectors and transforms
+  help2man                   # the manual page, made from the program's --help
 )
 
 # Building the .deb (scripts/package.sh).
 package_packages=(
-  file # cpack finds the programs whose libraries become the package's dependencies
+  file                       # cpack finds the programs whose libraries the package depends on
 )
 
 # Running every test (scripts/test.sh) and the developer tools (scripts/screenshots.sh).
 test_packages=(
-  libgtest-dev                         # GoogleTest
-  libgmock-dev                         # GoogleMock
-  python3                              # the independent drawing reader...
-  python3-ezdxf                        # ...ezdxf
-  librecad-data                        # drawings written by another program
-  fonts-dejavu-core                    # the same fonts in the windows on every machine
-  fonts-dejavu-extra                   # the same fonts in the windows on every machine
-  xvfb                                 # the screenshots' virtual X server
-  xauth                                # the screenshots' virtual X server
-  desktop-file-utils                   # desktop-file-validate, for the desktop entry
-  appstream                            # appstreamcli, for the AppStream metainfo
-  lintian                              # checking the .deb as Debian checks its packages
-  debootstrap                          # a minimal Debian 12 to install the .deb into
-  g++-mingw-w64-x86-64-posix           # the Windows backend's cross build...
-  wine                                 # ...and its tests, run under Wine
-  wine64                               # ...and its tests, run under Wine
-  clang-format                         # formatting the code
+  libgtest-dev               # GoogleTest
+  libgmock-dev               # GoogleMock
+  python3                    # the independent drawing reader...
+  python3-ezdxf              # ...ezdxf
+  librecad-data              # drawings written by another program
+  fonts-dejavu-core          # the same fonts in the windows on every machine
+  fonts-dejavu-extra         # the same fonts in the windows on every machine
+  xvfb                       # the screenshots' virtual X server
+  xauth                      # the screenshots' virtual X server
+  desktop-file-utils         # desktop-file-validate, for the desktop entry
+  appstream                  # appstreamcli, for the AppStream metainfo
+  lintian                    # checking the .deb as Debian checks its packages
+  debootstrap                # a minimal Debian 12 to install the .deb into
+  g++-mingw-w64-x86-64-posix # the Windows backend's cross build...
+  wine                       # ...and its tests, run under Wine
+  wine64                     # ...and its tests, run under Wine
+  clang-format               # formatting the code
 )
