@@ -8,6 +8,7 @@ packages=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev libgl-dev
   libeigen3-dev
+  libpugixml-dev libnanoflann-dev python3-numpy python3-pandas python3-scipy
   libgtest-dev libgmock-dev libbenchmark-dev
   python3 python3-ezdxf librecad-data
   xvfb xauth fonts-dejavu-core fonts-dejavu-extra

@@ -1,6 +1,7 @@
 // Kestova: draws survey deviation vectors into a CAD drawing. main only wires the libraries:
 // on Windows the CAD program through its automation interface, elsewhere the built-in CAD host
-// with its drawing windows; the main dialog and the help notes on both.
+// with its drawing windows; the main dialog and the help notes on both; `kestova check` on the
+// terminal.
 #include <QApplication>
 #include <iostream>
 #include <string>

@@ -15,17 +15,10 @@ std::string csvField(const std::string& text) {
   return quotedText + "\"";
 }
 
-std::string coordinates(const CheckReport& report, const survey::Point& point) {
-  return report.number(point.x) + "," + report.number(point.y) + "," +
-         (point.z ? report.number(*point.z) : "");
-}
-
-std::string failingText(const std::vector<survey::Component>& failing) {
-  std::string text;
-  for (const survey::Component c : failing) {
-    text += (text.empty() ? "" : " ") + std::string(1, survey::letterOf(c));
-  }
-  return text;
+// "x,y,z" of a point, z empty without a height.
+void writeCoordinates(std::ostream& out, const CheckReport& report, const survey::Point& point) {
+  out << report.number(point.x) << ',' << report.number(point.y) << ',';
+  if (point.z) out << report.number(*point.z);
 }
 
 }  // namespace
@@ -38,20 +31,24 @@ void writeCsvReport(std::ostream& out, const CheckReport& report) {
     const survey::Pair& pair = report.pairing.pairs[i];
     const survey::ComparedPair& compared = report.comparison.pairs[i];
     const survey::Deviation& d = compared.deviation;
-    out << csvField(design[pair.design].id) << ',' << coordinates(report, design[pair.design])
-        << ',' << coordinates(report, pair.survey.point) << ',' << pair.survey.shots << ','
-        << report.number(d.dx) << ',' << report.number(d.dy) << ','
-        << (d.dz ? report.number(*d.dz) : "") << ',' << report.number(d.dh) << ','
-        << (compared.failing.empty() ? "pass" : "fail") << ',' << failingText(compared.failing)
-        << '\n';
+    out << csvField(design[pair.design].id) << ',';
+    writeCoordinates(out, report, design[pair.design]);
+    out << ',';
+    writeCoordinates(out, report, pair.survey.point);
+    out << ',' << pair.survey.shots << ',' << report.number(d.dx) << ',' << report.number(d.dy)
+        << ',' << (d.dz ? report.number(*d.dz) : "") << ',' << report.number(d.dh) << ','
+        << (compared.failing.empty() ? "pass" : "fail") << ','
+        << survey::lettersOf(compared.failing) << '\n';
   }
   for (const std::size_t i : report.pairing.unmatchedDesign) {
-    out << csvField(design[i].id) << ',' << coordinates(report, design[i])
-        << ",,,,,,,,,unmatched-design,\n";
+    out << csvField(design[i].id) << ',';
+    writeCoordinates(out, report, design[i]);
+    out << ",,,,,,,,,unmatched-design,\n";
   }
   for (const survey::Observation& observation : report.pairing.unmatchedSurvey) {
-    out << csvField(observation.point.id) << ",,,," << coordinates(report, observation.point) << ','
-        << observation.shots << ",,,,,unmatched-survey,\n";
+    out << csvField(observation.point.id) << ",,,,";
+    writeCoordinates(out, report, observation.point);
+    out << ',' << observation.shots << ",,,,,unmatched-survey,\n";
   }
 }
 

@@ -11,7 +11,10 @@ namespace {
 std::string namesOf(const host::model::UcsTable& table) {
   if (table.size() == 0) return "none";
   std::string names;
-  for (const host::model::Ucs& ucs : table.all()) names += (names.empty() ? "" : ", ") + ucs.name;
+  for (const host::model::Ucs& ucs : table.all()) {
+    if (!names.empty()) names += ", ";
+    names += ucs.name;
+  }
   return names;
 }
 

@@ -62,8 +62,10 @@ void writeTolerances(std::ostream& out, const CheckReport& report) {
   std::string text;
   for (const survey::Component component : survey::kComponents) {
     if (const auto& limit = report.tolerances[component]) {
-      text += (text.empty() ? "" : ", ") + std::string(1, survey::letterOf(component)) + " " +
-              report.number(*limit);
+      if (!text.empty()) text += ", ";
+      text += survey::letterOf(component);
+      text += ' ';
+      text += report.number(*limit);
     }
   }
   out << "Tolerances: " << (text.empty() ? "none" : text) << '\n';
@@ -78,11 +80,8 @@ void writeFailures(std::ostream& out, const CheckReport& report) {
   for (std::size_t i = 0; i < comparison.pairs.size() && listed < kListed; ++i) {
     const auto& failing = comparison.pairs[i].failing;
     if (failing.empty()) continue;
-    std::string components;
-    for (const survey::Component c : failing) {
-      components += (components.empty() ? "" : " ") + std::string(1, survey::letterOf(c));
-    }
-    table.addRow({"  " + report.design.points[report.pairing.pairs[i].design].id, components});
+    table.addRow({"  " + report.design.points[report.pairing.pairs[i].design].id,
+                  survey::lettersOf(failing)});
     ++listed;
   }
   table.write(out);

@@ -68,6 +68,7 @@ PointFile readDelimited(std::string_view text, const std::string& name,
                         const ReadOptions& options) {
   if (text.substr(0, 3) == "\xEF\xBB\xBF") text.remove_prefix(3);
   PointCollector points(name, options.skipBadLines);
+  points.reserve(static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n')) + 1);
   ColumnOrder columns = options.columns;
   std::size_t needed = fieldsRead(columns);
   std::optional<FieldSplitter> splitter;

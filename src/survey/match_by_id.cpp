@@ -1,5 +1,6 @@
 // Pairing by point id: the design ids are a dictionary, the survey shots are grouped by id.
-#include <cctype>
+#include <algorithm>
+#include <functional>
 #include <string_view>
 #include <unordered_map>
 
@@ -9,26 +10,47 @@
 namespace survey {
 namespace {
 
+char folded(char c) {
+  return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
 bool sameText(std::string_view a, std::string_view b, bool ignoreCase) {
+  if (!ignoreCase) return a == b;
   if (a.size() != b.size()) return false;
   for (std::size_t i = 0; i < a.size(); ++i) {
-    const auto fold = [ignoreCase](char c) {
-      return ignoreCase ? std::tolower(static_cast<unsigned char>(c)) : c;
-    };
-    if (fold(a[i]) != fold(b[i])) return false;
+    if (folded(a[i]) != folded(b[i])) return false;
   }
   return true;
 }
 
-std::string keyOf(std::string_view id, bool ignoreCase) {
-  std::string key(id);
-  if (ignoreCase) {
-    for (char& c : key) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+// Ids as dictionary keys: views into the point files, compared exactly or without regard to
+// the case of ASCII letters.
+struct KeyHash {
+  bool ignoreCase;
+  std::size_t operator()(std::string_view key) const {
+    if (!ignoreCase) return std::hash<std::string_view>()(key);
+    std::size_t hash = 14695981039346656037u;  // FNV-1a over the folded bytes
+    for (const char c : key) hash = (hash ^ static_cast<unsigned char>(folded(c))) * 1099511628211u;
+    return hash;
   }
-  return key;
+};
+
+struct KeyEqual {
+  bool ignoreCase;
+  bool operator()(std::string_view a, std::string_view b) const {
+    return sameText(a, b, ignoreCase);
+  }
+};
+
+template <class Value>
+using KeyMap = std::unordered_map<std::string_view, Value, KeyHash, KeyEqual>;
+
+template <class Value>
+KeyMap<Value> keyMap(std::size_t size, bool ignoreCase) {
+  return KeyMap<Value>(size, KeyHash{ignoreCase}, KeyEqual{ignoreCase});
 }
 
-std::string surveyKeyOf(std::string_view id, const IdMatching& matching) {
+std::string_view surveyKeyOf(std::string_view id, const IdMatching& matching) {
   const std::string_view prefix = matching.surveyPrefix;
   const std::string_view suffix = matching.surveySuffix;
   if (!prefix.empty() && id.size() > prefix.size() &&
@@ -39,7 +61,7 @@ std::string surveyKeyOf(std::string_view id, const IdMatching& matching) {
       sameText(id.substr(id.size() - suffix.size()), suffix, matching.ignoreCase)) {
     id.remove_suffix(suffix.size());
   }
-  return keyOf(id, matching.ignoreCase);
+  return id;
 }
 
 void requireNames(const PointFile& file) {
@@ -48,25 +70,31 @@ void requireNames(const PointFile& file) {
 
 // The shots of one id, summed as they come.
 struct ShotGroup {
-  Observation observation;
-  double sumX = 0.0, sumY = 0.0, sumZ = 0.0;
+  std::size_t first = 0;  // indices of shots in the survey file
+  std::size_t last = 0;
+  std::size_t shots = 0;
   std::size_t heights = 0;
+  double sumX = 0.0, sumY = 0.0, sumZ = 0.0;
   bool paired = false;
 
-  void add(const Point& shot, Repeats repeats) {
+  void add(std::size_t index, const Point& shot) {
+    if (shots++ == 0) first = index;
+    last = index;
     sumX += shot.x;
     sumY += shot.y;
     if (shot.z) sumZ += *shot.z, ++heights;
-    if (repeats == Repeats::Last) observation.point = shot;
   }
 
-  void combine(Repeats repeats) {
-    if (repeats == Repeats::Last) return;
-    const double n = static_cast<double>(observation.shots);
+  // The first shot with the mean of all (a height from those that have one), or the last shot.
+  Observation observation(const std::vector<Point>& survey, Repeats repeats) const {
+    Observation observation{survey[repeats == Repeats::Last ? last : first], shots};
+    if (repeats == Repeats::Last) return observation;
+    const double n = static_cast<double>(shots);
     observation.point.x = sumX / n;
     observation.point.y = sumY / n;
     observation.point.z.reset();
     if (heights > 0) observation.point.z = sumZ / static_cast<double>(heights);
+    return observation;
   }
 };
 
@@ -75,10 +103,10 @@ struct ShotGroup {
 Pairing matchById(const PointFile& design, const PointFile& survey, const IdMatching& matching) {
   requireNames(design);
   requireNames(survey);
-  std::unordered_map<std::string, std::size_t> designByKey(design.points.size());
+  auto designByKey = keyMap<std::size_t>(design.points.size(), matching.ignoreCase);
   for (std::size_t i = 0; i < design.points.size(); ++i) {
     const Point& point = design.points[i];
-    const auto [found, added] = designByKey.emplace(keyOf(point.id, matching.ignoreCase), i);
+    const auto [found, added] = designByKey.emplace(point.id, i);
     if (!added) {
       const Point& first = design.points[found->second];
       throw PointFileError(
@@ -88,37 +116,31 @@ Pairing matchById(const PointFile& design, const PointFile& survey, const IdMatc
   }
 
   std::vector<ShotGroup> groups;
-  std::unordered_map<std::string, std::size_t> groupByKey(survey.points.size());
-  for (const Point& shot : survey.points) {
-    const auto [found, added] = groupByKey.emplace(surveyKeyOf(shot.id, matching), groups.size());
-    if (added) {
-      groups.push_back({Observation{shot, 0}});
-    }
-    ShotGroup& group = groups[found->second];
-    ++group.observation.shots;
-    group.add(shot, matching.repeats);
+  groups.reserve(survey.points.size());
+  auto groupByKey = keyMap<std::size_t>(survey.points.size(), matching.ignoreCase);
+  for (std::size_t i = 0; i < survey.points.size(); ++i) {
+    const std::string_view key = surveyKeyOf(survey.points[i].id, matching);
+    const auto [found, added] = groupByKey.emplace(key, groups.size());
+    if (added) groups.emplace_back();
+    groups[found->second].add(i, survey.points[i]);
   }
 
   Pairing pairing;
-  std::vector<std::size_t> groupOfDesign(design.points.size(), groups.size());
-  for (const auto& [key, index] : groupByKey) {
-    const auto match = designByKey.find(key);
-    if (match != designByKey.end()) groupOfDesign[match->second] = index;
-  }
+  pairing.pairs.reserve(std::min(design.points.size(), groups.size()));
   for (std::size_t i = 0; i < design.points.size(); ++i) {
-    if (groupOfDesign[i] == groups.size()) {
+    const auto found = groupByKey.find(design.points[i].id);
+    if (found == groupByKey.end()) {
       pairing.unmatchedDesign.push_back(i);
       continue;
     }
-    ShotGroup& group = groups[groupOfDesign[i]];
-    group.combine(matching.repeats);
+    ShotGroup& group = groups[found->second];
     group.paired = true;
-    pairing.pairs.push_back({i, group.observation});
+    pairing.pairs.push_back({i, group.observation(survey.points, matching.repeats)});
   }
-  for (ShotGroup& group : groups) {
-    if (group.paired) continue;
-    group.combine(matching.repeats);
-    pairing.unmatchedSurvey.push_back(group.observation);
+  for (const ShotGroup& group : groups) {
+    if (!group.paired) {
+      pairing.unmatchedSurvey.push_back(group.observation(survey.points, matching.repeats));
+    }
   }
   return pairing;
 }

@@ -38,12 +38,16 @@ std::optional<double> numberIn(std::string_view text, bool decimalComma) {
 
 std::string inQuotes(std::string_view text) {
   constexpr std::size_t kShown = 40;
-  if (text.size() <= kShown) return "'" + std::string(text) + "'";
-  return "'" + std::string(text.substr(0, kShown)) + "...'";
+  std::string shown = "'";
+  shown += text.substr(0, kShown);
+  if (text.size() > kShown) shown += "...";
+  shown += '\'';
+  return shown;
 }
 
 CoordinateReading readCoordinate(std::string_view text, std::string_view where, bool decimalComma) {
-  const std::string place = " " + std::string(where);
+  std::string place = " ";
+  place += where;
   if (text.empty()) return {std::nullopt, "no value" + place};
   const std::optional<double> number = numberIn(text, decimalComma);
   if (!number) return {std::nullopt, inQuotes(text) + place + " is not a number"};

@@ -1,5 +1,6 @@
 #include "survey/point_collector.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <utility>
 
@@ -11,6 +12,10 @@ namespace survey {
 PointCollector::PointCollector(std::string fileName, bool skipBadLines)
     : skipBadLines_(skipBadLines) {
   file_.name = std::move(fileName);
+}
+
+void PointCollector::reserve(std::size_t count) {
+  file_.points.reserve(std::min(count, kMaxPoints));
 }
 
 void PointCollector::add(Point point) {

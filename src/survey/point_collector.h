@@ -13,6 +13,8 @@ class PointCollector {
  public:
   PointCollector(std::string fileName, bool skipBadLines);
 
+  // Makes room for about `count` points (no more than kMaxPoints).
+  void reserve(std::size_t count);
   // Throws PointFileError beyond kMaxPoints.
   void add(Point point);
   void reject(std::size_t line, const std::string& reason);

@@ -32,13 +32,14 @@ PointFile readPointFile(const std::filesystem::path& path, const ReadOptions& op
   const auto tooLarge = [&] {
     return PointFileError(name, 0, "is larger than 128 MiB, more than a point file holds");
   };
+  // Read in pieces, so that not even a device without an end is taken whole.
+  constexpr std::size_t kPiece = 1u << 20;
+  std::string content;
   if (std::filesystem::is_regular_file(path, error)) {
     const std::uintmax_t size = std::filesystem::file_size(path, error);
     if (!error && size > kMaxFileBytes) throw tooLarge();
+    if (!error) content.reserve(size + kPiece);
   }
-  // Read in pieces, so that not even a device without an end is taken whole.
-  std::string content;
-  constexpr std::size_t kPiece = 1u << 20;
   while (file) {
     const std::size_t had = content.size();
     content.resize(had + kPiece);

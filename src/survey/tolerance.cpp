@@ -13,6 +13,15 @@ char letterOf(Component component) {
   return "xyzh"[static_cast<int>(component)];
 }
 
+std::string lettersOf(const std::vector<Component>& components) {
+  std::string letters;
+  for (const Component component : components) {
+    if (!letters.empty()) letters += ' ';
+    letters += letterOf(component);
+  }
+  return letters;
+}
+
 std::optional<double> valueOf(const Deviation& deviation, Component component) {
   switch (component) {
     case Component::X:
@@ -55,7 +64,13 @@ Tolerances parseTolerances(std::string_view text) {
 }
 
 bool withinTolerance(double value, double limit, int decimals) {
-  return app::DecimalText::of(std::abs(value)).roundedToDecimals(decimals).toDouble() <= limit;
+  const double magnitude = std::abs(value);
+  // Writing moves a value by at most half a unit of its last place: only values that close to
+  // the limit need their decimal digits looked at.
+  const double half = 0.5 * std::pow(10.0, -decimals) * (1.0 + 1e-9);
+  if (magnitude + half <= limit) return true;
+  if (magnitude - half > limit) return false;
+  return app::DecimalText::of(magnitude).roundedToDecimals(decimals).toDouble() <= limit;
 }
 
 std::vector<Component> failingComponents(const Deviation& deviation, const Tolerances& tolerances,

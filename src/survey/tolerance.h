@@ -2,6 +2,7 @@
 
 #include <array>
 #include <optional>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -15,6 +16,8 @@ inline constexpr std::array<Component, 4> kComponents{Component::X, Component::Y
 
 // "x", "y", "z", "h".
 char letterOf(Component component);
+// The letters of components with a blank between them: "x z h".
+std::string lettersOf(const std::vector<Component>& components);
 // The deviation's value for a component; none for Z without heights.
 std::optional<double> valueOf(const Deviation& deviation, Component component);
 
