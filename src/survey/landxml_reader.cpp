@@ -10,6 +10,10 @@
 namespace survey {
 namespace {
 
+// The XML reader builds a node of about 64 bytes for every tag, attribute and text: a file of
+// nothing but tiny tags would take many times its size. This many is above 600 000 points.
+constexpr std::size_t kMaxMarkup = 2'000'000;
+
 // An element's name without its namespace prefix.
 std::string_view localName(const pugi::xml_node& node) {
   const std::string_view name = node.name();
@@ -84,6 +88,13 @@ std::optional<std::string> readCgPoint(const pugi::xml_node& element, Point& poi
 }  // namespace
 
 PointFile readLandXml(std::string_view text, const std::string& name, const ReadOptions& options) {
+  const auto markup = static_cast<std::size_t>(std::count(text.begin(), text.end(), '<') +
+                                               std::count(text.begin(), text.end(), '='));
+  if (markup > kMaxMarkup) {
+    throw PointFileError(name, 0,
+                         "has more than " + std::to_string(kMaxMarkup) +
+                             " tags and attributes, more than a LandXML point file holds");
+  }
   pugi::xml_document document;
   LineCounter lines(text);
   const pugi::xml_parse_result parsed = document.load_buffer(text.data(), text.size());

@@ -248,6 +248,15 @@ TEST(HostileInput, DeeplyNestedXmlIsWalkedWithoutRecursion) {
   EXPECT_EQ(file.points[0].id, "deep");
 }
 
+TEST(HostileInput, XmlOfNothingButTagsIsRefusedBeforeItIsBuilt) {
+  std::string xml = "<LandXML>";
+  for (int i = 0; i < 2'000'000; ++i) xml += "<a/>";
+  xml += "</LandXML>";
+  EXPECT_EQ(messageOf([&] { parsePoints(xml, "tags.xml", {}); }),
+            "tags.xml: has more than 2000000 tags and attributes, more than a LandXML point "
+            "file holds");
+}
+
 class PointFileOnDisk : public testing::Test {
  protected:
   std::filesystem::path folder = std::filesystem::path(testing::TempDir()) / "point_file_test";
