@@ -2,6 +2,7 @@
 // its summary, its messages, and the CSV it writes read back with Python's csv module.
 #include <gtest/gtest.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <cstdlib>
 #include <filesystem>
@@ -88,7 +89,9 @@ class CheckCommand : public testing::Test {
     return rows;
   }
 
-  std::filesystem::path folder = std::filesystem::path(testing::TempDir()) / "check_command_test";
+  // A folder per process: ctest runs the tests side by side.
+  std::filesystem::path folder = std::filesystem::path(testing::TempDir()) /
+                                 ("check_command_test_" + std::to_string(::getpid()));
 };
 
 constexpr const char* kHeader =
@@ -185,6 +188,10 @@ struct BadInputCase {
   const char* arguments;
   const char* message;
 };
+
+void PrintTo(const BadInputCase& c, std::ostream* os) {
+  *os << c.arguments;
+}
 
 class CheckCommandBadInput : public CheckCommand,
                              public testing::WithParamInterface<BadInputCase> {};

@@ -1,6 +1,7 @@
 #include "check/drawing_frame.h"
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <bit>
 #include <cmath>
@@ -28,7 +29,8 @@ class DrawingFrameTest : public testing::Test {
   }
   void TearDown() override { std::filesystem::remove_all(folder); }
 
-  std::filesystem::path folder = std::filesystem::path(testing::TempDir()) / "drawing_frame_test";
+  std::filesystem::path folder = std::filesystem::path(testing::TempDir()) /
+                                 ("drawing_frame_test_" + std::to_string(::getpid()));
   std::filesystem::path drawing = folder / "site.dxf";
 };
 

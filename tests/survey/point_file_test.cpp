@@ -1,6 +1,7 @@
 #include "survey/point_file.h"
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <cmath>
 #include <filesystem>
@@ -259,7 +260,8 @@ TEST(HostileInput, XmlOfNothingButTagsIsRefusedBeforeItIsBuilt) {
 
 class PointFileOnDisk : public testing::Test {
  protected:
-  std::filesystem::path folder = std::filesystem::path(testing::TempDir()) / "point_file_test";
+  std::filesystem::path folder =
+      std::filesystem::path(testing::TempDir()) / ("point_file_test_" + std::to_string(::getpid()));
   void SetUp() override { std::filesystem::create_directories(folder); }
   void TearDown() override { std::filesystem::remove_all(folder); }
 };

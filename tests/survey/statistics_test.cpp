@@ -1,6 +1,7 @@
 #include "survey/statistics.h"
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <cmath>
 #include <cstdio>
@@ -94,8 +95,8 @@ std::string pythonWithNumpy() {
 TEST(Statistics, AgreeWithNumpyOnAWholeSurvey) {
   const std::string python = pythonWithNumpy();
   ASSERT_FALSE(python.empty()) << "python3-numpy is missing: run scripts/setup.sh";
-  const std::filesystem::path folder =
-      std::filesystem::path(testing::TempDir()) / "statistics_numpy";
+  const std::filesystem::path folder = std::filesystem::path(testing::TempDir()) /
+                                       ("statistics_numpy_" + std::to_string(::getpid()));
   std::filesystem::create_directories(folder);
   std::mt19937 random(7);
   std::uniform_real_distribution<double> site(0, 2000), noise(-0.02, 0.02);
