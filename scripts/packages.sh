@@ -11,6 +11,8 @@ build_packages=(
   qt6-base-dev               # the windows, the drawing view, printing
   libgl-dev                  # the OpenGL headers Qt's Gui module includes
   libeigen3-dev              # points, vectors and transforms
+  libpugixml-dev             # LandXML point files
+  libnanoflann-dev           # pairing survey points by proximity
   help2man                   # the manual page, made from the program's --help
 )
 
@@ -26,6 +28,9 @@ test_packages=(
   python3                    # the independent drawing reader...
   python3-ezdxf              # ...ezdxf
   librecad-data              # drawings written by another program
+  python3-numpy              # survey statistics computed independently
+  python3-pandas             # the survey check benchmark's comparison...
+  python3-scipy              # ...pairing by proximity with cKDTree
   fonts-dejavu-core          # the same fonts in the windows on every machine
   fonts-dejavu-extra         # the same fonts in the windows on every machine
   xvfb                       # the screenshots' virtual X server

@@ -7,7 +7,7 @@
 
 #include "app/continue_on_failure.h"
 #include "app/frm_kestova.h"
-#include "app/number_format.h"
+#include "form/number_format.h"
 
 namespace app {
 namespace {

@@ -4,10 +4,10 @@
 #include <cstdint>
 
 #include "app/frm_kestova.h"
-#include "app/number_format.h"
 #include "cad/arithmetic.h"
 #include "cad/automation_error.h"
 #include "cad/numeric_text.h"
+#include "form/number_format.h"
 
 namespace app {
 namespace {

@@ -1,9 +1,9 @@
 // The text height: loaded from the settings store at start-up and written back on every change
 // of the field, so the last value typed is the one the next start shows.
 #include "app/frm_kestova.h"
-#include "app/number_format.h"
 #include "cad/automation_error.h"
 #include "cad/numeric_text.h"
+#include "form/number_format.h"
 
 namespace app {
 namespace {

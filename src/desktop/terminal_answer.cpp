@@ -4,10 +4,15 @@ namespace desktop {
 
 std::string usage() {
   return "Usage: kestova [drawing.dxf]\n"
+         "       kestova check DESIGN SURVEY [options]\n"
          "Draws survey deviations between design and surveyed points into a CAD drawing.\n"
          "\n"
          "  drawing.dxf   the drawing to work in, opened in Kestova's own drawing window\n"
          "                (on Windows, open it in the CAD program before starting Kestova)\n"
+         "  check         checks a whole survey against its design from two point files\n"
+         "                (CSV or LandXML): pairs, deviations along the world axes or a\n"
+         "                drawing's UCS, tolerances, statistics and a CSV report, without a\n"
+         "                window; see kestova check --help\n"
          "  -h, --help    show this help and exit\n"
          "  --version     show the version and exit\n";
 }

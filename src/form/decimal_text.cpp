@@ -1,4 +1,4 @@
-#include "app/decimal_text.h"
+#include "form/decimal_text.h"
 
 #include <cassert>
 #include <charconv>

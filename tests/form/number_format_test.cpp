@@ -1,4 +1,4 @@
-#include "app/number_format.h"
+#include "form/number_format.h"
 
 #include <gtest/gtest.h>
 

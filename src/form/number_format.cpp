@@ -1,9 +1,9 @@
-#include "app/number_format.h"
+#include "form/number_format.h"
 
 #include <charconv>
 #include <cstdlib>
 
-#include "app/decimal_text.h"
+#include "form/decimal_text.h"
 
 namespace app {
 namespace {

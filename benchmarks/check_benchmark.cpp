@@ -1,0 +1,203 @@
+// The check of a large survey: 100k design points and 100k survey shots in CSV files (a few
+// stakes missed, a few extra shots, some stakes shot twice). The job, in a fresh process on one
+// core: read both files, pair by id and by proximity, compute the statistics and write the CSV
+// report of each. Prints its processor time and peak memory beside the same job in Python
+// (pandas read_csv and merge on id; scipy's cKDTree for proximity, nearest within R but not one
+// to one).
+//
+//   check_benchmark [--no-python] [directory]
+#include <sys/resource.h>
+
+#include <cstdio>
+#include <ctime>
+#include <filesystem>
+#include <fstream>
+#include <iostream>
+#include <random>
+#include <string>
+
+#include "check/check_report.h"
+#include "check/csv_report.h"
+#include "form/number_format.h"
+#include "survey/comparison.h"
+#include "survey/point_file.h"
+
+namespace {
+
+// Processor time of this process: the machine may be shared, and the target is for one core.
+double processorSeconds() {
+  timespec now{};
+  ::clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &now);
+  return static_cast<double>(now.tv_sec) + static_cast<double>(now.tv_nsec) / 1e9;
+}
+
+constexpr int kPoints = 100'000;
+constexpr double kRadius = 0.5;
+constexpr const char* kTolerances = "x=0.02,y=0.02,z=0.015,h=0.025";
+
+double secondsSince(double start) {
+  return processorSeconds() - start;
+}
+
+// Stakes on a 2 m grid around a projected origin, shot with centimetre noise.
+void writeFiles(const std::filesystem::path& directory) {
+  std::mt19937 random(18);
+  std::normal_distribution<double> noise(0.0, 0.01);
+  std::uniform_real_distribution<double> chance(0.0, 1.0);
+  std::ofstream design(directory / "design.csv"), survey(directory / "survey.csv");
+  design << "Point,Easting,Northing,Elevation,Code\n";
+  char line[160];
+  for (int i = 0; i < kPoints; ++i) {
+    const double x = 512000.0 + (i % 400) * 2.0, y = 5401000.0 + (i / 400) * 2.0;
+    const double z = 100.0 + (i % 97) * 0.01;
+    std::snprintf(line, sizeof line, "ST%06d,%.3f,%.3f,%.3f,stake\n", i, x, y, z);
+    design << line;
+    const double roll = chance(random);
+    if (roll < 0.01) continue;  // missed
+    const int shots = roll > 0.97 ? 2 : 1;
+    for (int shot = 0; shot < shots; ++shot) {
+      std::snprintf(line, sizeof line, "ST%06d,%.3f,%.3f,%.3f\n", i, x + noise(random),
+                    y + noise(random), z + noise(random));
+      survey << line;
+    }
+    if (roll < 0.02) {
+      std::snprintf(line, sizeof line, "EX%06d,%.3f,%.3f,%.3f\n", i, x + 1.0, y + 1.0, z);
+      survey << line;
+    }
+  }
+}
+
+void writeReport(const survey::PointFile& design, const survey::PointFile& surveyed,
+                 const survey::Pairing& pairing, const std::filesystem::path& path) {
+  const survey::Tolerances tolerances = survey::parseTolerances(kTolerances);
+  const survey::Comparison comparison =
+      survey::compare(pairing, design.points, survey::Frame(), tolerances, 3);
+  const check::CheckReport report{
+      design, surveyed, pairing, comparison, tolerances, "", "", 3, app::numberFormatFor(3)};
+  check::saveCsvReport(path, report);
+}
+
+// The job alone, in a fresh process, so that the peak memory is its own.
+int job(const std::filesystem::path& directory) {
+  const double start = processorSeconds();
+  const survey::PointFile design = survey::readPointFile(directory / "design.csv", {});
+  const survey::PointFile surveyed = survey::readPointFile(directory / "survey.csv", {});
+  const double read = secondsSince(start);
+
+  double step = processorSeconds();
+  writeReport(design, surveyed, survey::matchById(design, surveyed, {}), directory / "by_id.csv");
+  const double byId = secondsSince(step);
+
+  step = processorSeconds();
+  writeReport(design, surveyed, survey::matchByProximity(design, surveyed, kRadius),
+              directory / "by_proximity.csv");
+  const double byProximity = secondsSince(step);
+
+  rusage usage{};
+  ::getrusage(RUSAGE_SELF, &usage);
+  std::printf("%.3f %.3f %.3f %.3f %ld\n", read, byId, byProximity, secondsSince(start),
+              usage.ru_maxrss);
+  return 0;
+}
+
+constexpr const char* kPython = R"(import sys, time, resource
+clock = time.process_time
+start = clock()
+import numpy as np, pandas as pd
+from scipy.spatial import cKDTree
+folder, radius = sys.argv[1], float(sys.argv[2])
+tolerance = {"dx": 0.02, "dy": 0.02, "dz": 0.015, "dh": 0.025}
+job = clock()
+design = pd.read_csv(folder + "/design.csv", dtype={"Point": str})
+design.columns = ["id", "x", "y", "z", "code"]
+survey = pd.read_csv(folder + "/survey.csv", header=None, names=["id", "x", "y", "z"],
+                     dtype={"id": str})
+read = clock() - job
+
+def report(pairs, path):
+    for a in "xyz":
+        pairs["d" + a] = pairs[a + "_s"] - pairs[a + "_d"]
+    pairs["dh"] = np.hypot(pairs["dx"], pairs["dy"])
+    for c in ["dx", "dy", "dz", "dh"]:
+        v = pairs[c].to_numpy()
+        a = np.abs(v)
+        (v.mean(), v.std(ddof=1), np.sqrt(np.mean(v * v)), v.min(), v.max(),
+         pairs["id"].iloc[int(np.argmax(a))], np.percentile(a, 95, method="inverted_cdf"),
+         int(np.sum(a <= tolerance[c])))
+    pairs.to_csv(path, index=False, float_format="%.3f")
+
+step = clock()
+shots = survey.groupby("id", sort=False).mean(numeric_only=True).reset_index()
+report(design.merge(shots, on="id", suffixes=("_d", "_s")), folder + "/py_by_id.csv")
+by_id = clock() - step
+
+step = clock()
+distance, nearest = cKDTree(design[["x", "y"]].to_numpy()).query(
+    survey[["x", "y"]].to_numpy(), k=1, distance_upper_bound=radius)
+found = np.isfinite(distance)
+pairs = design.iloc[nearest[found]].reset_index(drop=True).join(
+    survey[found].reset_index(drop=True), lsuffix="_d", rsuffix="_s")
+pairs["id"] = pairs["id_d"]
+report(pairs, folder + "/py_by_proximity.csv")
+by_proximity = clock() - step
+end = clock()
+print("%.3f %.3f %.3f %.3f %.3f %d" % (read, by_id, by_proximity, end - job, job - start,
+      resource.getrusage(resource.RUSAGE_SELF).ru_maxrss))
+)";
+
+std::string run(const std::string& command) {
+  std::string output;
+  FILE* pipe = ::popen(command.c_str(), "r");
+  if (!pipe) return output;
+  char buffer[256];
+  while (std::fgets(buffer, sizeof buffer, pipe)) output += buffer;
+  ::pclose(pipe);
+  return output;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc == 3 && std::string(argv[1]) == "--job") return job(argv[2]);
+  bool python = true;
+  std::filesystem::path directory = std::filesystem::temp_directory_path() / "kestova_check";
+  for (int i = 1; i < argc; ++i) {
+    if (std::string(argv[i]) == "--no-python") {
+      python = false;
+    } else {
+      directory = argv[i];
+    }
+  }
+  std::filesystem::create_directories(directory);
+  writeFiles(directory);
+  std::cout << "files:  " << directory << ", design.csv "
+            << std::filesystem::file_size(directory / "design.csv") / 1e6 << " MB, survey.csv "
+            << std::filesystem::file_size(directory / "survey.csv") / 1e6 << " MB\n\n";
+
+  const std::string self = std::filesystem::read_symlink("/proc/self/exe").string();
+  // One core, as the target is set.
+  double read = 0, byId = 0, byProximity = 0, total = 0;
+  long kilobytes = 0;
+  std::sscanf(run("taskset -c 0 '" + self + "' --job '" + directory.string() + "'").c_str(),
+              "%lf %lf %lf %lf %ld", &read, &byId, &byProximity, &total, &kilobytes);
+  std::printf("%-8s %8s %8s %13s %8s %10s\n", "", "read", "by id", "by proximity", "total", "peak");
+  std::printf("%-8s %7.3fs %7.3fs %12.3fs %7.3fs %7ld MB\n", "kestova", read, byId, byProximity,
+              total, kilobytes / 1024);
+
+  if (python) {
+    const std::filesystem::path script = directory / "check_job.py";
+    std::ofstream(script) << kPython;
+    double imports = 0;
+    const std::string output = run("taskset -c 0 /usr/bin/python3 '" + script.string() + "' '" +
+                                   directory.string() + "' " + std::to_string(kRadius));
+    if (std::sscanf(output.c_str(), "%lf %lf %lf %lf %lf %ld", &read, &byId, &byProximity, &total,
+                    &imports, &kilobytes) == 6) {
+      std::printf("%-8s %7.3fs %7.3fs %12.3fs %7.3fs %7ld MB  (+%.3fs to import)\n", "python", read,
+                  byId, byProximity, total, kilobytes / 1024, imports);
+    } else {
+      std::cout << "python: not available (python3-pandas, python3-scipy)\n";
+    }
+  }
+  std::filesystem::remove_all(directory);
+  return 0;
+}

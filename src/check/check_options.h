@@ -1,0 +1,46 @@
+#pragma once
+
+#include <filesystem>
+#include <optional>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "survey/pairing.h"
+#include "survey/point_file.h"
+#include "survey/tolerance.h"
+
+// The command line of `kestova check`, a stable contract that scripts call.
+namespace check {
+
+// A command line that cannot be run; what() says why.
+class UsageError : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
+enum class Matching { ById, ByProximity };
+
+struct CheckOptions {
+  bool help = false;
+  std::filesystem::path design;
+  std::filesystem::path survey;
+  Matching matching = Matching::ById;
+  double radius = 0.0;  // for ByProximity
+  survey::ReadOptions reading;
+  survey::IdMatching idMatching;
+  survey::Tolerances tolerances;
+  std::optional<std::filesystem::path> drawing;
+  std::optional<std::string> ucs;
+  std::optional<std::filesystem::path> csv;
+  std::optional<int> decimals;
+};
+
+// The options of `kestova check` (the arguments after "check"). Long options take their value
+// as the next argument or after '='. Throws UsageError.
+CheckOptions parseCheckOptions(const std::vector<std::string>& arguments);
+
+// What `kestova check --help` prints.
+std::string checkUsage();
+
+}  // namespace check

@@ -1,0 +1,11 @@
+#include "check/check_report.h"
+
+#include "form/number_format.h"
+
+namespace check {
+
+std::string CheckReport::number(double value) const {
+  return app::formatWithDP(value, numberFormat, ".");
+}
+
+}  // namespace check

@@ -1,0 +1,44 @@
+#include "check/check_options.h"
+
+namespace check {
+
+std::string checkUsage() {
+  return "Usage: kestova check DESIGN SURVEY [options]\n"
+         "Checks a whole survey against its design: pairs the surveyed points with the design\n"
+         "points, takes survey minus design along each axis (world axes, or a drawing's UCS),\n"
+         "tests the tolerances and prints a summary with statistics per component.\n"
+         "\n"
+         "DESIGN and SURVEY are point files: delimited text (.csv .txt .pnt; comma, semicolon,\n"
+         "tab or blanks between fields; a header row naming the columns, or the order given\n"
+         "with --columns) or LandXML (CgPoints: name, then northing easting elevation).\n"
+         "\n"
+         "Options:\n"
+         "  --match id|near:R      pair by point id (default), or each survey point with the\n"
+         "                         nearest design point within R in world X and Y\n"
+         "  --columns ORDER        columns of files without a header row: P point id, E (or X)\n"
+         "                         easting, N (or Y) northing, Z height, D description;\n"
+         "                         default PENZD\n"
+         "  --decimal-comma        numbers have a decimal comma (semicolon, tab or blank\n"
+         "                         separated files)\n"
+         "  --ignore-case          ids match without regard to case\n"
+         "  --survey-prefix P      take P off the start of survey ids before matching\n"
+         "  --survey-suffix S      take S off the end of survey ids before matching\n"
+         "  --repeats average|last several shots of one id: their mean (default) or the last\n"
+         "  --skip-bad-lines       leave out lines that cannot be read, and list them\n"
+         "  --tolerance x=,y=,z=,h=\n"
+         "                         largest deviation allowed per component, any of them, such\n"
+         "                         as x=0.02,y=0.02,z=0.01,h=0.025 (h: horizontal distance)\n"
+         "  --drawing FILE         measure along the current UCS of this drawing (.dxf)\n"
+         "  --ucs NAME             measure along this named UCS of the drawing instead\n"
+         "  --csv OUT.csv          write a row per pair and per unmatched point: id,design_x,\n"
+         "                         design_y,design_z,survey_x,survey_y,survey_z,shots,dx,dy,dz,\n"
+         "                         dh,status,failing\n"
+         "  --decimals N           decimals of the numbers (default: the drawing's precision,\n"
+         "                         else 3); tolerances are tested on the numbers as written\n"
+         "  -h, --help             show this help and exit\n"
+         "\n"
+         "Exit status: 0 every pair within tolerance, 1 some pair outside tolerance or some\n"
+         "point unmatched, 2 bad input (a message on standard error, nothing written).\n";
+}
+
+}  // namespace check

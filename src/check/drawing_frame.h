@@ -1,0 +1,23 @@
+#pragma once
+
+#include <filesystem>
+#include <optional>
+#include <string>
+
+#include "survey/frame.h"
+
+namespace check {
+
+// The UCS of a drawing that deviations are measured along, and the drawing's precision.
+struct DrawingFrame {
+  survey::Frame frame;
+  int precision = 0;        // $LUPREC: decimals of lengths
+  std::string description;  // "UCS 'SITE' of site.dxf"
+};
+
+// The drawing's current UCS, or the named one. Throws std::runtime_error naming the file when
+// the drawing cannot be read, and the name when the drawing has no such UCS.
+DrawingFrame drawingFrame(const std::filesystem::path& drawing,
+                          const std::optional<std::string>& ucsName);
+
+}  // namespace check

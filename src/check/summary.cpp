@@ -1,0 +1,116 @@
+#include "check/summary.h"
+
+#include <algorithm>
+
+#include "check/text_table.h"
+#include "form/number_format.h"
+
+namespace check {
+namespace {
+
+// Lists longer than this are cut short on the terminal; the CSV has them all.
+constexpr std::size_t kListed = 20;
+
+template <class Items, class Name>
+void writeList(std::ostream& out, const std::string& title, const Items& items, Name name) {
+  if (items.empty()) return;
+  out << title << " (" << items.size() << "): ";
+  const std::size_t shown = std::min(items.size(), kListed);
+  for (std::size_t i = 0; i < shown; ++i) out << (i > 0 ? ", " : "") << name(items[i]);
+  if (items.size() > shown) out << " and " << items.size() - shown << " more";
+  out << '\n';
+}
+
+void writeSkipped(std::ostream& out, const survey::PointFile& file) {
+  if (file.skippedCount == 0) return;
+  out << "Skipped " << file.skippedCount << (file.skippedCount == 1 ? " line" : " lines") << " of "
+      << file.name << ":\n";
+  for (const std::string& line : file.skipped) out << "  " << line << '\n';
+  if (file.skippedCount > file.skipped.size()) {
+    out << "  and " << file.skippedCount - file.skipped.size() << " more\n";
+  }
+}
+
+std::string withinText(const survey::ComponentStatistics& s) {
+  if (!s.withinTolerance) return "-";
+  const double share =
+      100.0 * static_cast<double>(*s.withinTolerance) / static_cast<double>(s.count);
+  return std::to_string(*s.withinTolerance) + " (" + app::formatWithDP(share, "###0.0", ".") + "%)";
+}
+
+void writeStatistics(std::ostream& out, const CheckReport& report) {
+  TextTable table;
+  table.addRow({"", "n", "mean", "std dev", "rms", "min", "max", "largest", "at", "95%",
+                "within tolerance"});
+  for (const survey::Component component : survey::kComponents) {
+    const survey::ComponentStatistics& s = report.comparison[component];
+    const std::string name =
+        component == survey::Component::H ? "dH" : std::string("d") + survey::letterOf(component);
+    if (s.count == 0) {
+      table.addRow({name, "0", "-", "-", "-", "-", "-", "-", "", "-", "-"});
+      continue;
+    }
+    const auto n = [&](double value) { return report.number(value); };
+    table.addRow({name, std::to_string(s.count), n(s.mean),
+                  s.standardDeviation ? n(*s.standardDeviation) : "-", n(s.rms), n(s.min), n(s.max),
+                  n(s.largest), s.largestId, n(s.percentile95), withinText(s)});
+  }
+  table.write(out);
+}
+
+void writeTolerances(std::ostream& out, const CheckReport& report) {
+  std::string text;
+  for (const survey::Component component : survey::kComponents) {
+    if (const auto& limit = report.tolerances[component]) {
+      if (!text.empty()) text += ", ";
+      text += survey::letterOf(component);
+      text += ' ';
+      text += report.number(*limit);
+    }
+  }
+  out << "Tolerances: " << (text.empty() ? "none" : text) << '\n';
+}
+
+void writeFailures(std::ostream& out, const CheckReport& report) {
+  const survey::Comparison& comparison = report.comparison;
+  out << "Outside tolerance: " << comparison.failed << " of " << comparison.pairs.size()
+      << " pairs\n";
+  TextTable table;
+  std::size_t listed = 0;
+  for (std::size_t i = 0; i < comparison.pairs.size() && listed < kListed; ++i) {
+    const auto& failing = comparison.pairs[i].failing;
+    if (failing.empty()) continue;
+    table.addRow({"  " + report.design.points[report.pairing.pairs[i].design].id,
+                  survey::lettersOf(failing)});
+    ++listed;
+  }
+  table.write(out);
+  if (comparison.failed > listed) out << "  and " << comparison.failed - listed << " more\n";
+}
+
+}  // namespace
+
+void writeSummary(std::ostream& out, const CheckReport& report) {
+  std::size_t repeated = 0;
+  for (const survey::Pair& pair : report.pairing.pairs) repeated += pair.survey.shots > 1 ? 1 : 0;
+
+  out << "Design: " << report.design.name << ", " << report.design.points.size() << " points\n";
+  out << "Survey: " << report.survey.name << ", " << report.survey.points.size() << " shots\n";
+  out << "Pairs: " << report.pairing.pairs.size() << ", " << report.matching;
+  if (repeated > 0) out << " (" << repeated << " from several shots)";
+  out << "\nDeviations: survey minus design along " << report.frame << ", " << report.decimals
+      << " decimals\n";
+  writeList(out, "Never surveyed", report.pairing.unmatchedDesign,
+            [&](std::size_t i) { return report.design.points[i].id; });
+  writeList(out, "No design point", report.pairing.unmatchedSurvey,
+            [](const survey::Observation& o) { return o.point.id; });
+  writeSkipped(out, report.design);
+  writeSkipped(out, report.survey);
+  out << '\n';
+  writeStatistics(out, report);
+  out << '\n';
+  writeTolerances(out, report);
+  writeFailures(out, report);
+}
+
+}  // namespace check

@@ -1,0 +1,148 @@
+// Pairing by point id: the design ids are a dictionary, the survey shots are grouped by id.
+#include <algorithm>
+#include <functional>
+#include <string_view>
+#include <unordered_map>
+
+#include "survey/pairing.h"
+#include "survey/point_file_error.h"
+
+namespace survey {
+namespace {
+
+char folded(char c) {
+  return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
+bool sameText(std::string_view a, std::string_view b, bool ignoreCase) {
+  if (!ignoreCase) return a == b;
+  if (a.size() != b.size()) return false;
+  for (std::size_t i = 0; i < a.size(); ++i) {
+    if (folded(a[i]) != folded(b[i])) return false;
+  }
+  return true;
+}
+
+// Ids as dictionary keys: views into the point files, compared exactly or without regard to
+// the case of ASCII letters.
+struct KeyHash {
+  bool ignoreCase;
+  std::size_t operator()(std::string_view key) const {
+    if (!ignoreCase) return std::hash<std::string_view>()(key);
+    std::size_t hash = 14695981039346656037u;  // FNV-1a over the folded bytes
+    for (const char c : key) hash = (hash ^ static_cast<unsigned char>(folded(c))) * 1099511628211u;
+    return hash;
+  }
+};
+
+struct KeyEqual {
+  bool ignoreCase;
+  bool operator()(std::string_view a, std::string_view b) const {
+    return sameText(a, b, ignoreCase);
+  }
+};
+
+template <class Value>
+using KeyMap = std::unordered_map<std::string_view, Value, KeyHash, KeyEqual>;
+
+template <class Value>
+KeyMap<Value> keyMap(std::size_t size, bool ignoreCase) {
+  return KeyMap<Value>(size, KeyHash{ignoreCase}, KeyEqual{ignoreCase});
+}
+
+std::string_view surveyKeyOf(std::string_view id, const IdMatching& matching) {
+  const std::string_view prefix = matching.surveyPrefix;
+  const std::string_view suffix = matching.surveySuffix;
+  if (!prefix.empty() && id.size() > prefix.size() &&
+      sameText(id.substr(0, prefix.size()), prefix, matching.ignoreCase)) {
+    id.remove_prefix(prefix.size());
+  }
+  if (!suffix.empty() && id.size() > suffix.size() &&
+      sameText(id.substr(id.size() - suffix.size()), suffix, matching.ignoreCase)) {
+    id.remove_suffix(suffix.size());
+  }
+  return id;
+}
+
+void requireNames(const PointFile& file) {
+  if (!file.named) throw PointFileError(file.name, 0, "has no point ids to pair by (no column P)");
+}
+
+// The shots of one id, summed as they come.
+struct ShotGroup {
+  std::size_t first = 0;  // indices of shots in the survey file
+  std::size_t last = 0;
+  std::size_t shots = 0;
+  std::size_t heights = 0;
+  double sumX = 0.0, sumY = 0.0, sumZ = 0.0;
+  bool paired = false;
+
+  void add(std::size_t index, const Point& shot) {
+    if (shots++ == 0) first = index;
+    last = index;
+    sumX += shot.x;
+    sumY += shot.y;
+    if (shot.z) sumZ += *shot.z, ++heights;
+  }
+
+  // The first shot with the mean of all (a height from those that have one), or the last shot.
+  Observation observation(const std::vector<Point>& survey, Repeats repeats) const {
+    Observation observation{survey[repeats == Repeats::Last ? last : first], shots};
+    if (repeats == Repeats::Last) return observation;
+    const double n = static_cast<double>(shots);
+    observation.point.x = sumX / n;
+    observation.point.y = sumY / n;
+    observation.point.z.reset();
+    if (heights > 0) observation.point.z = sumZ / static_cast<double>(heights);
+    return observation;
+  }
+};
+
+}  // namespace
+
+Pairing matchById(const PointFile& design, const PointFile& survey, const IdMatching& matching) {
+  requireNames(design);
+  requireNames(survey);
+  auto designByKey = keyMap<std::size_t>(design.points.size(), matching.ignoreCase);
+  for (std::size_t i = 0; i < design.points.size(); ++i) {
+    const Point& point = design.points[i];
+    const auto [found, added] = designByKey.emplace(point.id, i);
+    if (!added) {
+      const Point& first = design.points[found->second];
+      throw PointFileError(
+          design.name, point.line,
+          "point id '" + point.id + "' repeats the one on line " + std::to_string(first.line));
+    }
+  }
+
+  std::vector<ShotGroup> groups;
+  groups.reserve(survey.points.size());
+  auto groupByKey = keyMap<std::size_t>(survey.points.size(), matching.ignoreCase);
+  for (std::size_t i = 0; i < survey.points.size(); ++i) {
+    const std::string_view key = surveyKeyOf(survey.points[i].id, matching);
+    const auto [found, added] = groupByKey.emplace(key, groups.size());
+    if (added) groups.emplace_back();
+    groups[found->second].add(i, survey.points[i]);
+  }
+
+  Pairing pairing;
+  pairing.pairs.reserve(std::min(design.points.size(), groups.size()));
+  for (std::size_t i = 0; i < design.points.size(); ++i) {
+    const auto found = groupByKey.find(design.points[i].id);
+    if (found == groupByKey.end()) {
+      pairing.unmatchedDesign.push_back(i);
+      continue;
+    }
+    ShotGroup& group = groups[found->second];
+    group.paired = true;
+    pairing.pairs.push_back({i, group.observation(survey.points, matching.repeats)});
+  }
+  for (const ShotGroup& group : groups) {
+    if (!group.paired) {
+      pairing.unmatchedSurvey.push_back(group.observation(survey.points, matching.repeats));
+    }
+  }
+  return pairing;
+}
+
+}  // namespace survey

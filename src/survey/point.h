@@ -1,0 +1,39 @@
+#pragma once
+
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <vector>
+
+// Points as a point file gives them: design points or surveyed shots in world coordinates.
+namespace survey {
+
+// Coordinates beyond this are not survey coordinates; keeping them out keeps every difference,
+// sum and square the check computes finite.
+inline constexpr double kCoordinateLimit = 1e12;
+
+struct Point {
+  // The point's name; for a file without names, "<file name>:<line>".
+  std::string id;
+  double x = 0.0;  // easting, world X
+  double y = 0.0;  // northing, world Y
+  std::optional<double> z;
+  // The line of the file where the point stands (1 for the first).
+  std::size_t line = 0;
+};
+
+struct PointFile {
+  // The file's name as messages show it.
+  std::string name;
+  std::vector<Point> points;
+  // False when the file has no names (no P column): the ids are made up from the lines and
+  // cannot be matched.
+  bool named = true;
+  // What --skip-bad-lines left out, as "survey.csv:17: why" (at most kMaxSkippedListed).
+  std::vector<std::string> skipped;
+  std::size_t skippedCount = 0;
+};
+
+inline constexpr std::size_t kMaxSkippedListed = 100;
+
+}  // namespace survey

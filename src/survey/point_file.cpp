@@ -1,0 +1,65 @@
+#include "survey/point_file.h"
+
+#include <fstream>
+
+#include "survey/delimited_reader.h"
+#include "survey/landxml_reader.h"
+#include "survey/point_file_error.h"
+
+namespace survey {
+namespace {
+
+bool startsWith(std::string_view text, std::string_view prefix) {
+  return text.substr(0, prefix.size()) == prefix;
+}
+
+bool looksLikeXml(std::string_view content) {
+  if (startsWith(content, "\xEF\xBB\xBF")) content.remove_prefix(3);
+  const std::size_t first = content.find_first_not_of(" \t\r\n");
+  return first != std::string_view::npos && content[first] == '<';
+}
+
+}  // namespace
+
+PointFile readPointFile(const std::filesystem::path& path, const ReadOptions& options) {
+  const std::string name = path.string();
+  std::error_code error;
+  if (std::filesystem::is_directory(path, error)) {
+    throw PointFileError(name, 0, "is a folder, not a point file");
+  }
+  std::ifstream file(path, std::ios::binary);
+  if (!file) throw PointFileError(name, 0, "cannot be opened");
+  const auto tooLarge = [&] {
+    return PointFileError(name, 0, "is larger than 128 MiB, more than a point file holds");
+  };
+  // Read in pieces, so that not even a device without an end is taken whole.
+  constexpr std::size_t kPiece = 1u << 20;
+  std::string content;
+  if (std::filesystem::is_regular_file(path, error)) {
+    const std::uintmax_t size = std::filesystem::file_size(path, error);
+    if (!error && size > kMaxFileBytes) throw tooLarge();
+    if (!error) content.reserve(size + kPiece);
+  }
+  while (file) {
+    const std::size_t had = content.size();
+    content.resize(had + kPiece);
+    file.read(content.data() + had, kPiece);
+    content.resize(had + static_cast<std::size_t>(file.gcount()));
+    if (content.size() > kMaxFileBytes) throw tooLarge();
+  }
+  if (file.bad()) throw PointFileError(name, 0, "cannot be read");
+  return parsePoints(content, name, options);
+}
+
+PointFile parsePoints(std::string_view content, const std::string& name,
+                      const ReadOptions& options) {
+  // The XML reader knows UTF-16; delimited text is read as UTF-8 only.
+  const bool utf16 = startsWith(content, "\xFF\xFE") || startsWith(content, "\xFE\xFF");
+  if (utf16 && content.find('<') == std::string_view::npos) {
+    throw PointFileError(name, 0, "is UTF-16 text; save it as UTF-8");
+  }
+  if (utf16 || looksLikeXml(content)) return readLandXml(content, name, options);
+  return readDelimited(content, name, options);
+}
+
+}  // namespace survey

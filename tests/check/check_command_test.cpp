@@ -1,0 +1,256 @@
+// `kestova check` as a script meets it: the built program run on point files, its exit status,
+// its summary, its messages, and the CSV it writes read back with Python's csv module.
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "site_drawing.h"
+
+namespace check {
+namespace {
+
+constexpr const char* kDesign =
+    "Point,Easting,Northing,Elevation,Code\n"
+    "P1,1000.000,2000.000,50.000,stake\n"
+    "P2,1010.000,2000.000,50.500,stake\n"
+    "P3,1020.000,2000.000,51.000,stake\n";
+
+constexpr const char* kSurveyWithin =
+    "P1,1000.005,1999.998,50.003\n"
+    "P2,1010.010,2000.004,50.495\n"
+    "P3,1019.995,2000.000,51.002\n";
+
+// P2 outside in x, z and h; P3 never surveyed; X9 not in the design.
+constexpr const char* kSurveyOutside =
+    "# crew B, 2024-05-02\r\n"
+    "P1,1000.005,1999.998,50.003\r\n"
+    "P2,1010.030,2000.004,50.480\r\n"
+    "X9,5,6,7\r\n";
+
+constexpr const char* kTolerance = "--tolerance x=0.02,y=0.02,z=0.01,h=0.025";
+
+constexpr const char* kCsvReader = R"(import csv, sys
+for row in csv.reader(open(sys.argv[1], newline="")):
+    print("|".join(row))
+)";
+
+struct ProgramRun {
+  int status = -1;
+  std::string out;
+  std::string err;
+};
+
+class CheckCommand : public testing::Test {
+ protected:
+  void SetUp() override {
+    std::filesystem::remove_all(folder);
+    std::filesystem::create_directories(folder);
+    write("design.csv", kDesign);
+    write("within.csv", kSurveyWithin);
+    write("outside.csv", kSurveyOutside);
+  }
+  void TearDown() override { std::filesystem::remove_all(folder); }
+
+  void write(const std::string& name, const std::string& content) {
+    std::ofstream(folder / name, std::ios::binary) << content;
+  }
+  static std::string read(const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), {}};
+  }
+
+  // The program run in the test's folder, so that messages name the files as given.
+  ProgramRun run(const std::string& arguments) {
+    const std::string command = "cd '" + folder.string() + "' && '" KESTOVA_PROGRAM "' " +
+                                arguments + " >stdout.txt 2>stderr.txt";
+    const int status = std::system(command.c_str());
+    ProgramRun result{WIFEXITED(status) ? WEXITSTATUS(status) : -1, read(folder / "stdout.txt"),
+                      read(folder / "stderr.txt")};
+    std::filesystem::remove(folder / "stdout.txt");
+    std::filesystem::remove(folder / "stderr.txt");
+    return result;
+  }
+
+  // The CSV report's rows as Python's csv module reads them, fields joined by '|'.
+  std::vector<std::string> csvRows(const std::string& name) {
+    write("read_csv.py", kCsvReader);
+    const std::string command = "/usr/bin/python3 '" + (folder / "read_csv.py").string() + "' '" +
+                                (folder / name).string() + "'";
+    std::vector<std::string> rows;
+    FILE* pipe = ::popen(command.c_str(), "r");
+    char line[4096];
+    while (std::fgets(line, sizeof line, pipe)) rows.emplace_back(line, std::strlen(line) - 1);
+    EXPECT_EQ(::pclose(pipe), 0);
+    return rows;
+  }
+
+  // A folder per process: ctest runs the tests side by side.
+  std::filesystem::path folder = std::filesystem::path(testing::TempDir()) /
+                                 ("check_command_test_" + std::to_string(::getpid()));
+};
+
+constexpr const char* kHeader =
+    "id|design_x|design_y|design_z|survey_x|survey_y|survey_z|shots|dx|dy|dz|dh|status|failing";
+
+TEST_F(CheckCommand, AllWithinToleranceExitsWithZero) {
+  const ProgramRun result = run(std::string("check design.csv within.csv ") + kTolerance);
+  EXPECT_EQ(result.status, 0) << result.err;
+  EXPECT_EQ(result.err, "");
+  EXPECT_NE(result.out.find("Pairs: 3, by id\n"), std::string::npos) << result.out;
+  EXPECT_NE(result.out.find("Outside tolerance: 0 of 3 pairs\n"), std::string::npos);
+}
+
+TEST_F(CheckCommand, PairsOutsideAndUnmatchedPointsExitWithOne) {
+  const ProgramRun result =
+      run(std::string("check design.csv outside.csv --csv out.csv ") + kTolerance);
+  EXPECT_EQ(result.status, 1) << result.err;
+  EXPECT_EQ(result.out,
+            "Design: design.csv, 3 points\n"
+            "Survey: outside.csv, 3 shots\n"
+            "Pairs: 2, by id\n"
+            "Deviations: survey minus design along the world axes, 3 decimals\n"
+            "Never surveyed (1): P3\n"
+            "No design point (1): X9\n"
+            "\n"
+            "    n    mean  std dev    rms     min    max  largest  at    95%  within tolerance\n"
+            "dx  2   0.017    0.018  0.022   0.005  0.030    0.030  P2  0.030         1 (50.0%)\n"
+            "dy  2   0.001    0.004  0.003  -0.002  0.004    0.004  P2  0.004        2 (100.0%)\n"
+            "dz  2  -0.009    0.016  0.014  -0.020  0.003   -0.020  P2  0.020         1 (50.0%)\n"
+            "dH  2   0.018    0.018  0.022   0.005  0.030    0.030  P2  0.030         1 (50.0%)\n"
+            "\n"
+            "Tolerances: x 0.020, y 0.020, z 0.010, h 0.025\n"
+            "Outside tolerance: 1 of 2 pairs\n"
+            "  P2  x z h\n");
+  EXPECT_EQ(csvRows("out.csv"),
+            (std::vector<std::string>{
+                kHeader,
+                "P1|1000.000|2000.000|50.000|1000.005|1999.998|50.003|1|0.005|-0.002|0.003|0.005|"
+                "pass|",
+                "P2|1010.000|2000.000|50.500|1010.030|2000.004|50.480|1|0.030|0.004|-0.020|0.030|"
+                "fail|x z h",
+                "P3|1020.000|2000.000|51.000|||||||||unmatched-design|",
+                "X9||||5.000|6.000|7.000|1|||||unmatched-survey|"}));
+}
+
+// Along the drawing's UCS "SITE" (X along world Y), with the drawing's 4 decimals.
+TEST_F(CheckCommand, DeviationsAlongANamedUcsOfADrawing) {
+  fixtures::saveSiteDrawing(folder / "site.dxf");
+  const ProgramRun result =
+      run(std::string("check design.csv outside.csv --drawing site.dxf --ucs SITE "
+                      "--csv out.csv ") +
+          kTolerance);
+  EXPECT_EQ(result.status, 1) << result.err;
+  EXPECT_NE(result.out.find("along UCS 'SITE' of site.dxf, 4 decimals\n"), std::string::npos)
+      << result.out;
+  const std::vector<std::string> rows = csvRows("out.csv");
+  ASSERT_EQ(rows.size(), 5u);
+  EXPECT_EQ(rows[2],
+            "P2|1010.0000|2000.0000|50.5000|1010.0300|2000.0040|50.4800|1|0.0040|-0.0300|-0.0200|"
+            "0.0303|fail|y z h");
+}
+
+// Survey points paired by proximity, a LandXML design, blank-separated survey shots.
+TEST_F(CheckCommand, LandXmlDesignPairedByProximity) {
+  write("design.xml",
+        "<?xml version=\"1.0\"?>\n<LandXML version=\"1.1\"><CgPoints>\n"
+        "<CgPoint name=\"A\">2000 1000 50</CgPoint>\n"
+        "<CgPoint name=\"B\">2000 1010 50</CgPoint>\n"
+        "</CgPoints></LandXML>\n");
+  write("shots.txt", "101  2000.010  1000.004  50.002\n102  2000.300  1010.000  50.000\n");
+  const ProgramRun result =
+      run("check design.xml shots.txt --match near:0.25 --columns PNEZ --decimals 2 --csv out.csv");
+  EXPECT_EQ(result.status, 1) << result.err;
+  EXPECT_NE(result.out.find("Pairs: 1, by proximity within 0.25\n"), std::string::npos);
+  EXPECT_EQ(
+      csvRows("out.csv"),
+      (std::vector<std::string>{
+          kHeader, "A|1000.00|2000.00|50.00|1000.00|2000.01|50.00|1|0.00|0.01|0.00|0.01|pass|",
+          "B|1010.00|2000.00|50.00|||||||||unmatched-design|",
+          "102||||1010.00|2000.30|50.00|1|||||unmatched-survey|"}));
+}
+
+TEST_F(CheckCommand, SkippedLinesAreListed) {
+  write("rough.csv", "P1,1000.005,1999.998,50.003\nP2,1010,abc\nP3,1020,2000,51\n");
+  const ProgramRun result = run("check design.csv rough.csv --skip-bad-lines");
+  EXPECT_EQ(result.status, 1);  // P2 is never surveyed
+  EXPECT_NE(result.out.find("Skipped 1 line of rough.csv:\n"
+                            "  rough.csv:2: 'abc' in column N is not a number\n"),
+            std::string::npos)
+      << result.out;
+}
+
+struct BadInputCase {
+  const char* arguments;
+  const char* message;
+};
+
+void PrintTo(const BadInputCase& c, std::ostream* os) {
+  *os << c.arguments;
+}
+
+class CheckCommandBadInput : public CheckCommand,
+                             public testing::WithParamInterface<BadInputCase> {};
+
+TEST_P(CheckCommandBadInput, ExitsWithTwoAndWritesNothing) {
+  write("bad.csv", "P1,1000.005,1999.998,50.003\nP2,1010.010,abc,50.495\n");
+  write("twice.csv", "P1,0,0\n\nP1,1,1\n");
+  fixtures::saveSiteDrawing(folder / "site.dxf");
+  // A --csv among the arguments comes later and wins.
+  const ProgramRun result = run("check --csv out.csv " + std::string(GetParam().arguments));
+  EXPECT_EQ(result.status, 2);
+  EXPECT_EQ(result.err, GetParam().message);
+  EXPECT_EQ(result.out, "");
+  EXPECT_FALSE(std::filesystem::exists(folder / "out.csv"));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Messages, CheckCommandBadInput,
+    testing::Values(
+        BadInputCase{"design.csv bad.csv",
+                     "kestova check: bad.csv:2: 'abc' in column N is not a number\n"},
+        BadInputCase{"twice.csv within.csv",
+                     "kestova check: twice.csv:3: point id 'P1' repeats the one on line 1\n"},
+        BadInputCase{"design.csv missing.csv", "kestova check: missing.csv: cannot be opened\n"},
+        BadInputCase{"design.csv within.csv --drawing site.dxf --ucs NOPE",
+                     "kestova check: site.dxf has no UCS named 'NOPE' (its named UCSs: SITE)\n"},
+        BadInputCase{"design.csv within.csv --ucs SITE",
+                     "kestova check: --ucs needs --drawing FILE\nTry 'kestova check --help'.\n"},
+        BadInputCase{"design.csv within.csv --frobnicate",
+                     "kestova check: unknown option '--frobnicate'\n"
+                     "Try 'kestova check --help'.\n"},
+        BadInputCase{"design.csv",
+                     "kestova check: give two point files, the design and "
+                     "the survey (1 given)\nTry 'kestova check --help'.\n"},
+        BadInputCase{"design.csv within.csv --decimals=9",
+                     "kestova check: --decimals takes a whole number from 0 to 8, not '9'\n"
+                     "Try 'kestova check --help'.\n"},
+        BadInputCase{"design.csv within.csv --tolerance x=abc",
+                     "kestova check: --tolerance: 'x=abc': the tolerance must be a number, 0 or "
+                     "more\nTry 'kestova check --help'.\n"},
+        BadInputCase{"design.csv within.csv --match near:0",
+                     "kestova check: --match near:R needs a distance R greater than 0, such as "
+                     "near:0.5\nTry 'kestova check --help'.\n"},
+        BadInputCase{"design.csv within.csv --csv no/such/folder.csv",
+                     "kestova check: no/such/folder.csv: cannot be written\n"}));
+
+TEST_F(CheckCommand, HelpDescribesTheCommand) {
+  const ProgramRun help = run("check --help");
+  EXPECT_EQ(help.status, 0);
+  EXPECT_EQ(help.out.rfind("Usage: kestova check DESIGN SURVEY [options]\n", 0), 0u);
+  for (const char* option :
+       {"--match id|near:R", "--columns ORDER", "--decimal-comma", "--ignore-case",
+        "--survey-prefix P", "--survey-suffix S", "--repeats average|last", "--skip-bad-lines",
+        "--tolerance x=,y=,z=,h=", "--drawing FILE", "--ucs NAME", "--csv OUT.csv", "--decimals N",
+        "Exit status: 0"}) {
+    EXPECT_NE(help.out.find(option), std::string::npos) << option;
+  }
+  EXPECT_NE(run("--help").out.find("kestova check DESIGN SURVEY"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace check
