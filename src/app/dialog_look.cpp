@@ -2,7 +2,6 @@
 
 #include <QStyle>
 #include <QStyleFactory>
-#include <cmath>
 
 namespace app {
 
@@ -17,10 +16,6 @@ QFont dialogFont() {
 
 std::unique_ptr<QStyle> dialogStyle() {
   return std::unique_ptr<QStyle>(QStyleFactory::create("Fusion"));
-}
-
-int twipsToPixels(int twips, double dotsPerInch) {
-  return static_cast<int>(std::lround(twips * dotsPerInch / 1440.0));
 }
 
 int virtualKeyCode(int qtKey) {

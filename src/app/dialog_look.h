@@ -12,9 +12,6 @@ namespace app {
 QFont dialogFont();
 std::unique_ptr<QStyle> dialogStyle();
 
-// Twips to pixels at a logical DPI: 15 twips a pixel at 96 dpi.
-int twipsToPixels(int twips, double dotsPerInch);
-
 // Qt's key code as the dialog's key handler knows it (F1 is 112); keys the handler has no
 // code for give 0.
 int virtualKeyCode(int qtKey);

@@ -2,13 +2,13 @@
 
 #include <QString>
 
-#include "app/settings_store.h"
+#include "form/settings_store.h"
 
 namespace app {
 
 // The settings store as INI files under the user's configuration folder: application A keeps
 // its entries in <folder>/A/A.ini, one group per section.
-class IniSettingsStore : public SettingsStore {
+class IniSettingsStore : public form::SettingsStore {
  public:
   explicit IniSettingsStore(QString configFolder);
 

@@ -12,10 +12,14 @@
 
 #include "app/app_icon.h"
 #include "app/dialog_look.h"
+#include "form/twips.h"
 
 namespace app {
 
-KestovaDialog::KestovaDialog(frmKestova& form, QWidget* parent)
+using form::ControlDefinition;
+using form::ControlKind;
+
+KestovaDialog::KestovaDialog(form::frmKestova& form, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                           Qt::WindowCloseButtonHint),
@@ -24,11 +28,11 @@ KestovaDialog::KestovaDialog(frmKestova& form, QWidget* parent)
   style_->setParent(this);
   setStyle(style_);
   setFont(dialogFont());
-  setWindowTitle(QString::fromUtf8(formDefinition().caption.data(),
-                                   static_cast<qsizetype>(formDefinition().caption.size())));
+  const form::FormDefinition& designed = form::formDefinition();
+  setWindowTitle(
+      QString::fromUtf8(designed.caption.data(), static_cast<qsizetype>(designed.caption.size())));
   setWindowIcon(kestovaIcon());
-  resize(horizontalPixels(formDefinition().clientWidth),
-         verticalPixels(formDefinition().clientHeight));
+  resize(horizontalPixels(designed.clientWidth), verticalPixels(designed.clientHeight));
   createControls();
   form_.setObserver(this);
 }
@@ -38,16 +42,15 @@ KestovaDialog::~KestovaDialog() {
 }
 
 QWidget* KestovaDialog::control(std::string_view name) const {
-  const auto found = controls_.find(name);
-  return found == controls_.end() ? nullptr : found->second;
+  return widgetOf(insert::controlNamed(name));
 }
 
 int KestovaDialog::horizontalPixels(int twips) const {
-  return twipsToPixels(twips, screen()->logicalDotsPerInchX());
+  return form::twipsToPixels(twips, screen()->logicalDotsPerInchX());
 }
 
 int KestovaDialog::verticalPixels(int twips) const {
-  return twipsToPixels(twips, screen()->logicalDotsPerInchY());
+  return form::twipsToPixels(twips, screen()->logicalDotsPerInchY());
 }
 
 // Frames first, so that the controls inside them have their parent; then every control in tab
@@ -56,17 +59,17 @@ void KestovaDialog::createControls() {
   const auto text = [](std::string_view s) {
     return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
   };
-  for (const ControlDefinition& definition : controlDefinitions()) {
+  for (const ControlDefinition& definition : form::controlDefinitions()) {
     if (definition.kind != ControlKind::Frame) continue;
-    controls_[std::string(definition.name)] = new QGroupBox(text(definition.caption), this);
+    controls_[insert::indexOf(definition.id)] = new QGroupBox(text(definition.caption), this);
   }
   QWidget* previous = nullptr;
-  for (const ControlDefinition& definition : controlDefinitions()) {
-    QWidget* parent = definition.container.empty() ? this : control(definition.container);
+  for (const ControlDefinition& definition : form::controlDefinitions()) {
+    QWidget* parent = definition.container ? widgetOf(*definition.container) : this;
     QWidget* widget = nullptr;
     switch (definition.kind) {
       case ControlKind::Frame:
-        widget = control(definition.name);
+        widget = widgetOf(definition.id);
         break;
       case ControlKind::TextBox:
         widget = new QLineEdit(parent);
@@ -84,11 +87,11 @@ void KestovaDialog::createControls() {
         break;
       }
     }
-    widget->setObjectName(text(definition.name));
+    widget->setObjectName(text(definition.name()));
     widget->setStyle(style_);
     widget->setGeometry(horizontalPixels(definition.left), verticalPixels(definition.top),
                         horizontalPixels(definition.width), verticalPixels(definition.height));
-    controls_[std::string(definition.name)] = widget;
+    controls_[insert::indexOf(definition.id)] = widget;
     showState(definition, widget);
     connectControl(definition, widget);
     if (definition.kind != ControlKind::Frame) {
@@ -99,8 +102,10 @@ void KestovaDialog::createControls() {
   }
 }
 
+// Every handler runs reported: a failure shows in a message and the dialog goes on, since an
+// exception must not leave a Qt slot or event handler.
 void KestovaDialog::connectControl(const ControlDefinition& definition, QWidget* widget) {
-  const std::string name(definition.name);
+  const std::string name(definition.name());
   switch (definition.kind) {
     case ControlKind::Frame:
       break;
@@ -119,14 +124,19 @@ void KestovaDialog::connectControl(const ControlDefinition& definition, QWidget*
     case ControlKind::OptionButton:
       connect(static_cast<QRadioButton*>(widget), &QRadioButton::toggled, this,
               [this, name](bool checked) {
-                if (!syncing_ && checked) form_.SelectOption(name);
+                if (!syncing_ && checked) form_.runReported([&] { form_.SelectOption(name); });
               });
       break;
     case ControlKind::CommandButton:
-      connect(static_cast<QPushButton*>(widget), &QPushButton::clicked, this, [this, name] {
-        if (name == "cmdPickDevs") form_.runReported([this] { form_.cmdPickDevs_Click(); });
-        if (name == "cmdInsert") form_.runReported([this] { form_.cmdInsert_Click(); });
-      });
+      connect(static_cast<QPushButton*>(widget), &QPushButton::clicked, this,
+              [this, id = definition.id] {
+                if (id == form::ControlId::cmdPickDevs) {
+                  form_.runReported([this] { form_.cmdPickDevs_Click(); });
+                }
+                if (id == form::ControlId::cmdInsert) {
+                  form_.runReported([this] { form_.cmdInsert_Click(); });
+                }
+              });
       break;
   }
 }
@@ -136,29 +146,27 @@ void KestovaDialog::showState(const ControlDefinition& definition, QWidget* widg
   switch (definition.kind) {
     case ControlKind::TextBox: {
       auto* edit = static_cast<QLineEdit*>(widget);
-      const QString text = QString::fromStdString(form_.Text(definition.name));
+      const QString text = QString::fromStdString(form_.Text(definition.name()));
       if (edit->text() != text) edit->setText(text);
       break;
     }
     case ControlKind::CheckBox:
-      static_cast<QCheckBox*>(widget)->setChecked(form_.CheckValue(definition.name) == 1);
+      static_cast<QCheckBox*>(widget)->setChecked(form_.CheckValue(definition.name()) == 1);
       break;
     case ControlKind::OptionButton:
-      static_cast<QRadioButton*>(widget)->setChecked(form_.OptionValue(definition.name));
+      static_cast<QRadioButton*>(widget)->setChecked(form_.OptionValue(definition.name()));
       break;
     case ControlKind::Frame:
     case ControlKind::CommandButton:
       break;
   }
   // A control shown while its window is hidden appears with the window.
-  widget->setVisible(form_.Visible(definition.name));
+  widget->setVisible(form_.Visible(definition.name()));
   syncing_ = false;
 }
 
-void KestovaDialog::controlChanged(std::string_view name) {
-  for (const ControlDefinition& definition : controlDefinitions()) {
-    if (definition.name == name) showState(definition, control(name));
-  }
+void KestovaDialog::controlChanged(form::ControlId id) {
+  showState(form::definitionOf(id), widgetOf(id));
 }
 
 void KestovaDialog::shownChanged(bool shown) {
@@ -168,7 +176,8 @@ void KestovaDialog::shownChanged(bool shown) {
 bool KestovaDialog::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() == QEvent::KeyPress) {
     const auto* key = static_cast<QKeyEvent*>(event);
-    form_.Form_KeyDown(virtualKeyCode(key->key()), shiftState(key->modifiers()));
+    form_.runReported(
+        [&] { form_.Form_KeyDown(virtualKeyCode(key->key()), shiftState(key->modifiers())); });
   }
   return QWidget::eventFilter(watched, event);
 }

@@ -1,11 +1,10 @@
 #pragma once
 
 #include <QWidget>
-#include <map>
-#include <string>
+#include <array>
 #include <string_view>
 
-#include "app/frm_kestova.h"
+#include "form/frm_kestova.h"
 
 class QStyle;
 
@@ -13,18 +12,19 @@ namespace app {
 
 // The main dialog's window: shows the form model as designed and passes the user's edits,
 // clicks and keys to it. The model stays the one place that holds the dialog's state.
-class KestovaDialog : public QWidget, public FormObserver {
+class KestovaDialog : public QWidget, public form::FormObserver {
  public:
-  explicit KestovaDialog(frmKestova& form, QWidget* parent = nullptr);
+  explicit KestovaDialog(form::frmKestova& form, QWidget* parent = nullptr);
   ~KestovaDialog() override;
 
-  // The widget that shows a control of the form.
+  // The widget that shows a control of the form; an unknown name is refused
+  // (std::logic_error).
   QWidget* control(std::string_view name) const;
 
   int horizontalPixels(int twips) const;
   int verticalPixels(int twips) const;
 
-  void controlChanged(std::string_view name) override;
+  void controlChanged(form::ControlId id) override;
   void shownChanged(bool shown) override;
 
  protected:
@@ -34,12 +34,13 @@ class KestovaDialog : public QWidget, public FormObserver {
 
  private:
   void createControls();
-  void connectControl(const ControlDefinition& definition, QWidget* widget);
-  void showState(const ControlDefinition& definition, QWidget* widget);
+  QWidget* widgetOf(form::ControlId id) const { return controls_[insert::indexOf(id)]; }
+  void connectControl(const form::ControlDefinition& definition, QWidget* widget);
+  void showState(const form::ControlDefinition& definition, QWidget* widget);
 
-  frmKestova& form_;
+  form::frmKestova& form_;
   QStyle* style_;
-  std::map<std::string, QWidget*, std::less<>> controls_;
+  std::array<QWidget*, insert::kControlCount> controls_{};  // in the order of ControlId
   bool syncing_ = false;  // set while the model's state is copied into the widgets
 };
 

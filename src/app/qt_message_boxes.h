@@ -1,13 +1,13 @@
 #pragma once
 
-#include "app/message_boxes.h"
+#include "form/message_boxes.h"
 
 class QWidget;
 
 namespace app {
 
 // Message boxes as Qt shows them, modal, captioned "Kestova", without an icon.
-class QtMessageBoxes : public MessageBoxes {
+class QtMessageBoxes : public form::MessageBoxes {
  public:
   explicit QtMessageBoxes(QWidget* parent = nullptr) : parent_(parent) {}
   void setParent(QWidget* parent) { parent_ = parent; }

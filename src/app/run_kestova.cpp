@@ -5,10 +5,10 @@
 #include <utility>
 
 #include "app/app_icon.h"
-#include "app/frm_kestova.h"
 #include "app/ini_settings_store.h"
 #include "app/kestova_dialog.h"
 #include "app/qt_message_boxes.h"
+#include "form/frm_kestova.h"
 
 namespace app {
 
@@ -17,17 +17,17 @@ int runKestova(cad::Launcher& launcher, std::function<void()> showHelp) {
   IniSettingsStore settings(IniSettingsStore::userConfigFolder());
   QtMessageBoxes messages;
 
-  FormServices services;
+  form::FormServices services;
   services.launcher = &launcher;
   services.messages = &messages;
   services.settings = &settings;
   services.decimalSeparator = QLocale::system().decimalPoint().toStdString();
   services.showHelp = std::move(showHelp);
 
-  frmKestova form(std::move(services));
+  form::frmKestova form(std::move(services));
   KestovaDialog dialog(form);
   // The start-up questions come before the dialog appears, so they have no parent yet.
-  form.Form_Load();
+  form.runReported([&form] { form.Form_Load(); });
   messages.setParent(&dialog);
   form.Show();
   return QApplication::exec();

@@ -6,6 +6,7 @@
 
 #include "app/qt_message_boxes.h"
 #include "app/run_kestova.h"
+#include "cad/prog_ids.h"
 #include "desktop/terminal_answer.h"
 #include "help/show_notes.h"
 #include "host/automation/host_application.h"
@@ -45,9 +46,9 @@ int runWithBuiltInHost(const QStringList& arguments) {
       app::QtMessageBoxes().Inform(error.what());
       return 1;
     }
-    auto cad = std::make_shared<host::HostApplication>();
-    cad->addDocument(drawing);
-    running["AutoCAD.Application.16"] = withWindow(cad);
+    auto application = std::make_shared<host::HostApplication>();
+    application->addDocument(drawing);
+    running[cad::kStartProgId] = withWindow(application);
   }
 
   host::HostLauncher launcher(std::move(running), [&withWindow](const std::string&) {

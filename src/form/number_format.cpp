@@ -3,6 +3,7 @@
 #include <charconv>
 #include <cstdlib>
 
+#include "cad/trimmed_text.h"
 #include "form/decimal_text.h"
 
 namespace app {
@@ -85,9 +86,7 @@ std::string storedForm(double value, std::string_view separator) {
 }
 
 std::optional<double> localeNumber(std::string_view text, std::string_view separator) {
-  const auto isBlank = [](char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r'; };
-  while (!text.empty() && isBlank(text.front())) text.remove_prefix(1);
-  while (!text.empty() && isBlank(text.back())) text.remove_suffix(1);
+  text = cad::trimmed(text);
 
   std::string plain;  // the number with a point as separator, for from_chars
   std::size_t i = 0;

@@ -5,7 +5,7 @@
 #include <QPlainTextEdit>
 #include <QScreen>
 
-#include "help/twips.h"
+#include "form/twips.h"
 
 namespace help {
 namespace {
@@ -89,11 +89,11 @@ void frmScreenPrint::setText1Height(int twips) {
 }
 
 int frmScreenPrint::horizontalPixels(int twips) const {
-  return twipsToPixels(twips, screen()->logicalDotsPerInchX());
+  return form::twipsToPixels(twips, screen()->logicalDotsPerInchX());
 }
 
 int frmScreenPrint::verticalPixels(int twips) const {
-  return twipsToPixels(twips, screen()->logicalDotsPerInchY());
+  return form::twipsToPixels(twips, screen()->logicalDotsPerInchY());
 }
 
 }  // namespace help

@@ -9,8 +9,9 @@
 
 namespace insert {
 
-// The main dialog as its commands see it: controls reached by name, and the whole dialog
-// hidden while the user picks points in the drawing and shown again afterwards.
+// The main dialog as its commands see it: controls reached by the names of the table of
+// control ids (an unknown name is refused with std::logic_error), and the whole dialog hidden
+// while the user picks points in the drawing and shown again afterwards.
 class DialogControls {
  public:
   virtual ~DialogControls() = default;
@@ -30,11 +31,12 @@ struct DialogVariables {
   std::string DP;                       // number format of displayed values
   std::optional<cad::Point3> PickPnt1;  // last picked design point; scratch for Insert
   std::optional<cad::Point3> PickPnt2;  // last picked survey point; scratch for Insert
-  cad::Ref<cad::Utility> utilObj;       // the connection objects, set once at start-up
-  cad::Ref<cad::Application> acadApp;
-  cad::Ref<cad::Document> acadDoc;
-  cad::Ref<cad::ModelSpace> moSpace;
-  std::int16_t X1 = 0;  // picks since the Average box was last clicked
+  // The connection objects, set once at start-up.
+  cad::Ref<cad::Utility> utilObj;      // point requests and coordinate translation
+  cad::Ref<cad::Application> acadApp;  // the CAD program
+  cad::Ref<cad::Document> acadDoc;     // the drawing, the one active at start-up
+  cad::Ref<cad::ModelSpace> moSpace;   // its model space
+  std::int16_t X1 = 0;                 // picks since the Average box was last clicked
 };
 
 }  // namespace insert

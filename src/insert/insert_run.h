@@ -4,6 +4,7 @@
 #include <string>
 
 #include "cad/automation.h"
+#include "insert/arrow_block.h"
 #include "insert/dialog.h"
 
 namespace insert {
@@ -11,9 +12,6 @@ namespace insert {
 // Pi to twelve decimals. Every angle of the command derives from it, so arrows keep exactly
 // the rotations they have always been drawn with.
 inline constexpr double kPi = 3.141592653589;
-
-// The arrow block as every insert names it; block names match regardless of case.
-inline constexpr char kArrowBlockName[] = "ARROWX1";
 
 // The coordinate system that places every entity of a run.
 struct UcsFrame {
@@ -28,7 +26,7 @@ struct InsertRun {
 
   DialogControls& form;
   DialogVariables& vars;
-  std::string blockName = kArrowBlockName;
+  std::string blockName = kArrowBlockInsertName;
   double textHgt = 0.0;  // label height and the scale of every arrow
   UcsFrame frame;
   double quarterTurn = kPi / 2;  // turns the Z arrow up from the UCS Y axis

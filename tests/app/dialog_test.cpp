@@ -9,10 +9,12 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
+#include <new>
+#include <stdexcept>
 
 #include "app/kestova_dialog.h"
-#include "form_fixture.h"
 #include "host/automation/call_guard.h"
+#include "support/form_fixture.h"
 
 namespace {
 
@@ -31,7 +33,7 @@ struct F1Counter : QObject {
   }
 };
 
-class Dialog : public apptest::FormFixture {
+class Dialog : public formtest::FormFixture {
  protected:
   void SetUp() override {
     runHost("AutoCAD.Application.16", 2);
@@ -48,7 +50,7 @@ class Dialog : public apptest::FormFixture {
     EXPECT_NE(w, nullptr) << name;
     return w;
   }
-  QRect designedRect(const app::ControlDefinition& c) const {
+  QRect designedRect(const form::ControlDefinition& c) const {
     return QRect(dialog_->horizontalPixels(c.left), dialog_->verticalPixels(c.top),
                  dialog_->horizontalPixels(c.width), dialog_->verticalPixels(c.height));
   }
@@ -70,50 +72,50 @@ TEST_F(Dialog, WindowAsDesigned) {
 }
 
 TEST_F(Dialog, EveryControlAsDesigned) {
-  for (const app::ControlDefinition& c : app::controlDefinitions()) {
-    SCOPED_TRACE(std::string(c.name));
-    QWidget* w = dialog_->control(c.name);
+  for (const form::ControlDefinition& c : form::controlDefinitions()) {
+    SCOPED_TRACE(std::string(c.name()));
+    QWidget* w = dialog_->control(c.name());
     ASSERT_NE(w, nullptr);
     EXPECT_EQ(w->geometry(), designedRect(c));
-    EXPECT_EQ(w->parentWidget(), c.container.empty() ? static_cast<QWidget*>(dialog_.get())
-                                                     : dialog_->control(c.container));
+    EXPECT_EQ(w->parentWidget(), c.container ? dialog_->control(insert::nameOf(*c.container))
+                                             : static_cast<QWidget*>(dialog_.get()));
     EXPECT_EQ(w->isVisible(), c.visible);
     switch (c.kind) {
-      case app::ControlKind::Frame:
-        EXPECT_EQ(widget<QGroupBox>(c.name)->title(), qText(c.caption));
+      case form::ControlKind::Frame:
+        EXPECT_EQ(widget<QGroupBox>(c.name())->title(), qText(c.caption));
         break;
-      case app::ControlKind::TextBox:
-        if (c.name == "txtTextHgt") {
-          EXPECT_EQ(widget<QLineEdit>(c.name)->text(), " 1");  // the stored height, loaded
+      case form::ControlKind::TextBox:
+        if (c.name() == "txtTextHgt") {
+          EXPECT_EQ(widget<QLineEdit>(c.name())->text(), " 1");  // the stored height, loaded
         } else {
-          EXPECT_EQ(widget<QLineEdit>(c.name)->text(), "");
+          EXPECT_EQ(widget<QLineEdit>(c.name())->text(), "");
         }
         break;
-      case app::ControlKind::CheckBox:
-        EXPECT_EQ(widget<QCheckBox>(c.name)->text(), qText(c.caption));
-        EXPECT_EQ(widget<QCheckBox>(c.name)->isChecked(), c.value == 1);
+      case form::ControlKind::CheckBox:
+        EXPECT_EQ(widget<QCheckBox>(c.name())->text(), qText(c.caption));
+        EXPECT_EQ(widget<QCheckBox>(c.name())->isChecked(), c.value == 1);
         break;
-      case app::ControlKind::OptionButton:
-        EXPECT_EQ(widget<QRadioButton>(c.name)->text(), qText(c.caption));
-        EXPECT_EQ(widget<QRadioButton>(c.name)->isChecked(), c.value == 1);
+      case form::ControlKind::OptionButton:
+        EXPECT_EQ(widget<QRadioButton>(c.name())->text(), qText(c.caption));
+        EXPECT_EQ(widget<QRadioButton>(c.name())->isChecked(), c.value == 1);
         break;
-      case app::ControlKind::CommandButton:
-        EXPECT_EQ(widget<QPushButton>(c.name)->text(), qText(c.caption));
-        EXPECT_FALSE(widget<QPushButton>(c.name)->autoDefault());
-        EXPECT_FALSE(widget<QPushButton>(c.name)->isDefault());
+      case form::ControlKind::CommandButton:
+        EXPECT_EQ(widget<QPushButton>(c.name())->text(), qText(c.caption));
+        EXPECT_FALSE(widget<QPushButton>(c.name())->autoDefault());
+        EXPECT_FALSE(widget<QPushButton>(c.name())->isDefault());
         break;
     }
   }
 }
 
 TEST_F(Dialog, CaptionsShowWhole) {
-  for (const app::ControlDefinition& c : app::controlDefinitions()) {
-    SCOPED_TRACE(std::string(c.name));
-    QWidget* w = dialog_->control(c.name);
-    if (c.kind == app::ControlKind::CheckBox || c.kind == app::ControlKind::OptionButton) {
+  for (const form::ControlDefinition& c : form::controlDefinitions()) {
+    SCOPED_TRACE(std::string(c.name()));
+    QWidget* w = dialog_->control(c.name());
+    if (c.kind == form::ControlKind::CheckBox || c.kind == form::ControlKind::OptionButton) {
       EXPECT_LE(w->sizeHint().width(), w->width());
       EXPECT_LE(w->sizeHint().height(), w->height() + 1);
-    } else if (c.kind == app::ControlKind::CommandButton || c.kind == app::ControlKind::Frame) {
+    } else if (c.kind == form::ControlKind::CommandButton || c.kind == form::ControlKind::Frame) {
       EXPECT_LT(w->fontMetrics().horizontalAdvance(qText(c.caption)) + 12, w->width());
       EXPECT_LE(w->fontMetrics().height(), w->height() - 4);
     }
@@ -122,8 +124,8 @@ TEST_F(Dialog, CaptionsShowWhole) {
 
 TEST_F(Dialog, TabOrderAsDesigned) {
   std::vector<std::string> designed;
-  for (const app::ControlDefinition& c : app::controlDefinitions()) {
-    if (c.kind != app::ControlKind::Frame) designed.emplace_back(c.name);
+  for (const form::ControlDefinition& c : form::controlDefinitions()) {
+    if (c.kind != form::ControlKind::Frame) designed.emplace_back(c.name());
   }
   std::vector<std::string> chain;
   QWidget* w = dialog_->control(designed.front());
@@ -156,6 +158,19 @@ TEST_F(Dialog, F1FromEveryKindOfControlShowsHelpAndGoesOn) {
   EXPECT_EQ(reachedDialog.presses, expectedHelp);
 }
 
+// An exception must not leave a Qt event handler: it would end the program.
+TEST_F(Dialog, AHelpThatFailsIsReportedAndTheDialogGoesOn) {
+  help = [] { throw std::out_of_range("notes"); };
+  QTest::keyClick(dialog_->control("txtXerr"), Qt::Key_F1);
+  EXPECT_EQ(messages.informed, std::vector<std::string>{"Error 51: Internal error: notes"});
+  help = [] { throw std::bad_alloc(); };
+  QTest::keyClick(dialog_->control("cmdInsert"), Qt::Key_F1);
+  EXPECT_EQ(messages.informed.back(), "Error 7: Out of memory");
+  QTest::keyClicks(widget<QLineEdit>("txtXerr"), "0.5");
+  EXPECT_EQ(form->Text("txtXerr"), "0.5");
+  EXPECT_TRUE(dialog_->isVisible());
+}
+
 TEST_F(Dialog, OtherKeysTriggerNothing) {
   for (Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape, Qt::Key_F2, Qt::Key_P}) {
     for (const char* name : {"txtXerr", "chkXdev", "optInGrouped"}) {
@@ -170,14 +185,14 @@ TEST_F(Dialog, OtherKeysTriggerNothing) {
 
 TEST_F(Dialog, ResizingMovesNothing) {
   std::vector<QRect> before;
-  for (const app::ControlDefinition& c : app::controlDefinitions()) {
-    before.push_back(dialog_->control(c.name)->geometry());
+  for (const form::ControlDefinition& c : form::controlDefinitions()) {
+    before.push_back(dialog_->control(c.name())->geometry());
   }
   dialog_->resize(600, 400);
   QCoreApplication::processEvents();
   std::size_t i = 0;
-  for (const app::ControlDefinition& c : app::controlDefinitions()) {
-    EXPECT_EQ(dialog_->control(c.name)->geometry(), before[i++]) << c.name;
+  for (const form::ControlDefinition& c : form::controlDefinitions()) {
+    EXPECT_EQ(dialog_->control(c.name())->geometry(), before[i++]) << c.name();
   }
 }
 

@@ -3,19 +3,7 @@
 #include <sstream>
 #include <variant>
 
-namespace {
-
-// The arrow as start-up defines it: tail at the base point, tip 3 along X, a head of two
-// crossed triangles, then back to the base point.
-std::vector<double> arrowVertices() {
-  std::vector<double> vertices(45, 0.0);
-  const double head[24] = {0, 0, 0, 3,    0, 0,   1.75, 0.5, 0,    1.75, -0.5, 0,
-                           3, 0, 0, 1.75, 0, 0.5, 1.75, 0,   -0.5, 3,    0,    0};
-  std::copy(std::begin(head), std::end(head), vertices.begin());
-  return vertices;
-}
-
-}  // namespace
+#include "insert/arrow_block.h"
 
 HostRun::HostRun() {
   app->setPointSource(picks);
@@ -23,7 +11,10 @@ HostRun::HostRun() {
   vars.acadDoc = app->ActiveDocument();
   vars.moSpace = vars.acadDoc->ModelSpace();
   vars.utilObj = vars.acadDoc->Utility();
-  vars.acadDoc->Blocks()->Add(cad::Point3::Zero(), "ArrowX1")->Add3DPoly(arrowVertices());
+  // The arrow block as start-up defines it.
+  vars.acadDoc->Blocks()
+      ->Add(cad::Point3::Zero(), insert::kArrowBlockName)
+      ->Add3DPoly(insert::arrowBlockVertices());
 }
 
 void HostRun::setCurrentUcs(const std::string& name, const host::geom::Frame& frame) {

@@ -3,13 +3,13 @@
 #include <array>
 #include <cstdint>
 
-#include "app/frm_kestova.h"
 #include "cad/arithmetic.h"
 #include "cad/automation_error.h"
 #include "cad/numeric_text.h"
+#include "form/frm_kestova.h"
 #include "form/number_format.h"
 
-namespace app {
+namespace form {
 namespace {
 
 constexpr std::array<const char*, 3> kDeviationFields{"txtXerr", "txtYerr", "txtZerr"};
@@ -38,7 +38,7 @@ void frmKestova::cmdPickDevs_Click() {
   for (int axis = 0; axis < 3; ++axis) {
     const double deviation = cad::checked((*vars_.PickPnt2)[axis] - (*vars_.PickPnt1)[axis]);
     SetText(kDeviationFields[axis],
-            formatWithDP(roundedTo15Digits(deviation), vars_.DP, kFieldSeparator));
+            app::formatWithDP(app::roundedTo15Digits(deviation), vars_.DP, kFieldSeparator));
   }
 
   if (CheckValue("chkAvDevs") == 1) {
@@ -55,11 +55,11 @@ void frmKestova::cmdPickDevs_Click() {
       for (int axis = 0; axis < 3; ++axis) {
         const double average = cad::numericValue(Text(kAverageFields[axis]));
         const double deviation = cad::numericValue(Text(kDeviationFields[axis]));
-        averages[axis] = roundedTo15Digits(
+        averages[axis] = app::roundedTo15Digits(
             cad::checkedDivide(cad::checked(deviation + cad::checked(n * average)), nPlusOne));
       }
       for (int axis = 0; axis < 3; ++axis) {
-        SetText(kAverageFields[axis], formatWithDP(averages[axis], vars_.DP, kFieldSeparator));
+        SetText(kAverageFields[axis], app::formatWithDP(averages[axis], vars_.DP, kFieldSeparator));
       }
     }
   }
@@ -80,4 +80,4 @@ void frmKestova::chkAvDevs_Click() {
   for (const char* field : kDeviationFields) SetText(field, "");
 }
 
-}  // namespace app
+}  // namespace form

@@ -1,7 +1,7 @@
 // Start-up against the in-memory CAD host, checked in the drawing and the dialog it leaves.
 #include <gtest/gtest.h>
 
-#include "form_fixture.h"
+#include "support/form_fixture.h"
 
 namespace {
 
@@ -18,7 +18,7 @@ void PrintTo(const AttachCase& c, std::ostream* os) {
   *os << "running";
 }
 
-class Attach : public apptest::FormFixture, public ::testing::WithParamInterface<AttachCase> {};
+class Attach : public formtest::FormFixture, public ::testing::WithParamInterface<AttachCase> {};
 
 TEST_P(Attach, TakesTheFirstRunningReleaseOf15To20) {
   std::map<int, std::shared_ptr<host::HostApplication>> hosts;
@@ -41,10 +41,10 @@ INSTANTIATE_TEST_SUITE_P(Table, Attach,
                          ::testing::Values(AttachCase{{16, 18}, 16}, AttachCase{{20}, 20},
                                            AttachCase{{15, 20}, 15}, AttachCase{{14, 21}, 0}));
 
-using Startup = apptest::FormFixture;
+using Startup = formtest::FormFixture;
 
 TEST_F(Startup, StartsANewHostWhenTheUserAgrees) {
-  app::frmKestova& form = load();
+  form::frmKestova& form = load();
   EXPECT_EQ(messages.questions, std::vector<std::string>{kQuestion});
   EXPECT_TRUE(messages.informed.empty());
   ASSERT_TRUE(started);
@@ -58,7 +58,7 @@ TEST_F(Startup, StartsANewHostWhenTheUserAgrees) {
 TEST_F(Startup, AFailedStartIsReportedOnceAndLeavesTheDialogUnconnected) {
   startable = false;
   settings.height = "2.5";
-  app::frmKestova& form = load();
+  form::frmKestova& form = load();
   // After the start, the reads through the missing application fail too; the last is shown.
   EXPECT_EQ(messages.informed, std::vector<std::string>{cad::objectNotSetError().description()});
   EXPECT_FALSE(form.variables().acadApp || form.variables().utilObj);
@@ -70,7 +70,7 @@ TEST_F(Startup, AFailedStartIsReportedOnceAndLeavesTheDialogUnconnected) {
 TEST_F(Startup, AnsweringNoStillLoadsTheTextHeight) {
   messages.answerYes = false;
   settings.height = "2.5";
-  app::frmKestova& form = load();
+  form::frmKestova& form = load();
   EXPECT_FALSE(started);
   EXPECT_TRUE(messages.informed.empty());
   EXPECT_FALSE(form.variables().acadDoc);

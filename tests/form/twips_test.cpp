@@ -1,4 +1,4 @@
-#include "help/twips.h"
+#include "form/twips.h"
 
 #include <gtest/gtest.h>
 
@@ -22,7 +22,7 @@ class TwipsToPixels : public testing::TestWithParam<TwipsCase> {};
 
 TEST_P(TwipsToPixels, RoundsToTheNearestPixel) {
   const TwipsCase c = GetParam();
-  EXPECT_EQ(help::twipsToPixels(c.twips, c.dpi), c.pixels);
+  EXPECT_EQ(form::twipsToPixels(c.twips, c.dpi), c.pixels);
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, TwipsToPixels,
@@ -34,7 +34,7 @@ INSTANTIATE_TEST_SUITE_P(Cases, TwipsToPixels,
 TEST(TwipsToPixelsRejects, ADpiThatIsNotAPositiveNumber) {
   for (double dpi : {0.0, -96.0, std::numeric_limits<double>::quiet_NaN(),
                      std::numeric_limits<double>::infinity()})
-    EXPECT_THROW(help::twipsToPixels(100, dpi), std::invalid_argument) << dpi;
+    EXPECT_THROW(form::twipsToPixels(100, dpi), std::invalid_argument) << dpi;
 }
 
 }  // namespace

@@ -1,17 +1,18 @@
 #pragma once
 
+#include <array>
 #include <functional>
 #include <string>
 #include <string_view>
-#include <vector>
 
-#include "app/form_layout.h"
-#include "app/message_boxes.h"
-#include "app/settings_store.h"
 #include "cad/launcher.h"
+#include "form/form_layout.h"
+#include "form/message_boxes.h"
+#include "form/settings_store.h"
+#include "insert/control_ids.h"
 #include "insert/dialog.h"
 
-namespace app {
+namespace form {
 
 // What the dialog needs from outside, injected so that the dialog runs without a window.
 struct FormServices {
@@ -28,7 +29,7 @@ struct FormServices {
 class FormObserver {
  public:
   virtual ~FormObserver() = default;
-  virtual void controlChanged(std::string_view control) = 0;
+  virtual void controlChanged(ControlId control) = 0;
   virtual void shownChanged(bool shown) = 0;
 };
 
@@ -39,7 +40,8 @@ class frmKestova : public insert::DialogControls {
  public:
   explicit frmKestova(FormServices services);
 
-  // Controls. Naming a control the dialog lacks is a programming error (std::logic_error).
+  // Controls, by the names of the table of control ids. Naming a control the dialog lacks is a
+  // programming error (std::logic_error).
   std::string Text(std::string_view control) const override;
   // Setting a different text of `txtTextHgt` runs `txtTextHgt_Change`.
   void SetText(std::string_view control, const std::string& text);
@@ -60,8 +62,8 @@ class frmKestova : public insert::DialogControls {
   const insert::DialogVariables& variables() const { return vars_; }
   void setObserver(FormObserver* observer) { observer_ = observer; }
 
-  // Event handlers. Failures come out as cad::AutomationError, except in Form_Load, which
-  // goes on past every failure.
+  // Event handlers. Failures come out as exceptions, cad::AutomationError for a failing
+  // automation call, except in Form_Load, which goes on past every failing automation call.
   void Form_Load();
   void Form_KeyDown(int keyCode, int shift);
   void cmdPickDevs_Click();
@@ -69,8 +71,9 @@ class frmKestova : public insert::DialogControls {
   void cmdInsert_Click();
   void txtTextHgt_Change();
 
-  // Runs a handler for the window: a failure is reported as "Error <number>: <description>"
-  // and a dialog the handler had hidden is shown again.
+  // Runs a handler for the window: a failure, an automation failure or any other standard
+  // exception, is reported in a message (see failureMessage) and a dialog the handler had
+  // hidden is shown again. The program goes on.
   void runReported(const std::function<void()>& handler);
 
   // Key code of F1, the one key the dialog acts on.
@@ -78,24 +81,23 @@ class frmKestova : public insert::DialogControls {
 
  private:
   struct ControlState {
-    const ControlDefinition* definition;
     std::string text;
-    int value;
-    bool visible;
+    int value = 0;
+    bool visible = true;
   };
 
-  ControlState& control(std::string_view name);
-  const ControlState& control(std::string_view name) const;
-  void changed(std::string_view name);
+  ControlState& state(ControlId id);
+  const ControlState& state(ControlId id) const;
+  void changed(ControlId id);
 
   void CreateArrowBlock();
   void loadTextHeight();
 
   FormServices services_;
-  std::vector<ControlState> controls_;
+  std::array<ControlState, insert::kControlCount> controls_;  // in the order of ControlId
   insert::DialogVariables vars_;
   bool shown_ = false;
   FormObserver* observer_ = nullptr;
 };
 
-}  // namespace app
+}  // namespace form

@@ -4,7 +4,7 @@
 
 #include "cad/automation_error.h"
 
-namespace app {
+namespace form {
 
 // Start-up's error mode: a step that fails is skipped, its error becomes the last error, and
 // the next step runs. Only the attach and start steps look at the last error.
@@ -29,4 +29,4 @@ class ContinueOnFailure {
   std::optional<cad::AutomationError> lastError_;
 };
 
-}  // namespace app
+}  // namespace form

@@ -1,9 +1,9 @@
-#include "help/twips.h"
+#include "form/twips.h"
 
 #include <cmath>
 #include <stdexcept>
 
-namespace help {
+namespace form {
 
 int twipsToPixels(int twips, double logicalDpi) {
   if (!std::isfinite(logicalDpi) || logicalDpi <= 0)
@@ -12,4 +12,4 @@ int twipsToPixels(int twips, double logicalDpi) {
   return static_cast<int>(std::lround(twips * logicalDpi / kTwipsPerInch));
 }
 
-}  // namespace help
+}  // namespace form

@@ -1,11 +1,11 @@
 // The text height: loaded from the settings store at start-up and written back on every change
 // of the field, so the last value typed is the one the next start shows.
-#include "app/frm_kestova.h"
 #include "cad/automation_error.h"
 #include "cad/numeric_text.h"
+#include "form/frm_kestova.h"
 #include "form/number_format.h"
 
-namespace app {
+namespace form {
 namespace {
 
 constexpr const char* kApplication = "Kestova";
@@ -18,11 +18,11 @@ void frmKestova::loadTextHeight() {
   const std::optional<std::string> stored =
       services_.settings->Read(kApplication, kSection, kKey, "1");
   if (!stored) return;
-  const std::optional<double> height = localeNumber(*stored, services_.decimalSeparator);
+  const std::optional<double> height = app::localeNumber(*stored, services_.decimalSeparator);
   if (!height) return;
   // The display form starts with a blank or a minus, so it always differs from the design
   // text "1" and the change handler stores the value back at once.
-  SetText("txtTextHgt", signedDisplayForm(*height));
+  SetText("txtTextHgt", app::signedDisplayForm(*height));
 }
 
 void frmKestova::txtTextHgt_Change() {
@@ -34,7 +34,7 @@ void frmKestova::txtTextHgt_Change() {
   }
   // A refused write is not worth interrupting the typing for.
   services_.settings->Write(kApplication, kSection, kKey,
-                            storedForm(height, services_.decimalSeparator));
+                            app::storedForm(height, services_.decimalSeparator));
 }
 
-}  // namespace app
+}  // namespace form

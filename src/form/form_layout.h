@@ -1,23 +1,30 @@
 #pragma once
 
+#include <optional>
 #include <span>
 #include <string_view>
+
+#include "insert/control_ids.h"
 
 // The main dialog as designed: its window and every control with its place, caption and
 // start state. Positions and sizes are in twips (1/1440 inch); a control inside a frame is
 // placed relative to the frame's top-left corner.
-namespace app {
+namespace form {
+
+using insert::ControlId;
 
 enum class ControlKind { Frame, TextBox, CheckBox, OptionButton, CommandButton };
 
 struct ControlDefinition {
-  std::string_view name;
+  ControlId id;
   ControlKind kind;
-  std::string_view container;  // a frame's name, or empty for the dialog itself
-  std::string_view caption;    // a text box's start text
+  std::optional<ControlId> container;  // its frame, or none for the dialog itself
+  std::string_view caption;            // a text box's start text
   bool visible;
   int value;  // start value: a check box 0 or 1, an option button 1 when selected
   int left, top, width, height;
+
+  constexpr std::string_view name() const { return insert::nameOf(id); }
 };
 
 struct FormDefinition {
@@ -27,7 +34,8 @@ struct FormDefinition {
 
 const FormDefinition& formDefinition();
 
-// Every control, in the order of its tab index (0 first).
+// Every control, in the order of its tab index (0 first), which is the order of ControlId.
 std::span<const ControlDefinition> controlDefinitions();
+const ControlDefinition& definitionOf(ControlId id);
 
-}  // namespace app
+}  // namespace form

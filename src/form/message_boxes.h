@@ -2,7 +2,7 @@
 
 #include <string>
 
-namespace app {
+namespace form {
 
 // Modal message boxes, captioned with the application title and without an icon.
 class MessageBoxes {
@@ -17,4 +17,4 @@ class MessageBoxes {
 // The caption of every message the program shows.
 inline constexpr const char* kApplicationTitle = "Kestova";
 
-}  // namespace app
+}  // namespace form

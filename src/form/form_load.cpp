@@ -1,27 +1,17 @@
 // Start-up of the main dialog: attach to (or start) the CAD program, keep the connection
 // objects, and prepare the drawing and the dialog.
-#include <algorithm>
-#include <array>
-#include <cctype>
-#include <string>
-
-#include "app/continue_on_failure.h"
-#include "app/frm_kestova.h"
+#include "cad/prog_ids.h"
+#include "form/continue_on_failure.h"
+#include "form/frm_kestova.h"
 #include "form/number_format.h"
+#include "insert/arrow_block.h"
 
-namespace app {
+namespace form {
 namespace {
 
-constexpr std::array<const char*, 6> kAttachProgIds{
-    "AutoCAD.Application.15", "AutoCAD.Application.16", "AutoCAD.Application.17",
-    "AutoCAD.Application.18", "AutoCAD.Application.19", "AutoCAD.Application.20"};
-constexpr const char* kStartProgId = "AutoCAD.Application.16";
-
-std::string upperCase(std::string text) {
-  std::transform(text.begin(), text.end(), text.begin(),
-                 [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
-  return text;
-}
+// The text style every label takes, with its font.
+constexpr const char* kLabelStyleName = "mono25";
+constexpr const char* kLabelFontFile = "monotxt.shx";
 
 // A call through an empty reference fails the way the automation interface does.
 template <class T>
@@ -37,17 +27,17 @@ void frmKestova::Form_Load() {
   cad::Launcher& launcher = *services_.launcher;
 
   // 1. The first release in the list that is running wins; success shows only as no error.
-  steps.run([&] { vars_.acadApp = launcher.Attach(kAttachProgIds[0]); });
-  for (std::size_t i = 1; i < kAttachProgIds.size() && steps.lastError(); ++i) {
+  steps.run([&] { vars_.acadApp = launcher.Attach(cad::kProgIds[0]); });
+  for (std::size_t i = 1; i < cad::kProgIds.size() && steps.lastError(); ++i) {
     steps.clear();
-    steps.run([&] { vars_.acadApp = launcher.Attach(kAttachProgIds[i]); });
+    steps.run([&] { vars_.acadApp = launcher.Attach(cad::kProgIds[i]); });
   }
 
   // 2. Nothing running: start one if the user agrees.
   if (steps.lastError()) {
     steps.clear();
     if (services_.messages->AskYesNo("AutoCad not running. Attempt start?")) {
-      steps.run([&] { vars_.acadApp = launcher.Create(kStartProgId); });
+      steps.run([&] { vars_.acadApp = launcher.Create(cad::kStartProgId); });
       steps.run([&] { vars_.acadDoc = vars_.acadApp->ActiveDocument(); });
       steps.run([&] { vars_.moSpace = vars_.acadDoc->ModelSpace(); });
     }
@@ -70,15 +60,15 @@ void frmKestova::Form_Load() {
     const cad::Variable luprec = vars_.acadDoc->GetVariable("LUPREC");
     if (const auto* whole = std::get_if<std::int32_t>(&luprec)) precision = *whole;
   });
-  vars_.DP = numberFormatFor(precision);
+  vars_.DP = app::numberFormatFor(precision);
 
   // 8. The stored text height.
   loadTextHeight();
 
   // 9. Labels take the active text style, so it is set on every start.
   cad::Ref<cad::TextStyle> style;
-  steps.run([&] { style = vars_.acadDoc->TextStyles()->Add("mono25"); });
-  steps.run([&] { style->fontFile("monotxt.shx"); });
+  steps.run([&] { style = vars_.acadDoc->TextStyles()->Add(kLabelStyleName); });
+  steps.run([&] { style->fontFile(kLabelFontFile); });
   steps.run([&] { vars_.acadDoc->ActiveTextStyle(required(style)); });
 
   // 10. The arrow block, unless the drawing has one. A block list or a name that cannot be read
@@ -86,7 +76,7 @@ void frmKestova::Form_Load() {
   bool present = false;
   const bool searched = steps.run([&] {
     for (const cad::Ref<cad::BlockDefinition>& block : vars_.acadDoc->Blocks()->Enumerate()) {
-      if (upperCase(block->Name()) == "ARROWX1") {
+      if (insert::isArrowBlockName(block->Name())) {
         present = true;
         break;
       }
@@ -95,17 +85,12 @@ void frmKestova::Form_Load() {
   if (searched && !present) steps.run([&] { CreateArrowBlock(); });
 }
 
-// The arrow every deviation insert shows: one 3D polyline along +X from the base point, with a
-// head of two crossed triangles, then back to the base point. Of the 15 vertices only the first
-// 8 are given; the rest stay at the origin.
+// The arrow every deviation insert shows.
 void frmKestova::CreateArrowBlock() {
   const cad::Point3 basePoint(0, 0, 0);
-  std::vector<double> vertices(45, 0.0);
-  const cad::Ref<cad::BlockDefinition> block = vars_.acadDoc->Blocks()->Add(basePoint, "ArrowX1");
-  constexpr std::array<double, 24> kHead{0, 0, 0, 3,    0, 0,   1.75, 0.5, 0,    1.75, -0.5, 0,  //
-                                         3, 0, 0, 1.75, 0, 0.5, 1.75, 0,   -0.5, 3,    0,    0};
-  std::copy(kHead.begin(), kHead.end(), vertices.begin());
-  block->Add3DPoly(vertices);
+  vars_.acadDoc->Blocks()
+      ->Add(basePoint, insert::kArrowBlockName)
+      ->Add3DPoly(insert::arrowBlockVertices());
 }
 
-}  // namespace app
+}  // namespace form

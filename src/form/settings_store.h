@@ -3,7 +3,7 @@
 #include <optional>
 #include <string>
 
-namespace app {
+namespace form {
 
 // The per-user settings store: texts under an application, a section and a key.
 class SettingsStore {
@@ -19,4 +19,4 @@ class SettingsStore {
                      const std::string& key, const std::string& text) = 0;
 };
 
-}  // namespace app
+}  // namespace form

@@ -4,17 +4,17 @@
 
 #include <array>
 
-#include "form_fixture.h"
 #include "host/automation/call_guard.h"
+#include "support/form_fixture.h"
 
 namespace {
 
 using cad::Point3;
 using Fields = std::array<std::string, 3>;
 
-class Pick : public apptest::FormFixture {
+class Pick : public formtest::FormFixture {
  protected:
-  app::frmKestova& loaded(int luprec = 3) {
+  form::frmKestova& loaded(int luprec = 3) {
     runHost("AutoCAD.Application.16", luprec);
     load().Show();
     form->setObserver(&shown_);
@@ -33,16 +33,16 @@ class Pick : public apptest::FormFixture {
   Fields deviations() const { return fields("txtXerr", "txtYerr", "txtZerr"); }
   Fields averages() const { return fields("txtXav", "txtYav", "txtZav"); }
 
-  apptest::ShownRecorder shown_;
+  formtest::ShownRecorder shown_;
 };
 
 TEST_F(Pick, WritesSurveyMinusDesignInTheDrawingsPrecision) {
-  app::frmKestova& form = loaded();
+  form::frmKestova& form = loaded();
   pick(Point3(0.25, -0.1, 0));
   EXPECT_EQ(deviations(), (Fields{"0.250", "-0.100", "0.000"}));
   EXPECT_EQ(points->prompts(),
             (std::vector<std::string>{"From Design Point ", "To Survey Point "}));
-  EXPECT_EQ(shown_.changes, (std::vector<bool>{false, true}));
+  EXPECT_EQ(shown_.changes, (std::vector<std::string>{"Hide", "Show"}));
   EXPECT_EQ(form.variables().X1, 1);
   EXPECT_TRUE(messages.informed.empty());
 }
@@ -51,7 +51,7 @@ TEST_F(Pick, WritesSurveyMinusDesignInTheDrawingsPrecision) {
 // written with a point also where the user's separator is a comma.
 TEST_F(Pick, WritesAPointWhateverTheLocale) {
   decimalSeparator = ",";
-  app::frmKestova& form = loaded();
+  form::frmKestova& form = loaded();
   form.SetCheckValue("chkAvDevs", 1);
   pickX(0.25);
   pickX(0.5);
@@ -70,7 +70,7 @@ TEST_F(Pick, FollowsTheAxesOfTheCurrentUcs) {
 }
 
 TEST_F(Pick, AveragesTheDisplayedValues) {
-  app::frmKestova& form = loaded();
+  form::frmKestova& form = loaded();
   form.SetCheckValue("chkAvDevs", 1);
   std::vector<std::string> seen;
   for (double dx : {0.25, 0.26, 0.3}) {
@@ -81,7 +81,7 @@ TEST_F(Pick, AveragesTheDisplayedValues) {
 }
 
 TEST_F(Pick, AveragesOnRoundedValuesWithoutDecimals) {
-  app::frmKestova& form = loaded(0);
+  form::frmKestova& form = loaded(0);
   form.SetCheckValue("chkAvDevs", 1);
   std::vector<std::string> seen;
   for (double dx : {1, 1, 2, 2, 2}) {
@@ -92,7 +92,7 @@ TEST_F(Pick, AveragesOnRoundedValuesWithoutDecimals) {
 }
 
 TEST_F(Pick, TickingStartsAFreshAverageAndUntickingEmptiesEverything) {
-  app::frmKestova& form = loaded();
+  form::frmKestova& form = loaded();
   pickX(5);
   form.SetCheckValue("chkAvDevs", 1);
   EXPECT_TRUE(form.Visible("txtXav") && form.Visible("txtYav") && form.Visible("txtZav"));
@@ -111,7 +111,7 @@ TEST_F(Pick, TickingStartsAFreshAverageAndUntickingEmptiesEverything) {
 }
 
 TEST_F(Pick, TypedAveragesAreTakenAsTheyStand) {
-  app::frmKestova& form = loaded();
+  form::frmKestova& form = loaded();
   form.SetCheckValue("chkAvDevs", 1);
   pick(Point3(1, 1, 1));
   form.SetText("txtYav", "3");
@@ -128,7 +128,7 @@ TEST_F(Pick, TypedAveragesAreTakenAsTheyStand) {
 }
 
 TEST_F(Pick, ACancelledPickIsReportedAndChangesNoField) {
-  app::frmKestova& form = loaded();
+  form::frmKestova& form = loaded();
   form.SetCheckValue("chkAvDevs", 1);
   pickX(1);
   for (bool designPicked : {false, true}) {
@@ -140,7 +140,7 @@ TEST_F(Pick, ACancelledPickIsReportedAndChangesNoField) {
     EXPECT_EQ(messages.informed,
               std::vector<std::string>{"Error " + std::to_string(host::kMethodFailed) +
                                        ": Point request cancelled"});
-    EXPECT_EQ(shown_.changes, (std::vector<bool>{false, true}));
+    EXPECT_EQ(shown_.changes, (std::vector<std::string>{"Hide", "Show"}));
     EXPECT_EQ(deviations(), (Fields{"1.000", "0.000", "0.000"}));
     EXPECT_EQ(averages(), (Fields{"1.000", "0.000", "0.000"}));
     EXPECT_EQ(form.variables().X1, 1);
@@ -158,7 +158,7 @@ TEST_F(Pick, AnUnconnectedDialogReportsTheMissingConnection) {
 }
 
 TEST_F(Pick, TheCountStopsAt32767WithOverflow) {
-  app::frmKestova& form = loaded();
+  form::frmKestova& form = loaded();
   form.variables().X1 = 32767;
   pickX(2);  // averaging off: fails when the count is raised
   EXPECT_EQ(messages.informed, std::vector<std::string>{"Error 6: Overflow"});
