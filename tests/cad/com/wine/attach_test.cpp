@@ -1,53 +1,63 @@
-// Reaching the CAD program by ProgID: attaching to running instances in the order start-up
+// Reaching the CAD program by ProgID: start-up attaching to running instances in the order it
 // tries them, and starting a new one.
 
 #include "cad/com/com_launcher.h"
 #include "standin_process.h"
 #include "test_support.h"
 
-namespace {
-
-// Start-up's attach list: the first release that answers wins, the rest are not tried.
-int firstAttachable(cad::Launcher& launcher, cad::Ref<cad::Application>& application) {
-  for (int release = 15; release <= 20; ++release) {
-    try {
-      application = launcher.Attach(progId(release));
-      return release;
-    } catch (const cad::AutomationError&) {
-    }
-  }
-  return 0;
-}
-
-}  // namespace
-
-TEST_CASE(attachTakesTheLowestRunningReleaseOfTheList) {
+TEST_CASE(startUpAttachesToTheLowestRunningReleaseOfTheList) {
   RunningStandIn release16(16);
   RunningStandIn release18(18);
   CHECK_TRUE(release16.ready() && release18.ready());
   auto launcher = cad::com::makeLauncher();
+  Dialog dialog(*launcher);
   CallRecord record;
 
-  cad::Ref<cad::Application> application;
-  CHECK_EQ(firstAttachable(*launcher, application), 16);
-  application->Visible(true);
+  dialog.form.Form_Load();
 
+  CHECK_TRUE(dialog.messages.questions.empty());
   const std::vector<RecordedCall> calls = record.calls();
-  CHECK_SIGNATURES(calls, {"Application.Visible PUT BOOL:true"});
-  CHECK_TRUE(!calls.empty() && calls[0].release == 16);
+  bool all16 = !calls.empty();
+  for (const RecordedCall& call : calls) all16 = all16 && call.release == 16;
+  CHECK_TRUE(all16);
 }
 
-TEST_CASE(attachFindsTheOnlyRunningReleaseAtTheEndOfTheList) {
+TEST_CASE(startUpFindsTheOnlyRunningReleaseAtTheEndOfTheList) {
   RunningStandIn release20(20);
   CHECK_TRUE(release20.ready());
   auto launcher = cad::com::makeLauncher();
+  Dialog dialog(*launcher);
   CallRecord record;
 
-  cad::Ref<cad::Application> application;
-  CHECK_EQ(firstAttachable(*launcher, application), 20);
-  CHECK_TRUE(application->ActiveDocument());
+  dialog.form.Form_Load();
+
+  CHECK_TRUE(dialog.messages.questions.empty());
+  CHECK_TRUE(dialog.form.variables().acadDoc);
   const std::vector<RecordedCall> calls = record.calls();
   CHECK_TRUE(!calls.empty() && calls[0].release == 20);
+}
+
+TEST_CASE(startUpStartsTheCadProgramWhenNoneRunsAndTheUserAgrees) {
+  auto launcher = cad::com::makeLauncher();
+  CallRecord record;
+  {
+    Dialog dialog(*launcher);
+    dialog.form.Form_Load();
+    CHECK_TRUE(dialog.messages.questions ==
+               std::vector<std::string>{"AutoCad not running. Attempt start?"});
+    CHECK_TRUE(dialog.messages.informed.empty());
+    CHECK_TRUE(dialog.form.variables().utilObj);
+  }
+  CHECK_TRUE(record.waitFor("server\tstopped", 10000));
+  const std::vector<RecordedCall> lines = record.all();
+  CHECK_TRUE(!lines.empty() && lines.front().object == "server" &&
+             lines.front().kind == "created" && lines.front().release == 16);
+  const std::vector<RecordedCall> calls = record.calls();
+  CHECK_TRUE(calls.size() > 4 && calls.back().member == "Add3DPoly");
+  if (calls.size() <= 4) return;
+  CHECK_SIGNATURES(std::vector<RecordedCall>(calls.begin(), calls.begin() + 4),
+                   {"Application.ActiveDocument GET", "Document.ModelSpace GET",
+                    "Application.Visible PUT BOOL:true", "Application.ActiveDocument GET"});
 }
 
 TEST_CASE(attachFailsWhenTheReleaseIsInstalledButNotRunning) {

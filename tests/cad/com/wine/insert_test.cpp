@@ -1,48 +1,13 @@
-// The real Insert command run against the stand-in through the COM backend: every call it
-// makes reaches the CAD program with the argument types the object model takes, the points
-// and the matrix arrive exactly, and a cancelled pick ends the command.
-
-#include <map>
+// The real Insert command run from the loaded dialog against the stand-in through the COM
+// backend: every call it makes reaches the CAD program with the argument types the object
+// model takes, the points and the matrix arrive exactly, and a cancelled pick ends the command.
 
 #include "cad/com/com_launcher.h"
-#include "insert/insert_command.h"
 #include "standin/protocol.h"
 #include "standin_process.h"
 #include "test_support.h"
 
 namespace {
-
-class StubDialog : public insert::DialogControls {
- public:
-  std::map<std::string, std::string, std::less<>> texts;
-  std::map<std::string, int, std::less<>> checks;
-  std::map<std::string, bool, std::less<>> options;
-  std::string events;
-
-  std::string Text(std::string_view control) const override {
-    const auto it = texts.find(control);
-    return it == texts.end() ? std::string() : it->second;
-  }
-  int CheckValue(std::string_view control) const override {
-    const auto it = checks.find(control);
-    return it == checks.end() ? 0 : it->second;
-  }
-  bool OptionValue(std::string_view control) const override {
-    const auto it = options.find(control);
-    return it != options.end() && it->second;
-  }
-  void Hide() override { events += "Hide "; }
-  void Show() override { events += "Show "; }
-};
-
-insert::DialogVariables variablesOf(const Connection& connection) {
-  insert::DialogVariables variables;
-  variables.acadApp = connection.acadApp;
-  variables.acadDoc = connection.acadDoc;
-  variables.moSpace = connection.moSpace;
-  variables.utilObj = connection.utilObj;
-  return variables;
-}
 
 const double kPi = 3.141592653589;
 // The stand-in's UCS matrix: X along world Y, Y along world -X, origin (100, 200, 5).
@@ -77,15 +42,15 @@ void checkEveryPlacementUses(const std::string& matrix, const std::vector<Record
 TEST_CASE(insertGroupedUnderANamedUcs) {
   RunningStandIn release17(17, {L"--ucs-name", L"Site", L"--block", L"ArrowX1"});
   auto launcher = cad::com::makeLauncher();
-  const Connection connection = attachTo(*launcher, 17);
-  insert::DialogVariables variables = variablesOf(connection);
-  StubDialog dialog;
-  dialog.texts = {{"txtTextHgt", "2"}, {"txtXerr", "-0.012"}, {"txtYerr", "0.5"}};
-  dialog.checks = {{"chkXdev", 1}, {"chkYdev", 1}, {"chkZdev", 1}};
-  dialog.options = {{"optInGrouped", true}};
+  Dialog dialog(*launcher);
+  dialog.form.Form_Load();
+  dialog.form.SetText("txtTextHgt", "2");
+  dialog.form.SetText("txtXerr", "-0.012");
+  dialog.form.SetText("txtYerr", "0.5");
+  dialog.form.SelectOption("optZVector");  // X, Y and Z ticked and Grouped, as designed
   CallRecord record;
 
-  insert::cmdInsert_Click(dialog, variables);
+  dialog.form.cmdInsert_Click();
 
   const std::vector<RecordedCall> calls = record.calls();
   CHECK_SIGNATURES(calls, {"Document.GetVariable METHOD BSTR:\"UCSNAME\"",
@@ -116,7 +81,7 @@ TEST_CASE(insertGroupedUnderANamedUcs) {
                            kToUcs,
                            "ModelSpace.AddLine METHOD R8[3] R8[3]",
                            "Line.TransformBy METHOD R8[4x4]"});
-  CHECK_EQ(dialog.events, "Hide Show ");
+  CHECK_TRUE(dialog.shown.changes == (std::vector<std::string>{"Hide", "Show"}));
   if (calls.size() != 28) return;
   CHECK_EQ(calls[1].result.substr(0, 13), "DISPATCH:UCS#");
   CHECK_EQ(calls[3].result, kUcsMatrix);
@@ -138,15 +103,16 @@ TEST_CASE(insertGroupedUnderANamedUcs) {
 TEST_CASE(insertSeparatelyWithABubbleUnderAnUnnamedUcs) {
   RunningStandIn release16(16, {L"--block", L"ArrowX1"});
   auto launcher = cad::com::makeLauncher();
-  const Connection connection = attachTo(*launcher, 16);
-  insert::DialogVariables variables = variablesOf(connection);
-  StubDialog dialog;
-  dialog.texts = {{"txtTextHgt", "2"}, {"txtXerr", "0.25"}, {"txtZerr", "0.005"}};
-  dialog.checks = {{"chkXdev", 1}, {"chkZdev", 1}};
-  dialog.options = {{"optInSeperatly", true}, {"optZBubble", true}};
+  Dialog dialog(*launcher);
+  dialog.form.Form_Load();
+  dialog.form.SetText("txtTextHgt", "2");
+  dialog.form.SetText("txtXerr", "0.25");
+  dialog.form.SetText("txtZerr", "0.005");
+  dialog.form.SetCheckValue("chkYdev", 0);
+  dialog.form.SelectOption("optInSeperatly");  // the Z bubble as designed
   CallRecord record;
 
-  insert::cmdInsert_Click(dialog, variables);
+  dialog.form.cmdInsert_Click();
 
   const std::vector<RecordedCall> calls = record.calls();
   CHECK_SIGNATURES(calls,
@@ -170,7 +136,7 @@ TEST_CASE(insertSeparatelyWithABubbleUnderAnUnnamedUcs) {
                     "Text.TransformBy METHOD R8[4x4]",
                     "ModelSpace.AddEllipse METHOD R8[3] R8[3] R8:" + number(1.5 / 7),
                     "Ellipse.TransformBy METHOD R8[4x4]"});
-  CHECK_EQ(dialog.events, "Hide Show ");
+  CHECK_TRUE(dialog.shown.changes == (std::vector<std::string>{"Hide", "Show"}));
   if (calls.size() != 20) return;
   CHECK_EQ(calls[0].result, "BSTR:\"\"");
   CHECK_EQ(calls[1].result, recordedPoint(100, 200, 5));
@@ -184,19 +150,19 @@ TEST_CASE(insertSeparatelyWithABubbleUnderAnUnnamedUcs) {
 TEST_CASE(aCancelledInsertPointEndsTheCommandWithNothingDrawn) {
   RunningStandIn release19(19, {L"--cancel-picks", L"--ucs-name", L"Site"});
   auto launcher = cad::com::makeLauncher();
-  const Connection connection = attachTo(*launcher, 19);
-  insert::DialogVariables variables = variablesOf(connection);
-  StubDialog dialog;
-  dialog.texts = {{"txtTextHgt", "2"}, {"txtXerr", "1"}};
-  dialog.checks = {{"chkXdev", 1}};
-  dialog.options = {{"optInGrouped", true}};
+  Dialog dialog(*launcher);
+  dialog.form.Form_Load();
+  dialog.form.SetText("txtTextHgt", "2");
+  dialog.form.SetText("txtXerr", "1");
+  dialog.form.SetCheckValue("chkYdev", 0);
+  dialog.form.SetCheckValue("chkZdev", 0);
   CallRecord record;
 
-  const cad::AutomationError error = failureOf([&] { insert::cmdInsert_Click(dialog, variables); });
+  const cad::AutomationError error = failureOf([&] { dialog.form.cmdInsert_Click(); });
 
   CHECK_EQ(error.number(), static_cast<long>(standin::kPickCancelled));
   CHECK_EQ(error.description(), std::string(standin::kPickCancelledText));
-  CHECK_EQ(dialog.events, "Hide ");
+  CHECK_TRUE(dialog.shown.changes == std::vector<std::string>{"Hide"});
   const std::vector<RecordedCall> calls = record.calls();
   CHECK_TRUE(!calls.empty() && calls.back().member == "GetPoint" &&
              calls.back().result.rfind("FAILED", 0) == 0);

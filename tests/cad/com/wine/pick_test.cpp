@@ -8,13 +8,11 @@
 TEST_CASE(pickTranslatesBothPointsIntoTheUcs) {
   RunningStandIn release16(16);
   auto launcher = cad::com::makeLauncher();
-  const Connection connection = attachTo(*launcher, 16);
+  Dialog dialog(*launcher);
+  dialog.form.Form_Load();
   CallRecord record;
 
-  cad::Point3 design = connection.utilObj->GetPoint(std::nullopt, "From Design Point ");
-  design = connection.utilObj->TranslateCoordinates(design, cad::kWorld, cad::kUcs, 0);
-  cad::Point3 survey = connection.utilObj->GetPoint(std::nullopt, "To Survey Point ");
-  survey = connection.utilObj->TranslateCoordinates(survey, cad::kWorld, cad::kUcs, 0);
+  dialog.form.cmdPickDevs_Click();
 
   CHECK_SIGNATURES(
       record.calls(),
@@ -23,11 +21,12 @@ TEST_CASE(pickTranslatesBothPointsIntoTheUcs) {
        "Utility.GetPoint METHOD ERROR:DISP_E_PARAMNOTFOUND BSTR:\"To Survey Point \"",
        "Utility.TranslateCoordinates METHOD R8[3] I4:0 I4:1 I2:0"});
   // World (10.5, 20.25, 3) to (11.5, 18.25, 3.125): (1, -2, 0.125) in the world is
-  // (-2, -1, 0.125) along the axes of a UCS turned a quarter about Z.
-  const cad::Point3 deviation = survey - design;
-  CHECK_EQ(deviation.x(), -2.0);
-  CHECK_EQ(deviation.y(), -1.0);
-  CHECK_EQ(deviation.z(), 0.125);
+  // (-2, -1, 0.125) along the axes of a UCS turned a quarter about Z, shown at the drawing's
+  // precision of 4 decimals.
+  CHECK_EQ(dialog.form.Text("txtXerr"), "-2.0000");
+  CHECK_EQ(dialog.form.Text("txtYerr"), "-1.0000");
+  CHECK_EQ(dialog.form.Text("txtZerr"), "0.1250");
+  CHECK_TRUE(dialog.shown.changes == (std::vector<std::string>{"Hide", "Show"}));
 }
 
 TEST_CASE(aGivenBasePointCrossesAsAPoint) {

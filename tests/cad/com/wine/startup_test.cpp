@@ -1,56 +1,21 @@
-// The start-up calls, made the way the dialog's load handler makes them, as they reach the
-// CAD program: argument types, the text style handed back as an object, the block table
-// enumerated through _NewEnum, the arrow block's vertex list as one array.
-
-#include <cctype>
+// The dialog's real start-up (Form_Load) through the COM backend, as its calls reach the CAD
+// program: argument types, the text style handed back as an object, the block table enumerated
+// through _NewEnum, the arrow block's vertex list as one array.
 
 #include "cad/com/com_launcher.h"
 #include "standin_process.h"
 #include "test_support.h"
 
-namespace {
-
-std::string upper(std::string text) {
-  for (char& c : text) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-  return text;
-}
-
-bool holdsArrowBlock(cad::Document& document) {
-  for (const cad::Ref<cad::BlockDefinition>& block : document.Blocks()->Enumerate()) {
-    if (upper(block->Name()) == "ARROWX1") return true;
-  }
-  return false;
-}
-
-std::vector<double> arrowVertices() {
-  std::vector<double> vertices(45, 0.0);
-  const double head[24] = {0, 0, 0, 3,    0, 0,   1.75, 0.5, 0,    1.75, -0.5, 0,
-                           3, 0, 0, 1.75, 0, 0.5, 1.75, 0,   -0.5, 3,    0,    0};
-  std::copy(std::begin(head), std::end(head), vertices.begin());
-  return vertices;
-}
-
-}  // namespace
-
 TEST_CASE(startUpReachesTheDrawingWithTheTypesTheCadProgramTakes) {
   RunningStandIn release16(16);
   auto launcher = cad::com::makeLauncher();
+  Dialog dialog(*launcher);
   CallRecord record;
 
-  const Connection connection = attachTo(*launcher, 16);
-  connection.acadApp->Visible(true);
-  const cad::Variable precision = connection.acadDoc->GetVariable("LUPREC");
-  const cad::Ref<cad::TextStyle> style = connection.acadDoc->TextStyles()->Add("mono25");
-  style->fontFile("monotxt.shx");
-  connection.acadDoc->ActiveTextStyle(style);
-  const bool present = holdsArrowBlock(*connection.acadDoc);
-  if (!present) {
-    connection.acadDoc->Blocks()->Add(cad::Point3::Zero(), "ArrowX1")->Add3DPoly(arrowVertices());
-  }
+  dialog.form.Form_Load();
 
-  CHECK_TRUE(std::holds_alternative<std::int32_t>(precision) &&
-             std::get<std::int32_t>(precision) == 4);
-  CHECK_TRUE(!present);
+  CHECK_TRUE(dialog.messages.questions.empty() && dialog.messages.informed.empty());
+  CHECK_EQ(dialog.form.variables().DP, std::string("###0.0000"));
   const std::vector<RecordedCall> calls = record.calls();
   CHECK_SIGNATURES(
       calls,
@@ -63,6 +28,7 @@ TEST_CASE(startUpReachesTheDrawingWithTheTypesTheCadProgramTakes) {
        "Blocks._NewEnum METHOD|GET", "Block.Name GET", "Block.Name GET", "Document.Blocks GET",
        "Blocks.Add METHOD R8[3] BSTR:\"ArrowX1\"", "Block.Add3DPoly METHOD R8[45]"});
   if (calls.size() != 17) return;
+  CHECK_EQ(calls[0].release, 16);
   CHECK_EQ(calls[4].result, "I2:4");
   // The style is put as the object Add returned; the by-reference put is refused by a
   // property declared for assignment by value, and the put by value follows.
@@ -73,7 +39,18 @@ TEST_CASE(startUpReachesTheDrawingWithTheTypesTheCadProgramTakes) {
   CHECK_EQ(calls[16].arguments[0],
            "R8[45]:0,0,0,3,0,0,1.75,0.5,0,1.75,-0.5,0,3,0,0,1.75,0,0.5,1.75,0,-0.5,3,0,0,"
            "0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0");
-  CHECK_EQ(connection.acadDoc->ActiveTextStyle()->fontFile(), "monotxt.shx");
+  CHECK_EQ(dialog.form.variables().acadDoc->ActiveTextStyle()->fontFile(), "monotxt.shx");
+}
+
+TEST_CASE(startUpKeepsAnArrowBlockOfAnotherCase) {
+  RunningStandIn release16(16, {L"--block", L"arrowx1"});
+  auto launcher = cad::com::makeLauncher();
+  Dialog dialog(*launcher);
+  CallRecord record;
+  dialog.form.Form_Load();
+  bool defined = false;
+  for (const RecordedCall& call : record.calls()) defined = defined || call.member == "Add3DPoly";
+  CHECK_TRUE(!defined);
 }
 
 TEST_CASE(blocksAreEnumeratedInTheCollectionsOwnOrder) {
@@ -86,7 +63,6 @@ TEST_CASE(blocksAreEnumeratedInTheCollectionsOwnOrder) {
   }
   const std::vector<std::string> expected{"*Model_Space", "*Paper_Space", "arrowx1", "Gully"};
   CHECK_TRUE(names == expected);
-  CHECK_TRUE(holdsArrowBlock(*connection.acadDoc));
 }
 
 TEST_CASE(textsCrossTheInterfaceAsUnicode) {

@@ -3,6 +3,7 @@
 #include <charconv>
 
 #include "cad/launcher.h"
+#include "cad/prog_ids.h"
 #include "standin/protocol.h"
 
 Connection attachTo(cad::Launcher& launcher, int release) {
@@ -15,7 +16,7 @@ Connection attachTo(cad::Launcher& launcher, int release) {
 }
 
 std::string progId(int release) {
-  return "AutoCAD.Application." + std::to_string(release);
+  return cad::kProgIds.at(static_cast<std::size_t>(release - 15));
 }
 
 std::string number(double value) {

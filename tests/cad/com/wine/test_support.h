@@ -7,6 +7,8 @@
 #include "cad/launcher.h"
 #include "call_record.h"
 #include "check.h"
+#include "form/frm_kestova.h"
+#include "support/form_doubles.h"
 
 // The connection objects the program keeps, obtained through the COM backend.
 struct Connection {
@@ -19,7 +21,22 @@ struct Connection {
 // Attaches to the running instance of `release` and reads the connection objects.
 Connection attachTo(cad::Launcher& launcher, int release);
 
+// The ProgID of a release of the CAD program, 15 to 20.
 std::string progId(int release);
+
+// The main dialog as the program runs it, with message boxes that answer Yes and keep what
+// they showed, and its settings in memory; not loaded yet.
+struct Dialog {
+  explicit Dialog(cad::Launcher& launcher)
+      : form(form::FormServices{&launcher, &messages, &settings, ".", {}}) {
+    form.setObserver(&shown);
+  }
+
+  formtest::RecordedMessages messages;
+  formtest::MemorySettings settings;
+  formtest::ShownRecorder shown;
+  form::frmKestova form;
+};
 
 // A double in the shortest form that reads back exactly, as the call record writes it.
 std::string number(double value);
