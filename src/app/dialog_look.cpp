@@ -3,6 +3,8 @@
 #include <QStyle>
 #include <QStyleFactory>
 
+#include "form/frm_kestova.h"
+
 namespace app {
 
 // The design's captions were laid out for a narrow dialog font: "Separately" has 73 pixels at
@@ -19,7 +21,9 @@ std::unique_ptr<QStyle> dialogStyle() {
 }
 
 int virtualKeyCode(int qtKey) {
-  if (qtKey >= Qt::Key_F1 && qtKey <= Qt::Key_F24) return 112 + (qtKey - Qt::Key_F1);
+  if (qtKey >= Qt::Key_F1 && qtKey <= Qt::Key_F24) {
+    return form::frmKestova::kF1 + (qtKey - Qt::Key_F1);
+  }
   if ((qtKey >= Qt::Key_A && qtKey <= Qt::Key_Z) || (qtKey >= Qt::Key_0 && qtKey <= Qt::Key_9)) {
     return qtKey;  // letters and digits share their codes
   }
