@@ -29,12 +29,4 @@ TEST_F(ControlNames, AMisspeltControlIsRefusedByEveryAccessor) {
   EXPECT_TRUE(settings.written.empty());
 }
 
-TEST_F(ControlNames, EveryDesignedControlIsFoundByItsName) {
-  form::frmKestova& dialog = make();
-  for (const form::ControlDefinition& c : form::controlDefinitions()) {
-    EXPECT_EQ(insert::controlNamed(c.name()), c.id);
-    EXPECT_EQ(dialog.Visible(c.name()), c.visible) << c.name();
-  }
-}
-
 }  // namespace

@@ -91,7 +91,8 @@ INSTANTIATE_TEST_SUITE_P(
                       LocaleCase{"abc", ".", std::nullopt}, LocaleCase{"", ".", std::nullopt},
                       LocaleCase{"2.5mm", ".", std::nullopt}, LocaleCase{"2.5", ",", std::nullopt},
                       LocaleCase{"1,2", ".", std::nullopt}, LocaleCase{"1e999", ".", std::nullopt},
-                      LocaleCase{"1e", ".", std::nullopt}));
+                      LocaleCase{"1e", ".", std::nullopt}, LocaleCase{"\t2.5\r\n", ".", 2.5},
+                      LocaleCase{" \t ", ".", std::nullopt}));
 
 TEST(RoundedTo15Digits, CutsBinaryNoiseAndFailsBeyondTheRange) {
   EXPECT_EQ(app::roundedTo15Digits(0.3 - 0.1), 0.2);
