@@ -73,7 +73,7 @@ void writeReport(const survey::PointFile& design, const survey::PointFile& surve
   const survey::Comparison comparison =
       survey::compare(pairing, design.points, survey::Frame(), tolerances, 3);
   const check::CheckReport report{
-      design, surveyed, pairing, comparison, tolerances, "", "", 3, app::numberFormatFor(3)};
+      design, surveyed, pairing, comparison, tolerances, "", "", 3, form::numberFormatFor(3)};
   check::saveCsvReport(path, report);
 }
 

@@ -25,7 +25,7 @@ survey::PointFile readPoints(const std::filesystem::path& path,
 
 std::string matchingText(const CheckOptions& options) {
   if (options.matching == Matching::ById) return "by id";
-  return "by proximity within " + app::storedForm(options.radius, ".");
+  return "by proximity within " + form::storedForm(options.radius, ".");
 }
 
 int runCheck(const CheckOptions& options, std::ostream& out) {
@@ -50,7 +50,7 @@ int runCheck(const CheckOptions& options, std::ostream& out) {
                            matchingText(options),
                            drawing ? drawing->description : "the world axes",
                            decimals,
-                           app::numberFormatFor(decimals)};
+                           form::numberFormatFor(decimals)};
   if (options.csv) saveCsvReport(*options.csv, report);
   writeSummary(out, report);
   return report.allWithinTolerance() ? 0 : 1;

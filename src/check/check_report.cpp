@@ -5,7 +5,7 @@
 namespace check {
 
 std::string CheckReport::number(double value) const {
-  return app::formatWithDP(value, numberFormat, ".");
+  return form::formatWithDP(value, numberFormat, ".");
 }
 
 }  // namespace check

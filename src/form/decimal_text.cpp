@@ -7,7 +7,7 @@
 
 #include "cad/automation_error.h"
 
-namespace app {
+namespace form {
 namespace {
 
 void dropTrailingZeros(DecimalText& d) {
@@ -85,4 +85,4 @@ double DecimalText::toDouble() const {
   return value;
 }
 
-}  // namespace app
+}  // namespace form

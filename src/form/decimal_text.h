@@ -5,7 +5,7 @@
 // A double written out as its shortest exact decimal, so that rounding happens on the digits a
 // user reads and not on the binary value: 0.0005 rounds to 0.001 at three decimals, although the
 // double nearest 0.0005 lies just below it.
-namespace app {
+namespace form {
 
 struct DecimalText {
   bool negative = false;
@@ -25,4 +25,4 @@ struct DecimalText {
   double toDouble() const;
 };
 
-}  // namespace app
+}  // namespace form

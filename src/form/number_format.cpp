@@ -6,7 +6,7 @@
 #include "cad/trimmed_text.h"
 #include "form/decimal_text.h"
 
-namespace app {
+namespace form {
 namespace {
 
 constexpr int kSignificantDigits = 15;
@@ -120,4 +120,4 @@ std::optional<double> localeNumber(std::string_view text, std::string_view separ
   return value;
 }
 
-}  // namespace app
+}  // namespace form

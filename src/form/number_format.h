@@ -6,7 +6,7 @@
 
 // How the dialog writes numbers: the format `DP` that follows the drawing's length precision,
 // and the two forms of the text height (the one the field shows and the one that is stored).
-namespace app {
+namespace form {
 
 // "###0", plus a point and `precision` zeros when the precision is above 0. No precision (the
 // drawing could not be asked) counts as 0.
@@ -36,4 +36,4 @@ std::string storedForm(double value, std::string_view separator);
 // the range of a double, is no number.
 std::optional<double> localeNumber(std::string_view text, std::string_view separator);
 
-}  // namespace app
+}  // namespace form

@@ -113,7 +113,7 @@ class ProximityMatcher {
     if (!count.full()) return;
     throw PointFileError(survey.name, point.line,
                          "more than " + std::to_string(kMaxWithinRadius) +
-                             " design points lie within " + app::storedForm(radius_, ".") +
+                             " design points lie within " + form::storedForm(radius_, ".") +
                              " of survey point '" + point.id + "'; pair with a smaller radius");
   }
 

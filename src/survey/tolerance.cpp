@@ -70,7 +70,7 @@ bool withinTolerance(double value, double limit, int decimals) {
   const double half = 0.5 * std::pow(10.0, -decimals) * (1.0 + 1e-9);
   if (magnitude + half <= limit) return true;
   if (magnitude - half > limit) return false;
-  return app::DecimalText::of(magnitude).roundedToDecimals(decimals).toDouble() <= limit;
+  return form::DecimalText::of(magnitude).roundedToDecimals(decimals).toDouble() <= limit;
 }
 
 std::vector<Component> failingComponents(const Deviation& deviation, const Tolerances& tolerances,

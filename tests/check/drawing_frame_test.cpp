@@ -68,9 +68,9 @@ TEST_F(DrawingFrameTest, DeviationsAreThoseOfPickBitForBit) {
     const cad::Point3 to = utility->TranslateCoordinates(surveyed, cad::kWorld, cad::kUcs, 0);
     ASSERT_EQ(frame.toLocal(design), from);
     const survey::Deviation ours = survey::deviationOf(pointAt(design), pointAt(surveyed), frame);
-    const double theirs[3] = {app::roundedTo15Digits(cad::checked(to.x() - from.x())),
-                              app::roundedTo15Digits(cad::checked(to.y() - from.y())),
-                              app::roundedTo15Digits(cad::checked(to.z() - from.z()))};
+    const double theirs[3] = {form::roundedTo15Digits(cad::checked(to.x() - from.x())),
+                              form::roundedTo15Digits(cad::checked(to.y() - from.y())),
+                              form::roundedTo15Digits(cad::checked(to.z() - from.z()))};
     ASSERT_EQ(bitsOf(ours.dx), bitsOf(theirs[0])) << i;
     ASSERT_EQ(bitsOf(ours.dy), bitsOf(theirs[1])) << i;
     ASSERT_EQ(bitsOf(*ours.dz), bitsOf(theirs[2])) << i;

@@ -24,7 +24,7 @@ class FormatWithDP : public ::testing::TestWithParam<FormatCase> {};
 
 TEST_P(FormatWithDP, WritesTheValueAsTheFormatSays) {
   const FormatCase& c = GetParam();
-  EXPECT_EQ(app::formatWithDP(c.value, c.DP, c.separator), c.text);
+  EXPECT_EQ(form::formatWithDP(c.value, c.DP, c.separator), c.text);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -55,8 +55,8 @@ void PrintTo(const HeightCase& c, std::ostream* os) {
 class HeightForms : public ::testing::TestWithParam<HeightCase> {};
 
 TEST_P(HeightForms, DisplayAndStoredTexts) {
-  EXPECT_EQ(app::signedDisplayForm(GetParam().value), GetParam().display);
-  EXPECT_EQ(app::storedForm(GetParam().value, ","), GetParam().stored);
+  EXPECT_EQ(form::signedDisplayForm(GetParam().value), GetParam().display);
+  EXPECT_EQ(form::storedForm(GetParam().value, ","), GetParam().stored);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -81,7 +81,7 @@ void PrintTo(const LocaleCase& c, std::ostream* os) {
 class LocaleNumber : public ::testing::TestWithParam<LocaleCase> {};
 
 TEST_P(LocaleNumber, ReadsOnlyAWholeNumber) {
-  EXPECT_EQ(app::localeNumber(GetParam().text, GetParam().separator), GetParam().value);
+  EXPECT_EQ(form::localeNumber(GetParam().text, GetParam().separator), GetParam().value);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -95,12 +95,12 @@ INSTANTIATE_TEST_SUITE_P(
                       LocaleCase{" \t ", ".", std::nullopt}));
 
 TEST(RoundedTo15Digits, CutsBinaryNoiseAndFailsBeyondTheRange) {
-  EXPECT_EQ(app::roundedTo15Digits(0.3 - 0.1), 0.2);
-  EXPECT_EQ(app::roundedTo15Digits(-2.0 / 3), -0.666666666666667);
+  EXPECT_EQ(form::roundedTo15Digits(0.3 - 0.1), 0.2);
+  EXPECT_EQ(form::roundedTo15Digits(-2.0 / 3), -0.666666666666667);
   for (double value :
        {std::numeric_limits<double>::max(), std::numeric_limits<double>::infinity()}) {
     try {
-      app::roundedTo15Digits(value);
+      form::roundedTo15Digits(value);
       ADD_FAILURE() << value;
     } catch (const cad::AutomationError& error) {
       EXPECT_EQ(error.number(), 6);
