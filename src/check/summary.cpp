@@ -35,7 +35,8 @@ std::string withinText(const survey::ComponentStatistics& s) {
   if (!s.withinTolerance) return "-";
   const double share =
       100.0 * static_cast<double>(*s.withinTolerance) / static_cast<double>(s.count);
-  return std::to_string(*s.withinTolerance) + " (" + form::formatWithDP(share, "###0.0", ".") + "%)";
+  return std::to_string(*s.withinTolerance) + " (" + form::formatWithDP(share, "###0.0", ".") +
+         "%)";
 }
 
 void writeStatistics(std::ostream& out, const CheckReport& report) {

@@ -60,7 +60,7 @@ void frmKestova::Form_Load() {
     const cad::Variable luprec = vars_.acadDoc->GetVariable("LUPREC");
     if (const auto* whole = std::get_if<std::int32_t>(&luprec)) precision = *whole;
   });
-  vars_.DP = form::numberFormatFor(precision);
+  vars_.DP = numberFormatFor(precision);
 
   // 8. The stored text height.
   loadTextHeight();

@@ -38,7 +38,7 @@ void frmKestova::cmdPickDevs_Click() {
   for (int axis = 0; axis < 3; ++axis) {
     const double deviation = cad::checked((*vars_.PickPnt2)[axis] - (*vars_.PickPnt1)[axis]);
     SetText(kDeviationFields[axis],
-            form::formatWithDP(form::roundedTo15Digits(deviation), vars_.DP, kFieldSeparator));
+            formatWithDP(roundedTo15Digits(deviation), vars_.DP, kFieldSeparator));
   }
 
   if (CheckValue("chkAvDevs") == 1) {
@@ -55,11 +55,11 @@ void frmKestova::cmdPickDevs_Click() {
       for (int axis = 0; axis < 3; ++axis) {
         const double average = cad::numericValue(Text(kAverageFields[axis]));
         const double deviation = cad::numericValue(Text(kDeviationFields[axis]));
-        averages[axis] = form::roundedTo15Digits(
+        averages[axis] = roundedTo15Digits(
             cad::checkedDivide(cad::checked(deviation + cad::checked(n * average)), nPlusOne));
       }
       for (int axis = 0; axis < 3; ++axis) {
-        SetText(kAverageFields[axis], form::formatWithDP(averages[axis], vars_.DP, kFieldSeparator));
+        SetText(kAverageFields[axis], formatWithDP(averages[axis], vars_.DP, kFieldSeparator));
       }
     }
   }

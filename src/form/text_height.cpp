@@ -18,11 +18,11 @@ void frmKestova::loadTextHeight() {
   const std::optional<std::string> stored =
       services_.settings->Read(kApplication, kSection, kKey, "1");
   if (!stored) return;
-  const std::optional<double> height = form::localeNumber(*stored, services_.decimalSeparator);
+  const std::optional<double> height = localeNumber(*stored, services_.decimalSeparator);
   if (!height) return;
   // The display form starts with a blank or a minus, so it always differs from the design
   // text "1" and the change handler stores the value back at once.
-  SetText("txtTextHgt", form::signedDisplayForm(*height));
+  SetText("txtTextHgt", signedDisplayForm(*height));
 }
 
 void frmKestova::txtTextHgt_Change() {
@@ -34,7 +34,7 @@ void frmKestova::txtTextHgt_Change() {
   }
   // A refused write is not worth interrupting the typing for.
   services_.settings->Write(kApplication, kSection, kKey,
-                            form::storedForm(height, services_.decimalSeparator));
+                            storedForm(height, services_.decimalSeparator));
 }
 
 }  // namespace form
