@@ -39,19 +39,13 @@ std::uint64_t handleValue(std::string_view text) {
   return value;
 }
 
-// Where an object sits in the file's tree of objects: its owner and, for a dictionary, the
-// names of its entries.
-struct ObjectLink {
-  std::string type;
-  std::uint64_t owner = 0;
-  std::unordered_map<std::uint64_t, std::string> entryNames;  // by the entry's handle
-};
+using Link = ObjectsReader::Link;
 
-ObjectLink linkOf(const Record& record) {
-  ObjectLink link{std::string(record.type()), 0, {}};
+Link linkOf(const Record& record) {
+  Link link{std::string(record.type()), 0, {}};
   bool beforeSubclass = true;
   std::string_view entryName;
-  for (const Group& group : record.groups) {
+  for (const Group& group : record) {
     if (group.code == 100) beforeSubclass = false;
     if (group.code == 330 && beforeSubclass) link.owner = handleValue(group.value);
     if (group.code == 3) entryName = group.value;
@@ -73,7 +67,7 @@ bool isStandardEntry(std::string_view name) {
 // describe the other program's own objects, which a saved file builds afresh; nothing of the
 // user's drawing is in them.
 bool belongsToRebuiltStructure(std::uint64_t handle,
-                               const std::unordered_map<std::uint64_t, ObjectLink>& links) {
+                               const std::unordered_map<std::uint64_t, Link>& links) {
   constexpr int kDeepestTree = 64;  // also ends an ownership cycle in a broken file
   for (int depth = 0; depth < kDeepestTree; ++depth) {
     const auto self = links.find(handle);
@@ -93,31 +87,29 @@ bool belongsToRebuiltStructure(std::uint64_t handle,
 
 }  // namespace
 
-void readObjects(ReaderContext& context, Record& record) {
-  std::unordered_map<std::uint64_t, ObjectLink> links;
-  std::vector<std::pair<std::uint64_t, model::UnsupportedEntity>> candidates;
+void ObjectsReader::readSection(ReaderContext& context, Record& record) {
   while (record.type() != "ENDSEC") {
     std::uint64_t handle = 0;
-    for (const Group& group : record.groups) {
+    for (const Group& group : record) {
       if (group.code == 5) handle = handleValue(group.value);
     }
-    if (handle != 0) links.emplace(handle, linkOf(record));
+    if (handle != 0) links_.emplace(handle, linkOf(record));
     if (!isRebuilt(record.type())) {
-      candidates.emplace_back(handle, rawEntity(context, std::span<const Record>(&record, 1)));
+      candidates_.emplace_back(handle,
+                               rawEntity(context, std::span<const Record>(&record, 1), false));
     }
     nextInSection(context, record, "OBJECTS");
   }
+}
+
+void ObjectsReader::finish(ReaderContext& context) {
   std::vector<model::UnsupportedEntity> kept;
-  for (auto& [handle, object] : candidates) {
-    if (object.type == "XRECORD" && belongsToRebuiltStructure(handle, links)) continue;
+  for (auto& [handle, object] : candidates_) {
+    if (object.type == "XRECORD" && belongsToRebuiltStructure(handle, links_)) continue;
     kept.push_back(std::move(object));
   }
-  if (!kept.empty()) {
-    auto objects = context.document.unsupportedObjects();
-    objects.insert(objects.end(), std::make_move_iterator(kept.begin()),
-                   std::make_move_iterator(kept.end()));
-    context.document.setUnsupportedObjects(std::move(objects));
-  }
+  candidates_.clear();
+  if (!kept.empty()) context.document.setUnsupportedObjects(std::move(kept));
 }
 
 }  // namespace host::dxf

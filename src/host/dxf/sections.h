@@ -1,19 +1,24 @@
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <string>
+#include <unordered_map>
+#include <utility>
+#include <vector>
 
 #include <Eigen/Geometry>
 
-#include "host/dxf/group_reader.h"
 #include "host/dxf/reader_context.h"
+#include "host/dxf/record.h"
 
 // The readers of the sections of a drawing file. Each starts with the record after the
 // section's SECTION record in `record` (the header reader with the SECTION record itself)
 // and returns with `record` at the ENDSEC record.
 namespace host::dxf {
 
-// Header variables as read; applied once the tables they name are known.
+// Header variables as read; applied once the tables they name are known. Names as the file
+// spells them.
 struct HeaderValues {
   std::optional<std::int64_t> luprec;
   std::optional<std::int64_t> tilemode;
@@ -33,8 +38,28 @@ void applyHeader(ReaderContext& context, const HeaderValues& header);
 void readTables(ReaderContext& context, Record& record);
 void readBlocks(ReaderContext& context, Record& record);
 void readEntities(ReaderContext& context, Record& record);
-void readObjects(ReaderContext& context, Record& record);
 void skipSection(ReaderContext& context, Record& record, std::string_view name);
+
+// The objects of every OBJECTS section of a file (there may be many): those this program
+// does not model are kept, once the whole tree of objects is known.
+class ObjectsReader {
+ public:
+  void readSection(ReaderContext& context, Record& record);
+  // Keeps the objects read in the document.
+  void finish(ReaderContext& context);
+
+  // Where an object sits in the file's tree of objects: its owner and, for a dictionary, the
+  // names of its entries.
+  struct Link {
+    std::string type;
+    std::uint64_t owner = 0;
+    std::unordered_map<std::uint64_t, std::string> entryNames;  // by the entry's handle
+  };
+
+ private:
+  std::unordered_map<std::uint64_t, Link> links_;
+  std::vector<std::pair<std::uint64_t, model::UnsupportedEntity>> candidates_;
+};
 
 // Reads the next record; fails when the data ends inside section `name`.
 void nextInSection(ReaderContext& context, Record& record, std::string_view name);

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 
+#include "host/dxf/numbers.h"
 #include "host/model/names.h"
 
 namespace host::dxf {
@@ -42,22 +43,41 @@ bool canWriteBack(const model::UnsupportedEntity& entity) {
       kBuiltInEntities.end()) {
     return false;
   }
-  return std::ranges::none_of(entity.groups, [&](const auto& group) {
-    return keptGroup(entity.type, group.first, group.second) == KeptGroup::kUnresolvable;
+  return std::ranges::none_of(entity.groups, [&](const model::RawGroups::Group& group) {
+    return keptGroup(entity.type, group.code, group.value) == KeptGroup::kUnresolvable;
   });
 }
 
 std::size_t recordCount(const model::UnsupportedEntity& entity) {
-  return 1 + static_cast<std::size_t>(std::ranges::count_if(
-                 entity.groups, [](const auto& group) { return group.first == 0; }));
+  return 1 +
+         static_cast<std::size_t>(std::ranges::count_if(
+             entity.groups, [](const model::RawGroups::Group& group) { return group.code == 0; }));
 }
 
-void collectApplications(const model::UnsupportedEntity& entity, std::vector<std::string>& names) {
-  for (const auto& [code, value] : entity.groups) {
-    if (code != 1001 || value.empty()) continue;
-    const bool known = std::ranges::any_of(
-        names, [&](const std::string& name) { return model::sameName(name, value); });
-    if (!known) names.push_back(value);
+bool closesWithSeqend(const model::UnsupportedEntity& entity) {
+  // As the reader tells an entity with followers (see followerType in entity_sections.cpp).
+  bool hasFollowers = entity.type == "POLYLINE";
+  bool flagSeen = false;
+  std::string_view lastType = entity.type;
+  for (const auto [code, value] : entity.groups) {
+    if (code == 0) {
+      flagSeen = true;  // the first record's groups are over
+      lastType = value;
+    } else if (code == 66 && !flagSeen && entity.type == "INSERT") {
+      std::int64_t flag = 0;
+      hasFollowers = parseWhole(value, flag) && flag == 1;
+      flagSeen = true;
+    }
+  }
+  return hasFollowers && lastType != "SEQEND";
+}
+
+void collectApplications(const model::UnsupportedEntity& entity, std::vector<std::string>& names,
+                         std::unordered_set<std::string>& known) {
+  for (const auto [code, value] : entity.groups) {
+    if (code == 1001 && !value.empty() && known.insert(model::foldedName(value)).second) {
+      names.emplace_back(value);
+    }
   }
 }
 

@@ -31,7 +31,7 @@ const model::UnsupportedEntity& onlyPaperSpaceEntity(const model::Document& docu
 }
 
 bool hasGroup(const model::UnsupportedEntity& entity, int code) {
-  return std::ranges::any_of(entity.groups, [&](const auto& group) { return group.first == code; });
+  return std::ranges::any_of(entity.groups, [&](const auto& group) { return group.code == code; });
 }
 
 TEST(DxfForeignContent, RecordsOfTheOtherProgramsOwnSettingsAreNotReported) {
@@ -125,11 +125,11 @@ TEST(DxfForeignContent, ViewportIsKeptWithNullReferencesAndWithoutDisplayLinks) 
   const auto& viewport = onlyPaperSpaceEntity(*second);
   EXPECT_EQ(viewport.type, "VIEWPORT");
   // The frozen layer comes back as the same layer, the reference to no layer is gone.
-  std::vector<std::pair<int, std::string>> references;
+  std::vector<model::RawGroups::Group> references;
   for (const auto& group : viewport.groups) {
-    if (group.first >= 330 && group.first < 370) references.push_back(group);
+    if (group.code >= 330 && group.code < 370) references.push_back(group);
   }
-  EXPECT_EQ(references, (std::vector<std::pair<int, std::string>>{{331, "Walls"}, {340, "0"}}));
+  EXPECT_EQ(references, (std::vector<model::RawGroups::Group>{{331, "Walls"}, {340, "0"}}));
   EXPECT_FALSE(hasGroup(viewport, 345));
   EXPECT_FALSE(hasGroup(viewport, 348));
 }

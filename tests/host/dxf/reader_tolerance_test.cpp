@@ -57,7 +57,7 @@ TEST(DxfReaderTolerance, CodePageAndUnicodeEscapes) {
 TEST(DxfReaderTolerance, TextEncodingRoundTrip) {
   const std::string original = "Ø 12 – Größe ⌀ €";
   EXPECT_EQ(decodeText(encodeText(original), TextEncoding::kWindows1252), original);
-  EXPECT_EQ(encodeText("a\nb"), "a b");
+  EXPECT_EQ(encodeText("a\nb"), "a\\U+000Ab");
 }
 
 TEST(DxfReaderTolerance, ObjectCoordinateSystemsAndNestedInsertsDefinedLater) {
@@ -99,7 +99,7 @@ TEST(DxfReaderTolerance, ThreeDimensionalAndPlanePolylines) {
   // A mesh is not modelled: kept whole, vertices and end marker included.
   const auto& mesh = std::get<model::UnsupportedEntity>(modelSpace(*document)[2].data);
   EXPECT_EQ(mesh.type, "POLYLINE");
-  EXPECT_EQ(std::ranges::count(mesh.groups, std::pair<int, std::string>{0, "SEQEND"}), 1);
+  EXPECT_EQ(std::ranges::count(mesh.groups, model::RawGroups::Group{0, "SEQEND"}), 1);
 }
 
 TEST(DxfReaderTolerance, RecordLargerThanTheReadBuffer) {
