@@ -152,14 +152,18 @@ void readBlocks(ReaderContext& context, Record& record) {
 }
 
 void readEntities(ReaderContext& context, Record& record) {
-  // Most entities are model space lines, inserts, texts and points of 150 to 250 bytes: room
-  // for that many saves moving the entities while the list grows. A file of smaller entities
-  // only grows the list in the usual way.
+  // Most entities are model space lines, inserts, texts and points of 150 to 250 bytes: once
+  // a section shows that it holds many, room for that many saves moving the entities while
+  // the list grows. A file of smaller entities only grows the list in the usual way.
   constexpr std::size_t kTypicalEntityBytes = 150;
-  context.document.reserveEntities(BlockTable::kModelSpace,
-                                   context.reader.bytesLeft() / kTypicalEntityBytes);
+  constexpr std::size_t kEntitiesBeforeMakingRoom = 1000;
+  std::size_t read = 0;
   EntityUnit unit;
   while (record.type() != "ENDSEC") {
+    if (++read == kEntitiesBeforeMakingRoom) {
+      context.document.reserveEntities(BlockTable::kModelSpace,
+                                       context.reader.bytesLeft() / kTypicalEntityBytes);
+    }
     const std::span<const Record> records = unit.read(context, record, "ENTITIES");
     DecodedEntity decoded = decodeEntity(context, records);
     if (decoded.data && std::holds_alternative<model::BlockReference>(*decoded.data)) {

@@ -49,12 +49,14 @@ void GroupReader::checkStart(std::string_view data) {
   }
 }
 
-// Doubles the buffer, for a record that fills it.
+// Makes the buffer half as large again, for a record that fills it (not twice: the buffer
+// is a good part of the memory a huge record costs).
 void GroupReader::grow() {
-  std::unique_ptr<char[]> larger(new char[capacity_ * 2]);
-  std::memcpy(larger.get(), buffer_.get(), end_);
-  buffer_ = std::move(larger);
-  capacity_ *= 2;
+  const std::size_t larger = capacity_ + capacity_ / 2;
+  std::unique_ptr<char[]> buffer(new char[larger]);
+  std::memcpy(buffer.get(), buffer_.get(), end_);
+  buffer_ = std::move(buffer);
+  capacity_ = larger;
 }
 
 // Moves the unread data (from begin_) to the front and appends the next block of the file.
