@@ -4,7 +4,7 @@
 #include <optional>
 #include <string>
 #include <unordered_map>
-#include <utility>
+#include <unordered_set>
 #include <vector>
 
 #include <Eigen/Geometry>
@@ -48,17 +48,24 @@ class ObjectsReader {
   // Keeps the objects read in the document.
   void finish(ReaderContext& context);
 
-  // Where an object sits in the file's tree of objects: its owner and, for a dictionary, the
-  // names of its entries.
+  // Where an object the writer rebuilds (a dictionary, a layout ...) sits in the file's tree
+  // of objects: its owner and, for a dictionary, the handles of its entries named for the
+  // other program's own settings.
   struct Link {
-    std::string type;
     std::uint64_t owner = 0;
-    std::unordered_map<std::uint64_t, std::string> entryNames;  // by the entry's handle
+    bool dictionary = false;
+    std::unordered_set<std::uint64_t> standardEntries;
   };
 
  private:
-  std::unordered_map<std::uint64_t, Link> links_;
-  std::vector<std::pair<std::uint64_t, model::UnsupportedEntity>> candidates_;
+  // An object that is kept unless it belongs to what the writer rebuilds.
+  struct Candidate {
+    std::uint64_t handle = 0;
+    std::uint64_t owner = 0;
+    model::UnsupportedEntity object;
+  };
+  std::unordered_map<std::uint64_t, Link> links_;  // by handle
+  std::vector<Candidate> candidates_;
 };
 
 // Reads the next record; fails when the data ends inside section `name`.
