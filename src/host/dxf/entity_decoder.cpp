@@ -215,9 +215,10 @@ std::optional<EntityData> decodeInsert(const Fields& f, std::size_t recordCount)
   return insert;
 }
 
-// Groups that tie a record into the file's object graph, which the writer builds afresh:
-// the handle, the owner (a 330 before the first subclass marker) and the reactor and
-// extension dictionary lists ("102 {ACAD_..." to "102 }"). Calls keep(group) for the others.
+// Calls keep(group) for the groups of a record but those that tie it into the file's object
+// graph, which the writer builds afresh: the handle, the owner (a 330 before the first subclass
+// marker) and the reactor and extension dictionary lists ("102 {ACAD_..." to "102 }"); and
+// but the paper-space flag (67) of an entity of a space (`inSpace`), which the space gives.
 template <typename Keep>
 void forEachKeptGroup(const Record& record, bool keepType, bool inSpace, Keep keep) {
   bool type = true;

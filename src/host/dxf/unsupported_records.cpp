@@ -55,21 +55,23 @@ std::size_t recordCount(const model::UnsupportedEntity& entity) {
 }
 
 bool closesWithSeqend(const model::UnsupportedEntity& entity) {
-  // As the reader tells an entity with followers (see followerType in entity_sections.cpp).
-  bool hasFollowers = entity.type == "POLYLINE";
-  bool flagSeen = false;
+  // As the reader tells an entity with records after it (followerType in entity_sections.cpp):
+  // a polyline, or an insert whose first 66 group is 1.
+  bool takesFollowers = entity.type == "POLYLINE";
+  bool inFirstRecord = true;
+  bool flagRead = false;
   std::string_view lastType = entity.type;
   for (const auto [code, value] : entity.groups) {
     if (code == 0) {
-      flagSeen = true;  // the first record's groups are over
+      inFirstRecord = false;
       lastType = value;
-    } else if (code == 66 && !flagSeen && entity.type == "INSERT") {
+    } else if (inFirstRecord && !flagRead && code == 66 && entity.type == "INSERT") {
       std::int64_t flag = 0;
-      hasFollowers = parseWhole(value, flag) && flag == 1;
-      flagSeen = true;
+      takesFollowers = parseWhole(value, flag) && flag == 1;
+      flagRead = true;
     }
   }
-  return hasFollowers && lastType != "SEQEND";
+  return takesFollowers && lastType != "SEQEND";
 }
 
 void collectApplications(const model::UnsupportedEntity& entity, std::vector<std::string>& names,
