@@ -176,7 +176,7 @@ bool GroupReader::next(Record& record) {
                      "; expected its value on the next line");
     }
     const std::string_view value(buffer_.get() + valueStart, valueLength);
-    if (holdsReal(code) && !isFiniteOrNotANumber(value)) {
+    if (holdsReal(code) && mayBeNonFinite(value) && !isFiniteOrNotANumber(value)) {
       fail(line + 1, numberExpected(code, value));
     }
     // Comments (999) carry nothing for the drawing, and may come before the 0 group.

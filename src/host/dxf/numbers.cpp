@@ -38,7 +38,6 @@ bool parseWhole(std::string_view text, std::int64_t& value) {
 }
 
 bool isFiniteOrNotANumber(std::string_view text) {
-  if (!mayBeNonFinite(text)) return true;
   // strtod in the C locale tells an overflow (infinite) from an underflow (zero), which
   // from_chars reports alike.
   static const locale_t cLocale = ::newlocale(LC_ALL_MASK, "C", locale_t{});

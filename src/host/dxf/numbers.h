@@ -18,31 +18,19 @@ inline bool holdsReal(int code) {
          (code >= 1010 && code <= 1059);
 }
 
-// Whether a value may read as a number that is not finite: it has a letter of nan, inf or an
-// exponent, or more digits than the largest double (hexadecimal ones have a p exponent).
+// Whether a value may read as a number that is not finite: it has letters (of nan, inf or an
+// exponent), or more digits than the largest double. Plain decimals, the most common values
+// of a file, are told apart here at a glance.
 inline bool mayBeNonFinite(std::string_view text) {
   constexpr std::size_t kLongestFiniteDecimal = 300;
   if (text.size() >= kLongestFiniteDecimal) return true;
-  for (char c : text) {
-    switch (c) {
-      case 'e':
-      case 'E':
-      case 'n':
-      case 'N':
-      case 'i':
-      case 'I':
-      case 'p':
-      case 'P':
-        return true;
-      default:
-        break;
-    }
-  }
-  return false;
+  bool letters = false;
+  for (char c : text) letters |= static_cast<unsigned char>(c) >= 'A';
+  return letters;
 }
 
 // False only for a value that reads as a number but not a finite one: nan, inf, or one too
-// large for a double (1e999).
+// large for a double (1e999). Call it where mayBeNonFinite is true.
 bool isFiniteOrNotANumber(std::string_view text);
 
 // The reason given for a group whose value is not the number its code calls for.

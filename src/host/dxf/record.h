@@ -37,16 +37,9 @@ inline bool parseGroupCode(std::string_view text, int& code) {
   return code <= kHighestGroupCode;
 }
 
-// The first line end ('\n') from `from` on, or `end` when there is none. Most lines of a
-// file are a few characters long: they are searched here, longer ones by memchr.
+// The first line end ('\n') from `from` on, or `end` when there is none.
 inline const char* findLineEnd(const char* from, const char* end) {
-  constexpr std::ptrdiff_t kShortLine = 32;
-  const char* stop = end - from > kShortLine ? from + kShortLine : end;
-  for (const char* c = from; c < stop; ++c) {
-    if (*c == '\n') return c;
-  }
-  if (stop == end) return end;
-  const void* found = std::memchr(stop, '\n', static_cast<std::size_t>(end - stop));
+  const void* found = std::memchr(from, '\n', static_cast<std::size_t>(end - from));
   return found ? static_cast<const char*>(found) : end;
 }
 
