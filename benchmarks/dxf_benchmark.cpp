@@ -1,7 +1,8 @@
 // Load and save speed of drawing files on a large drawing: 200k lines, 100k block inserts,
 // 50k texts and 50k points (about 75 MB), written with our writer. Prints the save time, the
 // load time and peak memory of a fresh process that only loads, and the load time of ezdxf
-// on the same file for comparison.
+// on the same file for comparison. Then the load time and peak memory of files shaped to make
+// a reader slow or hungry (many sections, many table records, one huge record).
 //
 //   dxf_benchmark [--no-ezdxf] [directory]
 #include <sys/resource.h>
@@ -14,6 +15,7 @@
 #include <iostream>
 #include <string>
 
+#include "host/dxf/hostile_drawings.h"
 #include "host/dxf/reader.h"
 #include "host/dxf/save.h"
 
@@ -85,6 +87,50 @@ std::string run(const std::string& command) {
   return output;
 }
 
+struct LoadFigures {
+  double seconds = 0.0;
+  double cpuSeconds = 0.0;
+  long peakKilobytes = 0;
+  std::size_t entities = 0;
+};
+
+LoadFigures loadInFreshProcess(const std::filesystem::path& path) {
+  const std::string self = std::filesystem::read_symlink("/proc/self/exe").string();
+  LoadFigures figures;
+  std::sscanf(run("'" + self + "' --load '" + path.string() + "'").c_str(), "%lf %lf %ld %zu",
+              &figures.seconds, &figures.cpuSeconds, &figures.peakKilobytes, &figures.entities);
+  return figures;
+}
+
+void writeText(const std::filesystem::path& path, const std::string& text) {
+  FILE* file = std::fopen(path.c_str(), "wb");
+  if (!file) return;
+  std::fwrite(text.data(), 1, text.size(), file);
+  std::fclose(file);
+}
+
+// Shapes of the sizes that once took minutes or a gigabyte to load.
+void loadShapes(const std::filesystem::path& directory) {
+  namespace shapes = host::dxf::testing;
+  const std::pair<const char*, std::string> files[] = {
+      {"37k ENTITIES sections", shapes::manyEntitiesSections(37000)},
+      {"37k OBJECTS sections", shapes::manyObjectsSections(37000)},
+      {"40k UCSs", shapes::manyUcss(40000)},
+      {"80k layers", shapes::manyLayers(80000)},
+      {"80k blocks", shapes::manyBlocks(80000)},
+      {"one record of 8.4M groups", shapes::oneRecordOfManyGroups(8400000)},
+  };
+  for (const auto& [name, text] : files) {
+    const auto path = directory / "kestova_dxf_benchmark_shape.dxf";
+    writeText(path, text);
+    const LoadFigures figures = loadInFreshProcess(path);
+    const double megabytes = static_cast<double>(text.size()) / 1e6;
+    std::printf("%-26s %6.1f MB file: load %.3f s (%.3f s of processor time), peak memory %ld MB\n",
+                name, megabytes, figures.seconds, figures.cpuSeconds, figures.peakKilobytes / 1024);
+    std::filesystem::remove(path);
+  }
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -116,16 +162,10 @@ int main(int argc, char** argv) {
   std::cout << "save:        " << secondsSince(start) << " s ("
             << cpuSeconds(after) - cpuSeconds(before) << " s of processor time)\n";
 
-  const std::string self = std::filesystem::read_symlink("/proc/self/exe").string();
-  double loadSeconds = 0.0;
-  double loadCpuSeconds = 0.0;
-  long peakKilobytes = 0;
-  std::size_t entities = 0;
-  std::sscanf(run("'" + self + "' --load '" + path.string() + "'").c_str(), "%lf %lf %ld %zu",
-              &loadSeconds, &loadCpuSeconds, &peakKilobytes, &entities);
-  std::cout << "load:        " << loadSeconds << " s (" << loadCpuSeconds
-            << " s of processor time), peak memory " << peakKilobytes / 1024 << " MB, " << entities
-            << " entities\n";
+  const LoadFigures load = loadInFreshProcess(path);
+  std::cout << "load:        " << load.seconds << " s (" << load.cpuSeconds
+            << " s of processor time), peak memory " << load.peakKilobytes / 1024 << " MB, "
+            << load.entities << " entities\n";
 
   if (ezdxf) {
     const std::string script =
@@ -139,5 +179,6 @@ int main(int argc, char** argv) {
     std::cout << "ezdxf load:  " << (seconds.empty() ? "not available\n" : seconds + " s\n");
   }
   std::filesystem::remove(path);
+  loadShapes(directory);
   return 0;
 }

@@ -1,8 +1,8 @@
 #include "host/dxf/entity_decoder.h"
 
 #include <cmath>
-#include <cstring>
 #include <numbers>
+#include <utility>
 
 #include "host/dxf/fields.h"
 #include "host/dxf/unsupported_records.h"
@@ -53,7 +53,10 @@ std::optional<EntityData> decodeEllipse(const Fields& f) {
   geom::EllipseArc shape;
   shape.centre = f.point(10);
   shape.majorAxis = f.point(11);
+  // The normal only gives the ellipse's plane and sense: its length means nothing.
   shape.normal = f.point(210, kUnitZ);
+  if (!ocsOf(shape.normal)) return std::nullopt;
+  shape.normal.normalize();
   shape.ratio = f.real(40, 1.0);
   shape.startParameter = f.real(41, 0.0);
   shape.endParameter = f.real(42, 2.0 * std::numbers::pi);
@@ -84,7 +87,7 @@ std::optional<EntityData> decodeTextEntity(ReaderContext& context, const Fields&
   return text;
 }
 
-std::optional<EntityData> decodeMText(ReaderContext& context, std::span<const Group> groups,
+std::optional<EntityData> decodeMText(ReaderContext& context, const Record& record,
                                       const Fields& f) {
   // Attachment other than top left moves the text by its extent: kept as read.
   const std::int64_t attachment = f.whole(71, 1);
@@ -106,8 +109,13 @@ std::optional<EntityData> decodeMText(ReaderContext& context, std::span<const Gr
   if (text.direction.norm() == 0.0) return std::nullopt;
   text.direction.normalize();
   // The text comes in pieces of 250 characters: 3 groups, then the last piece in group 1.
+  std::size_t length = 0;
+  for (const Group& group : record) {
+    if (group.code == 3 || group.code == 1) length += group.value.size();
+  }
   std::string raw;
-  for (const Group& group : groups) {
+  raw.reserve(length);
+  for (const Group& group : record) {
     if (group.code == 3 || group.code == 1) raw.append(group.value);
   }
   text.text = decodeText(raw, context.encoding);
@@ -115,12 +123,12 @@ std::optional<EntityData> decodeMText(ReaderContext& context, std::span<const Gr
   return text;
 }
 
-std::optional<EntityData> decodeLwPolyline(ReaderContext& context, std::span<const Group> groups,
+std::optional<EntityData> decodeLwPolyline(ReaderContext& context, const Record& record,
                                            const Fields& f) {
   if (f.real(43, 0.0) != 0.0) return std::nullopt;
   model::Polyline2d polyline;
   bool widths = false;
-  for (const Group& group : groups) {
+  for (const Group& group : record) {
     switch (group.code) {
       case 10:
         polyline.vertices.push_back({Eigen::Vector2d(context.real(group), 0.0), 0.0});
@@ -171,7 +179,7 @@ std::optional<EntityData> decodePolyline(ReaderContext& context, std::span<const
   model::Polyline2d polyline2d;
   for (const Record& record : records.subspan(1)) {
     if (record.type() != "VERTEX") continue;
-    const Fields vertex(context, record.groups);
+    const Fields vertex(context, record);
     constexpr std::int64_t kSplineVertex = 8, kFrameControl = 16;
     if (vertex.whole(70, 0) & (kSplineVertex | kFrameControl)) return std::nullopt;
     if (vertex.real(40, 0.0) != 0.0 || vertex.real(41, 0.0) != 0.0) return std::nullopt;
@@ -207,56 +215,57 @@ std::optional<EntityData> decodeInsert(const Fields& f, std::size_t recordCount)
   return insert;
 }
 
-// Groups that tie a record into the file's object graph, which the writer builds afresh:
-// the handle, the owner (a 330 before the first subclass marker) and the reactor and
-// extension dictionary lists ("102 {ACAD_..." to "102 }").
-void appendRawGroups(const ReaderContext& context, const Record& record, bool keepType,
-                     model::UnsupportedEntity& raw) {
+// Calls keep(group) for the groups of a record but those that tie it into the file's object
+// graph, which the writer builds afresh: the handle, the owner (a 330 before the first subclass
+// marker) and the reactor and extension dictionary lists ("102 {ACAD_..." to "102 }"); and
+// but the paper-space flag (67) of an entity of a space (`inSpace`), which the space gives.
+template <typename Keep>
+void forEachKeptGroup(const Record& record, bool keepType, bool inSpace, Keep keep) {
+  bool type = true;
   bool beforeSubclass = true;
   bool inApplicationGroup = false;
-  for (std::size_t i = keepType ? 0 : 1; i < record.groups.size(); ++i) {
-    const Group& group = record.groups[i];
+  for (const Group& group : record) {
+    if (std::exchange(type, false) && !keepType) continue;
     if (inApplicationGroup) {
       if (group.code == 102) inApplicationGroup = false;
       continue;
     }
     if (group.code == 100) beforeSubclass = false;
     if (group.code == 5 || (group.code == 330 && beforeSubclass)) continue;
+    if (group.code == 67 && inSpace) continue;
     if (group.code == 102 && group.value.starts_with("{ACAD_")) {
       inApplicationGroup = true;
       continue;
     }
+    keep(group);
+  }
+}
+
+void appendRawGroups(const ReaderContext& context, const Record& record, bool keepType,
+                     bool inSpace, model::UnsupportedEntity& raw) {
+  forEachKeptGroup(record, keepType, inSpace, [&](const Group& group) {
     switch (keptGroup(raw.type, group.code, group.value)) {
       case KeptGroup::kLayerByName:
         // Unknown handles point at nothing: dropped.
         if (const auto layer = context.layerByHandle(group.value)) {
-          raw.groups.emplace_back(group.code, context.document.layers()[*layer].name);
+          raw.groups.append(group.code, context.document.layers()[*layer].name);
         }
         break;
       default:
-        raw.groups.emplace_back(group.code, decodeText(group.value, context.encoding));
+        if (needsDecoding(group.value)) {
+          raw.groups.append(group.code, decodeText(group.value, context.encoding));
+        } else {
+          raw.groups.append(group.code, group.value);
+        }
     }
-  }
+  });
 }
 
 }  // namespace
 
-OwnedRecord::OwnedRecord(const Record& record) {
-  std::size_t size = 0;
-  for (const Group& group : record.groups) size += group.value.size();
-  storage_ = std::make_unique<char[]>(size + 1);
-  char* next = storage_.get();
-  record_.groups.reserve(record.groups.size());
-  for (const Group& group : record.groups) {
-    std::memcpy(next, group.value.data(), group.value.size());
-    record_.groups.push_back({group.code, std::string_view(next, group.value.size()), group.line});
-    next += group.value.size();
-  }
-}
-
 DecodedEntity decodeEntity(ReaderContext& context, std::span<const Record> records) {
   const Record& record = records.front();
-  const Fields f(context, record.groups);
+  const Fields f(context, record);
   DecodedEntity decoded;
   decoded.layerName = f.text(8, "0");
   decoded.paperSpace = f.whole(67, 0) == 1;
@@ -265,8 +274,8 @@ DecodedEntity decodeEntity(ReaderContext& context, std::span<const Record> recor
     decoded.data = decodeLine(f);
   } else if (type == "INSERT") {
     decoded.data = decodeInsert(f, records.size());
-    decoded.blockName = std::string(f.text(2));
-    if (decoded.blockName.find_first_not_of(' ') == std::string::npos) decoded.data.reset();
+    decoded.blockName = f.text(2);
+    if (ReaderContext::isBlank(decoded.blockName)) decoded.data.reset();
   } else if (type == "TEXT") {
     decoded.data = decodeTextEntity(context, f);
   } else if (type == "POINT") {
@@ -278,20 +287,31 @@ DecodedEntity decodeEntity(ReaderContext& context, std::span<const Record> recor
   } else if (type == "ARC") {
     decoded.data = decodeArc(f);
   } else if (type == "LWPOLYLINE") {
-    decoded.data = decodeLwPolyline(context, record.groups, f);
+    decoded.data = decodeLwPolyline(context, record, f);
   } else if (type == "POLYLINE") {
     decoded.data = decodePolyline(context, records, f);
   } else if (type == "MTEXT") {
-    decoded.data = decodeMText(context, record.groups, f);
+    decoded.data = decodeMText(context, record, f);
   }
   return decoded;
 }
 
-model::UnsupportedEntity rawEntity(const ReaderContext& context, std::span<const Record> records) {
+model::UnsupportedEntity rawEntity(const ReaderContext& context, std::span<const Record> records,
+                                   bool inSpace) {
   model::UnsupportedEntity raw;
   raw.type = std::string(records.front().type());
+  // Room for every group at once: a record of millions of groups is not copied as it grows.
+  std::size_t groups = 0;
+  std::size_t bytes = 0;
   for (std::size_t i = 0; i < records.size(); ++i) {
-    appendRawGroups(context, records[i], i > 0, raw);
+    forEachKeptGroup(records[i], i > 0, inSpace, [&](const Group& group) {
+      ++groups;
+      bytes += group.value.size();
+    });
+  }
+  raw.groups.reserve(groups, bytes);
+  for (std::size_t i = 0; i < records.size(); ++i) {
+    appendRawGroups(context, records[i], i > 0, inSpace, raw);
   }
   return raw;
 }

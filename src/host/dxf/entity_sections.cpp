@@ -12,18 +12,17 @@ namespace {
 using model::BlockIndex;
 using model::BlockTable;
 
-// Whether the entity in `record` is followed by records of its own up to SEQEND.
-bool hasFollowers(const ReaderContext& context, const Record& record) {
-  if (record.type() == "POLYLINE") return true;
-  if (record.type() != "INSERT") return false;
-  for (const Group& group : record.groups) {
-    if (group.code == 66) return context.whole(group) == 1;
+// The type of the records that follow the entity in `record` up to SEQEND: a polyline's
+// vertices, an insert's attributes (when its 66 group says it has them); empty for none. The
+// writer closes such an entity with SEQEND whatever follows it (see closesWithSeqend), so
+// that no record after it is taken for one of its own.
+std::string_view followerType(const ReaderContext& context, const Record& record) {
+  if (record.type() == "POLYLINE") return "VERTEX";
+  if (record.type() != "INSERT") return {};
+  for (const Group& group : record) {
+    if (group.code == 66) return context.whole(group) == 1 ? "ATTRIB" : "";
   }
-  return false;
-}
-
-bool isFollower(std::string_view type) {
-  return type == "VERTEX" || type == "ATTRIB" || type == "SEQEND";
+  return {};
 }
 
 // One entity, possibly of several records. `record` holds its first record on entry and the
@@ -31,31 +30,46 @@ bool isFollower(std::string_view type) {
 class EntityUnit {
  public:
   std::span<const Record> read(ReaderContext& context, Record& record, std::string_view section) {
-    owned_.clear();
-    if (!hasFollowers(context, record)) {
-      single_ = std::span<const Record>(&record, 1);
-      return single_;
-    }
-    owned_.emplace_back(record);
+    const std::string_view follower = followerType(context, record);
+    single_ = follower.empty();
+    if (single_) return std::span<const Record>(&record, 1);
+    // The reader reuses its buffer for each record: the entity's records are copied out.
+    text_.clear();
+    parts_.clear();
+    keep(record);
     for (;;) {
       nextInSection(context, record, section);
-      if (!isFollower(record.type())) break;
-      owned_.emplace_back(record);
-      if (record.type() == "SEQEND") {
+      const bool end = record.type() == "SEQEND";
+      if (!end && record.type() != follower) break;
+      keep(record);
+      if (end) {
         nextInSection(context, record, section);
         break;
       }
     }
-    copies_.clear();
-    for (const OwnedRecord& owned : owned_) copies_.push_back(owned.record());
-    return copies_;
+    records_.clear();
+    for (const Part& part : parts_) {
+      records_.emplace_back(std::string_view(text_).substr(part.offset, part.length), part.line);
+    }
+    return records_;
   }
-  bool isSingle() const { return owned_.empty(); }
+  bool isSingle() const { return single_; }
 
  private:
-  std::vector<OwnedRecord> owned_;
-  std::vector<Record> copies_;
-  std::span<const Record> single_;
+  struct Part {
+    std::size_t offset;
+    std::size_t length;
+    std::size_t line;
+  };
+  std::string text_;
+  std::vector<Part> parts_;
+  std::vector<Record> records_;
+  bool single_ = true;
+
+  void keep(const Record& record) {
+    parts_.push_back({text_.size(), record.text().size(), record.firstLine()});
+    text_.append(record.text());
+  }
 };
 
 struct PendingEntity {
@@ -80,7 +94,7 @@ void addOrKeepRaw(model::Document& document, BlockIndex block, model::LayerIndex
   document.addEntity(block, raw(), layer);
 }
 
-BlockIndex spaceOrBlock(ReaderContext& context, const std::string& name) {
+BlockIndex spaceOrBlock(ReaderContext& context, std::string_view name) {
   if (model::sameName(name, "$MODEL_SPACE")) return BlockTable::kModelSpace;
   if (model::sameName(name, "$PAPER_SPACE")) return BlockTable::kPaperSpace;
   return context.block(name);
@@ -97,15 +111,15 @@ void readBlocks(ReaderContext& context, Record& record) {
   while (record.type() != "ENDSEC") {
     const std::string_view type = record.type();
     if (type == "BLOCK") {
-      const Fields f(context, record.groups);
-      const std::string name = f.has(2) ? context.name(f.group(2)) : std::string();
-      if (name.empty()) context.fail(record.line(), "a block definition without a name");
+      const Fields f(context, record);
+      const std::string_view name = f.text(2);
+      if (ReaderContext::isBlank(name)) {
+        context.fail(record.line(), "a block definition without a name");
+      }
       try {
-        const BlockIndex index = model::sameName(name, "$MODEL_SPACE") ? BlockTable::kModelSpace
-                                 : model::sameName(name, "$PAPER_SPACE")
-                                     ? BlockTable::kPaperSpace
-                                     : context.document.addBlock(name, f.point(10));
-        current = index;
+        current = model::sameName(name, "$MODEL_SPACE")   ? BlockTable::kModelSpace
+                  : model::sameName(name, "$PAPER_SPACE") ? BlockTable::kPaperSpace
+                                                          : context.defineBlock(name, f.point(10));
       } catch (const InvalidInput& error) {
         context.fail(record.line(), error.what());
       }
@@ -120,8 +134,10 @@ void readBlocks(ReaderContext& context, Record& record) {
                                                  ") outside a block definition");
       }
       DecodedEntity decoded = decodeEntity(context, records);
+      const bool inSpace =
+          *current == BlockTable::kModelSpace || *current == BlockTable::kPaperSpace;
       pending.push_back({*current, context.layer(decoded.layerName), std::move(decoded.data),
-                         std::move(decoded.blockName), rawEntity(context, records)});
+                         std::string(decoded.blockName), rawEntity(context, records, inSpace)});
       if (unit.isSingle()) nextInSection(context, record, "BLOCKS");
     }
   }
@@ -136,14 +152,18 @@ void readBlocks(ReaderContext& context, Record& record) {
 }
 
 void readEntities(ReaderContext& context, Record& record) {
-  // Most entities are model space lines, inserts, texts and points of 150 to 250 bytes: room
-  // for that many saves moving the entities while the list grows. A file of smaller entities
-  // only grows the list in the usual way.
+  // Most entities are model space lines, inserts, texts and points of 150 to 250 bytes: once
+  // a section shows that it holds many, room for that many saves moving the entities while
+  // the list grows. A file of smaller entities only grows the list in the usual way.
   constexpr std::size_t kTypicalEntityBytes = 150;
-  context.document.reserveEntities(BlockTable::kModelSpace,
-                                   context.reader.bytesLeft() / kTypicalEntityBytes);
+  constexpr std::size_t kEntitiesBeforeMakingRoom = 1000;
+  std::size_t read = 0;
   EntityUnit unit;
   while (record.type() != "ENDSEC") {
+    if (++read == kEntitiesBeforeMakingRoom) {
+      context.document.reserveEntities(BlockTable::kModelSpace,
+                                       context.reader.bytesLeft() / kTypicalEntityBytes);
+    }
     const std::span<const Record> records = unit.read(context, record, "ENTITIES");
     DecodedEntity decoded = decodeEntity(context, records);
     if (decoded.data && std::holds_alternative<model::BlockReference>(*decoded.data)) {
@@ -152,7 +172,7 @@ void readEntities(ReaderContext& context, Record& record) {
     }
     const BlockIndex space = decoded.paperSpace ? BlockTable::kPaperSpace : BlockTable::kModelSpace;
     addOrKeepRaw(context.document, space, context.layer(decoded.layerName), std::move(decoded.data),
-                 [&] { return rawEntity(context, records); });
+                 [&] { return rawEntity(context, records, true); });
     if (unit.isSingle()) nextInSection(context, record, "ENTITIES");
   }
 }

@@ -2,14 +2,26 @@
 
 namespace host::dxf {
 
-Fields::Fields(const ReaderContext& context, std::span<const Group> groups)
-    : context_(context), groups_(groups) {
-  for (std::size_t i = 0; i < groups.size(); ++i) {
-    const int code = groups[i].code;
-    if (code >= 0 && code < kCodes && firstIndex_[static_cast<std::size_t>(code)] == 0) {
-      firstIndex_[static_cast<std::size_t>(code)] = static_cast<std::uint32_t>(i + 1);
+Fields::Fields(const ReaderContext& context, const Record& record)
+    : context_(context), groups_(record.foundGroups()) {
+  if (!groups_.empty()) {
+    for (std::size_t i = groups_.size(); i-- > 0;) {
+      const int code = groups_[i].code;
+      if (code >= 0 && code < kCodes) {
+        firstIndex_[static_cast<std::size_t>(code)] = static_cast<std::uint16_t>(i + 1);
+      }
     }
+    return;
   }
+  // A record of many groups: the first group of each code is copied.
+  for (const Group& group : record) {
+    if (group.code < 0 || group.code >= kCodes) continue;
+    std::uint16_t& first = firstIndex_[static_cast<std::size_t>(group.code)];
+    if (first != 0) continue;
+    copies_.push_back(group);
+    first = static_cast<std::uint16_t>(copies_.size());
+  }
+  groups_ = copies_;
 }
 
 std::string_view Fields::text(int code, std::string_view fallback) const {
@@ -25,8 +37,8 @@ std::int64_t Fields::whole(int code, std::int64_t fallback) const {
 }
 
 Eigen::Vector3d Fields::point(int code, const Eigen::Vector3d& fallback) const {
-  if (!has(code) && !has(code + 10)) return fallback;
-  return {real(code, fallback.x()), real(code + 10, fallback.y()), real(code + 20, fallback.z())};
+  if (!has(code) && !has(code + 10) && !has(code + 20)) return fallback;
+  return {real(code, 0.0), real(code + 10, 0.0), real(code + 20, 0.0)};
 }
 
 }  // namespace host::dxf

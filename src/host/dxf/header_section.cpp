@@ -1,5 +1,4 @@
 #include <algorithm>
-#include <span>
 
 #include "host/dxf/sections.h"
 #include "host/geom/invalid_input.h"
@@ -7,39 +6,38 @@
 namespace host::dxf {
 namespace {
 
-// The groups of one variable: from after its 9 group to the next 9 group.
-struct Variable {
-  std::string_view name;
-  std::span<const Group> values;
-};
-
+// Calls visit(name, group) for every group of a header variable: the groups after its 9
+// group, up to the next one.
 template <typename Visit>
-void forEachVariable(const Record& record, Visit visit) {
-  const auto& groups = record.groups;
-  for (std::size_t i = 1; i < groups.size(); ++i) {
-    if (groups[i].code != 9) continue;
-    std::size_t end = i + 1;
-    while (end < groups.size() && groups[end].code != 9) ++end;
-    visit(Variable{groups[i].value, std::span<const Group>(groups).subspan(i + 1, end - i - 1)});
-    i = end - 1;
-  }
-}
-
-const Group* valueOf(const Variable& variable, int code) {
-  for (const Group& group : variable.values) {
-    if (group.code == code) return &group;
-  }
-  return nullptr;
-}
-
-Eigen::Vector3d pointOf(const ReaderContext& context, const Variable& variable) {
-  Eigen::Vector3d point = Eigen::Vector3d::Zero();
-  for (const Group& group : variable.values) {
-    if (group.code == 10 || group.code == 20 || group.code == 30) {
-      point[(group.code - 10) / 10] = context.real(group);
+void forEachValue(const Record& record, Visit visit) {
+  std::string_view name;
+  bool type = true;
+  for (const Group& group : record) {
+    if (type) {
+      type = false;
+    } else if (group.code == 9) {
+      name = group.value;
+    } else if (!name.empty()) {
+      visit(name, group);
     }
   }
-  return point;
+}
+
+void setCoordinate(ReaderContext& context, const Group& group,
+                   std::optional<Eigen::Vector3d>& point) {
+  if (group.code != 10 && group.code != 20 && group.code != 30) return;
+  if (!point) point = Eigen::Vector3d::Zero();
+  (*point)[(group.code - 10) / 10] = context.real(group);
+}
+
+// The name of a named UCS as the table spells it; a name the table lacks without its
+// trailing blanks.
+std::string ucsName(const ReaderContext& context, std::string_view rawName) {
+  const model::UcsTable& table = context.document.ucsTable();
+  for (const std::string_view raw : {rawName, NameLookup<int>::withoutTrailingBlanks(rawName)}) {
+    if (const auto found = table.find(decodeText(raw, context.encoding))) return table[*found].name;
+  }
+  return decodeText(NameLookup<int>::withoutTrailingBlanks(rawName), context.encoding);
 }
 
 }  // namespace
@@ -47,31 +45,29 @@ Eigen::Vector3d pointOf(const ReaderContext& context, const Variable& variable) 
 void readHeaderGroups(ReaderContext& context, const Record& record, HeaderValues& header) {
   std::string_view version;
   std::string_view codePage;
-  forEachVariable(record, [&](const Variable& variable) {
-    const Group* value = variable.values.empty() ? nullptr : &variable.values.front();
-    if (variable.name == "$ACADVER" && value) version = value->value;
-    if (variable.name == "$DWGCODEPAGE" && value) codePage = value->value;
+  forEachValue(record, [&](std::string_view name, const Group& group) {
+    if (name == "$ACADVER" && version.empty()) version = group.value;
+    if (name == "$DWGCODEPAGE" && codePage.empty()) codePage = group.value;
   });
   if (!version.empty() || !codePage.empty()) context.encoding = encodingFor(version, codePage);
 
-  forEachVariable(record, [&](const Variable& variable) {
-    const std::string_view name = variable.name;
-    if (name == "$LUPREC") {
-      if (const Group* g = valueOf(variable, 70)) header.luprec = context.whole(*g);
-    } else if (name == "$TILEMODE") {
-      if (const Group* g = valueOf(variable, 70)) header.tilemode = context.whole(*g);
-    } else if (name == "$INSUNITS") {
-      if (const Group* g = valueOf(variable, 70)) header.insunits = context.whole(*g);
-    } else if (name == "$TEXTSTYLE") {
-      if (const Group* g = valueOf(variable, 7)) header.textStyle = context.name(*g);
-    } else if (name == "$UCSNAME") {
-      if (const Group* g = valueOf(variable, 2)) header.ucsName = context.name(*g);
+  forEachValue(record, [&](std::string_view name, const Group& group) {
+    if (name == "$LUPREC" && group.code == 70) {
+      header.luprec = context.whole(group);
+    } else if (name == "$TILEMODE" && group.code == 70) {
+      header.tilemode = context.whole(group);
+    } else if (name == "$INSUNITS" && group.code == 70) {
+      header.insunits = context.whole(group);
+    } else if (name == "$TEXTSTYLE" && group.code == 7) {
+      header.textStyle = std::string(group.value);
+    } else if (name == "$UCSNAME" && group.code == 2) {
+      header.ucsName = std::string(group.value);
     } else if (name == "$UCSORG" || name == "$UCSXDIR" || name == "$UCSYDIR") {
-      const Eigen::Vector3d point = pointOf(context, variable);
-      if (name == "$UCSORG") header.ucsOrigin = point;
-      if (name == "$UCSXDIR") header.ucsXDirection = point;
-      if (name == "$UCSYDIR") header.ucsYDirection = point;
-      if (!variable.values.empty()) header.ucsLine = variable.values.front().line;
+      setCoordinate(context, group,
+                    name == "$UCSORG"    ? header.ucsOrigin
+                    : name == "$UCSXDIR" ? header.ucsXDirection
+                                         : header.ucsYDirection);
+      if (header.ucsLine == 0) header.ucsLine = group.line;
     }
   });
 }
@@ -85,21 +81,23 @@ void applyHeader(ReaderContext& context, const HeaderValues& header) {
   if (header.tilemode) variables.tilemode = *header.tilemode != 0;
   if (header.insunits) variables.insunits = static_cast<int>(*header.insunits);
   document.setHeader(variables);
-  if (header.textStyle && !header.textStyle->empty()) {
+  if (header.textStyle && !ReaderContext::isBlank(*header.textStyle)) {
     document.setActiveTextStyle(context.style(*header.textStyle));
   }
+  const std::string name =
+      ReaderContext::isBlank(header.ucsName) ? std::string() : ucsName(context, header.ucsName);
   if (header.ucsOrigin || header.ucsXDirection || header.ucsYDirection) {
     try {
       const geom::Frame frame =
           geom::Frame::fromAxes(header.ucsOrigin.value_or(Eigen::Vector3d::Zero()),
                                 header.ucsXDirection.value_or(Eigen::Vector3d::UnitX()),
                                 header.ucsYDirection.value_or(Eigen::Vector3d::UnitY()));
-      document.setCurrentUcs(model::Ucs{header.ucsName, frame});
+      document.setCurrentUcs(model::Ucs{name, frame});
     } catch (const InvalidInput& error) {
       context.fail(header.ucsLine, std::string("the current UCS is unusable: ") + error.what());
     }
-  } else if (!header.ucsName.empty()) {
-    if (auto named = document.ucsTable().find(header.ucsName)) {
+  } else if (!name.empty()) {
+    if (auto named = document.ucsTable().find(name)) {
       document.setCurrentUcs(document.ucsTable()[*named]);
     }
   }

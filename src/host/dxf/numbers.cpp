@@ -1,7 +1,10 @@
 #include "host/dxf/numbers.h"
 
+#include <locale.h>
+
 #include <charconv>
 #include <cmath>
+#include <cstdlib>
 
 namespace host::dxf {
 namespace {
@@ -32,6 +35,21 @@ bool parseWhole(std::string_view text, std::int64_t& value) {
   if (!parseReal(text, real) || real != std::trunc(real) || std::abs(real) > 9.0e15) return false;
   value = static_cast<std::int64_t>(real);
   return true;
+}
+
+bool isFiniteOrNotANumber(std::string_view text) {
+  // strtod in the C locale tells an overflow (infinite) from an underflow (zero), which
+  // from_chars reports alike.
+  static const locale_t cLocale = ::newlocale(LC_ALL_MASK, "C", locale_t{});
+  const std::string copy(trimmed(text));
+  char* end = nullptr;
+  const double value = ::strtod_l(copy.c_str(), &end, cLocale);
+  return end != copy.c_str() + copy.size() || copy.empty() || std::isfinite(value);
+}
+
+std::string numberExpected(int code, std::string_view value) {
+  return "expected a number for group code " + std::to_string(code) + ", found \"" +
+         std::string(value.substr(0, 40)) + "\"";
 }
 
 }  // namespace host::dxf

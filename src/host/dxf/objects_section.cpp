@@ -2,6 +2,7 @@
 #include <charconv>
 #include <cstdint>
 #include <unordered_map>
+#include <unordered_set>
 
 #include "host/dxf/entity_decoder.h"
 #include "host/dxf/sections.h"
@@ -39,85 +40,85 @@ std::uint64_t handleValue(std::string_view text) {
   return value;
 }
 
-// Where an object sits in the file's tree of objects: its owner and, for a dictionary, the
-// names of its entries.
-struct ObjectLink {
-  std::string type;
-  std::uint64_t owner = 0;
-  std::unordered_map<std::uint64_t, std::string> entryNames;  // by the entry's handle
-};
-
-ObjectLink linkOf(const Record& record) {
-  ObjectLink link{std::string(record.type()), 0, {}};
-  bool beforeSubclass = true;
-  std::string_view entryName;
-  for (const Group& group : record.groups) {
-    if (group.code == 100) beforeSubclass = false;
-    if (group.code == 330 && beforeSubclass) link.owner = handleValue(group.value);
-    if (group.code == 3) entryName = group.value;
-    if ((group.code == 350 || group.code == 360) && isDictionary(link.type)) {
-      link.entryNames.emplace(handleValue(group.value), std::string(entryName));
-    }
-  }
-  return link;
-}
-
 // The named object dictionary's entries for the other program's own settings ("ACAD_LAYOUT",
 // "ACAD_VISUALSTYLE", "AcDbVariableDictionary" ...).
 bool isStandardEntry(std::string_view name) {
   return name.starts_with("ACAD_") || name.starts_with("AcDb");
 }
 
+std::uint64_t ownerOf(const Record& record) {
+  for (const Group& group : record) {
+    if (group.code == 100) break;  // the owner comes before the first subclass marker
+    if (group.code == 330) return handleValue(group.value);
+  }
+  return 0;
+}
+
+using Link = ObjectsReader::Link;
+
+Link linkOf(const Record& record) {
+  Link link{ownerOf(record), isDictionary(record.type()), {}};
+  if (!link.dictionary) return link;
+  std::string_view entryName;
+  for (const Group& group : record) {
+    if (group.code == 3) entryName = group.value;
+    if ((group.code == 350 || group.code == 360) && isStandardEntry(entryName)) {
+      link.standardEntries.insert(handleValue(group.value));
+    }
+  }
+  return link;
+}
+
 // Whether the object hangs under a standard entry of the named object dictionary or under an
 // object the writer rebuilds (a layout's or visual style's extension dictionary). Such records
 // describe the other program's own objects, which a saved file builds afresh; nothing of the
 // user's drawing is in them.
-bool belongsToRebuiltStructure(std::uint64_t handle,
-                               const std::unordered_map<std::uint64_t, ObjectLink>& links) {
+bool belongsToRebuiltStructure(std::uint64_t handle, std::uint64_t owner,
+                               const std::unordered_map<std::uint64_t, Link>& links) {
+  if (handle == 0) return false;
   constexpr int kDeepestTree = 64;  // also ends an ownership cycle in a broken file
   for (int depth = 0; depth < kDeepestTree; ++depth) {
-    const auto self = links.find(handle);
-    if (self == links.end()) return false;
-    const auto parent = links.find(self->second.owner);
-    // Owned from outside the objects: the extension dictionary of an entity or a table.
+    const auto parent = links.find(owner);
+    // Owned from outside the objects (the extension dictionary of an entity or a table), or
+    // by an object that is kept.
     if (parent == links.end()) return false;
-    if (!isDictionary(parent->second.type)) return isRebuilt(parent->second.type);
-    if (parent->second.owner == 0) {
-      const auto entry = parent->second.entryNames.find(handle);
-      return entry != parent->second.entryNames.end() && isStandardEntry(entry->second);
-    }
-    handle = self->second.owner;
+    if (!parent->second.dictionary) return true;
+    if (parent->second.owner == 0) return parent->second.standardEntries.contains(handle);
+    handle = owner;
+    owner = parent->second.owner;
   }
   return false;
 }
 
 }  // namespace
 
-void readObjects(ReaderContext& context, Record& record) {
-  std::unordered_map<std::uint64_t, ObjectLink> links;
-  std::vector<std::pair<std::uint64_t, model::UnsupportedEntity>> candidates;
+void ObjectsReader::readSection(ReaderContext& context, Record& record) {
   while (record.type() != "ENDSEC") {
     std::uint64_t handle = 0;
-    for (const Group& group : record.groups) {
+    for (const Group& group : record) {
       if (group.code == 5) handle = handleValue(group.value);
     }
-    if (handle != 0) links.emplace(handle, linkOf(record));
-    if (!isRebuilt(record.type())) {
-      candidates.emplace_back(handle, rawEntity(context, std::span<const Record>(&record, 1)));
+    if (isRebuilt(record.type())) {
+      if (handle != 0) links_.emplace(handle, linkOf(record));
+    } else {
+      candidates_.push_back({handle, ownerOf(record),
+                             rawEntity(context, std::span<const Record>(&record, 1), false)});
     }
     nextInSection(context, record, "OBJECTS");
   }
+}
+
+void ObjectsReader::finish(ReaderContext& context) {
   std::vector<model::UnsupportedEntity> kept;
-  for (auto& [handle, object] : candidates) {
-    if (object.type == "XRECORD" && belongsToRebuiltStructure(handle, links)) continue;
-    kept.push_back(std::move(object));
+  for (Candidate& candidate : candidates_) {
+    if (candidate.object.type == "XRECORD" &&
+        belongsToRebuiltStructure(candidate.handle, candidate.owner, links_)) {
+      continue;
+    }
+    kept.push_back(std::move(candidate.object));
   }
-  if (!kept.empty()) {
-    auto objects = context.document.unsupportedObjects();
-    objects.insert(objects.end(), std::make_move_iterator(kept.begin()),
-                   std::make_move_iterator(kept.end()));
-    context.document.setUnsupportedObjects(std::move(objects));
-  }
+  candidates_.clear();
+  if (!kept.empty()) context.document.setUnsupportedObjects(std::move(kept));
 }
 
 }  // namespace host::dxf

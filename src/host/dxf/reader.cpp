@@ -8,15 +8,17 @@ namespace host::dxf {
 namespace {
 
 std::string sectionName(const ReaderContext& context, const Record& record) {
-  if (record.groups.size() < 2 || record.groups[1].code != 2) {
+  Group name;
+  if (!record.second(name) || name.code != 2) {
     context.fail(record.line(), "expected the section name (group code 2) after SECTION");
   }
-  return std::string(record.groups[1].value);
+  return std::string(name.value);
 }
 
 void readSections(ReaderContext& context) {
   Record record;
   HeaderValues header;
+  ObjectsReader objects;
   bool ended = false;
   while (context.reader.next(record)) {
     if (record.type() == "EOF") {
@@ -51,7 +53,7 @@ void readSections(ReaderContext& context) {
     } else if (name == "ENTITIES") {
       readEntities(context, record);
     } else if (name == "OBJECTS") {
-      readObjects(context, record);
+      objects.readSection(context, record);
     } else {
       skipSection(context, record, name);
     }
@@ -59,6 +61,7 @@ void readSections(ReaderContext& context) {
   if (!ended) {
     context.fail(context.reader.currentLine(), "the file ends without its EOF record");
   }
+  objects.finish(context);
   applyHeader(context, header);
 }
 

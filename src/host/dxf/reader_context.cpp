@@ -1,6 +1,7 @@
 #include "host/dxf/reader_context.h"
 
 #include <charconv>
+#include <cmath>
 #include <numbers>
 
 #include "host/dxf/numbers.h"
@@ -8,30 +9,8 @@
 namespace host::dxf {
 namespace {
 
-std::string upperCase(std::string_view text) {
-  std::string key(text);
-  for (char& c : key) {
-    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-  }
-  return key;
-}
-
-std::string_view withoutTrailingBlanks(std::string_view text) {
-  while (!text.empty() && (text.back() == ' ' || text.back() == '\t')) text.remove_suffix(1);
-  return text;
-}
-
-template <typename Index, typename Add>
-Index lookUp(std::unordered_map<std::string, Index>& cache, std::string_view rawName, Add add) {
-  std::string key = upperCase(withoutTrailingBlanks(rawName));
-  if (auto found = cache.find(key); found != cache.end()) return found->second;
-  const Index index = add();
-  cache.emplace(std::move(key), index);
-  return index;
-}
-
 std::optional<std::uint64_t> handleValue(std::string_view text) {
-  text = withoutTrailingBlanks(text);
+  text = NameLookup<int>::withoutTrailingBlanks(text);
   while (!text.empty() && text.front() == ' ') text.remove_prefix(1);
   std::uint64_t value = 0;
   const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value, 16);
@@ -39,14 +18,29 @@ std::optional<std::uint64_t> handleValue(std::string_view text) {
   return value;
 }
 
+std::size_t decimalLength(double value) {
+  char digits[32];
+  const auto written = std::to_chars(digits, digits + sizeof digits, value);
+  return static_cast<std::size_t>(written.ptr - digits);
+}
+
 }  // namespace
+
+ReaderContext::ReaderContext(GroupReader& reader, model::Document& document)
+    : reader(reader),
+      document(document),
+      layers_([&document](const std::string& name) { return document.layers().find(name); },
+              [&document](const std::string& name) { return document.addLayer({name}); }),
+      styles_([&document](const std::string& name) { return document.textStyles().find(name); },
+              [&document](const std::string& name) { return document.addTextStyle(name); }),
+      blocks_([&document](const std::string& name) { return document.blocks().find(name); },
+              [&document](const std::string& name) {
+                return document.addBlock(name, Eigen::Vector3d::Zero());
+              }) {}
 
 double ReaderContext::real(const Group& group) const {
   double value = 0.0;
-  if (!parseReal(group.value, value)) {
-    fail(group.line, "expected a number for group code " + std::to_string(group.code) +
-                         ", found \"" + std::string(group.value.substr(0, 40)) + "\"");
-  }
+  if (!parseReal(group.value, value)) fail(group.line, numberExpected(group.code, group.value));
   return value;
 }
 
@@ -59,30 +53,39 @@ std::int64_t ReaderContext::whole(const Group& group) const {
   return value;
 }
 
-std::string ReaderContext::name(const Group& group) const {
-  return decodeText(withoutTrailingBlanks(group.value), encoding);
+bool ReaderContext::isBlank(std::string_view rawName) {
+  return NameLookup<int>::withoutTrailingBlanks(rawName).empty();
 }
 
 model::LayerIndex ReaderContext::layer(std::string_view rawName) {
-  if (withoutTrailingBlanks(rawName).empty()) rawName = "0";
-  return lookUp(layers_, rawName, [&] {
-    return document.addLayer(model::Layer{decodeText(withoutTrailingBlanks(rawName), encoding)});
-  });
+  return layers_.reference(isBlank(rawName) ? "0" : rawName, encoding);
 }
 
 model::StyleIndex ReaderContext::style(std::string_view rawName) {
-  if (withoutTrailingBlanks(rawName).empty()) rawName = "Standard";
-  return lookUp(styles_, rawName, [&] {
-    return document.addTextStyle(decodeText(withoutTrailingBlanks(rawName), encoding));
-  });
+  return styles_.reference(isBlank(rawName) ? "Standard" : rawName, encoding);
 }
 
 model::BlockIndex ReaderContext::block(std::string_view rawName) {
-  return lookUp(blocks_, rawName, [&] {
-    const std::string name = decodeText(withoutTrailingBlanks(rawName), encoding);
-    if (auto existing = document.blocks().find(name)) return *existing;
-    return document.addBlock(name, Eigen::Vector3d::Zero());
-  });
+  return blocks_.reference(rawName, encoding);
+}
+
+model::LayerIndex ReaderContext::defineLayer(std::string_view rawName) {
+  const model::LayerIndex index = document.addLayer({decodeText(rawName, encoding)});
+  layers_.noteDefinition(rawName, index);
+  return index;
+}
+
+model::StyleIndex ReaderContext::defineStyle(std::string_view rawName) {
+  const model::StyleIndex index = document.addTextStyle(decodeText(rawName, encoding));
+  styles_.noteDefinition(rawName, index);
+  return index;
+}
+
+model::BlockIndex ReaderContext::defineBlock(std::string_view rawName,
+                                             const Eigen::Vector3d& basePoint) {
+  const model::BlockIndex index = document.addBlock(decodeText(rawName, encoding), basePoint);
+  blocks_.noteDefinition(rawName, index);
+  return index;
 }
 
 void ReaderContext::rememberLayerHandle(std::string_view handle, model::LayerIndex layer) {
@@ -102,7 +105,22 @@ double degreesToRadians(double degrees) {
 }
 
 double radiansToDegrees(double radians) {
-  return radians * (180.0 / std::numbers::pi);
+  double degrees = radians / (std::numbers::pi / 180.0);
+  if (!std::isfinite(degrees)) return degrees;
+  // The quotient lies within a unit in the last place of degrees that map onto `radians`.
+  for (int step = 0; step < 2 && degreesToRadians(degrees) != radians; ++step) {
+    degrees = std::nextafter(degrees, degreesToRadians(degrees) < radians ? INFINITY : -INFINITY);
+  }
+  // At most two neighbours map onto one value (the factor is below 1); of those, the one of
+  // the shortest decimals is the one a file gave.
+  for (const double neighbour :
+       {std::nextafter(degrees, -INFINITY), std::nextafter(degrees, INFINITY)}) {
+    if (degreesToRadians(neighbour) == radians &&
+        decimalLength(neighbour) < decimalLength(degrees)) {
+      return neighbour;
+    }
+  }
+  return degrees;
 }
 
 }  // namespace host::dxf

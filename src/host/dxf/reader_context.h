@@ -9,6 +9,7 @@
 #include <Eigen/Geometry>
 
 #include "host/dxf/group_reader.h"
+#include "host/dxf/name_lookup.h"
 #include "host/dxf/text_codec.h"
 #include "host/model/document.h"
 
@@ -18,8 +19,7 @@ namespace host::dxf {
 // reader (for faults with line numbers), the document, the text encoding and name lookups.
 class ReaderContext {
  public:
-  ReaderContext(GroupReader& reader, model::Document& document)
-      : reader(reader), document(document) {}
+  ReaderContext(GroupReader& reader, model::Document& document);
 
   GroupReader& reader;
   model::Document& document;
@@ -28,13 +28,19 @@ class ReaderContext {
   double real(const Group& group) const;
   std::int64_t whole(const Group& group) const;
   std::string text(const Group& group) const { return decodeText(group.value, encoding); }
-  // A table or block name as given (blanks at the end dropped: some programs pad names).
-  std::string name(const Group& group) const;
 
-  // The layer, text style or block of that name (any case), added when the drawing lacks it.
+  // The layer, text style or block a group names (see NameLookup), added when the drawing
+  // lacks it. A blank layer or style name means layer "0" or style "Standard".
   model::LayerIndex layer(std::string_view rawName);
   model::StyleIndex style(std::string_view rawName);
   model::BlockIndex block(std::string_view rawName);
+  // The layer or text style a table record defines, or the block a BLOCK record defines at
+  // `basePoint` (the first definition of a name counts), named exactly as the file spells it.
+  model::LayerIndex defineLayer(std::string_view rawName);
+  model::StyleIndex defineStyle(std::string_view rawName);
+  model::BlockIndex defineBlock(std::string_view rawName, const Eigen::Vector3d& basePoint);
+  // Whether a name is blank (no name at all: only blanks, or nothing).
+  static bool isBlank(std::string_view rawName);
 
   // Layers by the handle the file gives them, for references to layers kept as names.
   void rememberLayerHandle(std::string_view handle, model::LayerIndex layer);
@@ -45,13 +51,15 @@ class ReaderContext {
   }
 
  private:
-  std::unordered_map<std::string, model::LayerIndex> layers_;
-  std::unordered_map<std::string, model::StyleIndex> styles_;
-  std::unordered_map<std::string, model::BlockIndex> blocks_;
+  NameLookup<model::LayerIndex> layers_;
+  NameLookup<model::StyleIndex> styles_;
+  NameLookup<model::BlockIndex> blocks_;
   std::unordered_map<std::uint64_t, model::LayerIndex> layersByHandle_;
 };
 
 double degreesToRadians(double degrees);
+// The angle in degrees that degreesToRadians turns into exactly `radians`, the shortest in
+// decimals where several do: an angle read and saved again is written as it was read.
 double radiansToDegrees(double radians);
 
 }  // namespace host::dxf

@@ -1,19 +1,24 @@
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <string>
+#include <unordered_map>
+#include <unordered_set>
+#include <vector>
 
 #include <Eigen/Geometry>
 
-#include "host/dxf/group_reader.h"
 #include "host/dxf/reader_context.h"
+#include "host/dxf/record.h"
 
 // The readers of the sections of a drawing file. Each starts with the record after the
 // section's SECTION record in `record` (the header reader with the SECTION record itself)
 // and returns with `record` at the ENDSEC record.
 namespace host::dxf {
 
-// Header variables as read; applied once the tables they name are known.
+// Header variables as read; applied once the tables they name are known. Names as the file
+// spells them.
 struct HeaderValues {
   std::optional<std::int64_t> luprec;
   std::optional<std::int64_t> tilemode;
@@ -33,8 +38,35 @@ void applyHeader(ReaderContext& context, const HeaderValues& header);
 void readTables(ReaderContext& context, Record& record);
 void readBlocks(ReaderContext& context, Record& record);
 void readEntities(ReaderContext& context, Record& record);
-void readObjects(ReaderContext& context, Record& record);
 void skipSection(ReaderContext& context, Record& record, std::string_view name);
+
+// The objects of every OBJECTS section of a file (there may be many): those this program
+// does not model are kept, once the whole tree of objects is known.
+class ObjectsReader {
+ public:
+  void readSection(ReaderContext& context, Record& record);
+  // Keeps the objects read in the document.
+  void finish(ReaderContext& context);
+
+  // Where an object the writer rebuilds (a dictionary, a layout ...) sits in the file's tree
+  // of objects: its owner and, for a dictionary, the handles of its entries named for the
+  // other program's own settings.
+  struct Link {
+    std::uint64_t owner = 0;
+    bool dictionary = false;
+    std::unordered_set<std::uint64_t> standardEntries;
+  };
+
+ private:
+  // An object that is kept unless it belongs to what the writer rebuilds.
+  struct Candidate {
+    std::uint64_t handle = 0;
+    std::uint64_t owner = 0;
+    model::UnsupportedEntity object;
+  };
+  std::unordered_map<std::uint64_t, Link> links_;  // by handle
+  std::vector<Candidate> candidates_;
+};
 
 // Reads the next record; fails when the data ends inside section `name`.
 void nextInSection(ReaderContext& context, Record& record, std::string_view name);

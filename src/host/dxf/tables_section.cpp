@@ -8,9 +8,9 @@ namespace host::dxf {
 namespace {
 
 void readLayer(ReaderContext& context, const Record& record) {
-  const Fields f(context, record.groups);
-  if (!f.has(2) || context.name(f.group(2)).empty()) return;
-  const model::LayerIndex index = context.layer(f.group(2).value);
+  const Fields f(context, record);
+  if (ReaderContext::isBlank(f.text(2))) return;
+  const model::LayerIndex index = context.defineLayer(f.text(2));
   // A negative colour marks a layer that is off; this program shows every layer.
   const std::int64_t colour = std::llabs(f.whole(62, 7));
   model::Layer layer = context.document.layers()[index];
@@ -20,10 +20,10 @@ void readLayer(ReaderContext& context, const Record& record) {
 }
 
 void readStyle(ReaderContext& context, const Record& record) {
-  const Fields f(context, record.groups);
+  const Fields f(context, record);
   constexpr std::int64_t kShapeFile = 1;
-  if ((f.whole(70, 0) & kShapeFile) || !f.has(2) || context.name(f.group(2)).empty()) return;
-  const model::StyleIndex index = context.style(f.group(2).value);
+  if ((f.whole(70, 0) & kShapeFile) || ReaderContext::isBlank(f.text(2))) return;
+  const model::StyleIndex index = context.defineStyle(f.text(2));
   model::TextStyle style = context.document.textStyles()[index];
   if (f.has(3)) style.fontFile = context.text(f.group(3));
   style.height = f.real(40, 0.0);
@@ -35,15 +35,15 @@ void readStyle(ReaderContext& context, const Record& record) {
 }
 
 void readUcs(ReaderContext& context, const Record& record) {
-  const Fields f(context, record.groups);
-  if (!f.has(2) || context.name(f.group(2)).empty()) return;
+  const Fields f(context, record);
+  if (ReaderContext::isBlank(f.text(2))) return;
+  const std::string name = decodeText(f.text(2), context.encoding);
   try {
     const geom::Frame frame = geom::Frame::fromAxes(
         f.point(10), f.point(11, Eigen::Vector3d::UnitX()), f.point(12, Eigen::Vector3d::UnitY()));
-    context.document.defineUcs(context.name(f.group(2)), frame);
+    context.document.defineUcs(name, frame);
   } catch (const InvalidInput& error) {
-    context.fail(record.line(),
-                 "the UCS " + context.name(f.group(2)) + " is unusable: " + error.what());
+    context.fail(record.line(), "the UCS " + name + " is unusable: " + error.what());
   }
 }
 

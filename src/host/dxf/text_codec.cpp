@@ -101,6 +101,59 @@ int windows1252Byte(char32_t c) {
   return -1;
 }
 
+void appendEscape(std::string& out, char32_t c) {
+  static constexpr char kHex[] = "0123456789ABCDEF";
+  out += "\\U+";
+  for (int shift = 12; shift >= 0; shift -= 4) out += kHex[(c >> shift) & 0xF];
+}
+
+bool isAscii(std::string_view text) {
+  for (char c : text) {
+    if (static_cast<unsigned char>(c) >= 0x80) return false;
+  }
+  return true;
+}
+
+// Characters a line of a file cannot hold as they are.
+bool breaksTheLine(char32_t c) {
+  return c == 0 || c == '\r' || c == '\n';
+}
+
+// See encodeText; with `escapeAllBeyondAscii` no byte beyond ASCII is written.
+std::string encode(std::string_view utf8, bool escapeAllBeyondAscii) {
+  std::string out;
+  out.reserve(utf8.size());
+  for (std::size_t i = 0; i < utf8.size();) {
+    char32_t c = 0;
+    std::size_t length = utf8Length(utf8, i, c);
+    if (length == 0) {
+      c = 0xFFFD;
+      length = 1;
+    }
+    char32_t escaped = 0;
+    if (c == '\\' && unicodeEscape(utf8, i, escaped)) {
+      appendEscape(out, c);  // written as is, it would read as the escape it looks like
+    } else if (breaksTheLine(c)) {
+      appendEscape(out, c);
+    } else if (c < 0x80) {
+      out += static_cast<char>(c);
+    } else if (const int byte = windows1252Byte(c); byte >= 0 && !escapeAllBeyondAscii) {
+      out += static_cast<char>(byte);
+    } else {
+      appendEscape(out, c > 0xFFFF ? 0xFFFD : c);
+    }
+    i += length;
+  }
+  return out;
+}
+
+// Blanks, each as an escape.
+std::string escapedBlanks(std::string_view blanks) {
+  std::string out;
+  for (char c : blanks) appendEscape(out, static_cast<char32_t>(c));
+  return out;
+}
+
 }  // namespace
 
 TextEncoding encodingFor(std::string_view acadVersion, std::string_view codePage) {
@@ -112,15 +165,15 @@ TextEncoding encodingFor(std::string_view acadVersion, std::string_view codePage
   return TextEncoding::kWindows1252;
 }
 
-std::string decodeText(std::string_view text, TextEncoding encoding) {
-  bool plain = true;
+bool needsDecoding(std::string_view text) {
   for (char c : text) {
-    if (static_cast<unsigned char>(c) >= 0x80 || c == '\\') {
-      plain = false;
-      break;
-    }
+    if (static_cast<unsigned char>(c) >= 0x80 || c == '\\') return true;
   }
-  if (plain) return std::string(text);
+  return false;
+}
+
+std::string decodeText(std::string_view text, TextEncoding encoding) {
+  if (!needsDecoding(text)) return std::string(text);
   const bool utf8 = encoding == TextEncoding::kUtf8 || isValidUtf8(text);
   std::string out;
   out.reserve(text.size());
@@ -152,32 +205,18 @@ std::string decodeText(std::string_view text, TextEncoding encoding) {
 }
 
 std::string encodeText(std::string_view utf8) {
-  std::string out;
-  out.reserve(utf8.size());
-  static constexpr char kHex[] = "0123456789ABCDEF";
-  for (std::size_t i = 0; i < utf8.size();) {
-    char32_t c = 0;
-    std::size_t length = utf8Length(utf8, i, c);
-    if (length == 0) {
-      c = 0xFFFD;
-      length = 1;
-    }
-    i += length;
-    if (c == '\r' || c == '\n') {
-      out += ' ';
-    } else if (c < 0x80) {
-      out += static_cast<char>(c);
-    } else if (const int byte = windows1252Byte(c); byte >= 0) {
-      out += static_cast<char>(byte);
-    } else if (c > 0xFFFF) {
-      // Four hex digits cannot name it: write the replacement character.
-      out += "\\U+FFFD";
-    } else {
-      out += "\\U+";
-      for (int shift = 12; shift >= 0; shift -= 4) out += kHex[(c >> shift) & 0xF];
-    }
-  }
+  std::string out = encode(utf8, false);
+  // decodeText takes a value that is valid UTF-8 for UTF-8, whatever the code page.
+  if (!isAscii(out) && isValidUtf8(out)) out = encode(utf8, true);
   return out;
+}
+
+std::string encodeName(std::string_view utf8) {
+  const std::size_t first = utf8.find_first_not_of(" \t");
+  if (first == std::string_view::npos) return escapedBlanks(utf8);
+  const std::size_t last = utf8.find_last_not_of(" \t");
+  return escapedBlanks(utf8.substr(0, first)) + encodeText(utf8.substr(first, last + 1 - first)) +
+         escapedBlanks(utf8.substr(last + 1));
 }
 
 }  // namespace host::dxf

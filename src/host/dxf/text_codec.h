@@ -17,9 +17,19 @@ TextEncoding encodingFor(std::string_view acadVersion, std::string_view codePage
 // stands (many programs write UTF-8 whatever the header says).
 std::string decodeText(std::string_view text, TextEncoding encoding);
 
-// A UTF-8 text for a file in the Windows-1252 code page: characters of the code page become
-// its bytes, the others \U+XXXX escapes. Line ends, which would break the line structure of
-// the file, become blanks.
+// Whether decodeText would change the text (it has escapes or bytes beyond ASCII).
+bool needsDecoding(std::string_view text);
+
+// A UTF-8 text for a file in the Windows-1252 code page, which decodeText reads back as it
+// was: characters of the code page become its bytes, the others \U+XXXX escapes, and so do
+// the characters a line of the file cannot hold (NUL, carriage return, line feed) and a
+// backslash that would read as the start of an escape. A text whose bytes would read as UTF-8
+// has all its characters beyond ASCII escaped. Characters beyond U+FFFF, which four hex digits
+// cannot name, become U+FFFD.
 std::string encodeText(std::string_view utf8);
+
+// A table name for a file: as encodeText, and blanks at its start or end escaped too, as
+// readers drop them from names.
+std::string encodeName(std::string_view utf8);
 
 }  // namespace host::dxf

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 
+#include "host/dxf/numbers.h"
 #include "host/model/names.h"
 
 namespace host::dxf {
@@ -42,22 +43,43 @@ bool canWriteBack(const model::UnsupportedEntity& entity) {
       kBuiltInEntities.end()) {
     return false;
   }
-  return std::ranges::none_of(entity.groups, [&](const auto& group) {
-    return keptGroup(entity.type, group.first, group.second) == KeptGroup::kUnresolvable;
+  return std::ranges::none_of(entity.groups, [&](const model::RawGroups::Group& group) {
+    return keptGroup(entity.type, group.code, group.value) == KeptGroup::kUnresolvable;
   });
 }
 
 std::size_t recordCount(const model::UnsupportedEntity& entity) {
-  return 1 + static_cast<std::size_t>(std::ranges::count_if(
-                 entity.groups, [](const auto& group) { return group.first == 0; }));
+  return 1 +
+         static_cast<std::size_t>(std::ranges::count_if(
+             entity.groups, [](const model::RawGroups::Group& group) { return group.code == 0; }));
 }
 
-void collectApplications(const model::UnsupportedEntity& entity, std::vector<std::string>& names) {
-  for (const auto& [code, value] : entity.groups) {
-    if (code != 1001 || value.empty()) continue;
-    const bool known = std::ranges::any_of(
-        names, [&](const std::string& name) { return model::sameName(name, value); });
-    if (!known) names.push_back(value);
+bool closesWithSeqend(const model::UnsupportedEntity& entity) {
+  // As the reader tells an entity with records after it (followerType in entity_sections.cpp):
+  // a polyline, or an insert whose first 66 group is 1.
+  bool takesFollowers = entity.type == "POLYLINE";
+  bool inFirstRecord = true;
+  bool flagRead = false;
+  std::string_view lastType = entity.type;
+  for (const auto [code, value] : entity.groups) {
+    if (code == 0) {
+      inFirstRecord = false;
+      lastType = value;
+    } else if (inFirstRecord && !flagRead && code == 66 && entity.type == "INSERT") {
+      std::int64_t flag = 0;
+      takesFollowers = parseWhole(value, flag) && flag == 1;
+      flagRead = true;
+    }
+  }
+  return takesFollowers && lastType != "SEQEND";
+}
+
+void collectApplications(const model::UnsupportedEntity& entity, std::vector<std::string>& names,
+                         std::unordered_set<std::string>& known) {
+  for (const auto [code, value] : entity.groups) {
+    if (code == 1001 && !value.empty() && known.insert(model::foldedName(value)).second) {
+      names.emplace_back(value);
+    }
   }
 }
 

@@ -2,6 +2,7 @@
 
 #include <string>
 #include <string_view>
+#include <unordered_set>
 #include <vector>
 
 #include "host/model/entities.h"
@@ -32,7 +33,14 @@ bool canWriteBack(const model::UnsupportedEntity& entity);
 // How many records the entity spans (a polyline's vertices, an insert's attributes).
 std::size_t recordCount(const model::UnsupportedEntity& entity);
 
-// The application names its extended data uses (group 1001).
-void collectApplications(const model::UnsupportedEntity& entity, std::vector<std::string>& names);
+// Whether the writer ends the entity with a SEQEND record it lacks: a polyline, or an insert
+// with attributes, is read with the records after it up to SEQEND, so without one it would
+// take in whatever follows it in the saved file.
+bool closesWithSeqend(const model::UnsupportedEntity& entity);
+
+// Adds the application names the entity's extended data uses (group 1001) to `names`, unless
+// `known` (folded names, see model::foldedName) holds them already.
+void collectApplications(const model::UnsupportedEntity& entity, std::vector<std::string>& names,
+                         std::unordered_set<std::string>& known);
 
 }  // namespace host::dxf

@@ -31,10 +31,12 @@ struct WriteContext {
   std::vector<std::string> applications;  // registered application names, "ACAD" first
   std::vector<std::string> layerNames;    // as the file keeps them, by layer index
   std::vector<std::string> styleNames;    // as the file keeps them, by style index
+  std::vector<std::string> blockNames;    // as the file keeps them, by block index
 
   Handle allocate() { return nextHandle++; }
   const std::string& layerName(model::LayerIndex layer) const { return layerNames.at(layer); }
   const std::string& styleName(model::StyleIndex style) const { return styleNames.at(style); }
+  const std::string& blockName(model::BlockIndex block) const { return blockNames.at(block); }
 };
 
 void writeHeader(WriteContext& context, Handle handleSeed);

@@ -87,7 +87,7 @@ class EntityWriter {
   void operator()(const model::BlockReference& insert) {
     const InsertParameters p = insertParameters(insert.placement);
     start("INSERT", "AcDbBlockReference");
-    out_.text(2, encodeText(context_.document.blocks()[insert.block].name));
+    out_.text(2, context_.blockName(insert.block));
     out_.point(10, p.insertion);
     out_.real(41, p.scale.x());
     out_.real(42, p.scale.y());
@@ -125,20 +125,20 @@ class EntityWriter {
     follower("SEQEND", polylineHandle);
   }
   void operator()(const model::UnsupportedEntity& raw) {
-    // Kept as read: fresh handles and owners, the current layer name; every other group as
-    // it was. Records after the first (vertices, attributes) belong to the first.
+    // Kept as read: fresh handles and owners, the current layer name and space; every other
+    // group as it was. Records after the first (vertices, attributes) belong to the first.
     const Handle head = entity_.handle;
     writeRecordStart(raw.type, head, owner_);
     bool layerWritten = false;
-    for (const auto& [code, value] : raw.groups) {
+    for (const auto [code, value] : raw.groups) {
       if (code == 0) {
-        if (!layerWritten) out_.text(8, layerName());
+        if (!layerWritten) placement();
         writeRecordStart(value, context_.allocate(), head);
         layerWritten = false;
         continue;
       }
       if (code == 8) {
-        if (!layerWritten) out_.text(8, layerName());
+        if (!layerWritten) placement();
         layerWritten = true;
         continue;
       }
@@ -156,11 +156,12 @@ class EntityWriter {
           break;
       }
       if (code == 100 && value == "AcDbEntity" && !layerWritten) {
-        out_.text(8, layerName());
+        placement();
         layerWritten = true;
       }
     }
-    if (!layerWritten) out_.text(8, layerName());
+    if (!layerWritten) placement();
+    if (closesWithSeqend(raw)) follower("SEQEND", head);
   }
 
  private:
@@ -194,6 +195,10 @@ class EntityWriter {
   }
   void common() {
     out_.text(100, "AcDbEntity");
+    placement();
+  }
+  // Where the entity belongs: its space, when that is paper space, and its layer.
+  void placement() {
     if (paperSpace_) out_.whole(67, 1);
     out_.text(8, layerName());
   }
@@ -220,7 +225,7 @@ void writeBlocks(WriteContext& context) {
   for (model::BlockIndex i = 0; i < blocks.size(); ++i) {
     const model::Block& block = blocks[i];
     const bool paper = i == model::BlockTable::kPaperSpace;
-    const std::string name = encodeText(block.name);
+    const std::string& name = context.blockName(i);
     // BLOCK and ENDBLK enclose the block's entities; both lie on layer 0.
     const auto marker = [&](std::string_view type, Handle handle, std::string_view subclass) {
       out.text(0, type);

@@ -26,10 +26,10 @@ void writeHeader(WriteContext& context, Handle handleSeed) {
   variable("$CLAYER");
   out.text(8, "0");
   variable("$TEXTSTYLE");
-  out.text(7, encodeText(document.textStyles()[document.activeTextStyle()].name));
+  out.text(7, context.styleName(document.activeTextStyle()));
   const model::Ucs& ucs = document.currentUcs();
   variable("$UCSNAME");
-  out.text(2, encodeText(ucs.name));
+  out.text(2, encodeName(ucs.name));
   variable("$UCSORG");
   out.point(10, ucs.frame.origin());
   variable("$UCSXDIR");

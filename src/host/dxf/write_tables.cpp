@@ -74,7 +74,7 @@ void writeLayers(WriteContext& context) {
   const auto& layers = context.document.layers().all();
   TableWriter table(context, "LAYER", h.layerTable, layers.size());
   for (std::size_t i = 0; i < layers.size(); ++i) {
-    table.entry("LAYER", h.layers[i], "AcDbLayerTableRecord", encodeText(layers[i].name));
+    table.entry("LAYER", h.layers[i], "AcDbLayerTableRecord", context.layerNames[i]);
     out.whole(62, layers[i].colour);
     out.text(6, "Continuous");
     out.whole(370, -3);
@@ -88,7 +88,7 @@ void writeStyles(WriteContext& context) {
   const auto& styles = context.document.textStyles().all();
   TableWriter table(context, "STYLE", h.styleTable, styles.size());
   for (std::size_t i = 0; i < styles.size(); ++i) {
-    table.entry("STYLE", h.styles[i], "AcDbTextStyleTableRecord", encodeText(styles[i].name));
+    table.entry("STYLE", h.styles[i], "AcDbTextStyleTableRecord", context.styleNames[i]);
     out.real(40, styles[i].height);
     out.real(41, 1.0);
     out.real(50, 0.0);
@@ -105,7 +105,7 @@ void writeUcss(WriteContext& context) {
   const auto& ucss = context.document.ucsTable().all();
   TableWriter table(context, "UCS", h.ucsTable, ucss.size());
   for (std::size_t i = 0; i < ucss.size(); ++i) {
-    table.entry("UCS", h.ucss[i], "AcDbUCSTableRecord", encodeText(ucss[i].name));
+    table.entry("UCS", h.ucss[i], "AcDbUCSTableRecord", encodeName(ucss[i].name));
     out.point(10, ucss[i].frame.origin());
     out.point(11, ucss[i].frame.xAxis());
     out.point(12, ucss[i].frame.yAxis());
@@ -139,7 +139,7 @@ void writeBlockRecords(WriteContext& context) {
     out.handle(330, h.blockRecordTable);
     out.text(100, "AcDbSymbolTableRecord");
     out.text(100, "AcDbBlockTableRecord");
-    out.text(2, encodeText(blocks[static_cast<model::BlockIndex>(i)].name));
+    out.text(2, context.blockNames[i]);
     if (i == model::BlockTable::kModelSpace) out.handle(340, h.modelLayout);
     if (i == model::BlockTable::kPaperSpace) out.handle(340, h.paperLayout);
   }

@@ -2,11 +2,13 @@
 
 #include <algorithm>
 #include <map>
+#include <unordered_set>
 
 #include "host/dxf/placement.h"
 #include "host/dxf/text_codec.h"
 #include "host/dxf/unsupported_records.h"
 #include "host/dxf/write_context.h"
+#include "host/model/names.h"
 
 namespace host::dxf {
 namespace {
@@ -46,31 +48,35 @@ void allocateStructure(WriteContext& context) {
   allocateEach(h.blockBegins, document.blocks().size());
   allocateEach(h.blockEnds, document.blocks().size());
   context.applications = {"ACAD"};
+  std::unordered_set<std::string> knownApplications = {model::foldedName("ACAD")};
   forEachEntity(document, [&](const model::Entity& entity) {
     if (const auto* raw = std::get_if<model::UnsupportedEntity>(&entity.data);
         raw && canWriteBack(*raw)) {
-      collectApplications(*raw, context.applications);
+      collectApplications(*raw, context.applications, knownApplications);
     }
   });
-  for (std::string& name : context.applications) name = encodeText(name);
+  for (std::string& name : context.applications) name = encodeName(name);
   allocateEach(h.appids, context.applications.size());
   for (const model::Layer& layer : document.layers().all()) {
-    context.layerNames.push_back(encodeText(layer.name));
+    context.layerNames.push_back(encodeName(layer.name));
   }
   for (const model::TextStyle& style : document.textStyles().all()) {
-    context.styleNames.push_back(encodeText(style.name));
+    context.styleNames.push_back(encodeName(style.name));
+  }
+  for (const model::Block& block : document.blocks().all()) {
+    context.blockNames.push_back(encodeName(block.name));
   }
 }
 
 // Handles the entity writer numbers on the way: vertices and SEQEND of 3D polylines, the
-// records after the first of an entity kept as read.
+// records after the first of an entity kept as read and the SEQEND that may close it.
 Handle followerHandles(const model::Document& document) {
   Handle count = 0;
   forEachEntity(document, [&](const model::Entity& entity) {
     if (const auto* polyline = std::get_if<model::Polyline3d>(&entity.data)) {
       count += polyline->vertices.size() + 1;
     } else if (const auto* raw = std::get_if<model::UnsupportedEntity>(&entity.data)) {
-      if (canWriteBack(*raw)) count += recordCount(*raw) - 1;
+      if (canWriteBack(*raw)) count += recordCount(*raw) - 1 + (closesWithSeqend(*raw) ? 1 : 0);
     }
   });
   return count;
@@ -105,7 +111,7 @@ std::vector<std::string> contentNotSaved(const model::Document& document) {
 }
 
 void writeDxf(const model::Document& document, DxfOutput& out) {
-  WriteContext context{document, out, {}, 1, {}, {}, {}};
+  WriteContext context{document, out, {}, 1, {}, {}, {}, {}};
   allocateStructure(context);
   writeHeader(context, context.nextHandle + followerHandles(document));
   writeTables(context);

@@ -1,5 +1,6 @@
 #include "host/model/document.h"
 
+#include <algorithm>
 #include <cassert>
 #include <utility>
 #include <vector>
@@ -115,7 +116,9 @@ EntityLocation Document::addEntity(BlockIndex block, EntityData data, LayerIndex
 
 void Document::reserveEntities(BlockIndex block, std::size_t count) {
   auto& entities = state_->blocks.at(block).entities;
-  entities.reserve(entities.size() + count);
+  const std::size_t wanted = entities.size() + count;
+  // At least twice the room there is, so that asking again and again stays linear.
+  if (wanted > entities.capacity()) entities.reserve(std::max(wanted, 2 * entities.capacity()));
 }
 
 void Document::replaceEntity(EntityLocation location, EntityData data) {
@@ -213,18 +216,20 @@ void Document::setActiveTextStyle(StyleIndex index) {
 
 std::size_t Document::defineUcs(const std::string& name, const geom::Frame& frame) {
   if (name.empty()) throw InvalidInput("a named UCS needs a name");
-  std::vector<Ucs> entries = state_->ucsTable.all();
-  const auto existing = state_->ucsTable.find(name);
-  const std::size_t index = existing ? *existing : entries.size();
-  if (existing) {
-    entries[index].frame = frame;
-  } else {
-    entries.push_back(Ucs{name, frame});
+  UcsTable& table = state_->ucsTable;
+  if (const auto existing = table.find(name)) {
+    const std::size_t index = *existing;
+    const Ucs old = table[index];
+    const Ucs redefined{old.name, frame};
+    table.set(index, redefined);
+    record([index, old](State& s) { s.ucsTable.set(index, old); },
+           [index, redefined](State& s) { s.ucsTable.set(index, redefined); });
+    changed();
+    return index;
   }
-  auto old = state_->ucsTable.all();
-  state_->ucsTable.setAll(entries);
-  record([old](State& s) { s.ucsTable.setAll(old); },
-         [entries](State& s) { s.ucsTable.setAll(entries); });
+  const Ucs added{name, frame};
+  const std::size_t index = table.add(added);
+  record([](State& s) { s.ucsTable.removeLast(); }, [added](State& s) { s.ucsTable.add(added); });
   changed();
   return index;
 }

@@ -9,6 +9,7 @@
 #include <Eigen/Geometry>
 
 #include "host/geom/ellipse.h"
+#include "host/model/raw_groups.h"
 
 // The entity kinds a drawing holds. Coordinates are world coordinates of the block the entity
 // belongs to (model space, paper space or a block definition) unless a field says otherwise.
@@ -98,10 +99,10 @@ struct MText {
 };
 
 // An entity this program does not model, kept exactly as read from a file so that saving
-// loses nothing: its type name and its (group code, value text) pairs in file order.
+// loses nothing: its type name and its groups in file order.
 struct UnsupportedEntity {
   std::string type;
-  std::vector<std::pair<int, std::string>> groups;
+  RawGroups groups;
 };
 
 using EntityData = std::variant<BlockReference, Text, Ellipse, Line, Polyline3d, Point, Circle, Arc,

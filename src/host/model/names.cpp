@@ -15,4 +15,10 @@ bool sameName(std::string_view a, std::string_view b) {
   return std::ranges::equal(a, b, [](char x, char y) { return lower(x) == lower(y); });
 }
 
+std::string foldedName(std::string_view name) {
+  std::string folded(name);
+  for (char& c : folded) c = lower(c);
+  return folded;
+}
+
 }  // namespace host::model

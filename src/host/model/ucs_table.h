@@ -1,11 +1,12 @@
 #pragma once
 
-#include <optional>
+#include <cstddef>
 #include <string>
 #include <utility>
 #include <vector>
 
 #include "host/geom/frame.h"
+#include "host/model/named_table.h"
 
 namespace host::model {
 
@@ -19,18 +20,12 @@ struct Ucs {
 };
 
 // The named UCSs of a drawing, in the order they were first defined.
-class UcsTable {
+class UcsTable : public NamedTable<Ucs, std::size_t> {
  public:
-  std::optional<std::size_t> find(std::string_view name) const;
-  const Ucs& operator[](std::size_t index) const { return entries_.at(index); }
-  std::size_t size() const { return entries_.size(); }
-  const std::vector<Ucs>& all() const { return entries_; }
+  UcsTable() : NamedTable({}) {}
 
   // Changed through the document, which records the change for undo.
-  void setAll(std::vector<Ucs> entries) { entries_ = std::move(entries); }
-
- private:
-  std::vector<Ucs> entries_;
+  void setAll(std::vector<Ucs> entries) { replaceAll(std::move(entries)); }
 };
 
 }  // namespace host::model

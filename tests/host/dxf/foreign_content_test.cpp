@@ -1,10 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstdio>
-#include <cstdlib>
-#include <sstream>
 
+#include "ezdxf_runner.h"
 #include "host/dxf/reader.h"
 #include "host/dxf/save.h"
 #include "host/dxf/writer.h"
@@ -31,7 +29,7 @@ const model::UnsupportedEntity& onlyPaperSpaceEntity(const model::Document& docu
 }
 
 bool hasGroup(const model::UnsupportedEntity& entity, int code) {
-  return std::ranges::any_of(entity.groups, [&](const auto& group) { return group.first == code; });
+  return std::ranges::any_of(entity.groups, [&](const auto& group) { return group.code == code; });
 }
 
 TEST(DxfForeignContent, RecordsOfTheOtherProgramsOwnSettingsAreNotReported) {
@@ -125,11 +123,11 @@ TEST(DxfForeignContent, ViewportIsKeptWithNullReferencesAndWithoutDisplayLinks) 
   const auto& viewport = onlyPaperSpaceEntity(*second);
   EXPECT_EQ(viewport.type, "VIEWPORT");
   // The frozen layer comes back as the same layer, the reference to no layer is gone.
-  std::vector<std::pair<int, std::string>> references;
+  std::vector<model::RawGroups::Group> references;
   for (const auto& group : viewport.groups) {
-    if (group.first >= 330 && group.first < 370) references.push_back(group);
+    if (group.code >= 330 && group.code < 370) references.push_back(group);
   }
-  EXPECT_EQ(references, (std::vector<std::pair<int, std::string>>{{331, "Walls"}, {340, "0"}}));
+  EXPECT_EQ(references, (std::vector<model::RawGroups::Group>{{331, "Walls"}, {340, "0"}}));
   EXPECT_FALSE(hasGroup(viewport, 345));
   EXPECT_FALSE(hasGroup(viewport, 348));
 }
@@ -143,28 +141,10 @@ TEST(DxfForeignContent, ClippedViewportIsReportedAndLeftOut) {
   EXPECT_TRUE(readDxf(directory / "out.dxf")->blocks()[BlockTable::kPaperSpace].entities.empty());
 }
 
-std::string python() {
-  for (const char* candidate : {"/usr/bin/python3", "python3"}) {
-    const std::string probe = std::string(candidate) + " -c 'import ezdxf' >/dev/null 2>&1";
-    if (std::system(probe.c_str()) == 0) return candidate;
-  }
-  return {};
-}
-
-std::string runPython(const std::string& interpreter, const std::filesystem::path& script,
-                      const std::filesystem::path& drawing) {
-  std::string output;
-  FILE* pipe = ::popen((interpreter + " " + script.string() + " " + drawing.string()).c_str(), "r");
-  char buffer[4096];
-  while (std::fgets(buffer, sizeof buffer, pipe)) output += buffer;
-  EXPECT_EQ(::pclose(pipe), 0) << output;
-  return output;
-}
-
 // A layout made by another program: its own overall viewport and one onto the model with a
 // frozen layer. Saved by us, the independent reader finds both, unchanged.
 TEST(DxfForeignContent, PaperSpaceViewportsSurviveASaveAsTheIndependentReaderSeesThem) {
-  const std::string interpreter = python();
+  const std::string interpreter = testing::ezdxfPython();
   if (interpreter.empty()) GTEST_SKIP() << "python3 with ezdxf is not installed";
   const auto directory = testing::scratchDirectory("layout");
   testing::writeFile(directory / "make.py", R"(import sys, ezdxf
@@ -185,13 +165,14 @@ for viewport in doc.layout("Layout1").query("VIEWPORT"):
     print("viewport", viewport.dxf.id, *viewport.dxf.center, viewport.dxf.width,
           viewport.dxf.height, *viewport.frozen_layers)
 )");
-  runPython(interpreter, directory / "make.py", directory / "theirs.dxf");
+  testing::runPython(interpreter, directory / "make.py", directory / "theirs.dxf");
   const auto document = readDxf(directory / "theirs.dxf");
   EXPECT_TRUE(contentNotSaved(*document).empty());
   saveDxf(*document, directory / "ours.dxf");
   const std::string theirs =
-      runPython(interpreter, directory / "show.py", directory / "theirs.dxf");
-  const std::string ours = runPython(interpreter, directory / "show.py", directory / "ours.dxf");
+      testing::runPython(interpreter, directory / "show.py", directory / "theirs.dxf");
+  const std::string ours =
+      testing::runPython(interpreter, directory / "show.py", directory / "ours.dxf");
   EXPECT_NE(ours.find("audit 0\n"), std::string::npos) << ours;
   EXPECT_NE(ours.find("viewport 3 100.0 80.0 0.0 150.0 100.0 Walls\n"), std::string::npos) << ours;
   EXPECT_EQ(ours, theirs);

@@ -38,6 +38,28 @@ TEST(DxfReaderTolerance, CrlfCommentsUnknownSectionsAndLateHeaderVariables) {
   EXPECT_EQ(document->layers()[modelSpace(*document)[0].layer].name, "Walls");
 }
 
+// A definition keeps its name as spelt, blanks and all; a reference padded with blanks, or to a
+// padded definition, still finds it.
+TEST(DxfReaderTolerance, PaddedNamesFindTheirDefinitionsAndDefinitionsKeepTheirBlanks) {
+  const auto document = load(
+      "padded",
+      "0\nSECTION\n2\nTABLES\n0\nTABLE\n2\nLAYER\n0\nLAYER\n2\nWalls  \n62\n2\n0\nLAYER\n2\nA\n"
+      "0\nLAYER\n2\nA \n0\nENDTAB\n0\nENDSEC\n0\nSECTION\n2\nBLOCKS\n0\nBLOCK\n2\nPin\n0\nENDBLK\n"
+      "0\nENDSEC\n0\nSECTION\n2\nENTITIES\n0\nPOINT\n8\nwalls\n0\nPOINT\n8\nA \n0\nPOINT\n8\nA\n"
+      "0\nPOINT\n8\nFresh\t \n0\nINSERT\n8\nWalls   \n2\nPin   \n0\nENDSEC\n0\nEOF\n");
+  const auto layerOf = [&](std::size_t i) {
+    return document->layers()[modelSpace(*document)[i].layer].name;
+  };
+  EXPECT_EQ(layerOf(0), "Walls  ");
+  EXPECT_EQ(layerOf(1), "A ");
+  EXPECT_EQ(layerOf(2), "A");
+  EXPECT_EQ(layerOf(3), "Fresh");
+  EXPECT_EQ(layerOf(4), "Walls  ");
+  EXPECT_EQ(document->layers().size(), 5u);
+  const auto& insert = std::get<model::BlockReference>(modelSpace(*document)[4].data);
+  EXPECT_EQ(document->blocks()[insert.block].name, "Pin");
+}
+
 TEST(DxfReaderTolerance, CodePageAndUnicodeEscapes) {
   const std::string text =
       "0\nSECTION\n2\nHEADER\n9\n$ACADVER\n1\nAC1015\n9\n$DWGCODEPAGE\n3\n"
@@ -57,7 +79,7 @@ TEST(DxfReaderTolerance, CodePageAndUnicodeEscapes) {
 TEST(DxfReaderTolerance, TextEncodingRoundTrip) {
   const std::string original = "Ø 12 – Größe ⌀ €";
   EXPECT_EQ(decodeText(encodeText(original), TextEncoding::kWindows1252), original);
-  EXPECT_EQ(encodeText("a\nb"), "a b");
+  EXPECT_EQ(encodeText("a\nb"), "a\\U+000Ab");
 }
 
 TEST(DxfReaderTolerance, ObjectCoordinateSystemsAndNestedInsertsDefinedLater) {
@@ -99,7 +121,7 @@ TEST(DxfReaderTolerance, ThreeDimensionalAndPlanePolylines) {
   // A mesh is not modelled: kept whole, vertices and end marker included.
   const auto& mesh = std::get<model::UnsupportedEntity>(modelSpace(*document)[2].data);
   EXPECT_EQ(mesh.type, "POLYLINE");
-  EXPECT_EQ(std::ranges::count(mesh.groups, std::pair<int, std::string>{0, "SEQEND"}), 1);
+  EXPECT_EQ(std::ranges::count(mesh.groups, model::RawGroups::Group{0, "SEQEND"}), 1);
 }
 
 TEST(DxfReaderTolerance, RecordLargerThanTheReadBuffer) {
