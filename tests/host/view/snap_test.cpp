@@ -1,3 +1,4 @@
+#include <limits>
 #include <random>
 
 #include <gtest/gtest.h>
@@ -50,6 +51,23 @@ TEST(SnapIndex, PointsBeyondTheRadiusAndNegativeCellsAreHandled) {
   EXPECT_FALSE(index.nearest({1.5, 0}, 1.0));
 }
 
+TEST(SnapIndex, LeavesOutPointsWithoutAFinitePlaceInTheView) {
+  const double nan = std::numeric_limits<double>::quiet_NaN();
+  const double inf = std::numeric_limits<double>::infinity();
+  const double huge = std::numeric_limits<double>::max();
+  // The last is finite in the world but overflows when the view turns it.
+  const SnapIndex index({{{nan, 0, 0}}, {{0, inf, 0}}, {{1, 1, 0}}, {{huge, huge, 0}}},
+                        viewOrientation(StandardView::SouthEastIso), 1.0);
+  EXPECT_EQ(index.size(), 1u);
+  const Eigen::Vector2d at =
+      (viewOrientation(StandardView::SouthEastIso) * Eigen::Vector3d(1, 1, 0)).head<2>();
+  ASSERT_TRUE(index.nearest(at, 0.5));
+  EXPECT_TRUE(vectorNear(index.nearest(at, 0.5)->world, {1, 1, 0}));
+  // Nor does a query from nowhere or with a radius of countless cells go wrong.
+  EXPECT_FALSE(index.nearest({nan, 0}, 0.5));
+  EXPECT_TRUE(index.nearest(at, 1e300));
+}
+
 TEST(SnapIndex, RefusesADegenerateCell) {
   EXPECT_THROW(SnapIndex({}, Eigen::Matrix3d::Identity(), 0.0), InvalidInput);
 }
@@ -79,6 +97,19 @@ TEST(SnapPoints, OfferEndsCentresInsertionsAndPointsInsideNestedInserts) {
   EXPECT_TRUE(has({5, 5, 0}, SnapKind::Centre));
   EXPECT_TRUE(has({7, 8, 9}, SnapKind::Node));
   EXPECT_EQ(points.size(), 6u);
+}
+
+TEST(SnapPoints, LeaveOutAnEntityWhosePlaceOverflows) {
+  model::Document drawing;
+  const auto far = drawing.addBlock("Far", {0, 0, 0});
+  drawing.addEntity(far, model::Point{{1e300, 0, 0}});
+  drawing.addEntity(far, model::Line{{0, 0, 0}, {1, 0, 0}});
+  drawing.addEntity(model::BlockTable::kModelSpace,
+                    model::BlockReference{far, Eigen::Affine3d(Eigen::Scaling(1e100))});
+  const auto points = snapPoints(drawing);
+  ASSERT_EQ(points.size(), 3u);  // the insertion point and the line's ends
+  EXPECT_EQ(points[0].kind, SnapKind::Insertion);
+  EXPECT_TRUE(vectorNear(points[2].world, {1e100, 0, 0}, 1e85));
 }
 
 }  // namespace
