@@ -7,7 +7,6 @@
 #include <gtest/gtest.h>
 
 #include "host/geom/angles.h"
-#include "host/geom/ellipse.h"
 
 namespace host::geom {
 namespace {
@@ -87,28 +86,6 @@ TEST(OneTurn, NonFiniteAnglesGiveANonFiniteSpan) {
     const AngleSpan span = oneTurn(start, end);
     EXPECT_FALSE(std::isfinite(span.start) && std::isfinite(span.sweep)) << start << " " << end;
     EXPECT_FALSE(span.isFullTurn());
-  }
-}
-
-TEST(EllipseArcInOneTurn, EndBelowStartRunsCounterClockwiseFromTheStart) {
-  EllipseArc arc;
-  arc.majorAxis = {2, 0, 0};
-  arc.ratio = 0.5;
-  arc.startParameter = 3 * kPi / 2;
-  arc.endParameter = kPi / 2;
-  const EllipseArc turned = inOneTurn(arc);
-  EXPECT_FALSE(arc.isFull());
-  EXPECT_DOUBLE_EQ(turned.startParameter, 3 * kPi / 2);
-  EXPECT_NEAR(turned.endParameter - turned.startParameter, kPi, 1e-12);
-  // Halfway it passes the end of the major axis on +X, not the one on -X.
-  EXPECT_NEAR(turned.pointAt(turned.startParameter + kPi / 2).x(), 2.0, 1e-12);
-}
-
-TEST(CircularArcInOneTurn, HugeAnglesGiveAtMostATurnAtOnce) {
-  for (const double start : {1e20, -1e20, 1e300, 1e9}) {
-    const EllipseArc arc = circularArc({0, 0, 0}, 1.0, {0, 0, 1}, start, 0.5);
-    EXPECT_GE(arc.startParameter, 0.0) << start;
-    EXPECT_LE(arc.endParameter - arc.startParameter, kFullTurn) << start;
   }
 }
 

@@ -99,18 +99,5 @@ TEST(SnapPoints, OfferEndsCentresInsertionsAndPointsInsideNestedInserts) {
   EXPECT_EQ(points.size(), 6u);
 }
 
-TEST(SnapPoints, LeaveOutAnEntityWhosePlaceOverflows) {
-  model::Document drawing;
-  const auto far = drawing.addBlock("Far", {0, 0, 0});
-  drawing.addEntity(far, model::Point{{1e300, 0, 0}});
-  drawing.addEntity(far, model::Line{{0, 0, 0}, {1, 0, 0}});
-  drawing.addEntity(model::BlockTable::kModelSpace,
-                    model::BlockReference{far, Eigen::Affine3d(Eigen::Scaling(1e100))});
-  const auto points = snapPoints(drawing);
-  ASSERT_EQ(points.size(), 3u);  // the insertion point and the line's ends
-  EXPECT_EQ(points[0].kind, SnapKind::Insertion);
-  EXPECT_TRUE(vectorNear(points[2].world, {1e100, 0, 0}, 1e85));
-}
-
 }  // namespace
 }  // namespace host::view
