@@ -9,7 +9,7 @@
 namespace host::geom {
 
 Eigen::Vector3d EllipseArc::minorAxis() const {
-  return ratio * normal.cross(majorAxis);
+  return ratio * normal.normalized().cross(majorAxis);
 }
 
 Eigen::Vector3d EllipseArc::pointAt(double parameter) const {

@@ -15,8 +15,9 @@ namespace host::geom {
 struct EllipseArc {
   Eigen::Vector3d centre = Eigen::Vector3d::Zero();
   Eigen::Vector3d majorAxis = Eigen::Vector3d::UnitX();  // centre to the end of the major axis
-  Eigen::Vector3d normal = Eigen::Vector3d::UnitZ();     // unit
-  double ratio = 1.0;                                    // minor / major radius, in (0, 1]
+  // Of any non-zero length: a file may give it so, and it is kept as given.
+  Eigen::Vector3d normal = Eigen::Vector3d::UnitZ();
+  double ratio = 1.0;  // minor / major radius, in (0, 1]
   double startParameter = 0.0;
   double endParameter = 2.0 * std::numbers::pi;
 

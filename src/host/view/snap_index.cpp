@@ -16,23 +16,25 @@ constexpr std::int64_t kMaxCellReach = 8;
 
 }  // namespace
 
-SnapIndex::SnapIndex(const std::vector<SnapPoint>& points, const Eigen::Matrix3d& worldToView,
+SnapIndex::SnapIndex(std::vector<SnapPoint> points, const Eigen::Matrix3d& worldToView,
                      double cellSize)
-    : cellSize_(cellSize) {
+    : points_(std::move(points)), cellSize_(cellSize) {
   if (!(cellSize > 0.0) || !std::isfinite(cellSize)) {
     throw InvalidInput("the snap grid needs a positive cell size");
   }
-  points_.reserve(points.size());
-  viewPoints_.reserve(points.size());
-  cells_.reserve(points.size());
-  for (const SnapPoint& point : points) {
+  viewPoints_.reserve(points_.size());
+  cells_.reserve(points_.size());
+  // Kept points move to the front, in order.
+  std::size_t kept = 0;
+  for (const SnapPoint& point : points_) {
     // A point without a finite place in the view can be neither found nor filed.
     const Eigen::Vector2d view = (worldToView * point.world).head<2>();
     if (!point.world.allFinite() || !view.allFinite()) continue;
-    cells_.emplace_back(key(cellOf(view.x()), cellOf(view.y())), points_.size());
-    points_.push_back(point);
+    cells_.emplace_back(key(cellOf(view.x()), cellOf(view.y())), kept);
     viewPoints_.push_back(view);
+    points_[kept++] = point;
   }
+  points_.resize(kept);
   std::ranges::sort(cells_);
 }
 

@@ -18,8 +18,7 @@ class SnapIndex {
  public:
   SnapIndex() = default;
   // Points without a finite place in the view are left out.
-  SnapIndex(const std::vector<SnapPoint>& points, const Eigen::Matrix3d& worldToView,
-            double cellSize);
+  SnapIndex(std::vector<SnapPoint> points, const Eigen::Matrix3d& worldToView, double cellSize);
 
   // The snap point nearest to `view` within `radius` (view units), if any.
   std::optional<SnapPoint> nearest(const Eigen::Vector2d& view, double radius) const;

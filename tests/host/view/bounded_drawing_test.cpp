@@ -74,7 +74,9 @@ void PrintTo(const HostileCase& c, std::ostream* os) {
 // What the status bar says about entities not shown, once the window has caught up with the
 // drawing (it counts them when it draws).
 std::string notShownOnceDrawn(const HostWindow& window, const std::string& expected) {
-  QTest::qWaitFor([&] { return window.notShownText().toStdString() == expected; });
+  if (QTest::qWaitFor([&] { return window.notShownText().toStdString() == expected; })) {
+    return expected;
+  }
   return window.notShownText().toStdString();
 }
 
