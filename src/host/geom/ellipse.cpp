@@ -9,15 +9,25 @@
 namespace host::geom {
 
 Eigen::Vector3d EllipseArc::minorAxis() const {
-  return ratio * normal.cross(majorAxis);
+  return ratio * normal.normalized().cross(majorAxis);
 }
 
 Eigen::Vector3d EllipseArc::pointAt(double parameter) const {
   return centre + std::cos(parameter) * majorAxis + std::sin(parameter) * minorAxis();
 }
 
-bool EllipseArc::isFull() const {
-  return endParameter - startParameter >= 2.0 * std::numbers::pi;
+EllipseArc inOneTurn(const EllipseArc& ellipse) {
+  const AngleSpan span = ellipse.span();
+  EllipseArc result = ellipse;
+  result.startParameter = span.start;
+  result.endParameter = span.end();
+  return result;
+}
+
+bool isFinite(const EllipseArc& ellipse) {
+  return ellipse.centre.allFinite() && ellipse.majorAxis.allFinite() &&
+         ellipse.normal.allFinite() && std::isfinite(ellipse.ratio) &&
+         std::isfinite(ellipse.startParameter) && std::isfinite(ellipse.endParameter);
 }
 
 EllipseArc validatedEllipse(const EllipseArc& ellipse) {
@@ -72,13 +82,13 @@ EllipseArc transformed(const EllipseArc& ellipse, const Eigen::Affine3d& transfo
 
 EllipseArc circularArc(const Eigen::Vector3d& centre, double radius, const Eigen::Vector3d& normal,
                        double startAngle, double endAngle) {
-  while (endAngle <= startAngle) endAngle += 2.0 * std::numbers::pi;
+  const AngleSpan span = oneTurn(startAngle, endAngle);
   EllipseArc arc;
   arc.centre = centre;
   arc.majorAxis = radius * objectCoordinateSystem(normal).xAxis();
   arc.normal = normal.normalized();
-  arc.startParameter = startAngle;
-  arc.endParameter = endAngle;
+  arc.startParameter = span.start;
+  arc.endParameter = span.end();
   return arc;
 }
 

@@ -13,9 +13,10 @@ Eigen::Affine3d affineFromMatrix(const Eigen::Matrix4d& matrix) {
     throw InvalidInput("the transformation matrix must have the last row 0, 0, 0, 1");
   }
   const Eigen::Matrix3d linear = matrix.topLeftCorner<3, 3>();
-  // Singular relative to the matrix's own size, so that a tiny but regular scale passes.
+  // Singular relative to the matrix's own size, so that a tiny but regular scale passes; measured
+  // on the scaled-down matrix so that no scale overflows or underflows the determinant.
   const double size = linear.cwiseAbs().maxCoeff();
-  if (size == 0.0 || std::abs(linear.determinant()) <= 1e-12 * size * size * size) {
+  if (size == 0.0 || std::abs((linear / size).determinant()) <= 1e-12) {
     throw InvalidInput("the transformation matrix must not be singular");
   }
   Eigen::Affine3d transform;

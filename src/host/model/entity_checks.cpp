@@ -15,8 +15,10 @@ void checkPlacement(const Eigen::Affine3d& placement, const char* what) {
   if (!placement.matrix().allFinite()) {
     throw InvalidInput(std::string(what) + " must have finite coordinates");
   }
+  // Singular relative to its own size, measured on the scaled-down matrix so that neither a
+  // huge nor a tiny scale overflows or underflows the determinant.
   const double size = placement.linear().cwiseAbs().maxCoeff();
-  if (size == 0.0 || std::abs(placement.linear().determinant()) <= 1e-12 * size * size * size) {
+  if (size == 0.0 || std::abs((placement.linear() / size).determinant()) <= 1e-12) {
     throw InvalidInput(std::string(what) + " must not be flattened by a zero scale");
   }
 }

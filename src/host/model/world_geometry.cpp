@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <numbers>
+#include <variant>
 
 #include "host/geom/ocs.h"
 
@@ -10,13 +11,17 @@ namespace host::model {
 namespace {
 
 constexpr double kChordAngle = std::numbers::pi / 36.0;  // 5 degrees per chord
+// A bulge this small bows a segment by less than a billionth of its length: drawn straight, as
+// its centre would lie so far away that the arc's points would be lost to rounding.
+constexpr double kStraightBulge = 1e-9;
 
 // Points of the arc from `from` to `to` with the given bulge, `from` excluded, `to` included.
+// A bulge's arc is less than a whole turn (4 atan(bulge)), so its chords are few.
 void appendBulgeArc(const Eigen::Vector2d& from, const Eigen::Vector2d& to, double bulge,
                     std::vector<Eigen::Vector2d>& points) {
   const Eigen::Vector2d chord = to - from;
   const double length = chord.norm();
-  if (bulge == 0.0 || length == 0.0) {
+  if (std::abs(bulge) < kStraightBulge || length == 0.0) {
     points.push_back(to);
     return;
   }
@@ -34,54 +39,72 @@ void appendBulgeArc(const Eigen::Vector2d& from, const Eigen::Vector2d& to, doub
   points.push_back(to);
 }
 
-class Expander {
- public:
-  Expander(const Document& document, GeometrySink& sink) : document_(document), sink_(sink) {}
+bool allFinite(const std::vector<Eigen::Vector3d>& points) {
+  return std::ranges::all_of(points, [](const Eigen::Vector3d& p) { return p.allFinite(); });
+}
 
-  void emit(const Entity& entity, const Eigen::Affine3d& transform) {
-    std::visit([&](const auto& data) { emitData(data, transform); }, entity.data);
+// Computes each entity's world geometry and hands it on only when every coordinate is finite.
+class Drawer : public ExpansionVisitor {
+ public:
+  explicit Drawer(GeometrySink& sink) : sink_(sink) {}
+
+  bool visit(const Entity& entity, const Eigen::Affine3d& toWorld) override {
+    return std::visit([&](const auto& data) { return draw(data, toWorld); }, entity.data);
   }
 
  private:
-  const Document& document_;
   GeometrySink& sink_;
-  std::vector<BlockIndex> expanding_;
 
-  void emitData(const BlockReference& insert, const Eigen::Affine3d& t) {
-    if (std::ranges::find(expanding_, insert.block) != expanding_.end()) return;
-    const Block& block = document_.blocks()[insert.block];
-    const Eigen::Affine3d inner = t * insert.placement * Eigen::Translation3d(-block.basePoint);
-    expanding_.push_back(insert.block);
-    for (const Entity& entity : block.entities) emit(entity, inner);
-    expanding_.pop_back();
+  bool emitPolyline(const WorldPolyline& polyline) {
+    if (!allFinite(polyline.points)) return false;
+    sink_.polyline(polyline);
+    return true;
   }
-  void emitData(const Text& text, const Eigen::Affine3d& t) {
-    sink_.text(WorldText{text.text, t * text.placement, text.height, text.style, 0.0});
+  bool emitEllipse(const geom::EllipseArc& ellipse, const Eigen::Affine3d& t) {
+    const geom::EllipseArc world = geom::inOneTurn(geom::transformed(geom::inOneTurn(ellipse), t));
+    if (!geom::isFinite(world)) return false;
+    sink_.ellipse(world);
+    return true;
   }
-  void emitData(const Ellipse& ellipse, const Eigen::Affine3d& t) {
-    sink_.ellipse(geom::transformed(ellipse.shape, t));
+  bool emitText(const WorldText& text) {
+    if (!(text.placement * Eigen::Scaling(text.height)).matrix().allFinite()) return false;
+    sink_.text(text);
+    return true;
   }
-  void emitData(const Line& line, const Eigen::Affine3d& t) {
-    sink_.polyline(WorldPolyline{{t * line.start, t * line.end}, false});
+
+  // The insert itself draws nothing; the expansion brings what its block holds.
+  bool draw(const BlockReference&, const Eigen::Affine3d&) { return true; }
+  bool draw(const Text& text, const Eigen::Affine3d& t) {
+    return emitText(WorldText{text.text, t * text.placement, text.height, text.style, 0.0});
   }
-  void emitData(const Polyline3d& polyline, const Eigen::Affine3d& t) {
+  bool draw(const Ellipse& ellipse, const Eigen::Affine3d& t) {
+    return emitEllipse(ellipse.shape, t);
+  }
+  bool draw(const Line& line, const Eigen::Affine3d& t) {
+    return emitPolyline(WorldPolyline{{t * line.start, t * line.end}, false});
+  }
+  bool draw(const Polyline3d& polyline, const Eigen::Affine3d& t) {
     WorldPolyline world{{}, polyline.closed};
     world.points.reserve(polyline.vertices.size());
     for (const auto& vertex : polyline.vertices) world.points.push_back(t * vertex);
-    sink_.polyline(world);
+    return emitPolyline(world);
   }
-  void emitData(const Point& point, const Eigen::Affine3d& t) { sink_.point(t * point.position); }
-  void emitData(const Circle& circle, const Eigen::Affine3d& t) {
-    sink_.ellipse(geom::transformed(
-        geom::circularArc(circle.centre, circle.radius, circle.normal, 0.0, 2.0 * std::numbers::pi),
-        t));
+  bool draw(const Point& point, const Eigen::Affine3d& t) {
+    const Eigen::Vector3d world = t * point.position;
+    if (!world.allFinite()) return false;
+    sink_.point(world);
+    return true;
   }
-  void emitData(const Arc& arc, const Eigen::Affine3d& t) {
-    sink_.ellipse(geom::transformed(
-        geom::circularArc(arc.centre, arc.radius, arc.normal, arc.startAngle, arc.endAngle), t));
+  bool draw(const Circle& circle, const Eigen::Affine3d& t) {
+    return emitEllipse(
+        geom::circularArc(circle.centre, circle.radius, circle.normal, 0.0, geom::kFullTurn), t);
   }
-  void emitData(const Polyline2d& polyline, const Eigen::Affine3d& t) {
-    if (polyline.vertices.empty()) return;
+  bool draw(const Arc& arc, const Eigen::Affine3d& t) {
+    return emitEllipse(
+        geom::circularArc(arc.centre, arc.radius, arc.normal, arc.startAngle, arc.endAngle), t);
+  }
+  bool draw(const Polyline2d& polyline, const Eigen::Affine3d& t) {
+    if (polyline.vertices.empty()) return true;
     std::vector<Eigen::Vector2d> points{polyline.vertices.front().point};
     const std::size_t count = polyline.vertices.size();
     const std::size_t segments = polyline.closed ? count : count - 1;
@@ -98,9 +121,9 @@ class Expander {
     for (const auto& p : points) {
       world.points.push_back(t * ocs.pointToWorld({p.x(), p.y(), polyline.elevation}));
     }
-    sink_.polyline(world);
+    return emitPolyline(world);
   }
-  void emitData(const MText& text, const Eigen::Affine3d& t) {
+  bool draw(const MText& text, const Eigen::Affine3d& t) {
     Eigen::Affine3d placement = Eigen::Affine3d::Identity();
     const Eigen::Vector3d normal = text.normal.normalized();
     // A direction read from a file may lean out of the text's plane: keep its in-plane part.
@@ -110,9 +133,9 @@ class Expander {
     placement.linear().col(1) = normal.cross(x);
     placement.linear().col(2) = normal;
     placement.translation() = text.insertion;
-    sink_.text(WorldText{text.text, t * placement, text.height, text.style, text.width});
+    return emitText(WorldText{text.text, t * placement, text.height, text.style, text.width});
   }
-  void emitData(const UnsupportedEntity&, const Eigen::Affine3d&) {}
+  bool draw(const UnsupportedEntity&, const Eigen::Affine3d&) { return true; }
 };
 
 class Collector : public GeometrySink {
@@ -127,13 +150,15 @@ class Collector : public GeometrySink {
 
 }  // namespace
 
-void emitWorldGeometry(const Document& document, const Entity& entity, GeometrySink& sink) {
-  Expander(document, sink).emit(entity, Eigen::Affine3d::Identity());
+EntitiesNotShown emitWorldGeometry(const Document& document, std::span<const Entity> entities,
+                                   GeometrySink& sink, const ExpansionLimits& limits) {
+  Drawer drawer(sink);
+  return expandBlocks(document, entities, drawer, limits);
 }
 
 WorldGeometry worldGeometry(const Document& document, const Entity& entity) {
   Collector collector;
-  emitWorldGeometry(document, entity, collector);
+  emitWorldGeometry(document, std::span(&entity, 1), collector);
   return collector.geometry;
 }
 

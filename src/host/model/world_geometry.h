@@ -1,11 +1,13 @@
 #pragma once
 
+#include <span>
 #include <string>
 #include <vector>
 
 #include <Eigen/Geometry>
 
 #include "host/geom/ellipse.h"
+#include "host/model/block_expansion.h"
 #include "host/model/document.h"
 
 namespace host::model {
@@ -26,7 +28,8 @@ struct WorldPolyline {
 };
 
 // What an entity draws, in world coordinates. Lines and polylines (arcs of 2D polylines
-// broken into short chords) come as polylines; circles and arcs as elliptical arcs.
+// broken into short chords) come as polylines; circles, arcs and ellipses as elliptical arcs
+// with their parameters in one turn (geom::inOneTurn).
 struct WorldGeometry {
   std::vector<WorldPolyline> polylines;
   std::vector<Eigen::Vector3d> points;
@@ -44,12 +47,14 @@ class GeometrySink {
   virtual void ellipse(const geom::EllipseArc& ellipse) = 0;
 };
 
-// Emits the world geometry of an entity of `document`. A block reference expands through its
-// definition, nested inserts included; an insert of a block that is already being expanded
-// (a block containing itself) draws nothing. Unsupported entities draw nothing.
-void emitWorldGeometry(const Document& document, const Entity& entity, GeometrySink& sink);
+// Emits the world geometry of `entities` of `document` (those of model space, say), inserts
+// followed into their blocks by expandBlocks. An entity whose world coordinates overflow (a huge
+// point in a hugely scaled insert) is left out, so that nothing non-finite reaches the sink.
+// Unsupported entities draw nothing. Returns what was not shown.
+EntitiesNotShown emitWorldGeometry(const Document& document, std::span<const Entity> entities,
+                                   GeometrySink& sink, const ExpansionLimits& limits = {});
 
-// The same, collected.
+// What one entity draws, collected.
 WorldGeometry worldGeometry(const Document& document, const Entity& entity);
 
 }  // namespace host::model

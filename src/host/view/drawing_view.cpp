@@ -1,5 +1,6 @@
 #include "host/view/drawing_view.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include <QCoreApplication>
@@ -18,6 +19,9 @@ namespace {
 constexpr double kSnapAperture = 8.0;
 // One wheel notch zooms by this factor.
 constexpr double kZoomPerNotch = 1.2;
+// Widget positions far off screen (or of a point that is not finite) stay within this many
+// pixels, so that they convert to whole pixels.
+constexpr double kFarOffScreen = 1e6;
 
 Eigen::Vector2d toEigen(const QPointF& p) {
   return {p.x(), p.y()};
@@ -75,7 +79,10 @@ void DrawingView::setSnapEnabled(bool enabled) {
 }
 
 const Scene& DrawingView::scene() {
-  if (!scene_) scene_ = buildScene(*document_, projection_.orientation());
+  if (!scene_) {
+    scene_ = buildScene(*document_, projection_.orientation());
+    emit sceneBuilt();
+  }
   return *scene_;
 }
 
@@ -106,7 +113,11 @@ std::optional<Eigen::Vector3d> DrawingView::pointAt(const QPoint& position) {
 
 QPoint DrawingView::widgetPosition(const Eigen::Vector3d& world) const {
   const Eigen::Vector2d screen = projection_.worldToScreen(world);
-  return {static_cast<int>(std::lround(screen.x())), static_cast<int>(std::lround(screen.y()))};
+  const auto coordinate = [](double value) {
+    if (std::isnan(value)) return 0;
+    return static_cast<int>(std::lround(std::clamp(value, -kFarOffScreen, kFarOffScreen)));
+  };
+  return {coordinate(screen.x()), coordinate(screen.y())};
 }
 
 void DrawingView::paintEvent(QPaintEvent*) {

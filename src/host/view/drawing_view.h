@@ -37,8 +37,11 @@ class DrawingView : public QWidget {
 
   // The point a click at `position` would give, if any (the UCS plane seen edge-on has none).
   std::optional<Eigen::Vector3d> pointAt(const QPoint& position);
-  // Where a world point shows in the widget.
+  // Where a world point shows in the widget (far off it, a million pixels away at most).
   QPoint widgetPosition(const Eigen::Vector3d& world) const;
+
+  // How many entities of the drawing cannot be shown (see Scene::notShown).
+  std::size_t entitiesNotShown() { return scene().notShown; }
 
   // The last point given in this drawing, the base of relative entries.
   std::optional<Eigen::Vector3d>& lastPoint() { return lastPoint_; }
@@ -49,6 +52,8 @@ class DrawingView : public QWidget {
   void cursorMoved(const std::optional<Eigen::Vector3d>& world);
   // The drawing changed (an edit, undo or redo, its file state).
   void drawingChanged();
+  // The drawing was projected again after a change: what it shows may have changed.
+  void sceneBuilt();
 
  protected:
   void paintEvent(QPaintEvent* event) override;

@@ -27,7 +27,8 @@ HostWindow::HostWindow(std::shared_ptr<HostApplication> application, QWidget* pa
       application_(std::move(application)),
       tabs_(new QTabWidget),
       commandLine_(new CommandLine),
-      status_(new QLabel) {
+      status_(new QLabel),
+      notShown_(new QLabel) {
   askToSave_ = [this](const QString& name) { return askWithMessageBox(this, name); };
   askForPath_ = [this](const QString& name) -> std::optional<QString> {
     const QString path =
@@ -49,6 +50,7 @@ HostWindow::HostWindow(std::shared_ptr<HostApplication> application, QWidget* pa
   layout->addWidget(commandLine_);
   setCentralWidget(central);
   statusBar()->addWidget(status_, 1);
+  statusBar()->addPermanentWidget(notShown_);
   resize(1000, 700);
 
   buildMenus();
@@ -82,6 +84,9 @@ void HostWindow::addDrawing(std::shared_ptr<model::Document> document) {
   connect(view, &DrawingView::cursorMoved, this,
           [this](const std::optional<Eigen::Vector3d>& world) { showCursor(world); });
   connect(view, &DrawingView::drawingChanged, this, [this] { refreshTitles(); });
+  connect(view, &DrawingView::sceneBuilt, this, [this, view] {
+    if (view == activeView()) showEntitiesNotShown();
+  });
   tabs_->addTab(view, drawingName(view));
   tabs_->setCurrentWidget(view);
   refreshTitles();
@@ -190,6 +195,18 @@ void HostWindow::refreshTitles() {
 void HostWindow::activeTabChanged() {
   if (DrawingView* view = activeView()) application_->activate(*view->document());
   refreshTitles();
+  showEntitiesNotShown();
+}
+
+void HostWindow::showEntitiesNotShown() {
+  DrawingView* view = activeView();
+  const std::size_t count = view ? view->entitiesNotShown() : 0;
+  if (count == 0) {
+    notShown_->clear();
+  } else {
+    notShown_->setText(
+        QString("%1 %2 not shown").arg(count).arg(count == 1 ? "entity" : "entities"));
+  }
 }
 
 void HostWindow::showCursor(const std::optional<Eigen::Vector3d>& world) {

@@ -23,7 +23,8 @@ namespace host::view {
 enum class SaveChoice { Save, Discard, Cancel };
 
 // The host's main window: a tab per open drawing of the application, menus, the command line
-// and a status bar with the cursor position in the current UCS. It also answers point
+// and a status bar with the cursor position in the current UCS and, for a drawing that cannot be
+// shown in full, how many of its entities are not shown. It also answers point
 // requests: the prompt shows in the command line and the user clicks or types a point.
 class HostWindow : public QMainWindow {
   Q_OBJECT
@@ -52,6 +53,8 @@ class HostWindow : public QMainWindow {
   QString drawingName(const DrawingView* view) const;
   CommandLine* commandLine() const { return commandLine_; }
   QString statusText() const { return status_->text(); }
+  // "12 entities not shown", or empty when the active drawing shows everything.
+  QString notShownText() const { return notShown_->text(); }
 
   // --- Commands ---
   // Runs a line as typed at the command line when no point request waits.
@@ -95,6 +98,7 @@ class HostWindow : public QMainWindow {
   QTabWidget* tabs_;
   CommandLine* commandLine_;
   QLabel* status_;
+  QLabel* notShown_;
   QList<QAction*> drawingActions_;
   bool snapEnabled_ = true;
   int untitledCount_ = 0;
@@ -115,6 +119,7 @@ class HostWindow : public QMainWindow {
   void refreshTitles();
   void activeTabChanged();
   void showCursor(const std::optional<Eigen::Vector3d>& world);
+  void showEntitiesNotShown();
   void say(const QString& line);
   bool askAboutLossWithMessageBox(const QString& name, const QString& lost, bool newName);
   // Where a save may go when the file cannot hold everything in the drawing: none when the user

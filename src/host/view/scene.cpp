@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <numbers>
 #include <string_view>
 
 #include "host/model/world_geometry.h"
@@ -36,6 +35,9 @@ class Projector : public model::GeometrySink {
   Projector(Scene& scene, const Eigen::Matrix3d& worldToView)
       : scene_(scene), worldToView_(worldToView) {}
 
+  // Pieces whose view coordinates overflow (world coordinates near the largest number).
+  std::size_t unplaced() const { return unplaced_; }
+
   void polyline(const model::WorldPolyline& polyline) override {
     Scene::Polyline projected;
     projected.closed = polyline.closed;
@@ -46,6 +48,10 @@ class Projector : public model::GeometrySink {
 
   void point(const Eigen::Vector3d& position) override {
     const Eigen::Vector2d p = project(position);
+    if (!p.allFinite()) {
+      ++unplaced_;
+      return;
+    }
     scene_.points.push_back(p);
     scene_.bounds.extend(p);
   }
@@ -55,6 +61,10 @@ class Projector : public model::GeometrySink {
     Eigen::Affine2d toView = Eigen::Affine2d::Identity();
     toView.linear() = (worldToView_ * glyphs.linear()).topLeftCorner<2, 2>();
     toView.translation() = project(glyphs.translation());
+    if (!toView.matrix().allFinite()) {
+      ++unplaced_;
+      return;
+    }
     const auto lines = textLines(text.text);
     for (std::size_t i = 0; i < lines.size(); ++i) {
       if (lines[i].empty()) continue;
@@ -65,16 +75,20 @@ class Projector : public model::GeometrySink {
   }
 
   void ellipse(const geom::EllipseArc& ellipse) override {
-    const double sweep = ellipse.endParameter - ellipse.startParameter;
-    const int chords = std::max(
-        4, static_cast<int>(std::ceil(kChordsPerTurn * std::abs(sweep) / (2 * std::numbers::pi))));
+    const geom::AngleSpan span = ellipse.span();
+    if (!std::isfinite(span.start) || !std::isfinite(span.sweep)) {
+      ++unplaced_;
+      return;
+    }
+    // The sweep is at most a turn, so the count stays within one turn's chords.
+    const int chords = static_cast<int>(std::clamp(
+        std::ceil(kChordsPerTurn * span.sweep / geom::kFullTurn), 4.0, double(kChordsPerTurn)));
     Scene::Polyline projected;
-    projected.closed = ellipse.isFull();
+    projected.closed = span.isFullTurn();
     const int count = projected.closed ? chords : chords + 1;
     projected.points.reserve(count);
     for (int k = 0; k < count; ++k) {
-      projected.points.push_back(
-          project(ellipse.pointAt(ellipse.startParameter + sweep * k / chords)));
+      projected.points.push_back(project(ellipse.pointAt(span.start + span.sweep * k / chords)));
     }
     add(std::move(projected));
   }
@@ -82,13 +96,22 @@ class Projector : public model::GeometrySink {
  private:
   Scene& scene_;
   Eigen::Matrix3d worldToView_;
+  std::size_t unplaced_ = 0;
 
   Eigen::Vector2d project(const Eigen::Vector3d& world) const {
     return (worldToView_ * world).head<2>();
   }
 
   void add(Scene::Polyline polyline) {
-    for (const auto& p : polyline.points) polyline.bounds.extend(p);
+    bool finite = true;
+    for (const auto& p : polyline.points) {
+      finite = finite && p.allFinite();
+      polyline.bounds.extend(p);
+    }
+    if (!finite) {
+      ++unplaced_;
+      return;
+    }
     scene_.bounds.extend(polyline.bounds);
     scene_.polylines.push_back(std::move(polyline));
   }
@@ -108,6 +131,10 @@ class Projector : public model::GeometrySink {
                                Eigen::Vector2d(0, 1), Eigen::Vector2d(width, 1)}) {
       text.bounds.extend(toView * corner);
     }
+    if (!text.bounds.min().allFinite() || !text.bounds.max().allFinite()) {
+      ++unplaced_;
+      return;
+    }
     scene_.bounds.extend(text.bounds);
     scene_.texts.push_back(std::move(text));
   }
@@ -118,9 +145,9 @@ class Projector : public model::GeometrySink {
 Scene buildScene(const model::Document& document, const Eigen::Matrix3d& worldToView) {
   Scene scene;
   Projector projector(scene, worldToView);
-  for (const auto& entity : document.blocks()[model::BlockTable::kModelSpace].entities) {
-    model::emitWorldGeometry(document, entity, projector);
-  }
+  const auto& modelSpace = document.blocks()[model::BlockTable::kModelSpace].entities;
+  scene.notShown = model::emitWorldGeometry(document, modelSpace, projector).total();
+  scene.notShown += projector.unplaced();
   return scene;
 }
 

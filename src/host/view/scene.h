@@ -31,8 +31,12 @@ struct Scene {
   std::vector<Text> texts;
   // Everything drawn, for zoom extents.
   Eigen::AlignedBox2d bounds;
+  // Entities of the drawing that are not shown: inserts not followed (recursive, nested too
+  // deep, beyond the expansion budget) and whatever has no finite place in the view.
+  std::size_t notShown = 0;
 };
 
+// Every coordinate in the scene is finite.
 Scene buildScene(const model::Document& document, const Eigen::Matrix3d& worldToView);
 
 }  // namespace host::view

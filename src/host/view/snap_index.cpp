@@ -9,7 +9,7 @@
 namespace host::view {
 namespace {
 
-using Cell = std::pair<std::uint64_t, std::uint32_t>;
+using Cell = std::pair<std::uint64_t, std::size_t>;
 
 // Searches wider than this many cells each way fall back to looking at every point.
 constexpr std::int64_t kMaxCellReach = 8;
@@ -24,11 +24,17 @@ SnapIndex::SnapIndex(std::vector<SnapPoint> points, const Eigen::Matrix3d& world
   }
   viewPoints_.reserve(points_.size());
   cells_.reserve(points_.size());
-  for (std::uint32_t i = 0; i < points_.size(); ++i) {
-    const Eigen::Vector2d view = (worldToView * points_[i].world).head<2>();
+  // Kept points move to the front, in order.
+  std::size_t kept = 0;
+  for (const SnapPoint& point : points_) {
+    // A point without a finite place in the view can be neither found nor filed.
+    const Eigen::Vector2d view = (worldToView * point.world).head<2>();
+    if (!point.world.allFinite() || !view.allFinite()) continue;
+    cells_.emplace_back(key(cellOf(view.x()), cellOf(view.y())), kept);
     viewPoints_.push_back(view);
-    cells_.emplace_back(key(cellOf(view.x()), cellOf(view.y())), i);
+    points_[kept++] = point;
   }
+  points_.resize(kept);
   std::ranges::sort(cells_);
 }
 
@@ -36,6 +42,7 @@ std::int64_t SnapIndex::cellOf(double coordinate) const {
   const double cell = std::floor(coordinate / cellSize_);
   // Far-away points share the outermost cells rather than overflowing the key.
   constexpr double kLimit = 1e15;
+  if (std::isnan(cell)) return 0;
   return static_cast<std::int64_t>(std::clamp(cell, -kLimit, kLimit));
 }
 
@@ -45,19 +52,21 @@ std::uint64_t SnapIndex::key(std::int64_t column, std::int64_t row) {
 }
 
 std::optional<SnapPoint> SnapIndex::nearest(const Eigen::Vector2d& view, double radius) const {
-  std::optional<std::uint32_t> best;
+  std::optional<std::size_t> best;
   double bestDistance = std::numeric_limits<double>::infinity();
-  auto consider = [&](std::uint32_t i) {
+  auto consider = [&](std::size_t i) {
     const double distance = (viewPoints_[i] - view).norm();
     if (distance <= radius && distance < bestDistance) {
       bestDistance = distance;
       best = i;
     }
   };
-  const std::int64_t reach = static_cast<std::int64_t>(std::ceil(radius / cellSize_));
-  if (reach > kMaxCellReach) {
-    for (std::uint32_t i = 0; i < viewPoints_.size(); ++i) consider(i);
+  // Compared before converting, so that no radius can overflow the count of cells.
+  const double cellsAcross = std::ceil(radius / cellSize_);
+  if (!(cellsAcross <= double(kMaxCellReach)) || !view.allFinite()) {
+    for (std::size_t i = 0; i < viewPoints_.size(); ++i) consider(i);
   } else {
+    const auto reach = static_cast<std::int64_t>(cellsAcross);
     const std::int64_t column = cellOf(view.x());
     const std::int64_t row = cellOf(view.y());
     for (std::int64_t c = column - reach; c <= column + reach; ++c) {

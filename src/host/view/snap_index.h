@@ -17,6 +17,7 @@ namespace host::view {
 class SnapIndex {
  public:
   SnapIndex() = default;
+  // Points without a finite place in the view are left out.
   SnapIndex(std::vector<SnapPoint> points, const Eigen::Matrix3d& worldToView, double cellSize);
 
   // The snap point nearest to `view` within `radius` (view units), if any.
@@ -30,7 +31,7 @@ class SnapIndex {
   std::vector<Eigen::Vector2d> viewPoints_;
   double cellSize_ = 1.0;
   // (cell key, point index), sorted by key: a cell's points are one run found by binary search.
-  std::vector<std::pair<std::uint64_t, std::uint32_t>> cells_;
+  std::vector<std::pair<std::uint64_t, std::size_t>> cells_;
 
   std::int64_t cellOf(double coordinate) const;
   static std::uint64_t key(std::int64_t column, std::int64_t row);

@@ -2,37 +2,43 @@
 
 #include <algorithm>
 #include <cmath>
+#include <variant>
 
 #include "host/geom/ocs.h"
+#include "host/model/block_expansion.h"
 
 namespace host::view {
 namespace {
 
-class Collector {
+// Gathers each entity's snap points and keeps them only when every one is finite.
+class Collector : public model::ExpansionVisitor {
  public:
-  explicit Collector(const model::Document& document) : document_(document) {}
-
-  void collect(const model::Entity& entity, const Eigen::Affine3d& t) {
-    std::visit([&](const auto& data) { add(data, t); }, entity.data);
-  }
-
   std::vector<SnapPoint> points;
 
- private:
-  const model::Document& document_;
-  std::vector<model::BlockIndex> expanding_;
+  bool visit(const model::Entity& entity, const Eigen::Affine3d& toWorld) override {
+    const std::size_t first = points.size();
+    std::visit([&](const auto& data) { add(data, toWorld); }, entity.data);
+    const bool finite =
+        std::all_of(points.begin() + static_cast<std::ptrdiff_t>(first), points.end(),
+                    [](const SnapPoint& p) { return p.world.allFinite(); });
+    if (!finite) points.resize(first);
+    return finite;
+  }
 
+ private:
   void put(const Eigen::Vector3d& world, SnapKind kind) { points.push_back({world, kind}); }
 
+  // An arc's ends, where the drawing shows them: its parameters in one turn.
+  void putEnds(const geom::EllipseArc& arc, const Eigen::Affine3d& t) {
+    if (arc.isFull()) return;
+    const geom::AngleSpan span = arc.span();
+    put(t * arc.pointAt(span.start), SnapKind::Endpoint);
+    put(t * arc.pointAt(span.end()), SnapKind::Endpoint);
+  }
+
+  // The expansion brings the snap points of what the block holds.
   void add(const model::BlockReference& insert, const Eigen::Affine3d& t) {
     put(t * insert.placement.translation(), SnapKind::Insertion);
-    // A block that contains itself is expanded once.
-    if (std::ranges::find(expanding_, insert.block) != expanding_.end()) return;
-    const model::Block& block = document_.blocks()[insert.block];
-    const Eigen::Affine3d inner = t * insert.placement * Eigen::Translation3d(-block.basePoint);
-    expanding_.push_back(insert.block);
-    for (const auto& entity : block.entities) collect(entity, inner);
-    expanding_.pop_back();
   }
   void add(const model::Text& text, const Eigen::Affine3d& t) {
     put(t * text.placement.translation(), SnapKind::Insertion);
@@ -42,10 +48,7 @@ class Collector {
   }
   void add(const model::Ellipse& ellipse, const Eigen::Affine3d& t) {
     put(t * ellipse.shape.centre, SnapKind::Centre);
-    if (!ellipse.shape.isFull()) {
-      put(t * ellipse.shape.pointAt(ellipse.shape.startParameter), SnapKind::Endpoint);
-      put(t * ellipse.shape.pointAt(ellipse.shape.endParameter), SnapKind::Endpoint);
-    }
+    putEnds(ellipse.shape, t);
   }
   void add(const model::Line& line, const Eigen::Affine3d& t) {
     put(t * line.start, SnapKind::Endpoint);
@@ -62,12 +65,7 @@ class Collector {
   }
   void add(const model::Arc& arc, const Eigen::Affine3d& t) {
     put(t * arc.centre, SnapKind::Centre);
-    const geom::Frame ocs = geom::objectCoordinateSystem(arc.normal);
-    for (double angle : {arc.startAngle, arc.endAngle}) {
-      const Eigen::Vector3d offset =
-          arc.radius * (std::cos(angle) * ocs.xAxis() + std::sin(angle) * ocs.yAxis());
-      put(t * (arc.centre + offset), SnapKind::Endpoint);
-    }
+    putEnds(geom::circularArc(arc.centre, arc.radius, arc.normal, arc.startAngle, arc.endAngle), t);
   }
   void add(const model::Polyline2d& polyline, const Eigen::Affine3d& t) {
     const geom::Frame ocs = geom::objectCoordinateSystem(polyline.extrusion);
@@ -82,10 +80,9 @@ class Collector {
 }  // namespace
 
 std::vector<SnapPoint> snapPoints(const model::Document& document) {
-  Collector collector(document);
-  for (const auto& entity : document.blocks()[model::BlockTable::kModelSpace].entities) {
-    collector.collect(entity, Eigen::Affine3d::Identity());
-  }
+  Collector collector;
+  model::expandBlocks(document, document.blocks()[model::BlockTable::kModelSpace].entities,
+                      collector);
   return std::move(collector.points);
 }
 

@@ -95,7 +95,8 @@ void ViewProjection::fit(const Eigen::AlignedBox2d& viewBox) {
     centre_ = Eigen::Vector2d::Zero();
     return;
   }
-  centre_ = viewBox.center();
+  // Halves first: the sum of two coordinates near the largest number would overflow.
+  centre_ = 0.5 * viewBox.min() + 0.5 * viewBox.max();
   const Eigen::Vector2d size = viewBox.sizes();
   constexpr double kMargin = 0.9;
   const double sx = size.x() > 0 ? kMargin * width_ / size.x() : kMaxScale;

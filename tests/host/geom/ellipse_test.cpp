@@ -112,6 +112,14 @@ TEST(CircularArc, PassesThroughThePointsAtItsAnglesInTheObjectCoordinateSystem) 
   EXPECT_TRUE(circularArc(centre, 1.5, normal, 1.0, 1.0).isFull());
 }
 
+TEST(EllipseArc, NormalOfAnyLengthGivesTheSameMinorAxis) {
+  EllipseArc ellipse;
+  ellipse.majorAxis = {2, 0, 0};
+  ellipse.ratio = 0.5;
+  ellipse.normal = {0, 0, 3};
+  EXPECT_TRUE(vectorNear(ellipse.pointAt(std::numbers::pi / 2), {0, 1, 0}));
+}
+
 TEST(ValidatedEllipse, RefusesDegenerateShapes) {
   EllipseArc good;
   good.majorAxis = {1, 0, 0};

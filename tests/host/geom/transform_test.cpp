@@ -43,6 +43,12 @@ TEST(AffineFromMatrix, AcceptsRegularMatricesEvenWhenTiny) {
   m(0, 3) = 4;
   const auto t = affineFromMatrix(m);
   EXPECT_TRUE(vectorNear(t * Eigen::Vector3d(1e6, 0, 0), {5, 0, 0}));
+  // Scales whose cube overflows or underflows are still regular.
+  for (const double scale : {1e-200, 1e200}) {
+    Eigen::Matrix4d scaled = Eigen::Matrix4d::Identity();
+    scaled.topLeftCorner<3, 3>() *= scale;
+    EXPECT_NO_THROW(affineFromMatrix(scaled)) << scale;
+  }
 }
 
 TEST(AffineFromMatrix, RefusesSingularProjectiveAndNonFiniteMatrices) {

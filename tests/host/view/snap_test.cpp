@@ -1,3 +1,4 @@
+#include <limits>
 #include <random>
 
 #include <gtest/gtest.h>
@@ -48,6 +49,23 @@ TEST(SnapIndex, PointsBeyondTheRadiusAndNegativeCellsAreHandled) {
   ASSERT_TRUE(index.nearest({-0.1, -0.1}, 0.6));  // a neighbour cell across zero
   EXPECT_TRUE(vectorNear(index.nearest({-0.1, -0.1}, 0.6)->world, {-0.5, -0.5, 0}));
   EXPECT_FALSE(index.nearest({1.5, 0}, 1.0));
+}
+
+TEST(SnapIndex, LeavesOutPointsWithoutAFinitePlaceInTheView) {
+  const double nan = std::numeric_limits<double>::quiet_NaN();
+  const double inf = std::numeric_limits<double>::infinity();
+  const double huge = std::numeric_limits<double>::max();
+  // The last is finite in the world but overflows when the view turns it.
+  const SnapIndex index({{{nan, 0, 0}}, {{0, inf, 0}}, {{1, 1, 0}}, {{huge, huge, 0}}},
+                        viewOrientation(StandardView::SouthEastIso), 1.0);
+  EXPECT_EQ(index.size(), 1u);
+  const Eigen::Vector2d at =
+      (viewOrientation(StandardView::SouthEastIso) * Eigen::Vector3d(1, 1, 0)).head<2>();
+  ASSERT_TRUE(index.nearest(at, 0.5));
+  EXPECT_TRUE(vectorNear(index.nearest(at, 0.5)->world, {1, 1, 0}));
+  // Nor does a query from nowhere or with a radius of countless cells go wrong.
+  EXPECT_FALSE(index.nearest({nan, 0}, 0.5));
+  EXPECT_TRUE(index.nearest(at, 1e300));
 }
 
 TEST(SnapIndex, RefusesADegenerateCell) {

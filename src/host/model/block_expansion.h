@@ -1,0 +1,52 @@
+#pragma once
+
+#include <cstddef>
+#include <span>
+
+#include <Eigen/Geometry>
+
+#include "host/model/document.h"
+
+namespace host::model {
+
+// How far inserts are followed into their blocks. A drawing is only as large as its file, but
+// blocks inserting blocks multiply it: ten inserts in each of eight nested blocks make a hundred
+// million entities from a page of text.
+struct ExpansionLimits {
+  // Entities met inside blocks, inserts included, so that inserts of empty blocks count too.
+  // The entities listed at the top (model space's) are bounded by the file and always drawn.
+  std::size_t budget = 2'000'000;
+  // Inserts within inserts.
+  std::size_t depth = 64;
+};
+
+// The entities an expansion left out, by why. An insert whose block is not followed counts
+// once, as does every entity not reached once the budget is spent.
+struct EntitiesNotShown {
+  std::size_t recursive = 0;    // inserts of a block that inserts itself, directly or not
+  std::size_t tooDeep = 0;      // inserts nested deeper than the limit
+  std::size_t overBudget = 0;   // entities beyond the budget
+  std::size_t overflowing = 0;  // entities whose world coordinates overflow
+
+  std::size_t total() const { return recursive + tooDeep + overBudget + overflowing; }
+};
+
+// Receives the entities an expansion reaches.
+class ExpansionVisitor {
+ public:
+  virtual ~ExpansionVisitor() = default;
+  // `entity` placed by `toWorld`, the transformation from its block to world coordinates. An
+  // insert comes before what its block contains. Returns false when the entity cannot be placed
+  // (a coordinate overflows): it is counted as not shown, and an insert is not followed.
+  virtual bool visit(const Entity& entity, const Eigen::Affine3d& toWorld) = 0;
+};
+
+// Hands `entities` of `document` (those of model space, say) to `visitor`, each insert followed
+// by the entities of its block, depth first in drawing order. The walk keeps its own stack, so
+// that no file can make it deep. A block that inserts itself, directly or through others, is
+// drawn once and never followed again; inserts beyond the depth limit or the budget, and inserts
+// whose placement overflows, are not followed.
+EntitiesNotShown expandBlocks(const Document& document, std::span<const Entity> entities,
+                              ExpansionVisitor& visitor, const ExpansionLimits& limits = {});
+
+}  // namespace host::model
