@@ -11,7 +11,7 @@
 #include "help/show_notes.h"
 #include "host/automation/host_application.h"
 #include "host/automation/host_launcher.h"
-#include "host/view/drawing_files.h"
+#include "host/view-core/drawing_files.h"
 #include "host/view/host_entry.h"
 
 namespace desktop {

@@ -9,8 +9,8 @@
 #include <QPainter>
 #include <QWheelEvent>
 
+#include "host/view-core/renderer.h"
 #include "host/view/qt_canvas.h"
-#include "host/view/renderer.h"
 
 namespace host::view {
 namespace {

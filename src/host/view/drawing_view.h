@@ -7,9 +7,9 @@
 #include <QWidget>
 
 #include "host/model/document.h"
-#include "host/view/scene.h"
-#include "host/view/snap_index.h"
-#include "host/view/view_projection.h"
+#include "host/view-core/scene.h"
+#include "host/view-core/snap_index.h"
+#include "host/view-core/view_projection.h"
 
 namespace host::view {
 

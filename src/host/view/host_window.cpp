@@ -6,7 +6,7 @@
 #include <QStatusBar>
 #include <QVBoxLayout>
 
-#include "host/view/drawing_files.h"
+#include "host/view-core/drawing_files.h"
 
 namespace host::view {
 namespace {

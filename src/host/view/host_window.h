@@ -12,7 +12,7 @@
 #include <QTabWidget>
 
 #include "host/automation/host_application.h"
-#include "host/view/command.h"
+#include "host/view-core/command.h"
 #include "host/view/command_line.h"
 #include "host/view/drawing_view.h"
 

@@ -1,8 +1,8 @@
 // The command line of the host window: typed commands, menu commands and the snap toggle.
 #include <QMenuBar>
 
-#include "host/view/command_parser.h"
-#include "host/view/drawing_commands.h"
+#include "host/view-core/command_parser.h"
+#include "host/view-core/drawing_commands.h"
 #include "host/view/host_window.h"
 
 namespace host::view {

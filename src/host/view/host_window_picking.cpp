@@ -1,8 +1,8 @@
 // Point requests: the caller waits in a nested event loop while the user clicks or types.
 #include <QEventLoop>
 
+#include "host/view-core/point_entry.h"
 #include "host/view/host_window.h"
-#include "host/view/point_entry.h"
 
 namespace host::view {
 

@@ -4,7 +4,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 
-#include "host/view/drawing_files.h"
+#include "host/view-core/drawing_files.h"
 #include "host/view/host_window.h"
 
 namespace host::view {

@@ -6,8 +6,8 @@
 #include "host/geom/invalid_input.h"
 #include "host/geom/vector_near.h"
 #include "host/model/document.h"
-#include "host/view/snap_index.h"
-#include "host/view/view_projection.h"
+#include "host/view-core/snap_index.h"
+#include "host/view-core/view_projection.h"
 
 namespace host::view {
 namespace {

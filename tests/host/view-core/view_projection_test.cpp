@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "host/geom/vector_near.h"
-#include "host/view/view_projection.h"
+#include "host/view-core/view_projection.h"
 
 namespace host::view {
 namespace {

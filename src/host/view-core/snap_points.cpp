@@ -1,4 +1,4 @@
-#include "host/view/snap_points.h"
+#include "host/view-core/snap_points.h"
 
 #include <algorithm>
 #include <cmath>

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "host/view/clip.h"
+#include "host/view-core/clip.h"
 
 namespace host::view {
 namespace {

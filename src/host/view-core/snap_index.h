@@ -6,7 +6,7 @@
 
 #include <Eigen/Geometry>
 
-#include "host/view/snap_points.h"
+#include "host/view-core/snap_points.h"
 
 namespace host::view {
 

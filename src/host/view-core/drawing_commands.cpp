@@ -1,4 +1,4 @@
-#include "host/view/drawing_commands.h"
+#include "host/view-core/drawing_commands.h"
 
 #include <array>
 #include <cassert>

@@ -6,7 +6,7 @@
 #include <Eigen/Geometry>
 
 #include "host/model/document.h"
-#include "host/view/command.h"
+#include "host/view-core/command.h"
 
 namespace host::view {
 

@@ -1,4 +1,4 @@
-#include "host/view/command_parser.h"
+#include "host/view-core/command_parser.h"
 
 #include <algorithm>
 #include <cctype>

@@ -2,8 +2,8 @@
 
 #include "host/automation/host_fixture.h"
 #include "host/geom/vector_near.h"
-#include "host/view/recording_canvas.h"
-#include "host/view/renderer.h"
+#include "host/view-core/recording_canvas.h"
+#include "host/view-core/renderer.h"
 
 namespace host::view {
 namespace {

@@ -1,8 +1,8 @@
-#include "host/view/renderer.h"
+#include "host/view-core/renderer.h"
 
 #include <array>
 
-#include "host/view/clip.h"
+#include "host/view-core/clip.h"
 
 namespace host::view {
 namespace {

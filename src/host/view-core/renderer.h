@@ -3,10 +3,10 @@
 #include <optional>
 
 #include "host/geom/frame.h"
-#include "host/view/canvas.h"
-#include "host/view/scene.h"
-#include "host/view/snap_index.h"
-#include "host/view/view_projection.h"
+#include "host/view-core/canvas.h"
+#include "host/view-core/scene.h"
+#include "host/view-core/snap_index.h"
+#include "host/view-core/view_projection.h"
 
 namespace host::view {
 

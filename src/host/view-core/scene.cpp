@@ -1,4 +1,4 @@
-#include "host/view/scene.h"
+#include "host/view-core/scene.h"
 
 #include <algorithm>
 #include <cmath>

@@ -3,8 +3,8 @@
 #include <string_view>
 #include <variant>
 
-#include "host/view/command.h"
-#include "host/view/point_entry.h"
+#include "host/view-core/command.h"
+#include "host/view-core/point_entry.h"
 
 namespace host::view {
 

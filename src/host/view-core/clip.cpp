@@ -1,4 +1,4 @@
-#include "host/view/clip.h"
+#include "host/view-core/clip.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "host/view/drawing_files.h"
+#include "host/view-core/drawing_files.h"
 
 #include <system_error>
 

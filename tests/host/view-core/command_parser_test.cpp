@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "host/view/command_parser.h"
+#include "host/view-core/command_parser.h"
 
 namespace host::view {
 namespace {

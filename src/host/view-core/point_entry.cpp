@@ -1,4 +1,4 @@
-#include "host/view/point_entry.h"
+#include "host/view-core/point_entry.h"
 
 #include <charconv>
 #include <cmath>

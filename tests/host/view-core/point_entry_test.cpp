@@ -5,7 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "host/geom/vector_near.h"
-#include "host/view/point_entry.h"
+#include "host/view-core/point_entry.h"
 
 namespace host::view {
 namespace {

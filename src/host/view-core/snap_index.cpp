@@ -1,4 +1,4 @@
-#include "host/view/snap_index.h"
+#include "host/view-core/snap_index.h"
 
 #include <algorithm>
 #include <cmath>

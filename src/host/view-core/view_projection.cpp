@@ -1,4 +1,4 @@
-#include "host/view/view_projection.h"
+#include "host/view-core/view_projection.h"
 
 #include <algorithm>
 #include <cmath>

@@ -3,8 +3,8 @@
 #include <string>
 #include <variant>
 
-#include "host/view/point_entry.h"
-#include "host/view/view_projection.h"
+#include "host/view-core/point_entry.h"
+#include "host/view-core/view_projection.h"
 
 // The commands a user can type at the host's command line, as parsed values.
 namespace host::view::command {
