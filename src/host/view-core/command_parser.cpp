@@ -8,8 +8,12 @@
 #include <string>
 #include <vector>
 
+#include "cad/trimmed_text.h"
+
 namespace host::view {
 namespace {
+
+using cad::trimmed;
 
 using Result = std::variant<Command, EntryError>;
 
@@ -18,13 +22,6 @@ std::string upper(std::string_view text) {
   std::ranges::transform(result, result.begin(),
                          [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
   return result;
-}
-
-std::string_view trimmed(std::string_view text) {
-  const auto first = text.find_first_not_of(" \t\r\n");
-  if (first == std::string_view::npos) return {};
-  const auto last = text.find_last_not_of(" \t\r\n");
-  return text.substr(first, last - first + 1);
 }
 
 // The first word and what follows it, trimmed.

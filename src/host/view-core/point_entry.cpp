@@ -4,15 +4,12 @@
 #include <cmath>
 #include <vector>
 
+#include "cad/trimmed_text.h"
+
 namespace host::view {
 namespace {
 
-std::string_view trimmed(std::string_view text) {
-  const auto first = text.find_first_not_of(" \t");
-  if (first == std::string_view::npos) return {};
-  const auto last = text.find_last_not_of(" \t");
-  return text.substr(first, last - first + 1);
-}
+using cad::trimmed;
 
 std::vector<std::string_view> split(std::string_view text, char separator) {
   std::vector<std::string_view> parts;
