@@ -1,8 +1,6 @@
 #pragma once
 
 #include <cstddef>
-#include <filesystem>
-#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -12,8 +10,10 @@
 #include "host/model/entities.h"
 #include "host/model/header_variables.h"
 #include "host/model/layer_table.h"
+#include "host/model/listeners.h"
 #include "host/model/text_style_table.h"
 #include "host/model/ucs_table.h"
+#include "host/model/undo_history.h"
 
 namespace host::model {
 
@@ -25,9 +25,10 @@ struct EntityLocation {
   friend bool operator==(const EntityLocation&, const EntityLocation&) = default;
 };
 
-// One drawing: its tables, entities, current UCS and settings, with an undo history and
-// change notification. Every change goes through the document so that it can be undone; a
-// change that would break the drawing throws InvalidInput and leaves it as it was.
+// One drawing: its tables, entities, current UCS and settings, with an undo history (which
+// knows whether the drawing stands as it was saved) and change notification. Every change goes
+// through the document so that it can be undone; a change that would break the drawing throws
+// InvalidInput and leaves it as it was.
 class Document {
  public:
   // An empty drawing: layer "0", text style "Standard" (active), the two spaces, the world
@@ -59,7 +60,6 @@ class Document {
   void reserveEntities(BlockIndex block, std::size_t count);
   // Replaces an entity's data, keeping its handle and layer; checked as addEntity.
   void replaceEntity(EntityLocation location, EntityData data);
-  void setEntityLayer(EntityLocation location, LayerIndex layer);
 
   // Adds a layer, or returns the existing one of that name.
   LayerIndex addLayer(const Layer& layer);
@@ -122,26 +122,31 @@ class Document {
   void undo();
   void redo();
 
-  // --- Notification and file state ------------------------------------------------------
-  using Listener = std::function<void()>;
-  using ListenerId = std::size_t;
-  // Called after every completed change, undo and redo, and when the modified flag or the
-  // file path changes.
+  // --- Saved state ----------------------------------------------------------------------
+  // Whether the drawing differs from what was last saved (or read); undoing and redoing back
+  // to that state makes it unmodified again. A new drawing is unmodified.
+  bool modified() const;
+  // The drawing as it stands is what its file now holds.
+  void markSaved();
+
+  // --- Notification ----------------------------------------------------------------------
+  using Listener = Listeners::Listener;
+  using ListenerId = Listeners::Id;
+  // Called after every completed change, undo and redo, and when the drawing is marked saved.
   ListenerId addListener(Listener listener);
   void removeListener(ListenerId id);
 
-  bool modified() const;
-  void setModified(bool modified);
-  const std::filesystem::path& filePath() const;
-  void setFilePath(const std::filesystem::path& path);
-
  private:
   struct State;
-  class History;
   std::unique_ptr<State> state_;
-  std::unique_ptr<History> history_;
+  UndoHistory history_;
+  Listeners listeners_;
+  bool notificationPending_ = false;
 
   void record(std::function<void(State&)> undo, std::function<void(State&)> redo);
+  // Sets a value through `put` as one recorded change: `old` is put back on undo.
+  template <class Value, class Put>
+  void replace(Value old, Value now, Put put);
   void changed();
   void notify();
 };

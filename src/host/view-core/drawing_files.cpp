@@ -2,14 +2,14 @@
 
 #include <system_error>
 
-#include "host/dxf/reader.h"
 #include "host/dxf/save.h"
 #include "host/dxf/writer.h"
 
 namespace host::view {
 
-std::shared_ptr<model::Document> readDrawingFile(const std::filesystem::path& path) {
-  return dxf::readDxf(path);
+std::shared_ptr<model::Document> readDrawingFile(const std::filesystem::path& path,
+                                                 const dxf::Progress& progress) {
+  return dxf::readDxf(path, progress);
 }
 
 std::vector<std::string> contentLostOnSave(const model::Document& document) {

@@ -5,13 +5,16 @@
 #include <string>
 #include <vector>
 
+#include "host/dxf/reader.h"
 #include "host/model/document.h"
 
 namespace host::view {
 
-// Reads a drawing file into a new document, with the file's path set and nothing modified.
-// Throws std::runtime_error saying what went wrong, where and why.
-std::shared_ptr<model::Document> readDrawingFile(const std::filesystem::path& path);
+// Reads a drawing file into a new document, unmodified (as it was saved), telling `progress`
+// now and then how far it has got. Throws std::runtime_error saying what went wrong, where and
+// why, or what `progress` throws to stop the read.
+std::shared_ptr<model::Document> readDrawingFile(const std::filesystem::path& path,
+                                                 const dxf::Progress& progress = {});
 
 // What a drawing file written now would leave out of the document, briefly, one kind per item
 // ("3 VIEWPORT", "1 XRECORD"). Empty when the file would hold everything.

@@ -47,7 +47,8 @@ void HostWindow::runCommand(const QString& line) {
     say("No drawing is open");
     return;
   }
-  if (const auto message = applyToDrawing(*view->document(), command, view->lastPoint())) {
+  if (const auto message =
+          applyToDrawing(*view->document(), command, view->drawing().lastPoint())) {
     say(QString::fromStdString(*message));
   }
 }
