@@ -15,7 +15,7 @@
 namespace host {
 
 HostDocument::HostDocument(std::shared_ptr<HostApplication> application,
-                           std::shared_ptr<model::Document> document)
+                           std::shared_ptr<HostedDrawing> document)
     : application_(std::move(application)), document_(std::move(document)) {}
 
 cad::Ref<cad::ModelSpace> HostDocument::ModelSpace() {
@@ -29,7 +29,7 @@ cad::Ref<cad::Utility> HostDocument::Utility() {
 cad::Variable HostDocument::GetVariable(const std::string& name) {
   return guardedCall(*document_, [&]() -> cad::Variable {
     return std::visit([](const auto& value) -> cad::Variable { return value; },
-                      model::systemVariable(*document_, name));
+                      model::systemVariable(document_->model(), name));
   });
 }
 
@@ -38,7 +38,7 @@ cad::Ref<cad::TextStyles> HostDocument::TextStyles() {
 }
 
 cad::Ref<cad::TextStyle> HostDocument::ActiveTextStyle() {
-  return makeRef<cad::TextStyle, HostTextStyle>(document_, document_->activeTextStyle());
+  return makeRef<cad::TextStyle, HostTextStyle>(document_, document_->model().activeTextStyle());
 }
 
 void HostDocument::ActiveTextStyle(const cad::Ref<cad::TextStyle>& style) {
@@ -46,7 +46,7 @@ void HostDocument::ActiveTextStyle(const cad::Ref<cad::TextStyle>& style) {
   if (!hosted || hosted->document() != document_) {
     throw methodFailed("Invalid input: the text style belongs to another drawing");
   }
-  guardedCall(*document_, [&] { document_->setActiveTextStyle(hosted->style()); });
+  guardedCall(*document_, [&] { document_->model().setActiveTextStyle(hosted->style()); });
 }
 
 cad::Ref<cad::Blocks> HostDocument::Blocks() {
@@ -58,7 +58,7 @@ cad::Ref<cad::UserCoordinateSystems> HostDocument::UserCoordinateSystems() {
 }
 
 cad::Ref<cad::UCS> HostDocument::ActiveUCS() {
-  const model::Ucs& current = document_->currentUcs();
+  const model::Ucs& current = document_->model().currentUcs();
   if (current.name.empty()) return makeRef<cad::UCS, HostUcs>(document_, current.frame);
   return makeRef<cad::UCS, HostUcs>(document_, current.name);
 }

@@ -8,7 +8,7 @@
 
 namespace host {
 
-HostEntity::HostEntity(std::shared_ptr<model::Document> document, model::EntityLocation location,
+HostEntity::HostEntity(std::shared_ptr<HostedDrawing> document, model::EntityLocation location,
                        model::Handle handle)
     : document_(std::move(document)), location_(location), handle_(handle) {}
 
@@ -22,13 +22,13 @@ void HostEntity::Rotate3D(const cad::Point3& axisPoint1, const cad::Point3& axis
 }
 
 const model::Entity& HostEntity::entity() const {
-  const model::Entity* found = document_->find(location_, handle_);
+  const model::Entity* found = document_->model().find(location_, handle_);
   if (!found) throw methodFailed("The entity has been erased");
   return *found;
 }
 
 void HostEntity::apply(const Eigen::Affine3d& transform) {
-  document_->replaceEntity(location_, model::transformed(entity().data, transform));
+  document_->model().replaceEntity(location_, model::transformed(entity().data, transform));
 }
 
 const model::Entity& modelEntity(const cad::Ref<cad::Entity>& entity) {

@@ -3,7 +3,7 @@
 #include <memory>
 
 #include "cad/automation.h"
-#include "host/model/document.h"
+#include "host/automation/hosted_drawing.h"
 
 namespace host {
 
@@ -11,7 +11,7 @@ namespace host {
 // for; once that entity is undone, every call fails.
 class HostEntity : public cad::Entity {
  public:
-  HostEntity(std::shared_ptr<model::Document> document, model::EntityLocation location,
+  HostEntity(std::shared_ptr<HostedDrawing> document, model::EntityLocation location,
              model::Handle handle);
 
   void TransformBy(const cad::Matrix4& matrix) override;
@@ -21,10 +21,10 @@ class HostEntity : public cad::Entity {
   // The entity in the drawing; fails when it is gone.
   const model::Entity& entity() const;
   model::EntityLocation location() const { return location_; }
-  const std::shared_ptr<model::Document>& document() const { return document_; }
+  const std::shared_ptr<HostedDrawing>& document() const { return document_; }
 
  private:
-  std::shared_ptr<model::Document> document_;
+  std::shared_ptr<HostedDrawing> document_;
   model::EntityLocation location_;
   model::Handle handle_;
 
