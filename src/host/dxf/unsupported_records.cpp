@@ -55,8 +55,9 @@ std::size_t recordCount(const model::UnsupportedEntity& entity) {
 void collectApplications(const model::UnsupportedEntity& entity, std::vector<std::string>& names) {
   for (const auto& [code, value] : entity.groups) {
     if (code != 1001 || value.empty()) continue;
-    const bool known = std::ranges::any_of(
-        names, [&](const std::string& name) { return model::sameName(name, value); });
+    const bool known = std::ranges::any_of(names, [&wanted = value](const std::string& name) {
+      return model::sameName(name, wanted);
+    });
     if (!known) names.push_back(value);
   }
 }

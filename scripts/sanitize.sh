@@ -1,0 +1,10 @@
+#!/usr/bin/env bash
+# Builds the libraries that need no Qt, and their tests, with AddressSanitizer and
+# UndefinedBehaviorSanitizer in ./build-sanitize, and runs those tests (label toolkit-free).
+# Any memory fault, leak or undefined behaviour fails the test it happens in.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+cmake -S . -B build-sanitize -G Ninja -DKESTOVA_SANITIZE=ON
+cmake --build build-sanitize --target kestova_toolkit_free_tests
+cd build-sanitize
+ctest --output-on-failure --timeout 900 -L toolkit-free
