@@ -12,6 +12,7 @@ packages=(
   python3 python3-ezdxf librecad-data
   xvfb xauth fonts-dejavu-core fonts-dejavu-extra
   clang-format desktop-file-utils
+  clang-14 libclang-rt-14-dev
   g++-mingw-w64-x86-64-posix wine wine64
 )
 
