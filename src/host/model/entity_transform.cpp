@@ -56,7 +56,8 @@ struct Transformer {
           geom::circularArc(arc.centre, arc.radius, arc.normal, arc.startAngle, arc.endAngle), t)};
     }
     const geom::Frame ocs = geom::objectCoordinateSystem(arc.normal);
-    const auto pointAt = [&](double angle) {
+    // Returns a point, not an Eigen expression that would refer to a temporary gone by then.
+    const auto pointAt = [&](double angle) -> Eigen::Vector3d {
       return arc.centre +
              ocs.vectorToWorld(arc.radius * Eigen::Vector3d(std::cos(angle), std::sin(angle), 0));
     };
