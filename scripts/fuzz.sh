@@ -66,7 +66,7 @@ for entry in "${targets[@]}"; do
     failed+=("$name")
     continue
   fi
-  grep -E '^#[0-9]+ +DONE' "build-fuzz/$name.log" || true
+  grep -E '^#[0-9]+[[:space:]]+DONE' "build-fuzz/$name.log" || true
 done
 
 if [ ${#failed[@]} -gt 0 ]; then
