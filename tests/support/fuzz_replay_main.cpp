@@ -1,6 +1,6 @@
 // The replay driver: runs a fuzz target's entry point once on each file named on the command
 // line, or on each file directly inside a directory named there (in name order, sub-directories
-// left alone), without libFuzzer. A fault aborts the process, as it would under libFuzzer, so
+// left alone; a path that is not there holds nothing), without libFuzzer. A fault aborts the process, as it would under libFuzzer, so
 // a zero exit status means every input ran clean.
 #include <algorithm>
 #include <cstdio>
@@ -43,8 +43,9 @@ int main(int argc, char** argv) {
   std::size_t count = 0;
   for (int i = 1; i < argc; ++i) {
     if (!fs::exists(argv[i])) {
-      std::fprintf(stderr, "no such file or directory: %s\n", argv[i]);
-      return 2;
+      // A target's folder of reproducers appears with its first one.
+      std::fprintf(stderr, "nothing to replay in %s: not there\n", argv[i]);
+      continue;
     }
     for (const fs::path& file : inputsOf(argv[i])) {
       std::fprintf(stderr, "%s\n", file.c_str());
