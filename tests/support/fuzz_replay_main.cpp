@@ -1,7 +1,7 @@
 // The replay driver: runs a fuzz target's entry point once on each file named on the command
 // line, or on each file directly inside a directory named there (in name order, sub-directories
-// left alone; a path that is not there holds nothing), without libFuzzer. A fault aborts the process, as it would under libFuzzer, so
-// a zero exit status means every input ran clean.
+// left alone; a path that is not there holds nothing), without libFuzzer. A fault aborts the
+// process, as it would under libFuzzer, so a zero exit status means every input ran clean.
 #include <algorithm>
 #include <cstdio>
 #include <filesystem>
