@@ -43,4 +43,6 @@ test_packages=(
   wine                       # ...and its tests, run under Wine
   wine64                     # ...and its tests, run under Wine
   clang-format               # formatting the code
+  clang-14                   # the fuzz targets (libFuzzer)...
+  libclang-rt-14-dev         # ...and its runtime with the sanitizers
 )
