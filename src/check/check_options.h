@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "check/check_run.h"
 #include "survey/pairing.h"
 #include "survey/point_file.h"
 #include "survey/tolerance.h"
@@ -18,8 +19,6 @@ class UsageError : public std::runtime_error {
  public:
   using std::runtime_error::runtime_error;
 };
-
-enum class Matching { ById, ByProximity };
 
 struct CheckOptions {
   bool help = false;

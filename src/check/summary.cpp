@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
+#include "check/statistics_rows.h"
 #include "check/text_table.h"
-#include "form/number_format.h"
 
 namespace check {
 namespace {
@@ -31,31 +31,11 @@ void writeSkipped(std::ostream& out, const survey::PointFile& file) {
   }
 }
 
-std::string withinText(const survey::ComponentStatistics& s) {
-  if (!s.withinTolerance) return "-";
-  const double share =
-      100.0 * static_cast<double>(*s.withinTolerance) / static_cast<double>(s.count);
-  return std::to_string(*s.withinTolerance) + " (" + form::formatWithDP(share, "###0.0", ".") +
-         "%)";
-}
-
 void writeStatistics(std::ostream& out, const CheckReport& report) {
   TextTable table;
   table.addRow({"", "n", "mean", "std dev", "rms", "min", "max", "largest", "at", "95%",
                 "within tolerance"});
-  for (const survey::Component component : survey::kComponents) {
-    const survey::ComponentStatistics& s = report.comparison[component];
-    const std::string name =
-        component == survey::Component::H ? "dH" : std::string("d") + survey::letterOf(component);
-    if (s.count == 0) {
-      table.addRow({name, "0", "-", "-", "-", "-", "-", "-", "", "-", "-"});
-      continue;
-    }
-    const auto n = [&](double value) { return report.number(value); };
-    table.addRow({name, std::to_string(s.count), n(s.mean),
-                  s.standardDeviation ? n(*s.standardDeviation) : "-", n(s.rms), n(s.min), n(s.max),
-                  n(s.largest), s.largestId, n(s.percentile95), withinText(s)});
-  }
+  for (std::vector<std::string>& row : statisticsRows(report)) table.addRow(std::move(row));
   table.write(out);
 }
 

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QWidget>
+
+#include "check/check_report.h"
+
+class QLabel;
+class QTableWidget;
+
+namespace check {
+
+// What a check found, in short: the files, the pairs, the points left unmatched, the
+// tolerances and the failures, and the statistics per component (dx, dy, dz, dH) in the
+// figures `kestova check` prints.
+class SummaryView : public QWidget {
+ public:
+  explicit SummaryView(QWidget* parent);
+
+  void showReport(const CheckReport& report);
+
+ private:
+  QLabel* overview_;
+  QTableWidget* statistics_;
+};
+
+}  // namespace check
