@@ -31,11 +31,12 @@ CheckRequest requestFor(const CheckOptions& options, const std::optional<Drawing
   return request;
 }
 
-int runCheck(const CheckOptions& options, std::ostream& out) {
+int runCheck(const CheckOptions& options, const PdfReportWriter& writePdf, std::ostream& out) {
   std::optional<DrawingFrame> drawing;
   if (options.drawing) drawing = drawingFrame(*options.drawing, options.ucs);
   const CheckRun run = checkSurvey(requestFor(options, drawing));
   const CheckReport report = run.report();
+  if (options.pdf) writePdf(*options.pdf, report);
   if (options.csv) saveCsvReport(*options.csv, report);
   writeSummary(out, report);
   return report.allWithinTolerance() ? 0 : 1;
@@ -43,8 +44,8 @@ int runCheck(const CheckOptions& options, std::ostream& out) {
 
 }  // namespace
 
-int runCheckCommand(const std::vector<std::string>& arguments, std::ostream& out,
-                    std::ostream& err) {
+int runCheckCommand(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err,
+                    const PdfReportWriter& writePdf) {
   constexpr int kBadInput = 2;
   try {
     const CheckOptions options = parseCheckOptions(arguments);
@@ -52,7 +53,8 @@ int runCheckCommand(const std::vector<std::string>& arguments, std::ostream& out
       out << checkUsage();
       return 0;
     }
-    return runCheck(options, out);
+    if (options.pdf && !writePdf) throw std::runtime_error("this build cannot write PDF reports");
+    return runCheck(options, writePdf, out);
   } catch (const UsageError& e) {
     err << "kestova check: " << e.what() << "\nTry 'kestova check --help'.\n";
   } catch (const std::exception& e) {

@@ -32,6 +32,7 @@ struct CheckOptions {
   std::optional<std::filesystem::path> drawing;
   std::optional<std::string> ucs;
   std::optional<std::filesystem::path> csv;
+  std::optional<std::filesystem::path> pdf;
   std::optional<int> decimals;
 };
 

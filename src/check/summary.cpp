@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "check/statistics_rows.h"
+#include "check/statistics_cells.h"
 #include "check/text_table.h"
 
 namespace check {
@@ -35,21 +35,12 @@ void writeStatistics(std::ostream& out, const CheckReport& report) {
   TextTable table;
   table.addRow({"", "n", "mean", "std dev", "rms", "min", "max", "largest", "at", "95%",
                 "within tolerance"});
-  for (std::vector<std::string>& row : statisticsRows(report)) table.addRow(std::move(row));
-  table.write(out);
-}
-
-void writeTolerances(std::ostream& out, const CheckReport& report) {
-  std::string text;
   for (const survey::Component component : survey::kComponents) {
-    if (const auto& limit = report.tolerances[component]) {
-      if (!text.empty()) text += ", ";
-      text += survey::letterOf(component);
-      text += ' ';
-      text += report.number(*limit);
-    }
+    const StatisticsCells c = statisticsCells(report, component);
+    table.addRow({c.name, c.count, c.mean, c.standardDeviation, c.rms, c.min, c.max, c.largest,
+                  c.largestId, c.percentile95, c.withinTolerance});
   }
-  out << "Tolerances: " << (text.empty() ? "none" : text) << '\n';
+  table.write(out);
 }
 
 void writeFailures(std::ostream& out, const CheckReport& report) {
@@ -90,7 +81,7 @@ void writeSummary(std::ostream& out, const CheckReport& report) {
   out << '\n';
   writeStatistics(out, report);
   out << '\n';
-  writeTolerances(out, report);
+  out << "Tolerances: " << tolerancesText(report) << '\n';
   writeFailures(out, report);
 }
 

@@ -6,27 +6,13 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
-#include "check/statistics_rows.h"
+#include "check/statistics_cells.h"
 
 namespace check {
 namespace {
 
-// The cell of a statistics row that holds the id of the largest value.
-constexpr std::size_t kIdCell = 8;
-
 QString qText(const std::string& text) {
   return QString::fromStdString(text);
-}
-
-QString tolerancesText(const CheckReport& report) {
-  QStringList limits;
-  for (const survey::Component component : survey::kComponents) {
-    if (const auto& limit = report.tolerances[component]) {
-      limits << QString("%1 %2").arg(QChar(survey::letterOf(component)),
-                                     qText(report.number(*limit)));
-    }
-  }
-  return limits.isEmpty() ? "none" : limits.join(", ");
 }
 
 QString overviewOf(const CheckReport& report) {
@@ -51,7 +37,7 @@ QString overviewOf(const CheckReport& report) {
   lines << QString("Deviations: survey minus design along %1, %2 decimals")
                .arg(qText(report.frame))
                .arg(report.decimals);
-  lines << "Tolerances: " + tolerancesText(report);
+  lines << "Tolerances: " + qText(tolerancesText(report));
   lines << QString("Outside tolerance: %1 of %2 pairs")
                .arg(report.comparison.failed)
                .arg(report.comparison.pairs.size());
@@ -77,16 +63,21 @@ SummaryView::SummaryView(QWidget* parent)
 
 void SummaryView::showReport(const CheckReport& report) {
   overview_->setText(overviewOf(report));
-  const std::vector<std::vector<std::string>> rows = statisticsRows(report);
-  statistics_->setRowCount(static_cast<int>(rows.size()));
-  for (std::size_t r = 0; r < rows.size(); ++r) {
-    const int row = static_cast<int>(r);
-    statistics_->setVerticalHeaderItem(row, new QTableWidgetItem(qText(rows[r][0])));
-    for (std::size_t c = 1; c < rows[r].size(); ++c) {
-      auto* item = new QTableWidgetItem(qText(rows[r][c]));
-      item->setTextAlignment((c == kIdCell ? Qt::AlignLeft : Qt::AlignRight) | Qt::AlignVCenter);
-      statistics_->setItem(row, static_cast<int>(c) - 1, item);
+  statistics_->setRowCount(static_cast<int>(survey::kComponents.size()));
+  int row = 0;
+  for (const survey::Component component : survey::kComponents) {
+    const StatisticsCells c = statisticsCells(report, component);
+    statistics_->setVerticalHeaderItem(row, new QTableWidgetItem(qText(c.name)));
+    const std::string* cells[] = {
+        &c.count, &c.mean,    &c.standardDeviation, &c.rms,          &c.min,
+        &c.max,   &c.largest, &c.largestId,         &c.percentile95, &c.withinTolerance};
+    for (int column = 0; column < static_cast<int>(std::size(cells)); ++column) {
+      auto* item = new QTableWidgetItem(qText(*cells[column]));
+      const bool isId = cells[column] == &c.largestId;
+      item->setTextAlignment((isId ? Qt::AlignLeft : Qt::AlignRight) | Qt::AlignVCenter);
+      statistics_->setItem(row, column, item);
     }
+    ++row;
   }
 }
 
