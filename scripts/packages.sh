@@ -10,6 +10,8 @@ build_packages=(
   ninja-build                # the build
   qt6-base-dev               # the windows, the drawing view, printing
   libgl-dev                  # the OpenGL headers Qt's Gui module includes
+  qt6-charts-dev             # the survey check's histograms
+  libqt6opengl6-dev          # Qt Charts' CMake package needs Qt's OpenGL one
   libeigen3-dev              # points, vectors and transforms
   libpugixml-dev             # LandXML point files
   libnanoflann-dev           # pairing survey points by proximity
@@ -29,6 +31,7 @@ test_packages=(
   python3-ezdxf              # ...ezdxf
   librecad-data              # drawings written by another program
   python3-numpy              # survey statistics computed independently
+  poppler-utils              # pdftotext and pdftoppm, reading the PDF report back
   python3-pandas             # the survey check benchmark's comparison...
   python3-scipy              # ...pairing by proximity with cKDTree
   fonts-dejavu-core          # the same fonts in the windows on every machine
@@ -43,4 +46,6 @@ test_packages=(
   wine                       # ...and its tests, run under Wine
   wine64                     # ...and its tests, run under Wine
   clang-format               # formatting the code
+  clang-14                   # the fuzz targets (libFuzzer)...
+  libclang-rt-14-dev         # ...and its runtime with the sanitizers
 )

@@ -1,13 +1,14 @@
 // Kestova: draws survey deviation vectors into a CAD drawing. main only wires the libraries:
 // on Windows the CAD program through its automation interface, elsewhere the built-in CAD host
 // with its drawing windows; the main dialog and the help notes on both; `kestova check` on the
-// terminal.
+// terminal, its PDF report drawn offscreen.
 #include <QApplication>
 #include <iostream>
 #include <string>
 #include <vector>
 
 #include "check/check_command.h"
+#include "check/report/offscreen_pdf.h"
 #include "desktop/terminal_answer.h"
 
 #ifdef _WIN32
@@ -24,7 +25,7 @@ int main(int argc, char** argv) {
   // `kestova check` runs on the terminal alone, with its own options and help.
   if (argc > 1 && std::string(argv[1]) == "check") {
     return check::runCheckCommand(std::vector<std::string>(argv + 2, argv + argc), std::cout,
-                                  std::cerr);
+                                  std::cerr, check::report::savePdfReportOffscreen);
   }
   // Answered before QApplication exists, so that they work without a display.
   if (const auto answer =

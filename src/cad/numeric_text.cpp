@@ -1,5 +1,6 @@
 #include "cad/numeric_text.h"
 
+#include <algorithm>
 #include <cctype>
 #include <charconv>
 #include <string>
@@ -60,10 +61,18 @@ bool isTooLarge(std::string_view number) {
     }
   }
   if (!seenSignificant) return false;
+  // The exponent saturates: any number of digits may follow the E, and far beyond the range of
+  // a double only its sign matters.
+  constexpr long long kFarBeyondRange = 1'000'000'000'000LL;
   long long exponent = 0;
   if (i < number.size()) {
-    std::from_chars(number.data() + i + 1 + (number[i + 1] == '+'), number.data() + number.size(),
-                    exponent);
+    std::size_t j = i + 1;
+    const bool negative = number[j] == '-';
+    if (number[j] == '+' || number[j] == '-') ++j;
+    for (; j < number.size(); ++j) {
+      exponent = std::min(exponent * 10 + (number[j] - '0'), kFarBeyondRange);
+    }
+    if (negative) exponent = -exponent;
   }
   return magnitude + exponent > 0;
 }

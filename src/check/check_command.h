@@ -1,16 +1,24 @@
 #pragma once
 
+#include <filesystem>
+#include <functional>
 #include <ostream>
 #include <string>
 #include <vector>
 
+#include "check/check_report.h"
+
 namespace check {
 
+// Writes the PDF report of a check to a file, whole or not at all; throws std::exception naming
+// the file when it cannot. The program hands it in: drawing the report takes a toolkit.
+using PdfReportWriter = std::function<void(const std::filesystem::path&, const CheckReport&)>;
+
 // `kestova check`, given the arguments after "check": reads the two point files, pairs them,
-// compares each pair along the chosen frame, writes the CSV report when asked and prints the
-// summary on `out`; messages go to `err`. Returns the exit status: 0 every pair within
+// compares each pair along the chosen frame, writes the CSV and PDF reports when asked and prints
+// the summary on `out`; messages go to `err`. Returns the exit status: 0 every pair within
 // tolerance, 1 some pair outside or some point unmatched, 2 bad input (nothing written).
-int runCheckCommand(const std::vector<std::string>& arguments, std::ostream& out,
-                    std::ostream& err);
+int runCheckCommand(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err,
+                    const PdfReportWriter& writePdf = {});
 
 }  // namespace check

@@ -22,7 +22,7 @@ Argument splitArgument(const std::string& argument) {
 bool takesValue(const std::string& name) {
   for (const char* option :
        {"--match", "--columns", "--survey-prefix", "--survey-suffix", "--repeats", "--tolerance",
-        "--drawing", "--ucs", "--csv", "--decimals"}) {
+        "--drawing", "--ucs", "--csv", "--pdf", "--decimals"}) {
     if (name == option) return true;
   }
   return false;
@@ -77,6 +77,8 @@ void apply(CheckOptions& options, const std::string& name, const std::string& va
       options.ucs = value;
     } else if (name == "--csv") {
       options.csv = value;
+    } else if (name == "--pdf") {
+      options.pdf = value;
     } else if (name == "--decimals") {
       options.decimals = decimalsOf(value);
     }

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "check/check_run.h"
 #include "survey/pairing.h"
 #include "survey/point_file.h"
 #include "survey/tolerance.h"
@@ -19,8 +20,6 @@ class UsageError : public std::runtime_error {
   using std::runtime_error::runtime_error;
 };
 
-enum class Matching { ById, ByProximity };
-
 struct CheckOptions {
   bool help = false;
   std::filesystem::path design;
@@ -33,6 +32,7 @@ struct CheckOptions {
   std::optional<std::filesystem::path> drawing;
   std::optional<std::string> ucs;
   std::optional<std::filesystem::path> csv;
+  std::optional<std::filesystem::path> pdf;
   std::optional<int> decimals;
 };
 

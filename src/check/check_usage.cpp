@@ -6,7 +6,8 @@ std::string checkUsage() {
   return "Usage: kestova check DESIGN SURVEY [options]\n"
          "Checks a whole survey against its design: pairs the surveyed points with the design\n"
          "points, takes survey minus design along each axis (world axes, or a drawing's UCS),\n"
-         "tests the tolerances and prints a summary with statistics per component.\n"
+         "tests the tolerances and prints a summary with statistics per component; writes the\n"
+         "reports as CSV and PDF when asked.\n"
          "\n"
          "DESIGN and SURVEY are point files: delimited text (.csv .txt .pnt; comma, semicolon,\n"
          "tab or blanks between fields; a header row naming the columns, or the order given\n"
@@ -33,12 +34,17 @@ std::string checkUsage() {
          "  --csv OUT.csv          write a row per pair and per unmatched point: id,design_x,\n"
          "                         design_y,design_z,survey_x,survey_y,survey_z,shots,dx,dy,dz,\n"
          "                         dh,status,failing\n"
+         "  --pdf OUT.pdf          write the report for the site engineer (A4): the files,\n"
+         "                         tolerances and statistics, a plan of every pair with its\n"
+         "                         vector exaggerated, a histogram per component, and the\n"
+         "                         points outside tolerance or unmatched; needs no display\n"
          "  --decimals N           decimals of the numbers (default: the drawing's precision,\n"
          "                         else 3); tolerances are tested on the numbers as written\n"
          "  -h, --help             show this help and exit\n"
          "\n"
          "Exit status: 0 every pair within tolerance, 1 some pair outside tolerance or some\n"
-         "point unmatched, 2 bad input (a message on standard error, nothing written).\n";
+         "point unmatched, 2 bad input or a report that cannot be written (a message on standard\n"
+         "error, no report written).\n";
 }
 
 }  // namespace check

@@ -1,8 +1,6 @@
 #include "check/csv_report.h"
 
-#include <fstream>
-#include <stdexcept>
-#include <system_error>
+#include "check/whole_file.h"
 
 namespace check {
 namespace {
@@ -53,24 +51,7 @@ void writeCsvReport(std::ostream& out, const CheckReport& report) {
 }
 
 void saveCsvReport(const std::filesystem::path& path, const CheckReport& report) {
-  const std::filesystem::path part = path.string() + ".part";
-  {
-    std::ofstream file(part, std::ios::binary | std::ios::trunc);
-    if (file) writeCsvReport(file, report);
-    file.flush();
-    if (!file) {
-      std::error_code ignored;
-      std::filesystem::remove(part, ignored);
-      throw std::runtime_error(path.string() + ": cannot be written");
-    }
-  }
-  std::error_code error;
-  std::filesystem::rename(part, path, error);
-  if (error) {
-    const std::string reason = error.message();
-    std::filesystem::remove(part, error);
-    throw std::runtime_error(path.string() + ": cannot be written (" + reason + ")");
-  }
+  saveWholeFile(path, [&](std::ostream& out) { writeCsvReport(out, report); });
 }
 
 }  // namespace check

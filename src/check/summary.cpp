@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
+#include "check/statistics_cells.h"
 #include "check/text_table.h"
-#include "form/number_format.h"
 
 namespace check {
 namespace {
@@ -31,45 +31,16 @@ void writeSkipped(std::ostream& out, const survey::PointFile& file) {
   }
 }
 
-std::string withinText(const survey::ComponentStatistics& s) {
-  if (!s.withinTolerance) return "-";
-  const double share =
-      100.0 * static_cast<double>(*s.withinTolerance) / static_cast<double>(s.count);
-  return std::to_string(*s.withinTolerance) + " (" + form::formatWithDP(share, "###0.0", ".") +
-         "%)";
-}
-
 void writeStatistics(std::ostream& out, const CheckReport& report) {
   TextTable table;
   table.addRow({"", "n", "mean", "std dev", "rms", "min", "max", "largest", "at", "95%",
                 "within tolerance"});
   for (const survey::Component component : survey::kComponents) {
-    const survey::ComponentStatistics& s = report.comparison[component];
-    const std::string name =
-        component == survey::Component::H ? "dH" : std::string("d") + survey::letterOf(component);
-    if (s.count == 0) {
-      table.addRow({name, "0", "-", "-", "-", "-", "-", "-", "", "-", "-"});
-      continue;
-    }
-    const auto n = [&](double value) { return report.number(value); };
-    table.addRow({name, std::to_string(s.count), n(s.mean),
-                  s.standardDeviation ? n(*s.standardDeviation) : "-", n(s.rms), n(s.min), n(s.max),
-                  n(s.largest), s.largestId, n(s.percentile95), withinText(s)});
+    const StatisticsCells c = statisticsCells(report, component);
+    table.addRow({c.name, c.count, c.mean, c.standardDeviation, c.rms, c.min, c.max, c.largest,
+                  c.largestId, c.percentile95, c.withinTolerance});
   }
   table.write(out);
-}
-
-void writeTolerances(std::ostream& out, const CheckReport& report) {
-  std::string text;
-  for (const survey::Component component : survey::kComponents) {
-    if (const auto& limit = report.tolerances[component]) {
-      if (!text.empty()) text += ", ";
-      text += survey::letterOf(component);
-      text += ' ';
-      text += report.number(*limit);
-    }
-  }
-  out << "Tolerances: " << (text.empty() ? "none" : text) << '\n';
 }
 
 void writeFailures(std::ostream& out, const CheckReport& report) {
@@ -110,7 +81,7 @@ void writeSummary(std::ostream& out, const CheckReport& report) {
   out << '\n';
   writeStatistics(out, report);
   out << '\n';
-  writeTolerances(out, report);
+  out << "Tolerances: " << tolerancesText(report) << '\n';
   writeFailures(out, report);
 }
 

@@ -11,8 +11,8 @@ std::string usage() {
          "                (on Windows, open it in the CAD program before starting Kestova)\n"
          "  check         checks a whole survey against its design from two point files\n"
          "                (CSV or LandXML): pairs, deviations along the world axes or a\n"
-         "                drawing's UCS, tolerances, statistics and a CSV report, without a\n"
-         "                window; see kestova check --help\n"
+         "                drawing's UCS, tolerances, statistics, and CSV and PDF reports,\n"
+         "                without a window; see kestova check --help\n"
          "  -h, --help    show this help and exit\n"
          "  --version     show the version and exit\n";
 }

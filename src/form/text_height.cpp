@@ -29,6 +29,9 @@ void frmKestova::txtTextHgt_Change() {
   double height = 0;
   try {
     height = cad::numericValue(Text("txtTextHgt"));
+    // Just below the top of the range a height rounds, at the 15 digits it is stored with, to
+    // a number beyond it (1.79769313486232E+308), which would never load again.
+    roundedTo15Digits(height);
   } catch (const cad::AutomationError&) {
     return;  // a number beyond the range of a double is not stored; the last good one stays
   }

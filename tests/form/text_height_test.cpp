@@ -64,7 +64,9 @@ using TextHeight = formtest::FormFixture;
 
 TEST_F(TextHeight, TypingStoresKeystrokeByKeystrokeButNoOverflowingNumber) {
   form::frmKestova& form = make();
-  for (const char* text : {"", "1", "12", "12e400", "12e4"}) form.SetText("txtTextHgt", text);
+  for (const char* text : {"", "1", "12", "12e400", "1.7976931348623157e308", "12e4"}) {
+    form.SetText("txtTextHgt", text);
+  }
   EXPECT_EQ(settings.written, (std::vector<std::string>{"0", "1", "12", "120000"}));
   EXPECT_TRUE(messages.informed.empty());
 }

@@ -21,7 +21,8 @@ field() { dpkg-deb --field "$deb" "$1"; }
 [ "$(field Section)" = science ] || fail "Section is $(field Section)"
 # The libraries the program links, found by dpkg-shlibdeps, and Qt's window system plugins.
 depends=$(field Depends | sed 's/ *([^)]*)//g; s/, */\n/g')
-for dependency in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6 qt6-qpa-plugins; do
+for dependency in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6 libqt6charts6 \
+  qt6-qpa-plugins; do
   grep -qxF "$dependency" <<<"$depends" || fail "Depends lacks $dependency"
 done
 description=$(field Description)

@@ -83,7 +83,7 @@ EntityLocation Document::addEntity(BlockIndex block, EntityData data, LayerIndex
   checkEntityData(data, state_->blocks, state_->styles);
   auto& entities = state_->blocks.at(block).entities;
   const EntityLocation location{block, entities.size()};
-  entities.push_back(Entity{state_->nextHandle++, layer, std::move(data)});
+  entities.push_back(Entity{state_->nextHandle++, layer, {}, std::move(data)});
   if (history_.paused()) {  // loading: no history to build
     changed();
     return location;

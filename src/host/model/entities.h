@@ -9,6 +9,7 @@
 #include <Eigen/Geometry>
 
 #include "host/geom/ellipse.h"
+#include "host/model/entity_properties.h"
 #include "host/model/raw_groups.h"
 
 // The entity kinds a drawing holds. Coordinates are world coordinates of the block the entity
@@ -111,6 +112,7 @@ using EntityData = std::variant<BlockReference, Text, Ellipse, Line, Polyline3d,
 struct Entity {
   Handle handle = 0;
   LayerIndex layer = 0;
+  EntityProperties properties;
   EntityData data;
 };
 

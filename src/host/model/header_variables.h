@@ -1,13 +1,16 @@
 #pragma once
 
+#include "host/model/entities.h"
+
 namespace host::model {
 
 // Drawing settings kept in the file header. The current UCS and the active text style are
 // kept by the document itself.
 struct HeaderVariables {
-  int luprec = 4;        // linear unit precision: decimals shown, 0 to 8
-  bool tilemode = true;  // true: model space is the active space; false: the paper layout
-  int insunits = 0;      // drawing units code, 0 unitless
+  int luprec = 4;               // linear unit precision: decimals shown, 0 to 8
+  bool tilemode = true;         // true: model space is the active space; false: the paper layout
+  int insunits = 0;             // drawing units code, 0 unitless
+  LayerIndex currentLayer = 0;  // the layer new entities go on
 
   friend bool operator==(const HeaderVariables&, const HeaderVariables&) = default;
 };

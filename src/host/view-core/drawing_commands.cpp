@@ -13,6 +13,9 @@ template <class... Ts>
 struct Overloaded : Ts... {
   using Ts::operator()...;
 };
+// Spelt out for compilers without class template argument deduction for aggregates (clang 14).
+template <class... Ts>
+Overloaded(Ts...) -> Overloaded<Ts...>;
 
 // Places the entries one after the other, so that a relative entry is relative to the one
 // before it. Fails at the first entry that cannot be placed, leaving `last` as it was.

@@ -1,0 +1,63 @@
+#pragma once
+
+#include <filesystem>
+#include <stdexcept>
+#include <stop_token>
+#include <string>
+
+#include "check/check_report.h"
+#include "survey/comparison.h"
+#include "survey/frame.h"
+#include "survey/pairing.h"
+#include "survey/point.h"
+#include "survey/point_file.h"
+#include "survey/tolerance.h"
+
+// One check of a survey against its design, as `kestova check` and the check window run it.
+namespace check {
+
+enum class Matching { ById, ByProximity };
+
+// Everything a check needs, already read and validated from a command line or a window.
+struct CheckRequest {
+  std::filesystem::path design;
+  std::filesystem::path survey;
+  survey::ReadOptions designReading;
+  survey::ReadOptions surveyReading;
+  Matching matching = Matching::ById;
+  double radius = 0.0;  // for ByProximity
+  survey::IdMatching idMatching;
+  survey::Tolerances tolerances;
+  // The axes deviations are measured along, and how reports name them.
+  survey::Frame frame;
+  std::string frameDescription = "the world axes";
+  int decimals = 3;
+};
+
+// What a check found. CheckReport refers into it, so it stays where it was made.
+struct CheckRun {
+  survey::PointFile design;
+  survey::PointFile survey;
+  survey::Pairing pairing;
+  survey::Comparison comparison;
+  survey::Tolerances tolerances;
+  std::string matching;  // "by id", "by proximity within 0.5"
+  std::string frame;     // "the world axes", "UCS 'SITE' of site.dxf"
+  int decimals = 3;
+  std::string numberFormat;
+
+  CheckReport report() const;
+};
+
+// A check given up because its caller asked it to stop.
+class CheckCancelled : public std::runtime_error {
+ public:
+  CheckCancelled() : std::runtime_error("the check was cancelled") {}
+};
+
+// Reads both point files, pairs them and compares each pair. Throws what the user is told
+// about bad input (survey::PointFileError naming the file and line, std::runtime_error), and
+// CheckCancelled when `stop` is requested between two steps.
+CheckRun checkSurvey(const CheckRequest& request, std::stop_token stop = {});
+
+}  // namespace check

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <cstddef>
+
+namespace check {
+
+// How a check's pairs are drawn into the drawing, with the Insert command's rules, as the check
+// window's user chose it.
+enum class ZStyle { Bubble, Vector };
+
+struct DrawSettings {
+  std::size_t ucs = 0;  // which of the UCS choices the window was given
+  double textHeight = 1.0;
+  bool axisX = true;
+  bool axisY = true;
+  bool axisZ = true;
+  ZStyle z = ZStyle::Bubble;
+};
+
+}  // namespace check

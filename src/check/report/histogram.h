@@ -1,0 +1,30 @@
+#pragma once
+
+#include <cstddef>
+#include <optional>
+#include <vector>
+
+#include "check/check_report.h"
+#include "survey/tolerance.h"
+
+namespace check::report {
+
+// Counts of values in bins of equal width from `start`.
+struct Histogram {
+  double start = 0.0;
+  double binWidth = 1.0;
+  std::vector<std::size_t> counts;
+
+  double end() const { return start + binWidth * static_cast<double>(counts.size()); }
+};
+
+// One component's deviations over every pair (none for Z without heights).
+std::vector<double> deviationsOf(const CheckReport& report, survey::Component component);
+
+// The histogram of `values` (at least one): about the square root of their count in bins (5 to
+// 40) covering every value, and the tolerance where there is one: from -limit to limit, or from
+// 0 to limit for `magnitudes` (dH), so that the limits show on the same axis.
+Histogram histogramOf(const std::vector<double>& values, std::optional<double> limit,
+                      bool magnitudes);
+
+}  // namespace check::report

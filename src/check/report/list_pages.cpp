@@ -1,0 +1,142 @@
+#include "check/report/report_list.h"
+#include "check/report/report_pages.h"
+
+namespace check::report {
+namespace {
+
+constexpr double kLineHeight = 5.0;
+
+QString q(const std::string& text) {
+  return QString::fromStdString(text);
+}
+
+QString coordinate(const CheckReport& report, const std::optional<double>& value) {
+  return value ? q(report.number(*value)) : QString();
+}
+
+QStringList pointRow(const CheckReport& report, const survey::Point& point) {
+  return {q(point.id), q(report.number(point.x)), q(report.number(point.y)),
+          coordinate(report, point.z)};
+}
+
+std::vector<ListColumn> pointColumns() {
+  return {{QStringLiteral("point"), 60, Qt::AlignLeft},
+          {QStringLiteral("x"), 35},
+          {QStringLiteral("y"), 35},
+          {QStringLiteral("z"), 25}};
+}
+
+// "x, z, h": the CSV's letters, easier to read on paper.
+QString failingText(const std::vector<survey::Component>& failing) {
+  QStringList letters;
+  for (const survey::Component component : failing) letters << QChar(survey::letterOf(component));
+  return letters.join(QStringLiteral(", "));
+}
+
+ReportList failures(const CheckReport& report) {
+  const survey::Comparison& comparison = report.comparison;
+  ReportList list{QStringLiteral("Pairs outside tolerance (%1 of %2)")
+                      .arg(comparison.failed)
+                      .arg(comparison.pairs.size()),
+                  {{QStringLiteral("point"), 50, Qt::AlignLeft},
+                   {QStringLiteral("dx"), 22},
+                   {QStringLiteral("dy"), 22},
+                   {QStringLiteral("dz"), 22},
+                   {QStringLiteral("dH"), 22},
+                   {QStringLiteral("outside in"), 30, Qt::AlignHCenter}},
+                  {},
+                  QStringLiteral("None: every pair is within tolerance.")};
+  for (std::size_t i = 0; i < comparison.pairs.size(); ++i) {
+    const survey::ComparedPair& pair = comparison.pairs[i];
+    if (pair.failing.empty()) continue;
+    const survey::Deviation& d = pair.deviation;
+    list.rows.push_back({q(report.design.points[report.pairing.pairs[i].design].id),
+                         q(report.number(d.dx)), q(report.number(d.dy)), coordinate(report, d.dz),
+                         q(report.number(d.dh)), failingText(pair.failing)});
+  }
+  return list;
+}
+
+ReportList neverSurveyed(const CheckReport& report) {
+  ReportList list{QStringLiteral("Design points never surveyed (%1)")
+                      .arg(report.pairing.unmatchedDesign.size()),
+                  pointColumns(),
+                  {},
+                  QStringLiteral("None: every design point was surveyed.")};
+  for (const std::size_t i : report.pairing.unmatchedDesign) {
+    list.rows.push_back(pointRow(report, report.design.points[i]));
+  }
+  return list;
+}
+
+ReportList withoutDesign(const CheckReport& report) {
+  ReportList list{QStringLiteral("Survey points without a design point (%1)")
+                      .arg(report.pairing.unmatchedSurvey.size()),
+                  pointColumns(),
+                  {},
+                  QStringLiteral("None: every survey point has its design point.")};
+  list.columns.push_back({QStringLiteral("shots"), 15});
+  for (const survey::Observation& observation : report.pairing.unmatchedSurvey) {
+    list.rows.push_back(pointRow(report, observation.point) << QString::number(observation.shots));
+  }
+  return list;
+}
+
+void drawRow(ReportCanvas& canvas, double y, const std::vector<ListColumn>& columns,
+             const QStringList& cells) {
+  double x = ReportCanvas::kMargin;
+  for (std::size_t k = 0; k < columns.size(); ++k) {
+    // A little room between a right-aligned column and the next one.
+    const double pad = columns[k].alignment == Qt::AlignRight ? 3.0 : 0.0;
+    canvas.text(x, y, columns[k].width - pad, kLineHeight, cells.value(static_cast<int>(k)),
+                columns[k].alignment);
+    x += columns[k].width;
+  }
+}
+
+}  // namespace
+
+std::vector<ReportList> reportLists(const CheckReport& report) {
+  return {failures(report), neverSurveyed(report), withoutDesign(report)};
+}
+
+std::size_t linesPerListPage() {
+  return static_cast<std::size_t>((ReportCanvas::kBodyBottom - ReportCanvas::kBodyTop) /
+                                  kLineHeight);
+}
+
+void drawListPage(ReportCanvas& canvas, const std::vector<ReportList>& lists,
+                  const ListPage& page) {
+  double y = ReportCanvas::kBodyTop;
+  QPainter& painter = canvas.painter();
+  for (const ListSlice& slice : page) {
+    const ReportList& list = lists[slice.list];
+    painter.setFont(ReportCanvas::font(11, true));
+    canvas.text(ReportCanvas::kMargin, y, ReportCanvas::kBodyWidth, kLineHeight,
+                slice.continued ? list.title + QStringLiteral(", continued") : list.title);
+    y += kLineHeight;
+    if (list.rows.empty()) {
+      painter.setFont(ReportCanvas::font(9));
+      canvas.text(ReportCanvas::kMargin, y, ReportCanvas::kBodyWidth, kLineHeight, list.whenEmpty);
+      y += 3 * kLineHeight;
+      continue;
+    }
+    painter.setFont(ReportCanvas::font(9, true));
+    QStringList headers;
+    for (const ListColumn& column : list.columns) headers << column.header;
+    drawRow(canvas, y, list.columns, headers);
+    painter.setPen(QPen(Qt::gray, canvas.units(0.2)));
+    painter.drawLine(canvas.at(ReportCanvas::kMargin, y + kLineHeight),
+                     canvas.at(ReportCanvas::kPageWidth - ReportCanvas::kMargin, y + kLineHeight));
+    painter.setPen(Qt::black);
+    y += kLineHeight;
+    painter.setFont(ReportCanvas::font(9));
+    for (std::size_t row = slice.firstRow; row < slice.firstRow + slice.rowCount; ++row) {
+      drawRow(canvas, y, list.columns, list.rows[row]);
+      y += kLineHeight;
+    }
+    y += kLineHeight;
+  }
+}
+
+}  // namespace check::report

@@ -1,0 +1,260 @@
+#include <QPainterPath>
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+#include "check/report/plan_scale.h"
+#include "check/report/report_pages.h"
+#include "form/number_format.h"
+
+namespace check::report {
+namespace {
+
+const QColor kPass(0, 160, 0);
+const QColor kFail(220, 0, 0);
+const QColor kUnmatched(200, 0, 200);
+
+constexpr double kFrameTop = ReportCanvas::kBodyTop + 20;
+constexpr double kFrameHeight = 200.0;
+constexpr double kPadding = 12.0;  // room inside the frame for vectors and labels
+constexpr double kLongestVectorMm = 15.0;
+// Ids beside the points outside tolerance and unmatched, when there are few enough to read.
+constexpr std::size_t kMostLabels = 40;
+
+// World X and Y onto the page: north up, the points centred in the frame.
+class PlanProjection {
+ public:
+  explicit PlanProjection(const CheckReport& report) {
+    const auto include = [this](const survey::Point& p) {
+      minX_ = std::min(minX_, p.x);
+      maxX_ = std::max(maxX_, p.x);
+      minY_ = std::min(minY_, p.y);
+      maxY_ = std::max(maxY_, p.y);
+    };
+    for (const survey::Pair& pair : report.pairing.pairs) {
+      include(report.design.points[pair.design]);
+      include(pair.survey.point);
+    }
+    for (const std::size_t i : report.pairing.unmatchedDesign) include(report.design.points[i]);
+    for (const survey::Observation& o : report.pairing.unmatchedSurvey) include(o.point);
+    // A single point, or points on one line, still get a scale.
+    const double span = std::max({maxX_ - minX_, maxY_ - minY_, 1e-6});
+    const double width = ReportCanvas::kBodyWidth - 2 * kPadding;
+    const double height = kFrameHeight - 2 * kPadding;
+    mmPerUnit_ = std::min(width / std::max(maxX_ - minX_, span * 1e-3),
+                          height / std::max(maxY_ - minY_, span * 1e-3));
+    left_ = ReportCanvas::kMargin + kPadding + (width - (maxX_ - minX_) * mmPerUnit_) / 2;
+    bottom_ = kFrameTop + kPadding + height - (height - (maxY_ - minY_) * mmPerUnit_) / 2;
+  }
+
+  double mmPerUnit() const { return mmPerUnit_; }
+  // The page's millimetres of a world point.
+  QPointF mm(double x, double y) const {
+    return {left_ + (x - minX_) * mmPerUnit_, bottom_ - (y - minY_) * mmPerUnit_};
+  }
+
+ private:
+  double minX_ = std::numeric_limits<double>::max();
+  double maxX_ = std::numeric_limits<double>::lowest();
+  double minY_ = std::numeric_limits<double>::max();
+  double maxY_ = std::numeric_limits<double>::lowest();
+  double mmPerUnit_ = 1.0;
+  double left_ = 0.0;
+  double bottom_ = 0.0;
+};
+
+QPointF units(const ReportCanvas& canvas, QPointF mm) {
+  return canvas.at(mm.x(), mm.y());
+}
+
+void drawVector(ReportCanvas& canvas, QPointF from, QPointF to, const QColor& colour) {
+  QPainter& painter = canvas.painter();
+  painter.setPen(QPen(colour, canvas.units(0.35), Qt::SolidLine, Qt::RoundCap));
+  painter.drawLine(units(canvas, from), units(canvas, to));
+  const QPointF along = to - from;
+  const double length = std::hypot(along.x(), along.y());
+  if (length > 2.0) {
+    const QPointF unit = along / length;
+    const QPointF side(-unit.y(), unit.x());
+    QPainterPath head;
+    head.moveTo(units(canvas, to));
+    head.lineTo(units(canvas, to - unit * 1.6 + side * 0.6));
+    head.lineTo(units(canvas, to - unit * 1.6 - side * 0.6));
+    head.closeSubpath();
+    painter.fillPath(head, colour);
+  }
+  painter.setPen(Qt::NoPen);
+  painter.setBrush(colour);
+  painter.drawEllipse(units(canvas, from), canvas.units(0.8), canvas.units(0.8));
+  painter.setBrush(Qt::NoBrush);
+}
+
+// A design point never surveyed: a circle; a survey point without design point: a square.
+void drawUnmatched(ReportCanvas& canvas, QPointF at, bool design) {
+  QPainter& painter = canvas.painter();
+  painter.setPen(QPen(kUnmatched, canvas.units(0.4)));
+  painter.setBrush(Qt::NoBrush);
+  const double r = canvas.units(1.2);
+  if (design) {
+    painter.drawEllipse(units(canvas, at), r, r);
+  } else {
+    painter.drawRect(QRectF(units(canvas, at) - QPointF(r, r), QSizeF(2 * r, 2 * r)));
+  }
+}
+
+void drawLabel(ReportCanvas& canvas, QPointF at, const std::string& id) {
+  canvas.painter().setPen(Qt::black);
+  canvas.painter().setFont(ReportCanvas::font(6));
+  canvas.text(at.x() + 1.5, at.y() - 3.5, 30, 3, QString::fromStdString(id));
+}
+
+void drawPoints(ReportCanvas& canvas, const CheckReport& report, const PlanProjection& plan,
+                double exaggeration) {
+  const auto& pairs = report.pairing.pairs;
+  const auto vectorOf = [&](std::size_t i) {
+    const survey::Point& design = report.design.points[pairs[i].design];
+    const survey::Point& surveyed = pairs[i].survey.point;
+    return std::pair{plan.mm(design.x, design.y),
+                     plan.mm(design.x + (surveyed.x - design.x) * exaggeration,
+                             design.y + (surveyed.y - design.y) * exaggeration)};
+  };
+  // The failures on top of the passes, the unmatched on top of all.
+  for (const bool failing : {false, true}) {
+    for (std::size_t i = 0; i < pairs.size(); ++i) {
+      if (report.comparison.pairs[i].failing.empty() == failing) continue;
+      const auto [from, to] = vectorOf(i);
+      drawVector(canvas, from, to, failing ? kFail : kPass);
+    }
+  }
+  for (const std::size_t i : report.pairing.unmatchedDesign) {
+    const survey::Point& p = report.design.points[i];
+    drawUnmatched(canvas, plan.mm(p.x, p.y), true);
+  }
+  for (const survey::Observation& o : report.pairing.unmatchedSurvey) {
+    drawUnmatched(canvas, plan.mm(o.point.x, o.point.y), false);
+  }
+  if (report.comparison.failed + report.pairing.unmatchedDesign.size() +
+          report.pairing.unmatchedSurvey.size() >
+      kMostLabels) {
+    return;
+  }
+  for (std::size_t i = 0; i < pairs.size(); ++i) {
+    if (!report.comparison.pairs[i].failing.empty()) {
+      drawLabel(canvas, vectorOf(i).first, report.design.points[pairs[i].design].id);
+    }
+  }
+  for (const std::size_t i : report.pairing.unmatchedDesign) {
+    const survey::Point& p = report.design.points[i];
+    drawLabel(canvas, plan.mm(p.x, p.y), p.id);
+  }
+  for (const survey::Observation& o : report.pairing.unmatchedSurvey) {
+    drawLabel(canvas, plan.mm(o.point.x, o.point.y), o.point.id);
+  }
+}
+
+void drawNorthArrow(ReportCanvas& canvas) {
+  const double x = ReportCanvas::kMargin + ReportCanvas::kBodyWidth - 10;
+  const double y = kFrameTop + 4;
+  QPainter& painter = canvas.painter();
+  QPainterPath arrow;
+  arrow.moveTo(canvas.at(x, y + 4));
+  arrow.lineTo(canvas.at(x + 3, y + 14));
+  arrow.lineTo(canvas.at(x, y + 11));
+  arrow.lineTo(canvas.at(x - 3, y + 14));
+  arrow.closeSubpath();
+  painter.setPen(QPen(Qt::black, canvas.units(0.3)));
+  painter.setBrush(Qt::black);
+  painter.drawPath(arrow);
+  painter.setBrush(Qt::NoBrush);
+  painter.setFont(ReportCanvas::font(10, true));
+  canvas.text(x - 5, y - 1, 10, 5, QStringLiteral("N"), Qt::AlignHCenter);
+}
+
+// A bar `lengthMm` long from (x, y), marked 0 and `label` at its ends, `caption` before it.
+void drawScaleBar(ReportCanvas& canvas, double x, double y, double lengthMm, const QString& caption,
+                  const QString& label) {
+  QPainter& painter = canvas.painter();
+  painter.setFont(ReportCanvas::font(8));
+  canvas.text(x, y - 2.5, 22, 5, caption);
+  x += 22;
+  painter.setPen(QPen(Qt::black, canvas.units(0.3)));
+  painter.drawRect(canvas.rect(x, y - 0.8, lengthMm, 1.6));
+  painter.fillRect(canvas.rect(x, y - 0.8, lengthMm / 2, 1.6), Qt::black);
+  canvas.text(x - 5, y + 1, 10, 4, QStringLiteral("0"), Qt::AlignHCenter);
+  canvas.text(x + lengthMm - 15, y + 1, 30, 4, label, Qt::AlignHCenter);
+}
+
+void drawLegend(ReportCanvas& canvas, const CheckReport& report, double y) {
+  const struct {
+    QColor colour;
+    QString text;
+  } entries[] = {
+      {kPass, QStringLiteral("within tolerance (%1)")
+                  .arg(report.comparison.pairs.size() - report.comparison.failed)},
+      {kFail, QStringLiteral("outside tolerance (%1)").arg(report.comparison.failed)},
+      {kUnmatched,
+       QStringLiteral("never surveyed (%1)").arg(report.pairing.unmatchedDesign.size())},
+      {kUnmatched,
+       QStringLiteral("no design point (%1)").arg(report.pairing.unmatchedSurvey.size())}};
+  double x = ReportCanvas::kMargin;
+  for (int i = 0; i < 4; ++i) {
+    const QPointF at(x + 2, y + 2.5);
+    if (i < 2) {
+      drawVector(canvas, at, at + QPointF(5, -2), entries[i].colour);
+    } else {
+      drawUnmatched(canvas, at, i == 2);
+    }
+    canvas.painter().setPen(Qt::black);
+    canvas.painter().setFont(ReportCanvas::font(8));
+    canvas.text(x + 9, y, 36, 5, entries[i].text);
+    x += 45;
+  }
+}
+
+}  // namespace
+
+void drawPlanPage(ReportCanvas& canvas, const CheckReport& report) {
+  const PlanProjection plan(report);
+  double longest = 0.0;
+  for (const survey::Pair& pair : report.pairing.pairs) {
+    const survey::Point& design = report.design.points[pair.design];
+    longest = std::max(longest,
+                       std::hypot(pair.survey.point.x - design.x, pair.survey.point.y - design.y));
+  }
+  const double exaggeration = vectorExaggeration(longest, plan.mmPerUnit(), kLongestVectorMm);
+
+  QPainter& painter = canvas.painter();
+  painter.setFont(ReportCanvas::font(14, true));
+  canvas.text(ReportCanvas::kMargin, ReportCanvas::kBodyTop, ReportCanvas::kBodyWidth, 8,
+              QStringLiteral("Plan of the pairs"));
+  painter.setFont(ReportCanvas::font(9));
+  canvas.text(ReportCanvas::kMargin, ReportCanvas::kBodyTop + 9, ReportCanvas::kBodyWidth, 6,
+              exaggeration == 1.0
+                  ? QStringLiteral("Vectors at their true length, from each design point to its "
+                                   "surveyed point, in world X and Y.")
+                  : QStringLiteral("Vectors drawn %1 times their length, from each design point "
+                                   "towards its surveyed point, in world X and Y.")
+                        .arg(QString::number(exaggeration, 'f', 0)));
+
+  const QRectF frame =
+      canvas.rect(ReportCanvas::kMargin, kFrameTop, ReportCanvas::kBodyWidth, kFrameHeight);
+  painter.save();
+  painter.setClipRect(frame);
+  drawPoints(canvas, report, plan, exaggeration);
+  painter.restore();
+  painter.setPen(QPen(Qt::black, canvas.units(0.3)));
+  painter.drawRect(frame);
+  drawNorthArrow(canvas);
+
+  const double below = kFrameTop + kFrameHeight;
+  drawLegend(canvas, report, below + 3);
+  const double planBar = roundNumberAtMost(40.0 / plan.mmPerUnit());
+  drawScaleBar(canvas, ReportCanvas::kMargin, below + 15, planBar * plan.mmPerUnit(),
+               QStringLiteral("Plan"), QString::fromStdString(form::storedForm(planBar, ".")));
+  const double mmPerDeviation = plan.mmPerUnit() * exaggeration;
+  const double vectorBar = roundNumberAtMost(20.0 / mmPerDeviation);
+  drawScaleBar(canvas, ReportCanvas::kMargin + 95, below + 15, vectorBar * mmPerDeviation,
+               QStringLiteral("Vectors"), QString::fromStdString(form::storedForm(vectorBar, ".")));
+}
+
+}  // namespace check::report

@@ -1,0 +1,55 @@
+#include "check/report/report_canvas.h"
+
+#include <QFontMetricsF>
+#include <stdexcept>
+
+namespace check::report {
+
+ReportCanvas::ReportCanvas(QPdfWriter& writer, int pageCount, QString runningHead)
+    : writer_(writer),
+      unitsPerMm_(writer.resolution() / 25.4),
+      pageCount_(pageCount),
+      runningHead_(std::move(runningHead)) {
+  if (!painter_.begin(&writer_)) throw std::runtime_error("the PDF report cannot be drawn");
+  painter_.setRenderHint(QPainter::Antialiasing);
+  drawFrame();
+}
+
+void ReportCanvas::nextPage() {
+  writer_.newPage();
+  ++page_;
+  drawFrame();
+}
+
+void ReportCanvas::finish() {
+  painter_.end();
+}
+
+QFont ReportCanvas::font(double points, bool bold) {
+  QFont font(QStringLiteral("DejaVu Sans"));
+  font.setStyleHint(QFont::SansSerif);
+  font.setPointSizeF(points);
+  font.setBold(bold);
+  return font;
+}
+
+void ReportCanvas::text(double x, double y, double width, double height, const QString& text,
+                        Qt::Alignment alignment) {
+  const QRectF box = rect(x, y, width, height);
+  const QString shown =
+      QFontMetricsF(painter_.font(), &writer_).elidedText(text, Qt::ElideRight, box.width());
+  painter_.drawText(box, static_cast<int>(alignment | Qt::AlignVCenter), shown);
+}
+
+void ReportCanvas::drawFrame() {
+  painter_.setPen(Qt::black);
+  painter_.setFont(font(8));
+  text(kMargin, 10, kBodyWidth, 6, runningHead_);
+  text(kMargin, kBodyBottom + 4, kBodyWidth, 6,
+       QStringLiteral("Page %1 of %2").arg(page_).arg(pageCount_), Qt::AlignRight);
+  painter_.setPen(QPen(Qt::gray, units(0.2)));
+  painter_.drawLine(at(kMargin, 17), at(kPageWidth - kMargin, 17));
+  painter_.setPen(Qt::black);
+}
+
+}  // namespace check::report

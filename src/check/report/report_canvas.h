@@ -1,0 +1,59 @@
+#pragma once
+
+#include <QFont>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QRectF>
+#include <QString>
+
+namespace check::report {
+
+// The A4 pages of the report as its drawing code sees them: places in millimetres from the
+// page's top left corner, a running head and "Page n of m" on every page.
+class ReportCanvas {
+ public:
+  static constexpr double kPageWidth = 210.0;
+  static constexpr double kPageHeight = 297.0;
+  static constexpr double kMargin = 15.0;
+  // Where a page's content goes, below the running head and above the page number.
+  static constexpr double kBodyTop = 26.0;
+  static constexpr double kBodyBottom = 278.0;
+  static constexpr double kBodyWidth = kPageWidth - 2 * kMargin;
+
+  // Begins painting on `writer`, whose pages are A4 without margins. Throws std::runtime_error
+  // when the writer cannot be painted on.
+  ReportCanvas(QPdfWriter& writer, int pageCount, QString runningHead);
+  ReportCanvas(const ReportCanvas&) = delete;
+  ReportCanvas& operator=(const ReportCanvas&) = delete;
+
+  // Starts the next page (the first one is started by the constructor) with its head and number.
+  void nextPage();
+  void finish();
+
+  QPainter& painter() { return painter_; }
+  // Millimetres as the writer's units.
+  double units(double mm) const { return mm * unitsPerMm_; }
+  QPointF at(double x, double y) const { return {units(x), units(y)}; }
+  QRectF rect(double x, double y, double width, double height) const {
+    return {at(x, y), at(x + width, y + height)};
+  }
+
+  // A font of the report's family, `points` high.
+  static QFont font(double points, bool bold = false);
+  // One line of text in the box at (x, y) `width` millimetres wide and `height` high, elided
+  // when it does not fit.
+  void text(double x, double y, double width, double height, const QString& text,
+            Qt::Alignment alignment = Qt::AlignLeft);
+
+ private:
+  void drawFrame();
+
+  QPdfWriter& writer_;
+  QPainter painter_;
+  double unitsPerMm_;
+  int pageCount_;
+  int page_ = 1;
+  QString runningHead_;
+};
+
+}  // namespace check::report

@@ -1,0 +1,61 @@
+#pragma once
+
+#include <QWidget>
+#include <array>
+#include <vector>
+
+#include "check/check_run.h"
+#include "check/draw_settings.h"
+#include "check/ucs_choice.h"
+
+class QCheckBox;
+class QComboBox;
+class QDoubleSpinBox;
+class QGroupBox;
+class QLineEdit;
+class QRadioButton;
+class QSpinBox;
+
+namespace check {
+
+class PointFileBox;
+
+// Where a check starts from: the design and survey files, how points are paired, the
+// tolerances, the UCS and decimals the deviations are written in, and how they are drawn.
+class CheckInputs : public QWidget {
+ public:
+  // `ucsChoices` empty: the world axes only.
+  CheckInputs(std::vector<UcsChoice> ucsChoices, int decimals, double textHeight, QWidget* parent);
+
+  // The check as the user set it up. Throws std::invalid_argument saying what is missing or
+  // wrong.
+  CheckRequest request() const;
+  DrawSettings drawSettings() const;
+
+ private:
+  QGroupBox* matchingBox();
+  QGroupBox* toleranceBox();
+  QGroupBox* frameBox(int decimals);
+  QGroupBox* drawingBox(double textHeight);
+
+  std::vector<UcsChoice> ucsChoices_;
+  PointFileBox* design_;
+  PointFileBox* survey_;
+  QRadioButton* byId_ = nullptr;
+  QRadioButton* byProximity_ = nullptr;
+  QDoubleSpinBox* radius_ = nullptr;
+  QCheckBox* ignoreCase_ = nullptr;
+  QLineEdit* surveyPrefix_ = nullptr;
+  QLineEdit* surveySuffix_ = nullptr;
+  QComboBox* repeats_ = nullptr;
+  QCheckBox* skipBadLines_ = nullptr;
+  std::array<QCheckBox*, 4> tested_{};  // indexed by survey::Component
+  std::array<QDoubleSpinBox*, 4> tolerance_{};
+  QComboBox* ucs_ = nullptr;
+  QSpinBox* decimals_ = nullptr;
+  QDoubleSpinBox* textHeight_ = nullptr;
+  std::array<QCheckBox*, 3> axes_{};
+  QRadioButton* zBubble_ = nullptr;
+};
+
+}  // namespace check

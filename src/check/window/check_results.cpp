@@ -1,0 +1,124 @@
+#include "check/window/check_results.h"
+
+#include <QCheckBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QListWidget>
+#include <QTableView>
+#include <QVBoxLayout>
+
+#include "check/window/pair_table_model.h"
+#include "check/window/point_list_model.h"
+#include "check/window/results_proxy.h"
+#include "check/window/summary_view.h"
+
+namespace check {
+namespace {
+
+enum Page { Pairs, Summary, Unmatched };
+
+// A table over a sorting proxy, its models shown through showModel().
+QTableView* resultsTable(const char* name, QWidget* parent) {
+  auto* table = new QTableView(parent);
+  table->setObjectName(name);
+  table->setModel(new ResultsProxy(table));
+  table->setSelectionBehavior(QAbstractItemView::SelectRows);
+  table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  table->verticalHeader()->hide();
+  table->horizontalHeader()->setStretchLastSection(true);
+  // The file's order first; a click on a header sorts by that column.
+  table->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
+  table->setSortingEnabled(true);
+  return table;
+}
+
+ResultsProxy* proxyOf(QTableView* table) {
+  return static_cast<ResultsProxy*>(table->model());
+}
+
+// A table shows a new model in the order its user last chose.
+void showModel(QTableView* table, QAbstractItemModel* model) {
+  ResultsProxy* proxy = proxyOf(table);
+  QAbstractItemModel* old = proxy->sourceModel();
+  proxy->setSourceModel(model);
+  if (old != nullptr) old->deleteLater();
+  const QHeaderView* header = table->horizontalHeader();
+  proxy->sort(header->sortIndicatorSection(), header->sortIndicatorOrder());
+}
+
+void addSkipped(QListWidget* list, const survey::PointFile& file) {
+  for (const std::string& line : file.skipped) list->addItem(QString::fromStdString(line));
+  if (file.skippedCount > file.skipped.size()) {
+    list->addItem(QString("%1: and %2 more")
+                      .arg(QString::fromStdString(file.name))
+                      .arg(file.skippedCount - file.skipped.size()));
+  }
+}
+
+}  // namespace
+
+CheckResults::CheckResults(QWidget* parent) : QTabWidget(parent) {
+  addTab(pairsPage(), "Pairs");
+  summary_ = new SummaryView(this);
+  addTab(summary_, "Summary");
+  addTab(unmatchedPage(), "Unmatched");
+  setEnabled(false);
+}
+
+QWidget* CheckResults::pairsPage() {
+  auto* page = new QWidget(this);
+  failuresOnly_ = new QCheckBox("Failures only", page);
+  failuresOnly_->setObjectName("failuresOnly");
+  pairs_ = resultsTable("pairs", page);
+  pairs_->setToolTip("Double-click a pair to show it in the drawing");
+  pairOrder_ = proxyOf(pairs_);
+  auto* layout = new QVBoxLayout(page);
+  layout->addWidget(failuresOnly_);
+  layout->addWidget(pairs_);
+  connect(failuresOnly_, &QCheckBox::toggled, pairOrder_, &ResultsProxy::setFailuresOnly);
+  connect(pairs_, &QTableView::doubleClicked, this, &CheckResults::activate);
+  return page;
+}
+
+QWidget* CheckResults::unmatchedPage() {
+  auto* page = new QWidget(this);
+  neverSurveyed_ = resultsTable("neverSurveyed", page);
+  noDesign_ = resultsTable("noDesign", page);
+  skipped_ = new QListWidget(page);
+  skipped_->setObjectName("skipped");
+  auto* layout = new QVBoxLayout(page);
+  layout->addWidget(new QLabel("Design points never surveyed:", page));
+  layout->addWidget(neverSurveyed_);
+  layout->addWidget(new QLabel("Survey points without a design point:", page));
+  layout->addWidget(noDesign_);
+  layout->addWidget(new QLabel("Lines skipped:", page));
+  layout->addWidget(skipped_);
+  return page;
+}
+
+void CheckResults::showRun(std::shared_ptr<const CheckRun> run) {
+  run_ = std::move(run);
+  showModel(pairs_, new PairTableModel(run_, this));
+  summary_->showReport(run_->report());
+  showModel(neverSurveyed_, new PointListModel(run_, PointListModel::Side::Design, this));
+  showModel(noDesign_, new PointListModel(run_, PointListModel::Side::Survey, this));
+  skipped_->clear();
+  addSkipped(skipped_, run_->design);
+  addSkipped(skipped_, run_->survey);
+
+  const survey::Pairing& pairing = run_->pairing;
+  setTabText(Pairs, QString("Pairs (%1)").arg(pairing.pairs.size()));
+  setTabText(Unmatched, QString("Unmatched (%1 + %2)")
+                            .arg(pairing.unmatchedDesign.size())
+                            .arg(pairing.unmatchedSurvey.size()));
+  setEnabled(true);
+}
+
+void CheckResults::activate(const QModelIndex& index) {
+  const QModelIndex source = pairOrder_->mapToSource(index);
+  if (!source.isValid() || !run_) return;
+  const survey::Pair& pair = run_->pairing.pairs[static_cast<std::size_t>(source.row())];
+  emit pairActivated(run_->design.points[pair.design], pair.survey.point);
+}
+
+}  // namespace check

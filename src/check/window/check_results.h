@@ -1,0 +1,46 @@
+#pragma once
+
+#include <QTabWidget>
+#include <memory>
+
+#include "check/check_run.h"
+
+class QCheckBox;
+class QListWidget;
+class QTableView;
+
+namespace check {
+
+class ResultsProxy;
+class SummaryView;
+
+// The results of a check: the pairs (sortable, failures in red, failures only on request), the
+// summary with the statistics, and the points left unmatched and the lines skipped.
+class CheckResults : public QTabWidget {
+  Q_OBJECT
+
+ public:
+  explicit CheckResults(QWidget* parent);
+
+  void showRun(std::shared_ptr<const CheckRun> run);
+
+ signals:
+  // A pair was double-clicked: its design point and survey point, in world coordinates.
+  void pairActivated(const survey::Point& design, const survey::Point& surveyed);
+
+ private:
+  QWidget* pairsPage();
+  QWidget* unmatchedPage();
+  void activate(const QModelIndex& index);
+
+  std::shared_ptr<const CheckRun> run_;
+  QCheckBox* failuresOnly_ = nullptr;
+  QTableView* pairs_ = nullptr;
+  ResultsProxy* pairOrder_ = nullptr;
+  SummaryView* summary_ = nullptr;
+  QTableView* neverSurveyed_ = nullptr;
+  QTableView* noDesign_ = nullptr;
+  QListWidget* skipped_ = nullptr;
+};
+
+}  // namespace check

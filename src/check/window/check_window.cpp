@@ -1,0 +1,173 @@
+#include "check/window/check_window.h"
+
+#include <QFutureWatcher>
+#include <QHBoxLayout>
+#include <QMessageBox>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QSplitter>
+#include <QVBoxLayout>
+#include <QtConcurrent/QtConcurrentRun>
+
+#include "check/window/check_inputs.h"
+#include "check/window/check_results.h"
+#include "check/window/report_file.h"
+#include "form/message_boxes.h"
+
+namespace check {
+
+// What the worker thread hands back: the run, or the message the user is told, or neither when
+// the check was cancelled.
+struct CheckWindow::Outcome {
+  std::shared_ptr<const CheckRun> run;
+  QString error;
+};
+
+CheckWindow::CheckWindow(CheckWindowSetup setup, QWidget* parent)
+    : QWidget(parent, Qt::Window),
+      inputs_(new CheckInputs(std::move(setup.ucsChoices), setup.decimals, setup.textHeight, this)),
+      results_(new CheckResults(this)),
+      check_(new QPushButton("Check", this)),
+      busy_(new QProgressBar(this)),
+      cancel_(new QPushButton("Cancel", this)),
+      draw_(new QPushButton("Draw vectors", this)),
+      save_(new QPushButton("Save report…", this)) {
+  setWindowTitle("Check survey against design");
+  check_->setObjectName("check");
+  busy_->setObjectName("busy");
+  cancel_->setObjectName("cancel");
+  draw_->setObjectName("drawVectors");
+  save_->setObjectName("saveReport");
+  busy_->setRange(0, 0);  // busy, without a measure of how far
+  busy_->setTextVisible(false);
+
+  auto* buttons = new QHBoxLayout;
+  buttons->addWidget(check_);
+  buttons->addWidget(busy_);
+  buttons->addWidget(cancel_);
+  buttons->addStretch();
+  buttons->addWidget(draw_);
+  buttons->addWidget(save_);
+  auto* top = new QWidget(this);
+  auto* topLayout = new QVBoxLayout(top);
+  topLayout->setContentsMargins(0, 0, 0, 0);
+  topLayout->addWidget(inputs_);
+  topLayout->addLayout(buttons);
+  auto* splitter = new QSplitter(Qt::Vertical, this);
+  splitter->addWidget(top);
+  splitter->addWidget(results_);
+  splitter->setStretchFactor(1, 1);
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(splitter);
+
+  connect(check_, &QPushButton::clicked, this, &CheckWindow::startCheck);
+  connect(cancel_, &QPushButton::clicked, this, &CheckWindow::cancelCheck);
+  connect(draw_, &QPushButton::clicked, this, &CheckWindow::drawVectors);
+  connect(save_, &QPushButton::clicked, this, &CheckWindow::saveReport);
+  connect(results_, &CheckResults::pairActivated, this, &CheckWindow::pairActivated);
+  showRunning(false);
+  updateActions();
+  resize(1100, 800);
+}
+
+CheckWindow::~CheckWindow() {
+  stop_.request_stop();
+}
+
+void CheckWindow::setVectorDrawer(VectorDrawer drawer) {
+  drawer_ = std::move(drawer);
+  updateActions();
+}
+
+void CheckWindow::startCheck() {
+  CheckRequest request;
+  try {
+    request = inputs_->request();
+  } catch (const std::exception& e) {
+    showError(QString::fromStdString(e.what()));
+    return;
+  }
+  checkingUcs_ = inputs_->drawSettings().ucs;
+  stop_ = std::stop_source();
+  // The worker owns its copy of the request, so a cancelled check may finish on its own.
+  auto work = [request = std::move(request), stop = stop_.get_token()]() -> Outcome {
+    try {
+      return {std::make_shared<const CheckRun>(checkSurvey(request, stop)), {}};
+    } catch (const CheckCancelled&) {
+      return {};
+    } catch (const std::exception& e) {
+      return {nullptr, QString::fromStdString(e.what())};
+    }
+  };
+  running_ = new QFutureWatcher<Outcome>(this);
+  connect(running_, &QFutureWatcher<Outcome>::finished, this, &CheckWindow::finishCheck);
+  running_->setFuture(QtConcurrent::run(std::move(work)));
+  showRunning(true);
+}
+
+void CheckWindow::cancelCheck() {
+  if (running_ == nullptr) return;
+  stop_.request_stop();
+  running_->disconnect(this);
+  running_->deleteLater();
+  running_ = nullptr;
+  showRunning(false);
+}
+
+void CheckWindow::finishCheck() {
+  const Outcome outcome = running_->result();
+  running_->deleteLater();
+  running_ = nullptr;
+  showRunning(false);
+  if (!outcome.run) {
+    showError(outcome.error);
+    return;
+  }
+  run_ = outcome.run;
+  runUcs_ = checkingUcs_;
+  results_->showRun(run_);
+  updateActions();
+}
+
+void CheckWindow::showRunning(bool running) {
+  check_->setEnabled(!running);
+  busy_->setVisible(running);
+  cancel_->setVisible(running);
+}
+
+void CheckWindow::updateActions() {
+  draw_->setEnabled(drawer_ && run_);
+  save_->setEnabled(run_ != nullptr);
+  draw_->setToolTip(!drawer_ ? "Open the check from a drawing window to draw the vectors"
+                    : !run_  ? "Check first, then draw every pair into the drawing"
+                             : "Draw every pair's deviation into the drawing");
+  save_->setToolTip(!run_ ? "Check first, then save the report"
+                          : "Save the check's report as a PDF for the site engineer, or as CSV");
+}
+
+void CheckWindow::showError(const QString& message) {
+  QMessageBox box(QMessageBox::Warning, form::kApplicationTitle, message, QMessageBox::Ok, this);
+  box.exec();
+}
+
+void CheckWindow::drawVectors() {
+  if (!drawer_ || !run_) return;
+  DrawSettings settings = inputs_->drawSettings();
+  settings.ucs = runUcs_;
+  try {
+    drawer_(run_->report(), settings);
+  } catch (const std::exception& e) {
+    showError(QString::fromStdString(e.what()));
+  }
+}
+
+void CheckWindow::saveReport() {
+  if (!run_) return;
+  try {
+    saveReportAskingForAFile(this, run_->report());
+  } catch (const std::exception& e) {
+    showError(QString::fromStdString(e.what()));
+  }
+}
+
+}  // namespace check

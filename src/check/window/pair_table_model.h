@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QAbstractTableModel>
+#include <memory>
+
+#include "check/check_run.h"
+
+namespace check {
+
+// The pairs of a check as rows: id, design x y z, survey x y z, shots, dx, dy, dz, dH and
+// status, the numbers written as the CSV report writes them, the failures in red.
+class PairTableModel : public QAbstractTableModel {
+ public:
+  PairTableModel(std::shared_ptr<const CheckRun> run, QObject* parent);
+
+  int rowCount(const QModelIndex& parent = {}) const override;
+  int columnCount(const QModelIndex& parent = {}) const override;
+  QVariant data(const QModelIndex& index, int role) const override;
+  QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
+
+ private:
+  QVariant cell(int row, int column, int role) const;
+
+  std::shared_ptr<const CheckRun> run_;
+  CheckReport report_;
+};
+
+}  // namespace check

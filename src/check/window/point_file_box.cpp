@@ -1,0 +1,157 @@
+#include "check/window/point_file_box.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFileDialog>
+#include <QFontDatabase>
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QStringList>
+
+#include "check/file_preview.h"
+
+namespace check {
+namespace {
+
+constexpr std::size_t kPreviewLines = 8;
+
+QString qText(const std::string& text) {
+  return QString::fromStdString(text);
+}
+
+char letterOf(survey::Field field) {
+  switch (field) {
+    case survey::Field::Id:
+      return 'P';
+    case survey::Field::East:
+      return 'E';
+    case survey::Field::North:
+      return 'N';
+    case survey::Field::Height:
+      return 'Z';
+    case survey::Field::Description:
+      return 'D';
+    case survey::Field::Ignored:
+      break;
+  }
+  return '\0';
+}
+
+// "Header row: Point (P), Easting (E), Remark (not read)".
+QString headerText(const survey::ColumnOrder& header) {
+  QStringList columns;
+  for (const survey::Column& column : header) {
+    const char letter = letterOf(column.field);
+    columns << qText(column.label) +
+                   (letter != '\0' ? QString(" (%1)").arg(QChar(letter)) : QString(" (not read)"));
+  }
+  return "Header row: " + columns.join(", ");
+}
+
+}  // namespace
+
+PointFileBox::PointFileBox(const QString& title, QWidget* parent)
+    : QGroupBox(title, parent),
+      path_(new QLineEdit(this)),
+      columns_(new QComboBox(this)),
+      decimalComma_(new QCheckBox("Decimal comma", this)),
+      columnsFrom_(new QLabel(this)),
+      preview_(new QPlainTextEdit(this)) {
+  auto* browse = new QPushButton("Browse…", this);
+  path_->setObjectName("path");
+  columns_->setObjectName("columns");
+  decimalComma_->setObjectName("decimalComma");
+  columnsFrom_->setObjectName("columnsFrom");
+  preview_->setObjectName("preview");
+
+  path_->setPlaceholderText("Point file: .csv, .txt, .pnt or LandXML");
+  columns_->setEditable(true);
+  columns_->addItems(
+      {"PENZD", "PNEZD", "PXYZD", "PYXZD", "PENZ", "PNEZ", "PEN", "PNE", "ENZ", "NEZ", "EN", "NE"});
+  columns_->setToolTip(
+      "Columns of a file without a header row: P point id, E (or X) easting, N (or Y) "
+      "northing, Z height, D description");
+  decimalComma_->setToolTip("Numbers have a decimal comma (semicolon, tab or blank separated)");
+  columnsFrom_->setWordWrap(true);
+  preview_->setReadOnly(true);
+  preview_->setLineWrapMode(QPlainTextEdit::NoWrap);
+  preview_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+  preview_->setMaximumBlockCount(static_cast<int>(kPreviewLines));
+
+  auto* layout = new QGridLayout(this);
+  layout->addWidget(path_, 0, 0, 1, 3);
+  layout->addWidget(browse, 0, 3);
+  layout->addWidget(new QLabel("Columns:", this), 1, 0);
+  layout->addWidget(columns_, 1, 1);
+  layout->addWidget(decimalComma_, 1, 2, 1, 2);
+  layout->addWidget(columnsFrom_, 2, 0, 1, 4);
+  layout->addWidget(preview_, 3, 0, 1, 4);
+  layout->setColumnStretch(2, 1);
+
+  connect(browse, &QPushButton::clicked, this, &PointFileBox::browse);
+  connect(path_, &QLineEdit::editingFinished, this, &PointFileBox::showPreview);
+  connect(decimalComma_, &QCheckBox::toggled, this, &PointFileBox::showPreview);
+  showPreview();
+}
+
+std::filesystem::path PointFileBox::path() const {
+  return std::filesystem::path(path_->text().trimmed().toStdU16String());
+}
+
+bool PointFileBox::pathGiven() const {
+  return !path_->text().trimmed().isEmpty();
+}
+
+survey::ReadOptions PointFileBox::readOptions() const {
+  survey::ReadOptions options;
+  const QString order = columns_->currentText().trimmed();
+  try {
+    options.columns = survey::parseColumnOrder(order.toStdString());
+  } catch (const std::invalid_argument& e) {
+    throw std::invalid_argument(title().toStdString() + ": columns " + order.toStdString() + ": " +
+                                e.what());
+  }
+  options.decimalComma = decimalComma_->isChecked();
+  return options;
+}
+
+void PointFileBox::browse() {
+  const QString chosen = QFileDialog::getOpenFileName(
+      this, title(), path_->text(), "Point files (*.csv *.txt *.pnt *.xml);;All files (*)");
+  if (chosen.isEmpty()) return;
+  path_->setText(chosen);
+  showPreview();
+}
+
+void PointFileBox::showPreview() {
+  preview_->clear();
+  columns_->setEnabled(true);
+  decimalComma_->setEnabled(true);
+  if (!pathGiven()) {
+    columnsFrom_->setText("No file chosen");
+    return;
+  }
+  const FilePreview preview = previewPointFile(path(), decimalComma_->isChecked(), kPreviewLines);
+  if (!preview.problem.empty()) {
+    columnsFrom_->setText(path_->text().trimmed() + ": " + qText(preview.problem));
+    return;
+  }
+  QStringList lines;
+  for (const std::string& line : preview.lines) lines << QString::fromUtf8(line);
+  preview_->setPlainText(lines.join('\n'));
+  if (preview.landXml) {
+    columnsFrom_->setText("LandXML points: name, then northing, easting, elevation");
+    columns_->setEnabled(false);
+    decimalComma_->setEnabled(false);
+  } else if (preview.header) {
+    columnsFrom_->setText(headerText(*preview.header));
+    columns_->setEnabled(false);
+  } else {
+    columnsFrom_->setText("No header row: the columns are in the order chosen");
+  }
+}
+
+}  // namespace check

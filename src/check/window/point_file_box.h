@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QGroupBox>
+#include <filesystem>
+
+#include "survey/point_file.h"
+
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+
+namespace check {
+
+// A point file to check: its path (typed or browsed for), the column order of a file without
+// a header row, the decimal comma, and a preview of its first lines that says where the
+// columns come from.
+class PointFileBox : public QGroupBox {
+ public:
+  PointFileBox(const QString& title, QWidget* parent);
+
+  std::filesystem::path path() const;
+  bool pathGiven() const;
+  // Throws std::invalid_argument saying what is wrong with the column order.
+  survey::ReadOptions readOptions() const;
+
+ private:
+  void browse();
+  void showPreview();
+
+  QLineEdit* path_;
+  QComboBox* columns_;
+  QCheckBox* decimalComma_;
+  QLabel* columnsFrom_;
+  QPlainTextEdit* preview_;
+};
+
+}  // namespace check

@@ -1,0 +1,106 @@
+// `kestova check --pdf` as a script meets it: the built program, no display, the PDF it writes
+// read back as text, and no file at all when it cannot write one.
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+
+#include "pdf_readback.h"
+
+namespace check {
+namespace {
+
+class PdfCommand : public testing::Test {
+ protected:
+  void SetUp() override {
+    std::filesystem::remove_all(folder);
+    std::filesystem::create_directories(folder);
+    std::ofstream(folder / "design.csv") << "Point,Easting,Northing,Elevation\n"
+                                            "P1,1000.000,2000.000,50.000\n"
+                                            "P2,1010.000,2000.000,50.500\n"
+                                            "P3,1020.000,2000.000,51.000\n";
+    std::ofstream(folder / "survey.csv") << "P1,1000.005,1999.998,50.003\n"
+                                            "P2,1010.030,2000.004,50.480\n"
+                                            "X9,1005,2005,50\n";
+  }
+  void TearDown() override { std::filesystem::remove_all(folder); }
+
+  // The program's exit status, run in the test's folder without a display; standard error
+  // in `err`.
+  int run(const std::string& arguments) {
+    const std::string command = "cd '" + folder.string() +
+                                "' && env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM '" +
+                                KESTOVA_PROGRAM "' " + arguments + " >/dev/null 2>stderr.txt";
+    const int status = std::system(command.c_str());
+    std::ifstream in(folder / "stderr.txt");
+    err.assign(std::istreambuf_iterator<char>(in), {});
+    std::filesystem::remove(folder / "stderr.txt");
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+  }
+
+  std::vector<std::string> files() const {
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::recursive_directory_iterator(folder)) {
+      names.push_back(std::filesystem::relative(entry.path(), folder).string());
+    }
+    std::sort(names.begin(), names.end());
+    return names;
+  }
+
+  std::filesystem::path folder = std::filesystem::path(testing::TempDir()) /
+                                 ("pdf_command_test_" + std::to_string(::getpid()));
+  std::string err;
+};
+
+TEST_F(PdfCommand, WritesTheReportWithoutADisplay) {
+  if (!fixtures::popplerInstalled()) GTEST_SKIP() << "poppler-utils is not installed";
+  ASSERT_EQ(run("check design.csv survey.csv --tolerance x=0.02,y=0.02,z=0.01,h=0.025 "
+                "--pdf out.pdf --csv out.csv"),
+            1)
+      << err;
+  EXPECT_EQ(fixtures::pdfPageCount(folder / "out.pdf"), 4);
+  const std::string text = fixtures::pdfText(folder / "out.pdf");
+  for (const char* line :
+       {"Design design.csv, 3 points\n", "mean 0.017 0.001 -0.009 0.018\n",
+        "tolerance ±0.020 ±0.020 ±0.010 0.025\n", "P2 0.030 0.004 -0.020 0.030 x, z, h\n",
+        "P3 1020.000 2000.000 51.000\n", "X9 1005.000 2005.000 50.000 1\n", "Page 4 of 4"}) {
+    EXPECT_NE(text.find(line), std::string::npos) << line << "\nnot in\n" << text;
+  }
+  EXPECT_EQ(files(), (std::vector<std::string>{"design.csv", "out.csv", "out.pdf", "survey.csv"}));
+}
+
+TEST_F(PdfCommand, NoReportWhenOneCannotBeWritten) {
+  const struct {
+    const char* arguments;
+    const char* message;
+  } cases[] = {
+      {"check design.csv survey.csv --pdf missing/out.pdf",
+       "kestova check: missing/out.pdf: cannot be written\n"},
+      {"check design.csv absent.csv --pdf out.pdf --csv out.csv",
+       "kestova check: absent.csv: cannot be opened\n"},
+      {"check design.csv survey.csv --pdf", "kestova check: --pdf needs a value\n"},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(run(c.arguments), 2) << c.arguments;
+    EXPECT_NE(err.find(c.message), std::string::npos) << err;
+    EXPECT_EQ(files(), (std::vector<std::string>{"design.csv", "survey.csv"})) << c.arguments;
+  }
+}
+
+TEST_F(PdfCommand, HelpDescribesThePdfReport) {
+  const std::string command = "'" KESTOVA_PROGRAM "' check --help";
+  FILE* pipe = ::popen(command.c_str(), "r");
+  std::string help;
+  char chunk[4096];
+  while (const std::size_t n = std::fread(chunk, 1, sizeof chunk, pipe)) help.append(chunk, n);
+  EXPECT_EQ(::pclose(pipe), 0);
+  EXPECT_NE(help.find("  --pdf OUT.pdf          write the report for the site engineer"),
+            std::string::npos)
+      << help;
+}
+
+}  // namespace
+}  // namespace check

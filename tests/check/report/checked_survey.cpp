@@ -1,0 +1,20 @@
+#include "checked_survey.h"
+
+#include "form/number_format.h"
+#include "survey/point_file.h"
+
+namespace fixtures {
+
+CheckedSurvey::CheckedSurvey(const std::string& design, const std::string& survey,
+                             const std::string& tolerances, int decimals)
+    : design_(survey::parsePoints(design, "design.csv", {})),
+      survey_(survey::parsePoints(survey, "survey.csv", {})),
+      pairing_(survey::matchById(design_, survey_, {})),
+      tolerances_(survey::parseTolerances(tolerances)),
+      comparison_(
+          survey::compare(pairing_, design_.points, survey::Frame(), tolerances_, decimals)),
+      report_{design_,          survey_,     pairing_,
+              comparison_,      tolerances_, "by id",
+              "the world axes", decimals,    form::numberFormatFor(decimals)} {}
+
+}  // namespace fixtures

@@ -1,0 +1,85 @@
+#include "check/report/histogram.h"
+
+#include <gtest/gtest.h>
+
+#include <QtCharts/QValueAxis>
+#include <memory>
+#include <numeric>
+
+#include "check/report/histogram_chart.h"
+#include "checked_survey.h"
+
+namespace check::report {
+namespace {
+
+TEST(Histogram, BinsCoverEveryValueAndTheTolerance) {
+  const struct {
+    const char* name;
+    std::vector<double> values;
+    std::optional<double> limit;
+    bool magnitudes;
+    double start;
+    double end;
+    std::size_t bins;
+  } cases[] = {
+      {"within the tolerance", {0.005, 0.010}, 0.02, false, -0.02, 0.02, 5},
+      {"beyond the tolerance", {-0.05, 0.030}, 0.02, false, -0.05, 0.03, 5},
+      {"magnitudes from 0", {0.010, 0.030}, 0.025, true, 0.0, 0.03, 5},
+      {"no tolerance", {-0.01, 0.01, 0.02}, std::nullopt, false, -0.01, 0.02, 5},
+      {"one value, no tolerance", {0.5}, std::nullopt, false, 0.25, 0.75, 5},
+      {"100 values", std::vector<double>(100, 0.001), 0.01, false, -0.01, 0.01, 10},
+      {"10000 values", std::vector<double>(10000, 0.001), 0.01, false, -0.01, 0.01, 40},
+  };
+  for (const auto& c : cases) {
+    const Histogram h = histogramOf(c.values, c.limit, c.magnitudes);
+    EXPECT_NEAR(h.start, c.start, 1e-12) << c.name;
+    EXPECT_NEAR(h.end(), c.end, 1e-12) << c.name;
+    EXPECT_EQ(h.counts.size(), c.bins) << c.name;
+    EXPECT_EQ(std::accumulate(h.counts.begin(), h.counts.end(), std::size_t{0}), c.values.size())
+        << c.name;
+  }
+}
+
+TEST(Histogram, TheLargestValueIsInTheLastBin) {
+  const Histogram h = histogramOf({-0.05, 0.0, 0.030}, 0.02, false);
+  EXPECT_EQ(h.counts.front(), 1u);
+  EXPECT_EQ(h.counts.back(), 1u);
+}
+
+// The chart the report prints and the check window shows: the bars, and a dashed line at each
+// tolerance limit on the same axis.
+TEST(HistogramChart, MarksTheToleranceOnTheDeviationsAxis) {
+  const fixtures::CheckedSurvey checked("Point,Easting,Northing,Elevation\nP1,0,0,0\nP2,10,0,0\n",
+                                        "P1,0.005,-0.002,0.003\nP2,10.030,0.004,-0.020\n",
+                                        "x=0.02,h=0.025");
+  const struct {
+    survey::Component component;
+    QString title;
+    int series;
+    double axisFrom;
+    double axisTo;
+  } cases[] = {
+      {survey::Component::X, "dx, survey minus design", 3, -0.02, 0.03},
+      {survey::Component::Y, "dy, survey minus design", 1, -0.002, 0.004},
+      {survey::Component::H, "dH, survey minus design", 2, 0.0, 0.0303},
+  };
+  for (const auto& c : cases) {
+    const std::unique_ptr<QChart> chart(histogramChart(checked.report(), c.component));
+    EXPECT_EQ(chart->title(), c.title);
+    EXPECT_EQ(chart->series().size(), c.series) << c.title.toStdString();
+    const auto* axis = qobject_cast<QValueAxis*>(chart->axes(Qt::Horizontal).value(0));
+    ASSERT_NE(axis, nullptr);
+    EXPECT_LE(axis->min(), c.axisFrom) << c.title.toStdString();
+    EXPECT_GE(axis->max(), c.axisTo) << c.title.toStdString();
+  }
+}
+
+TEST(HistogramChart, SaysSoWhenAComponentHasNoValues) {
+  const fixtures::CheckedSurvey checked("Point,Easting,Northing\nA,0,0\n", "A,0.01,0\n", "z=0.01");
+  const std::unique_ptr<QChart> chart(histogramChart(checked.report(), survey::Component::Z));
+  EXPECT_EQ(chart->title(), "dz: no values");
+  EXPECT_TRUE(chart->series().isEmpty());
+}
+
+}  // namespace
+}  // namespace check::report
