@@ -43,6 +43,15 @@ void Document::replace(Value old, Value now, Put put) {
   changed();
 }
 
+template <class Table, class Value>
+auto Document::append(Table State::*table, const Value& value) {
+  const auto index = (state_.get()->*table).add(value);
+  record([table](State& s) { (s.*table).removeLast(); },
+         [table, value](State& s) { (s.*table).add(value); });
+  changed();
+  return index;
+}
+
 const LayerTable& Document::layers() const {
   return state_->layers;
 }
@@ -123,10 +132,7 @@ void Document::replaceEntity(EntityLocation location, EntityData data) {
 LayerIndex Document::addLayer(const Layer& layer) {
   if (layer.name.empty()) throw InvalidInput("a layer needs a name");
   if (auto existing = state_->layers.find(layer.name)) return *existing;
-  const LayerIndex index = state_->layers.add(layer);
-  record([](State& s) { s.layers.removeLast(); }, [layer](State& s) { s.layers.add(layer); });
-  changed();
-  return index;
+  return append(&State::layers, layer);
 }
 
 void Document::setLayer(LayerIndex index, const Layer& layer) {
@@ -143,23 +149,13 @@ BlockIndex Document::addBlock(const std::string& name, const Eigen::Vector3d& ba
   if (name.empty()) throw InvalidInput("a block needs a name");
   geom::requireFinite(basePoint, "the block's base point");
   if (auto existing = state_->blocks.find(name)) return *existing;
-  const BlockIndex index = state_->blocks.add(Block{name, basePoint, {}});
-  record([](State& s) { s.blocks.removeLast(); },
-         [name, basePoint](State& s) {
-           s.blocks.add(Block{name, basePoint, {}});
-         });
-  changed();
-  return index;
+  return append(&State::blocks, Block{name, basePoint, {}});
 }
 
 StyleIndex Document::addTextStyle(const std::string& name) {
   if (name.empty()) throw InvalidInput("a text style needs a name");
   if (auto existing = state_->styles.find(name)) return *existing;
-  const TextStyle style{name};
-  const StyleIndex index = state_->styles.add(style);
-  record([](State& s) { s.styles.removeLast(); }, [style](State& s) { s.styles.add(style); });
-  changed();
-  return index;
+  return append(&State::styles, TextStyle{name});
 }
 
 void Document::setTextStyle(StyleIndex index, const TextStyle& style) {
@@ -188,11 +184,7 @@ std::size_t Document::defineUcs(const std::string& name, const geom::Frame& fram
             [index](State& s, const Ucs& value) { s.ucsTable.set(index, value); });
     return index;
   }
-  const Ucs added{name, frame};
-  const std::size_t index = table.add(added);
-  record([](State& s) { s.ucsTable.removeLast(); }, [added](State& s) { s.ucsTable.add(added); });
-  changed();
-  return index;
+  return append(&State::ucsTable, Ucs{name, frame});
 }
 
 void Document::deleteUcs(const std::string& name) {

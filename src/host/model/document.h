@@ -147,6 +147,9 @@ class Document {
   // Sets a value through `put` as one recorded change: `old` is put back on undo.
   template <class Value, class Put>
   void replace(Value old, Value now, Put put);
+  // Adds a value at the end of one of the drawing's tables as one recorded change; its index.
+  template <class Table, class Value>
+  auto append(Table State::*table, const Value& value);
   void changed();
   void notify();
 };
