@@ -1,5 +1,6 @@
 #include "form/decimal_text.h"
 
+#include <algorithm>
 #include <cassert>
 #include <charconv>
 #include <cmath>
@@ -21,14 +22,14 @@ DecimalText keepDigits(const DecimalText& d, int kept) {
   if (kept < 0) return DecimalText{};
   DecimalText r = d;
   const bool roundUp = d.digits[kept] >= '5';
-  r.digits.resize(kept);
+  r.digits.shrink(static_cast<std::size_t>(kept));
   if (roundUp) {
     int i = kept - 1;
     while (i >= 0 && r.digits[i] == '9') r.digits[i--] = '0';
     if (i >= 0) {
       ++r.digits[i];
     } else {
-      r.digits.insert(r.digits.begin(), '1');
+      r.digits.push_front('1');
       ++r.pointPosition;
     }
   }
@@ -38,26 +39,33 @@ DecimalText keepDigits(const DecimalText& d, int kept) {
 
 }  // namespace
 
+void Digits::push_front(char digit) {
+  std::copy_backward(chars_.begin(), chars_.begin() + size_, chars_.begin() + size_ + 1);
+  chars_[0] = digit;
+  ++size_;
+}
+
 DecimalText DecimalText::of(double value) {
   if (!std::isfinite(value)) throw cad::overflowError();
   if (value == 0.0) return DecimalText{};
-  char buffer[64];
-  const auto result =
-      std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific);
-  assert(result.ec == std::errc());
-  const std::string text(buffer, result.ptr);
   // "-d.ddde-05": sign, mantissa digits, exponent.
+  char text[32];
+  const auto result = std::to_chars(text, text + sizeof text, value, std::chars_format::scientific);
+  assert(result.ec == std::errc());
   DecimalText d;
-  std::size_t i = 0;
-  if (text[i] == '-') {
+  const char* at = text;
+  if (*at == '-') {
     d.negative = true;
-    ++i;
+    ++at;
   }
-  const std::size_t e = text.find('e');
-  for (; i < e; ++i) {
-    if (text[i] != '.') d.digits += text[i];
+  for (; *at != 'e'; ++at) {
+    if (*at != '.') d.digits.push_back(*at);
   }
-  d.pointPosition = std::atoi(text.c_str() + e + 1) + 1;
+  ++at;
+  if (*at == '+') ++at;
+  int exponent = 0;
+  std::from_chars(at, result.ptr, exponent);
+  d.pointPosition = exponent + 1;
   dropTrailingZeros(d);
   return d;
 }
@@ -74,9 +82,17 @@ DecimalText DecimalText::roundedToSignificant(int count) const {
 
 double DecimalText::toDouble() const {
   if (isZero()) return negative ? -0.0 : 0.0;
-  const std::string text = (negative ? "-0." : "0.") + digits + "e" + std::to_string(pointPosition);
+  // "-0.<digits>e<pointPosition>"
+  char text[48];
+  char* end = text;
+  if (negative) *end++ = '-';
+  *end++ = '0';
+  *end++ = '.';
+  end = std::copy(digits.view().begin(), digits.view().end(), end);
+  *end++ = 'e';
+  end = std::to_chars(end, text + sizeof text, pointPosition).ptr;
   double value = 0.0;
-  const auto result = std::from_chars(text.data(), text.data() + text.size(), value);
+  const auto result = std::from_chars(text, end, value);
   if (result.ec == std::errc::result_out_of_range) {
     // Rounding up at the top of the range (1.79769313486232e308) leaves it.
     if (pointPosition > 0) throw cad::overflowError();

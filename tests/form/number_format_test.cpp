@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <charconv>
+#include <cmath>
 #include <limits>
 #include <ostream>
 
@@ -41,6 +43,56 @@ INSTANTIATE_TEST_SUITE_P(
         FormatCase{"###0.000", -0.0004, ".", "0.000"}, FormatCase{"###0", -0.0, ".", "0"},
         FormatCase{"###0", 1e20, ".", "100000000000000000000"},
         FormatCase{"###0.000", 1e-20, ".", "0.000"}, FormatCase{"###0.000", -0.25, ",", "-0,250"}));
+
+// The text formatWithDP must give, found by decimal arithmetic alone on the shortest decimal
+// form of the value: its digits cut after `places` decimals, the last one rounded half away from
+// zero.
+std::string decimallyRounded(double value, int places) {
+  char buffer[400];
+  char* end =
+      std::to_chars(buffer, buffer + sizeof buffer, std::fabs(value), std::chars_format::fixed).ptr;
+  std::string digits(buffer, end);
+  std::size_t point = digits.find('.');
+  if (point == std::string::npos) point = digits.size(), digits += '.';
+  digits.append(static_cast<std::size_t>(places) + 1, '0');
+  bool up = digits[point + static_cast<std::size_t>(places) + 1] >= '5';
+  digits.erase(point, 1);
+  digits.resize(point + static_cast<std::size_t>(places));
+  for (std::size_t i = digits.size(); up && i-- > 0;) {
+    if (digits[i] != '9') {
+      ++digits[i];
+      up = false;
+    } else {
+      digits[i] = '0';
+    }
+  }
+  if (up) digits.insert(0, "1"), ++point;
+  std::string text = digits.substr(0, point);
+  if (places > 0) text += "." + digits.substr(point);
+  const bool zero = text.find_first_not_of("0.") == std::string::npos;
+  return (value < 0 && !zero ? "-" : "") + text;
+}
+
+// Survey-sized values at and beside every halfway point of the last decimal, where rounding the
+// binary value and rounding its decimal digits could part.
+TEST(FormatWithDPSweep, RoundsTheDecimalDigitsAtEveryHalfway) {
+  for (const double base : {0.0, 1.0, 123.4, 512000.0, 5401000.0, 1e9}) {
+    for (const int places : {0, 1, 3, 4, 8}) {
+      const double unit = std::pow(10.0, -places);
+      for (int k = 0; k < 400; ++k) {
+        const double halfway = base + (k + 0.5) * unit;
+        for (const double value : {halfway, std::nextafter(halfway, 0.0),
+                                   std::nextafter(halfway, 1e300), base + k * unit * 1.37}) {
+          for (const double signed_ : {value, -value}) {
+            const std::string DP = places == 0 ? "###0" : "###0." + std::string(places, '0');
+            ASSERT_EQ(form::formatWithDP(signed_, DP, "."), decimallyRounded(signed_, places))
+                << std::hexfloat << signed_ << " at " << places;
+          }
+        }
+      }
+    }
+  }
+}
 
 struct HeightCase {
   double value;

@@ -11,6 +11,7 @@
 
 #include "check/window/check_inputs.h"
 #include "check/window/check_results.h"
+#include "check/window/report_file.h"
 #include "form/message_boxes.h"
 
 namespace check {
@@ -78,11 +79,6 @@ void CheckWindow::setVectorDrawer(VectorDrawer drawer) {
   updateActions();
 }
 
-void CheckWindow::setReportSaver(ReportSaver saver) {
-  saver_ = std::move(saver);
-  updateActions();
-}
-
 void CheckWindow::startCheck() {
   CheckRequest request;
   try {
@@ -141,13 +137,12 @@ void CheckWindow::showRunning(bool running) {
 
 void CheckWindow::updateActions() {
   draw_->setEnabled(drawer_ && run_);
-  save_->setEnabled(saver_ && run_);
+  save_->setEnabled(run_ != nullptr);
   draw_->setToolTip(!drawer_ ? "Open the check from a drawing window to draw the vectors"
                     : !run_  ? "Check first, then draw every pair into the drawing"
                              : "Draw every pair's deviation into the drawing");
-  save_->setToolTip(!saver_ ? "Reports cannot be saved from this window"
-                    : !run_ ? "Check first, then save the report"
-                            : "Save the check's report");
+  save_->setToolTip(!run_ ? "Check first, then save the report"
+                          : "Save the check's report as a PDF for the site engineer, or as CSV");
 }
 
 void CheckWindow::showError(const QString& message) {
@@ -167,9 +162,9 @@ void CheckWindow::drawVectors() {
 }
 
 void CheckWindow::saveReport() {
-  if (!saver_ || !run_) return;
+  if (!run_) return;
   try {
-    saver_(run_->report());
+    saveReportAskingForAFile(this, run_->report());
   } catch (const std::exception& e) {
     showError(QString::fromStdString(e.what()));
   }

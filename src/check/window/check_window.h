@@ -33,8 +33,6 @@ struct CheckWindowSetup {
 
 // Draws every pair of a check into the drawing, as the user chose to draw them.
 using VectorDrawer = std::function<void(const CheckReport&, const DrawSettings&)>;
-// Saves a check's report where the user chooses.
-using ReportSaver = std::function<void(const CheckReport&)>;
 
 // The survey check in a window: two point files in, pairs, deviations, tolerances and
 // statistics out, the same check as `kestova check`. The check runs in a worker thread, so the
@@ -46,9 +44,8 @@ class CheckWindow : public QWidget {
   explicit CheckWindow(CheckWindowSetup setup, QWidget* parent = nullptr);
   ~CheckWindow() override;
 
-  // "Draw vectors" and "Save report…" work once these are given.
+  // "Draw vectors" works once this is given.
   void setVectorDrawer(VectorDrawer drawer);
-  void setReportSaver(ReportSaver saver);
 
  signals:
   // A pair was double-clicked: its design point and survey point, in world coordinates.
@@ -74,7 +71,6 @@ class CheckWindow : public QWidget {
   QPushButton* draw_;
   QPushButton* save_;
   VectorDrawer drawer_;
-  ReportSaver saver_;
   std::shared_ptr<const CheckRun> run_;
   std::size_t runUcs_ = 0;       // the UCS the shown run was measured along
   std::size_t checkingUcs_ = 0;  // the UCS of the check running

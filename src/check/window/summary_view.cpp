@@ -5,7 +5,9 @@
 #include <QStringList>
 #include <QTableWidget>
 #include <QVBoxLayout>
+#include <QtCharts/QChartView>
 
+#include "check/report/histogram_chart.h"
 #include "check/statistics_cells.h"
 
 namespace check {
@@ -56,9 +58,19 @@ SummaryView::SummaryView(QWidget* parent)
       {"n", "Mean", "Std dev", "RMS", "Min", "Max", "Largest", "At", "95%", "Within tolerance"});
   statistics_->setEditTriggers(QAbstractItemView::NoEditTriggers);
   statistics_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+  auto* histograms = new QHBoxLayout;
+  for (const survey::Component component : survey::kComponents) {
+    auto* view = new QChartView(this);
+    view->setObjectName(QString("histogram_") + survey::letterOf(component));
+    view->setRenderHint(QPainter::Antialiasing);
+    view->setMinimumSize(220, 180);
+    histograms->addWidget(view);
+    histograms_.push_back(view);
+  }
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(overview_);
-  layout->addWidget(statistics_, 1);
+  layout->addWidget(statistics_);
+  layout->addLayout(histograms, 1);
 }
 
 void SummaryView::showReport(const CheckReport& report) {
@@ -78,6 +90,12 @@ void SummaryView::showReport(const CheckReport& report) {
       statistics_->setItem(row, column, item);
     }
     ++row;
+  }
+  for (std::size_t k = 0; k < survey::kComponents.size(); ++k) {
+    // The view takes over the new chart and deletes the one it showed.
+    QChart* previous = histograms_[k]->chart();
+    histograms_[k]->setChart(report::histogramChart(report, survey::kComponents[k]));
+    delete previous;
   }
 }
 
