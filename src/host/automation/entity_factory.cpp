@@ -78,9 +78,10 @@ model::Polyline3d polyline3d(const std::vector<double>& coordinates) {
 
 cad::Ref<cad::Entity> add(const std::shared_ptr<HostedDrawing>& document, model::BlockIndex block,
                           model::EntityData data) {
-  const model::EntityLocation location = document->model().addEntity(block, std::move(data));
-  return makeRef<cad::Entity, HostEntity>(document, location,
-                                          document->model().entity(location).handle);
+  model::Document& drawing = document->model();
+  const model::EntityLocation location =
+      drawing.addEntity(block, std::move(data), drawing.header().currentLayer);
+  return makeRef<cad::Entity, HostEntity>(document, location, drawing.entity(location).handle);
 }
 
 }  // namespace host::entity_factory

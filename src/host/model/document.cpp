@@ -129,6 +129,21 @@ void Document::replaceEntity(EntityLocation location, EntityData data) {
   changed();
 }
 
+void Document::setEntityLayer(EntityLocation location, LayerIndex layer) {
+  if (layer >= state_->layers.size()) throw InvalidInput("the layer does not exist");
+  replace(state_->blocks.at(location.block).entities.at(location.index).layer, layer,
+          [location](State& s, LayerIndex value) {
+            s.blocks.at(location.block).entities.at(location.index).layer = value;
+          });
+}
+
+void Document::setEntityProperties(EntityLocation location, const EntityProperties& properties) {
+  replace(state_->blocks.at(location.block).entities.at(location.index).properties, properties,
+          [location](State& s, const EntityProperties& value) {
+            s.blocks.at(location.block).entities.at(location.index).properties = value;
+          });
+}
+
 LayerIndex Document::addLayer(const Layer& layer) {
   if (layer.name.empty()) throw InvalidInput("a layer needs a name");
   if (auto existing = state_->layers.find(layer.name)) return *existing;

@@ -103,6 +103,7 @@ TEST_P(ClosedDrawing, RefusesAutomationCalls) {
   expectClosed([&] { GetParam().call(*document); });
   expectClosed([&] { space->AddText("A", {0, 0, 0}, 1); });
   expectClosed([&] { line->Rotate3D({0, 0, 0}, {0, 0, 1}, 1.0); });
+  expectClosed([&] { line->Layer("0"); });
   EXPECT_EQ(entityCount(), entities);
   EXPECT_EQ(drawing->ucsTable().size(), ucsCount);
 }
@@ -125,6 +126,7 @@ INSTANTIATE_TEST_SUITE_P(
                      d.Blocks()->Add({0, 0, 0}, "B");
                    }},
         ClosedCall{"TextStyle", [](cad::Document& d) { d.ActiveTextStyle()->fontFile(); }},
+        ClosedCall{"AddLayer", [](cad::Document& d) { d.Layers()->Add("survey"); }},
         ClosedCall{"TranslateCoordinates",
                    [](cad::Document& d) {
                      d.Utility()->TranslateCoordinates({1, 2, 3}, 0, 1, 0);
