@@ -22,6 +22,12 @@ class Entity {
   virtual void TransformBy(const Matrix4& matrix) = 0;
   // Turns by `angle` radians about the axis from `axisPoint1` to `axisPoint2`, right-hand rule.
   virtual void Rotate3D(const Point3& axisPoint1, const Point3& axisPoint2, double angle) = 0;
+  // The name of the layer it is on; it can only be put on a layer the drawing has.
+  virtual std::string Layer() = 0;
+  virtual void Layer(const std::string& name) = 0;
+  // kByLayer, kByBlock or 1..255.
+  virtual Color color() = 0;
+  virtual void color(Color value) = 0;
 };
 
 // Model space (or a block definition): the collection that receives new entities.
@@ -95,6 +101,25 @@ class Utility {
                                       std::int32_t toSystem, std::int16_t displacement) = 0;
 };
 
+class Layer {
+ public:
+  virtual ~Layer() = default;
+  virtual std::string Name() = 0;
+  // 1..255.
+  virtual Color color() = 0;
+  virtual void color(Color value) = 0;
+};
+
+class Layers {
+ public:
+  virtual ~Layers() = default;
+  // Adds a layer, or returns the existing layer of that name. A name must not be empty nor
+  // hold any of < > / \ " : ; ? * | , = `
+  virtual Ref<Layer> Add(const std::string& name) = 0;
+  // The layer of that name; fails when there is none.
+  virtual Ref<Layer> Item(const std::string& name) = 0;
+};
+
 // What GetVariable hands back: a whole number, a text or a point.
 using Variable = std::variant<std::int32_t, std::string, Point3>;
 
@@ -113,6 +138,10 @@ class Document {
   // The current UCS. An unnamed current UCS comes back as a UCS named "_Active" that is not in
   // the drawing's table; deleting it removes nothing.
   virtual Ref<cad::UCS> ActiveUCS() = 0;
+  virtual Ref<cad::Layers> Layers() = 0;
+  // The layer new entities go on.
+  virtual Ref<cad::Layer> ActiveLayer() = 0;
+  virtual void ActiveLayer(const Ref<cad::Layer>& layer) = 0;
 };
 
 class Application {

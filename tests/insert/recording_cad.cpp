@@ -41,10 +41,28 @@ class Entity : public cad::Entity {
   void Rotate3D(const cad::Point3& a, const cad::Point3& b, double angle) override {
     drawing_.log().record(id_ + ".Rotate3D " + text(a) + " " + text(b) + " " + text(angle));
   }
+  std::string Layer() override {
+    drawing_.log().record(id_ + ".Layer");
+    return layer_;
+  }
+  void Layer(const std::string& name) override {
+    drawing_.log().record(id_ + ".Layer " + name);
+    layer_ = name;
+  }
+  cad::Color color() override {
+    drawing_.log().record(id_ + ".color");
+    return color_;
+  }
+  void color(cad::Color value) override {
+    drawing_.log().record(id_ + ".color " + std::to_string(value));
+    color_ = value;
+  }
 
  private:
   Drawing& drawing_;
   std::string id_;
+  std::string layer_ = "0";
+  cad::Color color_ = cad::kByLayer;
 };
 
 class ModelSpace : public cad::ModelSpace {
@@ -209,6 +227,18 @@ cad::Ref<cad::UCS> Drawing::ActiveUCS() {
   log_.record("ActiveUCS");
   return ref<cad::UCS>(std::make_shared<Ucs>(
       *this, currentUcs.name.empty() ? "_Active" : currentUcs.name, currentUcs.matrix()));
+}
+
+cad::Ref<cad::Layers> Drawing::Layers() {
+  throw cad::AutomationError(-2145386493, "Layers is not used by Insert");
+}
+
+cad::Ref<cad::Layer> Drawing::ActiveLayer() {
+  throw cad::AutomationError(-2145386493, "ActiveLayer is not used by Insert");
+}
+
+void Drawing::ActiveLayer(const cad::Ref<cad::Layer>&) {
+  throw cad::AutomationError(-2145386493, "ActiveLayer is not used by Insert");
 }
 
 }  // namespace recording

@@ -53,6 +53,9 @@ class Drawing : public cad::Document {
   cad::Ref<cad::Blocks> Blocks() override;
   cad::Ref<cad::UserCoordinateSystems> UserCoordinateSystems() override;
   cad::Ref<cad::UCS> ActiveUCS() override;
+  cad::Ref<cad::Layers> Layers() override;
+  cad::Ref<cad::Layer> ActiveLayer() override;
+  void ActiveLayer(const cad::Ref<cad::Layer>& layer) override;
 
   CallLog& log() { return log_; }
   // The matrix the last GetUCSMatrix call returned; TransformBy names it "ucsMatrix".

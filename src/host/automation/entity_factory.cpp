@@ -79,7 +79,8 @@ model::Polyline3d polyline3d(const std::vector<double>& coordinates) {
 
 cad::Ref<cad::Entity> add(const std::shared_ptr<model::Document>& document, model::BlockIndex block,
                           model::EntityData data) {
-  const model::EntityLocation location = document->addEntity(block, std::move(data));
+  const model::EntityLocation location =
+      document->addEntity(block, std::move(data), document->header().currentLayer);
   return makeRef<cad::Entity, HostEntity>(document, location, document->entity(location).handle);
 }
 

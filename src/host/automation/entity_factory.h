@@ -25,7 +25,8 @@ model::Line line(const cad::Point3& start, const cad::Point3& end);
 // Vertices as x, y, z triples: a multiple of 3 values, at least two vertices.
 model::Polyline3d polyline3d(const std::vector<double>& coordinates);
 
-// Adds `data` to `block` as one undo step and returns the automation entity for it.
+// Adds `data` to `block` on the drawing's current layer and returns the automation entity for
+// it.
 cad::Ref<cad::Entity> add(const std::shared_ptr<model::Document>& document, model::BlockIndex block,
                           model::EntityData data);
 

@@ -5,6 +5,7 @@
 #include "host/automation/call_guard.h"
 #include "host/automation/host_application.h"
 #include "host/automation/host_blocks.h"
+#include "host/automation/host_layers.h"
 #include "host/automation/host_model_space.h"
 #include "host/automation/host_text_styles.h"
 #include "host/automation/host_ucs.h"
@@ -61,6 +62,24 @@ cad::Ref<cad::UCS> HostDocument::ActiveUCS() {
   const model::Ucs& current = document_->currentUcs();
   if (current.name.empty()) return makeRef<cad::UCS, HostUcs>(document_, current.frame);
   return makeRef<cad::UCS, HostUcs>(document_, current.name);
+}
+
+cad::Ref<cad::Layers> HostDocument::Layers() {
+  return makeRef<cad::Layers, HostLayers>(document_);
+}
+
+cad::Ref<cad::Layer> HostDocument::ActiveLayer() {
+  return makeRef<cad::Layer, HostLayer>(document_, document_->header().currentLayer);
+}
+
+void HostDocument::ActiveLayer(const cad::Ref<cad::Layer>& layer) {
+  const auto* hosted = dynamic_cast<const HostLayer*>(layer.operator->());
+  if (!hosted || hosted->document() != document_) {
+    throw methodFailed("Invalid input: the layer belongs to another drawing");
+  }
+  model::HeaderVariables header = document_->header();
+  header.currentLayer = hosted->layer();
+  guardedCall(*document_, [&] { document_->setHeader(header); });
 }
 
 std::shared_ptr<model::Document> modelOf(const cad::Ref<cad::Document>& document) {

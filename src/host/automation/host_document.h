@@ -26,6 +26,10 @@ class HostDocument : public cad::Document {
   cad::Ref<cad::Blocks> Blocks() override;
   cad::Ref<cad::UserCoordinateSystems> UserCoordinateSystems() override;
   cad::Ref<cad::UCS> ActiveUCS() override;
+  cad::Ref<cad::Layers> Layers() override;
+  cad::Ref<cad::Layer> ActiveLayer() override;
+  // Fails for a layer of another drawing or one that is gone.
+  void ActiveLayer(const cad::Ref<cad::Layer>& layer) override;
 
   const std::shared_ptr<model::Document>& model() const { return document_; }
 

@@ -3,6 +3,8 @@
 #include <utility>
 
 #include "host/automation/call_guard.h"
+#include "host/automation/host_layers.h"
+#include "host/geom/invalid_input.h"
 #include "host/geom/transform.h"
 #include "host/model/entity_transform.h"
 
@@ -19,6 +21,32 @@ void HostEntity::TransformBy(const cad::Matrix4& matrix) {
 void HostEntity::Rotate3D(const cad::Point3& axisPoint1, const cad::Point3& axisPoint2,
                           double angle) {
   guardedCall(*document_, [&] { apply(geom::rotationAbout(axisPoint1, axisPoint2, angle)); });
+}
+
+std::string HostEntity::Layer() {
+  return document_->layers()[entity().layer].name;
+}
+
+void HostEntity::Layer(const std::string& name) {
+  entity();  // fails for an entity that is gone
+  guardedCall(*document_,
+              [&] { document_->setEntityLayer(location_, existingLayer(*document_, name)); });
+}
+
+cad::Color HostEntity::color() {
+  return entity().properties.colour.index;
+}
+
+void HostEntity::color(cad::Color value) {
+  model::EntityProperties properties = entity().properties;
+  guardedCall(*document_, [&] {
+    if (value < cad::kByBlock || value > cad::kByLayer) {
+      throw InvalidInput(
+          "the colour must be 0 (ByBlock), a colour index from 1 to 255 or 256 (ByLayer)");
+    }
+    properties.colour = model::Colour{value, std::nullopt};
+    document_->setEntityProperties(location_, properties);
+  });
 }
 
 const model::Entity& HostEntity::entity() const {

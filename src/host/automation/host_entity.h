@@ -1,6 +1,7 @@
 #pragma once
 
 #include <memory>
+#include <string>
 
 #include "cad/automation.h"
 #include "host/model/document.h"
@@ -17,6 +18,13 @@ class HostEntity : public cad::Entity {
   void TransformBy(const cad::Matrix4& matrix) override;
   void Rotate3D(const cad::Point3& axisPoint1, const cad::Point3& axisPoint2,
                 double angle) override;
+  std::string Layer() override;
+  // Fails for a layer the drawing does not have.
+  void Layer(const std::string& name) override;
+  // The colour index; a true colour the entity may have is not shown here.
+  cad::Color color() override;
+  // Fails for anything but kByBlock, 1..255 and kByLayer; replaces any true colour.
+  void color(cad::Color value) override;
 
   // The entity in the drawing; fails when it is gone.
   const model::Entity& entity() const;

@@ -146,6 +146,18 @@ void Document::setEntityLayer(EntityLocation location, LayerIndex layer) {
   changed();
 }
 
+void Document::setEntityProperties(EntityLocation location, const EntityProperties& properties) {
+  Entity& target = state_->blocks.at(location.block).entities.at(location.index);
+  const auto setTo = [location](const EntityProperties& value) {
+    return [location, value](State& s) {
+      s.blocks.at(location.block).entities.at(location.index).properties = value;
+    };
+  };
+  record(setTo(target.properties), setTo(properties));
+  target.properties = properties;
+  changed();
+}
+
 LayerIndex Document::addLayer(const Layer& layer) {
   if (layer.name.empty()) throw InvalidInput("a layer needs a name");
   if (auto existing = state_->layers.find(layer.name)) return *existing;

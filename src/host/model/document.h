@@ -60,6 +60,7 @@ class Document {
   // Replaces an entity's data, keeping its handle and layer; checked as addEntity.
   void replaceEntity(EntityLocation location, EntityData data);
   void setEntityLayer(EntityLocation location, LayerIndex layer);
+  void setEntityProperties(EntityLocation location, const EntityProperties& properties);
 
   // Adds a layer, or returns the existing one of that name.
   LayerIndex addLayer(const Layer& layer);

@@ -56,6 +56,10 @@ TEST_P(Refused, FailsAndLeavesTheDrawingUnchanged) {
   EXPECT_EQ(drawing->ucsTable()[0].frame, geom::Frame());
   const auto lineAfter = std::get<model::Line>(drawing->entity({0, 0}).data);
   EXPECT_EQ(lineAfter.end, lineBefore.end);
+  EXPECT_EQ(drawing->layers().size(), 1u);
+  EXPECT_EQ(drawing->layers()[0].colour, 7);
+  EXPECT_EQ(drawing->entity({0, 0}).layer, 0u);
+  EXPECT_EQ(drawing->entity({0, 0}).properties, model::EntityProperties());
 }
 
 cad::Ref<cad::ModelSpace> ms(cad::Document& d) {
@@ -155,6 +159,26 @@ INSTANTIATE_TEST_SUITE_P(
                 "Invalid input: a 3D polyline needs x, y, z triples for at least two vertices"},
         Refusal{"UnknownVariable", [](auto& d, auto&) { d.GetVariable("NOSUCHVAR"); },
                 "Invalid input: unknown system variable \"NOSUCHVAR\""},
+        Refusal{"EmptyLayerName", [](auto& d, auto&) { d.Layers()->Add(""); },
+                "Invalid input: a layer needs a name"},
+        Refusal{"LayerNameWithSlash", [](auto& d, auto&) { d.Layers()->Add("Pegs/2"); },
+                "Invalid input: the layer name \"Pegs/2\" must not hold any of "
+                "<>/\\\":;?*|,=`"},
+        Refusal{"MissingLayerItem", [](auto& d, auto&) { d.Layers()->Item("Levels"); },
+                "Invalid input: the layer \"Levels\" does not exist"},
+        Refusal{"LineToMissingLayer", [](auto&, auto& line) { line.Layer("Levels"); },
+                "Invalid input: the layer \"Levels\" does not exist"},
+        Refusal{"LineColourAboveByLayer", [](auto&, auto& line) { line.color(257); },
+                "Invalid input: the colour must be 0 (ByBlock), a colour index from 1 to 255 or "
+                "256 (ByLayer)"},
+        Refusal{"LineColourNegative", [](auto&, auto& line) { line.color(-1); },
+                "Invalid input: the colour must be 0 (ByBlock), a colour index from 1 to 255 or "
+                "256 (ByLayer)"},
+        Refusal{"LayerColourByLayer",
+                [](auto& d, auto&) { d.Layers()->Item("0")->color(cad::kByLayer); },
+                "Invalid input: a layer's colour must be a colour index from 1 to 255"},
+        Refusal{"LayerColourByBlock", [](auto& d, auto&) { d.ActiveLayer()->color(cad::kByBlock); },
+                "Invalid input: a layer's colour must be a colour index from 1 to 255"},
         Refusal{"UnknownCoordinateSystem",
                 [](auto& d, auto&) {
                   d.Utility()->TranslateCoordinates({0, 0, 0}, 0, 2, 0);
