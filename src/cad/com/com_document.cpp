@@ -82,10 +82,7 @@ class ComDocument : public Document, public ComObject {
     return wrapAs<ComTextStyle, TextStyle>(property("ActiveTextStyle"));
   }
   void ActiveTextStyle(const Ref<TextStyle>& style) override {
-    const auto* wrapped = dynamic_cast<const ComObject*>(&*style);
-    // A style from another source cannot be handed to this CAD program.
-    if (!wrapped) throw typeMismatch();
-    object().putObject("ActiveTextStyle", objectValue(wrapped->object().get()));
+    object().putObject("ActiveTextStyle", objectValue(ownObject(style)));
   }
   Ref<cad::Blocks> Blocks() override { return wrapBlocks(property("Blocks")); }
   Ref<cad::UserCoordinateSystems> UserCoordinateSystems() override {
@@ -93,6 +90,11 @@ class ComDocument : public Document, public ComObject {
         property("UserCoordinateSystems"));
   }
   Ref<UCS> ActiveUCS() override { return wrapAs<ComUcs, UCS>(property("ActiveUCS")); }
+  Ref<cad::Layers> Layers() override { return wrapLayers(property("Layers")); }
+  Ref<Layer> ActiveLayer() override { return wrapLayer(property("ActiveLayer")); }
+  void ActiveLayer(const Ref<Layer>& layer) override {
+    object().putObject("ActiveLayer", objectValue(ownObject(layer)));
+  }
 
  private:
   std::optional<Dispatch> property(const char* name) {

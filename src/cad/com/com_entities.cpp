@@ -21,6 +21,10 @@ class ComEntity : public Entity, public ComObject {
   void Rotate3D(const Point3& axisPoint1, const Point3& axisPoint2, double angle) override {
     object().call("Rotate3D", {pointValue(axisPoint1), pointValue(axisPoint2), doubleValue(angle)});
   }
+  std::string Layer() override { return toText(object().get("Layer")); }
+  void Layer(const std::string& name) override { object().put("Layer", textValue(name)); }
+  Color color() override { return toInt32(object().get("color")); }
+  void color(Color value) override { object().put("color", int32Value(value)); }
 };
 
 class ComModelSpace : public ModelSpace, public ComObject {

@@ -208,6 +208,10 @@ bool toBool(const Variant& value) {
   return convertedTo(dereferenced(value), VT_BOOL).raw().boolVal != VARIANT_FALSE;
 }
 
+std::int32_t toInt32(const Variant& value) {
+  return convertedTo(dereferenced(value), VT_I4).raw().lVal;
+}
+
 Point3 toPoint(const Variant& given) {
   const Variant value = dereferenced(given);
   if (!isArray(value)) throw typeMismatch();

@@ -29,6 +29,8 @@ Variant objectValue(IDispatch* object);
 // Results. A value that is not of the expected kind fails with 13 "Type mismatch".
 std::string toText(const Variant& value);
 bool toBool(const Variant& value);
+// Any whole number that fits 32 bits (an enumeration's value among them).
+std::int32_t toInt32(const Variant& value);
 Point3 toPoint(const Variant& value);
 Matrix4 toMatrix(const Variant& value);
 // A system variable: whole numbers, texts and points; anything else is a type mismatch.

@@ -182,15 +182,19 @@ void DispatchObject::record(const Call& call, const std::string& outcome) const 
   server_.log(line + "\t=> " + outcome);
 }
 
+DispatchObject* ownObject(IUnknown* object) {
+  IDispatch* own = nullptr;
+  if (!object || FAILED(object->QueryInterface(kOwnObject, reinterpret_cast<void**>(&own)))) {
+    return nullptr;
+  }
+  own->Release();  // the caller's reference to `object` keeps it alive
+  return static_cast<DispatchObject*>(own);
+}
+
 std::string labelOf(IUnknown* object) {
   if (!object) return "null";
-  IDispatch* own = nullptr;
-  if (FAILED(object->QueryInterface(kOwnObject, reinterpret_cast<void**>(&own)))) {
-    return "foreign";
-  }
-  const std::string label = static_cast<DispatchObject*>(own)->label();
-  own->Release();
-  return label;
+  const DispatchObject* own = ownObject(object);
+  return own ? own->label() : "foreign";
 }
 
 }  // namespace standin

@@ -70,6 +70,9 @@ class DispatchObject : public IDispatch {
   LONG references_ = 1;
 };
 
+// One of this server's own objects, borrowed from `object`; null for anything else.
+DispatchObject* ownObject(IUnknown* object);
+
 // The label of one of this server's objects, or "foreign" for anything else.
 std::string labelOf(IUnknown* object);
 

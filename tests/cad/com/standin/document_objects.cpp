@@ -174,15 +174,29 @@ class Document : public DispatchObject {
                         {L"ActiveTextStyle", Access::GetPut},
                         {L"Blocks", Access::Get},
                         {L"UserCoordinateSystems", Access::Get},
-                        {L"ActiveUCS", Access::Get}}) {}
+                        {L"ActiveUCS", Access::Get},
+                        {L"Layers", Access::Get},
+                        {L"ActiveLayer", Access::GetPut}}) {}
 
  protected:
   void perform(const Call& call, VARIANT& result) override {
     Server& s = server();
     const std::wstring& m = call.member;
     if (m == L"GetVariable") return variable(call, result);
+    if (call.kind == DISPATCH_PROPERTYPUT && m == L"ActiveLayer") {
+      expectArguments(call, 1);
+      s.activeLayer = layerOf(call.argument(0));
+      return;
+    }
     if (call.kind == DISPATCH_PROPERTYPUT) return putActiveTextStyle(call);
     expectArguments(call, 0);
+    if (m == L"Layers") return setObject(result, layers_.get([&] { return newLayers(s); }));
+    if (m == L"ActiveLayer") {
+      IDispatch* layer = newLayer(s, s.activeLayer);
+      setObject(result, layer);
+      layer->Release();
+      return;
+    }
     if (m == L"ModelSpace")
       return setObject(result, modelSpace_.get([&] { return newModelSpace(s); }));
     if (m == L"Utility") return setObject(result, utility_.get([&] { return new Utility(s); }));
@@ -234,7 +248,7 @@ class Document : public DispatchObject {
     activeStyle_.set(style.pdispVal);
   }
 
-  Held modelSpace_, utility_, textStyles_, blocks_, ucss_, activeStyle_;
+  Held modelSpace_, utility_, textStyles_, blocks_, ucss_, activeStyle_, layers_;
 };
 
 class Application : public DispatchObject {

@@ -13,6 +13,16 @@ IDispatch* newBlock(Server& server, const std::wstring& name);
 // An IEnumVARIANT over the drawing's block definitions as they stand now.
 IUnknown* newBlockEnumerator(Server& server);
 
+IDispatch* newLayers(Server& server);
+IDispatch* newLayer(Server& server, std::size_t index);
+// The layer of one of this server's layer objects; Fault{DISP_E_TYPEMISMATCH} for anything
+// else.
+std::size_t layerOf(const VARIANT& value);
+// The layer of that name in any case of letters; Fault{kKeyNotFound} when there is none.
+std::size_t findLayer(const Server& server, const std::wstring& name);
+// Fault{E_INVALIDARG} unless `color` is within [lowest, highest].
+void requireColor(long color, long lowest, long highest);
+
 // Fails the call unless it has exactly `count` arguments.
 void expectArguments(const Call& call, std::size_t count);
 

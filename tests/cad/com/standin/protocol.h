@@ -42,4 +42,10 @@ inline constexpr HRESULT kObjectDeleted = static_cast<HRESULT>(0x80047A02);
 inline constexpr char kUnknownVariableText[] = "Unknown system variable \u201c";
 inline constexpr char kUnknownVariableTextEnd[] = "\u201d";
 
+// A layer name the drawing does not have, through EXCEPINFO.
+inline constexpr HRESULT kKeyNotFound = static_cast<HRESULT>(0x80047A03);
+inline constexpr char kKeyNotFoundText[] = "Key not found";
+// A refused layer name or colour: E_INVALIDARG through EXCEPINFO with this text.
+inline constexpr char kInvalidInputText[] = "Invalid input";
+
 }  // namespace standin

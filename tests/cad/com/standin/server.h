@@ -5,6 +5,11 @@
 
 namespace standin {
 
+struct LayerRecord {
+  std::wstring name;
+  long color = 7;
+};
+
 // The state of one server process: which release it plays, the drawing it pretends to have
 // open, and the record it keeps of every call.
 struct Server {
@@ -12,6 +17,8 @@ struct Server {
   bool cancelPicks = false;
   std::wstring ucsName;  // empty: the current UCS has no name
   std::vector<std::wstring> blockNames{L"*Model_Space", L"*Paper_Space"};
+  std::vector<LayerRecord> layers{{L"0", 7}};
+  std::size_t activeLayer = 0;  // the layer new entities go on
   bool quitWhenUnused = false;  // started by COM: ends with its last object
   int nextObjectId = 1;
   int liveObjects = 0;

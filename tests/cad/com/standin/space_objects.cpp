@@ -22,17 +22,22 @@ bool blockExists(const Server& server, const std::wstring& name) {
   return false;
 }
 
+// Drawn on the active layer, coloured ByLayer.
 class Entity : public DispatchObject {
  public:
   Entity(Server& server, std::string kind)
       : DispatchObject(server, std::move(kind),
                        {{L"TransformBy", Access::Method},
                         {L"Rotate3D", Access::Method},
-                        {L"Delete", Access::Method}}) {}
+                        {L"Delete", Access::Method},
+                        {L"Layer", Access::GetPut},
+                        {L"color", Access::GetPut}}),
+        layer_(server.activeLayer) {}
 
  protected:
-  void perform(const Call& call, VARIANT&) override {
+  void perform(const Call& call, VARIANT& result) override {
     if (deleted_) throw Fault{kObjectDeleted, L""};
+    if (call.member == L"Layer" || call.member == L"color") return property(call, result);
     if (call.member == L"Delete") {
       expectArguments(call, 0);
       deleted_ = true;
@@ -48,6 +53,27 @@ class Entity : public DispatchObject {
   }
 
  private:
+  void property(const Call& call, VARIANT& result) {
+    const bool isLayer = call.member == L"Layer";
+    if (call.kind == DISPATCH_PROPERTYPUT) {
+      expectArguments(call, 1);
+      if (isLayer) {
+        layer_ = findLayer(server(), textOf(call.argument(0)));
+      } else {
+        const long color = longOf(call.argument(0));
+        requireColor(color, 0, 256);
+        color_ = color;
+      }
+      return;
+    }
+    expectArguments(call, 0);
+    if (isLayer) return setText(result, server().layers.at(layer_).name);
+    result.vt = VT_I4;
+    result.lVal = color_;
+  }
+
+  std::size_t layer_;
+  long color_ = 256;
   bool deleted_ = false;
 };
 
