@@ -14,6 +14,11 @@ HostEntity::HostEntity(std::shared_ptr<model::Document> document, model::EntityL
                        model::Handle handle)
     : document_(std::move(document)), location_(location), handle_(handle) {}
 
+void HostEntity::Delete() {
+  const model::EntityLocation at = location();
+  guardedCall(*document_, [&] { document_->eraseEntity(at); });
+}
+
 void HostEntity::TransformBy(const cad::Matrix4& matrix) {
   guardedCall(*document_, [&] { apply(geom::affineFromMatrix(matrix)); });
 }
@@ -50,13 +55,21 @@ void HostEntity::color(cad::Color value) {
 }
 
 const model::Entity& HostEntity::entity() const {
-  const model::Entity* found = document_->find(location_, handle_);
-  if (!found) throw methodFailed("The entity has been erased");
-  return *found;
+  return document_->entity(location());
+}
+
+model::EntityLocation HostEntity::location() const {
+  if (document_->find(location_, handle_)) return location_;
+  if (const auto moved = document_->locate(location_.block, handle_)) {
+    location_ = *moved;
+    return location_;
+  }
+  throw methodFailed("The entity has been erased");
 }
 
 void HostEntity::apply(const Eigen::Affine3d& transform) {
-  document_->replaceEntity(location_, model::transformed(entity().data, transform));
+  const model::EntityLocation at = location();
+  document_->replaceEntity(at, model::transformed(document_->entity(at).data, transform));
 }
 
 const model::Entity& modelEntity(const cad::Ref<cad::Entity>& entity) {
