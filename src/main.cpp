@@ -1,13 +1,15 @@
 // Kestova: draws survey deviation vectors into a CAD drawing. main only wires the libraries:
 // on Windows the CAD program through its automation interface, elsewhere the built-in CAD host
 // with its drawing windows; the main dialog and the help notes on both; `kestova check` on the
-// terminal, its PDF report drawn offscreen.
+// terminal, its PDF report drawn offscreen and its vectors drawn into a drawing of the built-in
+// host, without a window.
 #include <QApplication>
 #include <iostream>
 #include <string>
 #include <vector>
 
 #include "check/check_command.h"
+#include "check/draw/vector_dxf.h"
 #include "check/report/offscreen_pdf.h"
 #include "desktop/terminal_answer.h"
 
@@ -25,7 +27,8 @@ int main(int argc, char** argv) {
   // `kestova check` runs on the terminal alone, with its own options and help.
   if (argc > 1 && std::string(argv[1]) == "check") {
     return check::runCheckCommand(std::vector<std::string>(argv + 2, argv + argc), std::cout,
-                                  std::cerr, check::report::savePdfReportOffscreen);
+                                  std::cerr, check::report::savePdfReportOffscreen,
+                                  check::draw::saveVectorDrawing);
   }
   // Answered before QApplication exists, so that they work without a display.
   if (const auto answer =

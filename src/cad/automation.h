@@ -18,6 +18,8 @@ namespace cad {
 class Entity {
  public:
   virtual ~Entity() = default;
+  // Removes it from the drawing; every later call on it fails.
+  virtual void Delete() = 0;
   // Applies an affine transformation given as a 4x4 matrix.
   virtual void TransformBy(const Matrix4& matrix) = 0;
   // Turns by `angle` radians about the axis from `axisPoint1` to `axisPoint2`, right-hand rule.
@@ -41,6 +43,8 @@ class ModelSpace {
   virtual Ref<Entity> AddEllipse(const Point3& center, const Point3& majorAxis,
                                  double radiusRatio) = 0;
   virtual Ref<Entity> AddLine(const Point3& start, const Point3& end) = 0;
+  // A circle in the world XY plane.
+  virtual Ref<Entity> AddCircle(const Point3& center, double radius) = 0;
 };
 
 class BlockDefinition {

@@ -31,11 +31,17 @@ CheckRequest requestFor(const CheckOptions& options, const std::optional<Drawing
   return request;
 }
 
-int runCheck(const CheckOptions& options, const PdfReportWriter& writePdf, std::ostream& out) {
+int runCheck(const CheckOptions& options, const PdfReportWriter& writePdf,
+             const VectorDrawingWriter& writeDxf, std::ostream& out) {
   std::optional<DrawingFrame> drawing;
   if (options.drawing) drawing = drawingFrame(*options.drawing, options.ucs);
   const CheckRun run = checkSurvey(requestFor(options, drawing));
   const CheckReport report = run.report();
+  if (options.dxf) {
+    writeDxf({*options.dxf, options.drawing, drawing ? drawing->frame : survey::Frame(),
+              options.vectors},
+             report);
+  }
   if (options.pdf) writePdf(*options.pdf, report);
   if (options.csv) saveCsvReport(*options.csv, report);
   writeSummary(out, report);
@@ -45,7 +51,7 @@ int runCheck(const CheckOptions& options, const PdfReportWriter& writePdf, std::
 }  // namespace
 
 int runCheckCommand(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err,
-                    const PdfReportWriter& writePdf) {
+                    const PdfReportWriter& writePdf, const VectorDrawingWriter& writeDxf) {
   constexpr int kBadInput = 2;
   try {
     const CheckOptions options = parseCheckOptions(arguments);
@@ -54,7 +60,8 @@ int runCheckCommand(const std::vector<std::string>& arguments, std::ostream& out
       return 0;
     }
     if (options.pdf && !writePdf) throw std::runtime_error("this build cannot write PDF reports");
-    return runCheck(options, writePdf, out);
+    if (options.dxf && !writeDxf) throw std::runtime_error("this build cannot draw into drawings");
+    return runCheck(options, writePdf, writeDxf, out);
   } catch (const UsageError& e) {
     err << "kestova check: " << e.what() << "\nTry 'kestova check --help'.\n";
   } catch (const std::exception& e) {

@@ -2,11 +2,14 @@
 
 #include <filesystem>
 #include <functional>
+#include <optional>
 #include <ostream>
 #include <string>
 #include <vector>
 
 #include "check/check_report.h"
+#include "check/draw_settings.h"
+#include "survey/frame.h"
 
 namespace check {
 
@@ -14,11 +17,25 @@ namespace check {
 // the file when it cannot. The program hands it in: drawing the report takes a toolkit.
 using PdfReportWriter = std::function<void(const std::filesystem::path&, const CheckReport&)>;
 
+// What `kestova check --dxf` draws: every pair into a copy of `drawing` (or a new drawing) in
+// the UCS the check measured along, saved as `out`.
+struct VectorDrawingJob {
+  std::filesystem::path out;
+  std::optional<std::filesystem::path> drawing;
+  survey::Frame ucs;
+  DrawSettings settings;
+};
+
+// Draws and saves a VectorDrawingJob, whole or not at all; throws std::exception naming the file
+// when it cannot. The program hands it in: drawing takes the CAD host.
+using VectorDrawingWriter = std::function<void(const VectorDrawingJob&, const CheckReport&)>;
+
 // `kestova check`, given the arguments after "check": reads the two point files, pairs them,
-// compares each pair along the chosen frame, writes the CSV and PDF reports when asked and prints
+// compares each pair along the chosen frame, draws the pairs into a drawing and writes the CSV
+// and PDF reports when asked and prints
 // the summary on `out`; messages go to `err`. Returns the exit status: 0 every pair within
 // tolerance, 1 some pair outside or some point unmatched, 2 bad input (nothing written).
 int runCheckCommand(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err,
-                    const PdfReportWriter& writePdf = {});
+                    const PdfReportWriter& writePdf = {}, const VectorDrawingWriter& writeDxf = {});
 
 }  // namespace check

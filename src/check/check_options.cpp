@@ -1,5 +1,6 @@
 #include "check/check_options.h"
 
+#include <cctype>
 #include <charconv>
 
 #include "survey/number_text.h"
@@ -20,9 +21,9 @@ Argument splitArgument(const std::string& argument) {
 }
 
 bool takesValue(const std::string& name) {
-  for (const char* option :
-       {"--match", "--columns", "--survey-prefix", "--survey-suffix", "--repeats", "--tolerance",
-        "--drawing", "--ucs", "--csv", "--pdf", "--decimals"}) {
+  for (const char* option : {"--match", "--columns", "--survey-prefix", "--survey-suffix",
+                             "--repeats", "--tolerance", "--drawing", "--ucs", "--csv", "--pdf",
+                             "--decimals", "--dxf", "--text-height", "--axes", "--z"}) {
     if (name == option) return true;
   }
   return false;
@@ -44,6 +45,35 @@ int decimalsOf(const std::string& text) {
     throw UsageError("--decimals takes a whole number from 0 to 8, not " + survey::inQuotes(text));
   }
   return decimals;
+}
+
+double textHeightOf(const std::string& text) {
+  const std::optional<double> height = survey::numberIn(text, false);
+  if (!height || *height <= 0.0) {
+    throw UsageError("--text-height takes a number greater than 0, not " + survey::inQuotes(text));
+  }
+  return *height;
+}
+
+// Any of x, y and z, each once, in any order and case.
+void applyAxes(DrawSettings& vectors, const std::string& text) {
+  std::string seen;
+  for (const char c : text) {
+    const char axis = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    if ((axis != 'x' && axis != 'y' && axis != 'z') || seen.find(axis) != std::string::npos) {
+      seen.clear();
+      break;
+    }
+    seen += axis;
+  }
+  if (seen.empty()) {
+    throw UsageError(
+        "--axes takes the axes to draw, any of x, y and z once each, such as xy, not " +
+        survey::inQuotes(text));
+  }
+  vectors.axisX = seen.find('x') != std::string::npos;
+  vectors.axisY = seen.find('y') != std::string::npos;
+  vectors.axisZ = seen.find('z') != std::string::npos;
 }
 
 void apply(CheckOptions& options, const std::string& name, const std::string& value) {
@@ -81,10 +111,30 @@ void apply(CheckOptions& options, const std::string& name, const std::string& va
       options.pdf = value;
     } else if (name == "--decimals") {
       options.decimals = decimalsOf(value);
+    } else if (name == "--dxf") {
+      options.dxf = value;
+    } else if (name == "--text-height") {
+      options.vectors.textHeight = textHeightOf(value);
+    } else if (name == "--axes") {
+      applyAxes(options.vectors, value);
+    } else if (name == "--z") {
+      if (value != "bubble" && value != "vector") {
+        throw UsageError("--z takes bubble or vector, not " + survey::inQuotes(value));
+      }
+      options.vectors.z = value == "vector" ? ZStyle::Vector : ZStyle::Bubble;
     }
   } catch (const std::invalid_argument& e) {
     throw UsageError(name + ": " + e.what());
   }
+}
+
+bool sameFile(const std::filesystem::path& a, const std::filesystem::path& b) {
+  std::error_code error;
+  if (std::filesystem::equivalent(a, b, error)) return true;
+  const std::filesystem::path first = std::filesystem::weakly_canonical(a, error);
+  if (error) return false;
+  const std::filesystem::path second = std::filesystem::weakly_canonical(b, error);
+  return !error && first == second;
 }
 
 }  // namespace
@@ -92,6 +142,7 @@ void apply(CheckOptions& options, const std::string& name, const std::string& va
 CheckOptions parseCheckOptions(const std::vector<std::string>& arguments) {
   CheckOptions options;
   std::vector<std::string> files;
+  std::vector<std::string> drawingOptions;  // how to draw, which only --dxf uses
   for (std::size_t i = 0; i < arguments.size(); ++i) {
     const Argument argument = splitArgument(arguments[i]);
     const std::string& name = argument.name;
@@ -102,6 +153,9 @@ CheckOptions parseCheckOptions(const std::vector<std::string>& arguments) {
     if (takesValue(name)) {
       if (!argument.value && i + 1 == arguments.size()) throw UsageError(name + " needs a value");
       apply(options, name, argument.value ? *argument.value : arguments[++i]);
+      if (name == "--text-height" || name == "--axes" || name == "--z") {
+        drawingOptions.push_back(name);
+      }
     } else if (name == "--decimal-comma" && !argument.value) {
       options.reading.decimalComma = true;
     } else if (name == "--ignore-case" && !argument.value) {
@@ -122,6 +176,14 @@ CheckOptions parseCheckOptions(const std::vector<std::string>& arguments) {
   options.survey = files[1];
   // Deviations are taken along a drawing's UCS; a name alone says nothing.
   if (options.ucs && !options.drawing) throw UsageError("--ucs needs --drawing FILE");
+  for (const std::string& option : drawingOptions) {
+    if (!options.dxf) throw UsageError(option + " needs --dxf OUT.dxf");
+  }
+  if (options.dxf && options.drawing && sameFile(*options.dxf, *options.drawing)) {
+    throw UsageError(
+        "--dxf names the drawing itself; the vectors are drawn into a copy, so give "
+        "another file");
+  }
   return options;
 }
 

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "check/check_run.h"
+#include "check/draw_settings.h"
 #include "survey/pairing.h"
 #include "survey/point_file.h"
 #include "survey/tolerance.h"
@@ -34,6 +35,9 @@ struct CheckOptions {
   std::optional<std::filesystem::path> csv;
   std::optional<std::filesystem::path> pdf;
   std::optional<int> decimals;
+  // --dxf: the pairs drawn into a copy of the drawing (or a new one), and how.
+  std::optional<std::filesystem::path> dxf;
+  DrawSettings vectors;
 };
 
 // The options of `kestova check` (the arguments after "check"). Long options take their value

@@ -19,6 +19,10 @@ class Frame {
   // a point from world into its UCS, so that both give the same bits.
   Eigen::Vector3d toLocal(const Eigen::Vector3d& world) const;
 
+  const Eigen::Vector3d& origin() const { return origin_; }
+  const Eigen::Vector3d& xAxis() const { return xAxis_; }
+  const Eigen::Vector3d& yAxis() const { return yAxis_; }
+
  private:
   Eigen::Vector3d origin_ = Eigen::Vector3d::Zero();
   Eigen::Vector3d xAxis_ = Eigen::Vector3d::UnitX();

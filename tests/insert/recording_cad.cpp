@@ -34,6 +34,7 @@ class Entity : public cad::Entity {
  public:
   Entity(Drawing& drawing, std::string id) : drawing_(drawing), id_(std::move(id)) {}
 
+  void Delete() override { drawing_.log().record(id_ + ".Delete"); }
   void TransformBy(const cad::Matrix4& matrix) override {
     const bool isUcs = drawing_.lastUcsMatrix && *drawing_.lastUcsMatrix == matrix;
     drawing_.log().record(id_ + ".TransformBy " + (isUcs ? "ucsMatrix" : "other"));
@@ -84,6 +85,9 @@ class ModelSpace : public cad::ModelSpace {
   }
   cad::Ref<cad::Entity> AddLine(const cad::Point3& a, const cad::Point3& b) override {
     return add("AddLine " + text(a) + " " + text(b));
+  }
+  cad::Ref<cad::Entity> AddCircle(const cad::Point3& centre, double radius) override {
+    return add("AddCircle " + text(centre) + " " + text(radius));
   }
 
  private:

@@ -14,6 +14,7 @@ class ComEntity : public Entity, public ComObject {
  public:
   using ComObject::ComObject;
 
+  void Delete() override { object().call("Delete"); }
   void TransformBy(const Matrix4& matrix) override {
     object().call("TransformBy", {matrixValue(matrix)});
   }
@@ -48,6 +49,9 @@ class ComModelSpace : public ModelSpace, public ComObject {
   }
   Ref<Entity> AddLine(const Point3& start, const Point3& end) override {
     return created(object().call("AddLine", {pointValue(start), pointValue(end)}));
+  }
+  Ref<Entity> AddCircle(const Point3& center, double radius) override {
+    return created(object().call("AddCircle", {pointValue(center), doubleValue(radius)}));
   }
 
  private:

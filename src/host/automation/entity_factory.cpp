@@ -63,6 +63,13 @@ model::Line line(const cad::Point3& start, const cad::Point3& end) {
   return model::Line{start, end};
 }
 
+model::Circle circle(const cad::Point3& centre, double radius) {
+  geom::requireFinite(centre, "the circle centre");
+  geom::requireFinite(radius, "the circle radius");
+  if (radius <= 0.0) throw InvalidInput("the circle radius must be greater than 0");
+  return model::Circle{centre, radius, Eigen::Vector3d::UnitZ()};
+}
+
 model::Polyline3d polyline3d(const std::vector<double>& coordinates) {
   if (coordinates.size() % 3 != 0 || coordinates.size() < 6) {
     throw InvalidInput("a 3D polyline needs x, y, z triples for at least two vertices");

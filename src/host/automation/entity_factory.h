@@ -22,6 +22,8 @@ model::Text text(const model::Document& document, const std::string& string,
 // A full ellipse in the world XY plane; the major axis must lie in that plane.
 model::Ellipse ellipse(const cad::Point3& centre, const cad::Point3& majorAxis, double ratio);
 model::Line line(const cad::Point3& start, const cad::Point3& end);
+// A circle in the world XY plane; the radius must be greater than 0.
+model::Circle circle(const cad::Point3& centre, double radius);
 // Vertices as x, y, z triples: a multiple of 3 values, at least two vertices.
 model::Polyline3d polyline3d(const std::vector<double>& coordinates);
 

@@ -14,6 +14,11 @@ HostEntity::HostEntity(std::shared_ptr<HostedDrawing> document, model::EntityLoc
                        model::Handle handle)
     : document_(std::move(document)), location_(location), handle_(handle) {}
 
+void HostEntity::Delete() {
+  const model::EntityLocation at = location();
+  guardedCall(*document_, [&] { document_->model().eraseEntity(at); });
+}
+
 void HostEntity::TransformBy(const cad::Matrix4& matrix) {
   guardedCall(*document_, [&] { apply(geom::affineFromMatrix(matrix)); });
 }
@@ -51,13 +56,23 @@ void HostEntity::color(cad::Color value) {
 }
 
 const model::Entity& HostEntity::entity() const {
-  const model::Entity* found = document_->model().find(location_, handle_);
-  if (!found) throw methodFailed("The entity has been erased");
-  return *found;
+  return document_->model().entity(location());
+}
+
+model::EntityLocation HostEntity::location() const {
+  const model::Document& drawing = document_->model();
+  if (drawing.find(location_, handle_)) return location_;
+  if (const auto moved = drawing.locate(location_.block, handle_)) {
+    location_ = *moved;
+    return location_;
+  }
+  throw methodFailed("The entity has been erased");
 }
 
 void HostEntity::apply(const Eigen::Affine3d& transform) {
-  document_->model().replaceEntity(location_, model::transformed(entity().data, transform));
+  model::Document& drawing = document_->model();
+  const model::EntityLocation at = location();
+  drawing.replaceEntity(at, model::transformed(drawing.entity(at).data, transform));
 }
 
 const model::Entity& modelEntity(const cad::Ref<cad::Entity>& entity) {

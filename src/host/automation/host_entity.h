@@ -15,6 +15,8 @@ class HostEntity : public cad::Entity {
   HostEntity(std::shared_ptr<HostedDrawing> document, model::EntityLocation location,
              model::Handle handle);
 
+  // Erases the entity; it can be brought back by undoing the erasure.
+  void Delete() override;
   void TransformBy(const cad::Matrix4& matrix) override;
   void Rotate3D(const cad::Point3& axisPoint1, const cad::Point3& axisPoint2,
                 double angle) override;
@@ -28,12 +30,13 @@ class HostEntity : public cad::Entity {
 
   // The entity in the drawing; fails when it is gone.
   const model::Entity& entity() const;
-  model::EntityLocation location() const { return location_; }
+  model::EntityLocation location() const;
   const std::shared_ptr<HostedDrawing>& document() const { return document_; }
 
  private:
   std::shared_ptr<HostedDrawing> document_;
-  model::EntityLocation location_;
+  // Where the entity was last seen; erasing an entity before it moves it up.
+  mutable model::EntityLocation location_;
   model::Handle handle_;
 
   void apply(const Eigen::Affine3d& transform);

@@ -47,4 +47,10 @@ cad::Ref<cad::Entity> HostModelSpace::AddLine(const cad::Point3& start, const ca
   });
 }
 
+cad::Ref<cad::Entity> HostModelSpace::AddCircle(const cad::Point3& center, double radius) {
+  return guardedCall(*document_, [&] {
+    return entity_factory::add(document_, kModelSpace, entity_factory::circle(center, radius));
+  });
+}
+
 }  // namespace host

@@ -20,6 +20,7 @@ class HostModelSpace : public cad::ModelSpace {
   cad::Ref<cad::Entity> AddEllipse(const cad::Point3& center, const cad::Point3& majorAxis,
                                    double radiusRatio) override;
   cad::Ref<cad::Entity> AddLine(const cad::Point3& start, const cad::Point3& end) override;
+  cad::Ref<cad::Entity> AddCircle(const cad::Point3& center, double radius) override;
 
  private:
   std::shared_ptr<HostedDrawing> document_;

@@ -86,6 +86,15 @@ const Entity* Document::find(EntityLocation location, Handle handle) const {
   return found.handle == handle ? &found : nullptr;
 }
 
+std::optional<EntityLocation> Document::locate(BlockIndex block, Handle handle) const {
+  if (block >= state_->blocks.size()) return std::nullopt;
+  const auto& entities = state_->blocks[block].entities;
+  // Entities keep their order and handles grow, so the entities are sorted by handle.
+  const auto found = std::ranges::lower_bound(entities, handle, {}, &Entity::handle);
+  if (found == entities.end() || found->handle != handle) return std::nullopt;
+  return EntityLocation{block, static_cast<std::size_t>(found - entities.begin())};
+}
+
 EntityLocation Document::addEntity(BlockIndex block, EntityData data, LayerIndex layer) {
   if (block >= state_->blocks.size()) throw InvalidInput("the block does not exist");
   if (layer >= state_->layers.size()) throw InvalidInput("the layer does not exist");
@@ -142,6 +151,23 @@ void Document::setEntityProperties(EntityLocation location, const EntityProperti
           [location](State& s, const EntityProperties& value) {
             s.blocks.at(location.block).entities.at(location.index).properties = value;
           });
+}
+
+void Document::eraseEntity(EntityLocation location) {
+  auto& entities = state_->blocks.at(location.block).entities;
+  const auto at = static_cast<std::ptrdiff_t>(location.index);
+  auto erased = std::make_shared<Entity>(entities.at(location.index));
+  entities.erase(entities.begin() + at);
+  record(
+      [location, at, erased](State& s) {
+        auto& list = s.blocks.at(location.block).entities;
+        list.insert(list.begin() + at, *erased);
+      },
+      [location, at](State& s) {
+        auto& list = s.blocks.at(location.block).entities;
+        list.erase(list.begin() + at);
+      });
+  changed();
 }
 
 LayerIndex Document::addLayer(const Layer& layer) {

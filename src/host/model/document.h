@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -50,6 +51,8 @@ class Document {
   const Entity& entity(EntityLocation location) const;
   // The entity at `location` if it is still the one with `handle` (not undone since).
   const Entity* find(EntityLocation location, Handle handle) const;
+  // Where the entity with `handle` stands in `block` now, if it is there.
+  std::optional<EntityLocation> locate(BlockIndex block, Handle handle) const;
 
   // --- Changing (each change is recorded for undo and reported to listeners) --------------
   // Appends an entity to a block and gives it a fresh handle. The data is checked (finite
@@ -62,6 +65,8 @@ class Document {
   void replaceEntity(EntityLocation location, EntityData data);
   void setEntityLayer(EntityLocation location, LayerIndex layer);
   void setEntityProperties(EntityLocation location, const EntityProperties& properties);
+  // Takes an entity out of its block; the entities after it move up one place.
+  void eraseEntity(EntityLocation location);
 
   // Adds a layer, or returns the existing one of that name.
   LayerIndex addLayer(const Layer& layer);

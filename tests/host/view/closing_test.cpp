@@ -104,6 +104,7 @@ TEST_P(ClosedDrawing, RefusesAutomationCalls) {
   expectClosed([&] { space->AddText("A", {0, 0, 0}, 1); });
   expectClosed([&] { line->Rotate3D({0, 0, 0}, {0, 0, 1}, 1.0); });
   expectClosed([&] { line->Layer("0"); });
+  expectClosed([&] { line->Delete(); });
   EXPECT_EQ(entityCount(), entities);
   EXPECT_EQ(drawing->ucsTable().size(), ucsCount);
 }

@@ -1,6 +1,7 @@
 #include <cwctype>
 
 #include "standin/drawing_objects.h"
+#include "standin/protocol.h"
 
 // Model space, the entities it receives, and the block table.
 namespace standin {
@@ -28,14 +29,19 @@ class Entity : public DispatchObject {
       : DispatchObject(server, std::move(kind),
                        {{L"TransformBy", Access::Method},
                         {L"Rotate3D", Access::Method},
+                        {L"Delete", Access::Method},
                         {L"Layer", Access::GetPut},
                         {L"color", Access::GetPut}}),
         layer_(server.activeLayer) {}
 
  protected:
   void perform(const Call& call, VARIANT& result) override {
+    if (deleted_) throw Fault{kObjectDeleted, L""};
     if (call.member == L"Layer" || call.member == L"color") return property(call, result);
-    if (call.member == L"TransformBy") {
+    if (call.member == L"Delete") {
+      expectArguments(call, 0);
+      deleted_ = true;
+    } else if (call.member == L"TransformBy") {
       expectArguments(call, 1);
       matrixOf(call.argument(0));
     } else {
@@ -68,6 +74,7 @@ class Entity : public DispatchObject {
 
   std::size_t layer_;
   long color_ = 256;
+  bool deleted_ = false;
 };
 
 void setEntity(Server& server, VARIANT& result, const char* kind) {
@@ -83,7 +90,8 @@ class ModelSpace : public DispatchObject {
                        {{L"InsertBlock", Access::Method},
                         {L"AddText", Access::Method},
                         {L"AddEllipse", Access::Method},
-                        {L"AddLine", Access::Method}}) {}
+                        {L"AddLine", Access::Method},
+                        {L"AddCircle", Access::Method}}) {}
 
  protected:
   void perform(const Call& call, VARIANT& result) override {
@@ -108,6 +116,11 @@ class ModelSpace : public DispatchObject {
       const double ratio = doubleOf(call.argument(2));
       if (!(ratio > 0 && ratio <= 1)) throw Fault{E_INVALIDARG, L"Invalid input"};
       setEntity(server(), result, "Ellipse");
+    } else if (call.member == L"AddCircle") {
+      expectArguments(call, 2);
+      pointOf(call.argument(0));
+      if (!(doubleOf(call.argument(1)) > 0)) throw Fault{E_INVALIDARG, L"Invalid input"};
+      setEntity(server(), result, "Circle");
     } else {
       expectArguments(call, 2);
       pointOf(call.argument(0));

@@ -1,0 +1,54 @@
+#include "check/draw/batch_space.h"
+
+#include <exception>
+#include <utility>
+
+namespace check::draw {
+
+BatchSpace::BatchSpace(cad::Ref<cad::ModelSpace> space) : space_(std::move(space)) {}
+
+void BatchSpace::deleteDrawn() {
+  std::exception_ptr firstFailure;
+  while (!drawn_.empty()) {
+    try {
+      drawn_.back()->Delete();
+    } catch (...) {
+      if (!firstFailure) firstFailure = std::current_exception();
+    }
+    drawn_.pop_back();
+  }
+  if (firstFailure) std::rethrow_exception(firstFailure);
+}
+
+cad::Ref<cad::Entity> BatchSpace::keep(cad::Ref<cad::Entity> entity) {
+  // Kept before its layer is set, so that it is deleted with the rest even if that fails.
+  drawn_.push_back(entity);
+  if (!layer_.empty()) entity->Layer(layer_);
+  return entity;
+}
+
+cad::Ref<cad::Entity> BatchSpace::InsertBlock(const cad::Point3& insertionPoint,
+                                              const std::string& name, double xScale, double yScale,
+                                              double zScale, double rotation) {
+  return keep(space_->InsertBlock(insertionPoint, name, xScale, yScale, zScale, rotation));
+}
+
+cad::Ref<cad::Entity> BatchSpace::AddText(const std::string& text,
+                                          const cad::Point3& insertionPoint, double height) {
+  return keep(space_->AddText(text, insertionPoint, height));
+}
+
+cad::Ref<cad::Entity> BatchSpace::AddEllipse(const cad::Point3& center,
+                                             const cad::Point3& majorAxis, double radiusRatio) {
+  return keep(space_->AddEllipse(center, majorAxis, radiusRatio));
+}
+
+cad::Ref<cad::Entity> BatchSpace::AddLine(const cad::Point3& start, const cad::Point3& end) {
+  return keep(space_->AddLine(start, end));
+}
+
+cad::Ref<cad::Entity> BatchSpace::AddCircle(const cad::Point3& center, double radius) {
+  return keep(space_->AddCircle(center, radius));
+}
+
+}  // namespace check::draw

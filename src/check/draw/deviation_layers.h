@@ -1,0 +1,22 @@
+#pragma once
+
+#include "cad/automation.h"
+
+namespace check::draw {
+
+// The layers a check draws on, coloured by the verdict they hold.
+inline constexpr char kPassLayer[] = "DEV-PASS";        // green
+inline constexpr char kFailLayer[] = "DEV-FAIL";        // red
+inline constexpr char kMissingLayer[] = "DEV-MISSING";  // magenta: design points not surveyed
+inline constexpr cad::Color kPassColor = 3;
+inline constexpr cad::Color kFailColor = 1;
+inline constexpr cad::Color kMissingColor = 6;
+
+// Adds the three layers with their colours. A layer the drawing already has keeps the colour
+// its author gave it.
+void addDeviationLayers(cad::Document& drawing);
+
+// Defines the arrow block as start-up does, unless the drawing has one.
+void addArrowBlock(cad::Document& drawing);
+
+}  // namespace check::draw

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <cstddef>
+#include <functional>
+
+#include "cad/automation.h"
+#include "check/check_report.h"
+#include "check/draw_settings.h"
+#include "survey/frame.h"
+
+// Every pair of a check drawn into a drawing as the dialog's Insert command draws one
+// deviation, coloured by its verdict.
+namespace check::draw {
+
+// Told after each pair how many of how many are drawn; answering false cancels the batch.
+using DrawProgress = std::function<bool(std::size_t done, std::size_t total)>;
+
+struct DrawnVectors {
+  std::size_t passing = 0;
+  std::size_t failing = 0;
+  std::size_t missing = 0;  // unmatched design points marked
+  std::size_t moved = 0;    // pairs moved further out to keep clear of the labels before them
+  bool cancelled = false;
+};
+
+// The matrix that maps coordinates along `frame` to world coordinates.
+cad::Matrix4 ucsMatrixOf(const survey::Frame& frame);
+
+// Draws each pair of `report` in the UCS `ucs`, grouped at an insert point two text heights
+// from its design point along the UCS's (+X, +Y) diagonal, with a leader to the design point
+// and the point id above the group; a pair whose labels would overlap those drawn before moves
+// out along the same diagonal, two text heights a step, up to five steps. Passing pairs go on
+// layer DEV-PASS, failing ones on DEV-FAIL; each unmatched design point gets a circle and its
+// id on DEV-MISSING. The layers and the arrow block are added as needed. A cancelled or failed
+// batch deletes what it drew; a failure is then thrown (cad::AutomationError), and a text
+// height that is not a number greater than 0 is refused (std::invalid_argument) before
+// anything is drawn.
+DrawnVectors drawVectors(cad::Document& drawing, const CheckReport& report,
+                         const DrawSettings& settings, const survey::Frame& ucs,
+                         const DrawProgress& progress = {});
+
+}  // namespace check::draw

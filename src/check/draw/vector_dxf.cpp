@@ -1,0 +1,28 @@
+#include "check/draw/vector_dxf.h"
+
+#include <memory>
+#include <stdexcept>
+
+#include "check/draw/vector_drawing.h"
+#include "host/automation/host_application.h"
+#include "host/dxf/reader.h"
+#include "host/dxf/save.h"
+
+namespace check::draw {
+
+void saveVectorDrawing(const VectorDrawingJob& job, const CheckReport& report) {
+  std::shared_ptr<host::model::Document> model =
+      job.drawing ? std::shared_ptr<host::model::Document>(host::dxf::readDxf(*job.drawing))
+                  : std::make_shared<host::model::Document>();
+  auto cad = std::make_shared<host::HostApplication>();
+  cad->addDocument(model);
+  try {
+    drawVectors(*cad->ActiveDocument(), report, job.settings, job.ucs);
+  } catch (const cad::AutomationError& e) {
+    throw std::runtime_error(job.out.string() +
+                             ": the vectors could not be drawn: " + e.description());
+  }
+  host::dxf::saveDxf(*model, job.out);
+}
+
+}  // namespace check::draw

@@ -1,0 +1,41 @@
+#include "check/window/vector_drawer.h"
+
+#include <QProgressDialog>
+#include <stdexcept>
+
+#include "check/draw/vector_drawing.h"
+
+namespace check {
+
+VectorDrawer vectorDrawerFor(cad::Ref<cad::Document> drawing, std::vector<UcsChoice> ucsChoices,
+                             QWidget* parent, DrawingBatch batch) {
+  return [drawing = std::move(drawing), ucsChoices = std::move(ucsChoices), parent,
+          batch = std::move(batch)](const CheckReport& report, const DrawSettings& settings) {
+    if (settings.ucs >= ucsChoices.size()) throw std::logic_error("no such UCS choice");
+    const std::size_t total = report.pairing.pairs.size() + report.pairing.unmatchedDesign.size();
+    QProgressDialog progress("Drawing the vectors of every pair…", "Cancel", 0,
+                             static_cast<int>(total), parent);
+    progress.setObjectName("drawingProgress");
+    // Nothing else may change the drawing while the batch is drawn.
+    progress.setWindowModality(Qt::ApplicationModal);
+    progress.setMinimumDuration(500);
+    const auto draw = [&] {
+      draw::drawVectors(*drawing, report, settings, ucsChoices[settings.ucs].frame,
+                        [&progress](std::size_t done, std::size_t) {
+                          progress.setValue(static_cast<int>(done));
+                          return !progress.wasCanceled();
+                        });
+    };
+    try {
+      if (batch) {
+        batch(draw);
+      } else {
+        draw();
+      }
+    } catch (const cad::AutomationError& e) {
+      throw std::runtime_error("The vectors could not be drawn: " + e.description());
+    }
+  };
+}
+
+}  // namespace check

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <functional>
+#include <vector>
+
+#include "cad/automation.h"
+#include "check/ucs_choice.h"
+#include "check/window/check_window.h"
+
+class QWidget;
+
+namespace check {
+
+// Runs a whole batch of drawing, so that a host can make it one step of its own (the built-in
+// host: one undo step).
+using DrawingBatch = std::function<void(const std::function<void()>& draw)>;
+
+// The drawer the check window draws with when it is opened from a drawing: every pair into
+// `drawing` through the automation interface, along the UCS chosen among `ucsChoices` (the
+// choices the window was given), with a progress dialog over `parent` whose Cancel deletes
+// what the batch drew.
+VectorDrawer vectorDrawerFor(cad::Ref<cad::Document> drawing, std::vector<UcsChoice> ucsChoices,
+                             QWidget* parent, DrawingBatch batch = {});
+
+}  // namespace check
