@@ -12,10 +12,10 @@
 #include <QImage>
 #include <QPainter>
 
+#include "host/view-core/renderer.h"
+#include "host/view-core/scene.h"
+#include "host/view-core/snap_index.h"
 #include "host/view/qt_canvas.h"
-#include "host/view/renderer.h"
-#include "host/view/scene.h"
-#include "host/view/snap_index.h"
 
 namespace {
 

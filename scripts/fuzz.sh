@@ -14,9 +14,9 @@ cd "$(dirname "$0")/.."
 
 # Target, folder of its source, dictionary.
 targets=(
-  "drawing tests/host/view/fuzz tests/host/dxf/fuzz/dxf.dict"
+  "drawing tests/host/view-core/fuzz tests/host/dxf/fuzz/dxf.dict"
   "round_trip tests/host/dxf/fuzz tests/host/dxf/fuzz/dxf.dict"
-  "command_line tests/host/view/fuzz -"
+  "command_line tests/host/view-core/fuzz -"
   "numeric_text tests/cad/fuzz -"
   "number_rules tests/form/fuzz -"
   "point_files tests/survey/fuzz -"

@@ -1,7 +1,9 @@
 #include "desktop/built_in_host.h"
 
+#include <filesystem>
 #include <iostream>
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include "app/qt_message_boxes.h"
@@ -11,8 +13,9 @@
 #include "help/show_notes.h"
 #include "host/automation/host_application.h"
 #include "host/automation/host_launcher.h"
-#include "host/view/drawing_files.h"
+#include "host/view-core/drawing_files.h"
 #include "host/view/host_entry.h"
+#include "host/view/load_progress.h"
 
 namespace desktop {
 
@@ -29,8 +32,9 @@ int runWithBuiltInHost(const QStringList& arguments) {
 
   // Every host gets a drawing window, which also answers its point requests.
   std::vector<std::unique_ptr<host::view::HostWindow>> windows;
-  const auto withWindow = [&windows](std::shared_ptr<host::HostApplication> cad) {
-    windows.push_back(host::view::openHostWindow(cad));
+  const auto withWindow = [&windows](std::shared_ptr<host::HostApplication> cad,
+                                     std::optional<host::view::OpenDrawing> drawing = {}) {
+    windows.push_back(host::view::openHostWindow(cad, std::move(drawing)));
     return cad::Ref<cad::Application>(std::shared_ptr<cad::Application>(cad));
   };
 
@@ -38,17 +42,22 @@ int runWithBuiltInHost(const QStringList& arguments) {
   // user had started the CAD program with it; start-up then attaches to it without asking.
   host::HostLauncher::RunningTable running;
   if (arguments.size() == 2) {
+    const std::filesystem::path file = arguments[1].toStdString();
     std::shared_ptr<host::model::Document> drawing;
     try {
-      drawing = host::view::readDrawingFile(arguments[1].toStdString());
+      host::view::LoadProgress progress(QString::fromStdString(file.filename().string()), nullptr);
+      drawing = host::view::readDrawingFile(file, [&progress](double done) { progress(done); });
+    } catch (const host::view::LoadCancelled&) {
+      // The user would rather not wait: start as if no drawing had been named.
     } catch (const std::exception& error) {
       std::cerr << "kestova: " << error.what() << '\n';
       app::QtMessageBoxes().Inform(error.what());
       return 1;
     }
-    auto application = std::make_shared<host::HostApplication>();
-    application->addDocument(drawing);
-    running[cad::kStartProgId] = withWindow(application);
+    if (drawing) {
+      running[cad::kStartProgId] = withWindow(std::make_shared<host::HostApplication>(),
+                                              host::view::OpenDrawing(drawing, file));
+    }
   }
 
   host::HostLauncher launcher(std::move(running), [&withWindow](const std::string&) {

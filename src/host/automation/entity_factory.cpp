@@ -7,6 +7,7 @@
 #include "host/automation/make_ref.h"
 #include "host/geom/checks.h"
 #include "host/geom/invalid_input.h"
+#include "host/geom/transform.h"
 
 namespace host::entity_factory {
 namespace {
@@ -28,10 +29,8 @@ model::BlockReference blockReference(const model::Document& document, const cad:
   requireScale(yScale, "Y");
   requireScale(zScale, "Z");
   geom::requireFinite(rotation, "the rotation angle");
-  Eigen::Affine3d placement = Eigen::Translation3d(point) *
-                              Eigen::AngleAxisd(rotation, Eigen::Vector3d::UnitZ()) *
-                              Eigen::Scaling(xScale, yScale, zScale);
-  return model::BlockReference{*block, placement};
+  return model::BlockReference{
+      *block, geom::blockPlacement(point, geom::Frame(), rotation, {xScale, yScale, zScale})};
 }
 
 model::Text text(const model::Document& document, const std::string& string,
@@ -84,11 +83,12 @@ model::Polyline3d polyline3d(const std::vector<double>& coordinates) {
   return polyline;
 }
 
-cad::Ref<cad::Entity> add(const std::shared_ptr<model::Document>& document, model::BlockIndex block,
+cad::Ref<cad::Entity> add(const std::shared_ptr<HostedDrawing>& document, model::BlockIndex block,
                           model::EntityData data) {
+  model::Document& drawing = document->model();
   const model::EntityLocation location =
-      document->addEntity(block, std::move(data), document->header().currentLayer);
-  return makeRef<cad::Entity, HostEntity>(document, location, document->entity(location).handle);
+      drawing.addEntity(block, std::move(data), drawing.header().currentLayer);
+  return makeRef<cad::Entity, HostEntity>(document, location, drawing.entity(location).handle);
 }
 
 }  // namespace host::entity_factory

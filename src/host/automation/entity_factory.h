@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "cad/automation.h"
-#include "host/model/document.h"
+#include "host/automation/hosted_drawing.h"
 
 // New entities from the arguments automation clients give, checked as a CAD program checks
 // them. Every function throws InvalidInput for refused arguments, before anything changes.
@@ -29,7 +29,7 @@ model::Polyline3d polyline3d(const std::vector<double>& coordinates);
 
 // Adds `data` to `block` on the drawing's current layer and returns the automation entity for
 // it.
-cad::Ref<cad::Entity> add(const std::shared_ptr<model::Document>& document, model::BlockIndex block,
+cad::Ref<cad::Entity> add(const std::shared_ptr<HostedDrawing>& document, model::BlockIndex block,
                           model::EntityData data);
 
 }  // namespace host::entity_factory

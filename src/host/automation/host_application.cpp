@@ -18,33 +18,39 @@ std::shared_ptr<HostApplication> HostApplication::withNewDrawing() {
 }
 
 cad::Ref<cad::Document> HostApplication::ActiveDocument() {
-  auto active = activeModel();
-  if (!active) throw methodFailed("No drawing is open");
-  return makeRef<cad::Document, HostDocument>(shared_from_this(), std::move(active));
+  if (drawings_.empty()) throw methodFailed("No drawing is open");
+  return makeRef<cad::Document, HostDocument>(shared_from_this(), drawings_[active_]);
 }
 
 void HostApplication::addDocument(std::shared_ptr<model::Document> document) {
-  documents_.push_back(std::move(document));
-  active_ = documents_.size() - 1;
+  drawings_.push_back(std::make_shared<HostedDrawing>(std::move(document)));
+  active_ = drawings_.size() - 1;
 }
 
 void HostApplication::closeDocument(const model::Document& document) {
-  const auto found =
-      std::ranges::find_if(documents_, [&](const auto& open) { return open.get() == &document; });
-  if (found == documents_.end()) return;
-  const auto index = static_cast<std::size_t>(found - documents_.begin());
-  documents_.erase(found);
+  const auto found = std::ranges::find_if(
+      drawings_, [&](const auto& open) { return open->document().get() == &document; });
+  if (found == drawings_.end()) return;
+  (*found)->close();
+  const auto index = static_cast<std::size_t>(found - drawings_.begin());
+  drawings_.erase(found);
   if (active_ >= index && active_ > 0) --active_;
 }
 
 void HostApplication::activate(const model::Document& document) {
-  for (std::size_t i = 0; i < documents_.size(); ++i) {
-    if (documents_[i].get() == &document) active_ = i;
+  for (std::size_t i = 0; i < drawings_.size(); ++i) {
+    if (drawings_[i]->document().get() == &document) active_ = i;
   }
 }
 
+std::vector<std::shared_ptr<model::Document>> HostApplication::documents() const {
+  std::vector<std::shared_ptr<model::Document>> open;
+  for (const auto& drawing : drawings_) open.push_back(drawing->document());
+  return open;
+}
+
 std::shared_ptr<model::Document> HostApplication::activeModel() const {
-  return documents_.empty() ? nullptr : documents_[active_];
+  return drawings_.empty() ? nullptr : drawings_[active_]->document();
 }
 
 }  // namespace host

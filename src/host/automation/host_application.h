@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "cad/automation.h"
+#include "host/automation/hosted_drawing.h"
 #include "host/automation/point_source.h"
 #include "host/model/document.h"
 
@@ -28,11 +29,12 @@ class HostApplication : public cad::Application,
   // --- For the window and tests ---
   // Opens a drawing and makes it the active one.
   void addDocument(std::shared_ptr<model::Document> document);
-  // Closes a drawing; the one before it (or the first) becomes active. Unknown: no change.
+  // Closes a drawing: automation calls on it fail from now on, and the one before it (or the
+  // first) becomes active. Unknown: no change.
   void closeDocument(const model::Document& document);
   // Makes an open drawing the active one. Unknown: no change.
   void activate(const model::Document& document);
-  const std::vector<std::shared_ptr<model::Document>>& documents() const { return documents_; }
+  std::vector<std::shared_ptr<model::Document>> documents() const;
   // The active drawing, or null when none is open.
   std::shared_ptr<model::Document> activeModel() const;
 
@@ -40,7 +42,7 @@ class HostApplication : public cad::Application,
   PointSource& pointSource() const { return *pointSource_; }
 
  private:
-  std::vector<std::shared_ptr<model::Document>> documents_;
+  std::vector<std::shared_ptr<HostedDrawing>> drawings_;
   std::size_t active_ = 0;
   bool visible_ = false;
   std::shared_ptr<PointSource> pointSource_;

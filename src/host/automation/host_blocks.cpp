@@ -8,13 +8,13 @@
 
 namespace host {
 
-HostBlockDefinition::HostBlockDefinition(std::shared_ptr<model::Document> document,
+HostBlockDefinition::HostBlockDefinition(std::shared_ptr<HostedDrawing> document,
                                          model::BlockIndex block)
     : document_(std::move(document)), block_(block) {}
 
 std::string HostBlockDefinition::Name() {
-  if (block_ >= document_->blocks().size()) throw methodFailed("The block has been erased");
-  return document_->blocks()[block_].name;
+  if (block_ >= document_->model().blocks().size()) throw methodFailed("The block has been erased");
+  return document_->model().blocks()[block_].name;
 }
 
 cad::Ref<cad::Entity> HostBlockDefinition::Add3DPoly(const std::vector<double>& vertices) {
@@ -24,12 +24,11 @@ cad::Ref<cad::Entity> HostBlockDefinition::Add3DPoly(const std::vector<double>& 
   });
 }
 
-HostBlocks::HostBlocks(std::shared_ptr<model::Document> document)
-    : document_(std::move(document)) {}
+HostBlocks::HostBlocks(std::shared_ptr<HostedDrawing> document) : document_(std::move(document)) {}
 
 std::vector<cad::Ref<cad::BlockDefinition>> HostBlocks::Enumerate() {
   std::vector<cad::Ref<cad::BlockDefinition>> blocks;
-  for (std::size_t i = 0; i < document_->blocks().size(); ++i) {
+  for (std::size_t i = 0; i < document_->model().blocks().size(); ++i) {
     blocks.emplace_back(makeRef<cad::BlockDefinition, HostBlockDefinition>(
         document_, static_cast<model::BlockIndex>(i)));
   }
@@ -40,7 +39,7 @@ cad::Ref<cad::BlockDefinition> HostBlocks::Add(const cad::Point3& insertionPoint
                                                const std::string& name) {
   return guardedCall(*document_, [&]() -> cad::Ref<cad::BlockDefinition> {
     return makeRef<cad::BlockDefinition, HostBlockDefinition>(
-        document_, document_->addBlock(name, insertionPoint));
+        document_, document_->model().addBlock(name, insertionPoint));
   });
 }
 

@@ -3,14 +3,14 @@
 #include <memory>
 
 #include "cad/automation.h"
-#include "host/model/document.h"
+#include "host/automation/hosted_drawing.h"
 
 namespace host {
 
 // A block definition, bound to its place in the block table.
 class HostBlockDefinition : public cad::BlockDefinition {
  public:
-  HostBlockDefinition(std::shared_ptr<model::Document> document, model::BlockIndex block);
+  HostBlockDefinition(std::shared_ptr<HostedDrawing> document, model::BlockIndex block);
 
   std::string Name() override;
   cad::Ref<cad::Entity> Add3DPoly(const std::vector<double>& vertices) override;
@@ -18,7 +18,7 @@ class HostBlockDefinition : public cad::BlockDefinition {
   model::BlockIndex block() const { return block_; }
 
  private:
-  std::shared_ptr<model::Document> document_;
+  std::shared_ptr<HostedDrawing> document_;
   model::BlockIndex block_;
 };
 
@@ -26,7 +26,7 @@ class HostBlockDefinition : public cad::BlockDefinition {
 // ("*Model_Space", "*Paper_Space") first, as they are blocks of the drawing too.
 class HostBlocks : public cad::Blocks {
  public:
-  explicit HostBlocks(std::shared_ptr<model::Document> document);
+  explicit HostBlocks(std::shared_ptr<HostedDrawing> document);
 
   std::vector<cad::Ref<cad::BlockDefinition>> Enumerate() override;
   // An existing name, in any case of letters, returns that block unchanged.
@@ -34,7 +34,7 @@ class HostBlocks : public cad::Blocks {
                                      const std::string& name) override;
 
  private:
-  std::shared_ptr<model::Document> document_;
+  std::shared_ptr<HostedDrawing> document_;
 };
 
 }  // namespace host

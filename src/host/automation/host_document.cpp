@@ -16,7 +16,7 @@
 namespace host {
 
 HostDocument::HostDocument(std::shared_ptr<HostApplication> application,
-                           std::shared_ptr<model::Document> document)
+                           std::shared_ptr<HostedDrawing> document)
     : application_(std::move(application)), document_(std::move(document)) {}
 
 cad::Ref<cad::ModelSpace> HostDocument::ModelSpace() {
@@ -30,7 +30,7 @@ cad::Ref<cad::Utility> HostDocument::Utility() {
 cad::Variable HostDocument::GetVariable(const std::string& name) {
   return guardedCall(*document_, [&]() -> cad::Variable {
     return std::visit([](const auto& value) -> cad::Variable { return value; },
-                      model::systemVariable(*document_, name));
+                      model::systemVariable(document_->model(), name));
   });
 }
 
@@ -39,7 +39,7 @@ cad::Ref<cad::TextStyles> HostDocument::TextStyles() {
 }
 
 cad::Ref<cad::TextStyle> HostDocument::ActiveTextStyle() {
-  return makeRef<cad::TextStyle, HostTextStyle>(document_, document_->activeTextStyle());
+  return makeRef<cad::TextStyle, HostTextStyle>(document_, document_->model().activeTextStyle());
 }
 
 void HostDocument::ActiveTextStyle(const cad::Ref<cad::TextStyle>& style) {
@@ -47,7 +47,7 @@ void HostDocument::ActiveTextStyle(const cad::Ref<cad::TextStyle>& style) {
   if (!hosted || hosted->document() != document_) {
     throw methodFailed("Invalid input: the text style belongs to another drawing");
   }
-  guardedCall(*document_, [&] { document_->setActiveTextStyle(hosted->style()); });
+  guardedCall(*document_, [&] { document_->model().setActiveTextStyle(hosted->style()); });
 }
 
 cad::Ref<cad::Blocks> HostDocument::Blocks() {
@@ -59,7 +59,7 @@ cad::Ref<cad::UserCoordinateSystems> HostDocument::UserCoordinateSystems() {
 }
 
 cad::Ref<cad::UCS> HostDocument::ActiveUCS() {
-  const model::Ucs& current = document_->currentUcs();
+  const model::Ucs& current = document_->model().currentUcs();
   if (current.name.empty()) return makeRef<cad::UCS, HostUcs>(document_, current.frame);
   return makeRef<cad::UCS, HostUcs>(document_, current.name);
 }
@@ -69,7 +69,7 @@ cad::Ref<cad::Layers> HostDocument::Layers() {
 }
 
 cad::Ref<cad::Layer> HostDocument::ActiveLayer() {
-  return makeRef<cad::Layer, HostLayer>(document_, document_->header().currentLayer);
+  return makeRef<cad::Layer, HostLayer>(document_, document_->model().header().currentLayer);
 }
 
 void HostDocument::ActiveLayer(const cad::Ref<cad::Layer>& layer) {
@@ -77,9 +77,9 @@ void HostDocument::ActiveLayer(const cad::Ref<cad::Layer>& layer) {
   if (!hosted || hosted->document() != document_) {
     throw methodFailed("Invalid input: the layer belongs to another drawing");
   }
-  model::HeaderVariables header = document_->header();
+  model::HeaderVariables header = document_->model().header();
   header.currentLayer = hosted->layer();
-  guardedCall(*document_, [&] { document_->setHeader(header); });
+  guardedCall(*document_, [&] { document_->model().setHeader(header); });
 }
 
 std::shared_ptr<model::Document> modelOf(const cad::Ref<cad::Document>& document) {

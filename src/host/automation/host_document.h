@@ -3,7 +3,7 @@
 #include <memory>
 
 #include "cad/automation.h"
-#include "host/model/document.h"
+#include "host/automation/hosted_drawing.h"
 
 namespace host {
 
@@ -13,7 +13,7 @@ class HostApplication;
 class HostDocument : public cad::Document {
  public:
   HostDocument(std::shared_ptr<HostApplication> application,
-               std::shared_ptr<model::Document> document);
+               std::shared_ptr<HostedDrawing> document);
 
   cad::Ref<cad::ModelSpace> ModelSpace() override;
   cad::Ref<cad::Utility> Utility() override;
@@ -31,11 +31,11 @@ class HostDocument : public cad::Document {
   // Fails for a layer of another drawing or one that is gone.
   void ActiveLayer(const cad::Ref<cad::Layer>& layer) override;
 
-  const std::shared_ptr<model::Document>& model() const { return document_; }
+  const std::shared_ptr<model::Document>& model() const { return document_->document(); }
 
  private:
   std::shared_ptr<HostApplication> application_;
-  std::shared_ptr<model::Document> document_;
+  std::shared_ptr<HostedDrawing> document_;
 };
 
 // The drawing behind an automation document of this host; null for an empty reference or a

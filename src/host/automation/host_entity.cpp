@@ -10,13 +10,13 @@
 
 namespace host {
 
-HostEntity::HostEntity(std::shared_ptr<model::Document> document, model::EntityLocation location,
+HostEntity::HostEntity(std::shared_ptr<HostedDrawing> document, model::EntityLocation location,
                        model::Handle handle)
     : document_(std::move(document)), location_(location), handle_(handle) {}
 
 void HostEntity::Delete() {
   const model::EntityLocation at = location();
-  guardedCall(*document_, [&] { document_->eraseEntity(at); });
+  guardedCall(*document_, [&] { document_->model().eraseEntity(at); });
 }
 
 void HostEntity::TransformBy(const cad::Matrix4& matrix) {
@@ -29,13 +29,14 @@ void HostEntity::Rotate3D(const cad::Point3& axisPoint1, const cad::Point3& axis
 }
 
 std::string HostEntity::Layer() {
-  return document_->layers()[entity().layer].name;
+  return document_->model().layers()[entity().layer].name;
 }
 
 void HostEntity::Layer(const std::string& name) {
   entity();  // fails for an entity that is gone
-  guardedCall(*document_,
-              [&] { document_->setEntityLayer(location_, existingLayer(*document_, name)); });
+  guardedCall(*document_, [&] {
+    document_->model().setEntityLayer(location_, existingLayer(document_->model(), name));
+  });
 }
 
 cad::Color HostEntity::color() {
@@ -50,17 +51,18 @@ void HostEntity::color(cad::Color value) {
           "the colour must be 0 (ByBlock), a colour index from 1 to 255 or 256 (ByLayer)");
     }
     properties.colour = model::Colour{value, std::nullopt};
-    document_->setEntityProperties(location_, properties);
+    document_->model().setEntityProperties(location_, properties);
   });
 }
 
 const model::Entity& HostEntity::entity() const {
-  return document_->entity(location());
+  return document_->model().entity(location());
 }
 
 model::EntityLocation HostEntity::location() const {
-  if (document_->find(location_, handle_)) return location_;
-  if (const auto moved = document_->locate(location_.block, handle_)) {
+  const model::Document& drawing = document_->model();
+  if (drawing.find(location_, handle_)) return location_;
+  if (const auto moved = drawing.locate(location_.block, handle_)) {
     location_ = *moved;
     return location_;
   }
@@ -68,8 +70,9 @@ model::EntityLocation HostEntity::location() const {
 }
 
 void HostEntity::apply(const Eigen::Affine3d& transform) {
+  model::Document& drawing = document_->model();
   const model::EntityLocation at = location();
-  document_->replaceEntity(at, model::transformed(document_->entity(at).data, transform));
+  drawing.replaceEntity(at, model::transformed(drawing.entity(at).data, transform));
 }
 
 const model::Entity& modelEntity(const cad::Ref<cad::Entity>& entity) {

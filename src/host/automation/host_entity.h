@@ -4,7 +4,7 @@
 #include <string>
 
 #include "cad/automation.h"
-#include "host/model/document.h"
+#include "host/automation/hosted_drawing.h"
 
 namespace host {
 
@@ -12,7 +12,7 @@ namespace host {
 // for; once that entity is undone, every call fails.
 class HostEntity : public cad::Entity {
  public:
-  HostEntity(std::shared_ptr<model::Document> document, model::EntityLocation location,
+  HostEntity(std::shared_ptr<HostedDrawing> document, model::EntityLocation location,
              model::Handle handle);
 
   // Erases the entity; it can be brought back by undoing the erasure.
@@ -31,10 +31,10 @@ class HostEntity : public cad::Entity {
   // The entity in the drawing; fails when it is gone.
   const model::Entity& entity() const;
   model::EntityLocation location() const;
-  const std::shared_ptr<model::Document>& document() const { return document_; }
+  const std::shared_ptr<HostedDrawing>& document() const { return document_; }
 
  private:
-  std::shared_ptr<model::Document> document_;
+  std::shared_ptr<HostedDrawing> document_;
   // Where the entity was last seen; erasing an entity before it moves it up.
   mutable model::EntityLocation location_;
   model::Handle handle_;

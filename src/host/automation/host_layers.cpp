@@ -23,46 +23,46 @@ void requireLayerName(const std::string& name) {
 
 }  // namespace
 
-HostLayer::HostLayer(std::shared_ptr<model::Document> document, model::LayerIndex layer)
+HostLayer::HostLayer(std::shared_ptr<HostedDrawing> document, model::LayerIndex layer)
     : document_(std::move(document)), layer_(layer) {}
 
 model::LayerIndex HostLayer::layer() const {
-  if (layer_ >= document_->layers().size()) throw methodFailed("The layer has been erased");
+  if (layer_ >= document_->model().layers().size()) throw methodFailed("The layer has been erased");
   return layer_;
 }
 
 std::string HostLayer::Name() {
-  return document_->layers()[layer()].name;
+  return document_->model().layers()[layer()].name;
 }
 
 cad::Color HostLayer::color() {
-  return document_->layers()[layer()].colour;
+  return document_->model().layers()[layer()].colour;
 }
 
 void HostLayer::color(cad::Color value) {
-  model::Layer changed = document_->layers()[layer()];
+  model::Layer changed = document_->model().layers()[layer()];
   guardedCall(*document_, [&] {
     if (value < 1 || value > 255) {
       throw InvalidInput("a layer's colour must be a colour index from 1 to 255");
     }
     changed.colour = value;
-    document_->setLayer(layer_, changed);
+    document_->model().setLayer(layer_, changed);
   });
 }
 
-HostLayers::HostLayers(std::shared_ptr<model::Document> document)
-    : document_(std::move(document)) {}
+HostLayers::HostLayers(std::shared_ptr<HostedDrawing> document) : document_(std::move(document)) {}
 
 cad::Ref<cad::Layer> HostLayers::Add(const std::string& name) {
   return guardedCall(*document_, [&]() -> cad::Ref<cad::Layer> {
     requireLayerName(name);
-    return makeRef<cad::Layer, HostLayer>(document_, document_->addLayer(model::Layer{name}));
+    return makeRef<cad::Layer, HostLayer>(document_,
+                                          document_->model().addLayer(model::Layer{name}));
   });
 }
 
 cad::Ref<cad::Layer> HostLayers::Item(const std::string& name) {
   return guardedCall(*document_, [&]() -> cad::Ref<cad::Layer> {
-    return makeRef<cad::Layer, HostLayer>(document_, existingLayer(*document_, name));
+    return makeRef<cad::Layer, HostLayer>(document_, existingLayer(document_->model(), name));
   });
 }
 

@@ -10,24 +10,26 @@ namespace {
 constexpr model::BlockIndex kModelSpace = model::BlockTable::kModelSpace;
 }  // namespace
 
-HostModelSpace::HostModelSpace(std::shared_ptr<model::Document> document)
+HostModelSpace::HostModelSpace(std::shared_ptr<HostedDrawing> document)
     : document_(std::move(document)) {}
 
 cad::Ref<cad::Entity> HostModelSpace::InsertBlock(const cad::Point3& insertionPoint,
                                                   const std::string& name, double xScale,
                                                   double yScale, double zScale, double rotation) {
   return guardedCall(*document_, [&] {
-    return entity_factory::add(document_, kModelSpace,
-                               entity_factory::blockReference(*document_, insertionPoint, name,
-                                                              xScale, yScale, zScale, rotation));
+    return entity_factory::add(
+        document_, kModelSpace,
+        entity_factory::blockReference(document_->model(), insertionPoint, name, xScale, yScale,
+                                       zScale, rotation));
   });
 }
 
 cad::Ref<cad::Entity> HostModelSpace::AddText(const std::string& text,
                                               const cad::Point3& insertionPoint, double height) {
   return guardedCall(*document_, [&] {
-    return entity_factory::add(document_, kModelSpace,
-                               entity_factory::text(*document_, text, insertionPoint, height));
+    return entity_factory::add(
+        document_, kModelSpace,
+        entity_factory::text(document_->model(), text, insertionPoint, height));
   });
 }
 

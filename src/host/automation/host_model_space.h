@@ -3,14 +3,14 @@
 #include <memory>
 
 #include "cad/automation.h"
-#include "host/model/document.h"
+#include "host/automation/hosted_drawing.h"
 
 namespace host {
 
 // The model space of a drawing, whichever space the drawing shows.
 class HostModelSpace : public cad::ModelSpace {
  public:
-  explicit HostModelSpace(std::shared_ptr<model::Document> document);
+  explicit HostModelSpace(std::shared_ptr<HostedDrawing> document);
 
   cad::Ref<cad::Entity> InsertBlock(const cad::Point3& insertionPoint, const std::string& name,
                                     double xScale, double yScale, double zScale,
@@ -23,7 +23,7 @@ class HostModelSpace : public cad::ModelSpace {
   cad::Ref<cad::Entity> AddCircle(const cad::Point3& center, double radius) override;
 
  private:
-  std::shared_ptr<model::Document> document_;
+  std::shared_ptr<HostedDrawing> document_;
 };
 
 }  // namespace host

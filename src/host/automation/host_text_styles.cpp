@@ -7,14 +7,14 @@
 
 namespace host {
 
-HostTextStyle::HostTextStyle(std::shared_ptr<model::Document> document, model::StyleIndex style)
+HostTextStyle::HostTextStyle(std::shared_ptr<HostedDrawing> document, model::StyleIndex style)
     : document_(std::move(document)), style_(style) {}
 
 const model::TextStyle& HostTextStyle::current() const {
-  if (style_ >= document_->textStyles().size()) {
+  if (style_ >= document_->model().textStyles().size()) {
     throw methodFailed("The text style has been erased");
   }
-  return document_->textStyles()[style_];
+  return document_->model().textStyles()[style_];
 }
 
 std::string HostTextStyle::fontFile() {
@@ -24,15 +24,15 @@ std::string HostTextStyle::fontFile() {
 void HostTextStyle::fontFile(const std::string& file) {
   model::TextStyle changed = current();
   changed.fontFile = file;
-  guardedCall(*document_, [&] { document_->setTextStyle(style_, changed); });
+  guardedCall(*document_, [&] { document_->model().setTextStyle(style_, changed); });
 }
 
-HostTextStyles::HostTextStyles(std::shared_ptr<model::Document> document)
+HostTextStyles::HostTextStyles(std::shared_ptr<HostedDrawing> document)
     : document_(std::move(document)) {}
 
 cad::Ref<cad::TextStyle> HostTextStyles::Add(const std::string& name) {
   return guardedCall(*document_, [&]() -> cad::Ref<cad::TextStyle> {
-    return makeRef<cad::TextStyle, HostTextStyle>(document_, document_->addTextStyle(name));
+    return makeRef<cad::TextStyle, HostTextStyle>(document_, document_->model().addTextStyle(name));
   });
 }
 

@@ -5,8 +5,8 @@
 #include <string>
 
 #include "cad/automation.h"
+#include "host/automation/hosted_drawing.h"
 #include "host/geom/frame.h"
-#include "host/model/document.h"
 
 namespace host {
 
@@ -19,9 +19,9 @@ inline constexpr const char* kActiveUcsName = "_Active";
 class HostUcs : public cad::UCS {
  public:
   // A UCS of the table.
-  HostUcs(std::shared_ptr<model::Document> document, std::string name);
+  HostUcs(std::shared_ptr<HostedDrawing> document, std::string name);
   // The unnamed current UCS.
-  HostUcs(std::shared_ptr<model::Document> document, const geom::Frame& unnamed);
+  HostUcs(std::shared_ptr<HostedDrawing> document, const geom::Frame& unnamed);
 
   std::string Name() override;
   cad::Matrix4 GetUCSMatrix() override;
@@ -29,7 +29,7 @@ class HostUcs : public cad::UCS {
   void Delete() override;
 
  private:
-  std::shared_ptr<model::Document> document_;
+  std::shared_ptr<HostedDrawing> document_;
   std::string name_;
   std::optional<geom::Frame> unnamed_;
 
@@ -38,12 +38,12 @@ class HostUcs : public cad::UCS {
 
 class HostUserCoordinateSystems : public cad::UserCoordinateSystems {
  public:
-  explicit HostUserCoordinateSystems(std::shared_ptr<model::Document> document);
+  explicit HostUserCoordinateSystems(std::shared_ptr<HostedDrawing> document);
   cad::Ref<cad::UCS> Add(const cad::Point3& origin, const cad::Point3& xAxisPoint,
                          const cad::Point3& yAxisPoint, const std::string& name) override;
 
  private:
-  std::shared_ptr<model::Document> document_;
+  std::shared_ptr<HostedDrawing> document_;
 };
 
 }  // namespace host

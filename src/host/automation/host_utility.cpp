@@ -10,7 +10,7 @@
 namespace host {
 
 HostUtility::HostUtility(std::shared_ptr<HostApplication> application,
-                         std::shared_ptr<model::Document> document)
+                         std::shared_ptr<HostedDrawing> document)
     : application_(std::move(application)), document_(std::move(document)) {}
 
 cad::Point3 HostUtility::GetPoint(const std::optional<cad::Point3>& basePoint,
@@ -18,8 +18,10 @@ cad::Point3 HostUtility::GetPoint(const std::optional<cad::Point3>& basePoint,
   if (basePoint && !basePoint->allFinite()) {
     throw methodFailed("Invalid input: the base point must have finite coordinates");
   }
-  const auto answer = application_->pointSource().requestPoint(*document_, prompt, basePoint);
-  if (!answer) throw methodFailed("Point request cancelled");
+  const auto answer =
+      application_->pointSource().requestPoint(document_->model(), prompt, basePoint);
+  // Closing the drawing cancels the request; say why.
+  if (!answer) throw methodFailed(document_->closed() ? kDrawingClosed : "Point request cancelled");
   if (!answer->allFinite()) {
     throw methodFailed("Invalid input: the picked point must have finite coordinates");
   }
@@ -34,7 +36,7 @@ cad::Point3 HostUtility::TranslateCoordinates(const cad::Point3& point, std::int
       throw InvalidInput("the coordinate system code must be 0 (world) or 1 (current UCS)");
     }
     geom::requireFinite(point, "the point");
-    const geom::Frame& ucs = document_->currentUcs().frame;
+    const geom::Frame& ucs = document_->model().currentUcs().frame;
     const bool isDisplacement = displacement != 0;
     cad::Point3 world = point;
     if (fromSystem == cad::kUcs) {

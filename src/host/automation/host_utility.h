@@ -3,7 +3,7 @@
 #include <memory>
 
 #include "cad/automation.h"
-#include "host/model/document.h"
+#include "host/automation/hosted_drawing.h"
 
 namespace host {
 
@@ -12,10 +12,11 @@ class HostApplication;
 class HostUtility : public cad::Utility {
  public:
   HostUtility(std::shared_ptr<HostApplication> application,
-              std::shared_ptr<model::Document> document);
+              std::shared_ptr<HostedDrawing> document);
 
   // Asks the application's point source; a cancelled request fails with "Point request
-  // cancelled".
+  // cancelled", a request in a drawing that is (or gets) closed with "The drawing has been
+  // closed".
   cad::Point3 GetPoint(const std::optional<cad::Point3>& basePoint,
                        const std::string& prompt) override;
   // Between world (0) and the current UCS (1); any other code fails.
@@ -24,7 +25,7 @@ class HostUtility : public cad::Utility {
 
  private:
   std::shared_ptr<HostApplication> application_;
-  std::shared_ptr<model::Document> document_;
+  std::shared_ptr<HostedDrawing> document_;
 };
 
 }  // namespace host

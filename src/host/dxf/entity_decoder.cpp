@@ -8,6 +8,7 @@
 #include "host/dxf/unsupported_records.h"
 #include "host/geom/invalid_input.h"
 #include "host/geom/ocs.h"
+#include "host/geom/transform.h"
 
 namespace host::dxf {
 namespace {
@@ -209,9 +210,7 @@ std::optional<EntityData> decodeInsert(const Fields& f, std::size_t recordCount)
   const double rotation = degreesToRadians(f.real(50, 0.0));
   const Vector3d scale(f.real(41, 1.0), f.real(42, 1.0), f.real(43, 1.0));
   model::BlockReference insert;
-  insert.placement = Eigen::Translation3d(ocs->pointToWorld(f.point(10))) *
-                     Eigen::Affine3d(ocs->matrix().topLeftCorner<3, 3>()) *
-                     Eigen::AngleAxisd(rotation, kUnitZ) * Eigen::Scaling(scale);
+  insert.placement = geom::blockPlacement(ocs->pointToWorld(f.point(10)), *ocs, rotation, scale);
   return insert;
 }
 

@@ -5,13 +5,8 @@
 #include "host/geom/ocs.h"
 
 namespace host::dxf {
-namespace {
 
-double angleInOcs(const geom::Frame& ocs, const Eigen::Vector3d& direction) {
-  return std::atan2(direction.dot(ocs.yAxis()), direction.dot(ocs.xAxis()));
-}
-
-}  // namespace
+using geom::angleInOcs;
 
 InsertParameters insertParameters(const Eigen::Affine3d& placement) {
   const Eigen::Matrix3d linear = placement.linear();

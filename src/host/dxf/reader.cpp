@@ -76,8 +76,7 @@ std::unique_ptr<model::Document> readDxf(const std::filesystem::path& path,
     ReaderContext context(reader, *document);
     readSections(context);
   }
-  document->setFilePath(path);
-  document->setModified(false);
+  document->markSaved();
   if (progress) progress(1.0);
   return document;
 }

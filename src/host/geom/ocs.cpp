@@ -16,4 +16,8 @@ Frame objectCoordinateSystem(const Eigen::Vector3d& normal) {
   return Frame::fromDirections(Eigen::Vector3d::Zero(), x, n.cross(x));
 }
 
+double angleInOcs(const Frame& ocs, const Eigen::Vector3d& direction) {
+  return std::atan2(direction.dot(ocs.yAxis()), direction.dot(ocs.xAxis()));
+}
+
 }  // namespace host::geom

@@ -12,4 +12,8 @@ namespace host::geom {
 // Throws InvalidInput for a zero or non-finite normal.
 Frame objectCoordinateSystem(const Eigen::Vector3d& normal);
 
+// The angle of a direction in the XY plane of `ocs`, from its X axis towards its Y axis, in
+// radians (-pi to pi). A direction out of the plane is measured by its shadow on it.
+double angleInOcs(const Frame& ocs, const Eigen::Vector3d& direction);
+
 }  // namespace host::geom

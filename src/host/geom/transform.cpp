@@ -12,16 +12,25 @@ Eigen::Affine3d affineFromMatrix(const Eigen::Matrix4d& matrix) {
   if (matrix.row(3) != Eigen::RowVector4d(0, 0, 0, 1)) {
     throw InvalidInput("the transformation matrix must have the last row 0, 0, 0, 1");
   }
-  const Eigen::Matrix3d linear = matrix.topLeftCorner<3, 3>();
-  // Singular relative to the matrix's own size, so that a tiny but regular scale passes; measured
-  // on the scaled-down matrix so that no scale overflows or underflows the determinant.
-  const double size = linear.cwiseAbs().maxCoeff();
-  if (size == 0.0 || std::abs((linear / size).determinant()) <= 1e-12) {
+  if (isSingular(matrix.topLeftCorner<3, 3>())) {
     throw InvalidInput("the transformation matrix must not be singular");
   }
   Eigen::Affine3d transform;
   transform.matrix() = matrix;
   return transform;
+}
+
+bool isSingular(const Eigen::Matrix3d& linear) {
+  // Measured on the scaled-down matrix, so that neither a huge nor a tiny scale overflows or
+  // underflows the determinant.
+  const double size = linear.cwiseAbs().maxCoeff();
+  return size == 0.0 || std::abs((linear / size).determinant()) <= 1e-12;
+}
+
+Eigen::Affine3d blockPlacement(const Eigen::Vector3d& insertion, const Frame& ocs, double rotation,
+                               const Eigen::Vector3d& scale) {
+  return Eigen::Translation3d(insertion) * Eigen::Affine3d(ocs.matrix().topLeftCorner<3, 3>()) *
+         Eigen::AngleAxisd(rotation, Eigen::Vector3d::UnitZ()) * Eigen::Scaling(scale);
 }
 
 Eigen::Affine3d rotationAbout(const Eigen::Vector3d& axisPoint1, const Eigen::Vector3d& axisPoint2,

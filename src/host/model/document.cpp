@@ -22,39 +22,35 @@ struct Document::State {
   HeaderVariables header;
   std::vector<UnsupportedEntity> unsupportedObjects;
   Handle nextHandle = 1;
-  bool modified = false;
-  std::filesystem::path filePath;
 };
 
-// Undo and redo stacks of steps, each step the changes of one group or one lone change, and
-// the listeners. A change is a pair of functions that take the state back and forth.
-class Document::History {
- public:
-  struct Change {
-    std::function<void(State&)> undo;
-    std::function<void(State&)> redo;
-  };
-  using Step = std::vector<Change>;
-
-  std::vector<Step> undoStack;
-  std::vector<Step> redoStack;
-  Step openStep;
-  int groupDepth = 0;
-  int pauseDepth = 0;
-  bool notificationPending = false;
-  std::vector<std::pair<ListenerId, Listener>> listeners;
-  ListenerId nextListenerId = 1;
-
-  void closeStep() {
-    if (openStep.empty()) return;
-    undoStack.push_back(std::move(openStep));
-    openStep.clear();
-  }
-};
-
-Document::Document() : state_(std::make_unique<State>()), history_(std::make_unique<History>()) {}
+Document::Document() : state_(std::make_unique<State>()) {}
 
 Document::~Document() = default;
+
+void Document::record(std::function<void(State&)> undo, std::function<void(State&)> redo) {
+  // The state lives as long as the document, and the history with it.
+  State* state = state_.get();
+  history_.record({[state, undo = std::move(undo)] { undo(*state); },
+                   [state, redo = std::move(redo)] { redo(*state); }});
+}
+
+template <class Value, class Put>
+void Document::replace(Value old, Value now, Put put) {
+  put(*state_, now);
+  record([put, old = std::move(old)](State& s) { put(s, old); },
+         [put, now = std::move(now)](State& s) { put(s, now); });
+  changed();
+}
+
+template <class Table, class Value>
+auto Document::append(Table State::*table, const Value& value) {
+  const auto index = (state_.get()->*table).add(value);
+  record([table](State& s) { (s.*table).removeLast(); },
+         [table, value](State& s) { (s.*table).add(value); });
+  changed();
+  return index;
+}
 
 const LayerTable& Document::layers() const {
   return state_->layers;
@@ -106,7 +102,7 @@ EntityLocation Document::addEntity(BlockIndex block, EntityData data, LayerIndex
   auto& entities = state_->blocks.at(block).entities;
   const EntityLocation location{block, entities.size()};
   entities.push_back(Entity{state_->nextHandle++, layer, {}, std::move(data)});
-  if (history_->pauseDepth > 0) {  // loading: no history to build
+  if (history_.paused()) {  // loading: no history to build
     changed();
     return location;
   }
@@ -144,27 +140,17 @@ void Document::replaceEntity(EntityLocation location, EntityData data) {
 
 void Document::setEntityLayer(EntityLocation location, LayerIndex layer) {
   if (layer >= state_->layers.size()) throw InvalidInput("the layer does not exist");
-  Entity& target = state_->blocks.at(location.block).entities.at(location.index);
-  const LayerIndex old = target.layer;
-  target.layer = layer;
-  record([location,
-          old](State& s) { s.blocks.at(location.block).entities.at(location.index).layer = old; },
-         [location, layer](State& s) {
-           s.blocks.at(location.block).entities.at(location.index).layer = layer;
-         });
-  changed();
+  replace(state_->blocks.at(location.block).entities.at(location.index).layer, layer,
+          [location](State& s, LayerIndex value) {
+            s.blocks.at(location.block).entities.at(location.index).layer = value;
+          });
 }
 
 void Document::setEntityProperties(EntityLocation location, const EntityProperties& properties) {
-  Entity& target = state_->blocks.at(location.block).entities.at(location.index);
-  const auto setTo = [location](const EntityProperties& value) {
-    return [location, value](State& s) {
-      s.blocks.at(location.block).entities.at(location.index).properties = value;
-    };
-  };
-  record(setTo(target.properties), setTo(properties));
-  target.properties = properties;
-  changed();
+  replace(state_->blocks.at(location.block).entities.at(location.index).properties, properties,
+          [location](State& s, const EntityProperties& value) {
+            s.blocks.at(location.block).entities.at(location.index).properties = value;
+          });
 }
 
 void Document::eraseEntity(EntityLocation location) {
@@ -187,10 +173,7 @@ void Document::eraseEntity(EntityLocation location) {
 LayerIndex Document::addLayer(const Layer& layer) {
   if (layer.name.empty()) throw InvalidInput("a layer needs a name");
   if (auto existing = state_->layers.find(layer.name)) return *existing;
-  const LayerIndex index = state_->layers.add(layer);
-  record([](State& s) { s.layers.removeLast(); }, [layer](State& s) { s.layers.add(layer); });
-  changed();
-  return index;
+  return append(&State::layers, layer);
 }
 
 void Document::setLayer(LayerIndex index, const Layer& layer) {
@@ -199,34 +182,21 @@ void Document::setLayer(LayerIndex index, const Layer& layer) {
   if (auto existing = state_->layers.find(layer.name); existing && *existing != index) {
     throw InvalidInput("a layer named " + layer.name + " already exists");
   }
-  const Layer old = state_->layers[index];
-  state_->layers.set(index, layer);
-  record([index, old](State& s) { s.layers.set(index, old); },
-         [index, layer](State& s) { s.layers.set(index, layer); });
-  changed();
+  replace(state_->layers[index], layer,
+          [index](State& s, const Layer& value) { s.layers.set(index, value); });
 }
 
 BlockIndex Document::addBlock(const std::string& name, const Eigen::Vector3d& basePoint) {
   if (name.empty()) throw InvalidInput("a block needs a name");
   geom::requireFinite(basePoint, "the block's base point");
   if (auto existing = state_->blocks.find(name)) return *existing;
-  const BlockIndex index = state_->blocks.add(Block{name, basePoint, {}});
-  record([](State& s) { s.blocks.removeLast(); },
-         [name, basePoint](State& s) {
-           s.blocks.add(Block{name, basePoint, {}});
-         });
-  changed();
-  return index;
+  return append(&State::blocks, Block{name, basePoint, {}});
 }
 
 StyleIndex Document::addTextStyle(const std::string& name) {
   if (name.empty()) throw InvalidInput("a text style needs a name");
   if (auto existing = state_->styles.find(name)) return *existing;
-  const TextStyle style{name};
-  const StyleIndex index = state_->styles.add(style);
-  record([](State& s) { s.styles.removeLast(); }, [style](State& s) { s.styles.add(style); });
-  changed();
-  return index;
+  return append(&State::styles, TextStyle{name});
 }
 
 void Document::setTextStyle(StyleIndex index, const TextStyle& style) {
@@ -237,19 +207,13 @@ void Document::setTextStyle(StyleIndex index, const TextStyle& style) {
   }
   geom::requireFinite(style.height, "the text style height");
   if (style.height < 0.0) throw InvalidInput("the text style height must not be negative");
-  const TextStyle old = state_->styles[index];
-  state_->styles.set(index, style);
-  record([index, old](State& s) { s.styles.set(index, old); },
-         [index, style](State& s) { s.styles.set(index, style); });
-  changed();
+  replace(state_->styles[index], style,
+          [index](State& s, const TextStyle& value) { s.styles.set(index, value); });
 }
 
 void Document::setActiveTextStyle(StyleIndex index) {
   if (index >= state_->styles.size()) throw InvalidInput("the text style does not exist");
-  const StyleIndex old = state_->activeStyle;
-  state_->activeStyle = index;
-  record([old](State& s) { s.activeStyle = old; }, [index](State& s) { s.activeStyle = index; });
-  changed();
+  replace(state_->activeStyle, index, [](State& s, StyleIndex value) { s.activeStyle = value; });
 }
 
 std::size_t Document::defineUcs(const std::string& name, const geom::Frame& frame) {
@@ -257,19 +221,11 @@ std::size_t Document::defineUcs(const std::string& name, const geom::Frame& fram
   UcsTable& table = state_->ucsTable;
   if (const auto existing = table.find(name)) {
     const std::size_t index = *existing;
-    const Ucs old = table[index];
-    const Ucs redefined{old.name, frame};
-    table.set(index, redefined);
-    record([index, old](State& s) { s.ucsTable.set(index, old); },
-           [index, redefined](State& s) { s.ucsTable.set(index, redefined); });
-    changed();
+    replace(table[index], Ucs{table[index].name, frame},
+            [index](State& s, const Ucs& value) { s.ucsTable.set(index, value); });
     return index;
   }
-  const Ucs added{name, frame};
-  const std::size_t index = table.add(added);
-  record([](State& s) { s.ucsTable.removeLast(); }, [added](State& s) { s.ucsTable.add(added); });
-  changed();
-  return index;
+  return append(&State::ucsTable, Ucs{name, frame});
 }
 
 void Document::deleteUcs(const std::string& name) {
@@ -277,32 +233,23 @@ void Document::deleteUcs(const std::string& name) {
   if (!existing) return;
   UndoGroup group(*this);
   std::vector<Ucs> entries = state_->ucsTable.all();
-  const auto old = entries;
   entries.erase(entries.begin() + static_cast<std::ptrdiff_t>(*existing));
-  state_->ucsTable.setAll(entries);
-  record([old](State& s) { s.ucsTable.setAll(old); },
-         [entries](State& s) { s.ucsTable.setAll(entries); });
-  changed();
+  replace(state_->ucsTable.all(), std::move(entries),
+          [](State& s, const std::vector<Ucs>& value) { s.ucsTable.setAll(value); });
   if (!state_->currentUcs.name.empty() && sameName(state_->currentUcs.name, name)) {
     setCurrentUcs(Ucs{"", state_->currentUcs.frame});
   }
 }
 
 void Document::setCurrentUcs(const Ucs& ucs) {
-  const Ucs old = state_->currentUcs;
-  state_->currentUcs = ucs;
-  record([old](State& s) { s.currentUcs = old; }, [ucs](State& s) { s.currentUcs = ucs; });
-  changed();
+  replace(state_->currentUcs, ucs, [](State& s, const Ucs& value) { s.currentUcs = value; });
 }
 
 void Document::setHeader(const HeaderVariables& header) {
   if (header.luprec < 0 || header.luprec > 8) {
     throw InvalidInput("LUPREC must be a whole number from 0 to 8");
   }
-  const HeaderVariables old = state_->header;
-  state_->header = header;
-  record([old](State& s) { s.header = old; }, [header](State& s) { s.header = header; });
-  changed();
+  replace(state_->header, header, [](State& s, const HeaderVariables& value) { s.header = value; });
 }
 
 const std::vector<UnsupportedEntity>& Document::unsupportedObjects() const {
@@ -318,109 +265,71 @@ void Document::setUnsupportedObjects(std::vector<UnsupportedEntity> objects) {
 }
 
 Document::UndoGroup::UndoGroup(Document& document) : document_(document) {
-  ++document_.history_->groupDepth;
+  document_.history_.beginGroup();
 }
 
 Document::UndoGroup::~UndoGroup() {
-  History& history = *document_.history_;
-  if (--history.groupDepth > 0) return;
-  history.closeStep();
-  if (history.notificationPending && history.pauseDepth == 0) document_.notify();
+  if (document_.history_.endGroup() && document_.notificationPending_ &&
+      !document_.history_.paused()) {
+    document_.notify();
+  }
 }
 
 Document::HistoryPause::HistoryPause(Document& document) : document_(document) {
-  ++document_.history_->pauseDepth;
+  document_.history_.beginPause();
 }
 
 Document::HistoryPause::~HistoryPause() {
-  History& history = *document_.history_;
-  if (--history.pauseDepth > 0) return;
-  history.undoStack.clear();
-  history.redoStack.clear();
-  history.openStep.clear();
-  if (history.notificationPending && history.groupDepth == 0) document_.notify();
+  if (document_.history_.endPause() && document_.notificationPending_ &&
+      !document_.history_.grouping()) {
+    document_.notify();
+  }
 }
 
 bool Document::canUndo() const {
-  return !history_->undoStack.empty();
+  return history_.canUndo();
 }
 bool Document::canRedo() const {
-  return !history_->redoStack.empty();
+  return history_.canRedo();
 }
 
 void Document::undo() {
-  assert(history_->groupDepth == 0 && "undo inside an undo group");
-  if (!canUndo()) return;
-  History::Step step = std::move(history_->undoStack.back());
-  history_->undoStack.pop_back();
-  for (auto change = step.rbegin(); change != step.rend(); ++change) change->undo(*state_);
-  history_->redoStack.push_back(std::move(step));
-  state_->modified = true;
-  notify();
+  if (history_.undo()) notify();
 }
 
 void Document::redo() {
-  assert(history_->groupDepth == 0 && "redo inside an undo group");
-  if (!canRedo()) return;
-  History::Step step = std::move(history_->redoStack.back());
-  history_->redoStack.pop_back();
-  for (auto& change : step) change.redo(*state_);
-  history_->undoStack.push_back(std::move(step));
-  state_->modified = true;
-  notify();
-}
-
-Document::ListenerId Document::addListener(Listener listener) {
-  const ListenerId id = history_->nextListenerId++;
-  history_->listeners.emplace_back(id, std::move(listener));
-  return id;
-}
-
-void Document::removeListener(ListenerId id) {
-  std::erase_if(history_->listeners, [id](const auto& entry) { return entry.first == id; });
+  if (history_.redo()) notify();
 }
 
 bool Document::modified() const {
-  return state_->modified;
+  return !history_.atSavedMark();
 }
 
-void Document::setModified(bool modified) {
-  if (state_->modified == modified) return;
-  state_->modified = modified;
-  notify();
+void Document::markSaved() {
+  const bool wasModified = modified();
+  history_.markSaved();
+  if (wasModified) notify();
 }
 
-const std::filesystem::path& Document::filePath() const {
-  return state_->filePath;
+Document::ListenerId Document::addListener(Listener listener) {
+  return listeners_.add(std::move(listener));
 }
 
-void Document::setFilePath(const std::filesystem::path& path) {
-  state_->filePath = path;
-  notify();
-}
-
-void Document::record(std::function<void(State&)> undo, std::function<void(State&)> redo) {
-  History& history = *history_;
-  if (history.pauseDepth > 0) return;
-  history.redoStack.clear();
-  history.openStep.push_back({std::move(undo), std::move(redo)});
-  if (history.groupDepth == 0) history.closeStep();
+void Document::removeListener(ListenerId id) {
+  listeners_.remove(id);
 }
 
 void Document::changed() {
-  state_->modified = true;
-  if (history_->groupDepth > 0 || history_->pauseDepth > 0) {
-    history_->notificationPending = true;
+  if (history_.grouping() || history_.paused()) {
+    notificationPending_ = true;
   } else {
     notify();
   }
 }
 
 void Document::notify() {
-  history_->notificationPending = false;
-  // A listener may add or remove listeners: call the ones registered now.
-  const auto listeners = history_->listeners;
-  for (const auto& [id, listener] : listeners) listener();
+  notificationPending_ = false;
+  listeners_.notify();
 }
 
 }  // namespace host::model

@@ -1,8 +1,6 @@
 #pragma once
 
 #include <cstddef>
-#include <filesystem>
-#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -13,8 +11,10 @@
 #include "host/model/entities.h"
 #include "host/model/header_variables.h"
 #include "host/model/layer_table.h"
+#include "host/model/listeners.h"
 #include "host/model/text_style_table.h"
 #include "host/model/ucs_table.h"
+#include "host/model/undo_history.h"
 
 namespace host::model {
 
@@ -26,9 +26,10 @@ struct EntityLocation {
   friend bool operator==(const EntityLocation&, const EntityLocation&) = default;
 };
 
-// One drawing: its tables, entities, current UCS and settings, with an undo history and
-// change notification. Every change goes through the document so that it can be undone; a
-// change that would break the drawing throws InvalidInput and leaves it as it was.
+// One drawing: its tables, entities, current UCS and settings, with an undo history (which
+// knows whether the drawing stands as it was saved) and change notification. Every change goes
+// through the document so that it can be undone; a change that would break the drawing throws
+// InvalidInput and leaves it as it was.
 class Document {
  public:
   // An empty drawing: layer "0", text style "Standard" (active), the two spaces, the world
@@ -128,26 +129,34 @@ class Document {
   void undo();
   void redo();
 
-  // --- Notification and file state ------------------------------------------------------
-  using Listener = std::function<void()>;
-  using ListenerId = std::size_t;
-  // Called after every completed change, undo and redo, and when the modified flag or the
-  // file path changes.
+  // --- Saved state ----------------------------------------------------------------------
+  // Whether the drawing differs from what was last saved (or read); undoing and redoing back
+  // to that state makes it unmodified again. A new drawing is unmodified.
+  bool modified() const;
+  // The drawing as it stands is what its file now holds.
+  void markSaved();
+
+  // --- Notification ----------------------------------------------------------------------
+  using Listener = Listeners::Listener;
+  using ListenerId = Listeners::Id;
+  // Called after every completed change, undo and redo, and when the drawing is marked saved.
   ListenerId addListener(Listener listener);
   void removeListener(ListenerId id);
 
-  bool modified() const;
-  void setModified(bool modified);
-  const std::filesystem::path& filePath() const;
-  void setFilePath(const std::filesystem::path& path);
-
  private:
   struct State;
-  class History;
   std::unique_ptr<State> state_;
-  std::unique_ptr<History> history_;
+  UndoHistory history_;
+  Listeners listeners_;
+  bool notificationPending_ = false;
 
   void record(std::function<void(State&)> undo, std::function<void(State&)> redo);
+  // Sets a value through `put` as one recorded change: `old` is put back on undo.
+  template <class Value, class Put>
+  void replace(Value old, Value now, Put put);
+  // Adds a value at the end of one of the drawing's tables as one recorded change; its index.
+  template <class Table, class Value>
+  auto append(Table State::*table, const Value& value);
   void changed();
   void notify();
 };

@@ -4,6 +4,7 @@
 
 #include "host/geom/checks.h"
 #include "host/geom/invalid_input.h"
+#include "host/geom/transform.h"
 
 namespace host::model {
 namespace {
@@ -15,10 +16,7 @@ void checkPlacement(const Eigen::Affine3d& placement, const char* what) {
   if (!placement.matrix().allFinite()) {
     throw InvalidInput(std::string(what) + " must have finite coordinates");
   }
-  // Singular relative to its own size, measured on the scaled-down matrix so that neither a
-  // huge nor a tiny scale overflows or underflows the determinant.
-  const double size = placement.linear().cwiseAbs().maxCoeff();
-  if (size == 0.0 || std::abs((placement.linear() / size).determinant()) <= 1e-12) {
+  if (geom::isSingular(placement.linear())) {
     throw InvalidInput(std::string(what) + " must not be flattened by a zero scale");
   }
 }

@@ -10,13 +10,10 @@
 namespace host::model {
 namespace {
 
+using geom::angleInOcs;
+
 double similarityScale(const Eigen::Affine3d& transform) {
   return std::sqrt((transform.linear().transpose() * transform.linear()).trace() / 3.0);
-}
-
-double angleInOcs(const geom::Frame& ocs, const Eigen::Vector3d& fromCentre) {
-  const Eigen::Vector3d local = ocs.vectorToLocal(fromCentre);
-  return std::atan2(local.y(), local.x());
 }
 
 struct Transformer {

@@ -9,8 +9,8 @@
 #include <QPainter>
 #include <QWheelEvent>
 
+#include "host/view-core/renderer.h"
 #include "host/view/qt_canvas.h"
-#include "host/view/renderer.h"
 
 namespace host::view {
 namespace {
@@ -29,16 +29,16 @@ Eigen::Vector2d toEigen(const QPointF& p) {
 
 }  // namespace
 
-DrawingView::DrawingView(std::shared_ptr<model::Document> document, QWidget* parent)
-    : QWidget(parent), document_(std::move(document)) {
+DrawingView::DrawingView(std::shared_ptr<OpenDrawing> drawing, QWidget* parent)
+    : QWidget(parent), drawing_(std::move(drawing)), document_(*drawing_->document()) {
   setMouseTracking(true);
   setAttribute(Qt::WA_OpaquePaintEvent);
   setMinimumSize(200, 150);
-  listener_ = document_->addListener([this] { documentChanged(); });
+  listener_ = document_.addListener([this] { documentChanged(); });
 }
 
 DrawingView::~DrawingView() {
-  document_->removeListener(listener_);
+  document_.removeListener(listener_);
 }
 
 void DrawingView::documentChanged() {
@@ -63,7 +63,7 @@ void DrawingView::setStandardView(StandardView view) {
 }
 
 void DrawingView::setPlanView() {
-  setOrientation(planOrientation(document_->currentUcs().frame));
+  setOrientation(planOrientation(document_.currentUcs().frame));
 }
 
 void DrawingView::zoomExtents() {
@@ -80,7 +80,7 @@ void DrawingView::setSnapEnabled(bool enabled) {
 
 const Scene& DrawingView::scene() {
   if (!scene_) {
-    scene_ = buildScene(*document_, projection_.orientation());
+    scene_ = buildScene(document_, projection_.orientation());
     emit sceneBuilt();
   }
   return *scene_;
@@ -94,7 +94,7 @@ const SnapIndex& DrawingView::snapIndex() {
     snapIndex_.reset();
   }
   if (!snapIndex_) {
-    if (!snapPoints_) snapPoints_ = snapPoints(*document_);
+    if (!snapPoints_) snapPoints_ = snapPoints(document_);
     snapIndex_.emplace(*snapPoints_, projection_.orientation(), cell);
   }
   return *snapIndex_;
@@ -108,7 +108,7 @@ std::optional<SnapPoint> DrawingView::snapAt(const QPoint& position) {
 
 std::optional<Eigen::Vector3d> DrawingView::pointAt(const QPoint& position) {
   if (const auto snap = snapAt(position)) return snap->world;
-  return projection_.screenToPlane(toEigen(position), document_->currentUcs().frame);
+  return projection_.screenToPlane(toEigen(position), document_.currentUcs().frame);
 }
 
 QPoint DrawingView::widgetPosition(const Eigen::Vector3d& world) const {
@@ -125,7 +125,7 @@ void DrawingView::paintEvent(QPaintEvent*) {
   painter.fillRect(rect(), QtCanvas::background());
   QtCanvas canvas(painter);
   renderScene(scene(), projection_, canvas);
-  renderUcsIcon(document_->currentUcs().frame, projection_, canvas);
+  renderUcsIcon(document_.currentUcs().frame, projection_, canvas);
   if (hoverSnap_) renderSnapMarker(*hoverSnap_, projection_, canvas);
 }
 

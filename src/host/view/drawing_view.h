@@ -7,9 +7,10 @@
 #include <QWidget>
 
 #include "host/model/document.h"
-#include "host/view/scene.h"
-#include "host/view/snap_index.h"
-#include "host/view/view_projection.h"
+#include "host/view-core/open_drawing.h"
+#include "host/view-core/scene.h"
+#include "host/view-core/snap_index.h"
+#include "host/view-core/view_projection.h"
 
 namespace host::view {
 
@@ -21,10 +22,11 @@ class DrawingView : public QWidget {
   Q_OBJECT
 
  public:
-  explicit DrawingView(std::shared_ptr<model::Document> document, QWidget* parent = nullptr);
+  explicit DrawingView(std::shared_ptr<OpenDrawing> drawing, QWidget* parent = nullptr);
   ~DrawingView() override;
 
-  const std::shared_ptr<model::Document>& document() const { return document_; }
+  OpenDrawing& drawing() const { return *drawing_; }
+  const std::shared_ptr<model::Document>& document() const { return drawing_->document(); }
   const ViewProjection& projection() const { return projection_; }
 
   void setStandardView(StandardView view);
@@ -42,9 +44,6 @@ class DrawingView : public QWidget {
 
   // How many entities of the drawing cannot be shown (see Scene::notShown).
   std::size_t entitiesNotShown() { return scene().notShown; }
-
-  // The last point given in this drawing, the base of relative entries.
-  std::optional<Eigen::Vector3d>& lastPoint() { return lastPoint_; }
 
  signals:
   void pointClicked(const Eigen::Vector3d& world);
@@ -66,7 +65,8 @@ class DrawingView : public QWidget {
   void keyPressEvent(QKeyEvent* event) override;
 
  private:
-  std::shared_ptr<model::Document> document_;
+  std::shared_ptr<OpenDrawing> drawing_;
+  model::Document& document_;
   model::Document::ListenerId listener_ = 0;
   ViewProjection projection_;
   std::optional<Scene> scene_;
@@ -76,7 +76,6 @@ class DrawingView : public QWidget {
   bool snapEnabled_ = true;
   bool sized_ = false;
   std::optional<QPoint> panFrom_;
-  std::optional<Eigen::Vector3d> lastPoint_;
 
   void documentChanged();
   void setOrientation(const Eigen::Matrix3d& worldToView);

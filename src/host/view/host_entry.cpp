@@ -9,12 +9,12 @@ std::optional<Eigen::Vector3d> WindowPointSource::requestPoint(
 }
 
 std::unique_ptr<HostWindow> openHostWindow(std::shared_ptr<HostApplication> application,
-                                           const std::optional<std::filesystem::path>& file) {
-  if (application->documents().empty() && !file) {
+                                           std::optional<OpenDrawing> drawing) {
+  if (application->documents().empty() && !drawing) {
     application->addDocument(std::make_shared<model::Document>());
   }
   auto window = std::make_unique<HostWindow>(application);
-  if (file) window->openFile(QString::fromStdString(file->string()));
+  if (drawing) window->open(std::move(*drawing));
   application->setPointSource(std::make_shared<WindowPointSource>(window.get()));
   window->show();
   return window;

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <filesystem>
 #include <memory>
 #include <optional>
 
@@ -10,12 +9,12 @@
 namespace host::view {
 
 // Puts a window on a host application: one tab per open drawing (a new, empty drawing when
-// none is open), `file` opened into it and made active when given, the window shown and made
+// none is open), `drawing` opened into it and made active when given, the window shown and made
 // the application's point source, so that GetPoint asks the user in it. The caller owns the
 // window; closing it asks about unsaved drawings and hides it. A request that arrives after
 // the window is gone is cancelled.
 std::unique_ptr<HostWindow> openHostWindow(std::shared_ptr<HostApplication> application,
-                                           const std::optional<std::filesystem::path>& file = {});
+                                           std::optional<OpenDrawing> drawing = std::nullopt);
 
 // A point source that asks a host window, and cancels once the window is gone.
 class WindowPointSource : public PointSource {

@@ -6,7 +6,8 @@
 #include <QStatusBar>
 #include <QVBoxLayout>
 
-#include "host/view/drawing_files.h"
+#include "host/view-core/drawing_files.h"
+#include "host/view/load_progress.h"
 
 namespace host::view {
 namespace {
@@ -58,7 +59,9 @@ HostWindow::HostWindow(std::shared_ptr<HostApplication> application, QWidget* pa
   connect(commandLine_, &CommandLine::submitted, this, [this](const QString& t) { submitted(t); });
   connect(commandLine_, &CommandLine::escapePressed, this, [this] { escapePressed(); });
 
-  for (const auto& document : application_->documents()) addDrawing(document);
+  for (const auto& document : application_->documents()) {
+    addDrawing(OpenDrawing(document, ++untitledCount_));
+  }
   if (const auto active = application_->activeModel()) tabs_->setCurrentWidget(viewOf(*active));
   refreshTitles();
 }
@@ -68,13 +71,8 @@ HostWindow::~HostWindow() {
   if (request_) answerRequest(std::nullopt);
 }
 
-void HostWindow::addDrawing(std::shared_ptr<model::Document> document) {
-  auto* view = new DrawingView(document);
-  view->setProperty("untitled", ++untitledCount_);
-  // The file the drawing was read from, which a lossy copy must never replace.
-  if (!document->filePath().empty()) {
-    view->setProperty(kSourceFile, QString::fromStdString(document->filePath().string()));
-  }
+void HostWindow::addDrawing(OpenDrawing drawing) {
+  auto* view = new DrawingView(std::make_shared<OpenDrawing>(std::move(drawing)));
   view->setSnapEnabled(snapEnabled_);
   // Keys typed anywhere over the drawing go to the command line.
   view->setFocusProxy(commandLine_->input());
@@ -93,17 +91,28 @@ void HostWindow::addDrawing(std::shared_ptr<model::Document> document) {
 }
 
 void HostWindow::newDrawing() {
-  auto document = std::make_shared<model::Document>();
-  application_->addDocument(document);
-  addDrawing(document);
+  open(OpenDrawing(std::make_shared<model::Document>(), ++untitledCount_));
+}
+
+void HostWindow::open(OpenDrawing drawing) {
+  application_->addDocument(drawing.document());
+  addDrawing(std::move(drawing));
 }
 
 bool HostWindow::openFile(const QString& path) {
+  const std::filesystem::path file = path.toStdString();
   try {
-    auto document = readDrawingFile(path.toStdString());
-    application_->addDocument(document);
-    addDrawing(document);
+    std::shared_ptr<model::Document> document;
+    {
+      LoadProgress progress(QString::fromStdString(file.filename().string()), this,
+                            loadProgressDelay_);
+      document = readDrawingFile(file, [&progress](double fraction) { progress(fraction); });
+    }
+    open(OpenDrawing(std::move(document), file));
     return true;
+  } catch (const LoadCancelled&) {
+    say("Cancelled opening " + path);
+    return false;
   } catch (const std::exception& failure) {
     say(QString("Cannot open %1: %2").arg(path, failure.what()));
     return false;
@@ -176,9 +185,7 @@ DrawingView* HostWindow::viewOf(const model::Document& document) const {
 }
 
 QString HostWindow::drawingName(const DrawingView* view) const {
-  const auto& path = view->document()->filePath();
-  if (!path.empty()) return QString::fromStdString(path.filename().string());
-  return QString("Drawing%1").arg(view->property("untitled").toInt());
+  return QString::fromStdString(view->drawing().name());
 }
 
 void HostWindow::refreshTitles() {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <chrono>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -12,9 +13,12 @@
 #include <QTabWidget>
 
 #include "host/automation/host_application.h"
-#include "host/view/command.h"
+#include "host/view-core/command.h"
+#include "host/view-core/open_drawing.h"
+#include "host/view-core/save_decision.h"
 #include "host/view/command_line.h"
 #include "host/view/drawing_view.h"
+#include "host/view/load_progress.h"
 
 class QEventLoop;
 
@@ -35,6 +39,8 @@ class HostWindow : public QMainWindow {
 
   // --- Documents ---
   void newDrawing();
+  // Opens a drawing already read in a new tab and makes it the application's active drawing.
+  void open(OpenDrawing drawing);
   // Opens a drawing file in a new tab; a failure is reported in the command line.
   bool openFile(const QString& path);
   // Closes a drawing, asking first when it is modified. False when the user cancelled.
@@ -78,6 +84,8 @@ class HostWindow : public QMainWindow {
   void setSaveQuestion(SaveQuestion question) { askToSave_ = std::move(question); }
   void setSavePathQuestion(PathQuestion question) { askForPath_ = std::move(question); }
   void setLossQuestion(LossQuestion question) { askAboutLoss_ = std::move(question); }
+  // How long opening a file runs before its progress shows (about half a second).
+  void setLoadProgressDelay(std::chrono::milliseconds delay) { loadProgressDelay_ = delay; }
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -88,11 +96,6 @@ class HostWindow : public QMainWindow {
     QEventLoop* loop = nullptr;
     std::optional<Eigen::Vector3d> answer;
   };
-
-  // View properties: the file a drawing was read from, and the file the user agreed may hold a
-  // copy of it that leaves out what a drawing file cannot keep.
-  static constexpr const char* kSourceFile = "sourceFile";
-  static constexpr const char* kLossyCopy = "lossyCopy";
 
   std::shared_ptr<HostApplication> application_;
   QTabWidget* tabs_;
@@ -107,11 +110,12 @@ class HostWindow : public QMainWindow {
   SaveQuestion askToSave_;
   PathQuestion askForPath_;
   LossQuestion askAboutLoss_;
+  std::chrono::milliseconds loadProgressDelay_ = LoadProgress::kDefaultDelay;
 
   void buildMenus();
   QAction* addCommandAction(QMenu* menu, const QString& text, const QString& command,
                             const QKeySequence& shortcut = {});
-  void addDrawing(std::shared_ptr<model::Document> document);
+  void addDrawing(OpenDrawing drawing);
   void removeDrawing(DrawingView* view);
   // Asks whether to save a modified drawing before it closes and saves it if told: false when
   // the user cancels or the save fails, and the drawing stays open.
@@ -122,10 +126,11 @@ class HostWindow : public QMainWindow {
   void showEntitiesNotShown();
   void say(const QString& line);
   bool askAboutLossWithMessageBox(const QString& name, const QString& lost, bool newName);
-  // Where a save may go when the file cannot hold everything in the drawing: none when the user
-  // cancelled or the target is the file the drawing was read from.
-  std::optional<QString> lossyTarget(DrawingView* view, std::optional<QString> path,
-                                     const QString& lost);
+  // Asks the question a save step names and files the answer in `request`; true when the step
+  // was a question.
+  bool answerSaveQuestion(const SaveStep& step, const QString& name, SaveRequest& request);
+  // Writes a drawing as a save step says and tells the user how it went.
+  bool write(OpenDrawing& drawing, const save_step::Write& step);
 
   void submitted(const QString& text);
   void escapePressed();

@@ -1,8 +1,8 @@
 // The command line of the host window: typed commands, menu commands and the snap toggle.
 #include <QMenuBar>
 
-#include "host/view/command_parser.h"
-#include "host/view/drawing_commands.h"
+#include "host/view-core/command_parser.h"
+#include "host/view-core/drawing_commands.h"
 #include "host/view/host_window.h"
 
 namespace host::view {
@@ -50,7 +50,8 @@ void HostWindow::runCommand(const QString& line) {
     say("No drawing is open");
     return;
   }
-  if (const auto message = applyToDrawing(*view->document(), command, view->lastPoint())) {
+  if (const auto message =
+          applyToDrawing(*view->document(), command, view->drawing().lastPoint())) {
     say(QString::fromStdString(*message));
   }
 }

@@ -1,8 +1,8 @@
 // Point requests: the caller waits in a nested event loop while the user clicks or types.
 #include <QEventLoop>
 
+#include "host/view-core/point_entry.h"
 #include "host/view/host_window.h"
-#include "host/view/point_entry.h"
 
 namespace host::view {
 
@@ -36,7 +36,7 @@ std::optional<Eigen::Vector3d> HostWindow::requestPoint(model::Document& documen
 
 void HostWindow::answerRequest(std::optional<Eigen::Vector3d> answer) {
   if (!request_) return;
-  if (answer && request_->view) request_->view->lastPoint() = *answer;
+  if (answer && request_->view) request_->view->drawing().lastPoint() = *answer;
   request_->answer = answer;
   request_->loop->quit();
 }
@@ -64,7 +64,7 @@ void HostWindow::typedPoint(const QString& text) {
     return;
   }
   const auto placed = placePoint(std::get<PointEntry>(entry), view->document()->currentUcs().frame,
-                                 view->lastPoint());
+                                 view->drawing().lastPoint());
   if (const auto* error = std::get_if<EntryError>(&placed)) {
     say(QString::fromStdString(error->message));
     return;

@@ -4,7 +4,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 
-#include "host/view/drawing_files.h"
+#include "host/view-core/drawing_files.h"
 #include "host/view/host_window.h"
 
 namespace host::view {
@@ -24,60 +24,52 @@ bool HostWindow::askAboutLossWithMessageBox(const QString& name, const QString& 
   return box.clickedButton() == go;
 }
 
-std::optional<QString> HostWindow::lossyTarget(DrawingView* view, std::optional<QString> path,
-                                               const QString& lost) {
-  const QString source = view->property(kSourceFile).toString();
-  const auto isSource = [&](const QString& target) {
-    return !source.isEmpty() && sameFile(target.toStdString(), source.toStdString());
-  };
-  const auto refuse = [&](const QString& target) {
-    say(QString("Not saved: %1 is the file this drawing was read from, and a copy written now "
-                "would leave out %2. Save under another name.")
-            .arg(target, lost));
-    return std::nullopt;
-  };
-  if (path && isSource(*path)) return refuse(*path);
-  if (!askAboutLoss_(drawingName(view), lost, !path)) {
-    say("Not saved");
-    return std::nullopt;
+bool HostWindow::answerSaveQuestion(const SaveStep& step, const QString& name,
+                                    SaveRequest& request) {
+  if (const auto* loss = std::get_if<save_step::AskAboutLoss>(&step)) {
+    request.lossAccepted = askAboutLoss_(name, QString::fromStdString(loss->lost), loss->newName);
+    return true;
   }
-  if (!path) path = askForPath_(drawingName(view));
-  if (!path) return std::nullopt;
-  if (isSource(*path)) return refuse(*path);
-  return path;
+  if (std::holds_alternative<save_step::AskForPath>(step)) {
+    const auto path = askForPath_(name);
+    request.chosenPath =
+        path ? std::optional<std::filesystem::path>(path->toStdString()) : std::nullopt;
+    return true;
+  }
+  return false;
+}
+
+bool HostWindow::write(OpenDrawing& drawing, const save_step::Write& step) {
+  const QString path = QString::fromStdString(step.path.string());
+  try {
+    writeDrawingFile(*drawing.document(), step.path);
+  } catch (const std::exception& failure) {
+    say(QString("Cannot save %1: %2").arg(path, failure.what()));
+    return false;
+  }
+  drawing.saved(step.path, !step.lost.empty());
+  refreshTitles();
+  say(step.lost.empty()
+          ? "Saved " + path
+          : QString("Saved %1 without %2").arg(path, QString::fromStdString(step.lost)));
+  return true;
 }
 
 bool HostWindow::saveDrawing(DrawingView* view, std::optional<QString> path) {
   if (!view) return false;
-  model::Document& document = *view->document();
-  const bool named = path.has_value();
-  if (!path && !document.filePath().empty()) path = QString::fromStdString(document.filePath());
-
-  QStringList lostItems;
-  for (const auto& item : contentLostOnSave(document)) lostItems << QString::fromStdString(item);
-  const QString lost = lostItems.join(", ");
-  const QString agreedCopy = view->property(kLossyCopy).toString();
-  const bool alreadyAgreed =
-      path && !agreedCopy.isEmpty() && sameFile(path->toStdString(), agreedCopy.toStdString());
-  if (!lost.isEmpty() && !alreadyAgreed) {
-    // A SAVE of a drawing with a file must go elsewhere; a SAVEAS names its target.
-    path = lossyTarget(view, named ? path : std::nullopt, lost);
-    if (!path) return false;
-  }
-  if (!path) path = askForPath_(drawingName(view));
-  if (!path) return false;
-
-  try {
-    writeDrawingFile(document, path->toStdString());
-  } catch (const std::exception& failure) {
-    say(QString("Cannot save %1: %2").arg(*path, failure.what()));
+  OpenDrawing& drawing = view->drawing();
+  SaveRequest request;
+  if (path) request.path = path->toStdString();
+  request.lost = contentLostOnSave(*drawing.document());
+  while (true) {
+    const SaveStep step = nextSaveStep(drawing, request);
+    if (answerSaveQuestion(step, drawingName(view), request)) continue;
+    if (const auto* write = std::get_if<save_step::Write>(&step))
+      return this->write(drawing, *write);
+    const std::string& message = std::get<save_step::Stop>(step).message;
+    if (!message.empty()) say(QString::fromStdString(message));
     return false;
   }
-  if (!lost.isEmpty()) view->setProperty(kLossyCopy, *path);
-  document.setFilePath(path->toStdString());
-  document.setModified(false);
-  say(lost.isEmpty() ? "Saved " + *path : QString("Saved %1 without %2").arg(*path, lost));
-  return true;
 }
 
 }  // namespace host::view

@@ -3,7 +3,7 @@
 #include <QFont>
 #include <QPainter>
 
-#include "host/view/canvas.h"
+#include "host/view-core/canvas.h"
 
 namespace host::view {
 

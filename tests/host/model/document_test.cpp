@@ -1,5 +1,6 @@
 #include <cmath>
 #include <limits>
+#include <string>
 
 #include <gtest/gtest.h>
 
@@ -115,13 +116,80 @@ TEST(Document, HistoryPauseRecordsNothingAndNotifiesOnce) {
   EXPECT_EQ(document.blocks()[kModel].entities.size(), 100u);
 }
 
-TEST(Document, ModifiedFlagFollowsChangesAndSaves) {
+// The saved mark: where the history stands when the drawing was saved. Each case makes
+// changes ('+'), undoes ('u'), redoes ('r') or saves ('s'), then looks at the modified state.
+struct SavedMarkCase {
+  const char* name;
+  const char* actions;
+  bool modified;
+};
+
+class SavedMark : public testing::TestWithParam<SavedMarkCase> {};
+
+TEST_P(SavedMark, ModifiedUnlessTheHistoryStandsWhereItWasSaved) {
+  Document document;
+  double x = 1;
+  for (const char* action = GetParam().actions; *action; ++action) {
+    switch (*action) {
+      case '+':
+        document.addEntity(kModel, lineTo(x++));
+        break;
+      case 'u':
+        document.undo();
+        break;
+      case 'r':
+        document.redo();
+        break;
+      case 's':
+        document.markSaved();
+        break;
+    }
+  }
+  EXPECT_EQ(document.modified(), GetParam().modified);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Document, SavedMark,
+    testing::Values(SavedMarkCase{"New", "", false}, SavedMarkCase{"Edited", "+", true},
+                    SavedMarkCase{"Saved", "+s", false},
+                    SavedMarkCase{"UndoneToTheSavedState", "++s+u", false},
+                    SavedMarkCase{"UndoneThenRedoneToTheSavedState", "+s+uur", false},
+                    SavedMarkCase{"UndoneBeforeTheSave", "+su", true},
+                    SavedMarkCase{"UndoneToTheStartOfANewDrawing", "++uu", false},
+                    SavedMarkCase{"RedonePastTheSave", "++suur", true},
+                    // A new change after undoing past the mark is a new branch: the saved state
+                    // cannot come back.
+                    SavedMarkCase{"NewBranchAfterUndoingPastTheSave", "++su+u", true},
+                    SavedMarkCase{"NewBranchThenUndoneToTheStart", "+su+uu", true}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(Document, ListenersHearWhenTheSavedMarkChangesTheModifiedState) {
   Document document;
   document.addEntity(kModel, lineTo(1));
+  int heard = 0;
+  document.addListener([&] { ++heard; });
+  document.markSaved();
+  EXPECT_EQ(heard, 1);
+  document.markSaved();
+  EXPECT_EQ(heard, 1);
+}
+
+TEST(Document, AnOpenGroupIsAnUnsavedChange) {
+  Document document;
+  Document::UndoGroup group(document);
+  document.addEntity(kModel, lineTo(1));
   EXPECT_TRUE(document.modified());
-  document.setModified(false);
-  document.undo();
+}
+
+TEST(Document, ALoadedDrawingIsModifiedUntilMarkedSaved) {
+  Document document;
+  {
+    Document::HistoryPause loading(document);
+    document.addEntity(kModel, lineTo(1));
+  }
   EXPECT_TRUE(document.modified());
+  document.markSaved();
+  EXPECT_FALSE(document.modified());
 }
 
 TEST(Document, RefusedEntitiesLeaveTheDrawingAsItWas) {

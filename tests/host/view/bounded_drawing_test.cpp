@@ -6,8 +6,8 @@
 #include <QFile>
 #include <QTemporaryDir>
 
-#include "host/view/scene.h"
-#include "host/view/view_projection.h"
+#include "host/view-core/scene.h"
+#include "host/view-core/view_projection.h"
 #include "host/view/window_fixture.h"
 
 namespace host::view {

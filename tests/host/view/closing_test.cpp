@@ -1,6 +1,10 @@
+#include <functional>
+#include <string>
+
 #include <gtest/gtest.h>
 
 #include <QStringList>
+#include <QTimer>
 
 #include "host/view/window_fixture.h"
 
@@ -67,6 +71,81 @@ TEST_F(Closing, QuitAsksAboutEveryModifiedDrawingAndCancelStopsIt) {
   EXPECT_EQ(asked, (QStringList{"Drawing1", "Drawing2"}));
   EXPECT_FALSE(window->isVisible());
   EXPECT_TRUE(application->documents().empty());
+}
+
+// Automation objects of a drawing the user has closed, and calls on them: each must fail
+// saying the drawing is closed, and none may reach the drawing.
+struct ClosedCall {
+  const char* name;
+  std::function<void(cad::Document&)> call;
+};
+
+class ClosedDrawing : public Closing, public testing::WithParamInterface<ClosedCall> {};
+
+TEST_P(ClosedDrawing, RefusesAutomationCalls) {
+  answer = SaveChoice::Discard;
+  // Objects fetched while the drawing was open, as the main dialog holds them.
+  cad::Ref<cad::ModelSpace> space = document->ModelSpace();
+  cad::Ref<cad::Entity> line = space->AddLine({0, 0, 0}, {1, 0, 0});
+  const std::size_t entities = entityCount();
+  const auto ucsCount = drawing->ucsTable().size();
+  type("close");
+  ASSERT_TRUE(application->documents().empty());
+
+  const auto expectClosed = [](const std::function<void()>& call) {
+    try {
+      call();
+      ADD_FAILURE() << "the call went through";
+    } catch (const cad::AutomationError& error) {
+      EXPECT_STREQ(error.what(), "The drawing has been closed");
+    }
+  };
+  expectClosed([&] { GetParam().call(*document); });
+  expectClosed([&] { space->AddText("A", {0, 0, 0}, 1); });
+  expectClosed([&] { line->Rotate3D({0, 0, 0}, {0, 0, 1}, 1.0); });
+  expectClosed([&] { line->Layer("0"); });
+  expectClosed([&] { line->Delete(); });
+  EXPECT_EQ(entityCount(), entities);
+  EXPECT_EQ(drawing->ucsTable().size(), ucsCount);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Calls, ClosedDrawing,
+    testing::Values(
+        ClosedCall{"AddLine",
+                   [](cad::Document& d) {
+                     d.ModelSpace()->AddLine({0, 0, 0}, {1, 1, 1});
+                   }},
+        ClosedCall{"GetVariable", [](cad::Document& d) { d.GetVariable("LUPREC"); }},
+        ClosedCall{"ActiveUCS", [](cad::Document& d) { d.ActiveUCS()->GetUCSMatrix(); }},
+        ClosedCall{"AddUcs",
+                   [](cad::Document& d) {
+                     d.UserCoordinateSystems()->Add({0, 0, 0}, {1, 0, 0}, {0, 1, 0}, "site");
+                   }},
+        ClosedCall{"AddBlock",
+                   [](cad::Document& d) {
+                     d.Blocks()->Add({0, 0, 0}, "B");
+                   }},
+        ClosedCall{"TextStyle", [](cad::Document& d) { d.ActiveTextStyle()->fontFile(); }},
+        ClosedCall{"AddLayer", [](cad::Document& d) { d.Layers()->Add("survey"); }},
+        ClosedCall{"TranslateCoordinates",
+                   [](cad::Document& d) {
+                     d.Utility()->TranslateCoordinates({1, 2, 3}, 0, 1, 0);
+                   }},
+        ClosedCall{"GetPoint",
+                   [](cad::Document& d) { d.Utility()->GetPoint(std::nullopt, "Point: "); }}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(Closing, APointRequestCutShortByClosingSaysTheDrawingIsClosed) {
+  answer = SaveChoice::Discard;
+  // Typing waits for the point now, so the user closes the drawing's tab.
+  QTimer::singleShot(0, [&] { window->closeDrawing(view); });
+  try {
+    document->Utility()->GetPoint(std::nullopt, "Insert Point ");
+    ADD_FAILURE() << "the request was answered";
+  } catch (const cad::AutomationError& error) {
+    EXPECT_STREQ(error.what(), "The drawing has been closed");
+  }
 }
 
 }  // namespace

@@ -123,7 +123,7 @@ void PrintTo(const RefusedCase& c, std::ostream* out) {
 class RefusedLine : public WindowFixture, public testing::WithParamInterface<RefusedCase> {};
 
 TEST_P(RefusedLine, PrintsOneLineAndChangesNothing) {
-  drawing->setModified(false);
+  drawing->markSaved();
   const int undoableBefore = drawing->canUndo();
   const QString historyBefore = window->commandLine()->history();
   type(GetParam().line);

@@ -108,7 +108,7 @@ TEST_F(Saving, NewNameThatIsTheSourceFileAfterAllIsRefused) {
   type("save");
   EXPECT_EQ(contentOf(source), kForeignDrawing);
   EXPECT_TRUE(historyHas("the file this drawing was read from"));
-  EXPECT_TRUE(opened->document()->filePath() == source.toStdString());
+  EXPECT_TRUE(opened->drawing().filePath() == source.toStdString());
 }
 
 TEST_F(Saving, SaveAsOverTheSourceFileIsRefusedWithoutAsking) {

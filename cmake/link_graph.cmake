@@ -1,0 +1,33 @@
+# Writes the project's link graph for the include check (tests/build/check_includes.py): one
+# line per target of this project, fields separated by '|':
+#   name | type | source directory | sources | include directories | linked | linked onward
+# Lists are ','-separated. "linked" are the target's own link libraries, "linked onward" the
+# ones its users get too (a static library's private links show as $<LINK_ONLY:...>).
+function(kestova_write_link_graph file)
+  set(lines "")
+  set(directories "${PROJECT_SOURCE_DIR}")
+  while(directories)
+    list(POP_FRONT directories directory)
+    get_property(children DIRECTORY "${directory}" PROPERTY SUBDIRECTORIES)
+    list(APPEND directories ${children})
+    get_property(targets DIRECTORY "${directory}" PROPERTY BUILDSYSTEM_TARGETS)
+    foreach(target IN LISTS targets)
+      get_target_property(type ${target} TYPE)
+      if(NOT type MATCHES "LIBRARY|EXECUTABLE")
+        continue()
+      endif()
+      set(fields ${target} ${type} "${directory}")
+      foreach(property SOURCES INCLUDE_DIRECTORIES LINK_LIBRARIES INTERFACE_LINK_LIBRARIES)
+        get_target_property(value ${target} ${property})
+        if(NOT value)
+          set(value "")
+        endif()
+        string(REPLACE ";" "," value "${value}")
+        list(APPEND fields "${value}")
+      endforeach()
+      list(JOIN fields "|" line)
+      string(APPEND lines "${line}\n")
+    endforeach()
+  endwhile()
+  file(WRITE "${file}" "${lines}")
+endfunction()

@@ -1,0 +1,106 @@
+#pragma once
+
+#include <string>
+#include <variant>
+
+#include "host/view-core/point_entry.h"
+#include "host/view-core/view_projection.h"
+
+// The commands a user can type at the host's command line, as parsed values.
+namespace host::view::command {
+
+struct New {
+  friend bool operator==(const New&, const New&) = default;
+};
+struct Open {
+  std::string path;
+  friend bool operator==(const Open&, const Open&) = default;
+};
+struct Save {
+  friend bool operator==(const Save&, const Save&) = default;
+};
+struct SaveAs {
+  std::string path;
+  friend bool operator==(const SaveAs&, const SaveAs&) = default;
+};
+struct Close {
+  friend bool operator==(const Close&, const Close&) = default;
+};
+struct Quit {
+  friend bool operator==(const Quit&, const Quit&) = default;
+};
+struct Undo {
+  friend bool operator==(const Undo&, const Undo&) = default;
+};
+struct Redo {
+  friend bool operator==(const Redo&, const Redo&) = default;
+};
+// LUPREC: decimals shown for lengths, 0 to 8.
+struct SetPrecision {
+  int decimals = 0;
+  friend bool operator==(const SetPrecision&, const SetPrecision&) = default;
+};
+struct UcsWorld {
+  friend bool operator==(const UcsWorld&, const UcsWorld&) = default;
+};
+struct UcsOrigin {
+  PointEntry origin;
+  friend bool operator==(const UcsOrigin&, const UcsOrigin&) = default;
+};
+enum class Axis { X, Y, Z };
+struct UcsRotate {
+  Axis axis = Axis::Z;
+  double degrees = 0.0;
+  friend bool operator==(const UcsRotate&, const UcsRotate&) = default;
+};
+struct UcsThreePoint {
+  PointEntry origin;
+  PointEntry xPoint;
+  PointEntry yPoint;
+  friend bool operator==(const UcsThreePoint&, const UcsThreePoint&) = default;
+};
+struct UcsSave {
+  std::string name;
+  friend bool operator==(const UcsSave&, const UcsSave&) = default;
+};
+struct UcsRestore {
+  std::string name;
+  friend bool operator==(const UcsRestore&, const UcsRestore&) = default;
+};
+struct UcsDelete {
+  std::string name;
+  friend bool operator==(const UcsDelete&, const UcsDelete&) = default;
+};
+struct AddPoint {
+  PointEntry at;
+  friend bool operator==(const AddPoint&, const AddPoint&) = default;
+};
+struct AddLine {
+  PointEntry from;
+  PointEntry to;
+  friend bool operator==(const AddLine&, const AddLine&) = default;
+};
+// PLAN looks down the Z axis of the current UCS.
+struct PlanView {
+  friend bool operator==(const PlanView&, const PlanView&) = default;
+};
+struct SetView {
+  std::variant<StandardView, PlanView> view;
+  friend bool operator==(const SetView&, const SetView&) = default;
+};
+struct ZoomExtents {
+  friend bool operator==(const ZoomExtents&, const ZoomExtents&) = default;
+};
+
+}  // namespace host::view::command
+
+namespace host::view {
+
+using Command =
+    std::variant<command::New, command::Open, command::Save, command::SaveAs, command::Close,
+                 command::Quit, command::Undo, command::Redo, command::SetPrecision,
+                 command::UcsWorld, command::UcsOrigin, command::UcsRotate, command::UcsThreePoint,
+                 command::UcsSave, command::UcsRestore, command::UcsDelete, command::AddPoint,
+                 command::AddLine, command::SetView, command::ZoomExtents>;
+
+}  // namespace host::view

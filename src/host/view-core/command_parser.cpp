@@ -1,0 +1,210 @@
+#include "host/view-core/command_parser.h"
+
+#include <algorithm>
+#include <cctype>
+#include <cmath>
+#include <functional>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "cad/trimmed_text.h"
+
+namespace host::view {
+namespace {
+
+using cad::trimmed;
+
+using Result = std::variant<Command, EntryError>;
+
+std::string upper(std::string_view text) {
+  std::string result(text);
+  std::ranges::transform(result, result.begin(),
+                         [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
+  return result;
+}
+
+// The first word and what follows it, trimmed.
+std::pair<std::string_view, std::string_view> firstWord(std::string_view text) {
+  text = trimmed(text);
+  const auto end = text.find_first_of(" \t");
+  if (end == std::string_view::npos) return {text, {}};
+  return {text.substr(0, end), trimmed(text.substr(end))};
+}
+
+std::vector<std::string_view> words(std::string_view text) {
+  std::vector<std::string_view> result;
+  while (!(text = trimmed(text)).empty()) {
+    auto [word, rest] = firstWord(text);
+    result.push_back(word);
+    text = rest;
+  }
+  return result;
+}
+
+std::vector<std::string_view> splitAtSemicolons(std::string_view text) {
+  std::vector<std::string_view> parts;
+  std::size_t start = 0;
+  while (true) {
+    const auto at = text.find(';', start);
+    if (at == std::string_view::npos) break;
+    parts.push_back(text.substr(start, at - start));
+    start = at + 1;
+  }
+  parts.push_back(text.substr(start));
+  return parts;
+}
+
+// A path may be quoted so that it can carry leading or trailing blanks.
+std::string_view unquoted(std::string_view path) {
+  if (path.size() >= 2 && path.front() == '"' && path.back() == '"') {
+    return path.substr(1, path.size() - 2);
+  }
+  return path;
+}
+
+Result noArguments(std::string_view name, std::string_view rest, Command command) {
+  if (!rest.empty()) return EntryError{std::string(name) + " takes no arguments"};
+  return command;
+}
+
+Result pathCommand(std::string_view name, std::string_view rest,
+                   const std::function<Command(std::string)>& make) {
+  const std::string_view path = unquoted(rest);
+  if (path.empty()) return EntryError{std::string(name) + " needs a file path"};
+  return make(std::string(path));
+}
+
+// Parses a point of a command, prefixing the reason with what the point was for.
+std::variant<PointEntry, EntryError> pointArgument(std::string_view text, std::string_view what) {
+  auto parsed = parsePointEntry(text);
+  if (auto* error = std::get_if<EntryError>(&parsed)) {
+    return EntryError{std::string(what) + ": " + error->message};
+  }
+  return parsed;
+}
+
+Result precision(std::string_view rest) {
+  const auto value = parseNumber(rest);
+  if (!value || *value != std::floor(*value) || *value < 0 || *value > 8) {
+    return EntryError{"LUPREC needs a whole number from 0 to 8"};
+  }
+  return command::SetPrecision{static_cast<int>(*value)};
+}
+
+Result point(std::string_view rest) {
+  if (rest.empty()) return EntryError{"POINT needs a point, as x,y,z"};
+  auto at = pointArgument(rest, "POINT");
+  if (auto* error = std::get_if<EntryError>(&at)) return *error;
+  return command::AddPoint{std::get<PointEntry>(at)};
+}
+
+Result line(std::string_view rest) {
+  const auto points = words(rest);
+  if (points.size() != 2) {
+    return EntryError{"LINE needs two points separated by a blank, as x1,y1,z1 x2,y2,z2"};
+  }
+  auto from = pointArgument(points[0], "LINE start");
+  if (auto* error = std::get_if<EntryError>(&from)) return *error;
+  auto to = pointArgument(points[1], "LINE end");
+  if (auto* error = std::get_if<EntryError>(&to)) return *error;
+  return command::AddLine{std::get<PointEntry>(from), std::get<PointEntry>(to)};
+}
+
+Result ucsName(std::string_view option, std::string_view name,
+               const std::function<Command(std::string)>& make) {
+  if (name.empty() || words(name).size() != 1) {
+    return EntryError{"UCS " + std::string(option) + " needs one name without blanks"};
+  }
+  return make(std::string(name));
+}
+
+Result ucs(std::string_view rest) {
+  const auto [option, arguments] = firstWord(rest);
+  const std::string key = upper(option);
+  if (key == "WORLD") return noArguments("UCS WORLD", arguments, command::UcsWorld{});
+  if (key == "ORIGIN") {
+    if (arguments.empty()) return EntryError{"UCS ORIGIN needs a point, as x,y,z"};
+    auto origin = pointArgument(arguments, "UCS ORIGIN");
+    if (auto* error = std::get_if<EntryError>(&origin)) return *error;
+    return command::UcsOrigin{std::get<PointEntry>(origin)};
+  }
+  if (key == "X" || key == "Y" || key == "Z") {
+    const auto degrees = parseNumber(arguments);
+    if (!degrees) return EntryError{"UCS " + key + " needs an angle in degrees"};
+    const auto axis = key == "X"   ? command::Axis::X
+                      : key == "Y" ? command::Axis::Y
+                                   : command::Axis::Z;
+    return command::UcsRotate{axis, *degrees};
+  }
+  if (key == "3P") {
+    const auto parts = splitAtSemicolons(arguments);
+    if (parts.size() != 3) {
+      return EntryError{"UCS 3P needs three points separated by ';', as origin;xpoint;ypoint"};
+    }
+    PointEntry points[3];
+    const char* names[3] = {"UCS 3P origin", "UCS 3P X-axis point", "UCS 3P Y-axis point"};
+    for (int i = 0; i < 3; ++i) {
+      auto parsed = pointArgument(parts[static_cast<std::size_t>(i)], names[i]);
+      if (auto* error = std::get_if<EntryError>(&parsed)) return *error;
+      points[i] = std::get<PointEntry>(parsed);
+    }
+    return command::UcsThreePoint{points[0], points[1], points[2]};
+  }
+  if (key == "SAVE") {
+    return ucsName("SAVE", arguments, [](std::string n) { return command::UcsSave{n}; });
+  }
+  if (key == "RESTORE") {
+    return ucsName("RESTORE", arguments, [](std::string n) { return command::UcsRestore{n}; });
+  }
+  if (key == "DELETE") {
+    return ucsName("DELETE", arguments, [](std::string n) { return command::UcsDelete{n}; });
+  }
+  return EntryError{"UCS needs one of WORLD, ORIGIN, X, Y, Z, 3P, SAVE, RESTORE, DELETE"};
+}
+
+Result view(std::string_view rest) {
+  static const std::map<std::string, StandardView> kViews{{"TOP", StandardView::Top},
+                                                          {"FRONT", StandardView::Front},
+                                                          {"RIGHT", StandardView::Right},
+                                                          {"SWISO", StandardView::SouthWestIso},
+                                                          {"SEISO", StandardView::SouthEastIso}};
+  const std::string key = upper(rest);
+  if (key == "PLAN") return command::SetView{command::PlanView{}};
+  const auto found = kViews.find(key);
+  if (found == kViews.end()) {
+    return EntryError{"VIEW needs one of TOP, FRONT, RIGHT, SWISO, SEISO, PLAN"};
+  }
+  return command::SetView{found->second};
+}
+
+}  // namespace
+
+std::variant<Command, EntryError> parseCommand(std::string_view text) {
+  const auto [word, rest] = firstWord(text);
+  const std::string name = upper(word);
+  if (name.empty()) return EntryError{"Type a command, or press Esc"};
+  if (name == "NEW") return noArguments(name, rest, command::New{});
+  if (name == "OPEN")
+    return pathCommand(name, rest, [](std::string p) { return command::Open{p}; });
+  if (name == "SAVE") return noArguments(name, rest, command::Save{});
+  if (name == "SAVEAS") {
+    return pathCommand(name, rest, [](std::string p) { return command::SaveAs{p}; });
+  }
+  if (name == "CLOSE") return noArguments(name, rest, command::Close{});
+  if (name == "QUIT") return noArguments(name, rest, command::Quit{});
+  if (name == "UNDO") return noArguments(name, rest, command::Undo{});
+  if (name == "REDO") return noArguments(name, rest, command::Redo{});
+  if (name == "LUPREC") return precision(rest);
+  if (name == "UCS") return ucs(rest);
+  if (name == "POINT") return point(rest);
+  if (name == "LINE") return line(rest);
+  if (name == "VIEW") return view(rest);
+  if (name == "ZOOM") {
+    if (upper(rest) != "EXTENTS") return EntryError{"ZOOM needs EXTENTS"};
+    return command::ZoomExtents{};
+  }
+  return EntryError{"Unknown command \"" + std::string(word) + "\""};
+}
+
+}  // namespace host::view

@@ -1,0 +1,174 @@
+#include "host/view-core/drawing_commands.h"
+
+#include <array>
+#include <cassert>
+#include <numbers>
+
+#include "host/geom/invalid_input.h"
+
+namespace host::view {
+namespace {
+
+template <class... Ts>
+struct Overloaded : Ts... {
+  using Ts::operator()...;
+};
+// Spelt out for compilers without class template argument deduction for aggregates (clang 14).
+template <class... Ts>
+Overloaded(Ts...) -> Overloaded<Ts...>;
+
+// Places the entries one after the other, so that a relative entry is relative to the one
+// before it. Fails at the first entry that cannot be placed, leaving `last` as it was.
+template <std::size_t N>
+std::array<Eigen::Vector3d, N> placeAll(const std::array<PointEntry, N>& entries,
+                                        const geom::Frame& ucs,
+                                        std::optional<Eigen::Vector3d>& last) {
+  std::array<Eigen::Vector3d, N> placed;
+  std::optional<Eigen::Vector3d> previous = last;
+  for (std::size_t i = 0; i < N; ++i) {
+    auto point = placePoint(entries[i], ucs, previous);
+    if (auto* error = std::get_if<EntryError>(&point)) throw InvalidInput(error->message);
+    placed[i] = std::get<Eigen::Vector3d>(point);
+    previous = placed[i];
+  }
+  last = previous;
+  return placed;
+}
+
+Eigen::Vector3d axisOf(const geom::Frame& ucs, command::Axis axis) {
+  switch (axis) {
+    case command::Axis::X:
+      return ucs.xAxis();
+    case command::Axis::Y:
+      return ucs.yAxis();
+    case command::Axis::Z:
+      return ucs.zAxis();
+  }
+  return ucs.zAxis();
+}
+
+void setUnnamedUcs(model::Document& document, const geom::Frame& frame) {
+  document.setCurrentUcs(model::Ucs{"", frame});
+}
+
+class Applier {
+ public:
+  Applier(model::Document& document, std::optional<Eigen::Vector3d>& last)
+      : document_(document), last_(last) {}
+
+  std::optional<std::string> operator()(const command::Undo&) {
+    if (!document_.canUndo()) return "Nothing to undo";
+    document_.undo();
+    return std::nullopt;
+  }
+  std::optional<std::string> operator()(const command::Redo&) {
+    if (!document_.canRedo()) return "Nothing to redo";
+    document_.redo();
+    return std::nullopt;
+  }
+  std::optional<std::string> operator()(const command::SetPrecision& c) {
+    model::HeaderVariables header = document_.header();
+    header.luprec = c.decimals;
+    document_.setHeader(header);
+    return std::nullopt;
+  }
+  std::optional<std::string> operator()(const command::UcsWorld&) {
+    setUnnamedUcs(document_, geom::Frame());
+    return std::nullopt;
+  }
+  std::optional<std::string> operator()(const command::UcsOrigin& c) {
+    const geom::Frame& ucs = ucsFrame();
+    std::optional<Eigen::Vector3d> last = last_;
+    const auto [origin] = placeAll<1>({c.origin}, ucs, last);
+    setUnnamedUcs(document_, geom::Frame::fromDirections(origin, ucs.xAxis(), ucs.yAxis()));
+    return std::nullopt;
+  }
+  std::optional<std::string> operator()(const command::UcsRotate& c) {
+    const geom::Frame& ucs = ucsFrame();
+    const Eigen::AngleAxisd turn(c.degrees * std::numbers::pi / 180.0, axisOf(ucs, c.axis));
+    setUnnamedUcs(document_, geom::Frame::fromDirections(ucs.origin(), turn * ucs.xAxis(),
+                                                         turn * ucs.yAxis()));
+    return std::nullopt;
+  }
+  std::optional<std::string> operator()(const command::UcsThreePoint& c) {
+    std::optional<Eigen::Vector3d> last = last_;
+    const auto [origin, xPoint, yPoint] =
+        placeAll<3>({c.origin, c.xPoint, c.yPoint}, ucsFrame(), last);
+    setUnnamedUcs(document_, geom::Frame::fromPoints(origin, xPoint, yPoint));
+    last_ = last;
+    return std::nullopt;
+  }
+  std::optional<std::string> operator()(const command::UcsSave& c) {
+    const geom::Frame frame = ucsFrame();
+    model::Document::UndoGroup step(document_);
+    const std::size_t index = document_.defineUcs(c.name, frame);
+    document_.setCurrentUcs(document_.ucsTable()[index]);
+    return std::nullopt;
+  }
+  std::optional<std::string> operator()(const command::UcsRestore& c) {
+    const auto index = document_.ucsTable().find(c.name);
+    if (!index) return "No UCS named \"" + c.name + "\"";
+    document_.setCurrentUcs(document_.ucsTable()[*index]);
+    return std::nullopt;
+  }
+  std::optional<std::string> operator()(const command::UcsDelete& c) {
+    if (!document_.ucsTable().find(c.name)) return "No UCS named \"" + c.name + "\"";
+    document_.deleteUcs(c.name);
+    return std::nullopt;
+  }
+  std::optional<std::string> operator()(const command::AddPoint& c) {
+    std::optional<Eigen::Vector3d> last = last_;
+    const auto [at] = placeAll<1>({c.at}, ucsFrame(), last);
+    document_.addEntity(model::BlockTable::kModelSpace, model::Point{at});
+    last_ = last;
+    return std::nullopt;
+  }
+  std::optional<std::string> operator()(const command::AddLine& c) {
+    std::optional<Eigen::Vector3d> last = last_;
+    const auto [from, to] = placeAll<2>({c.from, c.to}, ucsFrame(), last);
+    document_.addEntity(model::BlockTable::kModelSpace, model::Line{from, to});
+    last_ = last;
+    return std::nullopt;
+  }
+  template <class Other>
+  std::optional<std::string> operator()(const Other&) {
+    assert(false && "not a drawing command");
+    return std::nullopt;
+  }
+
+ private:
+  model::Document& document_;
+  std::optional<Eigen::Vector3d>& last_;
+
+  const geom::Frame& ucsFrame() const { return document_.currentUcs().frame; }
+};
+
+}  // namespace
+
+bool changesDrawing(const Command& command) {
+  return std::visit(
+      Overloaded{[](const command::Undo&) { return true; },
+                 [](const command::Redo&) { return true; },
+                 [](const command::SetPrecision&) { return true; },
+                 [](const command::UcsWorld&) { return true; },
+                 [](const command::UcsOrigin&) { return true; },
+                 [](const command::UcsRotate&) { return true; },
+                 [](const command::UcsThreePoint&) { return true; },
+                 [](const command::UcsSave&) { return true; },
+                 [](const command::UcsRestore&) { return true; },
+                 [](const command::UcsDelete&) { return true; },
+                 [](const command::AddPoint&) { return true; },
+                 [](const command::AddLine&) { return true; }, [](const auto&) { return false; }},
+      command);
+}
+
+std::optional<std::string> applyToDrawing(model::Document& document, const Command& command,
+                                          std::optional<Eigen::Vector3d>& lastPoint) {
+  try {
+    return std::visit(Applier(document, lastPoint), command);
+  } catch (const InvalidInput& refused) {
+    return refused.what();
+  }
+}
+
+}  // namespace host::view

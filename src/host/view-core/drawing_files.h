@@ -1,0 +1,31 @@
+#pragma once
+
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "host/dxf/reader.h"
+#include "host/model/document.h"
+
+namespace host::view {
+
+// Reads a drawing file into a new document, unmodified (as it was saved), telling `progress`
+// now and then how far it has got. Throws std::runtime_error saying what went wrong, where and
+// why, or what `progress` throws to stop the read.
+std::shared_ptr<model::Document> readDrawingFile(const std::filesystem::path& path,
+                                                 const dxf::Progress& progress = {});
+
+// What a drawing file written now would leave out of the document, briefly, one kind per item
+// ("3 VIEWPORT", "1 XRECORD"). Empty when the file would hold everything.
+std::vector<std::string> contentLostOnSave(const model::Document& document);
+
+// Writes a document to a file, leaving out what contentLostOnSave lists; the old file stays as
+// it was if that fails. Throws std::runtime_error saying what went wrong and why.
+void writeDrawingFile(const model::Document& document, const std::filesystem::path& path);
+
+// Whether two paths name the same file (through links and relative parts), also when neither
+// exists yet.
+bool sameFile(const std::filesystem::path& a, const std::filesystem::path& b);
+
+}  // namespace host::view

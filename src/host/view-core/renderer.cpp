@@ -1,0 +1,108 @@
+#include "host/view-core/renderer.h"
+
+#include <array>
+
+#include "host/view-core/clip.h"
+
+namespace host::view {
+namespace {
+
+constexpr double kIconArm = 40.0;          // pixels
+constexpr double kIconLabel = 12.0;        // pixels
+constexpr double kIconCornerInset = 30.0;  // pixels from the lower-left corner
+// The painter rasterises in fixed point; a stroke reaching further than this many pixels
+// beyond the widget (deep zoom on a long line) is clipped here first.
+constexpr double kSafeMargin = 4096.0;
+
+Eigen::AlignedBox2d visibleViewBox(const ViewProjection& projection) {
+  Eigen::AlignedBox2d box;
+  box.extend(projection.screenToView({0.0, 0.0}));
+  box.extend(projection.screenToView({double(projection.width()), double(projection.height())}));
+  return box;
+}
+
+Marker markerFor(SnapKind kind) {
+  switch (kind) {
+    case SnapKind::Endpoint:
+      return Marker::Endpoint;
+    case SnapKind::Centre:
+      return Marker::Centre;
+    case SnapKind::Insertion:
+      return Marker::Insertion;
+    case SnapKind::Node:
+      return Marker::Point;
+  }
+  return Marker::Point;
+}
+
+}  // namespace
+
+void renderScene(const Scene& scene, const ViewProjection& projection, Canvas& canvas) {
+  const Eigen::AlignedBox2d visible = visibleViewBox(projection);
+  canvas.setInk(Ink::Entity);
+  std::vector<Eigen::Vector2d> screen;
+  const Eigen::AlignedBox2d safe(
+      Eigen::Vector2d(-kSafeMargin, -kSafeMargin),
+      Eigen::Vector2d(projection.width() + kSafeMargin, projection.height() + kSafeMargin));
+  Eigen::AlignedBox2d safeInView;
+  safeInView.extend(projection.screenToView(safe.min()));
+  safeInView.extend(projection.screenToView(safe.max()));
+  for (const auto& polyline : scene.polylines) {
+    if (!visible.intersects(polyline.bounds)) continue;
+    screen.clear();
+    for (const auto& p : polyline.points) screen.push_back(projection.viewToScreen(p));
+    if (safeInView.contains(polyline.bounds)) {
+      canvas.polyline(screen, polyline.closed);
+    } else {
+      for (const auto& part : clipPolyline(screen, polyline.closed, safe)) {
+        canvas.polyline(part, false);
+      }
+    }
+  }
+  for (const auto& point : scene.points) {
+    if (visible.contains(point)) canvas.marker(projection.viewToScreen(point), Marker::Point);
+  }
+  // View to screen: scale, flip Y, move the view centre to the middle of the widget.
+  Eigen::Affine2d viewToScreen = Eigen::Affine2d::Identity();
+  viewToScreen.linear() = Eigen::Vector2d(projection.scale(), -projection.scale()).asDiagonal();
+  viewToScreen.translation() = projection.viewToScreen(Eigen::Vector2d::Zero());
+  for (const auto& text : scene.texts) {
+    if (!visible.intersects(text.bounds)) continue;
+    canvas.text(text.text, viewToScreen * text.textToView);
+  }
+}
+
+void renderUcsIcon(const geom::Frame& ucs, const ViewProjection& projection, Canvas& canvas) {
+  Eigen::Vector2d origin = projection.worldToScreen(ucs.origin());
+  const double w = projection.width();
+  const double h = projection.height();
+  if (origin.x() < kIconArm || origin.x() > w - kIconArm || origin.y() < kIconArm ||
+      origin.y() > h - kIconArm) {
+    origin = {kIconCornerInset, h - kIconCornerInset};
+  }
+  canvas.setInk(Ink::UcsIcon);
+  const std::array<std::pair<Eigen::Vector3d, const char*>, 3> axes{
+      {{ucs.xAxis(), "X"}, {ucs.yAxis(), "Y"}, {ucs.zAxis(), "Z"}}};
+  for (const auto& [axis, label] : axes) {
+    const Eigen::Vector2d inView = (projection.orientation() * axis).head<2>();
+    // An axis seen end-on has no length on screen; the others show it foreshortened.
+    if (inView.norm() < 0.2) continue;
+    const Eigen::Vector2d direction(inView.x(), -inView.y());
+    const Eigen::Vector2d tip = origin + kIconArm * direction;
+    const Eigen::Vector2d unit = direction.normalized();
+    const Eigen::Vector2d side(-unit.y(), unit.x());
+    canvas.polyline({origin, tip}, false);
+    canvas.polyline({tip - 6.0 * unit + 3.0 * side, tip, tip - 6.0 * unit - 3.0 * side}, false);
+    Eigen::Affine2d labelToScreen = Eigen::Affine2d::Identity();
+    labelToScreen.linear() = Eigen::Vector2d(kIconLabel, -kIconLabel).asDiagonal();
+    labelToScreen.translation() = tip + 8.0 * unit + Eigen::Vector2d(-0.35, 0.5) * kIconLabel;
+    canvas.text(label, labelToScreen);
+  }
+}
+
+void renderSnapMarker(const SnapPoint& snap, const ViewProjection& projection, Canvas& canvas) {
+  canvas.setInk(Ink::SnapMarker);
+  canvas.marker(projection.worldToScreen(snap.world), markerFor(snap.kind));
+}
+
+}  // namespace host::view

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <optional>
+
+#include "host/geom/frame.h"
+#include "host/view-core/canvas.h"
+#include "host/view-core/scene.h"
+#include "host/view-core/snap_index.h"
+#include "host/view-core/view_projection.h"
+
+namespace host::view {
+
+// Paints the projected drawing, skipping every piece whose bounds lie off screen.
+void renderScene(const Scene& scene, const ViewProjection& projection, Canvas& canvas);
+
+// The UCS icon: X and Y (and, when not seen end-on, Z) arrows of a fixed size at the UCS
+// origin, or in the lower-left corner when the origin is off screen.
+void renderUcsIcon(const geom::Frame& ucs, const ViewProjection& projection, Canvas& canvas);
+
+// The marker that shows where a click would snap.
+void renderSnapMarker(const SnapPoint& snap, const ViewProjection& projection, Canvas& canvas);
+
+}  // namespace host::view

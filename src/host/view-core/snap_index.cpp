@@ -1,0 +1,84 @@
+#include "host/view-core/snap_index.h"
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+#include "host/geom/invalid_input.h"
+
+namespace host::view {
+namespace {
+
+using Cell = std::pair<std::uint64_t, std::size_t>;
+
+// Searches wider than this many cells each way fall back to looking at every point.
+constexpr std::int64_t kMaxCellReach = 8;
+
+}  // namespace
+
+SnapIndex::SnapIndex(std::vector<SnapPoint> points, const Eigen::Matrix3d& worldToView,
+                     double cellSize)
+    : points_(std::move(points)), cellSize_(cellSize) {
+  if (!(cellSize > 0.0) || !std::isfinite(cellSize)) {
+    throw InvalidInput("the snap grid needs a positive cell size");
+  }
+  viewPoints_.reserve(points_.size());
+  cells_.reserve(points_.size());
+  // Kept points move to the front, in order.
+  std::size_t kept = 0;
+  for (const SnapPoint& point : points_) {
+    // A point without a finite place in the view can be neither found nor filed.
+    const Eigen::Vector2d view = (worldToView * point.world).head<2>();
+    if (!point.world.allFinite() || !view.allFinite()) continue;
+    cells_.emplace_back(key(cellOf(view.x()), cellOf(view.y())), kept);
+    viewPoints_.push_back(view);
+    points_[kept++] = point;
+  }
+  points_.resize(kept);
+  std::ranges::sort(cells_);
+}
+
+std::int64_t SnapIndex::cellOf(double coordinate) const {
+  const double cell = std::floor(coordinate / cellSize_);
+  // Far-away points share the outermost cells rather than overflowing the key.
+  constexpr double kLimit = 1e15;
+  if (std::isnan(cell)) return 0;
+  return static_cast<std::int64_t>(std::clamp(cell, -kLimit, kLimit));
+}
+
+std::uint64_t SnapIndex::key(std::int64_t column, std::int64_t row) {
+  return static_cast<std::uint64_t>(column) * 0x9E3779B97F4A7C15ull ^
+         static_cast<std::uint64_t>(row);
+}
+
+std::optional<SnapPoint> SnapIndex::nearest(const Eigen::Vector2d& view, double radius) const {
+  std::optional<std::size_t> best;
+  double bestDistance = std::numeric_limits<double>::infinity();
+  auto consider = [&](std::size_t i) {
+    const double distance = (viewPoints_[i] - view).norm();
+    if (distance <= radius && distance < bestDistance) {
+      bestDistance = distance;
+      best = i;
+    }
+  };
+  // Compared before converting, so that no radius can overflow the count of cells.
+  const double cellsAcross = std::ceil(radius / cellSize_);
+  if (!(cellsAcross <= double(kMaxCellReach)) || !view.allFinite()) {
+    for (std::size_t i = 0; i < viewPoints_.size(); ++i) consider(i);
+  } else {
+    const auto reach = static_cast<std::int64_t>(cellsAcross);
+    const std::int64_t column = cellOf(view.x());
+    const std::int64_t row = cellOf(view.y());
+    for (std::int64_t c = column - reach; c <= column + reach; ++c) {
+      for (std::int64_t r = row - reach; r <= row + reach; ++r) {
+        const std::uint64_t cell = key(c, r);
+        auto at = std::ranges::lower_bound(cells_, cell, {}, &Cell::first);
+        for (; at != cells_.end() && at->first == cell; ++at) consider(at->second);
+      }
+    }
+  }
+  if (!best) return std::nullopt;
+  return points_[*best];
+}
+
+}  // namespace host::view

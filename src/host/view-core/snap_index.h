@@ -1,0 +1,40 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <vector>
+
+#include <Eigen/Geometry>
+
+#include "host/view-core/snap_points.h"
+
+namespace host::view {
+
+// Snap points sorted into a uniform grid in view coordinates, so that finding the one under the
+// cursor looks at a few cells instead of every point of a large drawing. The cell size is best
+// about the search radius; the owner rebuilds the index when the orientation or the drawing
+// changes, or when zooming makes the radius very different from the cell.
+class SnapIndex {
+ public:
+  SnapIndex() = default;
+  // Points without a finite place in the view are left out.
+  SnapIndex(std::vector<SnapPoint> points, const Eigen::Matrix3d& worldToView, double cellSize);
+
+  // The snap point nearest to `view` within `radius` (view units), if any.
+  std::optional<SnapPoint> nearest(const Eigen::Vector2d& view, double radius) const;
+
+  double cellSize() const { return cellSize_; }
+  std::size_t size() const { return points_.size(); }
+
+ private:
+  std::vector<SnapPoint> points_;
+  std::vector<Eigen::Vector2d> viewPoints_;
+  double cellSize_ = 1.0;
+  // (cell key, point index), sorted by key: a cell's points are one run found by binary search.
+  std::vector<std::pair<std::uint64_t, std::size_t>> cells_;
+
+  std::int64_t cellOf(double coordinate) const;
+  static std::uint64_t key(std::int64_t column, std::int64_t row);
+};
+
+}  // namespace host::view
