@@ -9,6 +9,7 @@
 #include "app/qt_message_boxes.h"
 #include "app/run_kestova.h"
 #include "cad/prog_ids.h"
+#include "desktop/survey_check_tool.h"
 #include "desktop/terminal_answer.h"
 #include "help/show_notes.h"
 #include "host/automation/host_application.h"
@@ -35,6 +36,7 @@ int runWithBuiltInHost(const QStringList& arguments) {
   const auto withWindow = [&windows](std::shared_ptr<host::HostApplication> cad,
                                      std::optional<host::view::OpenDrawing> drawing = {}) {
     windows.push_back(host::view::openHostWindow(cad, std::move(drawing)));
+    addSurveyCheckTool(*windows.back(), cad);
     return cad::Ref<cad::Application>(std::shared_ptr<cad::Application>(cad));
   };
 

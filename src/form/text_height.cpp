@@ -4,6 +4,7 @@
 #include "cad/numeric_text.h"
 #include "form/frm_kestova.h"
 #include "form/number_format.h"
+#include "form/stored_text_height.h"
 
 namespace form {
 namespace {
@@ -14,11 +15,15 @@ constexpr const char* kKey = "Height";
 
 }  // namespace
 
+std::optional<double> storedTextHeight(SettingsStore& settings, std::string_view separator) {
+  const std::optional<std::string> stored = settings.Read(kApplication, kSection, kKey, "1");
+  if (!stored) return {};
+  return localeNumber(*stored, separator);
+}
+
 void frmKestova::loadTextHeight() {
-  const std::optional<std::string> stored =
-      services_.settings->Read(kApplication, kSection, kKey, "1");
-  if (!stored) return;
-  const std::optional<double> height = localeNumber(*stored, services_.decimalSeparator);
+  const std::optional<double> height =
+      storedTextHeight(*services_.settings, services_.decimalSeparator);
   if (!height) return;
   // The display form starts with a blank or a minus, so it always differs from the design
   // text "1" and the change handler stores the value back at once.

@@ -66,6 +66,9 @@ class HostWindow : public QMainWindow {
   // Runs a line as typed at the command line when no point request waits.
   void runCommand(const QString& line);
   void setSnapEnabled(bool enabled);
+  // Adds an entry to the Tools menu for what the program offers beside the host's own commands;
+  // like the commands, it waits while a point request does.
+  void addTool(const QString& text, std::function<void()> run);
   bool snapEnabled() const { return snapEnabled_; }
 
   // --- Point requests ---
@@ -103,6 +106,7 @@ class HostWindow : public QMainWindow {
   QLabel* status_;
   QLabel* notShown_;
   QList<QAction*> drawingActions_;
+  QMenu* tools_ = nullptr;
   bool snapEnabled_ = true;
   int untitledCount_ = 0;
   // The waiting request lives on the stack of requestPoint; this points at it.

@@ -80,8 +80,8 @@ void HostWindow::buildMenus() {
     runCommand(command);
   });
 
-  QMenu* tools = menuBar()->addMenu("&Tools");
-  QMenu* ucs = tools->addMenu("&UCS");
+  tools_ = menuBar()->addMenu("&Tools");
+  QMenu* ucs = tools_->addMenu("&UCS");
   drawingActions_ << addCommandAction(ucs, "&World", "UCS WORLD");
   drawingActions_ << ucs->addAction(
       "&Origin...", this, [ask] { ask("UCS origin", "New origin (x,y,z):", "UCS ORIGIN"); });
@@ -114,6 +114,12 @@ void HostWindow::buildMenus() {
                                     [askName] { askName("Restore UCS", "UCS RESTORE"); });
   drawingActions_ << ucs->addAction("&Delete...", this,
                                     [askName] { askName("Delete UCS", "UCS DELETE"); });
+}
+
+void HostWindow::addTool(const QString& text, std::function<void()> run) {
+  if (tools_->actions().size() == 1) tools_->addSeparator();
+  QAction* action = tools_->addAction(text, this, std::move(run));
+  drawingActions_ << action;
 }
 
 }  // namespace host::view
