@@ -128,7 +128,8 @@ TEST(MatchById, SeveralShotsAreAveragedOrTheLastTaken) {
 
   IdMatching last;
   last.repeats = Repeats::Last;
-  const Observation& lastShot = matchById(design, survey, last).pairs[0].survey;
+  const Pairing lastPairing = matchById(design, survey, last);
+  const Observation& lastShot = lastPairing.pairs[0].survey;
   EXPECT_EQ(lastShot.shots, 3u);
   EXPECT_EQ(lastShot.point.x, 6.0);
   EXPECT_EQ(lastShot.point.z, 3.0);
