@@ -22,8 +22,9 @@ targets=(
   "point_files tests/survey/fuzz -"
 )
 # Generous for a sanitizer build: a single input taking longer than this is a hang, and a
-# process holding more than this much memory has lost control of its allocations.
-limits=(-timeout=10 -rss_limit_mb=2048)
+# process holding more than this much memory has lost control of its allocations. The slowest
+# committed input, a block tree drawn up to the expansion budget, takes about 30 s here.
+limits=(-timeout=90 -rss_limit_mb=2048)
 
 if [ "${1:-}" = merge ]; then
   mode=merge
