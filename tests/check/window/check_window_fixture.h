@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QCheckBox>
+#include <QDoubleSpinBox>
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -84,6 +86,19 @@ struct CheckWindowFixture : testing::Test {
     QTest::keyClick(edit, Qt::Key_Return);
   }
 
+  // Opens the window over a design and a survey file written from these texts, tests dH
+  // against `toleranceH` and checks them.
+  void checkFiles(const char* designText, const char* surveyText, double toleranceH) {
+    design = write("design.csv", designText);
+    surveyed = write("survey.csv", surveyText);
+    open({{}, 3, 2.5});
+    choose("design", design);
+    choose("survey", surveyed);
+    find<QCheckBox>("tested_h")->click();
+    find<QDoubleSpinBox>("tolerance_h")->setValue(toleranceH);
+    check();
+  }
+
   // Clicks Check and waits until the check is done.
   void check() {
     QTest::mouseClick(find<QPushButton>("check"), Qt::LeftButton);
@@ -122,6 +137,8 @@ struct CheckWindowFixture : testing::Test {
 
   QTemporaryDir folder;
   std::unique_ptr<CheckWindow> window;
+  std::string design;
+  std::string surveyed;
 };
 
 }  // namespace check::windowtest

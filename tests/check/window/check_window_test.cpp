@@ -26,19 +26,10 @@ class CheckWindowResults : public CheckWindowFixture {
  protected:
   void SetUp() override {
     CheckWindowFixture::SetUp();
-    design = write("design.csv", kDesign);
-    surveyed = write("survey.csv", kSurvey);
-    open({{}, 3, 2.5});
-    choose("design", design);
-    choose("survey", surveyed);
-    find<QCheckBox>("tested_h")->click();
-    find<QDoubleSpinBox>("tolerance_h")->setValue(5.0);
-    check();
+    checkFiles(kDesign, kSurvey, 5.0);
     pairs = find<QTableView>("pairs");
   }
 
-  std::string design;
-  std::string surveyed;
   QTableView* pairs = nullptr;
 };
 

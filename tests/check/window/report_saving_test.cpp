@@ -24,14 +24,7 @@ class ReportSaving : public CheckWindowFixture {
  protected:
   void SetUp() override {
     CheckWindowFixture::SetUp();
-    design = write("design.csv", kDesign);
-    surveyed = write("survey.csv", kSurvey);
-    open({{}, 3, 2.5});
-    choose("design", design);
-    choose("survey", surveyed);
-    find<QCheckBox>("tested_h")->click();
-    find<QDoubleSpinBox>("tolerance_h")->setValue(0.05);
-    check();
+    checkFiles(kDesign, kSurvey, 0.05);
   }
 
   // Clicks "Save report…" and answers the file dialog with `name` under `filter`, or cancels it
@@ -47,9 +40,6 @@ class ReportSaving : public CheckWindowFixture {
     });
     find<QPushButton>("saveReport")->click();
   }
-
-  std::string design;
-  std::string surveyed;
 };
 
 struct SaveCase {
