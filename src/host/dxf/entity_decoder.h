@@ -18,6 +18,11 @@ struct DecodedEntity {
   std::string_view blockName;  // of a block reference, whose block index the caller fills in
   std::string_view layerName;
   bool paperSpace = false;
+  std::uint64_t handle = 0;  // 0: the entity has no handle of its own
+  model::EntityProperties properties;
+  // Every group of the entity is one the document models (data, layer, properties, handle,
+  // owner): writing it from the document gives it back whole, so its record need not be kept.
+  bool modelledWhole = false;
 };
 
 // Decodes one entity: its record and, for a polyline or an insert with attributes, the records

@@ -74,24 +74,53 @@ class EntityUnit {
 
 struct PendingEntity {
   BlockIndex block;
-  model::LayerIndex layer;
   std::optional<model::EntityData> data;
   std::string insertedBlock;
   model::UnsupportedEntity raw;
+  model::Entity entity;  // handle, layer, properties and origin
 };
 
-void addOrKeepRaw(model::Document& document, BlockIndex block, model::LayerIndex layer,
-                  std::optional<model::EntityData> data,
-                  const std::function<model::UnsupportedEntity()>& raw) {
-  if (data) {
+// The entity as the document holds it, but its data: its handle, when the file gives it one no
+// other entity has, its layer and properties, and its record kept in the drawing's source unless
+// the document models all of it.
+model::Entity entityAsRead(ReaderContext& context, const DecodedEntity& decoded,
+                           std::span<const Record> records) {
+  model::Entity entity;
+  entity.layer = context.layer(decoded.layerName);
+  entity.properties = decoded.properties;
+  if (decoded.handle != 0 && context.takeEntityHandle(decoded.handle)) {
+    entity.handle = decoded.handle;
+  } else {
+    context.noteEntityWithoutHandle();
+  }
+  if (decoded.modelledWhole) return entity;
+  SourceRecord record = keepRecord(records.front());
+  for (const Record& follower : records.subspan(1)) appendRecord(record, follower, true);
+  entity.origin = {static_cast<std::uint32_t>(context.source.entities.size()), true};
+  context.source.entities.push_back(std::move(record));
+  return entity;
+}
+
+void addEntity(model::Document& document, BlockIndex block, model::Entity entity,
+               std::optional<model::EntityData> data,
+               const std::function<model::UnsupportedEntity()>& raw) {
+  // Values the drawing refuses (a zero radius, a flattened insert) are kept as read.
+  for (const bool modelled : {true, false}) {
+    if (modelled && !data) continue;
+    entity.data = modelled ? std::move(*data) : model::EntityData(raw());
     try {
-      document.addEntity(block, std::move(*data), layer);
+      if (entity.handle != 0) {
+        document.addEntityAsRead(block, std::move(entity));
+      } else {
+        const model::EntityLocation at =
+            document.addEntity(block, std::move(entity.data), entity.layer);
+        document.setEntityProperties(at, entity.properties);
+      }
       return;
     } catch (const InvalidInput&) {
-      // Values the drawing refuses (a zero radius, a flattened insert): kept as read.
+      if (!modelled) throw;
     }
   }
-  document.addEntity(block, raw(), layer);
 }
 
 BlockIndex spaceOrBlock(ReaderContext& context, std::string_view name) {
@@ -108,6 +137,7 @@ void readBlocks(ReaderContext& context, Record& record) {
   std::vector<PendingEntity> pending;
   std::optional<BlockIndex> current;
   EntityUnit unit;
+  auto& markers = context.source.blockMarkers;
   while (record.type() != "ENDSEC") {
     const std::string_view type = record.type();
     if (type == "BLOCK") {
@@ -123,8 +153,16 @@ void readBlocks(ReaderContext& context, Record& record) {
       } catch (const InvalidInput& error) {
         context.fail(record.line(), error.what());
       }
+      if (markers.size() <= *current) markers.resize(*current + 1);
+      // The first definition of a name counts, as it does for the block itself.
+      if (markers[*current].first.type.empty()) markers[*current].first = keepRecord(record);
+      context.noteHandle(handleOf(markers[*current].first));
       nextInSection(context, record, "BLOCKS");
     } else if (type == "ENDBLK") {
+      if (current && markers[*current].second.type.empty()) {
+        markers[*current].second = keepRecord(record);
+        context.noteHandle(handleOf(markers[*current].second));
+      }
       current.reset();
       nextInSection(context, record, "BLOCKS");
     } else {
@@ -136,8 +174,9 @@ void readBlocks(ReaderContext& context, Record& record) {
       DecodedEntity decoded = decodeEntity(context, records);
       const bool inSpace =
           *current == BlockTable::kModelSpace || *current == BlockTable::kPaperSpace;
-      pending.push_back({*current, context.layer(decoded.layerName), std::move(decoded.data),
-                         std::string(decoded.blockName), rawEntity(context, records, inSpace)});
+      pending.push_back({*current, std::move(decoded.data), std::string(decoded.blockName),
+                         rawEntity(context, records, inSpace),
+                         entityAsRead(context, decoded, records)});
       if (unit.isSingle()) nextInSection(context, record, "BLOCKS");
     }
   }
@@ -146,8 +185,8 @@ void readBlocks(ReaderContext& context, Record& record) {
       std::get<model::BlockReference>(*entity.data).block =
           spaceOrBlock(context, entity.insertedBlock);
     }
-    addOrKeepRaw(context.document, entity.block, entity.layer, std::move(entity.data),
-                 [&] { return std::move(entity.raw); });
+    addEntity(context.document, entity.block, std::move(entity.entity), std::move(entity.data),
+              [&] { return std::move(entity.raw); });
   }
 }
 
@@ -171,8 +210,8 @@ void readEntities(ReaderContext& context, Record& record) {
           spaceOrBlock(context, decoded.blockName);
     }
     const BlockIndex space = decoded.paperSpace ? BlockTable::kPaperSpace : BlockTable::kModelSpace;
-    addOrKeepRaw(context.document, space, context.layer(decoded.layerName), std::move(decoded.data),
-                 [&] { return rawEntity(context, records, true); });
+    addEntity(context.document, space, entityAsRead(context, decoded, records),
+              std::move(decoded.data), [&] { return rawEntity(context, records, true); });
     if (unit.isSingle()) nextInSection(context, record, "ENTITIES");
   }
 }

@@ -4,7 +4,6 @@
 #include <unordered_map>
 #include <unordered_set>
 
-#include "host/dxf/entity_decoder.h"
 #include "host/dxf/sections.h"
 
 namespace host::dxf {
@@ -34,10 +33,7 @@ bool isDictionary(std::string_view type) {
 }
 
 std::uint64_t handleValue(std::string_view text) {
-  while (!text.empty() && text.front() == ' ') text.remove_prefix(1);
-  std::uint64_t value = 0;
-  std::from_chars(text.data(), text.data() + text.size(), value, 16);
-  return value;
+  return parseHandle(text).value_or(0);
 }
 
 // The named object dictionary's entries for the other program's own settings ("ACAD_LAYOUT",
@@ -94,31 +90,28 @@ bool belongsToRebuiltStructure(std::uint64_t handle, std::uint64_t owner,
 
 void ObjectsReader::readSection(ReaderContext& context, Record& record) {
   while (record.type() != "ENDSEC") {
-    std::uint64_t handle = 0;
-    for (const Group& group : record) {
-      if (group.code == 5) handle = handleValue(group.value);
-    }
+    SourceRecord kept = keepRecord(record);
+    const std::uint64_t handle = handleOf(kept);
+    context.noteHandle(handle);
     if (isRebuilt(record.type())) {
       if (handle != 0) links_.emplace(handle, linkOf(record));
     } else {
-      candidates_.push_back({handle, ownerOf(record),
-                             rawEntity(context, std::span<const Record>(&record, 1), false)});
+      candidates_.push_back({handle, ownerOf(record), kept.type});
     }
+    context.source.objects.push_back(std::move(kept));
     nextInSection(context, record, "OBJECTS");
   }
 }
 
 void ObjectsReader::finish(ReaderContext& context) {
-  std::vector<model::UnsupportedEntity> kept;
   for (Candidate& candidate : candidates_) {
-    if (candidate.object.type == "XRECORD" &&
+    if (candidate.type == "XRECORD" &&
         belongsToRebuiltStructure(candidate.handle, candidate.owner, links_)) {
       continue;
     }
-    kept.push_back(std::move(candidate.object));
+    context.source.objectsLostWhenRebuilt.push_back(std::move(candidate.type));
   }
   candidates_.clear();
-  if (!kept.empty()) context.document.setUnsupportedObjects(std::move(kept));
 }
 
 }  // namespace host::dxf

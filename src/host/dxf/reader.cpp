@@ -36,12 +36,14 @@ void readSections(ReaderContext& context) {
     }
     const std::string name = sectionName(context, record);
     if (name == "HEADER") {
+      keepHeaderVariables(context, record);
       readHeaderGroups(context, record, header);
       nextInSection(context, record, name);
       if (record.type() != "ENDSEC") {
         context.fail(record.line(), "expected ENDSEC after the header variables, found \"" +
                                         std::string(record.type().substr(0, 40)) + "\"");
       }
+      keepHeaderVariables(context, record);
       readHeaderGroups(context, record, header);
       continue;
     }
@@ -55,7 +57,7 @@ void readSections(ReaderContext& context) {
     } else if (name == "OBJECTS") {
       objects.readSection(context, record);
     } else {
-      skipSection(context, record, name);
+      keepSection(context, record, name);
     }
   }
   if (!ended) {
@@ -63,6 +65,7 @@ void readSections(ReaderContext& context) {
   }
   objects.finish(context);
   applyHeader(context, header);
+  finishSource(context);
 }
 
 }  // namespace
@@ -71,11 +74,13 @@ std::unique_ptr<model::Document> readDxf(const std::filesystem::path& path,
                                          const Progress& progress) {
   GroupReader reader(path, progress);
   auto document = std::make_unique<model::Document>();
+  auto source = std::make_shared<SourceDrawing>();
   {
     model::Document::HistoryPause pause(*document);
-    ReaderContext context(reader, *document);
+    ReaderContext context(reader, *document, *source);
     readSections(context);
   }
+  document->setForeignContent(std::move(source));
   document->markSaved();
   if (progress) progress(1.0);
   return document;

@@ -9,15 +9,6 @@
 namespace host::dxf {
 namespace {
 
-std::optional<std::uint64_t> handleValue(std::string_view text) {
-  text = NameLookup<int>::withoutTrailingBlanks(text);
-  while (!text.empty() && text.front() == ' ') text.remove_prefix(1);
-  std::uint64_t value = 0;
-  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value, 16);
-  if (error != std::errc() || end != text.data() + text.size() || value == 0) return std::nullopt;
-  return value;
-}
-
 std::size_t decimalLength(double value) {
   char digits[32];
   const auto written = std::to_chars(digits, digits + sizeof digits, value);
@@ -26,9 +17,10 @@ std::size_t decimalLength(double value) {
 
 }  // namespace
 
-ReaderContext::ReaderContext(GroupReader& reader, model::Document& document)
+ReaderContext::ReaderContext(GroupReader& reader, model::Document& document, SourceDrawing& source)
     : reader(reader),
       document(document),
+      source(source),
       layers_([&document](const std::string& name) { return document.layers().find(name); },
               [&document](const std::string& name) { return document.addLayer({name}); }),
       styles_([&document](const std::string& name) { return document.textStyles().find(name); },
@@ -89,15 +81,29 @@ model::BlockIndex ReaderContext::defineBlock(std::string_view rawName,
 }
 
 void ReaderContext::rememberLayerHandle(std::string_view handle, model::LayerIndex layer) {
-  if (const auto value = handleValue(handle)) layersByHandle_[*value] = layer;
+  if (const auto value = parseHandle(handle)) layersByHandle_[*value] = layer;
 }
 
 std::optional<model::LayerIndex> ReaderContext::layerByHandle(std::string_view handle) const {
-  const auto value = handleValue(handle);
+  const auto value = parseHandle(handle);
   if (!value) return std::nullopt;
   const auto found = layersByHandle_.find(*value);
   if (found == layersByHandle_.end()) return std::nullopt;
   return found->second;
+}
+
+bool ReaderContext::takeEntityHandle(std::uint64_t handle) {
+  noteHandle(handle);
+  if (handle > highestEntityHandle_ && takenEntityHandles_.empty()) {
+    highestEntityHandle_ = handle;
+    entityHandles_.push_back(handle);
+    return true;
+  }
+  if (takenEntityHandles_.empty()) {
+    takenEntityHandles_.insert(entityHandles_.begin(), entityHandles_.end());
+    entityHandles_ = {};
+  }
+  return takenEntityHandles_.insert(handle).second;
 }
 
 double degreesToRadians(double degrees) {

@@ -5,11 +5,14 @@
 #include <string>
 #include <string_view>
 #include <unordered_map>
+#include <unordered_set>
+#include <vector>
 
 #include <Eigen/Geometry>
 
 #include "host/dxf/group_reader.h"
 #include "host/dxf/name_lookup.h"
+#include "host/dxf/source_drawing.h"
 #include "host/dxf/text_codec.h"
 #include "host/model/document.h"
 
@@ -19,10 +22,11 @@ namespace host::dxf {
 // reader (for faults with line numbers), the document, the text encoding and name lookups.
 class ReaderContext {
  public:
-  ReaderContext(GroupReader& reader, model::Document& document);
+  ReaderContext(GroupReader& reader, model::Document& document, SourceDrawing& source);
 
   GroupReader& reader;
   model::Document& document;
+  SourceDrawing& source;
   TextEncoding encoding = TextEncoding::kWindows1252;
 
   double real(const Group& group) const;
@@ -46,6 +50,16 @@ class ReaderContext {
   void rememberLayerHandle(std::string_view handle, model::LayerIndex layer);
   std::optional<model::LayerIndex> layerByHandle(std::string_view handle) const;
 
+  // Notes a handle the file uses, so that new ones stay clear of it.
+  void noteHandle(std::uint64_t handle) {
+    if (handle >= source.handleSeed) source.handleSeed = handle + 1;
+  }
+  // Whether an entity's handle is free, taking it if so: no entity of the file had it before.
+  bool takeEntityHandle(std::uint64_t handle);
+  // An entity without a handle of its own: the file cannot be written back as it stands.
+  void noteEntityWithoutHandle() { entityWithoutHandle_ = true; }
+  bool allEntitiesHaveHandles() const { return !entityWithoutHandle_; }
+
   [[noreturn]] void fail(std::size_t line, std::string reason) const {
     reader.fail(line, std::move(reason));
   }
@@ -55,6 +69,12 @@ class ReaderContext {
   NameLookup<model::StyleIndex> styles_;
   NameLookup<model::BlockIndex> blocks_;
   std::unordered_map<std::uint64_t, model::LayerIndex> layersByHandle_;
+  // Files list entities in the order of their handles: only one out of order makes the reader
+  // keep every handle taken so far in a set.
+  bool entityWithoutHandle_ = false;
+  std::uint64_t highestEntityHandle_ = 0;
+  std::vector<std::uint64_t> entityHandles_;
+  std::unordered_set<std::uint64_t> takenEntityHandles_;
 };
 
 double degreesToRadians(double degrees);

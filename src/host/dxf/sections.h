@@ -34,18 +34,24 @@ struct HeaderValues {
 // Reads the variables of one record's groups (the header may go on after its ENDSEC).
 void readHeaderGroups(ReaderContext& context, const Record& record, HeaderValues& header);
 void applyHeader(ReaderContext& context, const HeaderValues& header);
+// Keeps the header variables of one record as read, in the drawing's source.
+void keepHeaderVariables(ReaderContext& context, const Record& record);
+// Keeps a section this program does not read, as read.
+void keepSection(ReaderContext& context, Record& record, std::string_view name);
+// Completes the drawing's source once every section is read: what the document made of the
+// header, whether the file can be written back whole, the handles new records may take.
+void finishSource(ReaderContext& context);
 
 void readTables(ReaderContext& context, Record& record);
 void readBlocks(ReaderContext& context, Record& record);
 void readEntities(ReaderContext& context, Record& record);
-void skipSection(ReaderContext& context, Record& record, std::string_view name);
 
 // The objects of every OBJECTS section of a file (there may be many): those this program
 // does not model are kept, once the whole tree of objects is known.
 class ObjectsReader {
  public:
   void readSection(ReaderContext& context, Record& record);
-  // Keeps the objects read in the document.
+  // Notes in the drawing's source which objects a rebuilt file would lose.
   void finish(ReaderContext& context);
 
   // Where an object the writer rebuilds (a dictionary, a layout ...) sits in the file's tree
@@ -58,11 +64,11 @@ class ObjectsReader {
   };
 
  private:
-  // An object that is kept unless it belongs to what the writer rebuilds.
+  // An object that a rebuilt file loses unless it belongs to what the writer rebuilds.
   struct Candidate {
     std::uint64_t handle = 0;
     std::uint64_t owner = 0;
-    model::UnsupportedEntity object;
+    std::string type;
   };
   std::unordered_map<std::uint64_t, Link> links_;  // by handle
   std::vector<Candidate> candidates_;

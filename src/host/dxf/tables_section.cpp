@@ -7,9 +7,9 @@
 namespace host::dxf {
 namespace {
 
-void readLayer(ReaderContext& context, const Record& record) {
+ModelledEntry readLayer(ReaderContext& context, const Record& record) {
   const Fields f(context, record);
-  if (ReaderContext::isBlank(f.text(2))) return;
+  if (ReaderContext::isBlank(f.text(2))) return {};
   const model::LayerIndex index = context.defineLayer(f.text(2));
   // A negative colour marks a layer that is off; this program shows every layer.
   const std::int64_t colour = std::llabs(f.whole(62, 7));
@@ -17,12 +17,13 @@ void readLayer(ReaderContext& context, const Record& record) {
   layer.colour = colour >= 1 && colour <= 255 ? static_cast<int>(colour) : 7;
   context.document.setLayer(index, layer);
   if (f.has(5)) context.rememberLayerHandle(f.group(5).value, index);
+  return context.document.layers()[index];
 }
 
-void readStyle(ReaderContext& context, const Record& record) {
+ModelledEntry readStyle(ReaderContext& context, const Record& record) {
   const Fields f(context, record);
   constexpr std::int64_t kShapeFile = 1;
-  if ((f.whole(70, 0) & kShapeFile) || ReaderContext::isBlank(f.text(2))) return;
+  if ((f.whole(70, 0) & kShapeFile) || ReaderContext::isBlank(f.text(2))) return {};
   const model::StyleIndex index = context.defineStyle(f.text(2));
   model::TextStyle style = context.document.textStyles()[index];
   if (f.has(3)) style.fontFile = context.text(f.group(3));
@@ -32,16 +33,17 @@ void readStyle(ReaderContext& context, const Record& record) {
   } catch (const InvalidInput& error) {
     context.fail(f.has(40) ? f.group(40).line : record.line(), error.what());
   }
+  return context.document.textStyles()[index];
 }
 
-void readUcs(ReaderContext& context, const Record& record) {
+ModelledEntry readUcs(ReaderContext& context, const Record& record) {
   const Fields f(context, record);
-  if (ReaderContext::isBlank(f.text(2))) return;
+  if (ReaderContext::isBlank(f.text(2))) return {};
   const std::string name = decodeText(f.text(2), context.encoding);
   try {
     const geom::Frame frame = geom::Frame::fromAxes(
         f.point(10), f.point(11, Eigen::Vector3d::UnitX()), f.point(12, Eigen::Vector3d::UnitY()));
-    context.document.defineUcs(name, frame);
+    return context.document.ucsTable()[context.document.defineUcs(name, frame)];
   } catch (const InvalidInput& error) {
     context.fail(record.line(), "the UCS " + name + " is unusable: " + error.what());
   }
@@ -50,17 +52,43 @@ void readUcs(ReaderContext& context, const Record& record) {
 }  // namespace
 
 void readTables(ReaderContext& context, Record& record) {
-  // Entries are told apart by their record type; other tables (line types, views, dimension
-  // styles ...) are rebuilt by the writer and skipped here. Block records name blocks whose
-  // content the BLOCKS section gives.
+  // Entries are told apart by their record type. Every record is kept as read; the document
+  // models layers, text styles and UCSs, and block records name blocks whose content the
+  // BLOCKS section gives.
+  std::vector<SourceTable>& tables = context.source.tables;
   while (record.type() != "ENDSEC") {
     const std::string_view type = record.type();
-    if (type == "LAYER") {
-      readLayer(context, record);
-    } else if (type == "STYLE") {
-      readStyle(context, record);
-    } else if (type == "UCS") {
-      readUcs(context, record);
+    if (type == "TABLE") {
+      SourceTable table{keepRecord(record), {}, {}};
+      for (const auto [code, value] : table.head.groups) {
+        if (code == 2) {
+          table.name = value;
+          break;
+        }
+      }
+      context.noteHandle(handleOf(table.head));
+      tables.push_back(std::move(table));
+    } else if (type != "ENDTAB") {
+      if (tables.empty()) tables.push_back({{"TABLE", {}}, std::string(type), {}});
+      SourceTableEntry entry{keepRecord(record), 0, {}, {}};
+      entry.handle = handleOf(entry.record);
+      context.noteHandle(entry.handle);
+      for (const Group& group : record) {
+        if (group.code == 2) {
+          entry.name = decodeText(group.value, context.encoding);
+          break;
+        }
+      }
+      if (type == "LAYER") {
+        entry.asRead = readLayer(context, record);
+        entry.modelIndex = context.document.layers().find(entry.name).value_or(0);
+      } else if (type == "STYLE") {
+        entry.asRead = readStyle(context, record);
+        entry.modelIndex = context.document.textStyles().find(entry.name).value_or(0);
+      } else if (type == "UCS") {
+        entry.asRead = readUcs(context, record);
+      }
+      tables.back().entries.push_back(std::move(entry));
     }
     nextInSection(context, record, "TABLES");
   }
@@ -71,10 +99,6 @@ void nextInSection(ReaderContext& context, Record& record, std::string_view name
     context.fail(context.reader.currentLine(),
                  "the file ends inside the " + std::string(name) + " section; expected ENDSEC");
   }
-}
-
-void skipSection(ReaderContext& context, Record& record, std::string_view name) {
-  while (record.type() != "ENDSEC") nextInSection(context, record, name);
 }
 
 }  // namespace host::dxf

@@ -119,8 +119,11 @@ bool breaksTheLine(char32_t c) {
   return c == 0 || c == '\r' || c == '\n';
 }
 
-// See encodeText; with `escapeAllBeyondAscii` no byte beyond ASCII is written.
-std::string encode(std::string_view utf8, bool escapeAllBeyondAscii) {
+enum class Beyond { kCodePage, kEscaped, kUtf8 };
+
+// See encodeText: characters beyond ASCII as bytes of the code page where it has them, all as
+// escapes, or as UTF-8.
+std::string encode(std::string_view utf8, Beyond beyond) {
   std::string out;
   out.reserve(utf8.size());
   for (std::size_t i = 0; i < utf8.size();) {
@@ -137,7 +140,9 @@ std::string encode(std::string_view utf8, bool escapeAllBeyondAscii) {
       appendEscape(out, c);
     } else if (c < 0x80) {
       out += static_cast<char>(c);
-    } else if (const int byte = windows1252Byte(c); byte >= 0 && !escapeAllBeyondAscii) {
+    } else if (beyond == Beyond::kUtf8) {
+      out.append(utf8.substr(i, length));
+    } else if (const int byte = windows1252Byte(c); byte >= 0 && beyond == Beyond::kCodePage) {
       out += static_cast<char>(byte);
     } else {
       appendEscape(out, c > 0xFFFF ? 0xFFFD : c);
@@ -204,18 +209,20 @@ std::string decodeText(std::string_view text, TextEncoding encoding) {
   return out;
 }
 
-std::string encodeText(std::string_view utf8) {
-  std::string out = encode(utf8, false);
+std::string encodeText(std::string_view utf8, TextEncoding encoding) {
+  if (encoding == TextEncoding::kUtf8) return encode(utf8, Beyond::kUtf8);
+  std::string out = encode(utf8, Beyond::kCodePage);
   // decodeText takes a value that is valid UTF-8 for UTF-8, whatever the code page.
-  if (!isAscii(out) && isValidUtf8(out)) out = encode(utf8, true);
+  if (!isAscii(out) && isValidUtf8(out)) out = encode(utf8, Beyond::kEscaped);
   return out;
 }
 
-std::string encodeName(std::string_view utf8) {
+std::string encodeName(std::string_view utf8, TextEncoding encoding) {
   const std::size_t first = utf8.find_first_not_of(" \t");
   if (first == std::string_view::npos) return escapedBlanks(utf8);
   const std::size_t last = utf8.find_last_not_of(" \t");
-  return escapedBlanks(utf8.substr(0, first)) + encodeText(utf8.substr(first, last + 1 - first)) +
+  return escapedBlanks(utf8.substr(0, first)) +
+         encodeText(utf8.substr(first, last + 1 - first), encoding) +
          escapedBlanks(utf8.substr(last + 1));
 }
 

@@ -25,11 +25,12 @@ bool needsDecoding(std::string_view text);
 // the characters a line of the file cannot hold (NUL, carriage return, line feed) and a
 // backslash that would read as the start of an escape. A text whose bytes would read as UTF-8
 // has all its characters beyond ASCII escaped. Characters beyond U+FFFF, which four hex digits
-// cannot name, become U+FFFD.
-std::string encodeText(std::string_view utf8);
+// cannot name, become U+FFFD. For a UTF-8 file (release 2007 on) the characters stay UTF-8;
+// only those a line cannot hold and the look-alike escapes are escaped.
+std::string encodeText(std::string_view utf8, TextEncoding encoding = TextEncoding::kWindows1252);
 
 // A table name for a file: as encodeText, and blanks at its start or end escaped too, as
 // readers drop them from names.
-std::string encodeName(std::string_view utf8);
+std::string encodeName(std::string_view utf8, TextEncoding encoding = TextEncoding::kWindows1252);
 
 }  // namespace host::dxf

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "host/dxf/dxf_output.h"
+#include "host/dxf/source_drawing.h"
 #include "host/model/document.h"
 
 namespace host::dxf {
@@ -32,6 +33,11 @@ struct WriteContext {
   std::vector<std::string> layerNames;    // as the file keeps them, by layer index
   std::vector<std::string> styleNames;    // as the file keeps them, by style index
   std::vector<std::string> blockNames;    // as the file keeps them, by block index
+  TextEncoding encoding = TextEncoding::kWindows1252;
+  // The file the drawing was read from, when it is written back from its records (whole).
+  const SourceDrawing* source = nullptr;
+  // By layer index: renamed since it was read, so that records naming it are out of date.
+  std::vector<bool> renamedLayers;
 
   Handle allocate() { return nextHandle++; }
   const std::string& layerName(model::LayerIndex layer) const { return layerNames.at(layer); }
@@ -44,8 +50,15 @@ void writeTables(WriteContext& context);
 void writeBlocks(WriteContext& context);
 void writeEntities(WriteContext& context);
 void writeObjects(WriteContext& context);
+// Writes the whole file from the records of the file the drawing was read from (source whole).
+void writeFromSource(WriteContext& context, Handle handleSeed);
 
-// Writes one entity owned by `owner` (a block record).
+// Writes one entity owned by `owner` (a block record): as its kept record when it stands as
+// read, else from the document with what its record holds that the document does not model
+// (application data, extended data).
 void writeEntity(WriteContext& context, const model::Entity& entity, Handle owner, bool paperSpace);
+
+// Writes a kept record as read.
+void writeRecord(DxfOutput& out, const SourceRecord& record);
 
 }  // namespace host::dxf

@@ -58,7 +58,7 @@ class EntityWriter {
     start("TEXT", "AcDbText");
     out_.point(10, p.insertion);
     out_.real(40, p.height);
-    out_.text(1, encodeText(text.text));
+    out_.text(1, encodeText(text.text, context_.encoding));
     out_.real(50, radiansToDegrees(p.rotation));
     out_.real(41, p.widthFactor);
     out_.real(51, radiansToDegrees(p.oblique));
@@ -73,7 +73,7 @@ class EntityWriter {
     out_.real(41, text.width);
     out_.whole(71, 1);
     out_.whole(72, 1);
-    const std::string encoded = encodeText(text.text);
+    const std::string encoded = encodeText(text.text, context_.encoding);
     std::string_view rest = encoded;
     while (rest.size() > kTextPiece) {
       out_.text(3, rest.substr(0, kTextPiece));
@@ -99,13 +99,13 @@ class EntityWriter {
     start("LWPOLYLINE", "AcDbPolyline");
     out_.whole(90, static_cast<std::int64_t>(polyline.vertices.size()));
     out_.whole(70, polyline.closed ? 1 : 0);
-    out_.real(38, polyline.elevation);
+    if (polyline.elevation != 0.0) out_.real(38, polyline.elevation);
     for (const auto& vertex : polyline.vertices) {
       out_.real(10, vertex.point.x());
       out_.real(20, vertex.point.y());
       if (vertex.bulge != 0.0) out_.real(42, vertex.bulge);
     }
-    out_.point(210, polyline.extrusion);
+    extrusion(polyline.extrusion);
   }
   void operator()(const model::Polyline3d& polyline) {
     // A true 3D polyline: POLYLINE with the 3D flag, VERTEX records flagged as 3D polyline
@@ -115,6 +115,7 @@ class EntityWriter {
     out_.point(10, Vector3d::Zero());
     out_.whole(70, 8 | (polyline.closed ? 1 : 0));
     const Handle polylineHandle = entity_.handle;
+    finish();
     for (const Vector3d& vertex : polyline.vertices) {
       follower("VERTEX", polylineHandle);
       out_.text(100, "AcDbVertex");
@@ -126,7 +127,9 @@ class EntityWriter {
   }
   void operator()(const model::UnsupportedEntity& raw) {
     // Kept as read: fresh handles and owners, the current layer name and space; every other
-    // group as it was. Records after the first (vertices, attributes) belong to the first.
+    // group as it was, extended data among them. Records after the first (vertices,
+    // attributes) belong to the first.
+    finished_ = true;
     const Handle head = entity_.handle;
     writeRecordStart(raw.type, head, owner_);
     bool layerWritten = false;
@@ -144,7 +147,7 @@ class EntityWriter {
       }
       switch (keptGroup(raw.type, code, value)) {
         case KeptGroup::kAsRead:
-          out_.text(code, encodeText(value));
+          out_.text(code, encodeText(value, context_.encoding));
           break;
         case KeptGroup::kLayerByName:
           if (const auto layer = context_.document.layers().find(value)) {
@@ -171,7 +174,40 @@ class EntityWriter {
   Handle owner_;
   bool paperSpace_;
 
+  bool finished_ = false;
+
   const std::string& layerName() const { return context_.layerName(entity_.layer); }
+
+ public:
+  // Ends the entity's own record: its extended data, kept from its record.
+  void finish() {
+    if (!std::exchange(finished_, true)) keptGroups(KeptPart::kExtendedData);
+  }
+
+ private:
+  enum class KeptPart { kApplicationData, kExtendedData };
+  // The groups of the entity's kept record, in a file written back from its records, that
+  // form application data ("102 {NAME" to "102 }": reactors, extension dictionary) or its
+  // extended data (from the first 1001 group on), written where they stood.
+  void keptGroups(KeptPart part) {
+    if (context_.source == nullptr || entity_.origin.record == model::EntityOrigin::kNoRecord) {
+      return;
+    }
+    const SourceRecord& record = context_.source->entities.at(entity_.origin.record);
+    bool inApplicationData = false;
+    bool inExtendedData = false;
+    for (const auto [code, value] : record.groups) {
+      if (code == 0) break;
+      if (part == KeptPart::kApplicationData) {
+        if (code == 102 && value.starts_with("{")) inApplicationData = true;
+        if (inApplicationData) out_.text(code, value);
+        if (code == 102 && value == "}") inApplicationData = false;
+      } else {
+        if (code == 1001) inExtendedData = true;
+        if (inExtendedData) out_.text(code, value);
+      }
+    }
+  }
   const std::string& styleName(model::StyleIndex style) const { return context_.styleName(style); }
 
   void writeRecordStart(std::string_view type, Handle handle, Handle owner) {
@@ -181,7 +217,10 @@ class EntityWriter {
   }
 
   void start(std::string_view type, std::string_view subclass) {
-    writeRecordStart(type, entity_.handle, owner_);
+    out_.text(0, type);
+    out_.handle(5, entity_.handle);
+    keptGroups(KeptPart::kApplicationData);
+    out_.handle(330, owner_);
     common();
     out_.text(100, subclass);
   }
@@ -191,11 +230,27 @@ class EntityWriter {
     const geom::Frame ocs = geom::objectCoordinateSystem(normal);
     out_.point(10, ocs.pointToLocal(centre));
     out_.real(40, radius);
-    out_.point(210, normal);
+    extrusion(normal);
+  }
+  // The extrusion direction, which readers take as Z when the record has none.
+  void extrusion(const Eigen::Vector3d& normal) {
+    if (normal != Vector3d::UnitZ()) out_.point(210, normal);
   }
   void common() {
     out_.text(100, "AcDbEntity");
     placement();
+    properties();
+  }
+  // The properties other than their defaults.
+  void properties() {
+    const model::EntityProperties& p = entity_.properties;
+    if (!p.lineType.empty()) out_.text(6, encodeName(p.lineType, context_.encoding));
+    if (p.colour.index != model::Colour::kByLayer) out_.whole(62, p.colour.index);
+    if (p.lineWeight != model::EntityProperties::kLineWeightByLayer) out_.whole(370, p.lineWeight);
+    if (p.lineTypeScale != 1.0) out_.real(48, p.lineTypeScale);
+    if (!p.visible) out_.whole(60, 1);
+    if (p.colour.trueColour) out_.whole(420, *p.colour.trueColour);
+    if (p.transparency) out_.whole(440, *p.transparency);
   }
   // Where the entity belongs: its space, when that is paper space, and its layer.
   void placement() {
@@ -210,10 +265,22 @@ class EntityWriter {
 
 }  // namespace
 
+void writeRecord(DxfOutput& out, const SourceRecord& record) {
+  out.text(0, record.type);
+  for (const auto [code, value] : record.groups) out.text(code, value);
+}
+
 void writeEntity(WriteContext& context, const model::Entity& entity, Handle owner,
                  bool paperSpace) {
+  if (context.source != nullptr && entity.origin.asRead &&
+      entity.origin.record != model::EntityOrigin::kNoRecord &&
+      !context.renamedLayers.at(entity.layer)) {
+    writeRecord(context.out, context.source->entities.at(entity.origin.record));
+    return;
+  }
   EntityWriter writer(context, entity, owner, paperSpace);
   std::visit(writer, entity.data);
+  writer.finish();
 }
 
 void writeBlocks(WriteContext& context) {

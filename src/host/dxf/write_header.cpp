@@ -1,7 +1,34 @@
+#include <algorithm>
+#include <array>
+
 #include "host/dxf/text_codec.h"
 #include "host/dxf/write_context.h"
 
 namespace host::dxf {
+namespace {
+
+// The variables written from the document, or for the file as written.
+constexpr std::array<std::string_view, 13> kWrittenVariables = {
+    "$ACADVER", "$DWGCODEPAGE", "$HANDSEED", "$INSBASE", "$LUPREC",  "$TILEMODE", "$INSUNITS",
+    "$CLAYER",  "$TEXTSTYLE",   "$UCSNAME",  "$UCSORG",  "$UCSXDIR", "$UCSYDIR"};
+
+// The other variables of the file the drawing was read from, as read: settings of the drawing
+// that a file built afresh keeps all the same.
+void keepOtherVariables(WriteContext& context) {
+  const SourceDrawing* source = sourceOf(context.document);
+  if (source == nullptr) return;
+  const bool sameEncoding = source->encoding == TextEncoding::kWindows1252;
+  for (const SourceHeaderVariable& variable : source->header) {
+    if (std::ranges::find(kWrittenVariables, variable.name) != kWrittenVariables.end()) continue;
+    context.out.text(9, variable.name);
+    for (const auto [code, value] : variable.groups) {
+      context.out.text(code, sameEncoding ? std::string(value)
+                                          : encodeText(decodeText(value, source->encoding)));
+    }
+  }
+}
+
+}  // namespace
 
 void writeHeader(WriteContext& context, Handle handleSeed) {
   DxfOutput& out = context.out;
@@ -36,6 +63,7 @@ void writeHeader(WriteContext& context, Handle handleSeed) {
   out.point(10, ucs.frame.xAxis());
   variable("$UCSYDIR");
   out.point(10, ucs.frame.yAxis());
+  keepOtherVariables(context);
   out.text(0, "ENDSEC");
   out.text(0, "SECTION");
   out.text(2, "CLASSES");

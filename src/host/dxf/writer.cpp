@@ -57,22 +57,18 @@ void allocateStructure(WriteContext& context) {
   });
   for (std::string& name : context.applications) name = encodeName(name);
   allocateEach(h.appids, context.applications.size());
-  for (const model::Layer& layer : document.layers().all()) {
-    context.layerNames.push_back(encodeName(layer.name));
-  }
-  for (const model::TextStyle& style : document.textStyles().all()) {
-    context.styleNames.push_back(encodeName(style.name));
-  }
-  for (const model::Block& block : document.blocks().all()) {
-    context.blockNames.push_back(encodeName(block.name));
-  }
 }
 
 // Handles the entity writer numbers on the way: vertices and SEQEND of 3D polylines, the
-// records after the first of an entity kept as read and the SEQEND that may close it.
-Handle followerHandles(const model::Document& document) {
+// records after the first of an entity kept as read and the SEQEND that may close it. Entities
+// written as their kept records (`fromRecords`) bring their own.
+Handle followerHandles(const model::Document& document, bool fromRecords) {
   Handle count = 0;
   forEachEntity(document, [&](const model::Entity& entity) {
+    if (fromRecords && entity.origin.asRead &&
+        entity.origin.record != model::EntityOrigin::kNoRecord) {
+      return;
+    }
     if (const auto* polyline = std::get_if<model::Polyline3d>(&entity.data)) {
       count += polyline->vertices.size() + 1;
     } else if (const auto* raw = std::get_if<model::UnsupportedEntity>(&entity.data)) {
@@ -80,6 +76,53 @@ Handle followerHandles(const model::Document& document) {
     }
   });
   return count;
+}
+
+// The handles of a file written back from its records: what the file gave, and fresh ones
+// above all of those for what the document added. Returns the handle seed.
+Handle allocateKept(WriteContext& context) {
+  const model::Document& document = context.document;
+  const SourceDrawing& source = *context.source;
+  StructureHandles& h = context.handles;
+  Handle highest = 0;
+  forEachEntity(document,
+                [&](const model::Entity& entity) { highest = std::max(highest, entity.handle); });
+  context.nextHandle = std::max(highest + 1, source.handleSeed);
+  h.blockRecords.assign(document.blocks().size(), 0);
+  for (const SourceTableEntry& entry : source.table("BLOCK_RECORD")->entries) {
+    if (const auto block = document.blocks().find(entry.name); block && !h.blockRecords[*block]) {
+      h.blockRecords[*block] = entry.handle;
+    }
+  }
+  for (Handle& handle : h.blockRecords) {
+    if (handle == 0) handle = context.allocate();
+  }
+  h.layers.assign(document.layers().size(), 0);
+  context.renamedLayers.assign(document.layers().size(), false);
+  for (const SourceTableEntry& entry : source.table("LAYER")->entries) {
+    if (const auto* read = std::get_if<model::Layer>(&entry.asRead)) {
+      h.layers[entry.modelIndex] = entry.handle;
+      context.renamedLayers[entry.modelIndex] =
+          read->name != document.layers()[entry.modelIndex].name;
+    }
+  }
+  for (Handle& handle : h.layers) {
+    if (handle == 0) handle = context.allocate();
+  }
+  return context.nextHandle + followerHandles(document, true);
+}
+
+void nameAll(WriteContext& context) {
+  const model::Document& document = context.document;
+  for (const model::Layer& layer : document.layers().all()) {
+    context.layerNames.push_back(encodeName(layer.name, context.encoding));
+  }
+  for (const model::TextStyle& style : document.textStyles().all()) {
+    context.styleNames.push_back(encodeName(style.name, context.encoding));
+  }
+  for (const model::Block& block : document.blocks().all()) {
+    context.blockNames.push_back(encodeName(block.name, context.encoding));
+  }
 }
 
 }  // namespace
@@ -95,8 +138,8 @@ std::vector<std::string> contentNotSaved(const model::Document& document) {
     }
   });
   std::map<std::string, std::size_t> droppedObjects;
-  for (const model::UnsupportedEntity& object : document.unsupportedObjects()) {
-    ++droppedObjects[object.type];
+  if (const SourceDrawing* source = sourceOf(document); source && !source->whole()) {
+    for (const std::string& type : source->objectsLostWhenRebuilt) ++droppedObjects[type];
   }
   std::vector<std::string> lines;
   // Entity and object kinds by their record names, as other programs list them.
@@ -111,9 +154,20 @@ std::vector<std::string> contentNotSaved(const model::Document& document) {
 }
 
 void writeDxf(const model::Document& document, DxfOutput& out) {
-  WriteContext context{document, out, {}, 1, {}, {}, {}, {}};
+  WriteContext context{document, out, {}, 1, {}, {}, {}, {}, TextEncoding::kWindows1252,
+                       nullptr,  {}};
+  if (const SourceDrawing* source = sourceOf(document); source && source->whole()) {
+    context.source = source;
+    context.encoding = source->encoding;
+    nameAll(context);
+    writeFromSource(context, allocateKept(context));
+    out.text(0, "EOF");
+    out.flush();
+    return;
+  }
+  nameAll(context);
   allocateStructure(context);
-  writeHeader(context, context.nextHandle + followerHandles(document));
+  writeHeader(context, context.nextHandle + followerHandles(document, false));
   writeTables(context);
   writeBlocks(context);
   writeEntities(context);

@@ -20,7 +20,7 @@ struct Document::State {
   Ucs currentUcs;
   StyleIndex activeStyle = 0;
   HeaderVariables header;
-  std::vector<UnsupportedEntity> unsupportedObjects;
+  std::shared_ptr<const ForeignContent> foreignContent;
   Handle nextHandle = 1;
 };
 
@@ -89,10 +89,14 @@ const Entity* Document::find(EntityLocation location, Handle handle) const {
 std::optional<EntityLocation> Document::locate(BlockIndex block, Handle handle) const {
   if (block >= state_->blocks.size()) return std::nullopt;
   const auto& entities = state_->blocks[block].entities;
-  // Entities keep their order and handles grow, so the entities are sorted by handle.
+  // New entities come last with growing handles, and files mostly list theirs in order too, so
+  // the entities are usually sorted by handle; a file's own order may differ.
   const auto found = std::ranges::lower_bound(entities, handle, {}, &Entity::handle);
-  if (found == entities.end() || found->handle != handle) return std::nullopt;
-  return EntityLocation{block, static_cast<std::size_t>(found - entities.begin())};
+  auto at = found != entities.end() && found->handle == handle
+                ? found
+                : std::ranges::find(entities, handle, &Entity::handle);
+  if (at == entities.end()) return std::nullopt;
+  return EntityLocation{block, static_cast<std::size_t>(at - entities.begin())};
 }
 
 EntityLocation Document::addEntity(BlockIndex block, EntityData data, LayerIndex layer) {
@@ -101,7 +105,7 @@ EntityLocation Document::addEntity(BlockIndex block, EntityData data, LayerIndex
   checkEntityData(data, state_->blocks, state_->styles);
   auto& entities = state_->blocks.at(block).entities;
   const EntityLocation location{block, entities.size()};
-  entities.push_back(Entity{state_->nextHandle++, layer, {}, std::move(data)});
+  entities.push_back(Entity{state_->nextHandle++, layer, {}, std::move(data), {}});
   if (history_.paused()) {  // loading: no history to build
     changed();
     return location;
@@ -126,31 +130,53 @@ void Document::reserveEntities(BlockIndex block, std::size_t count) {
   if (wanted > entities.capacity()) entities.reserve(std::max(wanted, 2 * entities.capacity()));
 }
 
-void Document::replaceEntity(EntityLocation location, EntityData data) {
-  checkEntityData(data, state_->blocks, state_->styles);
+EntityLocation Document::addEntityAsRead(BlockIndex block, Entity entity) {
+  if (entity.handle == 0) throw InvalidInput("an entity needs a handle");
+  if (block >= state_->blocks.size()) throw InvalidInput("the block does not exist");
+  if (entity.layer >= state_->layers.size()) throw InvalidInput("the layer does not exist");
+  checkEntityData(entity.data, state_->blocks, state_->styles);
+  auto& entities = state_->blocks.at(block).entities;
+  const EntityLocation location{block, entities.size()};
+  state_->nextHandle = std::max(state_->nextHandle, entity.handle + 1);
+  entities.push_back(std::move(entity));
+  changed();
+  return location;
+}
+
+void Document::reserveHandlesBelow(Handle handle) {
+  state_->nextHandle = std::max(state_->nextHandle, handle);
+}
+
+void Document::replaceEntityState(EntityLocation location, Entity changedEntity) {
   Entity& target = state_->blocks.at(location.block).entities.at(location.index);
-  auto other = std::make_shared<EntityData>(std::move(data));
-  std::swap(target.data, *other);
+  changedEntity.origin.asRead = false;
+  auto other = std::make_shared<Entity>(std::move(changedEntity));
+  std::swap(target, *other);
   auto swap = [location, other](State& s) {
-    std::swap(s.blocks.at(location.block).entities.at(location.index).data, *other);
+    std::swap(s.blocks.at(location.block).entities.at(location.index), *other);
   };
   record(swap, swap);
   changed();
 }
 
+void Document::replaceEntity(EntityLocation location, EntityData data) {
+  checkEntityData(data, state_->blocks, state_->styles);
+  Entity changedEntity = entity(location);
+  changedEntity.data = std::move(data);
+  replaceEntityState(location, std::move(changedEntity));
+}
+
 void Document::setEntityLayer(EntityLocation location, LayerIndex layer) {
   if (layer >= state_->layers.size()) throw InvalidInput("the layer does not exist");
-  replace(state_->blocks.at(location.block).entities.at(location.index).layer, layer,
-          [location](State& s, LayerIndex value) {
-            s.blocks.at(location.block).entities.at(location.index).layer = value;
-          });
+  Entity changedEntity = entity(location);
+  changedEntity.layer = layer;
+  replaceEntityState(location, std::move(changedEntity));
 }
 
 void Document::setEntityProperties(EntityLocation location, const EntityProperties& properties) {
-  replace(state_->blocks.at(location.block).entities.at(location.index).properties, properties,
-          [location](State& s, const EntityProperties& value) {
-            s.blocks.at(location.block).entities.at(location.index).properties = value;
-          });
+  Entity changedEntity = entity(location);
+  changedEntity.properties = properties;
+  replaceEntityState(location, std::move(changedEntity));
 }
 
 void Document::eraseEntity(EntityLocation location) {
@@ -252,16 +278,12 @@ void Document::setHeader(const HeaderVariables& header) {
   replace(state_->header, header, [](State& s, const HeaderVariables& value) { s.header = value; });
 }
 
-const std::vector<UnsupportedEntity>& Document::unsupportedObjects() const {
-  return state_->unsupportedObjects;
+const ForeignContent* Document::foreignContent() const {
+  return state_->foreignContent.get();
 }
 
-void Document::setUnsupportedObjects(std::vector<UnsupportedEntity> objects) {
-  auto other = std::make_shared<std::vector<UnsupportedEntity>>(std::move(objects));
-  std::swap(state_->unsupportedObjects, *other);
-  auto swap = [other](State& s) { std::swap(s.unsupportedObjects, *other); };
-  record(swap, swap);
-  changed();
+void Document::setForeignContent(std::shared_ptr<const ForeignContent> content) {
+  state_->foreignContent = std::move(content);
 }
 
 Document::UndoGroup::UndoGroup(Document& document) : document_(document) {

@@ -9,6 +9,7 @@
 #include "host/geom/frame.h"
 #include "host/model/block_table.h"
 #include "host/model/entities.h"
+#include "host/model/foreign_content.h"
 #include "host/model/header_variables.h"
 #include "host/model/layer_table.h"
 #include "host/model/listeners.h"
@@ -58,10 +59,17 @@ class Document {
   // Appends an entity to a block and gives it a fresh handle. The data is checked (finite
   // values, non-zero axes, existing block, layer and style) and refused with InvalidInput.
   EntityLocation addEntity(BlockIndex block, EntityData data, LayerIndex layer = 0);
+  // Appends an entity as a file holds it, with its own handle, properties and origin, for a
+  // reader: checked as addEntity, and refused when the handle is 0 or taken already.
+  EntityLocation addEntityAsRead(BlockIndex block, Entity entity);
+  // New entities get handles from `handle` on (at least), so that they take none that a
+  // file's tables and objects use.
+  void reserveHandlesBelow(Handle handle);
   // Makes room for `count` more entities in a block, so that loading a large file does not
   // move them again and again. Changes nothing in the drawing.
   void reserveEntities(BlockIndex block, std::size_t count);
-  // Replaces an entity's data, keeping its handle and layer; checked as addEntity.
+  // Replaces an entity's data, keeping its handle and layer; checked as addEntity. This and the
+  // setters below leave the entity no longer as read (EntityOrigin::asRead).
   void replaceEntity(EntityLocation location, EntityData data);
   void setEntityLayer(EntityLocation location, LayerIndex layer);
   void setEntityProperties(EntityLocation location, const EntityProperties& properties);
@@ -91,10 +99,10 @@ class Document {
   // Throws InvalidInput for a value out of range (LUPREC outside 0..8).
   void setHeader(const HeaderVariables& header);
 
-  // Objects of a read file (dictionaries' contents, groups, records of other programs) that
-  // this program does not model, kept as read so that a save can tell which it cannot keep.
-  const std::vector<UnsupportedEntity>& unsupportedObjects() const;
-  void setUnsupportedObjects(std::vector<UnsupportedEntity> objects);
+  // What the file the drawing was read from holds beyond the model (see ForeignContent); null
+  // for a new drawing. Set by the reader; not part of the undo history.
+  const ForeignContent* foreignContent() const;
+  void setForeignContent(std::shared_ptr<const ForeignContent> content);
 
   // --- Undo ----------------------------------------------------------------------------
   // Groups every change made while it lives into one undo step; groups nest, the outermost
@@ -157,6 +165,8 @@ class Document {
   // Adds a value at the end of one of the drawing's tables as one recorded change; its index.
   template <class Table, class Value>
   auto append(Table State::*table, const Value& value);
+  // Replaces the entity at `location` by `changed` as one recorded change, no longer as read.
+  void replaceEntityState(EntityLocation location, Entity changed);
   void changed();
   void notify();
 };

@@ -109,11 +109,21 @@ struct UnsupportedEntity {
 using EntityData = std::variant<BlockReference, Text, Ellipse, Line, Polyline3d, Point, Circle, Arc,
                                 Polyline2d, MText, UnsupportedEntity>;
 
+// Where an entity read from a file stands with its record there, which the file layer may keep
+// (see ForeignContent) to write back what this program does not model of it.
+struct EntityOrigin {
+  static constexpr std::uint32_t kNoRecord = UINT32_MAX;
+
+  std::uint32_t record = kNoRecord;  // the file layer's index of the kept record
+  bool asRead = false;               // unchanged since it was read: the record holds it whole
+};
+
 struct Entity {
   Handle handle = 0;
   LayerIndex layer = 0;
   EntityProperties properties;
   EntityData data;
+  EntityOrigin origin;
 };
 
 }  // namespace host::model

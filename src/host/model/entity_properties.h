@@ -3,6 +3,7 @@
 #include <compare>
 #include <cstdint>
 #include <optional>
+#include <string>
 
 namespace host::model {
 
@@ -19,9 +20,18 @@ struct Colour {
   friend bool operator==(const Colour&, const Colour&) = default;
 };
 
-// What every entity has besides its geometry: how it is shown.
+// What every entity has besides its geometry: how it is shown. Values as a drawing file holds
+// them, so that an entity read and written again keeps them exactly.
 struct EntityProperties {
+  static constexpr int kLineWeightByLayer = -1;
+
   Colour colour;
+  std::optional<std::uint32_t> transparency;  // 0x020000AA (alpha AA), 0x01000000 ByBlock
+  std::string lineType;                       // a line type's name; empty: ByLayer
+  double lineTypeScale = 1.0;
+  int lineWeight = kLineWeightByLayer;  // hundredths of a millimetre, or -1 ByLayer, -2 ByBlock,
+                                        // -3 the drawing's default
+  bool visible = true;
 
   friend bool operator==(const EntityProperties&, const EntityProperties&) = default;
 };

@@ -10,6 +10,8 @@ namespace host::model {
 struct Layer {
   std::string name;
   int colour = 7;  // colour index 1..255; 7 is white on dark, black on light
+
+  friend bool operator==(const Layer&, const Layer&) = default;
 };
 
 // The drawing's layers. Layer "0" always exists at index 0; indices never change.

@@ -11,6 +11,8 @@ struct TextStyle {
   std::string name;
   std::string fontFile = "txt";
   double height = 0.0;  // 0: each text gives its own height
+
+  friend bool operator==(const TextStyle&, const TextStyle&) = default;
 };
 
 // The drawing's text styles. "Standard" always exists at index 0; indices never change.

@@ -1,0 +1,362 @@
+#include <functional>
+#include <map>
+
+#include "host/dxf/write_context.h"
+#include "host/model/names.h"
+
+// Writing a drawing back from the records of the file it was read from: every record as read,
+// but what the document has changed, which is written from the document; what the document
+// added is written after the records of its kind.
+namespace host::dxf {
+namespace {
+
+using model::BlockIndex;
+using model::BlockTable;
+// Writes the replacement of a group of a kept record, returning whether it did; groups it
+// leaves are written as read.
+using Patch = std::function<bool(int code, std::string_view value)>;
+
+void writePatched(DxfOutput& out, const SourceRecord& record, const Patch& patch) {
+  out.text(0, record.type);
+  for (const auto [code, value] : record.groups) {
+    if (!patch(code, value)) out.text(code, value);
+  }
+}
+
+Handle tableHandle(const SourceTable& table) {
+  return handleOf(table.head);
+}
+
+// --- Header -----------------------------------------------------------------------------
+
+using VariableWriter = std::function<void(DxfOutput&)>;
+
+// The header variables the document models that differ from what was read, by name.
+std::map<std::string, VariableWriter> changedVariables(const WriteContext& context,
+                                                       Handle handleSeed) {
+  const model::Document& document = context.document;
+  const ModelledHeader& read = context.source->modelledHeader;
+  const model::HeaderVariables& now = document.header();
+  std::map<std::string, VariableWriter> changed;
+  changed["$HANDSEED"] = [handleSeed](DxfOutput& out) { out.handle(5, handleSeed); };
+  const auto whole = [&](const char* name, int value, int readValue) {
+    if (value != readValue) changed[name] = [value](DxfOutput& out) { out.whole(70, value); };
+  };
+  whole("$LUPREC", now.luprec, read.variables.luprec);
+  whole("$TILEMODE", now.tilemode ? 1 : 0, read.variables.tilemode ? 1 : 0);
+  whole("$INSUNITS", now.insunits, read.variables.insunits);
+  if (now.currentLayer != read.variables.currentLayer) {
+    const std::string name = context.layerName(now.currentLayer);
+    changed["$CLAYER"] = [name](DxfOutput& out) { out.text(8, name); };
+  }
+  if (document.activeTextStyle() != read.activeTextStyle) {
+    const std::string name = context.styleName(document.activeTextStyle());
+    changed["$TEXTSTYLE"] = [name](DxfOutput& out) { out.text(7, name); };
+  }
+  const model::Ucs& ucs = document.currentUcs();
+  if (!(ucs == read.currentUcs)) {
+    const std::string name = encodeName(ucs.name, context.encoding);
+    const geom::Frame frame = ucs.frame;
+    changed["$UCSNAME"] = [name](DxfOutput& out) { out.text(2, name); };
+    changed["$UCSORG"] = [frame](DxfOutput& out) { out.point(10, frame.origin()); };
+    changed["$UCSXDIR"] = [frame](DxfOutput& out) { out.point(10, frame.xAxis()); };
+    changed["$UCSYDIR"] = [frame](DxfOutput& out) { out.point(10, frame.yAxis()); };
+  }
+  return changed;
+}
+
+void writeKeptHeader(WriteContext& context, Handle handleSeed) {
+  DxfOutput& out = context.out;
+  std::map<std::string, VariableWriter> changed = changedVariables(context, handleSeed);
+  out.text(0, "SECTION");
+  out.text(2, "HEADER");
+  for (const SourceHeaderVariable& variable : context.source->header) {
+    out.text(9, variable.name);
+    if (const auto found = changed.find(variable.name); found != changed.end()) {
+      found->second(out);
+      changed.erase(found);
+      continue;
+    }
+    for (const auto [code, value] : variable.groups) out.text(code, value);
+  }
+  for (const auto& [name, write] : changed) {
+    out.text(9, name);
+    write(out);
+  }
+  out.text(0, "ENDSEC");
+}
+
+// --- Tables -----------------------------------------------------------------------------
+
+// How a kept table entry goes back: as read, changed (written with the document's values
+// over the record's), or not at all (a named UCS deleted since).
+enum class EntryState { kAsRead, kChanged, kGone };
+
+struct EntryOutcome {
+  EntryState state = EntryState::kAsRead;
+  Patch patch;
+};
+
+EntryOutcome layerOutcome(const WriteContext& context, const model::Layer& read,
+                          model::LayerIndex index) {
+  const model::Layer now = context.document.layers()[index];
+  if (now == read) return {};
+  const std::string name = context.layerName(index);
+  return {EntryState::kChanged, [&out = context.out, name, now](int code, std::string_view value) {
+            if (code == 2) {
+              out.text(2, name);
+            } else if (code == 62) {
+              // A layer that is off keeps its negative colour.
+              out.whole(62, value.find('-') == std::string_view::npos ? now.colour : -now.colour);
+            } else {
+              return false;
+            }
+            return true;
+          }};
+}
+
+EntryOutcome styleOutcome(const WriteContext& context, const model::TextStyle& read,
+                          model::StyleIndex index) {
+  const model::TextStyle now = context.document.textStyles()[index];
+  if (now == read) return {};
+  const std::string font = encodeText(now.fontFile, context.encoding);
+  return {EntryState::kChanged, [&out = context.out, font, now](int code, std::string_view) {
+            if (code == 3) {
+              out.text(3, font);
+            } else if (code == 40) {
+              out.real(40, now.height);
+            } else {
+              return false;
+            }
+            return true;
+          }};
+}
+
+EntryOutcome ucsOutcome(const WriteContext& context, const model::Ucs& read) {
+  const auto index = context.document.ucsTable().find(read.name);
+  if (!index) return {EntryState::kGone, {}};
+  const model::Ucs now = context.document.ucsTable()[*index];
+  if (now == read) return {};
+  return {EntryState::kChanged, [&out = context.out, now](int code, std::string_view) {
+            const Eigen::Vector3d* point = nullptr;
+            const Eigen::Vector3d origin = now.frame.origin(), x = now.frame.xAxis(),
+                                  y = now.frame.yAxis();
+            const int axis = code % 10;
+            if (code >= 10 && code <= 32 && axis <= 2) {
+              const int base = code - axis * 10;
+              point = base == 10 ? &origin : base == 11 ? &x : base == 12 ? &y : nullptr;
+            }
+            if (point == nullptr) return false;
+            out.real(code, (*point)[(code / 10) - 1]);
+            return true;
+          }};
+}
+
+EntryOutcome outcomeOf(const WriteContext& context, const SourceTableEntry& entry) {
+  if (const auto* layer = std::get_if<model::Layer>(&entry.asRead)) {
+    return layerOutcome(context, *layer, entry.modelIndex);
+  }
+  if (const auto* style = std::get_if<model::TextStyle>(&entry.asRead)) {
+    return styleOutcome(context, *style, entry.modelIndex);
+  }
+  if (const auto* ucs = std::get_if<model::Ucs>(&entry.asRead)) return ucsOutcome(context, *ucs);
+  return {};
+}
+
+void entryStart(WriteContext& context, std::string_view type, Handle handle, Handle owner,
+                std::string_view subclass, std::string_view name) {
+  DxfOutput& out = context.out;
+  out.text(0, type);
+  out.handle(5, handle);
+  out.handle(330, owner);
+  out.text(100, "AcDbSymbolTableRecord");
+  out.text(100, subclass);
+  out.text(2, name);
+  if (type != "BLOCK_RECORD") out.whole(70, 0);
+}
+
+// The entries of the document that the file lacks, written after the kept ones: each is
+// passed to `write` (or counted, when `write` is empty).
+std::size_t addedEntries(WriteContext& context, const SourceTable& table, bool write) {
+  const model::Document& document = context.document;
+  const Handle owner = tableHandle(table);
+  DxfOutput& out = context.out;
+  std::size_t count = 0;
+  const auto known = [&](const std::string& name) {
+    for (const SourceTableEntry& entry : table.entries) {
+      if (model::sameName(entry.name, name)) return true;
+    }
+    return false;
+  };
+  // Layers and text styles by index: a renamed one is known by its index.
+  const auto defined = [&](std::uint32_t index) {
+    for (const SourceTableEntry& entry : table.entries) {
+      if (entry.asRead.index() != 0 && entry.modelIndex == index) return true;
+    }
+    return false;
+  };
+  if (table.name == "LAYER") {
+    for (model::LayerIndex i = 0; i < document.layers().size(); ++i) {
+      if (defined(i)) continue;
+      ++count;
+      if (!write) continue;
+      entryStart(context, "LAYER", context.handles.layers.at(i), owner, "AcDbLayerTableRecord",
+                 context.layerName(i));
+      out.whole(62, document.layers()[i].colour);
+      out.text(6, "Continuous");
+    }
+  } else if (table.name == "STYLE") {
+    for (model::StyleIndex i = 0; i < document.textStyles().size(); ++i) {
+      const model::TextStyle& style = document.textStyles()[i];
+      if (defined(i)) continue;
+      ++count;
+      if (!write) continue;
+      entryStart(context, "STYLE", context.allocate(), owner, "AcDbTextStyleTableRecord",
+                 context.styleName(i));
+      out.real(40, style.height);
+      out.real(41, 1.0);
+      out.text(3, encodeText(style.fontFile, context.encoding));
+    }
+  } else if (table.name == "UCS") {
+    for (const model::Ucs& ucs : document.ucsTable().all()) {
+      if (known(ucs.name)) continue;
+      ++count;
+      if (!write) continue;
+      entryStart(context, "UCS", context.allocate(), owner, "AcDbUCSTableRecord",
+                 encodeName(ucs.name, context.encoding));
+      out.point(10, ucs.frame.origin());
+      out.point(11, ucs.frame.xAxis());
+      out.point(12, ucs.frame.yAxis());
+    }
+  } else if (table.name == "BLOCK_RECORD") {
+    for (BlockIndex i = 0; i < document.blocks().size(); ++i) {
+      if (known(document.blocks()[i].name)) continue;
+      ++count;
+      if (!write) continue;
+      entryStart(context, "BLOCK_RECORD", context.handles.blockRecords.at(i), owner,
+                 "AcDbBlockTableRecord", context.blockName(i));
+    }
+  }
+  return count;
+}
+
+void writeKeptTables(WriteContext& context) {
+  DxfOutput& out = context.out;
+  out.text(0, "SECTION");
+  out.text(2, "TABLES");
+  for (const SourceTable& table : context.source->tables) {
+    std::vector<EntryOutcome> outcomes;
+    std::size_t count = addedEntries(context, table, false);
+    for (const SourceTableEntry& entry : table.entries) {
+      outcomes.push_back(outcomeOf(context, entry));
+      if (outcomes.back().state != EntryState::kGone) ++count;
+    }
+    bool countWritten = false;
+    writePatched(out, table.head, [&](int code, std::string_view) {
+      if (code != 70 || std::exchange(countWritten, true)) return false;
+      out.whole(70, static_cast<std::int64_t>(count));
+      return true;
+    });
+    for (std::size_t i = 0; i < table.entries.size(); ++i) {
+      const EntryOutcome& outcome = outcomes[i];
+      if (outcome.state == EntryState::kAsRead) writeRecord(out, table.entries[i].record);
+      if (outcome.state == EntryState::kChanged) {
+        writePatched(out, table.entries[i].record, outcome.patch);
+      }
+    }
+    addedEntries(context, table, true);
+    out.text(0, "ENDTAB");
+  }
+  out.text(0, "ENDSEC");
+}
+
+// --- Blocks, entities, objects ----------------------------------------------------------
+
+void writeKeptBlocks(WriteContext& context) {
+  DxfOutput& out = context.out;
+  const model::BlockTable& blocks = context.document.blocks();
+  const auto& markers = context.source->blockMarkers;
+  out.text(0, "SECTION");
+  out.text(2, "BLOCKS");
+  for (BlockIndex i = 0; i < blocks.size(); ++i) {
+    const Handle record = context.handles.blockRecords.at(i);
+    const bool kept = i < markers.size() && !markers[i].first.type.empty();
+    // A block the document added: BLOCK and ENDBLK on layer 0.
+    const auto marker = [&](std::string_view type, std::string_view subclass) {
+      out.text(0, type);
+      out.handle(5, context.allocate());
+      out.handle(330, record);
+      out.text(100, "AcDbEntity");
+      out.text(8, "0");
+      out.text(100, subclass);
+    };
+    if (kept) {
+      writeRecord(out, markers[i].first);
+    } else {
+      marker("BLOCK", "AcDbBlockBegin");
+      out.text(2, context.blockName(i));
+      out.whole(70, 0);
+      out.point(10, blocks[i].basePoint);
+      out.text(3, context.blockName(i));
+      out.text(1, "");
+    }
+    if (i > BlockTable::kPaperSpace) {
+      for (const model::Entity& entity : blocks[i].entities) {
+        writeEntity(context, entity, record, false);
+      }
+    }
+    if (kept && !markers[i].second.type.empty()) {
+      writeRecord(out, markers[i].second);
+    } else {
+      marker("ENDBLK", "AcDbBlockEnd");
+    }
+  }
+  out.text(0, "ENDSEC");
+}
+
+void writeKeptEntities(WriteContext& context) {
+  DxfOutput& out = context.out;
+  const model::BlockTable& blocks = context.document.blocks();
+  out.text(0, "SECTION");
+  out.text(2, "ENTITIES");
+  for (const BlockIndex space : {BlockTable::kModelSpace, BlockTable::kPaperSpace}) {
+    for (const model::Entity& entity : blocks[space].entities) {
+      writeEntity(context, entity, context.handles.blockRecords[space],
+                  space == BlockTable::kPaperSpace);
+    }
+  }
+  out.text(0, "ENDSEC");
+}
+
+void writeSection(DxfOutput& out, std::string_view name, const std::vector<SourceRecord>& records) {
+  out.text(0, "SECTION");
+  out.text(2, name);
+  for (const SourceRecord& record : records) writeRecord(out, record);
+  out.text(0, "ENDSEC");
+}
+
+}  // namespace
+
+void writeFromSource(WriteContext& context, Handle handleSeed) {
+  const SourceDrawing& source = *context.source;
+  // The text styles, UCSs and block markers the document added are numbered on the way too.
+  for (const SourceTable& table : source.tables) {
+    if (table.name == "STYLE" || table.name == "UCS") {
+      handleSeed += addedEntries(context, table, false);
+    }
+  }
+  for (BlockIndex i = 0; i < context.document.blocks().size(); ++i) {
+    if (i >= source.blockMarkers.size() || source.blockMarkers[i].first.type.empty()) {
+      handleSeed += 2;
+    }
+  }
+  writeKeptHeader(context, handleSeed);
+  writeSection(context.out, "CLASSES", source.classes);
+  writeKeptTables(context);
+  writeKeptBlocks(context);
+  writeKeptEntities(context);
+  writeSection(context.out, "OBJECTS", source.objects);
+  for (const auto& [name, records] : source.otherSections) writeSection(context.out, name, records);
+}
+
+}  // namespace host::dxf
