@@ -1,13 +1,11 @@
 #include "host/dxf/entity_decoder.h"
 
-#include <algorithm>
 #include <cmath>
 #include <numbers>
-#include <unordered_map>
 #include <utility>
 
+#include "host/dxf/entity_properties.h"
 #include "host/dxf/fields.h"
-#include "host/dxf/numbers.h"
 #include "host/dxf/unsupported_records.h"
 #include "host/geom/invalid_input.h"
 #include "host/geom/ocs.h"
@@ -261,89 +259,6 @@ void appendRawGroups(const ReaderContext& context, const Record& record, bool ke
         }
     }
   });
-}
-
-// The entity's properties. A value that is not a number leaves its property as it is by default
-// and the entity not modelled whole, so that its record keeps the value as read.
-model::EntityProperties decodeProperties(const Record& record, bool& readable) {
-  model::EntityProperties properties;
-  const auto whole = [&](const Group& group, auto& target) {
-    std::int64_t value = 0;
-    if (parseWhole(group.value, value)) {
-      target = static_cast<std::remove_reference_t<decltype(target)>>(value);
-    } else {
-      readable = false;
-    }
-  };
-  for (const Group& group : record) {
-    switch (group.code) {
-      case 62:
-        whole(group, properties.colour.index);
-        break;
-      case 420:
-        whole(group, properties.colour.trueColour.emplace());
-        break;
-      case 440:
-        whole(group, properties.transparency.emplace());
-        break;
-      case 6:
-        properties.lineType = group.value;
-        break;
-      case 48:
-        if (!parseReal(group.value, properties.lineTypeScale)) readable = false;
-        break;
-      case 370:
-        whole(group, properties.lineWeight);
-        break;
-      case 60:
-        whole(group, properties.visible);
-        properties.visible = !properties.visible;
-        break;
-      default:
-        break;
-    }
-  }
-  return properties;
-}
-
-// Whether the document models every group of a single-record entity: its handle, owner, space,
-// layer and properties, and the data of a kind whose values come back as read.
-bool isModelledWhole(const Record& record) {
-  static const std::unordered_map<std::string_view, std::vector<int>> kDataCodes = {
-      {"LINE", {10, 20, 30, 11, 21, 31}},
-      {"POINT", {10, 20, 30}},
-      {"CIRCLE", {10, 20, 30, 40}},
-      {"ARC", {10, 20, 30, 40, 50, 51}},
-      {"LWPOLYLINE", {90, 70, 38, 10, 20, 42}}};
-  const auto data = kDataCodes.find(record.type());
-  if (data == kDataCodes.end()) return false;
-  bool type = true;
-  bool beforeSubclass = true;
-  for (const Group& group : record) {
-    if (std::exchange(type, false)) continue;
-    switch (group.code) {
-      case 100:
-        beforeSubclass = false;
-        break;
-      case 330:
-        if (!beforeSubclass) return false;
-        break;
-      case 5:
-      case 8:
-      case 67:
-      case 62:
-      case 420:
-      case 440:
-      case 6:
-      case 48:
-      case 370:
-      case 60:
-        break;
-      default:
-        if (std::ranges::find(data->second, group.code) == data->second.end()) return false;
-    }
-  }
-  return true;
 }
 
 }  // namespace

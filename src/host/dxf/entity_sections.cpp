@@ -93,7 +93,9 @@ model::Entity entityAsRead(ReaderContext& context, const DecodedEntity& decoded,
   } else {
     context.noteEntityWithoutHandle();
   }
-  if (decoded.modelledWhole) return entity;
+  // An entity without a handle makes the file one that is built afresh, which writes an entity
+  // the document does not model from its kept groups: its record is not needed.
+  if (decoded.modelledWhole || (!decoded.data && entity.handle == 0)) return entity;
   SourceRecord record = keepRecord(records.front());
   for (const Record& follower : records.subspan(1)) appendRecord(record, follower, true);
   entity.origin = {static_cast<std::uint32_t>(context.source.entities.size()), true};
@@ -101,26 +103,27 @@ model::Entity entityAsRead(ReaderContext& context, const DecodedEntity& decoded,
   return entity;
 }
 
-void addEntity(model::Document& document, BlockIndex block, model::Entity entity,
+void addEntity(ReaderContext& context, BlockIndex block, model::Entity entity,
                std::optional<model::EntityData> data,
                const std::function<model::UnsupportedEntity()>& raw) {
-  // Values the drawing refuses (a zero radius, a flattened insert) are kept as read.
-  for (const bool modelled : {true, false}) {
-    if (modelled && !data) continue;
-    entity.data = modelled ? std::move(*data) : model::EntityData(raw());
+  model::Document& document = context.document;
+  const bool freshHandle = entity.handle == 0;
+  std::optional<model::EntityLocation> added;
+  if (data) {
     try {
-      if (entity.handle != 0) {
-        document.addEntityAsRead(block, std::move(entity));
-      } else {
-        const model::EntityLocation at =
-            document.addEntity(block, std::move(entity.data), entity.layer);
-        document.setEntityProperties(at, entity.properties);
-      }
-      return;
+      entity.data = std::move(*data);
+      added = document.addEntityAsRead(block, entity);
     } catch (const InvalidInput&) {
-      if (!modelled) throw;
+      // Values the drawing refuses (a zero radius, a flattened insert): kept as read.
     }
   }
+  if (!added) {
+    entity.data = raw();
+    added = document.addEntityAsRead(block, std::move(entity));
+  }
+  // A handle the document gave is taken from now on: an entity further on in the file that
+  // claims it gets a fresh one too.
+  if (freshHandle) context.takeEntityHandle(document.entity(*added).handle);
 }
 
 BlockIndex spaceOrBlock(ReaderContext& context, std::string_view name) {
@@ -185,7 +188,7 @@ void readBlocks(ReaderContext& context, Record& record) {
       std::get<model::BlockReference>(*entity.data).block =
           spaceOrBlock(context, entity.insertedBlock);
     }
-    addEntity(context.document, entity.block, std::move(entity.entity), std::move(entity.data),
+    addEntity(context, entity.block, std::move(entity.entity), std::move(entity.data),
               [&] { return std::move(entity.raw); });
   }
 }
@@ -210,8 +213,8 @@ void readEntities(ReaderContext& context, Record& record) {
           spaceOrBlock(context, decoded.blockName);
     }
     const BlockIndex space = decoded.paperSpace ? BlockTable::kPaperSpace : BlockTable::kModelSpace;
-    addEntity(context.document, space, entityAsRead(context, decoded, records),
-              std::move(decoded.data), [&] { return rawEntity(context, records, true); });
+    addEntity(context, space, entityAsRead(context, decoded, records), std::move(decoded.data),
+              [&] { return rawEntity(context, records, true); });
     if (unit.isSingle()) nextInSection(context, record, "ENTITIES");
   }
 }

@@ -58,6 +58,8 @@ void readHeaderGroups(ReaderContext& context, const Record& record, HeaderValues
       header.tilemode = context.whole(group);
     } else if (name == "$INSUNITS" && group.code == 70) {
       header.insunits = context.whole(group);
+    } else if (name == "$CLAYER" && group.code == 8) {
+      header.currentLayer = std::string(group.value);
     } else if (name == "$TEXTSTYLE" && group.code == 7) {
       header.textStyle = std::string(group.value);
     } else if (name == "$UCSNAME" && group.code == 2) {
@@ -80,6 +82,7 @@ void applyHeader(ReaderContext& context, const HeaderValues& header) {
     variables.luprec = static_cast<int>(std::clamp<std::int64_t>(*header.luprec, 0, 8));
   if (header.tilemode) variables.tilemode = *header.tilemode != 0;
   if (header.insunits) variables.insunits = static_cast<int>(*header.insunits);
+  if (header.currentLayer) variables.currentLayer = context.layer(*header.currentLayer);
   document.setHeader(variables);
   if (header.textStyle && !ReaderContext::isBlank(*header.textStyle)) {
     document.setActiveTextStyle(context.style(*header.textStyle));

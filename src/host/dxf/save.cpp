@@ -95,7 +95,7 @@ void saveDxf(const model::Document& document, const std::filesystem::path& path,
       data.remove_prefix(static_cast<std::size_t>(written));
     }
   });
-  writeDxf(document, out);
+  writeDxf(document, out, options.release ? *options.release : savedRelease(document));
   file.commit();
 }
 

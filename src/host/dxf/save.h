@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <functional>
 
+#include "host/dxf/releases.h"
 #include "host/model/document.h"
 
 namespace host::dxf {
@@ -14,6 +15,8 @@ struct SaveOptions {
   // Writes bytes to a file descriptor as POSIX write() does (returns the count written, or -1
   // with errno set). Tests replace it to make a write fail.
   std::function<ssize_t(int fd, const void* data, std::size_t size)> write;
+  // The release to write; null for the drawing's own (savedRelease).
+  const Release* release = nullptr;
 };
 
 // Saves the document as a drawing file (see writeDxf), atomically: the data goes to a new file

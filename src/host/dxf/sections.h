@@ -24,6 +24,7 @@ struct HeaderValues {
   std::optional<std::int64_t> tilemode;
   std::optional<std::int64_t> insunits;
   std::optional<std::string> textStyle;
+  std::optional<std::string> currentLayer;
   std::string ucsName;
   std::optional<Eigen::Vector3d> ucsOrigin;
   std::optional<Eigen::Vector3d> ucsXDirection;

@@ -66,6 +66,10 @@ class SourceDrawing : public model::ForeignContent {
   std::vector<std::pair<SourceRecord, SourceRecord>> blockMarkers;
   std::vector<SourceRecord> entities;  // by EntityOrigin::record
   std::vector<SourceRecord> objects;
+  // How many layers and text styles the document had once read: those without an entry in the
+  // file's tables were only named by entities, and a file written back stays without them.
+  std::size_t layersAsRead = 0;
+  std::size_t textStylesAsRead = 0;
   // The types of the objects a file built afresh (see whole) loses: the user's records, not
   // the structure and settings the writer builds.
   std::vector<std::string> objectsLostWhenRebuilt;

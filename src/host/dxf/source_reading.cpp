@@ -87,6 +87,8 @@ void finishSource(ReaderContext& context) {
     }
   }
   source.modelledHeader = {document.header(), document.currentUcs(), document.activeTextStyle()};
+  source.layersAsRead = document.layers().size();
+  source.textStylesAsRead = document.textStyles().size();
   source.blockMarkers.resize(std::max(source.blockMarkers.size(), document.blocks().size()));
   source.setWhole(isWhole(context));
   context.document.reserveHandlesBelow(source.handleSeed);

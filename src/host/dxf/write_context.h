@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -34,8 +35,20 @@ struct WriteContext {
   std::vector<std::string> styleNames;    // as the file keeps them, by style index
   std::vector<std::string> blockNames;    // as the file keeps them, by block index
   TextEncoding encoding = TextEncoding::kWindows1252;
-  // The file the drawing was read from, when it is written back from its records (whole).
+  // The file the drawing was read from, if any, and whether it is written back from its
+  // records (SourceDrawing::whole) or built afresh.
   const SourceDrawing* source = nullptr;
+  bool fromRecords = false;
+  std::string_view version = "AC1015";  // of the release written
+  // Kept values are in another encoding than the file written (across release 2007).
+  bool recode = false;
+  // The release written is older than 2004, which has no true colours, colour names and
+  // transparency.
+  bool withoutColourExtras = false;
+
+  // Writes a group of a kept record as the file written holds it (see recode and
+  // withoutColourExtras).
+  void keptGroup(int code, std::string_view value);
   // By layer index: renamed since it was read, so that records naming it are out of date.
   std::vector<bool> renamedLayers;
 
@@ -58,7 +71,26 @@ void writeFromSource(WriteContext& context, Handle handleSeed);
 // (application data, extended data).
 void writeEntity(WriteContext& context, const model::Entity& entity, Handle owner, bool paperSpace);
 
-// Writes a kept record as read.
-void writeRecord(DxfOutput& out, const SourceRecord& record);
+// The layers renamed since the drawing was read from a file written back from its records,
+// by layer index: the kept records of entities on them name them as they were.
+std::vector<bool> renamedLayers(const model::Document& document, const SourceDrawing& source);
+
+// Whether a save writes the entity as its kept record (see writeEntity), and whether it leaves
+// it out: an entity this program does not model that neither that nor its groups can give.
+bool writtenAsRecord(const WriteContext& context, const model::Entity& entity);
+bool leftOut(const WriteContext& context, const model::Entity& entity);
+
+// Writes a kept record as read (see WriteContext::keptGroup).
+void writeRecord(WriteContext& context, const SourceRecord& record);
+
+// Writes the replacement of a group of a kept record, returning whether it did; groups it
+// leaves are written as read.
+using Patch = std::function<bool(int code, std::string_view value)>;
+void writePatched(WriteContext& context, const SourceRecord& record, const Patch& patch);
+
+// Whether a group holds a true colour, a colour name or a transparency (release 2004 on).
+inline bool isColourExtra(int code) {
+  return code >= 420 && code <= 449;
+}
 
 }  // namespace host::dxf

@@ -186,13 +186,14 @@ class EntityWriter {
 
  private:
   enum class KeptPart { kApplicationData, kExtendedData };
-  // The groups of the entity's kept record, in a file written back from its records, that
-  // form application data ("102 {NAME" to "102 }": reactors, extension dictionary) or its
-  // extended data (from the first 1001 group on), written where they stood.
+  // The groups of the entity's kept record that form its extended data (from the first 1001
+  // group on) or, in a file written back from its records, where the handles they hold still
+  // lead, its application data ("102 {NAME" to "102 }": reactors, extension dictionary).
   void keptGroups(KeptPart part) {
     if (context_.source == nullptr || entity_.origin.record == model::EntityOrigin::kNoRecord) {
       return;
     }
+    if (part == KeptPart::kApplicationData && !context_.fromRecords) return;
     const SourceRecord& record = context_.source->entities.at(entity_.origin.record);
     bool inApplicationData = false;
     bool inExtendedData = false;
@@ -200,11 +201,11 @@ class EntityWriter {
       if (code == 0) break;
       if (part == KeptPart::kApplicationData) {
         if (code == 102 && value.starts_with("{")) inApplicationData = true;
-        if (inApplicationData) out_.text(code, value);
+        if (inApplicationData) context_.keptGroup(code, value);
         if (code == 102 && value == "}") inApplicationData = false;
       } else {
         if (code == 1001) inExtendedData = true;
-        if (inExtendedData) out_.text(code, value);
+        if (inExtendedData) context_.keptGroup(code, value);
       }
     }
   }
@@ -223,6 +224,8 @@ class EntityWriter {
     out_.handle(330, owner_);
     common();
     out_.text(100, subclass);
+    // The thickness belongs to the data of the kinds that have one.
+    if (entity_.properties.thickness != 0.0) out_.real(39, entity_.properties.thickness);
   }
   // The circle's data, which an arc starts with: the centre in the normal's object coordinate
   // system.
@@ -249,6 +252,7 @@ class EntityWriter {
     if (p.lineWeight != model::EntityProperties::kLineWeightByLayer) out_.whole(370, p.lineWeight);
     if (p.lineTypeScale != 1.0) out_.real(48, p.lineTypeScale);
     if (!p.visible) out_.whole(60, 1);
+    if (context_.withoutColourExtras) return;
     if (p.colour.trueColour) out_.whole(420, *p.colour.trueColour);
     if (p.transparency) out_.whole(440, *p.transparency);
   }
@@ -265,19 +269,57 @@ class EntityWriter {
 
 }  // namespace
 
-void writeRecord(DxfOutput& out, const SourceRecord& record) {
-  out.text(0, record.type);
-  for (const auto [code, value] : record.groups) out.text(code, value);
+void WriteContext::keptGroup(int code, std::string_view value) {
+  if (withoutColourExtras && isColourExtra(code)) return;
+  if (recode && needsDecoding(value)) {
+    out.text(code, encodeText(decodeText(value, source->encoding), encoding));
+  } else {
+    out.text(code, value);
+  }
+}
+
+void writeRecord(WriteContext& context, const SourceRecord& record) {
+  context.out.text(0, record.type);
+  for (const auto [code, value] : record.groups) context.keptGroup(code, value);
+}
+
+void writePatched(WriteContext& context, const SourceRecord& record, const Patch& patch) {
+  context.out.text(0, record.type);
+  for (const auto [code, value] : record.groups) {
+    if (!patch(code, value)) context.keptGroup(code, value);
+  }
+}
+
+std::vector<bool> renamedLayers(const model::Document& document, const SourceDrawing& source) {
+  std::vector<bool> renamed(document.layers().size(), false);
+  if (const SourceTable* layers = source.table("LAYER")) {
+    for (const SourceTableEntry& entry : layers->entries) {
+      if (const auto* read = std::get_if<model::Layer>(&entry.asRead)) {
+        renamed.at(entry.modelIndex) = read->name != document.layers()[entry.modelIndex].name;
+      }
+    }
+  }
+  return renamed;
+}
+
+bool writtenAsRecord(const WriteContext& context, const model::Entity& entity) {
+  return context.fromRecords && entity.origin.asRead &&
+         entity.origin.record != model::EntityOrigin::kNoRecord &&
+         !context.renamedLayers.at(entity.layer);
+}
+
+bool leftOut(const WriteContext& context, const model::Entity& entity) {
+  const auto* raw = std::get_if<model::UnsupportedEntity>(&entity.data);
+  return raw != nullptr && !writtenAsRecord(context, entity) && !canWriteBack(*raw);
 }
 
 void writeEntity(WriteContext& context, const model::Entity& entity, Handle owner,
                  bool paperSpace) {
-  if (context.source != nullptr && entity.origin.asRead &&
-      entity.origin.record != model::EntityOrigin::kNoRecord &&
-      !context.renamedLayers.at(entity.layer)) {
-    writeRecord(context.out, context.source->entities.at(entity.origin.record));
+  if (writtenAsRecord(context, entity)) {
+    writeRecord(context, context.source->entities.at(entity.origin.record));
     return;
   }
+  if (leftOut(context, entity)) return;
   EntityWriter writer(context, entity, owner, paperSpace);
   std::visit(writer, entity.data);
   writer.finish();
@@ -312,10 +354,6 @@ void writeBlocks(WriteContext& context) {
     // The two spaces hold their entities in the ENTITIES section.
     if (i > model::BlockTable::kPaperSpace) {
       for (const model::Entity& entity : block.entities) {
-        if (const auto* raw = std::get_if<model::UnsupportedEntity>(&entity.data);
-            raw && !canWriteBack(*raw)) {
-          continue;
-        }
         writeEntity(context, entity, h.blockRecords[i], false);
       }
     }
@@ -332,10 +370,6 @@ void writeEntities(WriteContext& context) {
   for (const model::BlockIndex space :
        {model::BlockTable::kModelSpace, model::BlockTable::kPaperSpace}) {
     for (const model::Entity& entity : blocks[space].entities) {
-      if (const auto* raw = std::get_if<model::UnsupportedEntity>(&entity.data);
-          raw && !canWriteBack(*raw)) {
-        continue;
-      }
       writeEntity(context, entity, context.handles.blockRecords[space],
                   space == model::BlockTable::kPaperSpace);
     }

@@ -8,23 +8,19 @@ namespace host::dxf {
 namespace {
 
 // The variables written from the document, or for the file as written.
-constexpr std::array<std::string_view, 13> kWrittenVariables = {
-    "$ACADVER", "$DWGCODEPAGE", "$HANDSEED", "$INSBASE", "$LUPREC",  "$TILEMODE", "$INSUNITS",
-    "$CLAYER",  "$TEXTSTYLE",   "$UCSNAME",  "$UCSORG",  "$UCSXDIR", "$UCSYDIR"};
+constexpr std::array<std::string_view, 12> kWrittenVariables = {
+    "$ACADVER", "$DWGCODEPAGE", "$HANDSEED", "$LUPREC", "$TILEMODE", "$INSUNITS",
+    "$CLAYER",  "$TEXTSTYLE",   "$UCSNAME",  "$UCSORG", "$UCSXDIR",  "$UCSYDIR"};
 
 // The other variables of the file the drawing was read from, as read: settings of the drawing
 // that a file built afresh keeps all the same.
 void keepOtherVariables(WriteContext& context) {
   const SourceDrawing* source = sourceOf(context.document);
   if (source == nullptr) return;
-  const bool sameEncoding = source->encoding == TextEncoding::kWindows1252;
   for (const SourceHeaderVariable& variable : source->header) {
     if (std::ranges::find(kWrittenVariables, variable.name) != kWrittenVariables.end()) continue;
     context.out.text(9, variable.name);
-    for (const auto [code, value] : variable.groups) {
-      context.out.text(code, sameEncoding ? std::string(value)
-                                          : encodeText(decodeText(value, source->encoding)));
-    }
+    for (const auto [code, value] : variable.groups) context.keptGroup(code, value);
   }
 }
 
@@ -37,13 +33,11 @@ void writeHeader(WriteContext& context, Handle handleSeed) {
   out.text(0, "SECTION");
   out.text(2, "HEADER");
   variable("$ACADVER");
-  out.text(1, "AC1015");
+  out.text(1, context.version);
   variable("$DWGCODEPAGE");
   out.text(3, "ANSI_1252");
   variable("$HANDSEED");
   out.handle(5, handleSeed);
-  variable("$INSBASE");
-  out.point(10, Eigen::Vector3d::Zero());
   variable("$LUPREC");
   out.whole(70, document.header().luprec);
   variable("$TILEMODE");
@@ -51,7 +45,7 @@ void writeHeader(WriteContext& context, Handle handleSeed) {
   variable("$INSUNITS");
   out.whole(70, document.header().insunits);
   variable("$CLAYER");
-  out.text(8, "0");
+  out.text(8, context.layerName(document.header().currentLayer));
   variable("$TEXTSTYLE");
   out.text(7, context.styleName(document.activeTextStyle()));
   const model::Ucs& ucs = document.currentUcs();

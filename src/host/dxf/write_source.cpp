@@ -1,7 +1,7 @@
 #include <functional>
 #include <map>
 
-#include "host/dxf/write_context.h"
+#include "host/dxf/entry_patches.h"
 #include "host/model/names.h"
 
 // Writing a drawing back from the records of the file it was read from: every record as read,
@@ -12,17 +12,6 @@ namespace {
 
 using model::BlockIndex;
 using model::BlockTable;
-// Writes the replacement of a group of a kept record, returning whether it did; groups it
-// leaves are written as read.
-using Patch = std::function<bool(int code, std::string_view value)>;
-
-void writePatched(DxfOutput& out, const SourceRecord& record, const Patch& patch) {
-  out.text(0, record.type);
-  for (const auto [code, value] : record.groups) {
-    if (!patch(code, value)) out.text(code, value);
-  }
-}
-
 Handle tableHandle(const SourceTable& table) {
   return handleOf(table.head);
 }
@@ -39,6 +28,10 @@ std::map<std::string, VariableWriter> changedVariables(const WriteContext& conte
   const model::HeaderVariables& now = document.header();
   std::map<std::string, VariableWriter> changed;
   changed["$HANDSEED"] = [handleSeed](DxfOutput& out) { out.handle(5, handleSeed); };
+  if (context.version != context.source->release) {
+    const std::string version(context.version);
+    changed["$ACADVER"] = [version](DxfOutput& out) { out.text(1, version); };
+  }
   const auto whole = [&](const char* name, int value, int readValue) {
     if (value != readValue) changed[name] = [value](DxfOutput& out) { out.whole(70, value); };
   };
@@ -77,7 +70,7 @@ void writeKeptHeader(WriteContext& context, Handle handleSeed) {
       changed.erase(found);
       continue;
     }
-    for (const auto [code, value] : variable.groups) out.text(code, value);
+    for (const auto [code, value] : variable.groups) context.keptGroup(code, value);
   }
   for (const auto& [name, write] : changed) {
     out.text(9, name);
@@ -99,57 +92,22 @@ struct EntryOutcome {
 
 EntryOutcome layerOutcome(const WriteContext& context, const model::Layer& read,
                           model::LayerIndex index) {
-  const model::Layer now = context.document.layers()[index];
-  if (now == read) return {};
-  const std::string name = context.layerName(index);
-  return {EntryState::kChanged, [&out = context.out, name, now](int code, std::string_view value) {
-            if (code == 2) {
-              out.text(2, name);
-            } else if (code == 62) {
-              // A layer that is off keeps its negative colour.
-              out.whole(62, value.find('-') == std::string_view::npos ? now.colour : -now.colour);
-            } else {
-              return false;
-            }
-            return true;
-          }};
+  if (context.document.layers()[index] == read) return {};
+  return {EntryState::kChanged, layerPatch(context, index)};
 }
 
 EntryOutcome styleOutcome(const WriteContext& context, const model::TextStyle& read,
                           model::StyleIndex index) {
-  const model::TextStyle now = context.document.textStyles()[index];
-  if (now == read) return {};
-  const std::string font = encodeText(now.fontFile, context.encoding);
-  return {EntryState::kChanged, [&out = context.out, font, now](int code, std::string_view) {
-            if (code == 3) {
-              out.text(3, font);
-            } else if (code == 40) {
-              out.real(40, now.height);
-            } else {
-              return false;
-            }
-            return true;
-          }};
+  if (context.document.textStyles()[index] == read) return {};
+  return {EntryState::kChanged, stylePatch(context, index)};
 }
 
 EntryOutcome ucsOutcome(const WriteContext& context, const model::Ucs& read) {
   const auto index = context.document.ucsTable().find(read.name);
   if (!index) return {EntryState::kGone, {}};
-  const model::Ucs now = context.document.ucsTable()[*index];
+  const model::Ucs& now = context.document.ucsTable()[*index];
   if (now == read) return {};
-  return {EntryState::kChanged, [&out = context.out, now](int code, std::string_view) {
-            const Eigen::Vector3d* point = nullptr;
-            const Eigen::Vector3d origin = now.frame.origin(), x = now.frame.xAxis(),
-                                  y = now.frame.yAxis();
-            const int axis = code % 10;
-            if (code >= 10 && code <= 32 && axis <= 2) {
-              const int base = code - axis * 10;
-              point = base == 10 ? &origin : base == 11 ? &x : base == 12 ? &y : nullptr;
-            }
-            if (point == nullptr) return false;
-            out.real(code, (*point)[(code / 10) - 1]);
-            return true;
-          }};
+  return {EntryState::kChanged, ucsPatch(context, now)};
 }
 
 EntryOutcome outcomeOf(const WriteContext& context, const SourceTableEntry& entry) {
@@ -188,16 +146,11 @@ std::size_t addedEntries(WriteContext& context, const SourceTable& table, bool w
     }
     return false;
   };
-  // Layers and text styles by index: a renamed one is known by its index.
-  const auto defined = [&](std::uint32_t index) {
-    for (const SourceTableEntry& entry : table.entries) {
-      if (entry.asRead.index() != 0 && entry.modelIndex == index) return true;
-    }
-    return false;
-  };
   if (table.name == "LAYER") {
     for (model::LayerIndex i = 0; i < document.layers().size(); ++i) {
-      if (defined(i)) continue;
+      // Layers and text styles by index, so that a renamed one counts as the file's; those the
+      // file only named stay without an entry.
+      if (i < context.source->layersAsRead) continue;
       ++count;
       if (!write) continue;
       entryStart(context, "LAYER", context.handles.layers.at(i), owner, "AcDbLayerTableRecord",
@@ -208,7 +161,7 @@ std::size_t addedEntries(WriteContext& context, const SourceTable& table, bool w
   } else if (table.name == "STYLE") {
     for (model::StyleIndex i = 0; i < document.textStyles().size(); ++i) {
       const model::TextStyle& style = document.textStyles()[i];
-      if (defined(i)) continue;
+      if (i < context.source->textStylesAsRead) continue;
       ++count;
       if (!write) continue;
       entryStart(context, "STYLE", context.allocate(), owner, "AcDbTextStyleTableRecord",
@@ -252,16 +205,16 @@ void writeKeptTables(WriteContext& context) {
       if (outcomes.back().state != EntryState::kGone) ++count;
     }
     bool countWritten = false;
-    writePatched(out, table.head, [&](int code, std::string_view) {
+    writePatched(context, table.head, [&](int code, std::string_view) {
       if (code != 70 || std::exchange(countWritten, true)) return false;
       out.whole(70, static_cast<std::int64_t>(count));
       return true;
     });
     for (std::size_t i = 0; i < table.entries.size(); ++i) {
       const EntryOutcome& outcome = outcomes[i];
-      if (outcome.state == EntryState::kAsRead) writeRecord(out, table.entries[i].record);
+      if (outcome.state == EntryState::kAsRead) writeRecord(context, table.entries[i].record);
       if (outcome.state == EntryState::kChanged) {
-        writePatched(out, table.entries[i].record, outcome.patch);
+        writePatched(context, table.entries[i].record, outcome.patch);
       }
     }
     addedEntries(context, table, true);
@@ -291,7 +244,7 @@ void writeKeptBlocks(WriteContext& context) {
       out.text(100, subclass);
     };
     if (kept) {
-      writeRecord(out, markers[i].first);
+      writeRecord(context, markers[i].first);
     } else {
       marker("BLOCK", "AcDbBlockBegin");
       out.text(2, context.blockName(i));
@@ -306,7 +259,7 @@ void writeKeptBlocks(WriteContext& context) {
       }
     }
     if (kept && !markers[i].second.type.empty()) {
-      writeRecord(out, markers[i].second);
+      writeRecord(context, markers[i].second);
     } else {
       marker("ENDBLK", "AcDbBlockEnd");
     }
@@ -328,11 +281,12 @@ void writeKeptEntities(WriteContext& context) {
   out.text(0, "ENDSEC");
 }
 
-void writeSection(DxfOutput& out, std::string_view name, const std::vector<SourceRecord>& records) {
-  out.text(0, "SECTION");
-  out.text(2, name);
-  for (const SourceRecord& record : records) writeRecord(out, record);
-  out.text(0, "ENDSEC");
+void writeSection(WriteContext& context, std::string_view name,
+                  const std::vector<SourceRecord>& records) {
+  context.out.text(0, "SECTION");
+  context.out.text(2, name);
+  for (const SourceRecord& record : records) writeRecord(context, record);
+  context.out.text(0, "ENDSEC");
 }
 
 }  // namespace
@@ -351,12 +305,12 @@ void writeFromSource(WriteContext& context, Handle handleSeed) {
     }
   }
   writeKeptHeader(context, handleSeed);
-  writeSection(context.out, "CLASSES", source.classes);
+  writeSection(context, "CLASSES", source.classes);
   writeKeptTables(context);
   writeKeptBlocks(context);
   writeKeptEntities(context);
-  writeSection(context.out, "OBJECTS", source.objects);
-  for (const auto& [name, records] : source.otherSections) writeSection(context.out, name, records);
+  writeSection(context, "OBJECTS", source.objects);
+  for (const auto& [name, records] : source.otherSections) writeSection(context, name, records);
 }
 
 }  // namespace host::dxf

@@ -1,3 +1,8 @@
+#include <functional>
+#include <vector>
+
+#include "host/dxf/converted_entries.h"
+#include "host/dxf/entry_patches.h"
 #include "host/dxf/text_codec.h"
 #include "host/dxf/write_context.h"
 
@@ -38,42 +43,93 @@ class TableWriter {
   Handle handle_;
 };
 
+// Whether the document's layer, text style or UCS differs from what the file's entry gave.
+template <class Entry>
+bool changed(const SourceTableEntry& own, const Entry& now) {
+  const auto* read = std::get_if<Entry>(&own.asRead);
+  return read == nullptr || !(*read == now);
+}
+
+// An entry this program writes in a file built afresh, unless the file the drawing was read
+// from has its own of that name.
+struct StandardEntry {
+  std::string name;
+  Handle handle = 0;
+  std::function<void(TableWriter&)> write;
+};
+
+// A table the document does not model: the standard entries, each the file's own where it has
+// one, then the file's other entries.
+void writeTableOfFile(WriteContext& context, std::string_view name, Handle handle,
+                      std::string_view subclass, const std::vector<StandardEntry>& standard,
+                      std::string_view tableSubclass = {}) {
+  const ConvertedEntries converted(context, name);
+  std::vector<std::string> names;
+  for (const StandardEntry& entry : standard) names.push_back(entry.name);
+  const std::vector<const SourceTableEntry*> others = converted.except(names);
+  TableWriter table(context, name, handle, standard.size() + others.size(), tableSubclass);
+  for (const StandardEntry& entry : standard) {
+    if (const SourceTableEntry* own = converted.find(entry.name)) {
+      writeConverted(context, *own, entry.handle, handle, subclass);
+    } else {
+      entry.write(table);
+    }
+  }
+  for (const SourceTableEntry* other : others) {
+    writeConverted(context, *other, context.allocate(), handle, subclass);
+  }
+}
+
 void writeViewports(WriteContext& context) {
   const StructureHandles& h = context.handles;
   DxfOutput& out = context.out;
-  TableWriter table(context, "VPORT", h.vportTable, 1);
-  table.entry("VPORT", h.activeViewport, "AcDbViewportTableRecord", "*Active");
-  out.real(10, 0.0);
-  out.real(20, 0.0);
-  out.real(11, 1.0);
-  out.real(21, 1.0);
-  out.real(12, 0.0);
-  out.real(22, 0.0);
-  out.real(40, 100.0);
-  out.real(41, 1.5);
+  constexpr std::string_view kSubclass = "AcDbViewportTableRecord";
+  writeTableOfFile(context, "VPORT", h.vportTable, kSubclass,
+                   {{"*Active", h.activeViewport, [&](TableWriter& table) {
+                       table.entry("VPORT", h.activeViewport, kSubclass, "*Active");
+                       out.real(10, 0.0);
+                       out.real(20, 0.0);
+                       out.real(11, 1.0);
+                       out.real(21, 1.0);
+                       out.real(12, 0.0);
+                       out.real(22, 0.0);
+                       out.real(40, 100.0);
+                       out.real(41, 1.5);
+                     }}});
 }
 
 void writeLineTypes(WriteContext& context) {
   const StructureHandles& h = context.handles;
   DxfOutput& out = context.out;
-  TableWriter table(context, "LTYPE", h.ltypeTable, 3);
-  const std::pair<Handle, std::string_view> types[] = {
-      {h.byBlock, "ByBlock"}, {h.byLayer, "ByLayer"}, {h.continuous, "Continuous"}};
-  for (const auto& [handle, name] : types) {
-    table.entry("LTYPE", handle, "AcDbLinetypeTableRecord", name);
-    out.text(3, name == "Continuous" ? "Solid line" : "");
-    out.whole(72, 65);
-    out.whole(73, 0);
-    out.real(40, 0.0);
+  constexpr std::string_view kSubclass = "AcDbLinetypeTableRecord";
+  std::vector<StandardEntry> standard;
+  for (const auto& [handle, name] :
+       {std::pair{h.byBlock, "ByBlock"}, std::pair{h.byLayer, "ByLayer"},
+        std::pair{h.continuous, "Continuous"}}) {
+    standard.push_back({name, handle, [&out, handle, name](TableWriter& table) {
+                          table.entry("LTYPE", handle, kSubclass, name);
+                          out.text(3, std::string_view(name) == "Continuous" ? "Solid line" : "");
+                          out.whole(72, 65);
+                          out.whole(73, 0);
+                          out.real(40, 0.0);
+                        }});
   }
+  writeTableOfFile(context, "LTYPE", h.ltypeTable, kSubclass, standard);
 }
 
 void writeLayers(WriteContext& context) {
   const StructureHandles& h = context.handles;
   DxfOutput& out = context.out;
+  const ConvertedEntries converted(context, "LAYER");
   const auto& layers = context.document.layers().all();
   TableWriter table(context, "LAYER", h.layerTable, layers.size());
   for (std::size_t i = 0; i < layers.size(); ++i) {
+    const auto index = static_cast<model::LayerIndex>(i);
+    if (const SourceTableEntry* own = converted.find(layers[i].name)) {
+      writeConverted(context, *own, h.layers[i], h.layerTable, "AcDbLayerTableRecord",
+                     changed(*own, layers[i]) ? layerPatch(context, index) : Patch());
+      continue;
+    }
     table.entry("LAYER", h.layers[i], "AcDbLayerTableRecord", context.layerNames[i]);
     out.whole(62, layers[i].colour);
     out.text(6, "Continuous");
@@ -85,16 +141,23 @@ void writeLayers(WriteContext& context) {
 void writeStyles(WriteContext& context) {
   const StructureHandles& h = context.handles;
   DxfOutput& out = context.out;
+  const ConvertedEntries converted(context, "STYLE");
   const auto& styles = context.document.textStyles().all();
   TableWriter table(context, "STYLE", h.styleTable, styles.size());
   for (std::size_t i = 0; i < styles.size(); ++i) {
+    const auto index = static_cast<model::StyleIndex>(i);
+    if (const SourceTableEntry* own = converted.find(styles[i].name)) {
+      writeConverted(context, *own, h.styles[i], h.styleTable, "AcDbTextStyleTableRecord",
+                     changed(*own, styles[i]) ? stylePatch(context, index) : Patch());
+      continue;
+    }
     table.entry("STYLE", h.styles[i], "AcDbTextStyleTableRecord", context.styleNames[i]);
     out.real(40, styles[i].height);
     out.real(41, 1.0);
     out.real(50, 0.0);
     out.whole(71, 0);
     out.real(42, styles[i].height > 0.0 ? styles[i].height : 2.5);
-    out.text(3, encodeText(styles[i].fontFile));
+    out.text(3, encodeText(styles[i].fontFile, context.encoding));
     out.text(4, "");
   }
 }
@@ -102,10 +165,16 @@ void writeStyles(WriteContext& context) {
 void writeUcss(WriteContext& context) {
   const StructureHandles& h = context.handles;
   DxfOutput& out = context.out;
+  const ConvertedEntries converted(context, "UCS");
   const auto& ucss = context.document.ucsTable().all();
   TableWriter table(context, "UCS", h.ucsTable, ucss.size());
   for (std::size_t i = 0; i < ucss.size(); ++i) {
-    table.entry("UCS", h.ucss[i], "AcDbUCSTableRecord", encodeName(ucss[i].name));
+    if (const SourceTableEntry* own = converted.find(ucss[i].name)) {
+      writeConverted(context, *own, h.ucss[i], h.ucsTable, "AcDbUCSTableRecord",
+                     changed(*own, ucss[i]) ? ucsPatch(context, ucss[i]) : Patch());
+      continue;
+    }
+    table.entry("UCS", h.ucss[i], "AcDbUCSTableRecord", encodeName(ucss[i].name, context.encoding));
     out.point(10, ucss[i].frame.origin());
     out.point(11, ucss[i].frame.xAxis());
     out.point(12, ucss[i].frame.yAxis());
@@ -116,16 +185,31 @@ void writeUcss(WriteContext& context) {
 
 void writeApplications(WriteContext& context) {
   const StructureHandles& h = context.handles;
-  TableWriter table(context, "APPID", h.appidTable, context.applications.size());
+  constexpr std::string_view kSubclass = "AcDbRegAppTableRecord";
+  std::vector<StandardEntry> standard;
   for (std::size_t i = 0; i < context.applications.size(); ++i) {
-    table.entry("APPID", h.appids[i], "AcDbRegAppTableRecord", context.applications[i]);
+    const Handle handle = h.appids[i];
+    const std::string name = context.applications[i];
+    standard.push_back({name, handle, [handle, name](TableWriter& table) {
+                          table.entry("APPID", handle, kSubclass, name);
+                        }});
   }
+  writeTableOfFile(context, "APPID", h.appidTable, kSubclass, standard);
 }
 
 void writeDimensionStyles(WriteContext& context) {
   const StructureHandles& h = context.handles;
-  TableWriter table(context, "DIMSTYLE", h.dimstyleTable, 1, "AcDbDimStyleTable");
-  table.entry("DIMSTYLE", h.standardDimstyle, "AcDbDimStyleTableRecord", "Standard", 105);
+  constexpr std::string_view kSubclass = "AcDbDimStyleTableRecord";
+  writeTableOfFile(context, "DIMSTYLE", h.dimstyleTable, kSubclass,
+                   {{"Standard", h.standardDimstyle,
+                     [&](TableWriter& table) {
+                       table.entry("DIMSTYLE", h.standardDimstyle, kSubclass, "Standard", 105);
+                     }}},
+                   "AcDbDimStyleTable");
+}
+
+void writeViews(WriteContext& context) {
+  writeTableOfFile(context, "VIEW", context.handles.viewTable, "AcDbViewTableRecord", {});
 }
 
 void writeBlockRecords(WriteContext& context) {
@@ -155,7 +239,7 @@ void writeTables(WriteContext& context) {
   writeLineTypes(context);
   writeLayers(context);
   writeStyles(context);
-  { TableWriter views(context, "VIEW", context.handles.viewTable, 0); }
+  writeViews(context);
   writeUcss(context);
   writeApplications(context);
   writeDimensionStyles(context);

@@ -4,6 +4,7 @@
 #include <map>
 #include <unordered_set>
 
+#include "host/dxf/converted_entries.h"
 #include "host/dxf/placement.h"
 #include "host/dxf/text_codec.h"
 #include "host/dxf/unsupported_records.h"
@@ -98,13 +99,9 @@ Handle allocateKept(WriteContext& context) {
     if (handle == 0) handle = context.allocate();
   }
   h.layers.assign(document.layers().size(), 0);
-  context.renamedLayers.assign(document.layers().size(), false);
   for (const SourceTableEntry& entry : source.table("LAYER")->entries) {
-    if (const auto* read = std::get_if<model::Layer>(&entry.asRead)) {
+    if (std::holds_alternative<model::Layer>(entry.asRead))
       h.layers[entry.modelIndex] = entry.handle;
-      context.renamedLayers[entry.modelIndex] =
-          read->name != document.layers()[entry.modelIndex].name;
-    }
   }
   for (Handle& handle : h.layers) {
     if (handle == 0) handle = context.allocate();
@@ -125,40 +122,85 @@ void nameAll(WriteContext& context) {
   }
 }
 
+// How a drawing is written in `release`: built afresh or from the records of its file, in which
+// encoding, with which groups of kept records left out.
+WriteContext contextFor(const model::Document& document, DxfOutput& out, const Release& release) {
+  WriteContext context{document,
+                       out,
+                       {},
+                       1,
+                       {},
+                       {},
+                       {},
+                       {},
+                       TextEncoding::kWindows1252,
+                       sourceOf(document),
+                       false,
+                       release.version,
+                       false,
+                       false,
+                       {}};
+  context.encoding = encodingFor(release.version, {});
+  context.recode = context.source != nullptr && context.source->encoding != context.encoding;
+  context.withoutColourExtras = release.version < "AC1018";
+  if (context.source != nullptr && context.source->whole()) {
+    context.fromRecords = true;
+    context.renamedLayers = renamedLayers(document, *context.source);
+  }
+  return context;
+}
+
 }  // namespace
 
+bool leftOutOnSave(const model::Document& document, const model::Entity& entity) {
+  DxfOutput nowhere([](std::string_view) {});
+  return leftOut(contextFor(document, nowhere, savedRelease(document)), entity);
+}
+
 std::vector<std::string> contentNotSaved(const model::Document& document) {
+  return contentNotSaved(document, savedRelease(document));
+}
+
+std::vector<std::string> contentNotSaved(const model::Document& document, const Release& release) {
+  DxfOutput nowhere([](std::string_view) {});
+  const WriteContext context = contextFor(document, nowhere, release);
   std::map<std::string, std::size_t> droppedEntities;
   std::size_t shearedInserts = 0;
+  std::size_t trueColours = 0;
+  std::size_t transparencies = 0;
   forEachEntity(document, [&](const model::Entity& entity) {
-    if (const auto* raw = std::get_if<model::UnsupportedEntity>(&entity.data)) {
-      if (!canWriteBack(*raw)) ++droppedEntities[raw->type];
-    } else if (const auto* insert = std::get_if<model::BlockReference>(&entity.data)) {
+    if (entity.properties.colour.trueColour) ++trueColours;
+    if (entity.properties.transparency) ++transparencies;
+    if (leftOut(context, entity)) {
+      ++droppedEntities[std::get<model::UnsupportedEntity>(entity.data).type];
+    } else if (const auto* insert = std::get_if<model::BlockReference>(&entity.data);
+               insert && !writtenAsRecord(context, entity)) {
       if (!insertParameters(insert->placement).exact) ++shearedInserts;
     }
   });
   std::map<std::string, std::size_t> droppedObjects;
-  if (const SourceDrawing* source = sourceOf(document); source && !source->whole()) {
-    for (const std::string& type : source->objectsLostWhenRebuilt) ++droppedObjects[type];
+  if (context.source != nullptr && !context.fromRecords) {
+    for (const std::string& type : context.source->objectsLostWhenRebuilt) ++droppedObjects[type];
   }
   std::vector<std::string> lines;
   // Entity and object kinds by their record names, as other programs list them.
   for (const auto* dropped : {&droppedEntities, &droppedObjects}) {
     for (const auto& [type, count] : *dropped) lines.push_back(std::to_string(count) + " " + type);
   }
-  if (shearedInserts > 0) {
-    lines.push_back(std::to_string(shearedInserts) + " sheared block reference" +
-                    (shearedInserts == 1 ? "" : "s"));
+  const auto counted = [&](std::size_t count, const char* one, const char* many) {
+    if (count > 0) lines.push_back(std::to_string(count) + " " + (count == 1 ? one : many));
+  };
+  counted(shearedInserts, "sheared block reference", "sheared block references");
+  if (release.version < "AC1018") {
+    counted(trueColours, "true colour", "true colours");
+    counted(transparencies, "transparency", "transparencies");
   }
   return lines;
 }
 
-void writeDxf(const model::Document& document, DxfOutput& out) {
-  WriteContext context{document, out, {}, 1, {}, {}, {}, {}, TextEncoding::kWindows1252,
-                       nullptr,  {}};
-  if (const SourceDrawing* source = sourceOf(document); source && source->whole()) {
-    context.source = source;
-    context.encoding = source->encoding;
+void writeDxf(const model::Document& document, DxfOutput& out, const Release& release) {
+  WriteContext context = contextFor(document, out, release);
+  if (context.fromRecords) {
     nameAll(context);
     writeFromSource(context, allocateKept(context));
     out.text(0, "EOF");
@@ -167,7 +209,8 @@ void writeDxf(const model::Document& document, DxfOutput& out) {
   }
   nameAll(context);
   allocateStructure(context);
-  writeHeader(context, context.nextHandle + followerHandles(document, false));
+  writeHeader(context,
+              context.nextHandle + followerHandles(document, false) + sourceTableEntries(document));
   writeTables(context);
   writeBlocks(context);
   writeEntities(context);

@@ -4,18 +4,27 @@
 #include <vector>
 
 #include "host/dxf/dxf_output.h"
+#include "host/dxf/releases.h"
 #include "host/model/document.h"
 
 namespace host::dxf {
 
-// What a save cannot keep exactly, briefly, one item per kind for telling the user before
-// saving: entities and objects by record name ("2 IMAGE", "1 XRECORD"), then "1 sheared block
-// reference". Empty when the file will hold everything the document does.
-std::vector<std::string> contentNotSaved(const model::Document& document);
+// What a save in `release` cannot keep exactly, briefly, one item per kind for telling the
+// user before saving: entities and objects by record name ("2 IMAGE", "1 XRECORD"), then "1
+// sheared block reference", "3 true colours", "1 transparency". Empty when the file will hold
+// everything the document does.
+std::vector<std::string> contentNotSaved(const model::Document& document, const Release& release);
+std::vector<std::string> contentNotSaved(const model::Document& document);  // savedRelease
 
-// Writes the document as a release 2000 drawing file (AC1015) with handles, owners and the
-// objects other programs expect. Entities kept as read are written back where that is safe;
-// the others are left out (contentNotSaved lists them).
-void writeDxf(const model::Document& document, DxfOutput& out);
+// Whether a save in the drawing's own release leaves the entity out (contentNotSaved counts it).
+bool leftOutOnSave(const model::Document& document, const model::Entity& entity);
+
+// Writes the document as a drawing file of `release`. A drawing read from a file of release
+// 2000 or later with the whole structure of one is written back from that file's records, with
+// what the document changed or added written from the document. Any other is built afresh with
+// handles, owners and the objects other programs expect, keeping the file's header variables,
+// table entries and entities where that is safe; the others are left out (contentNotSaved
+// lists them).
+void writeDxf(const model::Document& document, DxfOutput& out, const Release& release);
 
 }  // namespace host::dxf

@@ -131,12 +131,12 @@ void Document::reserveEntities(BlockIndex block, std::size_t count) {
 }
 
 EntityLocation Document::addEntityAsRead(BlockIndex block, Entity entity) {
-  if (entity.handle == 0) throw InvalidInput("an entity needs a handle");
   if (block >= state_->blocks.size()) throw InvalidInput("the block does not exist");
   if (entity.layer >= state_->layers.size()) throw InvalidInput("the layer does not exist");
   checkEntityData(entity.data, state_->blocks, state_->styles);
   auto& entities = state_->blocks.at(block).entities;
   const EntityLocation location{block, entities.size()};
+  if (entity.handle == 0) entity.handle = state_->nextHandle;
   state_->nextHandle = std::max(state_->nextHandle, entity.handle + 1);
   entities.push_back(std::move(entity));
   changed();

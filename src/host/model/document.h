@@ -60,7 +60,8 @@ class Document {
   // values, non-zero axes, existing block, layer and style) and refused with InvalidInput.
   EntityLocation addEntity(BlockIndex block, EntityData data, LayerIndex layer = 0);
   // Appends an entity as a file holds it, with its own handle, properties and origin, for a
-  // reader: checked as addEntity, and refused when the handle is 0 or taken already.
+  // reader: checked as addEntity. A handle of 0 (a file without handles) gets a fresh one; the
+  // reader sees that no two entities have the same.
   EntityLocation addEntityAsRead(BlockIndex block, Entity entity);
   // New entities get handles from `handle` on (at least), so that they take none that a
   // file's tables and objects use.

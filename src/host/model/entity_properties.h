@@ -32,6 +32,7 @@ struct EntityProperties {
   int lineWeight = kLineWeightByLayer;  // hundredths of a millimetre, or -1 ByLayer, -2 ByBlock,
                                         // -3 the drawing's default
   bool visible = true;
+  double thickness = 0.0;  // extruded along the normal, for the kinds that have one
 
   friend bool operator==(const EntityProperties&, const EntityProperties&) = default;
 };

@@ -21,6 +21,7 @@ struct Save {
 };
 struct SaveAs {
   std::string path;
+  std::string release;  // "R2013"; empty for the drawing's own
   friend bool operator==(const SaveAs&, const SaveAs&) = default;
 };
 struct Close {

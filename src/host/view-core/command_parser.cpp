@@ -1,5 +1,7 @@
 #include "host/view-core/command_parser.h"
 
+#include "host/dxf/releases.h"
+
 #include <algorithm>
 #include <cctype>
 #include <cmath>
@@ -73,6 +75,21 @@ Result pathCommand(std::string_view name, std::string_view rest,
   const std::string_view path = unquoted(rest);
   if (path.empty()) return EntryError{std::string(name) + " needs a file path"};
   return make(std::string(path));
+}
+
+// SAVEAS path, optionally followed by the release to write ("R2013").
+Result saveAs(std::string_view rest) {
+  std::string release;
+  const std::size_t lastBlank = rest.find_last_of(" \t");
+  if (lastBlank != std::string_view::npos) {
+    if (const dxf::Release* named = dxf::findRelease(rest.substr(lastBlank + 1))) {
+      release = std::string(named->name);
+      rest = rest.substr(0, lastBlank);
+    }
+  }
+  return pathCommand("SAVEAS", rest, [&](std::string path) {
+    return command::SaveAs{path, release};
+  });
 }
 
 // Parses a point of a command, prefixing the reason with what the point was for.
@@ -188,9 +205,7 @@ std::variant<Command, EntryError> parseCommand(std::string_view text) {
   if (name == "OPEN")
     return pathCommand(name, rest, [](std::string p) { return command::Open{p}; });
   if (name == "SAVE") return noArguments(name, rest, command::Save{});
-  if (name == "SAVEAS") {
-    return pathCommand(name, rest, [](std::string p) { return command::SaveAs{p}; });
-  }
+  if (name == "SAVEAS") return saveAs(rest);
   if (name == "CLOSE") return noArguments(name, rest, command::Close{});
   if (name == "QUIT") return noArguments(name, rest, command::Quit{});
   if (name == "UNDO") return noArguments(name, rest, command::Undo{});

@@ -1,5 +1,6 @@
 #include "host/view-core/drawing_files.h"
 
+#include <stdexcept>
 #include <system_error>
 
 #include "host/dxf/save.h"
@@ -12,12 +13,41 @@ std::shared_ptr<model::Document> readDrawingFile(const std::filesystem::path& pa
   return dxf::readDxf(path, progress);
 }
 
-std::vector<std::string> contentLostOnSave(const model::Document& document) {
-  return dxf::contentNotSaved(document);
+namespace {
+
+const dxf::Release& releaseOf(const model::Document& document, const std::string& release) {
+  if (release.empty()) return dxf::savedRelease(document);
+  const dxf::Release* found = dxf::findRelease(release);
+  if (found == nullptr) throw std::runtime_error("no drawing file release " + release);
+  return *found;
 }
 
-void writeDrawingFile(const model::Document& document, const std::filesystem::path& path) {
-  dxf::saveDxf(document, path);
+}  // namespace
+
+std::vector<std::string> contentLostOnSave(const model::Document& document,
+                                           const std::string& release) {
+  return dxf::contentNotSaved(document, releaseOf(document, release));
+}
+
+void writeDrawingFile(const model::Document& document, const std::filesystem::path& path,
+                      const std::string& release) {
+  dxf::SaveOptions options;
+  options.release = &releaseOf(document, release);
+  dxf::saveDxf(document, path, options);
+}
+
+std::vector<std::string> savableReleases() {
+  std::vector<std::string> names;
+  for (const dxf::Release& release : dxf::savableReleases()) names.emplace_back(release.name);
+  return names;
+}
+
+std::string savedRelease(const model::Document& document) {
+  return std::string(dxf::savedRelease(document).name);
+}
+
+bool convertsOlderRelease(const model::Document& document) {
+  return dxf::convertsOlderRelease(document);
 }
 
 bool sameFile(const std::filesystem::path& a, const std::filesystem::path& b) {

@@ -16,13 +16,26 @@ namespace host::view {
 std::shared_ptr<model::Document> readDrawingFile(const std::filesystem::path& path,
                                                  const dxf::Progress& progress = {});
 
-// What a drawing file written now would leave out of the document, briefly, one kind per item
+// What a drawing file of `release` ("R2013"; empty for the release the drawing was read in,
+// R2000 for a new one) written now would leave out of the document, briefly, one kind per item
 // ("3 VIEWPORT", "1 XRECORD"). Empty when the file would hold everything.
-std::vector<std::string> contentLostOnSave(const model::Document& document);
+std::vector<std::string> contentLostOnSave(const model::Document& document,
+                                           const std::string& release = {});
 
-// Writes a document to a file, leaving out what contentLostOnSave lists; the old file stays as
-// it was if that fails. Throws std::runtime_error saying what went wrong and why.
-void writeDrawingFile(const model::Document& document, const std::filesystem::path& path);
+// Writes a document to a file of `release` (as contentLostOnSave), leaving out what
+// contentLostOnSave lists; the old file stays as it was if that fails. Throws
+// std::runtime_error saying what went wrong and why.
+void writeDrawingFile(const model::Document& document, const std::filesystem::path& path,
+                      const std::string& release = {});
+
+// The releases a drawing file can be written in ("R2000" ... "R2018"), oldest first, and the
+// one a save writes unless told otherwise.
+std::vector<std::string> savableReleases();
+std::string savedRelease(const model::Document& document);
+
+// Whether saving converts the drawing from an older release than any a save writes (release
+// 12), which the user is told once.
+bool convertsOlderRelease(const model::Document& document);
 
 // Whether two paths name the same file (through links and relative parts), also when neither
 // exists yet.

@@ -16,6 +16,7 @@ std::string OpenDrawing::name() const {
 }
 
 void OpenDrawing::saved(const std::filesystem::path& path, bool lossy) {
+  savedOnce_ = true;
   filePath_ = path;
   if (lossy) agreedLossyCopy_ = path;
   document_->markSaved();

@@ -36,6 +36,8 @@ class OpenDrawing {
 
   // The drawing was written to `path`; `lossy` when the file left content out.
   void saved(const std::filesystem::path& path, bool lossy);
+  // Whether it has been written since it was opened.
+  bool savedOnce() const { return savedOnce_; }
 
  private:
   std::shared_ptr<model::Document> document_;
@@ -44,6 +46,7 @@ class OpenDrawing {
   std::filesystem::path sourceFile_;
   std::filesystem::path agreedLossyCopy_;
   std::optional<Eigen::Vector3d> lastPoint_;
+  bool savedOnce_ = false;
 };
 
 }  // namespace host::view

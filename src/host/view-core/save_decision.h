@@ -20,6 +20,8 @@ struct SaveRequest {
   std::optional<bool> lossAccepted;
   // The answer to AskForPath: the path chosen, or none when the user cancelled.
   std::optional<std::optional<std::filesystem::path>> chosenPath;
+  // The release of the file format to write ("R2013"); empty for the drawing's own.
+  std::string release;
 };
 
 namespace save_step {

@@ -31,12 +31,7 @@ HostWindow::HostWindow(std::shared_ptr<HostApplication> application, QWidget* pa
       status_(new QLabel),
       notShown_(new QLabel) {
   askToSave_ = [this](const QString& name) { return askWithMessageBox(this, name); };
-  askForPath_ = [this](const QString& name) -> std::optional<QString> {
-    const QString path =
-        QFileDialog::getSaveFileName(this, "Save " + name, name + ".dxf", "Drawing files (*.dxf)");
-    if (path.isEmpty()) return std::nullopt;
-    return path;
-  };
+  askForPath_ = [this](const QString& name) { return askForPathWithFileDialog(name); };
   askAboutLoss_ = [this](const QString& name, const QString& lost, bool newName) {
     return askAboutLossWithMessageBox(name, lost, newName);
   };

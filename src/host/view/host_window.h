@@ -50,7 +50,10 @@ class HostWindow : public QMainWindow {
   // Saves a drawing to its file, or to `path` (asking for one when it has none). When the file
   // cannot hold everything in the drawing, the user hears what would be left out first and the
   // copy goes to a new name: the file the drawing was read from is never overwritten by it.
-  bool saveDrawing(DrawingView* view, std::optional<QString> path = std::nullopt);
+  // Saves to the drawing's own file, or to `path` in `release` ("R2013"; empty for the
+  // drawing's own).
+  bool saveDrawing(DrawingView* view, std::optional<QString> path = std::nullopt,
+                   const QString& release = {});
 
   DrawingView* activeView() const;
   QList<DrawingView*> views() const;
@@ -79,7 +82,15 @@ class HostWindow : public QMainWindow {
 
   // --- Questions, replaceable so that tests can answer them ---
   using SaveQuestion = std::function<SaveChoice(const QString& drawingName)>;
-  using PathQuestion = std::function<std::optional<QString>(const QString& drawingName)>;
+  // Where to save, and in which release of the file format ("R2013"; empty for the drawing's
+  // own).
+  struct SaveTarget {
+    SaveTarget(QString path, QString release = {})
+        : path(std::move(path)), release(std::move(release)) {}
+    QString path;
+    QString release;
+  };
+  using PathQuestion = std::function<std::optional<SaveTarget>(const QString& drawingName)>;
   // Told what a save would leave out ("3 VIEWPORT, 1 XRECORD"); true to go on. `newName` says
   // whether going on means choosing a new file name (a SAVE to the file the drawing came from).
   using LossQuestion =
@@ -134,7 +145,8 @@ class HostWindow : public QMainWindow {
   // was a question.
   bool answerSaveQuestion(const SaveStep& step, const QString& name, SaveRequest& request);
   // Writes a drawing as a save step says and tells the user how it went.
-  bool write(OpenDrawing& drawing, const save_step::Write& step);
+  bool write(OpenDrawing& drawing, const save_step::Write& step, const std::string& release);
+  std::optional<SaveTarget> askForPathWithFileDialog(const QString& drawingName);
 
   void submitted(const QString& text);
   void escapePressed();

@@ -62,31 +62,33 @@ void HostWindow::runWindowCommand(const Command& command) {
     if (!view) say("No drawing is open");
     return view != nullptr;
   };
-  std::visit(Overloaded{[&](const command::New&) { newDrawing(); },
-                        [&](const command::Open& c) { openFile(QString::fromStdString(c.path)); },
-                        [&](const command::Save&) {
-                          if (needsView()) saveDrawing(view);
-                        },
-                        [&](const command::SaveAs& c) {
-                          if (needsView()) saveDrawing(view, QString::fromStdString(c.path));
-                        },
-                        [&](const command::Close&) {
-                          if (needsView()) closeDrawing(view);
-                        },
-                        [&](const command::Quit&) { close(); },
-                        [&](const command::SetView& c) {
-                          if (!needsView()) return;
-                          std::visit(Overloaded{[&](StandardView standard) {
-                                                  view->setStandardView(standard);
-                                                },
-                                                [&](command::PlanView) { view->setPlanView(); }},
-                                     c.view);
-                        },
-                        [&](const command::ZoomExtents&) {
-                          if (needsView()) view->zoomExtents();
-                        },
-                        [&](const auto&) { say("This command changes the drawing"); }},
-             command);
+  std::visit(
+      Overloaded{
+          [&](const command::New&) { newDrawing(); },
+          [&](const command::Open& c) { openFile(QString::fromStdString(c.path)); },
+          [&](const command::Save&) {
+            if (needsView()) saveDrawing(view);
+          },
+          [&](const command::SaveAs& c) {
+            if (needsView()) {
+              saveDrawing(view, QString::fromStdString(c.path), QString::fromStdString(c.release));
+            }
+          },
+          [&](const command::Close&) {
+            if (needsView()) closeDrawing(view);
+          },
+          [&](const command::Quit&) { close(); },
+          [&](const command::SetView& c) {
+            if (!needsView()) return;
+            std::visit(Overloaded{[&](StandardView standard) { view->setStandardView(standard); },
+                                  [&](command::PlanView) { view->setPlanView(); }},
+                       c.view);
+          },
+          [&](const command::ZoomExtents&) {
+            if (needsView()) view->zoomExtents();
+          },
+          [&](const auto&) { say("This command changes the drawing"); }},
+      command);
 }
 
 void HostWindow::setSnapEnabled(bool enabled) {

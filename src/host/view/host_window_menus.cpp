@@ -29,7 +29,9 @@ void HostWindow::buildMenus() {
   drawingActions_ << addCommandAction(file, "&Save", "SAVE", QKeySequence::Save);
   drawingActions_ << file->addAction("Save &As...", QKeySequence::SaveAs, this, [this] {
     if (DrawingView* view = activeView()) {
-      if (const auto path = askForPath_(drawingName(view))) saveDrawing(view, *path);
+      if (const auto target = askForPath_(drawingName(view))) {
+        saveDrawing(view, target->path, target->release);
+      }
     }
   });
   // Close and Quit stay available while a point request waits; they cancel it.

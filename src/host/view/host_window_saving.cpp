@@ -1,6 +1,7 @@
 // Saving drawings from the host window. A drawing file cannot hold everything a drawing read
 // from another program may contain; such a save never replaces the file the drawing came
 // from, and the user hears beforehand what the new file leaves out.
+#include <QFileDialog>
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -24,6 +25,24 @@ bool HostWindow::askAboutLossWithMessageBox(const QString& name, const QString& 
   return box.clickedButton() == go;
 }
 
+std::optional<HostWindow::SaveTarget> HostWindow::askForPathWithFileDialog(const QString& name) {
+  // One file type per release, newest first; the drawing's own is chosen to begin with.
+  QStringList filters;
+  QString selected;
+  const std::vector<std::string> releases = savableReleases();
+  const DrawingView* view = activeView();
+  const std::string own = view ? savedRelease(*view->drawing().document()) : releases.front();
+  for (auto release = releases.rbegin(); release != releases.rend(); ++release) {
+    const QString filter = QString("DXF %1 drawing (*.dxf)").arg(QString::fromStdString(*release));
+    filters << filter;
+    if (*release == own) selected = filter;
+  }
+  const QString path = QFileDialog::getSaveFileName(this, "Save " + name, name + ".dxf",
+                                                    filters.join(";;"), &selected);
+  if (path.isEmpty()) return std::nullopt;
+  return SaveTarget{path, selected.section(' ', 1, 1)};
+}
+
 bool HostWindow::answerSaveQuestion(const SaveStep& step, const QString& name,
                                     SaveRequest& request) {
   if (const auto* loss = std::get_if<save_step::AskAboutLoss>(&step)) {
@@ -31,41 +50,67 @@ bool HostWindow::answerSaveQuestion(const SaveStep& step, const QString& name,
     return true;
   }
   if (std::holds_alternative<save_step::AskForPath>(step)) {
-    const auto path = askForPath_(name);
+    const auto target = askForPath_(name);
     request.chosenPath =
-        path ? std::optional<std::filesystem::path>(path->toStdString()) : std::nullopt;
+        target ? std::optional<std::filesystem::path>(target->path.toStdString()) : std::nullopt;
+    if (target && !target->release.isEmpty()) request.release = target->release.toStdString();
     return true;
   }
   return false;
 }
 
-bool HostWindow::write(OpenDrawing& drawing, const save_step::Write& step) {
+bool HostWindow::write(OpenDrawing& drawing, const save_step::Write& step,
+                       const std::string& release) {
   const QString path = QString::fromStdString(step.path.string());
+  const model::Document& document = *drawing.document();
+  // A drawing of release 12 is told once, on its first save, that the file is a newer one.
+  const bool converts = convertsOlderRelease(document) && !drawing.savedOnce();
+  const QString written =
+      QString::fromStdString(release.empty() ? savedRelease(document) : release);
   try {
-    writeDrawingFile(*drawing.document(), step.path);
+    writeDrawingFile(document, step.path, release);
   } catch (const std::exception& failure) {
     say(QString("Cannot save %1: %2").arg(path, failure.what()));
     return false;
   }
   drawing.saved(step.path, !step.lost.empty());
   refreshTitles();
-  say(step.lost.empty()
+  QString message =
+      step.lost.empty()
           ? "Saved " + path
-          : QString("Saved %1 without %2").arg(path, QString::fromStdString(step.lost)));
+          : QString("Saved %1 without %2").arg(path, QString::fromStdString(step.lost));
+  if (converts) message += QString(" (converted from release 12 to %1)").arg(written);
+  say(message);
   return true;
 }
 
-bool HostWindow::saveDrawing(DrawingView* view, std::optional<QString> path) {
+bool HostWindow::saveDrawing(DrawingView* view, std::optional<QString> path,
+                             const QString& release) {
   if (!view) return false;
   OpenDrawing& drawing = view->drawing();
   SaveRequest request;
   if (path) request.path = path->toStdString();
-  request.lost = contentLostOnSave(*drawing.document());
+  request.release = release.toStdString();
+  try {
+    request.lost = contentLostOnSave(*drawing.document(), request.release);
+  } catch (const std::exception& failure) {
+    say(QString("Cannot save: %1").arg(failure.what()));
+    return false;
+  }
   while (true) {
     const SaveStep step = nextSaveStep(drawing, request);
-    if (answerSaveQuestion(step, drawingName(view), request)) continue;
+    const std::string releaseBefore = request.release;
+    if (answerSaveQuestion(step, drawingName(view), request)) {
+      // A release chosen with the path may leave out more: asked again if so.
+      if (request.release != releaseBefore) {
+        auto lost = contentLostOnSave(*drawing.document(), request.release);
+        if (lost != request.lost) request.lossAccepted.reset();
+        request.lost = std::move(lost);
+      }
+      continue;
+    }
     if (const auto* write = std::get_if<save_step::Write>(&step))
-      return this->write(drawing, *write);
+      return this->write(drawing, *write, request.release);
     const std::string& message = std::get<save_step::Stop>(step).message;
     if (!message.empty()) say(QString::fromStdString(message));
     return false;

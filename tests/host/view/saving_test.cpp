@@ -149,3 +149,38 @@ TEST_F(Saving, DrawingThatLosesNothingSavesWithoutTheQuestion) {
 
 }  // namespace
 }  // namespace host::view
+
+namespace host::view {
+namespace {
+
+constexpr const char* kRelease12Drawing =
+    "0\nSECTION\n2\nHEADER\n9\n$ACADVER\n1\nAC1009\n9\n$PDMODE\n70\n35\n0\nENDSEC\n"
+    "0\nSECTION\n2\nENTITIES\n0\nPOINT\n8\n0\n10\n1\n20\n2\n30\n3\n0\nENDSEC\n0\nEOF\n";
+
+// A release 12 drawing is converted on saving, which the first save says; SAVEAS may choose
+// the release.
+TEST_F(Saving, ARelease12DrawingIsToldOnceThatItIsConvertedAndSaveAsChoosesTheRelease) {
+  const QString old = folder.filePath("old.dxf");
+  QFile file(old);
+  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+  file.write(kRelease12Drawing);
+  file.close();
+  ASSERT_TRUE(window->openFile(old));
+
+  type("save");
+  EXPECT_TRUE(historyHas("Saved " + old + " (converted from release 12 to R2000)"));
+  EXPECT_TRUE(contentOf(old).contains("AC1015"));
+  EXPECT_TRUE(contentOf(old).contains("$PDMODE"));
+  type("point 4,5,6");
+  type("save");
+  EXPECT_TRUE(historyHas("Saved " + old));
+
+  const QString newer = folder.filePath("newer.dxf");
+  type("saveas " + newer + " R2013");
+  EXPECT_TRUE(historyHas("Saved " + newer));
+  EXPECT_TRUE(contentOf(newer).contains("AC1027"));
+  EXPECT_TRUE(lossAsked.empty());
+}
+
+}  // namespace
+}  // namespace host::view

@@ -3,7 +3,7 @@
 #include <type_traits>
 #include <variant>
 
-#include "host/dxf/unsupported_records.h"
+#include "host/dxf/writer.h"
 
 namespace fuzz {
 namespace {
@@ -52,8 +52,7 @@ std::vector<std::string> summarise(const Document& document, bool savableOnly) {
   for (const Block& block : document.blocks().all()) {
     lines.push_back("block " + block.name);
     for (const Entity& entity : block.entities) {
-      const auto* kept = std::get_if<UnsupportedEntity>(&entity.data);
-      if (savableOnly && kept && !host::dxf::canWriteBack(*kept)) continue;
+      if (savableOnly && host::dxf::leftOutOnSave(document, entity)) continue;
       lines.push_back("  " + kindOf(document, entity.data) + " on " +
                       document.layers()[entity.layer].name);
     }

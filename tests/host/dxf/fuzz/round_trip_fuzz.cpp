@@ -21,7 +21,7 @@ using namespace host;
 std::string written(const model::Document& document) {
   std::string text;
   dxf::DxfOutput out([&](std::string_view part) { text += part; });
-  dxf::writeDxf(document, out);
+  dxf::writeDxf(document, out, dxf::savedRelease(document));
   return text;
 }
 

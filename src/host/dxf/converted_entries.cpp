@@ -1,0 +1,77 @@
+#include "host/dxf/converted_entries.h"
+
+#include "host/model/names.h"
+
+namespace host::dxf {
+namespace {
+
+// References to other records by handle, which mean nothing in a file numbered anew.
+bool isHandleReference(int code) {
+  return (code >= 320 && code <= 369) || (code >= 390 && code <= 399) ||
+         (code >= 480 && code <= 481);
+}
+
+}  // namespace
+
+ConvertedEntries::ConvertedEntries(const WriteContext& context, std::string_view table) {
+  const SourceDrawing* source = sourceOf(context.document);
+  if (source == nullptr) return;
+  for (const SourceTable& kept : source->tables) {
+    if (kept.name != table) continue;
+    for (const SourceTableEntry& entry : kept.entries) {
+      if (!entry.name.empty() && find(entry.name) == nullptr) entries_.push_back(&entry);
+    }
+  }
+}
+
+const SourceTableEntry* ConvertedEntries::find(std::string_view name) const {
+  for (const SourceTableEntry* entry : entries_) {
+    if (model::sameName(entry->name, name)) return entry;
+  }
+  return nullptr;
+}
+
+std::vector<const SourceTableEntry*> ConvertedEntries::except(
+    const std::vector<std::string>& names) const {
+  std::vector<const SourceTableEntry*> others;
+  for (const SourceTableEntry* entry : entries_) {
+    bool named = false;
+    for (const std::string& name : names) named = named || model::sameName(entry->name, name);
+    if (!named) others.push_back(entry);
+  }
+  return others;
+}
+
+void writeConverted(WriteContext& context, const SourceTableEntry& entry, Handle handle,
+                    Handle owner, std::string_view subclass, const Patch& patch) {
+  DxfOutput& out = context.out;
+  out.text(0, entry.record.type);
+  out.handle(entry.record.type == "DIMSTYLE" ? 105 : 5, handle);
+  out.handle(330, owner);
+  out.text(100, "AcDbSymbolTableRecord");
+  out.text(100, subclass);
+  bool inApplicationData = false;
+  for (const auto [code, value] : entry.record.groups) {
+    if (code == 102) {
+      inApplicationData = value.starts_with("{");
+      continue;
+    }
+    if (inApplicationData || code == 5 || code == 105 || code == 330 || code == 100 ||
+        isHandleReference(code)) {
+      continue;
+    }
+    if (patch && patch(code, value)) continue;
+    context.keptGroup(code, value);
+  }
+}
+
+std::size_t sourceTableEntries(const model::Document& document) {
+  const SourceDrawing* source = sourceOf(document);
+  std::size_t count = 0;
+  if (source != nullptr) {
+    for (const SourceTable& table : source->tables) count += table.entries.size();
+  }
+  return count;
+}
+
+}  // namespace host::dxf

@@ -1,0 +1,16 @@
+#pragma once
+
+#include "host/dxf/write_context.h"
+
+// The groups of a kept table entry that the document's layers, text styles and UCSs model,
+// written with the document's values over those read.
+namespace host::dxf {
+
+// The name (2) and colour (62; a layer that is off keeps its negative colour).
+Patch layerPatch(const WriteContext& context, model::LayerIndex layer);
+// The font file (3) and fixed height (40).
+Patch stylePatch(const WriteContext& context, model::StyleIndex style);
+// The origin (10, 20, 30) and the X and Y axes (11 ..., 12 ...).
+Patch ucsPatch(const WriteContext& context, const model::Ucs& ucs);
+
+}  // namespace host::dxf

@@ -1,0 +1,47 @@
+#include "host/dxf/releases.h"
+
+#include <array>
+
+#include "host/dxf/source_drawing.h"
+#include "host/model/names.h"
+
+namespace host::dxf {
+namespace {
+
+constexpr std::array<Release, 6> kReleases = {{{"R2000", "AC1015"},
+                                               {"R2004", "AC1018"},
+                                               {"R2007", "AC1021"},
+                                               {"R2010", "AC1024"},
+                                               {"R2013", "AC1027"},
+                                               {"R2018", "AC1032"}}};
+
+}  // namespace
+
+std::span<const Release> savableReleases() {
+  return kReleases;
+}
+
+const Release* findRelease(std::string_view nameOrVersion) {
+  for (const Release& release : kReleases) {
+    if (model::sameName(release.name, nameOrVersion) ||
+        model::sameName(release.version, nameOrVersion)) {
+      return &release;
+    }
+  }
+  return nullptr;
+}
+
+const Release& savedRelease(const model::Document& document) {
+  if (const SourceDrawing* source = sourceOf(document)) {
+    if (const Release* read = findRelease(source->release)) return *read;
+  }
+  return kReleases.front();
+}
+
+bool convertsOlderRelease(const model::Document& document) {
+  const SourceDrawing* source = sourceOf(document);
+  return source != nullptr && findRelease(source->release) == nullptr &&
+         (source->release.empty() || source->release < kReleases.front().version);
+}
+
+}  // namespace host::dxf
