@@ -56,12 +56,48 @@ void writeConverted(WriteContext& context, const SourceTableEntry& entry, Handle
       inApplicationData = value.starts_with("{");
       continue;
     }
-    if (inApplicationData || code == 5 || code == 105 || code == 330 || code == 100 ||
+    // A dimension style's handle is its 105 group; its 5 names the arrow block.
+    const int handleCode = entry.record.type == "DIMSTYLE" ? 105 : 5;
+    if (inApplicationData || code == handleCode || code == 330 || code == 100 ||
         isHandleReference(code)) {
       continue;
     }
     if (patch && patch(code, value)) continue;
     context.keptGroup(code, value);
+  }
+}
+
+void writeConvertedMarker(WriteContext& context, const SourceRecord& record, Handle handle,
+                          Handle owner, std::string_view subclass, std::string_view name) {
+  DxfOutput& out = context.out;
+  out.text(0, record.type);
+  out.handle(5, handle);
+  out.handle(330, owner);
+  out.text(100, "AcDbEntity");
+  // The groups every entity has come first, then the marker's own, then its extended data.
+  const auto common = [](int code) {
+    return code == 8 || code == 67 || code == 6 || code == 62 || code == 370 || code == 48 ||
+           code == 60 || (code >= 420 && code <= 449);
+  };
+  for (const auto [code, value] : record.groups) {
+    if (code >= 1000) break;
+    if (common(code)) context.keptGroup(code, value);
+  }
+  out.text(100, subclass);
+  bool inApplicationData = false;
+  bool extendedData = false;
+  for (const auto [code, value] : record.groups) {
+    extendedData = extendedData || code == 1001;
+    if (code == 102) {
+      inApplicationData = value.starts_with("{");
+      continue;
+    }
+    if (!extendedData && (code == 2 || code == 3)) {
+      out.text(code, name);
+    } else if (extendedData || (!inApplicationData && !common(code) && code != 5 && code != 330 &&
+                                code != 100 && !isHandleReference(code))) {
+      context.keptGroup(code, value);
+    }
   }
 }
 

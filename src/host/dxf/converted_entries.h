@@ -30,6 +30,11 @@ class ConvertedEntries {
 void writeConverted(WriteContext& context, const SourceTableEntry& entry, Handle handle,
                     Handle owner, std::string_view subclass, const Patch& patch = {});
 
+// Writes a block's BLOCK or ENDBLK record of the drawing's source as writeConverted writes a
+// table entry, the block's name (groups 2 and 3) as `name`.
+void writeConvertedMarker(WriteContext& context, const SourceRecord& record, Handle handle,
+                          Handle owner, std::string_view subclass, std::string_view name);
+
 // How many entries the tables of the drawing's source hold: at most that many handles the
 // table writer numbers on the way.
 std::size_t sourceTableEntries(const model::Document& document);

@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "host/dxf/entity_properties.h"
+#include "host/dxf/exact_placements.h"
 #include "host/dxf/fields.h"
 #include "host/dxf/unsupported_records.h"
 #include "host/geom/invalid_input.h"
@@ -301,6 +302,11 @@ DecodedEntity decodeEntity(ReaderContext& context, std::span<const Record> recor
   }
   decoded.modelledWhole =
       readable && decoded.data && records.size() == 1 && isModelledWhole(record);
+  if (decoded.modelledWhole && type == "INSERT") {
+    decoded.modelledWhole = insertComesBack(f, std::get<model::BlockReference>(*decoded.data));
+  } else if (decoded.modelledWhole && type == "TEXT") {
+    decoded.modelledWhole = textComesBack(context, f, std::get<model::Text>(*decoded.data));
+  }
   return decoded;
 }
 

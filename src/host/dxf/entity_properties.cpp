@@ -61,7 +61,10 @@ bool isModelledWhole(const Record& record) {
       {"LINE", {10, 20, 30, 11, 21, 31}},
       {"POINT", {10, 20, 30}},
       {"CIRCLE", {10, 20, 30, 40}},
-      {"LWPOLYLINE", {90, 70, 38, 10, 20, 42}}};
+      {"LWPOLYLINE", {90, 70, 38, 10, 20, 42}},
+      // Whole when their placements come back exactly (see exact_placements.h).
+      {"INSERT", {2, 10, 20, 30, 41, 42, 43, 50, 210, 220, 230}},
+      {"TEXT", {1, 7, 10, 20, 30, 40, 41, 50, 51, 72, 73, 210, 220, 230}}};
   const auto data = kDataCodes.find(record.type());
   if (data == kDataCodes.end()) return false;
   bool type = true;

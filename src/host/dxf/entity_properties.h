@@ -11,7 +11,8 @@ namespace host::dxf {
 model::EntityProperties decodeProperties(const Record& record, bool& readable);
 
 // Whether the document models every group of a single-record entity: its handle, owner, space,
-// layer and properties, and the data of a kind whose values come back as read.
+// layer and properties, and the data of a kind whose values come back as read (inserts and texts
+// when their placements do, which the caller checks).
 bool isModelledWhole(const Record& record);
 
 }  // namespace host::dxf

@@ -80,6 +80,25 @@ struct PendingEntity {
   model::Entity entity;  // handle, layer, properties and origin
 };
 
+// Whether the name a record gives comes back when the document's name is written.
+bool nameComesBack(const ReaderContext& context, std::string_view raw, const std::string& name) {
+  return raw == name || encodeName(name, context.encoding) == raw;
+}
+
+// Whether the layer and inserted block that a record names come back as the record spells them
+// (a name may differ from the definition's in case). An insert's block is resolved by then,
+// but in a block definition, which may name blocks defined further on: kept as read there.
+bool namesComeBack(const ReaderContext& context, const DecodedEntity& decoded,
+                   const model::Entity& entity) {
+  const model::Document& document = context.document;
+  if (!nameComesBack(context, decoded.layerName, document.layers()[entity.layer].name)) {
+    return false;
+  }
+  const auto* insert = std::get_if<model::BlockReference>(&*decoded.data);
+  return insert == nullptr ||
+         nameComesBack(context, decoded.blockName, document.blocks()[insert->block].name);
+}
+
 // The entity as the document holds it, but its data: its handle, when the file gives it one no
 // other entity has, its layer and properties, and its record kept in the drawing's source unless
 // the document models all of it.
@@ -95,11 +114,11 @@ model::Entity entityAsRead(ReaderContext& context, const DecodedEntity& decoded,
   }
   // An entity without a handle makes the file one that is built afresh, which writes an entity
   // the document does not model from its kept groups: its record is not needed.
-  if (decoded.modelledWhole || (!decoded.data && entity.handle == 0)) return entity;
-  SourceRecord record = keepRecord(records.front());
-  for (const Record& follower : records.subspan(1)) appendRecord(record, follower, true);
-  entity.origin = {static_cast<std::uint32_t>(context.source.entities.size()), true};
-  context.source.entities.push_back(std::move(record));
+  if ((decoded.modelledWhole && namesComeBack(context, decoded, entity)) ||
+      (!decoded.data && entity.handle == 0)) {
+    return entity;
+  }
+  entity.origin = {context.source.entities.add(records), true};
   return entity;
 }
 
@@ -112,7 +131,7 @@ void addEntity(ReaderContext& context, BlockIndex block, model::Entity entity,
   if (data) {
     try {
       entity.data = std::move(*data);
-      added = document.addEntityAsRead(block, entity);
+      added = document.addEntityAsRead(block, std::move(entity));
     } catch (const InvalidInput&) {
       // Values the drawing refuses (a zero radius, a flattened insert): kept as read.
     }
@@ -177,9 +196,9 @@ void readBlocks(ReaderContext& context, Record& record) {
       DecodedEntity decoded = decodeEntity(context, records);
       const bool inSpace =
           *current == BlockTable::kModelSpace || *current == BlockTable::kPaperSpace;
+      model::Entity asRead = entityAsRead(context, decoded, records);
       pending.push_back({*current, std::move(decoded.data), std::string(decoded.blockName),
-                         rawEntity(context, records, inSpace),
-                         entityAsRead(context, decoded, records)});
+                         rawEntity(context, records, inSpace), std::move(asRead)});
       if (unit.isSingle()) nextInSection(context, record, "BLOCKS");
     }
   }

@@ -1,6 +1,8 @@
 #include "host/dxf/source_drawing.h"
 
+#include <algorithm>
 #include <charconv>
+#include <utility>
 
 namespace host::dxf {
 
@@ -11,24 +13,49 @@ const SourceTable* SourceDrawing::table(std::string_view name) const {
   return nullptr;
 }
 
+std::uint32_t KeptEntityRecords::add(std::span<const Record> records) {
+  // Chunks of about 16 MB of values: room made once, so that filling one never copies it.
+  constexpr std::size_t kChunkBytes = std::size_t{16} << 20;
+  constexpr std::size_t kChunkGroups = kChunkBytes / 8;
+  std::size_t bytes = 0;
+  std::size_t groups = 0;
+  for (const Record& record : records) {
+    for (const Group& group : record) {
+      bytes += group.value.size();
+      ++groups;
+    }
+  }
+  if (chunks_.empty() || chunks_.back().size() + groups > kChunkGroups ||
+      chunks_.back().valueBytes() + bytes > kChunkBytes) {
+    chunks_.emplace_back().reserve(std::max(groups, kChunkGroups), std::max(bytes, kChunkBytes));
+  }
+  model::RawGroups& chunk = chunks_.back();
+  starts_.push_back(
+      {static_cast<std::uint32_t>(chunks_.size() - 1), static_cast<std::uint32_t>(chunk.size())});
+  for (const Record& record : records) {
+    for (const Group& group : record) chunk.append(group.code, group.value);
+  }
+  return static_cast<std::uint32_t>(starts_.size() - 1);
+}
+
+RecordView KeptEntityRecords::operator[](std::uint32_t record) const {
+  const Start start = starts_.at(record);
+  const model::RawGroups& chunk = chunks_[start.chunk];
+  const bool lastInChunk = record + 1 == starts_.size() || starts_[record + 1].chunk != start.chunk;
+  const std::size_t end = lastInChunk ? chunk.size() : starts_[record + 1].group;
+  return {chunk[start.group].value, &chunk, start.group + 1, end};
+}
+
 const SourceDrawing* sourceOf(const model::Document& document) {
   return dynamic_cast<const SourceDrawing*>(document.foreignContent());
 }
 
-void appendRecord(SourceRecord& kept, const Record& record, bool keepType) {
-  bool type = true;
-  for (const Group& group : record) {
-    if (std::exchange(type, false)) {
-      if (keepType) kept.groups.append(0, group.value);
-      continue;
-    }
-    kept.groups.append(group.code, group.value);
-  }
-}
-
 SourceRecord keepRecord(const Record& record) {
   SourceRecord kept{std::string(record.type()), {}};
-  appendRecord(kept, record, false);
+  bool type = true;
+  for (const Group& group : record) {
+    if (!std::exchange(type, false)) kept.groups.append(group.code, group.value);
+  }
   return kept;
 }
 

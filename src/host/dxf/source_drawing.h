@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <span>
 #include <string>
 #include <variant>
 #include <vector>
@@ -12,11 +13,43 @@
 
 namespace host::dxf {
 
+// A record kept as read: its type and the groups after it.
+struct RecordView {
+  std::string_view type;
+  const model::RawGroups* groups = nullptr;
+  std::size_t first = 0;  // of its groups in `groups`
+  std::size_t last = 0;   // past its groups
+
+  model::RawGroups::Iterator begin() const { return {groups, first}; }
+  model::RawGroups::Iterator end() const { return {groups, last}; }
+};
+
 // One record of a file as read: its type and every group after it, the values spelt as the
 // file spells them (not decoded), so that writing them back gives the same record.
 struct SourceRecord {
   std::string type;
   model::RawGroups groups;
+
+  RecordView view() const { return {type, &groups, 0, groups.size()}; }
+};
+
+// The records of a file's entities kept as read (see EntityOrigin::record), compactly: their
+// groups one after another in chunks that are filled, never moved, each record's type as a 0
+// group before its own.
+class KeptEntityRecords {
+ public:
+  // Keeps an entity of one or more records; its number.
+  std::uint32_t add(std::span<const Record> records);
+  RecordView operator[](std::uint32_t record) const;
+  std::size_t size() const { return starts_.size(); }
+
+ private:
+  struct Start {
+    std::uint32_t chunk = 0;
+    std::uint32_t group = 0;  // its type's
+  };
+  std::vector<model::RawGroups> chunks_;
+  std::vector<Start> starts_;
 };
 
 // What the document made of a table entry when it was read, to tell on saving whether the
@@ -64,7 +97,7 @@ class SourceDrawing : public model::ForeignContent {
   std::vector<SourceTable> tables;
   // BLOCK and ENDBLK records by block index; empty types for blocks the file lacks.
   std::vector<std::pair<SourceRecord, SourceRecord>> blockMarkers;
-  std::vector<SourceRecord> entities;  // by EntityOrigin::record
+  KeptEntityRecords entities;
   std::vector<SourceRecord> objects;
   // How many layers and text styles the document had once read: those without an entry in the
   // file's tables were only named by entities, and a file written back stays without them.
@@ -91,10 +124,8 @@ class SourceDrawing : public model::ForeignContent {
 // The drawing's source, when it was read from a file.
 const SourceDrawing* sourceOf(const model::Document& document);
 
-// A record of the file as it stands; appendRecord adds a record's groups to a kept one (with
-// its type as a 0 group when `keepType`: the records after an entity's first).
+// A record of the file as it stands.
 SourceRecord keepRecord(const Record& record);
-void appendRecord(SourceRecord& kept, const Record& record, bool keepType);
 
 // A handle's value; nothing for text that is not one, or the null handle.
 std::optional<std::uint64_t> parseHandle(std::string_view text);

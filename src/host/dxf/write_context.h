@@ -78,15 +78,17 @@ std::vector<bool> renamedLayers(const model::Document& document, const SourceDra
 // Whether a save writes the entity as its kept record (see writeEntity), and whether it leaves
 // it out: an entity this program does not model that neither that nor its groups can give.
 bool writtenAsRecord(const WriteContext& context, const model::Entity& entity);
+// Whether the entity was read from a record of that type that is kept.
+bool readAs(const WriteContext& context, const model::Entity& entity, std::string_view type);
 bool leftOut(const WriteContext& context, const model::Entity& entity);
 
 // Writes a kept record as read (see WriteContext::keptGroup).
-void writeRecord(WriteContext& context, const SourceRecord& record);
+void writeRecord(WriteContext& context, const RecordView& record);
 
 // Writes the replacement of a group of a kept record, returning whether it did; groups it
 // leaves are written as read.
 using Patch = std::function<bool(int code, std::string_view value)>;
-void writePatched(WriteContext& context, const SourceRecord& record, const Patch& patch);
+void writePatched(WriteContext& context, const RecordView& record, const Patch& patch);
 
 // Whether a group holds a true colour, a colour name or a transparency (release 2004 on).
 inline bool isColourExtra(int code) {

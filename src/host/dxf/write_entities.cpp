@@ -1,7 +1,10 @@
+#include <algorithm>
 #include <cmath>
+#include <optional>
 
 #include "host/dxf/placement.h"
 #include "host/dxf/reader_context.h"
+#include "host/dxf/release12_subclasses.h"
 #include "host/dxf/text_codec.h"
 #include "host/dxf/unsupported_records.h"
 #include "host/dxf/write_context.h"
@@ -96,6 +99,10 @@ class EntityWriter {
     out_.point(210, p.normal);
   }
   void operator()(const model::Polyline2d& polyline) {
+    if (readAs(context_, entity_, "POLYLINE")) {
+      polyline2d(polyline);
+      return;
+    }
     start("LWPOLYLINE", "AcDbPolyline");
     out_.whole(90, static_cast<std::int64_t>(polyline.vertices.size()));
     out_.whole(70, polyline.closed ? 1 : 0);
@@ -130,6 +137,11 @@ class EntityWriter {
     // group as it was, extended data among them. Records after the first (vertices,
     // attributes) belong to the first.
     finished_ = true;
+    if (const EntitySubclasses* subclasses = release12Subclasses(raw.type);
+        subclasses && recordCount(raw) == 1 && lacksSubclassMarkers(raw)) {
+      withSubclasses(raw, *subclasses);
+      return;
+    }
     const Handle head = entity_.handle;
     writeRecordStart(raw.type, head, owner_);
     bool layerWritten = false;
@@ -178,6 +190,70 @@ class EntityWriter {
 
   const std::string& layerName() const { return context_.layerName(entity_.layer); }
 
+  // An entity of release 12 kept as read, its groups under the subclasses they belong to.
+  void withSubclasses(const model::UnsupportedEntity& raw, const EntitySubclasses& subclasses) {
+    writeRecordStart(raw.type, entity_.handle, owner_);
+    out_.text(100, "AcDbEntity");
+    placement();
+    writeUnderSubclasses(raw.groups, subclasses, [&](int code, std::string_view value) {
+      out_.text(code, code == 100 ? std::string(value) : encodeText(value, context_.encoding));
+    });
+  }
+
+ public:
+  // An entity of release 12 that stands as read, converted from its kept record.
+  void converted(const RecordView& record, const EntitySubclasses& subclasses) {
+    writeRecordStart(record.type, entity_.handle, owner_);
+    out_.text(100, "AcDbEntity");
+    placement();
+    writeUnderSubclasses(record, subclasses, [&](int code, std::string_view value) {
+      if (code == 100) {
+        out_.text(code, value);
+      } else {
+        context_.keptGroup(code, value);
+      }
+    });
+  }
+
+ private:
+  // A 2D polyline read as POLYLINE stays one: POLYLINE, its VERTEX records, then SEQEND.
+  void polyline2d(const model::Polyline2d& polyline) {
+    start("POLYLINE", "AcDb2dPolyline");
+    out_.whole(66, 1);
+    out_.point(10, Vector3d(0.0, 0.0, polyline.elevation));
+    out_.whole(70, polyline.closed ? 1 : 0);
+    extrusion(polyline.extrusion);
+    finish();
+    std::size_t index = 0;
+    for (const auto& vertex : polyline.vertices) {
+      follower("VERTEX", entity_.handle);
+      followerProperties("VERTEX", index++);
+      out_.text(100, "AcDbVertex");
+      out_.text(100, "AcDb2dVertex");
+      out_.point(10, Vector3d(vertex.point.x(), vertex.point.y(), polyline.elevation));
+      if (vertex.bulge != 0.0) out_.real(42, vertex.bulge);
+    }
+    follower("SEQEND", entity_.handle);
+    followerProperties("SEQEND", 0);
+  }
+
+  // The properties (line type, colour ...) the `index`th record of `type` after the entity's
+  // own had in its kept record: records that follow an entity have properties of their own.
+  void followerProperties(std::string_view type, std::size_t index) {
+    if (context_.source == nullptr || entity_.origin.record == model::EntityOrigin::kNoRecord) {
+      return;
+    }
+    std::size_t seen = 0;
+    bool inRecord = false;
+    for (const auto [code, value] : context_.source->entities[entity_.origin.record]) {
+      if (code == 0) {
+        inRecord = value == type && seen++ == index;
+      } else if (inRecord && isEntityGroup(code) && code != 8 && code != 67) {
+        context_.keptGroup(code, value);
+      }
+    }
+  }
+
  public:
   // Ends the entity's own record: its extended data, kept from its record.
   void finish() {
@@ -194,10 +270,10 @@ class EntityWriter {
       return;
     }
     if (part == KeptPart::kApplicationData && !context_.fromRecords) return;
-    const SourceRecord& record = context_.source->entities.at(entity_.origin.record);
+    const RecordView record = context_.source->entities[entity_.origin.record];
     bool inApplicationData = false;
     bool inExtendedData = false;
-    for (const auto [code, value] : record.groups) {
+    for (const auto [code, value] : record) {
       if (code == 0) break;
       if (part == KeptPart::kApplicationData) {
         if (code == 102 && value.starts_with("{")) inApplicationData = true;
@@ -261,120 +337,49 @@ class EntityWriter {
     if (paperSpace_) out_.whole(67, 1);
     out_.text(8, layerName());
   }
+  // A record that follows the entity's own (a vertex, SEQEND): its properties are its own.
   void follower(std::string_view type, Handle owner) {
     writeRecordStart(type, context_.allocate(), owner);
-    common();
+    out_.text(100, "AcDbEntity");
+    placement();
   }
 };
 
 }  // namespace
 
-void WriteContext::keptGroup(int code, std::string_view value) {
-  if (withoutColourExtras && isColourExtra(code)) return;
-  if (recode && needsDecoding(value)) {
-    out.text(code, encodeText(decodeText(value, source->encoding), encoding));
-  } else {
-    out.text(code, value);
+namespace {
+
+// The kept record of an entity of release 12 that stands as read, of a kind that converts.
+std::optional<RecordView> release12Record(const WriteContext& context,
+                                          const model::Entity& entity) {
+  if (context.fromRecords || context.source == nullptr || !entity.origin.asRead ||
+      entity.origin.record == model::EntityOrigin::kNoRecord) {
+    return std::nullopt;
   }
+  const RecordView view = context.source->entities[entity.origin.record];
+  const bool marked = std::any_of(view.begin(), view.end(), [](const auto& group) {
+    return group.code == 100 || group.code == 0;
+  });
+  if (marked || release12Subclasses(view.type) == nullptr) return std::nullopt;
+  return view;
 }
 
-void writeRecord(WriteContext& context, const SourceRecord& record) {
-  context.out.text(0, record.type);
-  for (const auto [code, value] : record.groups) context.keptGroup(code, value);
-}
-
-void writePatched(WriteContext& context, const SourceRecord& record, const Patch& patch) {
-  context.out.text(0, record.type);
-  for (const auto [code, value] : record.groups) {
-    if (!patch(code, value)) context.keptGroup(code, value);
-  }
-}
-
-std::vector<bool> renamedLayers(const model::Document& document, const SourceDrawing& source) {
-  std::vector<bool> renamed(document.layers().size(), false);
-  if (const SourceTable* layers = source.table("LAYER")) {
-    for (const SourceTableEntry& entry : layers->entries) {
-      if (const auto* read = std::get_if<model::Layer>(&entry.asRead)) {
-        renamed.at(entry.modelIndex) = read->name != document.layers()[entry.modelIndex].name;
-      }
-    }
-  }
-  return renamed;
-}
-
-bool writtenAsRecord(const WriteContext& context, const model::Entity& entity) {
-  return context.fromRecords && entity.origin.asRead &&
-         entity.origin.record != model::EntityOrigin::kNoRecord &&
-         !context.renamedLayers.at(entity.layer);
-}
-
-bool leftOut(const WriteContext& context, const model::Entity& entity) {
-  const auto* raw = std::get_if<model::UnsupportedEntity>(&entity.data);
-  return raw != nullptr && !writtenAsRecord(context, entity) && !canWriteBack(*raw);
-}
+}  // namespace
 
 void writeEntity(WriteContext& context, const model::Entity& entity, Handle owner,
                  bool paperSpace) {
   if (writtenAsRecord(context, entity)) {
-    writeRecord(context, context.source->entities.at(entity.origin.record));
+    writeRecord(context, context.source->entities[entity.origin.record]);
     return;
   }
   if (leftOut(context, entity)) return;
   EntityWriter writer(context, entity, owner, paperSpace);
+  if (const auto record = release12Record(context, entity)) {
+    writer.converted(*record, *release12Subclasses(record->type));
+    return;
+  }
   std::visit(writer, entity.data);
   writer.finish();
-}
-
-void writeBlocks(WriteContext& context) {
-  DxfOutput& out = context.out;
-  const model::BlockTable& blocks = context.document.blocks();
-  const StructureHandles& h = context.handles;
-  out.text(0, "SECTION");
-  out.text(2, "BLOCKS");
-  for (model::BlockIndex i = 0; i < blocks.size(); ++i) {
-    const model::Block& block = blocks[i];
-    const bool paper = i == model::BlockTable::kPaperSpace;
-    const std::string& name = context.blockName(i);
-    // BLOCK and ENDBLK enclose the block's entities; both lie on layer 0.
-    const auto marker = [&](std::string_view type, Handle handle, std::string_view subclass) {
-      out.text(0, type);
-      out.handle(5, handle);
-      out.handle(330, h.blockRecords[i]);
-      out.text(100, "AcDbEntity");
-      if (paper) out.whole(67, 1);
-      out.text(8, "0");
-      out.text(100, subclass);
-    };
-    marker("BLOCK", h.blockBegins[i], "AcDbBlockBegin");
-    out.text(2, name);
-    out.whole(70, !name.empty() && name.front() == '*' && i > model::BlockTable::kPaperSpace);
-    out.point(10, block.basePoint);
-    out.text(3, name);
-    out.text(1, "");
-    // The two spaces hold their entities in the ENTITIES section.
-    if (i > model::BlockTable::kPaperSpace) {
-      for (const model::Entity& entity : block.entities) {
-        writeEntity(context, entity, h.blockRecords[i], false);
-      }
-    }
-    marker("ENDBLK", h.blockEnds[i], "AcDbBlockEnd");
-  }
-  out.text(0, "ENDSEC");
-}
-
-void writeEntities(WriteContext& context) {
-  DxfOutput& out = context.out;
-  const model::BlockTable& blocks = context.document.blocks();
-  out.text(0, "SECTION");
-  out.text(2, "ENTITIES");
-  for (const model::BlockIndex space :
-       {model::BlockTable::kModelSpace, model::BlockTable::kPaperSpace}) {
-    for (const model::Entity& entity : blocks[space].entities) {
-      writeEntity(context, entity, context.handles.blockRecords[space],
-                  space == model::BlockTable::kPaperSpace);
-    }
-  }
-  out.text(0, "ENDSEC");
 }
 
 }  // namespace host::dxf

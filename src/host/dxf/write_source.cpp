@@ -205,16 +205,17 @@ void writeKeptTables(WriteContext& context) {
       if (outcomes.back().state != EntryState::kGone) ++count;
     }
     bool countWritten = false;
-    writePatched(context, table.head, [&](int code, std::string_view) {
+    writePatched(context, table.head.view(), [&](int code, std::string_view) {
       if (code != 70 || std::exchange(countWritten, true)) return false;
       out.whole(70, static_cast<std::int64_t>(count));
       return true;
     });
     for (std::size_t i = 0; i < table.entries.size(); ++i) {
       const EntryOutcome& outcome = outcomes[i];
-      if (outcome.state == EntryState::kAsRead) writeRecord(context, table.entries[i].record);
+      if (outcome.state == EntryState::kAsRead)
+        writeRecord(context, table.entries[i].record.view());
       if (outcome.state == EntryState::kChanged) {
-        writePatched(context, table.entries[i].record, outcome.patch);
+        writePatched(context, table.entries[i].record.view(), outcome.patch);
       }
     }
     addedEntries(context, table, true);
@@ -244,7 +245,7 @@ void writeKeptBlocks(WriteContext& context) {
       out.text(100, subclass);
     };
     if (kept) {
-      writeRecord(context, markers[i].first);
+      writeRecord(context, markers[i].first.view());
     } else {
       marker("BLOCK", "AcDbBlockBegin");
       out.text(2, context.blockName(i));
@@ -259,7 +260,7 @@ void writeKeptBlocks(WriteContext& context) {
       }
     }
     if (kept && !markers[i].second.type.empty()) {
-      writeRecord(context, markers[i].second);
+      writeRecord(context, markers[i].second.view());
     } else {
       marker("ENDBLK", "AcDbBlockEnd");
     }
@@ -285,7 +286,7 @@ void writeSection(WriteContext& context, std::string_view name,
                   const std::vector<SourceRecord>& records) {
   context.out.text(0, "SECTION");
   context.out.text(2, name);
-  for (const SourceRecord& record : records) writeRecord(context, record);
+  for (const SourceRecord& record : records) writeRecord(context, record.view());
   context.out.text(0, "ENDSEC");
 }
 

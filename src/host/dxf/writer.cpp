@@ -62,16 +62,16 @@ void allocateStructure(WriteContext& context) {
 
 // Handles the entity writer numbers on the way: vertices and SEQEND of 3D polylines, the
 // records after the first of an entity kept as read and the SEQEND that may close it. Entities
-// written as their kept records (`fromRecords`) bring their own.
-Handle followerHandles(const model::Document& document, bool fromRecords) {
+// written as their kept records bring their own. Counted exactly, so that saving a drawing again
+// and again leaves the handle seed where it is.
+Handle followerHandles(const WriteContext& context) {
   Handle count = 0;
-  forEachEntity(document, [&](const model::Entity& entity) {
-    if (fromRecords && entity.origin.asRead &&
-        entity.origin.record != model::EntityOrigin::kNoRecord) {
-      return;
-    }
+  forEachEntity(context.document, [&](const model::Entity& entity) {
+    if (writtenAsRecord(context, entity) || leftOut(context, entity)) return;
     if (const auto* polyline = std::get_if<model::Polyline3d>(&entity.data)) {
       count += polyline->vertices.size() + 1;
+    } else if (const auto* flat = std::get_if<model::Polyline2d>(&entity.data)) {
+      if (readAs(context, entity, "POLYLINE")) count += flat->vertices.size() + 1;
     } else if (const auto* raw = std::get_if<model::UnsupportedEntity>(&entity.data)) {
       if (canWriteBack(*raw)) count += recordCount(*raw) - 1 + (closesWithSeqend(*raw) ? 1 : 0);
     }
@@ -106,7 +106,7 @@ Handle allocateKept(WriteContext& context) {
   for (Handle& handle : h.layers) {
     if (handle == 0) handle = context.allocate();
   }
-  return context.nextHandle + followerHandles(document, true);
+  return context.nextHandle + followerHandles(context);
 }
 
 void nameAll(WriteContext& context) {
@@ -210,7 +210,7 @@ void writeDxf(const model::Document& document, DxfOutput& out, const Release& re
   nameAll(context);
   allocateStructure(context);
   writeHeader(context,
-              context.nextHandle + followerHandles(document, false) + sourceTableEntries(document));
+              context.nextHandle + followerHandles(context) + sourceTableEntries(document));
   writeTables(context);
   writeBlocks(context);
   writeEntities(context);

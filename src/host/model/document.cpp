@@ -130,7 +130,7 @@ void Document::reserveEntities(BlockIndex block, std::size_t count) {
   if (wanted > entities.capacity()) entities.reserve(std::max(wanted, 2 * entities.capacity()));
 }
 
-EntityLocation Document::addEntityAsRead(BlockIndex block, Entity entity) {
+EntityLocation Document::addEntityAsRead(BlockIndex block, Entity&& entity) {
   if (block >= state_->blocks.size()) throw InvalidInput("the block does not exist");
   if (entity.layer >= state_->layers.size()) throw InvalidInput("the layer does not exist");
   checkEntityData(entity.data, state_->blocks, state_->styles);

@@ -62,7 +62,8 @@ class Document {
   // Appends an entity as a file holds it, with its own handle, properties and origin, for a
   // reader: checked as addEntity. A handle of 0 (a file without handles) gets a fresh one; the
   // reader sees that no two entities have the same.
-  EntityLocation addEntityAsRead(BlockIndex block, Entity entity);
+  // The entity is taken only when it is added: refused, it stays with the caller.
+  EntityLocation addEntityAsRead(BlockIndex block, Entity&& entity);
   // New entities get handles from `handle` on (at least), so that they take none that a
   // file's tables and objects use.
   void reserveHandlesBelow(Handle handle);

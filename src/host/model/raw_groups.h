@@ -60,6 +60,7 @@ class RawGroups {
   void append(int code, std::string_view value);
 
   std::size_t size() const { return codes_.size(); }
+  std::size_t valueBytes() const { return values_.size(); }
   bool empty() const { return codes_.empty(); }
   Group operator[](std::size_t index) const;
   Iterator begin() const { return {this, 0}; }

@@ -45,7 +45,7 @@ def compare(source: Snapshot, saved: Snapshot, added: int, announced: List[str])
     matching = match(source, saved, added)
     found += _header_differences(source, saved, release_changed, matching.handles)
     comparison = RecordComparison(matching.handles, source.made_up_handles(),
-                                  saved.made_up_handles())
+                                  saved.made_up_handles(), from_release_12)
     new_entities = []
     for pair in matching.pairs:
         differences = comparison.differences(pair)

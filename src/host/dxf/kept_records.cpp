@@ -1,0 +1,58 @@
+#include <variant>
+
+#include "host/dxf/unsupported_records.h"
+#include "host/dxf/write_context.h"
+
+// Records of the file a drawing was read from, written back.
+namespace host::dxf {
+
+void WriteContext::keptGroup(int code, std::string_view value) {
+  if (withoutColourExtras && isColourExtra(code)) return;
+  if (recode && needsDecoding(value)) {
+    out.text(code, encodeText(decodeText(value, source->encoding), encoding));
+  } else {
+    out.text(code, value);
+  }
+}
+
+void writeRecord(WriteContext& context, const RecordView& record) {
+  context.out.text(0, record.type);
+  for (const auto [code, value] : record) context.keptGroup(code, value);
+}
+
+void writePatched(WriteContext& context, const RecordView& record, const Patch& patch) {
+  context.out.text(0, record.type);
+  for (const auto [code, value] : record) {
+    if (!patch(code, value)) context.keptGroup(code, value);
+  }
+}
+
+std::vector<bool> renamedLayers(const model::Document& document, const SourceDrawing& source) {
+  std::vector<bool> renamed(document.layers().size(), false);
+  if (const SourceTable* layers = source.table("LAYER")) {
+    for (const SourceTableEntry& entry : layers->entries) {
+      if (const auto* read = std::get_if<model::Layer>(&entry.asRead)) {
+        renamed.at(entry.modelIndex) = read->name != document.layers()[entry.modelIndex].name;
+      }
+    }
+  }
+  return renamed;
+}
+
+bool writtenAsRecord(const WriteContext& context, const model::Entity& entity) {
+  return context.fromRecords && entity.origin.asRead &&
+         entity.origin.record != model::EntityOrigin::kNoRecord &&
+         !context.renamedLayers.at(entity.layer);
+}
+
+bool readAs(const WriteContext& context, const model::Entity& entity, std::string_view type) {
+  return context.source != nullptr && entity.origin.record != model::EntityOrigin::kNoRecord &&
+         context.source->entities[entity.origin.record].type == type;
+}
+
+bool leftOut(const WriteContext& context, const model::Entity& entity) {
+  const auto* raw = std::get_if<model::UnsupportedEntity>(&entity.data);
+  return raw != nullptr && !writtenAsRecord(context, entity) && !canWriteBack(*raw);
+}
+
+}  // namespace host::dxf
