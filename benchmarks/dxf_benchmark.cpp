@@ -12,9 +12,9 @@
 #include <unistd.h>
 
 #include <cctype>
-#include <cstdlib>
 #include <chrono>
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <iostream>
 #include <string>

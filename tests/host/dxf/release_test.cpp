@@ -51,8 +51,7 @@ TEST(DxfReleases, AnOlderReleaseNamesWhatItCannotHoldAndKeepsTheRest) {
     const char* described;
   };
   const Case cases[] = {
-      {"R2000",
-       "AC1015 Böschung None None [(1000, 'stake 12'), (1040, 0.125)] 2500000.5 0\n"},
+      {"R2000", "AC1015 Böschung None None [(1000, 'stake 12'), (1040, 0.125)] 2500000.5 0\n"},
       {"R2013",
        "AC1027 Böschung 13132850 33554559 [(1000, 'stake 12'), (1040, 0.125)] 2500000.5 0\n"},
   };
