@@ -43,6 +43,11 @@ class TableWriter {
   Handle handle_;
 };
 
+constexpr std::string_view kViewportSubclass = "AcDbViewportTableRecord";
+constexpr std::string_view kLineTypeSubclass = "AcDbLinetypeTableRecord";
+constexpr std::string_view kApplicationSubclass = "AcDbRegAppTableRecord";
+constexpr std::string_view kDimensionStyleSubclass = "AcDbDimStyleTableRecord";
+
 // Whether the document's layer, text style or UCS differs from what the file's entry gave.
 template <class Entry>
 bool changed(const SourceTableEntry& own, const Entry& now) {
@@ -83,10 +88,9 @@ void writeTableOfFile(WriteContext& context, std::string_view name, Handle handl
 void writeViewports(WriteContext& context) {
   const StructureHandles& h = context.handles;
   DxfOutput& out = context.out;
-  constexpr std::string_view kSubclass = "AcDbViewportTableRecord";
-  writeTableOfFile(context, "VPORT", h.vportTable, kSubclass,
+  writeTableOfFile(context, "VPORT", h.vportTable, kViewportSubclass,
                    {{"*Active", h.activeViewport, [&](TableWriter& table) {
-                       table.entry("VPORT", h.activeViewport, kSubclass, "*Active");
+                       table.entry("VPORT", h.activeViewport, kViewportSubclass, "*Active");
                        out.real(10, 0.0);
                        out.real(20, 0.0);
                        out.real(11, 1.0);
@@ -101,20 +105,21 @@ void writeViewports(WriteContext& context) {
 void writeLineTypes(WriteContext& context) {
   const StructureHandles& h = context.handles;
   DxfOutput& out = context.out;
-  constexpr std::string_view kSubclass = "AcDbLinetypeTableRecord";
   std::vector<StandardEntry> standard;
-  for (const auto& [handle, name] :
-       {std::pair{h.byBlock, "ByBlock"}, std::pair{h.byLayer, "ByLayer"},
-        std::pair{h.continuous, "Continuous"}}) {
-    standard.push_back({name, handle, [&out, handle, name](TableWriter& table) {
-                          table.entry("LTYPE", handle, kSubclass, name);
-                          out.text(3, std::string_view(name) == "Continuous" ? "Solid line" : "");
+  const std::pair<Handle, const char*> types[] = {
+      {h.byBlock, "ByBlock"}, {h.byLayer, "ByLayer"}, {h.continuous, "Continuous"}};
+  for (const auto& type : types) {
+    const Handle handle = type.first;
+    const std::string_view name = type.second;
+    standard.push_back({std::string(name), handle, [&out, handle, name](TableWriter& table) {
+                          table.entry("LTYPE", handle, kLineTypeSubclass, name);
+                          out.text(3, name == "Continuous" ? "Solid line" : "");
                           out.whole(72, 65);
                           out.whole(73, 0);
                           out.real(40, 0.0);
                         }});
   }
-  writeTableOfFile(context, "LTYPE", h.ltypeTable, kSubclass, standard);
+  writeTableOfFile(context, "LTYPE", h.ltypeTable, kLineTypeSubclass, standard);
 }
 
 void writeLayers(WriteContext& context) {
@@ -185,25 +190,24 @@ void writeUcss(WriteContext& context) {
 
 void writeApplications(WriteContext& context) {
   const StructureHandles& h = context.handles;
-  constexpr std::string_view kSubclass = "AcDbRegAppTableRecord";
   std::vector<StandardEntry> standard;
   for (std::size_t i = 0; i < context.applications.size(); ++i) {
     const Handle handle = h.appids[i];
     const std::string name = context.applications[i];
     standard.push_back({name, handle, [handle, name](TableWriter& table) {
-                          table.entry("APPID", handle, kSubclass, name);
+                          table.entry("APPID", handle, kApplicationSubclass, name);
                         }});
   }
-  writeTableOfFile(context, "APPID", h.appidTable, kSubclass, standard);
+  writeTableOfFile(context, "APPID", h.appidTable, kApplicationSubclass, standard);
 }
 
 void writeDimensionStyles(WriteContext& context) {
   const StructureHandles& h = context.handles;
-  constexpr std::string_view kSubclass = "AcDbDimStyleTableRecord";
-  writeTableOfFile(context, "DIMSTYLE", h.dimstyleTable, kSubclass,
+  writeTableOfFile(context, "DIMSTYLE", h.dimstyleTable, kDimensionStyleSubclass,
                    {{"Standard", h.standardDimstyle,
                      [&](TableWriter& table) {
-                       table.entry("DIMSTYLE", h.standardDimstyle, kSubclass, "Standard", 105);
+                       table.entry("DIMSTYLE", h.standardDimstyle, kDimensionStyleSubclass,
+                                   "Standard", 105);
                      }}},
                    "AcDbDimStyleTable");
 }

@@ -126,11 +126,11 @@ class DxfFidelity : public ::testing::Test {
     const Comparison* asOpened = nullptr;
     for (const auto& [edit, comparison] : comparisons) {
       std::vector<std::string> lines;
-      for (const auto& [kind, text] : comparison->differences) {
+      for (const auto& difference : comparison->differences) {
         if (!asOpened || std::ranges::none_of(asOpened->differences, [&](const auto& line) {
-              return line.kind == kind;
+              return line.kind == difference.kind;
             })) {
-          lines.push_back(text);
+          lines.push_back(difference.text);
         }
       }
       message += "\n" + describe(edit) + (asOpened ? ", besides that:" : ":");
