@@ -67,3 +67,34 @@ TEST(DxfReleases, AnOlderReleaseNamesWhatItCannotHoldAndKeepsTheRest) {
 
 }  // namespace
 }  // namespace host::dxf
+
+namespace host::dxf {
+namespace {
+
+// An entity of another program that this program changes is written from the document, with
+// the extended data of its record kept; the rest of the drawing stays as read.
+TEST(DxfReleases, AChangedEntityKeepsItsExtendedData) {
+  const std::string python = testing::ezdxfPython();
+  if (python.empty()) GTEST_SKIP() << "python3-ezdxf is not installed";
+  const auto directory = testing::scratchDirectory("changed");
+  testing::writeFile(directory / "make.py", kMakeDrawing);
+  testing::writeFile(directory / "describe.py",
+                     R"(import sys, ezdxf
+doc = ezdxf.readfile(sys.argv[1])
+circle = doc.modelspace().query("CIRCLE")[0]
+print(circle.dxf.color, circle.dxf.get("true_color"), circle.dxf.layer,
+      [(t.code, t.value) for t in circle.get_xdata("SURVEY")], len(doc.audit().errors))
+)");
+  testing::runPython(python, directory / "make.py", directory / "site.dxf");
+  const auto document = readDxf(directory / "site.dxf");
+  const model::EntityLocation circle{model::BlockTable::kModelSpace, 0};
+  model::EntityProperties properties = document->entity(circle).properties;
+  properties.colour = {5, std::nullopt};
+  document->setEntityProperties(circle, properties);
+  saveDxf(*document, directory / "changed.dxf");
+  EXPECT_EQ(testing::runPython(python, directory / "describe.py", directory / "changed.dxf"),
+            "5 None Böschung [(1000, 'stake 12'), (1040, 0.125)] 0\n");
+}
+
+}  // namespace
+}  // namespace host::dxf
