@@ -1,8 +1,29 @@
 #include "host/dxf/converted_entries.h"
 #include "host/dxf/write_context.h"
 
-// The BLOCKS and ENTITIES sections of a file built afresh.
+// The BLOCKS and ENTITIES sections, of a file built afresh or written back from its records.
 namespace host::dxf {
+
+namespace {
+
+// A block's BLOCK or ENDBLK record of the file the drawing was read from, if it had one: in a
+// file written back from its records as read, else converted, the block named as this release
+// names it. Such a record may hold more than this program writes (flags, extended data).
+bool writeFilesMarker(WriteContext& context, model::BlockIndex block, bool begin, Handle handle) {
+  if (context.source == nullptr || block >= context.source->blockMarkers.size()) return false;
+  const auto& [first, last] = context.source->blockMarkers[block];
+  const SourceRecord& marker = begin ? first : last;
+  if (marker.type.empty()) return false;
+  if (context.fromRecords) {
+    writeRecord(context, marker.view());
+  } else {
+    writeConvertedMarker(context, marker, handle, context.handles.blockRecords[block],
+                         begin ? "AcDbBlockBegin" : "AcDbBlockEnd", context.blockName(block));
+  }
+  return true;
+}
+
+}  // namespace
 
 void writeBlocks(WriteContext& context) {
   DxfOutput& out = context.out;
@@ -24,15 +45,7 @@ void writeBlocks(WriteContext& context) {
       out.text(8, "0");
       out.text(100, subclass);
     };
-    // The file's own markers where it had them, which may hold more (flags, extended data), the
-    // block named as this release names it.
-    const auto* markers = context.source && i < context.source->blockMarkers.size()
-                              ? &context.source->blockMarkers[i]
-                              : nullptr;
-    if (markers && !markers->first.type.empty()) {
-      writeConvertedMarker(context, markers->first, h.blockBegins[i], h.blockRecords[i],
-                           "AcDbBlockBegin", name);
-    } else {
+    if (!writeFilesMarker(context, i, true, h.blockBegins[i])) {
       marker("BLOCK", h.blockBegins[i], "AcDbBlockBegin");
       out.text(2, name);
       out.whole(70, !name.empty() && name.front() == '*' && i > model::BlockTable::kPaperSpace);
@@ -46,10 +59,7 @@ void writeBlocks(WriteContext& context) {
         writeEntity(context, entity, h.blockRecords[i], false);
       }
     }
-    if (markers && !markers->second.type.empty()) {
-      writeConvertedMarker(context, markers->second, h.blockEnds[i], h.blockRecords[i],
-                           "AcDbBlockEnd", name);
-    } else {
+    if (!writeFilesMarker(context, i, false, h.blockEnds[i])) {
       marker("ENDBLK", h.blockEnds[i], "AcDbBlockEnd");
     }
   }

@@ -11,7 +11,6 @@ namespace host::dxf {
 namespace {
 
 using model::BlockIndex;
-using model::BlockTable;
 Handle tableHandle(const SourceTable& table) {
   return handleOf(table.head);
 }
@@ -224,63 +223,7 @@ void writeKeptTables(WriteContext& context) {
   out.text(0, "ENDSEC");
 }
 
-// --- Blocks, entities, objects ----------------------------------------------------------
-
-void writeKeptBlocks(WriteContext& context) {
-  DxfOutput& out = context.out;
-  const model::BlockTable& blocks = context.document.blocks();
-  const auto& markers = context.source->blockMarkers;
-  out.text(0, "SECTION");
-  out.text(2, "BLOCKS");
-  for (BlockIndex i = 0; i < blocks.size(); ++i) {
-    const Handle record = context.handles.blockRecords.at(i);
-    const bool kept = i < markers.size() && !markers[i].first.type.empty();
-    // A block the document added: BLOCK and ENDBLK on layer 0.
-    const auto marker = [&](std::string_view type, std::string_view subclass) {
-      out.text(0, type);
-      out.handle(5, context.allocate());
-      out.handle(330, record);
-      out.text(100, "AcDbEntity");
-      out.text(8, "0");
-      out.text(100, subclass);
-    };
-    if (kept) {
-      writeRecord(context, markers[i].first.view());
-    } else {
-      marker("BLOCK", "AcDbBlockBegin");
-      out.text(2, context.blockName(i));
-      out.whole(70, 0);
-      out.point(10, blocks[i].basePoint);
-      out.text(3, context.blockName(i));
-      out.text(1, "");
-    }
-    if (i > BlockTable::kPaperSpace) {
-      for (const model::Entity& entity : blocks[i].entities) {
-        writeEntity(context, entity, record, false);
-      }
-    }
-    if (kept && !markers[i].second.type.empty()) {
-      writeRecord(context, markers[i].second.view());
-    } else {
-      marker("ENDBLK", "AcDbBlockEnd");
-    }
-  }
-  out.text(0, "ENDSEC");
-}
-
-void writeKeptEntities(WriteContext& context) {
-  DxfOutput& out = context.out;
-  const model::BlockTable& blocks = context.document.blocks();
-  out.text(0, "SECTION");
-  out.text(2, "ENTITIES");
-  for (const BlockIndex space : {BlockTable::kModelSpace, BlockTable::kPaperSpace}) {
-    for (const model::Entity& entity : blocks[space].entities) {
-      writeEntity(context, entity, context.handles.blockRecords[space],
-                  space == BlockTable::kPaperSpace);
-    }
-  }
-  out.text(0, "ENDSEC");
-}
+// --- Objects and other sections ---------------------------------------------------------
 
 void writeSection(WriteContext& context, std::string_view name,
                   const std::vector<SourceRecord>& records) {
@@ -294,22 +237,17 @@ void writeSection(WriteContext& context, std::string_view name,
 
 void writeFromSource(WriteContext& context, Handle handleSeed) {
   const SourceDrawing& source = *context.source;
-  // The text styles, UCSs and block markers the document added are numbered on the way too.
+  // The text styles and UCSs the document added are numbered on the way too.
   for (const SourceTable& table : source.tables) {
     if (table.name == "STYLE" || table.name == "UCS") {
       handleSeed += addedEntries(context, table, false);
     }
   }
-  for (BlockIndex i = 0; i < context.document.blocks().size(); ++i) {
-    if (i >= source.blockMarkers.size() || source.blockMarkers[i].first.type.empty()) {
-      handleSeed += 2;
-    }
-  }
   writeKeptHeader(context, handleSeed);
   writeSection(context, "CLASSES", source.classes);
   writeKeptTables(context);
-  writeKeptBlocks(context);
-  writeKeptEntities(context);
+  writeBlocks(context);
+  writeEntities(context);
   writeSection(context, "OBJECTS", source.objects);
   for (const auto& [name, records] : source.otherSections) writeSection(context, name, records);
 }

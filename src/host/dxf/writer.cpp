@@ -22,13 +22,17 @@ void forEachEntity(const model::Document& document, Visit visit) {
   }
 }
 
-void allocateStructure(WriteContext& context) {
-  const model::Document& document = context.document;
-  StructureHandles& h = context.handles;
+Handle highestEntityHandle(const model::Document& document) {
   Handle highest = 0;
   forEachEntity(document,
                 [&](const model::Entity& entity) { highest = std::max(highest, entity.handle); });
-  context.nextHandle = highest + 1;
+  return highest;
+}
+
+void allocateStructure(WriteContext& context) {
+  const model::Document& document = context.document;
+  StructureHandles& h = context.handles;
+  context.nextHandle = highestEntityHandle(document) + 1;
   for (Handle* handle : {&h.vportTable,      &h.ltypeTable,       &h.layerTable,
                          &h.styleTable,      &h.viewTable,        &h.ucsTable,
                          &h.appidTable,      &h.dimstyleTable,    &h.blockRecordTable,
@@ -85,10 +89,7 @@ Handle allocateKept(WriteContext& context) {
   const model::Document& document = context.document;
   const SourceDrawing& source = *context.source;
   StructureHandles& h = context.handles;
-  Handle highest = 0;
-  forEachEntity(document,
-                [&](const model::Entity& entity) { highest = std::max(highest, entity.handle); });
-  context.nextHandle = std::max(highest + 1, source.handleSeed);
+  context.nextHandle = std::max(highestEntityHandle(document) + 1, source.handleSeed);
   h.blockRecords.assign(document.blocks().size(), 0);
   for (const SourceTableEntry& entry : source.table("BLOCK_RECORD")->entries) {
     if (const auto block = document.blocks().find(entry.name); block && !h.blockRecords[*block]) {
@@ -105,6 +106,13 @@ Handle allocateKept(WriteContext& context) {
   }
   for (Handle& handle : h.layers) {
     if (handle == 0) handle = context.allocate();
+  }
+  // The markers of the blocks that the file lacks, which the document added.
+  const auto& markers = source.blockMarkers;
+  for (std::size_t i = 0; i < document.blocks().size(); ++i) {
+    const bool kept = i < markers.size() && !markers[i].first.type.empty();
+    h.blockBegins.push_back(kept ? 0 : context.allocate());
+    h.blockEnds.push_back(kept && !markers[i].second.type.empty() ? 0 : context.allocate());
   }
   return context.nextHandle + followerHandles(context);
 }
