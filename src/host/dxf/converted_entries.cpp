@@ -1,18 +1,9 @@
 #include "host/dxf/converted_entries.h"
 
+#include "host/dxf/unsupported_records.h"
 #include "host/model/names.h"
 
 namespace host::dxf {
-namespace {
-
-// References to other records by handle, which mean nothing in a file numbered anew.
-bool isHandleReference(int code) {
-  return (code >= 320 && code <= 369) || (code >= 390 && code <= 399) ||
-         (code >= 480 && code <= 481);
-}
-
-}  // namespace
-
 ConvertedEntries::ConvertedEntries(const WriteContext& context, std::string_view table) {
   const SourceDrawing* source = sourceOf(context.document);
   if (source == nullptr) return;

@@ -13,4 +13,11 @@ Patch stylePatch(const WriteContext& context, model::StyleIndex style);
 // The origin (10, 20, 30) and the X and Y axes (11 ..., 12 ...).
 Patch ucsPatch(const WriteContext& context, const model::Ucs& ucs);
 
+// Whether the document's layer, text style or UCS differs from what the file's entry gave.
+template <class Entry>
+bool entryChanged(const SourceTableEntry& entry, const Entry& now) {
+  const auto* read = std::get_if<Entry>(&entry.asRead);
+  return read == nullptr || !(*read == now);
+}
+
 }  // namespace host::dxf

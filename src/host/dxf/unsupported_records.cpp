@@ -15,11 +15,6 @@ constexpr std::array<std::string_view, 32> kBuiltInEntities = {
     "OLEFRAME", "OLE2FRAME", "POINT",  "POLYLINE",  "RAY",    "REGION",     "SEQEND",   "SHAPE",
     "SOLID",    "SPLINE",    "TEXT",   "TOLERANCE", "TRACE",  "VERTEX",     "VIEWPORT", "XLINE"};
 
-bool isHandleReference(int code) {
-  return (code >= 320 && code <= 369) || (code >= 390 && code <= 399) ||
-         (code >= 480 && code <= 481) || code == 1005;
-}
-
 // "0" (or no value): a reference to nothing, which means the same in any file.
 bool isNullHandle(std::string_view value) {
   return value.find_first_not_of("0 ") == std::string_view::npos;
@@ -27,8 +22,14 @@ bool isNullHandle(std::string_view value) {
 
 }  // namespace
 
+bool isHandleReference(int code) {
+  return (code >= 320 && code <= 369) || (code >= 390 && code <= 399) ||
+         (code >= 480 && code <= 481);
+}
+
 KeptGroup keptGroup(std::string_view type, int code, std::string_view value) {
-  if (!isHandleReference(code)) return KeptGroup::kAsRead;
+  // Extended data may refer to records too (1005).
+  if (!isHandleReference(code) && code != 1005) return KeptGroup::kAsRead;
   if (type == "VIEWPORT") {
     if (code == 331 || code == 341) return KeptGroup::kLayerByName;
     if (code == 332 || code == 333 || code == 345 || code == 346 || code == 348 || code == 361) {

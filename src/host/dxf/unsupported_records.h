@@ -26,6 +26,10 @@ enum class KeptGroup {
 };
 KeptGroup keptGroup(std::string_view type, int code, std::string_view value);
 
+// Whether a group of a record refers to another record by its handle (pointers and owners of
+// codes 320 to 369, 390 to 399, 480 and 481).
+bool isHandleReference(int code);
+
 // Whether an entity kept as read can be written back: every group of it can (see keptGroup),
 // and it is of a kind a release 2000 file holds without a class definition.
 bool canWriteBack(const model::UnsupportedEntity& entity);

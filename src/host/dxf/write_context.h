@@ -66,6 +66,15 @@ void writeObjects(WriteContext& context);
 // Writes the whole file from the records of the file the drawing was read from (source whole).
 void writeFromSource(WriteContext& context, Handle handleSeed);
 
+// Starts a table entry of this program's own: its type, handle (group 105 for a dimension
+// style), owner, subclass markers and name, and but for a block record its flags.
+void writeEntryStart(DxfOutput& out, std::string_view type, Handle handle, Handle owner,
+                     std::string_view subclass, std::string_view name);
+// This program's own entries for the document's layers, text styles and UCSs.
+void writeLayerEntry(WriteContext& context, model::LayerIndex layer, Handle handle, Handle owner);
+void writeStyleEntry(WriteContext& context, model::StyleIndex style, Handle handle, Handle owner);
+void writeUcsEntry(WriteContext& context, const model::Ucs& ucs, Handle handle, Handle owner);
+
 // Writes one entity owned by `owner` (a block record): as its kept record when it stands as
 // read, else from the document with what its record holds that the document does not model
 // (application data, extended data).

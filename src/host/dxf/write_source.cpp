@@ -89,55 +89,33 @@ struct EntryOutcome {
   Patch patch;
 };
 
-EntryOutcome layerOutcome(const WriteContext& context, const model::Layer& read,
-                          model::LayerIndex index) {
-  if (context.document.layers()[index] == read) return {};
-  return {EntryState::kChanged, layerPatch(context, index)};
-}
-
-EntryOutcome styleOutcome(const WriteContext& context, const model::TextStyle& read,
-                          model::StyleIndex index) {
-  if (context.document.textStyles()[index] == read) return {};
-  return {EntryState::kChanged, stylePatch(context, index)};
-}
-
-EntryOutcome ucsOutcome(const WriteContext& context, const model::Ucs& read) {
-  const auto index = context.document.ucsTable().find(read.name);
-  if (!index) return {EntryState::kGone, {}};
-  const model::Ucs& now = context.document.ucsTable()[*index];
-  if (now == read) return {};
-  return {EntryState::kChanged, ucsPatch(context, now)};
-}
-
 EntryOutcome outcomeOf(const WriteContext& context, const SourceTableEntry& entry) {
-  if (const auto* layer = std::get_if<model::Layer>(&entry.asRead)) {
-    return layerOutcome(context, *layer, entry.modelIndex);
+  const model::Document& document = context.document;
+  if (std::holds_alternative<model::Layer>(entry.asRead)) {
+    const model::LayerIndex layer = entry.modelIndex;
+    if (!entryChanged(entry, document.layers()[layer])) return {};
+    return {EntryState::kChanged, layerPatch(context, layer)};
   }
-  if (const auto* style = std::get_if<model::TextStyle>(&entry.asRead)) {
-    return styleOutcome(context, *style, entry.modelIndex);
+  if (std::holds_alternative<model::TextStyle>(entry.asRead)) {
+    const model::StyleIndex style = entry.modelIndex;
+    if (!entryChanged(entry, document.textStyles()[style])) return {};
+    return {EntryState::kChanged, stylePatch(context, style)};
   }
-  if (const auto* ucs = std::get_if<model::Ucs>(&entry.asRead)) return ucsOutcome(context, *ucs);
+  if (const auto* read = std::get_if<model::Ucs>(&entry.asRead)) {
+    const auto index = document.ucsTable().find(read->name);
+    if (!index) return {EntryState::kGone, {}};
+    const model::Ucs& now = document.ucsTable()[*index];
+    if (!entryChanged(entry, now)) return {};
+    return {EntryState::kChanged, ucsPatch(context, now)};
+  }
   return {};
 }
 
-void entryStart(WriteContext& context, std::string_view type, Handle handle, Handle owner,
-                std::string_view subclass, std::string_view name) {
-  DxfOutput& out = context.out;
-  out.text(0, type);
-  out.handle(5, handle);
-  out.handle(330, owner);
-  out.text(100, "AcDbSymbolTableRecord");
-  out.text(100, subclass);
-  out.text(2, name);
-  if (type != "BLOCK_RECORD") out.whole(70, 0);
-}
-
-// The entries of the document that the file lacks, written after the kept ones: each is
-// passed to `write` (or counted, when `write` is empty).
+// The entries of the document that the file lacks, which go after the kept ones: written when
+// `write`, counted always.
 std::size_t addedEntries(WriteContext& context, const SourceTable& table, bool write) {
   const model::Document& document = context.document;
   const Handle owner = tableHandle(table);
-  DxfOutput& out = context.out;
   std::size_t count = 0;
   const auto known = [&](const std::string& name) {
     for (const SourceTableEntry& entry : table.entries) {
@@ -151,42 +129,28 @@ std::size_t addedEntries(WriteContext& context, const SourceTable& table, bool w
       // file only named stay without an entry.
       if (i < context.source->layersAsRead) continue;
       ++count;
-      if (!write) continue;
-      entryStart(context, "LAYER", context.handles.layers.at(i), owner, "AcDbLayerTableRecord",
-                 context.layerName(i));
-      out.whole(62, document.layers()[i].colour);
-      out.text(6, "Continuous");
+      if (write) writeLayerEntry(context, i, context.handles.layers.at(i), owner);
     }
   } else if (table.name == "STYLE") {
     for (model::StyleIndex i = 0; i < document.textStyles().size(); ++i) {
-      const model::TextStyle& style = document.textStyles()[i];
       if (i < context.source->textStylesAsRead) continue;
       ++count;
-      if (!write) continue;
-      entryStart(context, "STYLE", context.allocate(), owner, "AcDbTextStyleTableRecord",
-                 context.styleName(i));
-      out.real(40, style.height);
-      out.real(41, 1.0);
-      out.text(3, encodeText(style.fontFile, context.encoding));
+      if (write) writeStyleEntry(context, i, context.allocate(), owner);
     }
   } else if (table.name == "UCS") {
     for (const model::Ucs& ucs : document.ucsTable().all()) {
       if (known(ucs.name)) continue;
       ++count;
-      if (!write) continue;
-      entryStart(context, "UCS", context.allocate(), owner, "AcDbUCSTableRecord",
-                 encodeName(ucs.name, context.encoding));
-      out.point(10, ucs.frame.origin());
-      out.point(11, ucs.frame.xAxis());
-      out.point(12, ucs.frame.yAxis());
+      if (write) writeUcsEntry(context, ucs, context.allocate(), owner);
     }
   } else if (table.name == "BLOCK_RECORD") {
     for (BlockIndex i = 0; i < document.blocks().size(); ++i) {
       if (known(document.blocks()[i].name)) continue;
       ++count;
-      if (!write) continue;
-      entryStart(context, "BLOCK_RECORD", context.handles.blockRecords.at(i), owner,
-                 "AcDbBlockTableRecord", context.blockName(i));
+      if (write) {
+        writeEntryStart(context.out, "BLOCK_RECORD", context.handles.blockRecords.at(i), owner,
+                        "AcDbBlockTableRecord", context.blockName(i));
+      }
     }
   }
   return count;

@@ -26,16 +26,10 @@ class TableWriter {
   TableWriter(const TableWriter&) = delete;
   TableWriter& operator=(const TableWriter&) = delete;
 
-  // Starts an entry; `handleCode` is 105 for dimension styles, 5 for the rest.
-  void entry(std::string_view type, Handle handle, std::string_view subclass, std::string_view name,
-             int handleCode = 5) {
-    out_.text(0, type);
-    out_.handle(handleCode, handle);
-    out_.handle(330, handle_);
-    out_.text(100, "AcDbSymbolTableRecord");
-    out_.text(100, subclass);
-    out_.text(2, name);
-    out_.whole(70, 0);
+  // Starts an entry of the table (see writeEntryStart).
+  void entry(std::string_view type, Handle handle, std::string_view subclass,
+             std::string_view name) {
+    writeEntryStart(out_, type, handle, handle_, subclass, name);
   }
 
  private:
@@ -47,13 +41,6 @@ constexpr std::string_view kViewportSubclass = "AcDbViewportTableRecord";
 constexpr std::string_view kLineTypeSubclass = "AcDbLinetypeTableRecord";
 constexpr std::string_view kApplicationSubclass = "AcDbRegAppTableRecord";
 constexpr std::string_view kDimensionStyleSubclass = "AcDbDimStyleTableRecord";
-
-// Whether the document's layer, text style or UCS differs from what the file's entry gave.
-template <class Entry>
-bool changed(const SourceTableEntry& own, const Entry& now) {
-  const auto* read = std::get_if<Entry>(&own.asRead);
-  return read == nullptr || !(*read == now);
-}
 
 // An entry this program writes in a file built afresh, unless the file the drawing was read
 // from has its own of that name.
@@ -124,7 +111,6 @@ void writeLineTypes(WriteContext& context) {
 
 void writeLayers(WriteContext& context) {
   const StructureHandles& h = context.handles;
-  DxfOutput& out = context.out;
   const ConvertedEntries converted(context, "LAYER");
   const auto& layers = context.document.layers().all();
   TableWriter table(context, "LAYER", h.layerTable, layers.size());
@@ -132,20 +118,15 @@ void writeLayers(WriteContext& context) {
     const auto index = static_cast<model::LayerIndex>(i);
     if (const SourceTableEntry* own = converted.find(layers[i].name)) {
       writeConverted(context, *own, h.layers[i], h.layerTable, "AcDbLayerTableRecord",
-                     changed(*own, layers[i]) ? layerPatch(context, index) : Patch());
-      continue;
+                     entryChanged(*own, layers[i]) ? layerPatch(context, index) : Patch());
+    } else {
+      writeLayerEntry(context, index, h.layers[i], h.layerTable);
     }
-    table.entry("LAYER", h.layers[i], "AcDbLayerTableRecord", context.layerNames[i]);
-    out.whole(62, layers[i].colour);
-    out.text(6, "Continuous");
-    out.whole(370, -3);
-    out.handle(390, h.normalPlotStyle);
   }
 }
 
 void writeStyles(WriteContext& context) {
   const StructureHandles& h = context.handles;
-  DxfOutput& out = context.out;
   const ConvertedEntries converted(context, "STYLE");
   const auto& styles = context.document.textStyles().all();
   TableWriter table(context, "STYLE", h.styleTable, styles.size());
@@ -153,38 +134,25 @@ void writeStyles(WriteContext& context) {
     const auto index = static_cast<model::StyleIndex>(i);
     if (const SourceTableEntry* own = converted.find(styles[i].name)) {
       writeConverted(context, *own, h.styles[i], h.styleTable, "AcDbTextStyleTableRecord",
-                     changed(*own, styles[i]) ? stylePatch(context, index) : Patch());
-      continue;
+                     entryChanged(*own, styles[i]) ? stylePatch(context, index) : Patch());
+    } else {
+      writeStyleEntry(context, index, h.styles[i], h.styleTable);
     }
-    table.entry("STYLE", h.styles[i], "AcDbTextStyleTableRecord", context.styleNames[i]);
-    out.real(40, styles[i].height);
-    out.real(41, 1.0);
-    out.real(50, 0.0);
-    out.whole(71, 0);
-    out.real(42, styles[i].height > 0.0 ? styles[i].height : 2.5);
-    out.text(3, encodeText(styles[i].fontFile, context.encoding));
-    out.text(4, "");
   }
 }
 
 void writeUcss(WriteContext& context) {
   const StructureHandles& h = context.handles;
-  DxfOutput& out = context.out;
   const ConvertedEntries converted(context, "UCS");
   const auto& ucss = context.document.ucsTable().all();
   TableWriter table(context, "UCS", h.ucsTable, ucss.size());
   for (std::size_t i = 0; i < ucss.size(); ++i) {
     if (const SourceTableEntry* own = converted.find(ucss[i].name)) {
       writeConverted(context, *own, h.ucss[i], h.ucsTable, "AcDbUCSTableRecord",
-                     changed(*own, ucss[i]) ? ucsPatch(context, ucss[i]) : Patch());
-      continue;
+                     entryChanged(*own, ucss[i]) ? ucsPatch(context, ucss[i]) : Patch());
+    } else {
+      writeUcsEntry(context, ucss[i], h.ucss[i], h.ucsTable);
     }
-    table.entry("UCS", h.ucss[i], "AcDbUCSTableRecord", encodeName(ucss[i].name, context.encoding));
-    out.point(10, ucss[i].frame.origin());
-    out.point(11, ucss[i].frame.xAxis());
-    out.point(12, ucss[i].frame.yAxis());
-    out.whole(79, 0);
-    out.real(146, 0.0);
   }
 }
 
@@ -207,7 +175,7 @@ void writeDimensionStyles(WriteContext& context) {
                    {{"Standard", h.standardDimstyle,
                      [&](TableWriter& table) {
                        table.entry("DIMSTYLE", h.standardDimstyle, kDimensionStyleSubclass,
-                                   "Standard", 105);
+                                   "Standard");
                      }}},
                    "AcDbDimStyleTable");
 }
@@ -222,18 +190,59 @@ void writeBlockRecords(WriteContext& context) {
   const model::BlockTable& blocks = context.document.blocks();
   TableWriter table(context, "BLOCK_RECORD", h.blockRecordTable, blocks.size());
   for (std::size_t i = 0; i < blocks.size(); ++i) {
-    out.text(0, "BLOCK_RECORD");
-    out.handle(5, h.blockRecords[i]);
-    out.handle(330, h.blockRecordTable);
-    out.text(100, "AcDbSymbolTableRecord");
-    out.text(100, "AcDbBlockTableRecord");
-    out.text(2, context.blockNames[i]);
+    table.entry("BLOCK_RECORD", h.blockRecords[i], "AcDbBlockTableRecord", context.blockNames[i]);
     if (i == model::BlockTable::kModelSpace) out.handle(340, h.modelLayout);
     if (i == model::BlockTable::kPaperSpace) out.handle(340, h.paperLayout);
   }
 }
 
 }  // namespace
+
+void writeEntryStart(DxfOutput& out, std::string_view type, Handle handle, Handle owner,
+                     std::string_view subclass, std::string_view name) {
+  out.text(0, type);
+  out.handle(type == "DIMSTYLE" ? 105 : 5, handle);
+  out.handle(330, owner);
+  out.text(100, "AcDbSymbolTableRecord");
+  out.text(100, subclass);
+  out.text(2, name);
+  if (type != "BLOCK_RECORD") out.whole(70, 0);
+}
+
+void writeLayerEntry(WriteContext& context, model::LayerIndex layer, Handle handle, Handle owner) {
+  DxfOutput& out = context.out;
+  writeEntryStart(out, "LAYER", handle, owner, "AcDbLayerTableRecord", context.layerName(layer));
+  out.whole(62, context.document.layers()[layer].colour);
+  out.text(6, "Continuous");
+  out.whole(370, -3);
+  // A file built afresh has a plot style of its own; one written back has the file's.
+  if (context.handles.normalPlotStyle != 0) out.handle(390, context.handles.normalPlotStyle);
+}
+
+void writeStyleEntry(WriteContext& context, model::StyleIndex style, Handle handle, Handle owner) {
+  DxfOutput& out = context.out;
+  const model::TextStyle& now = context.document.textStyles()[style];
+  writeEntryStart(out, "STYLE", handle, owner, "AcDbTextStyleTableRecord",
+                  context.styleName(style));
+  out.real(40, now.height);
+  out.real(41, 1.0);
+  out.real(50, 0.0);
+  out.whole(71, 0);
+  out.real(42, now.height > 0.0 ? now.height : 2.5);
+  out.text(3, encodeText(now.fontFile, context.encoding));
+  out.text(4, "");
+}
+
+void writeUcsEntry(WriteContext& context, const model::Ucs& ucs, Handle handle, Handle owner) {
+  DxfOutput& out = context.out;
+  writeEntryStart(out, "UCS", handle, owner, "AcDbUCSTableRecord",
+                  encodeName(ucs.name, context.encoding));
+  out.point(10, ucs.frame.origin());
+  out.point(11, ucs.frame.xAxis());
+  out.point(12, ucs.frame.yAxis());
+  out.whole(79, 0);
+  out.real(146, 0.0);
+}
 
 void writeTables(WriteContext& context) {
   DxfOutput& out = context.out;

@@ -60,7 +60,7 @@ void allocateStructure(WriteContext& context) {
       collectApplications(*raw, context.applications, knownApplications);
     }
   });
-  for (std::string& name : context.applications) name = encodeName(name);
+  for (std::string& name : context.applications) name = encodeName(name, context.encoding);
   allocateEach(h.appids, context.applications.size());
 }
 
