@@ -1,6 +1,7 @@
 #include <algorithm>
 #include <cmath>
 #include <optional>
+#include <vector>
 
 #include "host/dxf/placement.h"
 #include "host/dxf/reader_context.h"
@@ -224,33 +225,43 @@ class EntityWriter {
     out_.whole(70, polyline.closed ? 1 : 0);
     extrusion(polyline.extrusion);
     finish();
-    std::size_t index = 0;
-    for (const auto& vertex : polyline.vertices) {
+    // Records that follow an entity have properties of their own (line type, colour ...):
+    // those of its kept records, found in one pass.
+    const std::vector<RecordView> vertices = keptFollowers("VERTEX");
+    for (std::size_t i = 0; i < polyline.vertices.size(); ++i) {
+      const auto& vertex = polyline.vertices[i];
       follower("VERTEX", entity_.handle);
-      followerProperties("VERTEX", index++);
+      if (i < vertices.size()) followerProperties(vertices[i]);
       out_.text(100, "AcDbVertex");
       out_.text(100, "AcDb2dVertex");
       out_.point(10, Vector3d(vertex.point.x(), vertex.point.y(), polyline.elevation));
       if (vertex.bulge != 0.0) out_.real(42, vertex.bulge);
     }
     follower("SEQEND", entity_.handle);
-    followerProperties("SEQEND", 0);
+    for (const RecordView& seqend : keptFollowers("SEQEND")) followerProperties(seqend);
   }
 
-  // The properties (line type, colour ...) the `index`th record of `type` after the entity's
-  // own had in its kept record: records that follow an entity have properties of their own.
-  void followerProperties(std::string_view type, std::size_t index) {
+  // The records of `type` that followed the entity's own in its kept record, in order.
+  std::vector<RecordView> keptFollowers(std::string_view type) const {
+    std::vector<RecordView> found;
     if (context_.source == nullptr || entity_.origin.record == model::EntityOrigin::kNoRecord) {
-      return;
+      return found;
     }
-    std::size_t seen = 0;
-    bool inRecord = false;
-    for (const auto [code, value] : context_.source->entities[entity_.origin.record]) {
-      if (code == 0) {
-        inRecord = value == type && seen++ == index;
-      } else if (inRecord && isEntityGroup(code) && code != 8 && code != 67) {
-        context_.keptGroup(code, value);
-      }
+    const RecordView record = context_.source->entities[entity_.origin.record];
+    bool inFound = false;
+    for (std::size_t i = record.first; i < record.last; ++i) {
+      const auto [code, value] = (*record.groups)[i];
+      if (code != 0) continue;
+      if (inFound) found.back().last = i;  // a record ends where the next begins
+      inFound = value == type;
+      if (inFound) found.push_back({value, record.groups, i + 1, record.last});
+    }
+    return found;
+  }
+
+  void followerProperties(const RecordView& record) {
+    for (const auto [code, value] : record) {
+      if (isEntityGroup(code) && code != 8 && code != 67) context_.keptGroup(code, value);
     }
   }
 
