@@ -5,17 +5,10 @@
 #include <numbers>
 
 #include "host/geom/invalid_input.h"
+#include "host/view-core/overloaded.h"
 
 namespace host::view {
 namespace {
-
-template <class... Ts>
-struct Overloaded : Ts... {
-  using Ts::operator()...;
-};
-// Spelt out for compilers without class template argument deduction for aggregates (clang 14).
-template <class... Ts>
-Overloaded(Ts...) -> Overloaded<Ts...>;
 
 // Places the entries one after the other, so that a relative entry is relative to the one
 // before it. Fails at the first entry that cannot be placed, leaving `last` as it was.

@@ -3,20 +3,10 @@
 
 #include "host/view-core/command_parser.h"
 #include "host/view-core/drawing_commands.h"
+#include "host/view-core/overloaded.h"
 #include "host/view/host_window.h"
 
 namespace host::view {
-namespace {
-
-template <class... Ts>
-struct Overloaded : Ts... {
-  using Ts::operator()...;
-};
-// Spelt out for compilers without class template argument deduction for aggregates (clang 14).
-template <class... Ts>
-Overloaded(Ts...) -> Overloaded<Ts...>;
-
-}  // namespace
 
 void HostWindow::submitted(const QString& text) {
   if (request_) {
