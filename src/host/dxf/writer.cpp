@@ -104,8 +104,9 @@ Handle allocateKept(WriteContext& context) {
     if (std::holds_alternative<model::Layer>(entry.asRead))
       h.layers[entry.modelIndex] = entry.handle;
   }
-  for (Handle& handle : h.layers) {
-    if (handle == 0) handle = context.allocate();
+  // Layers the document added get entries of their own; those the file only named have none.
+  for (std::size_t i = source.layersAsRead; i < h.layers.size(); ++i) {
+    h.layers[i] = context.allocate();
   }
   // The markers of the blocks that the file lacks, which the document added.
   const auto& markers = source.blockMarkers;
