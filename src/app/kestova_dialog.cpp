@@ -19,11 +19,12 @@ namespace app {
 using form::ControlDefinition;
 using form::ControlKind;
 
-KestovaDialog::KestovaDialog(form::frmKestova& form, QWidget* parent)
+KestovaDialog::KestovaDialog(form::frmKestova& form, CommandBoundaries& boundaries, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                           Qt::WindowCloseButtonHint),
       form_(form),
+      boundaries_(boundaries),
       style_(dialogStyle().release()) {
   style_->setParent(this);
   setStyle(style_);
@@ -134,7 +135,8 @@ void KestovaDialog::connectControl(const ControlDefinition& definition, QWidget*
                   form_.runReported([this] { form_.cmdPickDevs_Click(); });
                 }
                 if (id == form::ControlId::cmdInsert) {
-                  form_.runReported([this] { form_.cmdInsert_Click(); });
+                  boundaries_.command(
+                      "Insert", [this] { form_.runReported([this] { form_.cmdInsert_Click(); }); });
                 }
               });
       break;

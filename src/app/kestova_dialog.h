@@ -4,6 +4,7 @@
 #include <array>
 #include <string_view>
 
+#include "app/command_boundaries.h"
 #include "form/frm_kestova.h"
 
 class QStyle;
@@ -14,7 +15,8 @@ namespace app {
 // clicks and keys to it. The model stays the one place that holds the dialog's state.
 class KestovaDialog : public QWidget, public form::FormObserver {
  public:
-  explicit KestovaDialog(form::frmKestova& form, QWidget* parent = nullptr);
+  // Each Insert runs within `boundaries`, so that a CAD host can make one step of it.
+  KestovaDialog(form::frmKestova& form, CommandBoundaries& boundaries, QWidget* parent = nullptr);
   ~KestovaDialog() override;
 
   // The widget that shows a control of the form; an unknown name is refused
@@ -39,6 +41,7 @@ class KestovaDialog : public QWidget, public form::FormObserver {
   void showState(const form::ControlDefinition& definition, QWidget* widget);
 
   form::frmKestova& form_;
+  CommandBoundaries& boundaries_;
   QStyle* style_;
   std::array<QWidget*, insert::kControlCount> controls_{};  // in the order of ControlId
   bool syncing_ = false;  // set while the model's state is copied into the widgets

@@ -12,7 +12,10 @@
 
 namespace app {
 
-int runKestova(cad::Launcher& launcher, std::function<void()> showHelp) {
+int runKestova(cad::Launcher& launcher, std::function<void()> showHelp,
+               CommandBoundaries* boundaries) {
+  CommandBoundaries justRun;
+  CommandBoundaries& around = boundaries ? *boundaries : justRun;
   QApplication::setWindowIcon(kestovaIcon());  // the help window shows it too
   IniSettingsStore settings(IniSettingsStore::userConfigFolder());
   QtMessageBoxes messages;
@@ -25,9 +28,9 @@ int runKestova(cad::Launcher& launcher, std::function<void()> showHelp) {
   services.showHelp = std::move(showHelp);
 
   form::frmKestova form(std::move(services));
-  KestovaDialog dialog(form);
+  KestovaDialog dialog(form, around);
   // The start-up questions come before the dialog appears, so they have no parent yet.
-  form.runReported([&form] { form.Form_Load(); });
+  around.startUp([&form] { form.runReported([&form] { form.Form_Load(); }); });
   messages.setParent(&dialog);
   form.Show();
   return QApplication::exec();

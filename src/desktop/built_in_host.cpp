@@ -9,6 +9,7 @@
 #include "app/qt_message_boxes.h"
 #include "app/run_kestova.h"
 #include "cad/prog_ids.h"
+#include "desktop/host_command_boundaries.h"
 #include "desktop/survey_check_tool.h"
 #include "desktop/terminal_answer.h"
 #include "help/show_notes.h"
@@ -33,8 +34,10 @@ int runWithBuiltInHost(const QStringList& arguments) {
 
   // Every host gets a drawing window, which also answers its point requests.
   std::vector<std::unique_ptr<host::view::HostWindow>> windows;
-  const auto withWindow = [&windows](std::shared_ptr<host::HostApplication> cad,
-                                     std::optional<host::view::OpenDrawing> drawing = {}) {
+  std::vector<std::shared_ptr<host::HostApplication>> hosts;
+  const auto withWindow = [&windows, &hosts](std::shared_ptr<host::HostApplication> cad,
+                                             std::optional<host::view::OpenDrawing> drawing = {}) {
+    hosts.push_back(cad);
     windows.push_back(host::view::openHostWindow(cad, std::move(drawing)));
     addSurveyCheckTool(*windows.back(), cad);
     return cad::Ref<cad::Application>(std::shared_ptr<cad::Application>(cad));
@@ -65,7 +68,8 @@ int runWithBuiltInHost(const QStringList& arguments) {
   host::HostLauncher launcher(std::move(running), [&withWindow](const std::string&) {
     return withWindow(host::HostApplication::withNewDrawing());
   });
-  return app::runKestova(launcher, help::ShowNotes);
+  HostCommandBoundaries boundaries(hosts);
+  return app::runKestova(launcher, help::ShowNotes, &boundaries);
 }
 
 }  // namespace desktop

@@ -70,7 +70,7 @@ void openCheckWindow(host::view::HostWindow& window,
                              [drawing](const std::function<void()>& draw) {
                                const std::shared_ptr<host::model::Document> open = drawing.lock();
                                if (!open) throw std::runtime_error("The drawing has been closed");
-                               host::model::Document::UndoGroup step(*open);
+                               host::model::Document::UndoGroup step(*open, "Draw vectors");
                                draw();
                              }));
   checkWindow->show();

@@ -38,7 +38,7 @@ class Dialog : public formtest::FormFixture {
   void SetUp() override {
     runHost("AutoCAD.Application.16", 2);
     load();
-    dialog_ = std::make_unique<app::KestovaDialog>(*form);
+    dialog_ = std::make_unique<app::KestovaDialog>(*form, boundaries_);
     form->Show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(dialog_.get()));
   }
@@ -55,6 +55,7 @@ class Dialog : public formtest::FormFixture {
                  dialog_->horizontalPixels(c.width), dialog_->verticalPixels(c.height));
   }
 
+  app::CommandBoundaries boundaries_;
   std::unique_ptr<app::KestovaDialog> dialog_;
 };
 

@@ -1,4 +1,5 @@
 #include <algorithm>
+#include <cmath>
 
 #include "host/dxf/sections.h"
 #include "host/geom/invalid_input.h"
@@ -58,6 +59,8 @@ void readHeaderGroups(ReaderContext& context, const Record& record, HeaderValues
       header.tilemode = context.whole(group);
     } else if (name == "$INSUNITS" && group.code == 70) {
       header.insunits = context.whole(group);
+    } else if (name == "$ELEVATION" && group.code == 40) {
+      header.elevation = context.real(group);
     } else if (name == "$CLAYER" && group.code == 8) {
       header.currentLayer = std::string(group.value);
     } else if (name == "$TEXTSTYLE" && group.code == 7) {
@@ -82,6 +85,8 @@ void applyHeader(ReaderContext& context, const HeaderValues& header) {
     variables.luprec = static_cast<int>(std::clamp<std::int64_t>(*header.luprec, 0, 8));
   if (header.tilemode) variables.tilemode = *header.tilemode != 0;
   if (header.insunits) variables.insunits = static_cast<int>(*header.insunits);
+  // An elevation out of all range means nothing to a click; the drawing keeps 0.
+  if (header.elevation && std::isfinite(*header.elevation)) variables.elevation = *header.elevation;
   if (header.currentLayer) variables.currentLayer = context.layer(*header.currentLayer);
   document.setHeader(variables);
   if (header.textStyle && !ReaderContext::isBlank(*header.textStyle)) {

@@ -8,8 +8,8 @@ namespace host::dxf {
 namespace {
 
 // The variables written from the document, or for the file as written.
-constexpr std::array<std::string_view, 12> kWrittenVariables = {
-    "$ACADVER", "$DWGCODEPAGE", "$HANDSEED", "$LUPREC", "$TILEMODE", "$INSUNITS",
+constexpr std::array<std::string_view, 13> kWrittenVariables = {
+    "$ACADVER", "$DWGCODEPAGE", "$HANDSEED", "$LUPREC", "$TILEMODE", "$INSUNITS", "$ELEVATION",
     "$CLAYER",  "$TEXTSTYLE",   "$UCSNAME",  "$UCSORG", "$UCSXDIR",  "$UCSYDIR"};
 
 // The other variables of the file the drawing was read from, as read: settings of the drawing
@@ -44,6 +44,8 @@ void writeHeader(WriteContext& context, Handle handleSeed) {
   out.whole(70, document.header().tilemode ? 1 : 0);
   variable("$INSUNITS");
   out.whole(70, document.header().insunits);
+  variable("$ELEVATION");
+  out.real(40, document.header().elevation);
   variable("$CLAYER");
   out.text(8, context.layerName(document.header().currentLayer));
   variable("$TEXTSTYLE");

@@ -37,6 +37,10 @@ std::map<std::string, VariableWriter> changedVariables(const WriteContext& conte
   whole("$LUPREC", now.luprec, read.variables.luprec);
   whole("$TILEMODE", now.tilemode ? 1 : 0, read.variables.tilemode ? 1 : 0);
   whole("$INSUNITS", now.insunits, read.variables.insunits);
+  if (now.elevation != read.variables.elevation) {
+    const double elevation = now.elevation;
+    changed["$ELEVATION"] = [elevation](DxfOutput& out) { out.real(40, elevation); };
+  }
   if (now.currentLayer != read.variables.currentLayer) {
     const std::string name = context.layerName(now.currentLayer);
     changed["$CLAYER"] = [name](DxfOutput& out) { out.text(8, name); };

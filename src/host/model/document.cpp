@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cassert>
+#include <cmath>
 #include <utility>
 #include <vector>
 
@@ -275,6 +276,7 @@ void Document::setHeader(const HeaderVariables& header) {
   if (header.luprec < 0 || header.luprec > 8) {
     throw InvalidInput("LUPREC must be a whole number from 0 to 8");
   }
+  if (!std::isfinite(header.elevation)) throw InvalidInput("ELEVATION must be a finite number");
   replace(state_->header, header, [](State& s, const HeaderVariables& value) { s.header = value; });
 }
 
@@ -286,8 +288,8 @@ void Document::setForeignContent(std::shared_ptr<const ForeignContent> content) 
   state_->foreignContent = std::move(content);
 }
 
-Document::UndoGroup::UndoGroup(Document& document) : document_(document) {
-  document_.history_.beginGroup();
+Document::UndoGroup::UndoGroup(Document& document, std::string name) : document_(document) {
+  document_.history_.beginGroup(std::move(name));
 }
 
 Document::UndoGroup::~UndoGroup() {
@@ -295,6 +297,10 @@ Document::UndoGroup::~UndoGroup() {
       !document_.history_.paused()) {
     document_.notify();
   }
+}
+
+void Document::UndoGroup::showChanges() {
+  if (document_.notificationPending_) document_.notify();
 }
 
 Document::HistoryPause::HistoryPause(Document& document) : document_(document) {
@@ -309,18 +315,30 @@ Document::HistoryPause::~HistoryPause() {
 }
 
 bool Document::canUndo() const {
-  return history_.canUndo();
+  return !history_.grouping() && history_.canUndo();
 }
 bool Document::canRedo() const {
-  return history_.canRedo();
+  return !history_.grouping() && history_.canRedo();
+}
+
+std::string Document::undoName() const {
+  return history_.undoName();
+}
+std::string Document::redoName() const {
+  return history_.redoName();
 }
 
 void Document::undo() {
-  if (history_.undo()) notify();
+  if (canUndo() && history_.undo()) notify();
 }
 
 void Document::redo() {
-  if (history_.redo()) notify();
+  if (canRedo() && history_.redo()) notify();
+}
+
+void Document::restartHistory(bool modified) {
+  history_.restart(!modified);
+  notify();
 }
 
 bool Document::modified() const {

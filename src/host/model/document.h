@@ -108,13 +108,17 @@ class Document {
 
   // --- Undo ----------------------------------------------------------------------------
   // Groups every change made while it lives into one undo step; groups nest, the outermost
-  // one forms the step. Listeners hear once, when the outermost group ends.
+  // one forms the step and names it ("Insert", "LINE"). Listeners hear once, when the outermost
+  // group ends.
   class UndoGroup {
    public:
-    explicit UndoGroup(Document& document);
+    explicit UndoGroup(Document& document, std::string name = {});
     ~UndoGroup();
     UndoGroup(const UndoGroup&) = delete;
     UndoGroup& operator=(const UndoGroup&) = delete;
+    // Tells listeners now about the changes made so far, for a command that shows its work as
+    // it goes (each segment of a LINE as it is drawn).
+    void showChanges();
 
    private:
     Document& document_;
@@ -133,11 +137,19 @@ class Document {
     Document& document_;
   };
 
+  // Nothing can be undone or redone while a group is open: its command is still running.
   bool canUndo() const;
   bool canRedo() const;
+  // The name of the step undo or redo would take; empty when unnamed or when there is none.
+  std::string undoName() const;
+  std::string redoName() const;
   // Undoes or redoes one step; without one, nothing happens.
   void undo();
   void redo();
+  // Forgets the undo history, keeping the drawing as it stands: what a program prepares in a
+  // drawing when it starts on it belongs to the drawing as opened. The drawing counts as
+  // unmodified unless `modified`.
+  void restartHistory(bool modified);
 
   // --- Saved state ----------------------------------------------------------------------
   // Whether the drawing differs from what was last saved (or read); undoing and redoing back

@@ -11,6 +11,7 @@ struct HeaderVariables {
   bool tilemode = true;         // true: model space is the active space; false: the paper layout
   int insunits = 0;             // drawing units code, 0 unitless
   LayerIndex currentLayer = 0;  // the layer new entities go on
+  double elevation = 0.0;       // the height in the current UCS a point picked in empty space has
 
   friend bool operator==(const HeaderVariables&, const HeaderVariables&) = default;
 };

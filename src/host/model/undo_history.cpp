@@ -12,6 +12,10 @@ void UndoHistory::record(Change change) {
   if (!grouping()) closeStep();
 }
 
+void UndoHistory::beginGroup(std::string name) {
+  if (groupDepth_++ == 0) openStep_.name = std::move(name);
+}
+
 bool UndoHistory::endGroup() {
   assert(groupDepth_ > 0 && "a group ended that never began");
   if (--groupDepth_ > 0) return false;
@@ -22,11 +26,15 @@ bool UndoHistory::endGroup() {
 bool UndoHistory::endPause() {
   assert(pauseDepth_ > 0 && "a pause ended that never began");
   if (--pauseDepth_ > 0) return false;
+  restart(false);
+  return true;
+}
+
+void UndoHistory::restart(bool saved) {
   undoStack_.clear();
   redoStack_.clear();
   openStep_.changes.clear();
-  savedMark_ = kUnreachable;
-  return true;
+  savedMark_ = saved ? position() : kUnreachable;
 }
 
 bool UndoHistory::undo() {
@@ -60,7 +68,10 @@ bool UndoHistory::atSavedMark() const {
 }
 
 void UndoHistory::closeStep() {
-  if (openStep_.changes.empty()) return;
+  if (openStep_.changes.empty()) {
+    openStep_.name.clear();
+    return;
+  }
   // Every step gets an id of its own, so a step made after undoing past the mark never
   // looks like the saved one.
   openStep_.id = ++lastId_;

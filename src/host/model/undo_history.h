@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <string>
 #include <vector>
 
 namespace host::model {
@@ -24,7 +25,8 @@ class UndoHistory {
   // Records a change just made, dropping what could be redone. Nothing while paused.
   void record(Change change);
 
-  void beginGroup() { ++groupDepth_; }
+  // Begins a group; the outermost group's name names its step ("Insert", "LINE").
+  void beginGroup(std::string name = {});
   // Ends a group; true when it was the outermost one.
   bool endGroup();
   bool grouping() const { return groupDepth_ > 0; }
@@ -41,6 +43,18 @@ class UndoHistory {
   bool undo();
   bool redo();
 
+  // The name of the step undo or redo would take; empty when it has none, or none to take.
+  std::string undoName() const {
+    return undoStack_.empty() ? std::string() : undoStack_.back().name;
+  }
+  std::string redoName() const {
+    return redoStack_.empty() ? std::string() : redoStack_.back().name;
+  }
+
+  // Forgets every step: the drawing as it stands is where undoing stops. It counts as what its
+  // file holds when `saved`, else the saved mark is out of reach until the next markSaved.
+  void restart(bool saved);
+
   // The drawing as it stands now is what its file holds.
   void markSaved();
   // Whether the drawing stands where it was last saved, with no change in an open group.
@@ -50,6 +64,7 @@ class UndoHistory {
   using StepId = std::uint64_t;
   struct Step {
     StepId id = 0;
+    std::string name;
     std::vector<Change> changes;
   };
   // The empty history's position, and a mark that no step has.

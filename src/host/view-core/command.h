@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <variant>
 
@@ -20,7 +21,7 @@ struct Save {
   friend bool operator==(const Save&, const Save&) = default;
 };
 struct SaveAs {
-  std::string path;
+  std::string path;     // empty: the user is asked where
   std::string release;  // "R2013"; empty for the drawing's own
   friend bool operator==(const SaveAs&, const SaveAs&) = default;
 };
@@ -40,6 +41,12 @@ struct Redo {
 struct SetPrecision {
   int decimals = 0;
   friend bool operator==(const SetPrecision&, const SetPrecision&) = default;
+};
+// ELEVATION: the height in the current UCS that a click in empty space is given; without a
+// value, says what it is.
+struct SetElevation {
+  std::optional<double> height;
+  friend bool operator==(const SetElevation&, const SetElevation&) = default;
 };
 struct UcsWorld {
   friend bool operator==(const UcsWorld&, const UcsWorld&) = default;
@@ -72,14 +79,20 @@ struct UcsDelete {
   std::string name;
   friend bool operator==(const UcsDelete&, const UcsDelete&) = default;
 };
+// POINT; without a position the user is asked for it.
 struct AddPoint {
-  PointEntry at;
+  std::optional<PointEntry> at;
   friend bool operator==(const AddPoint&, const AddPoint&) = default;
 };
 struct AddLine {
   PointEntry from;
   PointEntry to;
   friend bool operator==(const AddLine&, const AddLine&) = default;
+};
+// LINE without points: the user gives a start and then one next point after another, each
+// with a rubber band from the one before, until Enter or Esc.
+struct DrawLines {
+  friend bool operator==(const DrawLines&, const DrawLines&) = default;
 };
 // PLAN looks down the Z axis of the current UCS.
 struct PlanView {
@@ -89,8 +102,13 @@ struct SetView {
   std::variant<StandardView, PlanView> view;
   friend bool operator==(const SetView&, const SetView&) = default;
 };
-struct ZoomExtents {
-  friend bool operator==(const ZoomExtents&, const ZoomExtents&) = default;
+struct Zoom {
+  enum class Kind { Extents, Window, Previous };
+  Kind kind = Kind::Extents;
+  // The window's corners; asked for when not typed.
+  std::optional<PointEntry> corner;
+  std::optional<PointEntry> oppositeCorner;
+  friend bool operator==(const Zoom&, const Zoom&) = default;
 };
 
 }  // namespace host::view::command
@@ -100,8 +118,9 @@ namespace host::view {
 using Command =
     std::variant<command::New, command::Open, command::Save, command::SaveAs, command::Close,
                  command::Quit, command::Undo, command::Redo, command::SetPrecision,
-                 command::UcsWorld, command::UcsOrigin, command::UcsRotate, command::UcsThreePoint,
-                 command::UcsSave, command::UcsRestore, command::UcsDelete, command::AddPoint,
-                 command::AddLine, command::SetView, command::ZoomExtents>;
+                 command::SetElevation, command::UcsWorld, command::UcsOrigin, command::UcsRotate,
+                 command::UcsThreePoint, command::UcsSave, command::UcsRestore, command::UcsDelete,
+                 command::AddPoint, command::AddLine, command::DrawLines, command::SetView,
+                 command::Zoom>;
 
 }  // namespace host::view

@@ -87,6 +87,8 @@ Result saveAs(std::string_view rest) {
       rest = rest.substr(0, lastBlank);
     }
   }
+  // Without a name the window asks for one.
+  if (rest.empty()) return command::SaveAs{"", release};
   return pathCommand("SAVEAS", rest, [&](std::string path) {
     return command::SaveAs{path, release};
   });
@@ -110,7 +112,7 @@ Result precision(std::string_view rest) {
 }
 
 Result point(std::string_view rest) {
-  if (rest.empty()) return EntryError{"POINT needs a point, as x,y,z"};
+  if (rest.empty()) return command::AddPoint{};
   auto at = pointArgument(rest, "POINT");
   if (auto* error = std::get_if<EntryError>(&at)) return *error;
   return command::AddPoint{std::get<PointEntry>(at)};
@@ -118,6 +120,7 @@ Result point(std::string_view rest) {
 
 Result line(std::string_view rest) {
   const auto points = words(rest);
+  if (points.empty()) return command::DrawLines{};
   if (points.size() != 2) {
     return EntryError{"LINE needs two points separated by a blank, as x1,y1,z1 x2,y2,z2"};
   }
@@ -126,6 +129,47 @@ Result line(std::string_view rest) {
   auto to = pointArgument(points[1], "LINE end");
   if (auto* error = std::get_if<EntryError>(&to)) return *error;
   return command::AddLine{std::get<PointEntry>(from), std::get<PointEntry>(to)};
+}
+
+Result elevation(std::string_view rest) {
+  if (rest.empty()) return command::SetElevation{};
+  const auto height = parseNumber(rest);
+  if (!height) return EntryError{"ELEVATION needs a height, as 45.2"};
+  return command::SetElevation{*height};
+}
+
+// ZOOM E[XTENTS], ZOOM P[REVIOUS], ZOOM W[INDOW] with its two corners typed or asked for.
+Result zoom(std::string_view rest) {
+  using Kind = command::Zoom::Kind;
+  const auto [option, arguments] = firstWord(rest);
+  const std::string key = upper(option);
+  if (key == "E" || key == "EXTENTS")
+    return noArguments("ZOOM EXTENTS", arguments, command::Zoom{});
+  if (key == "P" || key == "PREVIOUS") {
+    return noArguments("ZOOM PREVIOUS", arguments, command::Zoom{Kind::Previous, {}, {}});
+  }
+  if (key == "W" || key == "WINDOW") {
+    const auto corners = words(arguments);
+    if (corners.empty()) return command::Zoom{Kind::Window, {}, {}};
+    if (corners.size() != 2) {
+      return EntryError{"ZOOM WINDOW needs two corners separated by a blank, as x1,y1 x2,y2"};
+    }
+    auto corner = pointArgument(corners[0], "ZOOM WINDOW corner");
+    if (auto* error = std::get_if<EntryError>(&corner)) return *error;
+    auto opposite = pointArgument(corners[1], "ZOOM WINDOW opposite corner");
+    if (auto* error = std::get_if<EntryError>(&opposite)) return *error;
+    return command::Zoom{Kind::Window, std::get<PointEntry>(corner),
+                         std::get<PointEntry>(opposite)};
+  }
+  return EntryError{"ZOOM needs one of EXTENTS (E), WINDOW (W), PREVIOUS (P)"};
+}
+
+// Short names CAD users type for the commands they use most.
+std::string_view expandAlias(const std::string& name) {
+  static const std::map<std::string, std::string_view> kAliases{
+      {"L", "LINE"}, {"PO", "POINT"}, {"U", "UNDO"}, {"Z", "ZOOM"}};
+  const auto found = kAliases.find(name);
+  return found == kAliases.end() ? std::string_view(name) : found->second;
 }
 
 Result ucsName(std::string_view option, std::string_view name,
@@ -199,7 +243,8 @@ Result view(std::string_view rest) {
 
 std::variant<Command, EntryError> parseCommand(std::string_view text) {
   const auto [word, rest] = firstWord(text);
-  const std::string name = upper(word);
+  const std::string typed = upper(word);
+  const std::string name(expandAlias(typed));
   if (name.empty()) return EntryError{"Type a command, or press Esc"};
   if (name == "NEW") return noArguments(name, rest, command::New{});
   if (name == "OPEN")
@@ -211,14 +256,12 @@ std::variant<Command, EntryError> parseCommand(std::string_view text) {
   if (name == "UNDO") return noArguments(name, rest, command::Undo{});
   if (name == "REDO") return noArguments(name, rest, command::Redo{});
   if (name == "LUPREC") return precision(rest);
+  if (name == "ELEVATION" || name == "ELEV") return elevation(rest);
   if (name == "UCS") return ucs(rest);
   if (name == "POINT") return point(rest);
   if (name == "LINE") return line(rest);
   if (name == "VIEW") return view(rest);
-  if (name == "ZOOM") {
-    if (upper(rest) != "EXTENTS") return EntryError{"ZOOM needs EXTENTS"};
-    return command::ZoomExtents{};
-  }
+  if (name == "ZOOM") return zoom(rest);
   return EntryError{"Unknown command \"" + std::string(word) + "\""};
 }
 

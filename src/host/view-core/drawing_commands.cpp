@@ -5,6 +5,7 @@
 #include <numbers>
 
 #include "host/geom/invalid_input.h"
+#include "host/view-core/length_format.h"
 #include "host/view-core/overloaded.h"
 
 namespace host::view {
@@ -40,6 +41,11 @@ Eigen::Vector3d axisOf(const geom::Frame& ucs, command::Axis axis) {
   return ucs.zAxis();
 }
 
+// "Undo Insert", or "Undo" for a step made by a lone automation call.
+std::string stepName(const std::string& verb, const std::string& name) {
+  return name.empty() ? verb : verb + " " + name;
+}
+
 void setUnnamedUcs(model::Document& document, const geom::Frame& frame) {
   document.setCurrentUcs(model::Ucs{"", frame});
 }
@@ -51,13 +57,15 @@ class Applier {
 
   std::optional<std::string> operator()(const command::Undo&) {
     if (!document_.canUndo()) return "Nothing to undo";
+    const std::string undone = stepName("Undo", document_.undoName());
     document_.undo();
-    return std::nullopt;
+    return undone;
   }
   std::optional<std::string> operator()(const command::Redo&) {
     if (!document_.canRedo()) return "Nothing to redo";
+    const std::string redone = stepName("Redo", document_.redoName());
     document_.redo();
-    return std::nullopt;
+    return redone;
   }
   std::optional<std::string> operator()(const command::SetPrecision& c) {
     model::HeaderVariables header = document_.header();
@@ -93,7 +101,6 @@ class Applier {
   }
   std::optional<std::string> operator()(const command::UcsSave& c) {
     const geom::Frame frame = ucsFrame();
-    model::Document::UndoGroup step(document_);
     const std::size_t index = document_.defineUcs(c.name, frame);
     document_.setCurrentUcs(document_.ucsTable()[index]);
     return std::nullopt;
@@ -109,9 +116,20 @@ class Applier {
     document_.deleteUcs(c.name);
     return std::nullopt;
   }
+  std::optional<std::string> operator()(const command::SetElevation& c) {
+    if (!c.height) {
+      return "ELEVATION is " +
+             formatLength(document_.header().elevation, document_.header().luprec);
+    }
+    model::HeaderVariables header = document_.header();
+    header.elevation = *c.height;
+    document_.setHeader(header);
+    return std::nullopt;
+  }
   std::optional<std::string> operator()(const command::AddPoint& c) {
+    assert(c.at && "the window asks for the point");
     std::optional<Eigen::Vector3d> last = last_;
-    const auto [at] = placeAll<1>({c.at}, ucsFrame(), last);
+    const auto [at] = placeAll<1>({*c.at}, ucsFrame(), last);
     document_.addEntity(model::BlockTable::kModelSpace, model::Point{at});
     last_ = last;
     return std::nullopt;
@@ -138,11 +156,38 @@ class Applier {
 
 }  // namespace
 
+std::string commandName(const Command& command) {
+  return std::visit(Overloaded{[](const command::New&) { return "NEW"; },
+                               [](const command::Open&) { return "OPEN"; },
+                               [](const command::Save&) { return "SAVE"; },
+                               [](const command::SaveAs&) { return "SAVEAS"; },
+                               [](const command::Close&) { return "CLOSE"; },
+                               [](const command::Quit&) { return "QUIT"; },
+                               [](const command::Undo&) { return "UNDO"; },
+                               [](const command::Redo&) { return "REDO"; },
+                               [](const command::SetPrecision&) { return "LUPREC"; },
+                               [](const command::SetElevation&) { return "ELEVATION"; },
+                               [](const command::UcsWorld&) { return "UCS"; },
+                               [](const command::UcsOrigin&) { return "UCS"; },
+                               [](const command::UcsRotate&) { return "UCS"; },
+                               [](const command::UcsThreePoint&) { return "UCS"; },
+                               [](const command::UcsSave&) { return "UCS"; },
+                               [](const command::UcsRestore&) { return "UCS"; },
+                               [](const command::UcsDelete&) { return "UCS"; },
+                               [](const command::AddPoint&) { return "POINT"; },
+                               [](const command::AddLine&) { return "LINE"; },
+                               [](const command::DrawLines&) { return "LINE"; },
+                               [](const command::SetView&) { return "VIEW"; },
+                               [](const command::Zoom&) { return "ZOOM"; }},
+                    command);
+}
+
 bool changesDrawing(const Command& command) {
   return std::visit(
       Overloaded{[](const command::Undo&) { return true; },
                  [](const command::Redo&) { return true; },
                  [](const command::SetPrecision&) { return true; },
+                 [](const command::SetElevation&) { return true; },
                  [](const command::UcsWorld&) { return true; },
                  [](const command::UcsOrigin&) { return true; },
                  [](const command::UcsRotate&) { return true; },
@@ -150,7 +195,7 @@ bool changesDrawing(const Command& command) {
                  [](const command::UcsSave&) { return true; },
                  [](const command::UcsRestore&) { return true; },
                  [](const command::UcsDelete&) { return true; },
-                 [](const command::AddPoint&) { return true; },
+                 [](const command::AddPoint& c) { return c.at.has_value(); },
                  [](const command::AddLine&) { return true; }, [](const auto&) { return false; }},
       command);
 }
@@ -158,6 +203,11 @@ bool changesDrawing(const Command& command) {
 std::optional<std::string> applyToDrawing(model::Document& document, const Command& command,
                                           std::optional<Eigen::Vector3d>& lastPoint) {
   try {
+    if (std::holds_alternative<command::Undo>(command) ||
+        std::holds_alternative<command::Redo>(command)) {
+      return std::visit(Applier(document, lastPoint), command);
+    }
+    model::Document::UndoGroup step(document, commandName(command));
     return std::visit(Applier(document, lastPoint), command);
   } catch (const InvalidInput& refused) {
     return refused.what();

@@ -1,5 +1,7 @@
 #include "host/view-core/drawing_files.h"
 
+#include <algorithm>
+#include <cctype>
 #include <stdexcept>
 #include <system_error>
 
@@ -58,6 +60,16 @@ bool sameFile(const std::filesystem::path& a, const std::filesystem::path& b) {
   if (error) return false;
   const auto whereB = std::filesystem::weakly_canonical(b, error);
   return !error && whereA == whereB;
+}
+
+std::filesystem::path withDrawingExtension(const std::filesystem::path& path) {
+  std::string extension = path.extension().string();
+  std::ranges::transform(extension, extension.begin(),
+                         [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+  if (extension == ".dxf" || path.filename().empty()) return path;
+  std::filesystem::path named = path;
+  named += ".dxf";
+  return named;
 }
 
 }  // namespace host::view

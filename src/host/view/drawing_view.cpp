@@ -19,6 +19,10 @@ namespace {
 constexpr double kSnapAperture = 8.0;
 // One wheel notch zooms by this factor.
 constexpr double kZoomPerNotch = 1.2;
+// The rubber band shows light on the dark drawing background, apart from the drawing's lines.
+const QColor kRubberBandColour(255, 255, 160);
+// How many earlier views ZOOM PREVIOUS can go back through.
+constexpr std::size_t kPreviousViews = 10;
 // Widget positions far off screen (or of a point that is not finite) stay within this many
 // pixels, so that they convert to whole pixels.
 constexpr double kFarOffScreen = 1e6;
@@ -51,6 +55,7 @@ void DrawingView::documentChanged() {
 }
 
 void DrawingView::setOrientation(const Eigen::Matrix3d& worldToView) {
+  rememberView();
   projection_.setOrientation(worldToView);
   scene_.reset();
   snapIndex_.reset();
@@ -67,9 +72,59 @@ void DrawingView::setPlanView() {
 }
 
 void DrawingView::zoomExtents() {
+  if (sized_) rememberView();
   projection_.fit(scene().bounds);
   snapIndex_.reset();
   update();
+}
+
+void DrawingView::zoomWindow(const Eigen::Vector3d& corner, const Eigen::Vector3d& opposite) {
+  Eigen::AlignedBox2d box;
+  box.extend(projection_.worldToView(corner).head<2>());
+  box.extend(projection_.worldToView(opposite).head<2>());
+  if (!box.sizes().allFinite()) return;
+  rememberView();
+  projection_.fit(box);
+  snapIndex_.reset();
+  update();
+}
+
+bool DrawingView::zoomPrevious() {
+  if (previousViews_.empty()) return false;
+  const bool turned = previousViews_.back().orientation() != projection_.orientation();
+  projection_ = previousViews_.back();
+  previousViews_.pop_back();
+  projection_.setViewport(width(), height());
+  if (turned) scene_.reset();
+  snapIndex_.reset();
+  hoverSnap_.reset();
+  update();
+  return true;
+}
+
+void DrawingView::rememberView() {
+  if (previousViews_.size() == kPreviousViews) previousViews_.erase(previousViews_.begin());
+  previousViews_.push_back(projection_);
+}
+
+void DrawingView::setRubberBand(const std::optional<Eigen::Vector3d>& base, bool box) {
+  rubberBase_ = base;
+  rubberBox_ = box;
+  update();
+}
+
+void DrawingView::paintRubberBand(QPainter& painter) const {
+  if (!rubberBase_ || !cursorPoint_) return;
+  const Eigen::Vector2d from = projection_.worldToScreen(*rubberBase_);
+  const Eigen::Vector2d to = projection_.worldToScreen(*cursorPoint_);
+  if (!from.allFinite() || !to.allFinite()) return;
+  painter.setPen(QPen(kRubberBandColour, 0, Qt::DashLine));
+  painter.setBrush(Qt::NoBrush);
+  if (rubberBox_) {
+    painter.drawRect(QRectF(QPointF(from.x(), from.y()), QPointF(to.x(), to.y())).normalized());
+  } else {
+    painter.drawLine(QPointF(from.x(), from.y()), QPointF(to.x(), to.y()));
+  }
 }
 
 void DrawingView::setSnapEnabled(bool enabled) {
@@ -108,7 +163,11 @@ std::optional<SnapPoint> DrawingView::snapAt(const QPoint& position) {
 
 std::optional<Eigen::Vector3d> DrawingView::pointAt(const QPoint& position) {
   if (const auto snap = snapAt(position)) return snap->world;
-  return projection_.screenToPlane(toEigen(position), document_.currentUcs().frame);
+  // Empty space gives the point at the drawing's elevation above the UCS's XY plane.
+  const geom::Frame& ucs = document_.currentUcs().frame;
+  const Eigen::Vector3d raised = ucs.origin() + document_.header().elevation * ucs.zAxis();
+  return projection_.screenToPlane(toEigen(position),
+                                   geom::Frame::fromDirections(raised, ucs.xAxis(), ucs.yAxis()));
 }
 
 QPoint DrawingView::widgetPosition(const Eigen::Vector3d& world) const {
@@ -127,6 +186,7 @@ void DrawingView::paintEvent(QPaintEvent*) {
   renderScene(scene(), projection_, canvas);
   renderUcsIcon(document_.currentUcs().frame, projection_, canvas);
   if (hoverSnap_) renderSnapMarker(*hoverSnap_, projection_, canvas);
+  paintRubberBand(painter);
 }
 
 void DrawingView::resizeEvent(QResizeEvent*) {
@@ -140,6 +200,8 @@ void DrawingView::resizeEvent(QResizeEvent*) {
 void DrawingView::wheelEvent(QWheelEvent* event) {
   const double notches = event->angleDelta().y() / 120.0;
   if (notches == 0.0) return;
+  if (!wheeling_) rememberView();
+  wheeling_ = true;
   projection_.zoomAbout(toEigen(event->position()), std::pow(kZoomPerNotch, notches));
   updateHover(event->position().toPoint());
   update();
@@ -147,6 +209,7 @@ void DrawingView::wheelEvent(QWheelEvent* event) {
 
 void DrawingView::mousePressEvent(QMouseEvent* event) {
   if (event->button() == Qt::MiddleButton) {
+    rememberView();
     panFrom_ = event->position().toPoint();
     setCursor(Qt::ClosedHandCursor);
   } else if (event->button() == Qt::LeftButton) {
@@ -161,6 +224,8 @@ void DrawingView::mouseMoveEvent(QMouseEvent* event) {
     projection_.panByPixels({double(delta.x()), double(delta.y())});
     panFrom_ = position;
     update();
+  } else {
+    wheeling_ = false;
   }
   updateHover(position);
 }
@@ -195,8 +260,10 @@ void DrawingView::updateHover(const QPoint& position) {
   const bool moved = snap.has_value() != hoverSnap_.has_value() ||
                      (snap && !snap->world.isApprox(hoverSnap_->world));
   hoverSnap_ = snap;
-  if (moved) update();
-  emit cursorMoved(pointAt(position));
+  const std::optional<Eigen::Vector3d> cursor = pointAt(position);
+  if (moved || (rubberBase_ && cursor != cursorPoint_)) update();
+  cursorPoint_ = cursor;
+  emit cursorMoved(cursor);
 }
 
 }  // namespace host::view

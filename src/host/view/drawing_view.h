@@ -2,9 +2,12 @@
 
 #include <memory>
 #include <optional>
+#include <vector>
 
 #include <QPoint>
 #include <QWidget>
+
+class QPainter;
 
 #include "host/model/document.h"
 #include "host/view-core/open_drawing.h"
@@ -17,7 +20,7 @@ namespace host::view {
 // The drawing area of one open drawing: an orthographic wireframe of its model space with the
 // UCS icon. The wheel zooms about the cursor, the middle button pans. A left click gives a
 // point: the snap point under the cursor when object snap is on, else the point of the UCS's
-// XY plane under it.
+// XY plane under it, at the drawing's elevation.
 class DrawingView : public QWidget {
   Q_OBJECT
 
@@ -33,6 +36,15 @@ class DrawingView : public QWidget {
   // Looks down the current UCS.
   void setPlanView();
   void zoomExtents();
+  // Shows the box with these corners (world), seen from the current direction.
+  void zoomWindow(const Eigen::Vector3d& corner, const Eigen::Vector3d& opposite);
+  // Goes back to the view before the last zoom, pan or change of direction; false when there
+  // is none.
+  bool zoomPrevious();
+
+  // A rubber band from `base` (world) to the cursor while a point is asked for; a box with
+  // those corners when `box`. None hides it.
+  void setRubberBand(const std::optional<Eigen::Vector3d>& base, bool box = false);
 
   void setSnapEnabled(bool enabled);
   bool snapEnabled() const { return snapEnabled_; }
@@ -76,6 +88,12 @@ class DrawingView : public QWidget {
   bool snapEnabled_ = true;
   bool sized_ = false;
   std::optional<QPoint> panFrom_;
+  // Earlier views, the latest last, for ZOOM PREVIOUS; a run of wheel notches is one view.
+  std::vector<ViewProjection> previousViews_;
+  bool wheeling_ = false;
+  std::optional<Eigen::Vector3d> rubberBase_;
+  bool rubberBox_ = false;
+  std::optional<Eigen::Vector3d> cursorPoint_;
 
   void documentChanged();
   void setOrientation(const Eigen::Matrix3d& worldToView);
@@ -83,6 +101,8 @@ class DrawingView : public QWidget {
   const SnapIndex& snapIndex();
   std::optional<SnapPoint> snapAt(const QPoint& position);
   void updateHover(const QPoint& position);
+  void rememberView();
+  void paintRubberBand(QPainter& painter) const;
 };
 
 }  // namespace host::view

@@ -3,9 +3,10 @@
 namespace host::view {
 
 std::optional<Eigen::Vector3d> WindowPointSource::requestPoint(
-    model::Document& document, const std::string& prompt, const std::optional<Eigen::Vector3d>&) {
+    model::Document& document, const std::string& prompt,
+    const std::optional<Eigen::Vector3d>& basePoint) {
   if (!window_) return std::nullopt;
-  return window_->requestPoint(document, prompt);
+  return window_->requestPoint(document, prompt, {.basePoint = basePoint});
 }
 
 std::unique_ptr<HostWindow> openHostWindow(std::shared_ptr<HostApplication> application,

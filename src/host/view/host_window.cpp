@@ -7,6 +7,7 @@
 #include <QVBoxLayout>
 
 #include "host/view-core/drawing_files.h"
+#include "host/view-core/length_format.h"
 #include "host/view/load_progress.h"
 
 namespace host::view {
@@ -29,7 +30,8 @@ HostWindow::HostWindow(std::shared_ptr<HostApplication> application, QWidget* pa
       tabs_(new QTabWidget),
       commandLine_(new CommandLine),
       status_(new QLabel),
-      notShown_(new QLabel) {
+      notShown_(new QLabel),
+      settings_(new QLabel) {
   askToSave_ = [this](const QString& name) { return askWithMessageBox(this, name); };
   askForPath_ = [this](const QString& name) { return askForPathWithFileDialog(name); };
   askAboutLoss_ = [this](const QString& name, const QString& lost, bool newName) {
@@ -47,6 +49,7 @@ HostWindow::HostWindow(std::shared_ptr<HostApplication> application, QWidget* pa
   setCentralWidget(central);
   statusBar()->addWidget(status_, 1);
   statusBar()->addPermanentWidget(notShown_);
+  statusBar()->addPermanentWidget(settings_);
   resize(1000, 700);
 
   buildMenus();
@@ -76,7 +79,10 @@ void HostWindow::addDrawing(OpenDrawing drawing) {
           [this, view](const Eigen::Vector3d& world) { clicked(view, world); });
   connect(view, &DrawingView::cursorMoved, this,
           [this](const std::optional<Eigen::Vector3d>& world) { showCursor(world); });
-  connect(view, &DrawingView::drawingChanged, this, [this] { refreshTitles(); });
+  connect(view, &DrawingView::drawingChanged, this, [this] {
+    refreshTitles();
+    showSettings();
+  });
   connect(view, &DrawingView::sceneBuilt, this, [this, view] {
     if (view == activeView()) showEntitiesNotShown();
   });
@@ -198,6 +204,24 @@ void HostWindow::activeTabChanged() {
   if (DrawingView* view = activeView()) application_->activate(*view->document());
   refreshTitles();
   showEntitiesNotShown();
+  showSettings();
+}
+
+void HostWindow::showSettings() {
+  const DrawingView* view = activeView();
+  if (!view) {
+    settings_->clear();
+    return;
+  }
+  const model::Document& document = *view->document();
+  const model::Ucs& ucs = document.currentUcs();
+  const QString ucsName = !ucs.name.empty()            ? QString::fromStdString(ucs.name)
+                          : ucs.frame == geom::Frame() ? QString("World")
+                                                       : QString("Unnamed");
+  settings_->setText(QString("Elevation %1   Snap %2   UCS %3")
+                         .arg(QString::fromStdString(formatLength(document.header().elevation,
+                                                                  document.header().luprec)),
+                              snapEnabled_ ? "on" : "off", ucsName));
 }
 
 void HostWindow::showEntitiesNotShown() {
@@ -220,10 +244,9 @@ void HostWindow::showCursor(const std::optional<Eigen::Vector3d>& world) {
   const model::Document& document = *view->document();
   const Eigen::Vector3d local = document.currentUcs().frame.pointToLocal(*world);
   const int decimals = document.header().luprec;
-  status_->setText(QString("%1, %2, %3")
-                       .arg(QString::number(local.x(), 'f', decimals),
-                            QString::number(local.y(), 'f', decimals),
-                            QString::number(local.z(), 'f', decimals)));
+  status_->setText(QString::fromStdString(formatLength(local.x(), decimals) + ", " +
+                                          formatLength(local.y(), decimals) + ", " +
+                                          formatLength(local.z(), decimals)));
 }
 
 void HostWindow::say(const QString& line) {

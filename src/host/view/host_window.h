@@ -26,6 +26,16 @@ namespace host::view {
 
 enum class SaveChoice { Save, Discard, Cancel };
 
+// How a point is asked for in a drawing window.
+struct PointRequest {
+  // Where a rubber band from the cursor starts (world); none shows without one.
+  std::optional<Eigen::Vector3d> basePoint;
+  // The rubber band is the box between the base point and the cursor (a window's corners).
+  bool box = false;
+  // Enter on an empty line ends the request: a command's last point has been given.
+  bool emptyEnds = false;
+};
+
 // The host's main window: a tab per open drawing of the application, menus, the command line
 // and a status bar with the cursor position in the current UCS and, for a drawing that cannot be
 // shown in full, how many of its entities are not shown. It also answers point
@@ -62,12 +72,18 @@ class HostWindow : public QMainWindow {
   QString drawingName(const DrawingView* view) const;
   CommandLine* commandLine() const { return commandLine_; }
   QString statusText() const { return status_->text(); }
+  // "Elevation 45.000  Snap on  UCS SITE" for the active drawing.
+  QString settingsText() const { return settings_->text(); }
   // "12 entities not shown", or empty when the active drawing shows everything.
   QString notShownText() const { return notShown_->text(); }
 
   // --- Commands ---
-  // Runs a line as typed at the command line when no point request waits.
+  // Runs a line as typed at the command line when no point request waits. An empty line
+  // repeats the last command.
   void runCommand(const QString& line);
+  // Ends the program: every drawing window closes, asking about unsaved drawings, then the
+  // program quits. Nothing closes when the user cancels.
+  void quitProgram();
   void setSnapEnabled(bool enabled);
   // Adds an entry to the Tools menu for what the program offers beside the host's own commands;
   // like the commands, it waits while a point request does.
@@ -76,8 +92,10 @@ class HostWindow : public QMainWindow {
 
   // --- Point requests ---
   // Asks the user for a point in `document` and waits (a nested event loop) for a click, a
-  // typed point or Esc. None when cancelled, also when the drawing or the window closes.
-  std::optional<Eigen::Vector3d> requestPoint(model::Document& document, const std::string& prompt);
+  // typed point or Esc. None when cancelled, also when the drawing or the window closes, and
+  // when the request lets an empty line end it.
+  std::optional<Eigen::Vector3d> requestPoint(model::Document& document, const std::string& prompt,
+                                              const PointRequest& request = {});
   bool pointRequestWaiting() const { return request_ != nullptr; }
 
   // --- Questions, replaceable so that tests can answer them ---
@@ -109,6 +127,7 @@ class HostWindow : public QMainWindow {
     QPointer<DrawingView> view;
     QEventLoop* loop = nullptr;
     std::optional<Eigen::Vector3d> answer;
+    bool emptyEnds = false;
   };
 
   std::shared_ptr<HostApplication> application_;
@@ -116,6 +135,9 @@ class HostWindow : public QMainWindow {
   CommandLine* commandLine_;
   QLabel* status_;
   QLabel* notShown_;
+  QLabel* settings_;
+  // The last command line run, repeated by an empty one.
+  QString lastCommand_;
   QList<QAction*> drawingActions_;
   QMenu* tools_ = nullptr;
   bool snapEnabled_ = true;
@@ -139,6 +161,7 @@ class HostWindow : public QMainWindow {
   void activeTabChanged();
   void showCursor(const std::optional<Eigen::Vector3d>& world);
   void showEntitiesNotShown();
+  void showSettings();
   void say(const QString& line);
   bool askAboutLossWithMessageBox(const QString& name, const QString& lost, bool newName);
   // Asks the question a save step names and files the answer in `request`; true when the step
@@ -155,6 +178,13 @@ class HostWindow : public QMainWindow {
   void typedPoint(const QString& text);
   void setDrawingActionsEnabled(bool enabled);
   void runWindowCommand(const Command& command);
+  // The commands that ask for their points one by one.
+  void addPickedPoint(DrawingView& view);
+  void drawLines(DrawingView& view);
+  void zoom(DrawingView& view, const command::Zoom& zoom);
+  // The point typed with the command, or else the one the user gives when asked.
+  std::optional<Eigen::Vector3d> pointFor(DrawingView& view, const std::optional<PointEntry>& typed,
+                                          const std::string& prompt, const PointRequest& request);
 };
 
 }  // namespace host::view

@@ -1,4 +1,5 @@
 // The command line of the host window: typed commands, menu commands and the snap toggle.
+#include <QApplication>
 #include <QMenuBar>
 
 #include "host/view-core/command_parser.h"
@@ -23,13 +24,20 @@ void HostWindow::escapePressed() {
   }
 }
 
-void HostWindow::runCommand(const QString& line) {
-  if (line.trimmed().isEmpty()) return;
+void HostWindow::runCommand(const QString& typed) {
+  QString line = typed.trimmed();
+  if (line.isEmpty()) {
+    // Enter (or Space) on an empty command line repeats the last command, as in CAD programs.
+    if (lastCommand_.isEmpty()) return;
+    line = lastCommand_;
+    say(line);
+  }
   const auto parsed = parseCommand(line.toStdString());
   if (const auto* error = std::get_if<EntryError>(&parsed)) {
     say(QString::fromStdString(error->message));
     return;
   }
+  lastCommand_ = line;
   const Command& command = std::get<Command>(parsed);
   if (!changesDrawing(command)) {
     runWindowCommand(command);
@@ -60,31 +68,52 @@ void HostWindow::runWindowCommand(const Command& command) {
             if (needsView()) saveDrawing(view);
           },
           [&](const command::SaveAs& c) {
-            if (needsView()) {
-              saveDrawing(view, QString::fromStdString(c.path), QString::fromStdString(c.release));
+            if (!needsView()) return;
+            if (c.path.empty()) {
+              if (const auto target = askForPath_(drawingName(view))) {
+                saveDrawing(view, target->path, target->release);
+              }
+              return;
             }
+            saveDrawing(view, QString::fromStdString(c.path), QString::fromStdString(c.release));
           },
           [&](const command::Close&) {
             if (needsView()) closeDrawing(view);
           },
-          [&](const command::Quit&) { close(); },
+          [&](const command::Quit&) { quitProgram(); },
           [&](const command::SetView& c) {
             if (!needsView()) return;
             std::visit(Overloaded{[&](StandardView standard) { view->setStandardView(standard); },
                                   [&](command::PlanView) { view->setPlanView(); }},
                        c.view);
           },
-          [&](const command::ZoomExtents&) {
-            if (needsView()) view->zoomExtents();
+          [&](const command::Zoom& c) {
+            if (needsView()) zoom(*view, c);
+          },
+          [&](const command::AddPoint&) {
+            if (needsView()) addPickedPoint(*view);
+          },
+          [&](const command::DrawLines&) {
+            if (needsView()) drawLines(*view);
           },
           [&](const auto&) { say("This command changes the drawing"); }},
       command);
+}
+
+void HostWindow::quitProgram() {
+  if (request_) answerRequest(std::nullopt);
+  for (QWidget* widget : QApplication::topLevelWidgets()) {
+    auto* window = qobject_cast<HostWindow*>(widget);
+    if (window && window->isVisible() && !window->close()) return;
+  }
+  QCoreApplication::exit(0);
 }
 
 void HostWindow::setSnapEnabled(bool enabled) {
   snapEnabled_ = enabled;
   for (DrawingView* view : views()) view->setSnapEnabled(enabled);
   say(enabled ? "<Snap on>" : "<Snap off>");
+  showSettings();
 }
 
 void HostWindow::setDrawingActionsEnabled(bool enabled) {

@@ -52,6 +52,8 @@ void HostWindow::buildMenus() {
   addCommandAction(view, "S&E isometric", "VIEW SEISO");
   view->addSeparator();
   addCommandAction(view, "Zoom &extents", "ZOOM EXTENTS");
+  drawingActions_ << addCommandAction(view, "Zoom &window", "ZOOM WINDOW");
+  addCommandAction(view, "Zoom p&revious", "ZOOM PREVIOUS");
   view->addSeparator();
   QAction* snap = view->addAction("Object &snap");
   snap->setCheckable(true);

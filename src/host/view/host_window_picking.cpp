@@ -1,13 +1,15 @@
 // Point requests: the caller waits in a nested event loop while the user clicks or types.
 #include <QEventLoop>
 
+#include "host/view-core/length_format.h"
 #include "host/view-core/point_entry.h"
 #include "host/view/host_window.h"
 
 namespace host::view {
 
 std::optional<Eigen::Vector3d> HostWindow::requestPoint(model::Document& document,
-                                                        const std::string& prompt) {
+                                                        const std::string& prompt,
+                                                        const PointRequest& request) {
   DrawingView* view = viewOf(document);
   // One request at a time, and only for a drawing this window shows.
   if (request_ || !view) return std::nullopt;
@@ -17,17 +19,19 @@ std::optional<Eigen::Vector3d> HostWindow::requestPoint(model::Document& documen
   raise();
   activateWindow();
   QEventLoop loop;
-  PendingRequest pending{view, &loop, std::nullopt};
+  PendingRequest pending{view, &loop, std::nullopt, request.emptyEnds};
   request_ = &pending;
   commandLine_->setPrompt(QString::fromStdString(prompt));
   commandLine_->input()->setFocus();
   setDrawingActionsEnabled(false);
+  view->setRubberBand(request.basePoint, request.box);
 
   const QPointer<HostWindow> self(this);
   loop.exec();
   // The window may have been destroyed while the user was asked; it cancelled the request.
   if (!self) return std::nullopt;
 
+  if (pending.view) pending.view->setRubberBand(std::nullopt);
   request_ = nullptr;
   commandLine_->setPrompt(CommandLine::kCommandPrompt);
   setDrawingActionsEnabled(true);
@@ -44,10 +48,10 @@ void HostWindow::answerRequest(std::optional<Eigen::Vector3d> answer) {
 void HostWindow::clicked(DrawingView* view, const Eigen::Vector3d& world) {
   // A click in another drawing does not answer; its points mean nothing here.
   if (!request_ || request_->view != view) return;
-  const Eigen::Vector3d local = view->document()->currentUcs().frame.pointToLocal(world);
-  say(QString("%1%2,%3,%4")
-          .arg(commandLine_->prompt(), QString::number(local.x(), 'g', 12),
-               QString::number(local.y(), 'g', 12), QString::number(local.z(), 'g', 12)));
+  const model::Document& document = *view->document();
+  const Eigen::Vector3d local = document.currentUcs().frame.pointToLocal(world);
+  const std::string echo = formatPoint(local.x(), local.y(), local.z(), document.header().luprec);
+  say(commandLine_->prompt() + QString::fromStdString(echo));
   answerRequest(world);
 }
 
@@ -55,7 +59,11 @@ void HostWindow::typedPoint(const QString& text) {
   DrawingView* view = request_->view;
   if (!view) return;
   if (text.trimmed().isEmpty()) {
-    say("Click a point, type x,y or x,y,z, or press Esc to cancel");
+    if (request_->emptyEnds) {
+      answerRequest(std::nullopt);
+    } else {
+      say("Click a point, type x,y or x,y,z, or press Esc to cancel");
+    }
     return;
   }
   const auto entry = parsePointEntry(text.toStdString());

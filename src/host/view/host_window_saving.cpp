@@ -52,7 +52,9 @@ bool HostWindow::answerSaveQuestion(const SaveStep& step, const QString& name,
   if (std::holds_alternative<save_step::AskForPath>(step)) {
     const auto target = askForPath_(name);
     request.chosenPath =
-        target ? std::optional<std::filesystem::path>(target->path.toStdString()) : std::nullopt;
+        target
+            ? std::optional<std::filesystem::path>(withDrawingExtension(target->path.toStdString()))
+            : std::nullopt;
     if (target && !target->release.isEmpty()) request.release = target->release.toStdString();
     return true;
   }
@@ -89,7 +91,7 @@ bool HostWindow::saveDrawing(DrawingView* view, std::optional<QString> path,
   if (!view) return false;
   OpenDrawing& drawing = view->drawing();
   SaveRequest request;
-  if (path) request.path = path->toStdString();
+  if (path) request.path = withDrawingExtension(path->toStdString());
   request.release = release.toStdString();
   try {
     request.lost = contentLostOnSave(*drawing.document(), request.release);

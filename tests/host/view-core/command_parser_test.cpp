@@ -60,7 +60,20 @@ INSTANTIATE_TEST_SUITE_P(
         ParsedCase{"VIEW swiso", command::SetView{StandardView::SouthWestIso}},
         ParsedCase{"view SEIso", command::SetView{StandardView::SouthEastIso}},
         ParsedCase{"view plan", command::SetView{command::PlanView{}}},
-        ParsedCase{"zoom extents", command::ZoomExtents{}}));
+        ParsedCase{"zoom extents", command::Zoom{}}, ParsedCase{"Z E", command::Zoom{}},
+        ParsedCase{"z p", command::Zoom{command::Zoom::Kind::Previous, {}, {}}},
+        ParsedCase{"zoom window", command::Zoom{command::Zoom::Kind::Window, {}, {}}},
+        ParsedCase{"Z W 0,0 @5,5",
+                   command::Zoom{command::Zoom::Kind::Window, ucsPoint(0, 0, 0),
+                                 PointEntry{PointEntry::Base::Relative, {5, 5, 0}}}},
+        // What a CAD user types without thinking: short names, and points asked for.
+        ParsedCase{"l", command::DrawLines{}}, ParsedCase{"LINE", command::DrawLines{}},
+        ParsedCase{"po", command::AddPoint{}},
+        ParsedCase{"PO 1,2", command::AddPoint{ucsPoint(1, 2, 0)}},
+        ParsedCase{"u", command::Undo{}}, ParsedCase{"saveas", command::SaveAs{"", ""}},
+        ParsedCase{"elevation", command::SetElevation{}},
+        ParsedCase{"ELEV 45.25", command::SetElevation{45.25}},
+        ParsedCase{"elevation -3", command::SetElevation{-3}}));
 
 struct RefusedCase {
   const char* line;
@@ -84,19 +97,21 @@ TEST_P(RefusedCommand, SaysWhyInOneLine) {
 INSTANTIATE_TEST_SUITE_P(
     Malformed, RefusedCommand,
     testing::Values(RefusedCase{"frobnicate", "frobnicate"}, RefusedCase{"new now", "NEW"},
-                    RefusedCase{"open", "path"}, RefusedCase{"saveas", "path"},
-                    RefusedCase{"luprec", "LUPREC"}, RefusedCase{"luprec 9", "0 to 8"},
-                    RefusedCase{"luprec -1", "0 to 8"}, RefusedCase{"luprec 2.5", "whole"},
-                    RefusedCase{"ucs", "WORLD"}, RefusedCase{"ucs spin 3", "WORLD"},
-                    RefusedCase{"ucs z", "degrees"}, RefusedCase{"ucs x ninety", "degrees"},
-                    RefusedCase{"ucs origin", "point"}, RefusedCase{"ucs origin 1;2", "ORIGIN"},
+                    RefusedCase{"open", "path"}, RefusedCase{"luprec", "LUPREC"},
+                    RefusedCase{"luprec 9", "0 to 8"}, RefusedCase{"luprec -1", "0 to 8"},
+                    RefusedCase{"luprec 2.5", "whole"}, RefusedCase{"ucs", "WORLD"},
+                    RefusedCase{"ucs spin 3", "WORLD"}, RefusedCase{"ucs z", "degrees"},
+                    RefusedCase{"ucs x ninety", "degrees"}, RefusedCase{"ucs origin", "point"},
+                    RefusedCase{"ucs origin 1;2", "ORIGIN"},
                     RefusedCase{"ucs 3p 0,0,0;1,0,0", "three"},
                     RefusedCase{"ucs 3p 0,0,0;1,0,0;y", "Y-axis"}, RefusedCase{"ucs save", "name"},
-                    RefusedCase{"ucs save two words", "name"}, RefusedCase{"point", "POINT"},
-                    RefusedCase{"point 1,2,x", "POINT"}, RefusedCase{"line 0,0,0", "two points"},
+                    RefusedCase{"ucs save two words", "name"}, RefusedCase{"point 1,2,x", "POINT"},
+                    RefusedCase{"line 0,0,0", "two points"},
                     RefusedCase{"line 0,0,0 1,1,1 2,2,2", "two points"},
                     RefusedCase{"line 0,0 1;1", "LINE end"}, RefusedCase{"view back", "TOP"},
-                    RefusedCase{"zoom", "EXTENTS"}, RefusedCase{"zoom window", "EXTENTS"}));
+                    RefusedCase{"zoom", "EXTENTS"}, RefusedCase{"zoom out", "WINDOW"},
+                    RefusedCase{"z w 0,0", "two corners"}, RefusedCase{"z e now", "ZOOM"},
+                    RefusedCase{"elevation high", "height"}, RefusedCase{"elev 1e999", "height"}));
 
 }  // namespace
 }  // namespace host::view

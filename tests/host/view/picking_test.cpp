@@ -21,7 +21,7 @@ TEST_F(Picking, ClickNearALineEndSnapsToIt) {
   const auto picked = getPoint([&] { QTest::mouseClick(view, Qt::LeftButton, {}, nearEnd); });
   ASSERT_TRUE(picked);
   EXPECT_TRUE(vectorNear(*picked, {50, 30, 0}));
-  EXPECT_TRUE(window->commandLine()->history().contains("Insert Point 50,30,0"));
+  EXPECT_TRUE(window->commandLine()->history().contains("Insert Point 50.0000,30.0000,0.0000"));
 }
 
 TEST_F(Picking, ClickAwayFromEverythingGivesThePointOfTheUcsPlaneUnderTheCursor) {

@@ -2,6 +2,7 @@
 // as the answer to a point prompt. Any text gives a command or one line saying why not; the
 // numbers of a command are finite and in their range, and a typed point can be placed.
 #include <cmath>
+#include <optional>
 #include <type_traits>
 #include <variant>
 
@@ -15,6 +16,10 @@ using namespace host::view;
 
 void requireFinite(const PointEntry& entry) {
   fuzz::require(entry.value.allFinite(), "a typed point has a non-finite coordinate");
+}
+
+void requireFinite(const std::optional<PointEntry>& entry) {
+  if (entry) requireFinite(*entry);
 }
 
 void checkCommand(const Command& command) {
@@ -34,9 +39,13 @@ void checkCommand(const Command& command) {
         } else if constexpr (std::is_same_v<Kind, command::AddLine>) {
           requireFinite(c.from);
           requireFinite(c.to);
-        } else if constexpr (std::is_same_v<Kind, command::Open> ||
-                             std::is_same_v<Kind, command::SaveAs>) {
-          fuzz::require(!c.path.empty(), "a file command with an empty path");
+        } else if constexpr (std::is_same_v<Kind, command::Zoom>) {
+          requireFinite(c.corner);
+          requireFinite(c.oppositeCorner);
+        } else if constexpr (std::is_same_v<Kind, command::SetElevation>) {
+          fuzz::require(!c.height || std::isfinite(*c.height), "a non-finite elevation");
+        } else if constexpr (std::is_same_v<Kind, command::Open>) {
+          fuzz::require(!c.path.empty(), "OPEN with an empty path");
         } else if constexpr (std::is_same_v<Kind, command::UcsSave> ||
                              std::is_same_v<Kind, command::UcsRestore> ||
                              std::is_same_v<Kind, command::UcsDelete>) {
