@@ -4,6 +4,7 @@
 #include <QInputDialog>
 #include <QMenuBar>
 
+#include "host/view/history_window.h"
 #include "host/view/host_window.h"
 
 namespace host::view {
@@ -59,6 +60,9 @@ void HostWindow::buildMenus() {
   snap->setShortcut(Qt::Key_F3);
   snap->setShortcutContext(Qt::WindowShortcut);
   connect(snap, &QAction::toggled, this, [this](bool on) { setSnapEnabled(on); });
+  view->addSeparator();
+  auto* history = new HistoryWindow(commandLine_, this);
+  view->addAction("Command &history", Qt::Key_F2, history, &HistoryWindow::toggle);
 
   // Typed values go through the command parser, which says what is wrong with them.
   auto ask = [this](const QString& title, const QString& label, const QString& command) {
