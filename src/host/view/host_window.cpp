@@ -41,6 +41,7 @@ HostWindow::HostWindow(std::shared_ptr<HostApplication> application, QWidget* pa
   central->setChildrenCollapsible(false);
   tabs_->setDocumentMode(true);
   tabs_->setFocusPolicy(Qt::NoFocus);
+  tabs_->setTabsClosable(true);
   central->addWidget(tabs_);
   central->addWidget(commandLine_);
   central->setStretchFactor(0, 1);
@@ -52,6 +53,8 @@ HostWindow::HostWindow(std::shared_ptr<HostApplication> application, QWidget* pa
 
   buildMenus();
   connect(tabs_, &QTabWidget::currentChanged, this, [this] { activeTabChanged(); });
+  connect(tabs_, &QTabWidget::tabCloseRequested, this,
+          [this](int index) { closeDrawing(qobject_cast<DrawingView*>(tabs_->widget(index))); });
   connect(commandLine_, &CommandLine::submitted, this, [this](const QString& t) { submitted(t); });
   connect(commandLine_, &CommandLine::escapePressed, this, [this] { escapePressed(); });
 
