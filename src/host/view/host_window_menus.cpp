@@ -120,12 +120,20 @@ void HostWindow::buildMenus() {
                                     [askName] { askName("Restore UCS", "UCS RESTORE"); });
   drawingActions_ << ucs->addAction("&Delete...", this,
                                     [askName] { askName("Delete UCS", "UCS DELETE"); });
+
+  help_ = menuBar()->addMenu("&Help");
+  help_->menuAction()->setVisible(false);
 }
 
 void HostWindow::addTool(const QString& text, std::function<void()> run) {
   if (tools_->actions().size() == 1) tools_->addSeparator();
   QAction* action = tools_->addAction(text, this, std::move(run));
   drawingActions_ << action;
+}
+
+void HostWindow::addHelpEntry(const QString& text, std::function<void()> show) {
+  help_->addAction(text, this, std::move(show));
+  help_->menuAction()->setVisible(true);
 }
 
 }  // namespace host::view
