@@ -1,3 +1,4 @@
+#include <ostream>
 #include <vector>
 
 #include <gtest/gtest.h>
@@ -49,6 +50,10 @@ struct RecallCase {
   QString shown;
 };
 
+void PrintTo(const RecallCase& c, std::ostream* out) {
+  *out << c.name;
+}
+
 class Recall : public CommandLineTest, public testing::WithParamInterface<RecallCase> {};
 
 TEST_P(Recall, UpAndDownStepThroughWhatWasEntered) {
@@ -97,6 +102,10 @@ struct SpaceCase {
   QStringList submitted;
   QString entry;
 };
+
+void PrintTo(const SpaceCase& c, std::ostream* out) {
+  *out << c.name;
+}
 
 class Space : public CommandLineTest, public testing::WithParamInterface<SpaceCase> {};
 

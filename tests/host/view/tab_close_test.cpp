@@ -1,3 +1,5 @@
+#include <ostream>
+
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
@@ -42,6 +44,10 @@ struct CloseCase {
   bool asks;
   bool closes;
 };
+
+void PrintTo(const CloseCase& c, std::ostream* out) {
+  *out << c.name;
+}
 
 class TabCloseButton : public TabClose, public testing::WithParamInterface<CloseCase> {};
 
