@@ -24,114 +24,75 @@ class CommandLineTest : public testing::Test {
     line.resize(600, 200);
     line.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&line));
-    QObject::connect(&line, &CommandLine::submitted,
-                     [this](const QString& text) { submitted << text; });
+    QObject::connect(&line, &CommandLine::submitted, [this](const QString& t) { submitted << t; });
   }
 
-  void enter(const QString& text) {
-    QTest::keyClicks(line.input(), text);
-    QTest::keyClick(line.input(), Qt::Key_Return);
-  }
-
-  // The text of the line at the top of the history as it shows.
-  QString topLine() const {
-    HistoryText* history = line.historyText();
-    return history->cursorForPosition(QPoint(4, 4)).block().text();
+  // Types a line and Enter where the keyboard focus is, key by key, as the user does.
+  void typeWhereFocused(const QString& text) {
+    for (const QChar key : text) QTest::keyClick(QApplication::focusWidget(), key.toLatin1());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
   }
 
   CommandLine line;
   QStringList submitted;
 };
 
-struct RecallCase {
+struct KeysCase {
   const char* name;
-  QStringList entered;
+  QStringList entered;  // each confirmed with Enter first
+  QString typed;
   std::vector<Qt::Key> keys;
-  QString shown;
-};
-
-void PrintTo(const RecallCase& c, std::ostream* out) {
-  *out << c.name;
-}
-
-class Recall : public CommandLineTest, public testing::WithParamInterface<RecallCase> {};
-
-TEST_P(Recall, UpAndDownStepThroughWhatWasEntered) {
-  for (const QString& entry : GetParam().entered) enter(entry);
-  for (Qt::Key key : GetParam().keys) QTest::keyClick(line.input(), key);
-  EXPECT_EQ(line.input()->text(), GetParam().shown);
-}
-
-const QStringList kThree = {"POINT 1,2", "ZOOM EXTENTS", "SAVEAS site plan.dxf"};
-
-INSTANTIATE_TEST_SUITE_P(
-    Entries, Recall,
-    testing::Values(
-        RecallCase{"UpShowsTheNewest", kThree, {Qt::Key_Up}, "SAVEAS site plan.dxf"},
-        RecallCase{"UpAgainGoesBack", kThree, {Qt::Key_Up, Qt::Key_Up}, "ZOOM EXTENTS"},
-        RecallCase{"StopsAtTheOldest", kThree, std::vector(5, Qt::Key_Up), "POINT 1,2"},
-        RecallCase{"DownGoesForward",
-                   kThree,
-                   {Qt::Key_Up, Qt::Key_Up, Qt::Key_Down},
-                   "SAVEAS site plan.dxf"},
-        RecallCase{"PastTheNewestIsEmpty", kThree, {Qt::Key_Up, Qt::Key_Down}, ""},
-        RecallCase{"DownAloneStaysEmpty", kThree, {Qt::Key_Down}, ""},
-        RecallCase{"NothingEnteredNothingRecalled", {}, {Qt::Key_Up}, ""},
-        RecallCase{"RepeatsAreKeptOnce", {"A", "A", "B", "B"}, std::vector(3, Qt::Key_Up), "A"},
-        RecallCase{"RepeatsApartAreKept", {"A", "B", "A"}, std::vector(3, Qt::Key_Up), "A"},
-        RecallCase{"EmptyEntriesAreNotKept", {"A", "", "B"}, std::vector(2, Qt::Key_Up), "A"}),
-    [](const auto& info) { return std::string(info.param.name); });
-
-TEST_F(CommandLineTest, RecallStartsFromTheNewestAfterEachEntry) {
-  enter("A");
-  enter("B");
-  QTest::keyClick(line.input(), Qt::Key_Up);
-  QTest::keyClick(line.input(), Qt::Key_Up);
-  QTest::keyClick(line.input(), Qt::Key_Return);  // "A" again
-  QTest::keyClick(line.input(), Qt::Key_Up);
-  EXPECT_EQ(line.input()->text(), "A");
-  QTest::keyClick(line.input(), Qt::Key_Up);
-  EXPECT_EQ(line.input()->text(), "B");
-  EXPECT_EQ(submitted, (QStringList{"A", "B", "A"}));
-}
-
-struct SpaceCase {
-  const char* name;
-  QString before;
-  Qt::KeyboardModifiers modifiers;
-  QStringList submitted;
+  QStringList submitted;  // after those entered
   QString entry;
 };
 
-void PrintTo(const SpaceCase& c, std::ostream* out) {
+void PrintTo(const KeysCase& c, std::ostream* out) {
   *out << c.name;
 }
 
-class Space : public CommandLineTest, public testing::WithParamInterface<SpaceCase> {};
+class EntryKeys : public CommandLineTest, public testing::WithParamInterface<KeysCase> {};
 
-TEST_P(Space, ConfirmsOnlyAnEmptyEntry) {
-  QTest::keyClicks(line.input(), GetParam().before);
-  QTest::keyClick(line.input(), Qt::Key_Space, GetParam().modifiers);
+TEST_P(EntryKeys, RecallAndSpaceActAsInAShell) {
+  for (const QString& entry : GetParam().entered) {
+    QTest::keyClicks(line.input(), entry);
+    QTest::keyClick(line.input(), Qt::Key_Return);
+  }
+  submitted.clear();
+  QTest::keyClicks(line.input(), GetParam().typed);
+  for (Qt::Key key : GetParam().keys) QTest::keyClick(line.input(), key);
   EXPECT_EQ(submitted, GetParam().submitted);
   EXPECT_EQ(line.input()->text(), GetParam().entry);
 }
 
+const QStringList kThree = {"POINT 1,2", "ZOOM EXTENTS", "SAVEAS site plan.dxf"};
+const Qt::Key kUp = Qt::Key_Up, kDown = Qt::Key_Down, kSpace = Qt::Key_Space;
+
 INSTANTIATE_TEST_SUITE_P(
-    Entries, Space,
-    testing::Values(SpaceCase{"InAnEmptyEntryIsEnter", "", Qt::NoModifier, {""}, ""},
-                    SpaceCase{"WithShiftToo", "", Qt::ShiftModifier, {""}, ""},
-                    SpaceCase{"AfterTextIsABlank", "SAVEAS my", Qt::NoModifier, {}, "SAVEAS my "},
-                    SpaceCase{"WithShiftAfterTextIsABlank", "a", Qt::ShiftModifier, {}, "a "}),
+    Cases, EntryKeys,
+    testing::Values(
+        KeysCase{"UpShowsTheNewest", kThree, "", {kUp}, {}, "SAVEAS site plan.dxf"},
+        KeysCase{"UpAgainGoesBack", kThree, "", {kUp, kUp}, {}, "ZOOM EXTENTS"},
+        KeysCase{"StopsAtTheOldest", kThree, "", {kUp, kUp, kUp, kUp}, {}, "POINT 1,2"},
+        KeysCase{"DownGoesForward", kThree, "", {kUp, kUp, kDown}, {}, "SAVEAS site plan.dxf"},
+        KeysCase{"PastTheNewestIsEmpty", kThree, "", {kUp, kDown}, {}, ""},
+        KeysCase{"NothingEnteredNothingRecalled", {}, "", {kUp}, {}, ""},
+        KeysCase{"RepeatsAreKeptOnce", {"A", "A", "B", "B"}, "", {kUp, kUp, kUp}, {}, "A"},
+        KeysCase{"RepeatsApartAreKept", {"A", "B", "A"}, "", {kUp, kUp}, {}, "B"},
+        KeysCase{"EmptyEntriesAreNotKept", {"A", "", "B"}, "", {kUp, kUp}, {}, "A"},
+        KeysCase{"RecallRestartsAfterEnter",
+                 {"A", "B"},
+                 "",
+                 {kUp, kUp, Qt::Key_Return, kUp},
+                 {"A"},
+                 "A"},
+        KeysCase{"SpaceInAnEmptyEntryIsEnter", {"A"}, "", {kSpace}, {""}, ""},
+        KeysCase{"SpaceAfterTextIsABlank", {}, "SAVEAS my", {kSpace}, {}, "SAVEAS my "},
+        KeysCase{"SpaceAfterARecalledEntryIsABlank", {"LINE"}, "", {kUp, kSpace}, {}, "LINE "}),
     [](const auto& info) { return std::string(info.param.name); });
 
-TEST_F(CommandLineTest, SpaceOnEmptyShowsThePromptInTheHistory) {
-  QTest::keyClick(line.input(), Qt::Key_Space);
-  EXPECT_EQ(line.history(), "Command: ");
-}
-
-TEST_F(CommandLineTest, PathsWithBlanksAreTypedWhole) {
-  enter("SAVEAS my site/plan 2.dxf");
-  EXPECT_EQ(submitted, QStringList{"SAVEAS my site/plan 2.dxf"});
+// The text of the line at the top of the history as it shows.
+QString topLine(const HistoryText& history) {
+  return history.cursorForPosition(QPoint(4, 4)).block().text();
 }
 
 TEST_F(CommandLineTest, HistoryFollowsNewLinesUnlessScrolledBack) {
@@ -141,47 +102,28 @@ TEST_F(CommandLineTest, HistoryFollowsNewLinesUnlessScrolledBack) {
   EXPECT_GT(bar->maximum(), 0);
 
   bar->setValue(10);
-  const QString reading = topLine();
+  const QString reading = topLine(*line.historyText());
   line.appendHistory("said while reading");
-  EXPECT_EQ(bar->value(), 10);
-  EXPECT_EQ(topLine(), reading);
+  EXPECT_EQ(topLine(*line.historyText()), reading);
 
   bar->setValue(bar->maximum());
   line.appendHistory("followed again");
   EXPECT_EQ(bar->value(), bar->maximum());
 }
 
-TEST_F(CommandLineTest, ScrolledBackStaysOnItsLinesWhenTheOldestGo) {
-  for (int i = 0; i < HistoryText::kMaximumLines; ++i) line.appendHistory(QString::number(i));
-  QScrollBar* bar = line.historyText()->verticalScrollBar();
-  bar->setValue(200);
-  const QString reading = topLine();
-  for (int i = 0; i < 50; ++i) line.appendHistory("new");
-  EXPECT_EQ(topLine(), reading);
-  EXPECT_EQ(line.historyText()->blockCount(), HistoryText::kMaximumLines);
-}
-
-TEST_F(CommandLineTest, HistoryIsReadOnlyButCopiesWithTheKeyboard) {
-  enter("POINT 1,2,3");
+TEST_F(CommandLineTest, HistoryCopiesButTypingInItGoesOnInTheEntry) {
+  line.appendHistory("Command: POINT 1,2,3");
   line.appendHistory("Unknown command");
-  HistoryText* history = line.historyText();
-  QTest::mouseClick(history->viewport(), Qt::LeftButton, {}, QPoint(4, 4));
-  ASSERT_TRUE(history->hasFocus());
-  QTest::keyClick(history, Qt::Key_A, Qt::ControlModifier);
-  QTest::keyClick(history, Qt::Key_C, Qt::ControlModifier);
-  EXPECT_EQ(QApplication::clipboard()->text(), "Command: POINT 1,2,3\nUnknown command");
-  EXPECT_EQ(line.history(), "Command: POINT 1,2,3\nUnknown command");
-}
-
-TEST_F(CommandLineTest, TypingWhileInTheHistoryGoesOnInTheEntry) {
-  line.appendHistory("said");
   QTest::mouseClick(line.historyText()->viewport(), Qt::LeftButton, {}, QPoint(4, 4));
-  // Each key goes where the keyboard focus is, as the user's keys do.
-  for (const char key : QByteArray("zoom")) QTest::keyClick(QApplication::focusWidget(), key);
-  EXPECT_TRUE(line.input()->hasFocus());
-  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+  ASSERT_TRUE(line.historyText()->hasFocus());
+  QTest::keyClick(line.historyText(), Qt::Key_A, Qt::ControlModifier);
+  QTest::keyClick(line.historyText(), Qt::Key_C, Qt::ControlModifier);
+  EXPECT_EQ(QApplication::clipboard()->text(), "Command: POINT 1,2,3\nUnknown command");
+
+  typeWhereFocused("zoom");
   EXPECT_EQ(submitted, QStringList{"zoom"});
-  EXPECT_EQ(line.history(), "said\nCommand: zoom");
+  EXPECT_TRUE(line.input()->hasFocus());
+  EXPECT_EQ(line.history(), "Command: POINT 1,2,3\nUnknown command\nCommand: zoom");
 }
 
 using CommandLineInWindow = WindowFixture;
@@ -189,7 +131,6 @@ using CommandLineInWindow = WindowFixture;
 TEST_F(CommandLineInWindow, DraggingTheSplitterMakesTheHistoryTaller) {
   auto* splitter = window->findChild<QSplitter*>();
   ASSERT_NE(splitter, nullptr);
-  ASSERT_EQ(splitter->orientation(), Qt::Vertical);
   HistoryText* history = window->commandLine()->historyText();
   const int lineHeight = history->fontMetrics().lineSpacing();
   const int before = history->height();

@@ -2,7 +2,6 @@
 
 #include <QApplication>
 #include <QClipboard>
-#include <QScrollBar>
 
 #include "host/view/history_window.h"
 #include "host/view/window_fixture.h"
@@ -15,7 +14,6 @@ class HistoryWindowTest : public WindowFixture {
   void SetUp() override {
     WindowFixture::SetUp();
     type("point 1,2,3");
-    type("zoom extents");
     history = window->findChild<HistoryWindow*>();
     ASSERT_NE(history, nullptr);
   }
@@ -26,66 +24,53 @@ class HistoryWindowTest : public WindowFixture {
     return history->isVisible();
   }
 
+  QString shown() const { return history->text()->toPlainText(); }
   QString commandLineHistory() const { return window->commandLine()->history(); }
 
   HistoryWindow* history = nullptr;
 };
 
-TEST_F(HistoryWindowTest, F2ShowsTheSameHistoryInALargerWindow) {
-  ASSERT_FALSE(history->isVisible());
+TEST_F(HistoryWindowTest, F2ShowsTheSameHistoryLargerAndKeepsItUpToDate) {
   ASSERT_TRUE(pressF2());
   EXPECT_EQ(history->windowTitle(), "Command history");
-  EXPECT_EQ(history->text()->toPlainText(), commandLineHistory());
-  EXPECT_TRUE(history->text()->toPlainText().startsWith("Command: point 1,2,3"));
-  EXPECT_GT(history->text()->height(), 4 * window->commandLine()->historyText()->height());
   EXPECT_FALSE(history->isModal());
+  EXPECT_TRUE(shown().startsWith("Command: point 1,2,3"));
+  EXPECT_EQ(shown(), commandLineHistory());
+  EXPECT_GT(history->text()->height(), 4 * window->commandLine()->historyText()->height());
+
+  type("point 4,5,6");  // the drawing window goes on working
+  EXPECT_EQ(shown(), commandLineHistory());
+
+  ASSERT_FALSE(pressF2());
+  type("ucs world");
+  ASSERT_TRUE(pressF2());
+  EXPECT_TRUE(shown().endsWith("Command: ucs world"));
+  EXPECT_EQ(shown(), commandLineHistory());
 }
 
-TEST_F(HistoryWindowTest, F2AgainHidesItFromEitherWindow) {
-  ASSERT_TRUE(pressF2());
-  EXPECT_FALSE(pressF2());
+TEST_F(HistoryWindowTest, IsReadOnlyAndCopies) {
   ASSERT_TRUE(pressF2());
   history->activateWindow();
   ASSERT_TRUE(QTest::qWaitForWindowActive(history));
-  QTest::keyClick(history->text(), Qt::Key_F2);
-  EXPECT_FALSE(history->isVisible());
+  QTest::keyClicks(history->text(), "typed");
+  QTest::keyClick(history->text(), Qt::Key_A, Qt::ControlModifier);
+  QTest::keyClick(history->text(), Qt::Key_C, Qt::ControlModifier);
+  EXPECT_EQ(QApplication::clipboard()->text(), commandLineHistory());
+  EXPECT_EQ(shown(), commandLineHistory());
 }
 
-TEST_F(HistoryWindowTest, EscClosesIt) {
+class HistoryWindowKey : public HistoryWindowTest, public testing::WithParamInterface<Qt::Key> {};
+
+TEST_P(HistoryWindowKey, InTheHistoryWindowClosesIt) {
   ASSERT_TRUE(pressF2());
-  QTest::keyClick(history->text(), Qt::Key_Escape);
+  history->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(history));
+  QTest::keyClick(history->text(), GetParam());
   EXPECT_FALSE(history->isVisible());
   EXPECT_TRUE(window->isVisible());
 }
 
-TEST_F(HistoryWindowTest, KeepsUpWhileTheUserGoesOnInTheDrawing) {
-  ASSERT_TRUE(pressF2());
-  type("point 4,5,6");
-  EXPECT_EQ(history->text()->toPlainText(), commandLineHistory());
-  EXPECT_TRUE(history->text()->toPlainText().endsWith("Command: point 4,5,6"));
-  QScrollBar* bar = history->text()->verticalScrollBar();
-  EXPECT_EQ(bar->value(), bar->maximum());
-}
-
-TEST_F(HistoryWindowTest, ShowsWhatCameWhileItWasClosed) {
-  ASSERT_TRUE(pressF2());
-  ASSERT_FALSE(pressF2());
-  type("ucs world");
-  ASSERT_TRUE(pressF2());
-  EXPECT_EQ(history->text()->toPlainText(), commandLineHistory());
-}
-
-TEST_F(HistoryWindowTest, TextIsReadOnlyAndCopies) {
-  ASSERT_TRUE(pressF2());
-  history->activateWindow();
-  ASSERT_TRUE(QTest::qWaitForWindowActive(history));
-  HistoryText* text = history->text();
-  QTest::keyClicks(text, "typed");
-  QTest::keyClick(text, Qt::Key_A, Qt::ControlModifier);
-  QTest::keyClick(text, Qt::Key_C, Qt::ControlModifier);
-  EXPECT_EQ(QApplication::clipboard()->text(), commandLineHistory());
-  EXPECT_EQ(text->toPlainText(), commandLineHistory());
-}
+INSTANTIATE_TEST_SUITE_P(Keys, HistoryWindowKey, testing::Values(Qt::Key_Escape, Qt::Key_F2));
 
 }  // namespace
 }  // namespace host::view
