@@ -2,6 +2,7 @@
 
 #include <QEvent>
 #include <QFont>
+#include <QKeyEvent>
 #include <QPlainTextEdit>
 #include <QScreen>
 
@@ -82,6 +83,14 @@ bool frmScreenPrint::event(QEvent* event) {
       break;
   }
   return handled;
+}
+
+void frmScreenPrint::keyPressEvent(QKeyEvent* event) {
+  if (event->key() == Qt::Key_Escape) {
+    event->accept();
+    return;
+  }
+  QDialog::keyPressEvent(event);
 }
 
 void frmScreenPrint::setText1Height(int twips) {

@@ -3,6 +3,7 @@
 #include <QDialog>
 #include <optional>
 
+class QKeyEvent;
 class QPlainTextEdit;
 
 namespace help {
@@ -27,6 +28,9 @@ class frmScreenPrint : public QDialog {
 
  protected:
   bool event(QEvent* event) override;
+  // The window has no keys of its own: Esc, which would close a dialog, does nothing, so the
+  // notes close only with the close box.
+  void keyPressEvent(QKeyEvent* event) override;
 
  private:
   void fitOuterHeight();

@@ -10,6 +10,7 @@
 #include <QTextLayout>
 #include <QTimer>
 #include <functional>
+#include <ostream>
 
 #include "help/help_text.h"
 
@@ -147,5 +148,38 @@ TEST(ShowNotes, DestroysTheWindowAndItsEditsOnClose) {
   EXPECT_EQ(textNextTime, notesAsShown());
   EXPECT_EQ(notesWindowCount(), 0);
 }
+
+// Where Esc is pressed while the notes show: the text box has the focus, but the window may be
+// given the key directly.
+struct EscapeCase {
+  const char* name;
+  std::function<QWidget*(help::frmScreenPrint&)> target;
+};
+
+void PrintTo(const EscapeCase& c, std::ostream* out) {
+  *out << c.name;
+}
+
+class EscapeInNotes : public testing::TestWithParam<EscapeCase> {};
+
+TEST_P(EscapeInNotes, LeavesThemOpen) {
+  bool openAfterEsc = false;
+  QString text;
+  ASSERT_TRUE(showNotesAndThen([&](help::frmScreenPrint& notes) {
+    QTest::keyClick(GetParam().target(notes), Qt::Key_Escape);
+    QApplication::processEvents();
+    openAfterEsc = notes.isVisible() && QApplication::activeModalWidget() == &notes;
+    text = notes.Text1()->toPlainText();
+  }));
+  EXPECT_TRUE(openAfterEsc);
+  EXPECT_EQ(text, notesAsShown());
+  EXPECT_EQ(notesWindowCount(), 0);  // the close box still closes them
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Keys, EscapeInNotes,
+    testing::Values(EscapeCase{"InTheText", [](auto& notes) { return notes.Text1(); }},
+                    EscapeCase{"ToTheWindow", [](auto& notes) { return &notes; }}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace

@@ -3,8 +3,8 @@
 #include <QCloseEvent>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QSplitter>
 #include <QStatusBar>
-#include <QVBoxLayout>
 
 #include "host/view-core/drawing_files.h"
 #include "host/view-core/length_format.h"
@@ -38,14 +38,16 @@ HostWindow::HostWindow(std::shared_ptr<HostApplication> application, QWidget* pa
     return askAboutLossWithMessageBox(name, lost, newName);
   };
 
-  auto* central = new QWidget;
-  auto* layout = new QVBoxLayout(central);
-  layout->setContentsMargins(0, 0, 0, 0);
-  layout->setSpacing(0);
+  // The user drags the splitter to see more of the command history; the drawing takes the rest.
+  auto* central = new QSplitter(Qt::Vertical);
+  central->setChildrenCollapsible(false);
   tabs_->setDocumentMode(true);
   tabs_->setFocusPolicy(Qt::NoFocus);
-  layout->addWidget(tabs_, 1);
-  layout->addWidget(commandLine_);
+  tabs_->setTabsClosable(true);
+  central->addWidget(tabs_);
+  central->addWidget(commandLine_);
+  central->setStretchFactor(0, 1);
+  central->setStretchFactor(1, 0);
   setCentralWidget(central);
   statusBar()->addWidget(status_, 1);
   statusBar()->addPermanentWidget(notShown_);
@@ -54,6 +56,8 @@ HostWindow::HostWindow(std::shared_ptr<HostApplication> application, QWidget* pa
 
   buildMenus();
   connect(tabs_, &QTabWidget::currentChanged, this, [this] { activeTabChanged(); });
+  connect(tabs_, &QTabWidget::tabCloseRequested, this,
+          [this](int index) { closeDrawing(qobject_cast<DrawingView*>(tabs_->widget(index))); });
   connect(commandLine_, &CommandLine::submitted, this, [this](const QString& t) { submitted(t); });
   connect(commandLine_, &CommandLine::escapePressed, this, [this] { escapePressed(); });
 

@@ -89,6 +89,9 @@ class HostWindow : public QMainWindow {
   // like the commands, it waits while a point request does.
   void addTool(const QString& text, std::function<void()> run);
   bool snapEnabled() const { return snapEnabled_; }
+  // Adds an entry to the Help menu, which shows once it has one. Help stays at hand while a
+  // point request waits.
+  void addHelpEntry(const QString& text, std::function<void()> show);
 
   // --- Point requests ---
   // Asks the user for a point in `document` and waits (a nested event loop) for a click, a
@@ -140,6 +143,7 @@ class HostWindow : public QMainWindow {
   QString lastCommand_;
   QList<QAction*> drawingActions_;
   QMenu* tools_ = nullptr;
+  QMenu* help_ = nullptr;
   bool snapEnabled_ = true;
   int untitledCount_ = 0;
   // The waiting request lives on the stack of requestPoint; this points at it.

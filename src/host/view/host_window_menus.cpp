@@ -4,6 +4,7 @@
 #include <QInputDialog>
 #include <QMenuBar>
 
+#include "host/view/history_window.h"
 #include "host/view/host_window.h"
 
 namespace host::view {
@@ -61,6 +62,9 @@ void HostWindow::buildMenus() {
   snap->setShortcut(Qt::Key_F3);
   snap->setShortcutContext(Qt::WindowShortcut);
   connect(snap, &QAction::toggled, this, [this](bool on) { setSnapEnabled(on); });
+  view->addSeparator();
+  auto* history = new HistoryWindow(commandLine_, this);
+  view->addAction("Command &history", Qt::Key_F2, history, &HistoryWindow::toggle);
 
   // Typed values go through the command parser, which says what is wrong with them.
   auto ask = [this](const QString& title, const QString& label, const QString& command) {
@@ -118,12 +122,20 @@ void HostWindow::buildMenus() {
                                     [askName] { askName("Restore UCS", "UCS RESTORE"); });
   drawingActions_ << ucs->addAction("&Delete...", this,
                                     [askName] { askName("Delete UCS", "UCS DELETE"); });
+
+  help_ = menuBar()->addMenu("&Help");
+  help_->menuAction()->setVisible(false);
 }
 
 void HostWindow::addTool(const QString& text, std::function<void()> run) {
   if (tools_->actions().size() == 1) tools_->addSeparator();
   QAction* action = tools_->addAction(text, this, std::move(run));
   drawingActions_ << action;
+}
+
+void HostWindow::addHelpEntry(const QString& text, std::function<void()> show) {
+  help_->addAction(text, this, std::move(show));
+  help_->menuAction()->setVisible(true);
 }
 
 }  // namespace host::view
