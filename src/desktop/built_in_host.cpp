@@ -1,5 +1,6 @@
 #include "desktop/built_in_host.h"
 
+#include <QMessageBox>
 #include <filesystem>
 #include <iostream>
 #include <memory>
@@ -39,7 +40,15 @@ int runWithBuiltInHost(const QStringList& arguments) {
                                              std::optional<host::view::OpenDrawing> drawing = {}) {
     hosts.push_back(cad);
     windows.push_back(host::view::openHostWindow(cad, std::move(drawing)));
-    addSurveyCheckTool(*windows.back(), cad);
+    host::view::HostWindow& window = *windows.back();
+    addSurveyCheckTool(window, cad);
+    window.addHelpEntry("&User guide", help::ShowNotes);
+    window.addHelpEntry("&About Kestova", [&window] {
+      QMessageBox::about(&window, "About Kestova",
+                         QString("Kestova %1\nDeviation vectors for setting out, drawn into CAD "
+                                 "drawings.")
+                             .arg(KESTOVA_VERSION));
+    });
     return cad::Ref<cad::Application>(std::shared_ptr<cad::Application>(cad));
   };
 

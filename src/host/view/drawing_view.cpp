@@ -118,7 +118,8 @@ void DrawingView::paintRubberBand(QPainter& painter) const {
   const Eigen::Vector2d from = projection_.worldToScreen(*rubberBase_);
   const Eigen::Vector2d to = projection_.worldToScreen(*cursorPoint_);
   if (!from.allFinite() || !to.allFinite()) return;
-  painter.setPen(QPen(kRubberBandColour, 0, Qt::DashLine));
+  // A window's box is dashed, as CAD programs show it; a line from the base point is solid.
+  painter.setPen(QPen(kRubberBandColour, 0, rubberBox_ ? Qt::DashLine : Qt::SolidLine));
   painter.setBrush(Qt::NoBrush);
   if (rubberBox_) {
     painter.drawRect(QRectF(QPointF(from.x(), from.y()), QPointF(to.x(), to.y())).normalized());

@@ -106,6 +106,8 @@ void HostWindow::quitProgram() {
     auto* window = qobject_cast<HostWindow*>(widget);
     if (window && window->isVisible() && !window->close()) return;
   }
+  // Every drawing is settled; the program's other windows (the main dialog) close with it.
+  QApplication::closeAllWindows();
   QCoreApplication::exit(0);
 }
 

@@ -20,7 +20,7 @@ geom::Frame originalUcsFrame() {
 std::unique_ptr<model::Document> hostDrawing() {
   auto document = std::make_unique<model::Document>();
   model::Document& d = *document;
-  d.setHeader({3, false, 6});
+  d.setHeader({.luprec = 3, .tilemode = false, .insunits = 6, .elevation = 45.125});
   const model::StyleIndex mono = d.addTextStyle("mono25");
   d.setTextStyle(mono, {"mono25", "monotxt.shx", 0.0});
   d.setActiveTextStyle(mono);

@@ -172,6 +172,26 @@ TEST(DxfRoundTrip, EntitiesKeptAsReadAreWrittenBackUnchanged) {
   }));
 }
 
+// The elevation a drawing was left at comes back, whether its file had one or not.
+TEST(DxfRoundTrip, ElevationIsReadAndAChangedOneWrittenBack) {
+  const auto directory = scratchDirectory("elevation");
+  const std::string entities =
+      "0\nSECTION\n2\nENTITIES\n0\nPOINT\n8\n0\n10\n1\n20\n2\n30\n3\n"
+      "0\nENDSEC\n0\nEOF\n";
+  testing::writeFile(directory / "with.dxf",
+                     "0\nSECTION\n2\nHEADER\n9\n$ELEVATION\n40\n12.5\n0\nENDSEC\n" + entities);
+  testing::writeFile(directory / "without.dxf", entities);
+  for (const auto& [file, read] : {std::pair{"with.dxf", 12.5}, std::pair{"without.dxf", 0.0}}) {
+    const auto document = readDxf(directory / file);
+    EXPECT_EQ(document->header().elevation, read) << file;
+    model::HeaderVariables header = document->header();
+    header.elevation = -3.75;
+    document->setHeader(header);
+    saveDxf(*document, directory / "out.dxf");
+    EXPECT_EQ(readDxf(directory / "out.dxf")->header().elevation, -3.75) << file;
+  }
+}
+
 TEST(DxfRoundTrip, ShearedInsertIsReportedBeforeSaving) {
   const auto document = hostDrawing();
   const auto arrow = *document->blocks().find("ArrowX1");

@@ -93,6 +93,55 @@ TEST(Document, AGroupIsOneStepAndListenersHearOnce) {
   EXPECT_FALSE(document.canUndo());
 }
 
+TEST(Document, AStepIsNamedByItsOutermostGroupAndNothingIsUndoneWhileOneIsOpen) {
+  Document document;
+  {
+    Document::UndoGroup insert(document, "Insert");
+    Document::UndoGroup call(document, "AddLine");
+    document.addEntity(kModel, lineTo(1));
+    EXPECT_FALSE(document.canUndo()) << "the command is still running";
+  }
+  document.addEntity(kModel, lineTo(2));  // a lone change names no step
+  EXPECT_EQ(document.undoName(), "");
+  document.undo();
+  EXPECT_EQ(document.undoName(), "Insert");
+  EXPECT_EQ(document.redoName(), "");
+  document.undo();
+  EXPECT_EQ(document.redoName(), "Insert");
+  // A group that changed nothing leaves no step, and its name goes with it.
+  { Document::UndoGroup nothing(document, "Pick"); }
+  document.redo();
+  EXPECT_EQ(document.undoName(), "Insert");
+}
+
+TEST(Document, ShowingChangesOfAnOpenGroupTellsListenersBeforeItEnds) {
+  Document document;
+  int heard = 0;
+  document.addListener([&] { ++heard; });
+  {
+    Document::UndoGroup line(document, "LINE");
+    document.addEntity(kModel, lineTo(1));
+    line.showChanges();
+    EXPECT_EQ(heard, 1);
+    line.showChanges();
+    EXPECT_EQ(heard, 1) << "nothing new to hear";
+  }
+  document.undo();
+  EXPECT_TRUE(document.blocks()[kModel].entities.empty());
+}
+
+// What a program prepares in a drawing it starts on belongs to the drawing as opened.
+TEST(Document, RestartingTheHistoryKeepsTheDrawingAndItsModifiedState) {
+  for (const bool modified : {false, true}) {
+    Document document;
+    document.addEntity(kModel, lineTo(1));
+    document.restartHistory(modified);
+    EXPECT_EQ(document.modified(), modified);
+    EXPECT_FALSE(document.canUndo());
+    EXPECT_EQ(document.blocks()[kModel].entities.size(), 1u);
+  }
+}
+
 TEST(Document, RemovedListenersHearNothing) {
   Document document;
   int heard = 0;
@@ -262,6 +311,8 @@ TEST(Document, HeaderRefusesPrecisionOutOfRange) {
   header.luprec = 8;
   document.setHeader(header);
   EXPECT_EQ(document.header().luprec, 8);
+  header.elevation = std::numeric_limits<double>::infinity();
+  EXPECT_THROW(document.setHeader(header), InvalidInput);
 }
 
 }  // namespace
