@@ -121,6 +121,8 @@ void DrawingView::paintRubberBand(QPainter& painter) const {
   // A window's box is dashed, as CAD programs show it; a line from the base point is solid.
   painter.setPen(QPen(kRubberBandColour, 0, rubberBox_ ? Qt::DashLine : Qt::SolidLine));
   painter.setBrush(Qt::NoBrush);
+  // Crisp, so that it stands apart from the smoothed drawing.
+  painter.setRenderHint(QPainter::Antialiasing, false);
   if (rubberBox_) {
     painter.drawRect(QRectF(QPointF(from.x(), from.y()), QPointF(to.x(), to.y())).normalized());
   } else {
