@@ -106,9 +106,9 @@ void HostWindow::quitProgram() {
     auto* window = qobject_cast<HostWindow*>(widget);
     if (window && window->isVisible() && !window->close()) return;
   }
-  // Every drawing is settled; the program's other windows (the main dialog) close with it.
+  // Every drawing is settled; the program's other windows (the main dialog) close with them,
+  // and the program ends with its last window.
   QApplication::closeAllWindows();
-  QCoreApplication::exit(0);
 }
 
 void HostWindow::setSnapEnabled(bool enabled) {
