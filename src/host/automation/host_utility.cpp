@@ -18,6 +18,8 @@ cad::Point3 HostUtility::GetPoint(const std::optional<cad::Point3>& basePoint,
   if (basePoint && !basePoint->allFinite()) {
     throw methodFailed("Invalid input: the base point must have finite coordinates");
   }
+  // What the command has drawn so far shows while the user picks the next point.
+  document_->model().showChanges();
   const auto answer =
       application_->pointSource().requestPoint(document_->model(), prompt, basePoint);
   // Closing the drawing cancels the request; say why.

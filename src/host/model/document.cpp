@@ -299,8 +299,8 @@ Document::UndoGroup::~UndoGroup() {
   }
 }
 
-void Document::UndoGroup::showChanges() {
-  if (document_.notificationPending_) document_.notify();
+void Document::showChanges() {
+  if (notificationPending_ && !history_.paused()) notify();
 }
 
 Document::HistoryPause::HistoryPause(Document& document) : document_(document) {

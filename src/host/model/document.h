@@ -116,9 +116,8 @@ class Document {
     ~UndoGroup();
     UndoGroup(const UndoGroup&) = delete;
     UndoGroup& operator=(const UndoGroup&) = delete;
-    // Tells listeners now about the changes made so far, for a command that shows its work as
-    // it goes (each segment of a LINE as it is drawn).
-    void showChanges();
+    // Tells listeners now about the changes made so far (see Document::showChanges).
+    void showChanges() { document_.showChanges(); }
 
    private:
     Document& document_;
@@ -136,6 +135,11 @@ class Document {
    private:
     Document& document_;
   };
+
+  // Tells listeners now about changes made so far in an open group, for a command that shows
+  // its work as it goes: each segment of a LINE as it is drawn, an Insert's arrows before it
+  // asks for the next point.
+  void showChanges();
 
   // Nothing can be undone or redone while a group is open: its command is still running.
   bool canUndo() const;

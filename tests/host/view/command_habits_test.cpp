@@ -16,11 +16,12 @@ namespace {
 
 const QColor kRubberBand(255, 255, 160);
 
-// Whether `image` shows `colour` within a pixel of `at` (a one-pixel line rounds either way).
-bool showsNear(const QImage& image, const QPoint& at, const QColor& colour) {
+// Whether `image` shows `colour` within a pixel of `at` (a one-pixel line rounds either way),
+// or with `other`, any colour but that.
+bool showsNear(const QImage& image, const QPoint& at, const QColor& colour, bool other = false) {
   for (int dx = -1; dx <= 1; ++dx) {
     for (int dy = -1; dy <= 1; ++dy) {
-      if (image.pixelColor(at + QPoint(dx, dy)) == colour) return true;
+      if ((image.pixelColor(at + QPoint(dx, dy)) == colour) != other) return true;
     }
   }
   return false;
@@ -104,6 +105,21 @@ TEST_F(CommandHabits, ARequestWithoutABasePointShowsNoRubberBand) {
       ASSERT_NE(duringRequest.pixelColor(x, y), kRubberBand) << x << "," << y;
     }
   }
+}
+
+// An Insert is one step, yet its first arrow shows while it asks where the next one goes.
+TEST_F(CommandHabits, WhatARunningCommandDrewShowsWhileItAsksForTheNextPoint) {
+  view->zoomWindow({-10, -10, 0}, {20, 20, 0});
+  const QPoint onTheLine = view->widgetPosition({5, 5, 0});
+  const QColor empty = view->grab().toImage().pixelColor(onTheLine);
+  model::Document::UndoGroup insert(*drawing, "Insert");
+  document->ModelSpace()->AddLine({0, 0, 0}, {10, 10, 0});
+  QImage duringRequest;
+  getPoint([&] {
+    duringRequest = view->grab().toImage();
+    type("1,1");
+  });
+  EXPECT_TRUE(showsNear(duringRequest, onTheLine, empty, true));
 }
 
 TEST_F(CommandHabits, ZoomWindowShowsTheBoxAndZoomPreviousGoesBack) {
