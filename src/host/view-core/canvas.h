@@ -5,9 +5,11 @@
 
 #include <Eigen/Geometry>
 
+#include "host/view-core/colour_palette.h"
+
 namespace host::view {
 
-// What a stroke is drawn as; the painter picks the colour.
+// What a stroke is drawn as; the painter picks the colour of all but the drawing's own.
 enum class Ink { Entity, UcsIcon, SnapMarker };
 
 enum class Marker { Point, Endpoint, Centre, Insertion };
@@ -18,6 +20,8 @@ class Canvas {
  public:
   virtual ~Canvas() = default;
   virtual void setInk(Ink ink) = 0;
+  // The colour of what follows in Ink::Entity, until told another.
+  virtual void setColour(Rgb colour) = 0;
   virtual void polyline(const std::vector<Eigen::Vector2d>& points, bool closed) = 0;
   // A line of text: `textToScreen` maps text coordinates (X along the baseline, Y up, glyphs
   // one unit high) to screen pixels, so text lying in any plane is drawn exactly.

@@ -40,6 +40,14 @@ Marker markerFor(SnapKind kind) {
 void renderScene(const Scene& scene, const ViewProjection& projection, Canvas& canvas) {
   const Eigen::AlignedBox2d visible = visibleViewBox(projection);
   canvas.setInk(Ink::Entity);
+  // Colours change seldom from one piece to the next: the canvas is told only when they do.
+  Rgb colour = kForeground;
+  canvas.setColour(colour);
+  const auto paintIn = [&](Rgb next) {
+    if (next == colour) return;
+    colour = next;
+    canvas.setColour(colour);
+  };
   std::vector<Eigen::Vector2d> screen;
   const Eigen::AlignedBox2d safe(
       Eigen::Vector2d(-kSafeMargin, -kSafeMargin),
@@ -49,6 +57,7 @@ void renderScene(const Scene& scene, const ViewProjection& projection, Canvas& c
   safeInView.extend(projection.screenToView(safe.max()));
   for (const auto& polyline : scene.polylines) {
     if (!visible.intersects(polyline.bounds)) continue;
+    paintIn(polyline.colour);
     screen.clear();
     for (const auto& p : polyline.points) screen.push_back(projection.viewToScreen(p));
     if (safeInView.contains(polyline.bounds)) {
@@ -60,7 +69,9 @@ void renderScene(const Scene& scene, const ViewProjection& projection, Canvas& c
     }
   }
   for (const auto& point : scene.points) {
-    if (visible.contains(point)) canvas.marker(projection.viewToScreen(point), Marker::Point);
+    if (!visible.contains(point.at)) continue;
+    paintIn(point.colour);
+    canvas.marker(projection.viewToScreen(point.at), Marker::Point);
   }
   // View to screen: scale, flip Y, move the view centre to the middle of the widget.
   Eigen::Affine2d viewToScreen = Eigen::Affine2d::Identity();
@@ -68,6 +79,7 @@ void renderScene(const Scene& scene, const ViewProjection& projection, Canvas& c
   viewToScreen.translation() = projection.viewToScreen(Eigen::Vector2d::Zero());
   for (const auto& text : scene.texts) {
     if (!visible.intersects(text.bounds)) continue;
+    paintIn(text.colour);
     canvas.text(text.text, viewToScreen * text.textToView);
   }
 }

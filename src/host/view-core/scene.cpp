@@ -3,8 +3,11 @@
 #include <algorithm>
 #include <cmath>
 #include <string_view>
+#include <variant>
 
+#include "host/model/block_expansion.h"
 #include "host/model/world_geometry.h"
+#include "host/view-core/entity_appearance.h"
 
 namespace host::view {
 namespace {
@@ -38,9 +41,13 @@ class Projector : public model::GeometrySink {
   // Pieces whose view coordinates overflow (world coordinates near the largest number).
   std::size_t unplaced() const { return unplaced_; }
 
+  // The colour of the pieces that follow.
+  void setColour(Rgb colour) { colour_ = colour; }
+
   void polyline(const model::WorldPolyline& polyline) override {
     Scene::Polyline projected;
     projected.closed = polyline.closed;
+    projected.colour = colour_;
     projected.points.reserve(polyline.points.size());
     for (const auto& p : polyline.points) projected.points.push_back(project(p));
     add(std::move(projected));
@@ -52,7 +59,7 @@ class Projector : public model::GeometrySink {
       ++unplaced_;
       return;
     }
-    scene_.points.push_back(p);
+    scene_.points.push_back({p, colour_});
     scene_.bounds.extend(p);
   }
 
@@ -85,6 +92,7 @@ class Projector : public model::GeometrySink {
         std::ceil(kChordsPerTurn * span.sweep / geom::kFullTurn), 4.0, double(kChordsPerTurn)));
     Scene::Polyline projected;
     projected.closed = span.isFullTurn();
+    projected.colour = colour_;
     const int count = projected.closed ? chords : chords + 1;
     projected.points.reserve(count);
     for (int k = 0; k < count; ++k) {
@@ -97,6 +105,7 @@ class Projector : public model::GeometrySink {
   Scene& scene_;
   Eigen::Matrix3d worldToView_;
   std::size_t unplaced_ = 0;
+  Rgb colour_ = kForeground;
 
   Eigen::Vector2d project(const Eigen::Vector3d& world) const {
     return (worldToView_ * world).head<2>();
@@ -122,11 +131,13 @@ class Projector : public model::GeometrySink {
     const double size = toView.linear().norm();
     // A text whose plane is seen edge-on shows as its baseline.
     if (area <= 1e-9 * size * size) {
-      add(Scene::Polyline{
-          {toView * Eigen::Vector2d(0, 0), toView * Eigen::Vector2d(width, 0)}, false, {}});
+      add(Scene::Polyline{{toView * Eigen::Vector2d(0, 0), toView * Eigen::Vector2d(width, 0)},
+                          false,
+                          colour_,
+                          {}});
       return;
     }
-    Scene::Text text{line, toView, {}};
+    Scene::Text text{line, toView, colour_, {}};
     for (const auto& corner : {Eigen::Vector2d(0, -kDescent), Eigen::Vector2d(width, -kDescent),
                                Eigen::Vector2d(0, 1), Eigen::Vector2d(width, 1)}) {
       text.bounds.extend(toView * corner);
@@ -140,14 +151,44 @@ class Projector : public model::GeometrySink {
   }
 };
 
+// Hands each entity that shows to the projector in its colour.
+class SceneBuilder : public model::ExpansionVisitor {
+ public:
+  SceneBuilder(const DrawingDisplay& display, Projector& projector)
+      : appearances_(display), projector_(projector) {}
+
+  // Entities of kinds that cannot be drawn.
+  std::size_t undrawable() const { return undrawable_; }
+
+  bool visit(const model::Entity& entity, const Eigen::Affine3d& toWorld) override {
+    const auto appearance = appearances_.of(entity);
+    if (!appearance) return true;
+    projector_.setColour(appearance->colour);
+    if (std::holds_alternative<model::UnsupportedEntity>(entity.data)) {
+      ++undrawable_;
+      return true;
+    }
+    return model::emitEntityGeometry(entity, toWorld, projector_);
+  }
+  bool enter(const model::Entity& insert) override { return appearances_.enter(insert); }
+  void leave() override { appearances_.leave(); }
+
+ private:
+  AppearanceResolver appearances_;
+  Projector& projector_;
+  std::size_t undrawable_ = 0;
+};
+
 }  // namespace
 
 Scene buildScene(const model::Document& document, const Eigen::Matrix3d& worldToView) {
   Scene scene;
   Projector projector(scene, worldToView);
+  const DrawingDisplay display = drawingDisplay(document);
+  SceneBuilder builder(display, projector);
   const auto& modelSpace = document.blocks()[model::BlockTable::kModelSpace].entities;
-  scene.notShown = model::emitWorldGeometry(document, modelSpace, projector).total();
-  scene.notShown += projector.unplaced();
+  scene.notShown = model::expandBlocks(document, modelSpace, builder).total();
+  scene.notShown += projector.unplaced() + builder.undrawable();
   return scene;
 }
 

@@ -6,37 +6,47 @@
 #include <Eigen/Geometry>
 
 #include "host/model/document.h"
+#include "host/view-core/colour_palette.h"
 
 namespace host::view {
 
 // The model space of a drawing projected into view coordinates, kept between repaints so that
 // zooming and panning only scale what is already projected. Rebuilt when the drawing or the
 // view's orientation changes. Every piece carries its bounds so that painting can skip what
-// lies off screen.
+// lies off screen, and its colour.
 struct Scene {
   struct Polyline {
     std::vector<Eigen::Vector2d> points;
     bool closed = false;
+    Rgb colour = kForeground;
     Eigen::AlignedBox2d bounds;
+  };
+  struct Point {
+    Eigen::Vector2d at = Eigen::Vector2d::Zero();
+    Rgb colour = kForeground;
   };
   // One line of text; `textToView` maps text coordinates (glyphs one unit high) to the view.
   struct Text {
     std::string text;
     Eigen::Affine2d textToView = Eigen::Affine2d::Identity();
+    Rgb colour = kForeground;
     Eigen::AlignedBox2d bounds;
   };
 
   std::vector<Polyline> polylines;
-  std::vector<Eigen::Vector2d> points;
+  std::vector<Point> points;
   std::vector<Text> texts;
   // Everything drawn, for zoom extents.
   Eigen::AlignedBox2d bounds;
   // Entities of the drawing that are not shown: inserts not followed (recursive, nested too
-  // deep, beyond the expansion budget) and whatever has no finite place in the view.
+  // deep, beyond the expansion budget), whatever has no finite place in the view, and entities
+  // of kinds the window cannot draw. Entities hidden on purpose (invisible, on a layer that is
+  // off or frozen) are not counted.
   std::size_t notShown = 0;
 };
 
-// Every coordinate in the scene is finite.
+// Model space as it shows: each entity in its colour, hidden ones left out. Every coordinate
+// in the scene is finite.
 Scene buildScene(const model::Document& document, const Eigen::Matrix3d& worldToView);
 
 }  // namespace host::view

@@ -49,6 +49,12 @@ void QtCanvas::setInk(Ink ink) {
   painter_.setBrush(Qt::NoBrush);
 }
 
+void QtCanvas::setColour(Rgb colour) {
+  QPen pen = painter_.pen();
+  pen.setColor(colour == kForeground ? inkColour(Ink::Entity) : QColor::fromRgb(colour));
+  painter_.setPen(pen);
+}
+
 void QtCanvas::polyline(const std::vector<Eigen::Vector2d>& points, bool closed) {
   QPolygonF polygon;
   polygon.reserve(static_cast<qsizetype>(points.size()));

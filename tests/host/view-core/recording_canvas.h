@@ -14,16 +14,19 @@ class RecordingCanvas : public Canvas {
     Ink ink;
     std::vector<Eigen::Vector2d> points;
     bool closed;
+    Rgb colour;
   };
   struct Label {
     Ink ink;
     std::string text;
     Eigen::Affine2d textToScreen;
+    Rgb colour;
   };
   struct Mark {
     Ink ink;
     Eigen::Vector2d at;
     Marker marker;
+    Rgb colour;
   };
 
   std::vector<Stroke> strokes;
@@ -31,18 +34,20 @@ class RecordingCanvas : public Canvas {
   std::vector<Mark> marks;
 
   void setInk(Ink ink) override { ink_ = ink; }
+  void setColour(Rgb colour) override { colour_ = colour; }
   void polyline(const std::vector<Eigen::Vector2d>& points, bool closed) override {
-    strokes.push_back({ink_, points, closed});
+    strokes.push_back({ink_, points, closed, colour_});
   }
   void text(const std::string& text, const Eigen::Affine2d& textToScreen) override {
-    labels.push_back({ink_, text, textToScreen});
+    labels.push_back({ink_, text, textToScreen, colour_});
   }
   void marker(const Eigen::Vector2d& at, Marker marker) override {
-    marks.push_back({ink_, at, marker});
+    marks.push_back({ink_, at, marker, colour_});
   }
 
  private:
   Ink ink_ = Ink::Entity;
+  Rgb colour_ = kForeground;
 };
 
 }  // namespace host::view

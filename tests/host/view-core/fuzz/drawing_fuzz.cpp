@@ -38,6 +38,7 @@ class CheckingCanvas : public view::Canvas {
   explicit CheckingCanvas(Eigen::AlignedBox2d safe) : safe_(safe) {}
 
   void setInk(view::Ink) override {}
+  void setColour(view::Rgb) override {}
   void polyline(const std::vector<Eigen::Vector2d>& points, bool) override {
     for (const Eigen::Vector2d& p : points) {
       requireFinite(p, "a painted stroke has a non-finite point");
@@ -59,7 +60,7 @@ void checkScene(const view::Scene& scene) {
   for (const auto& polyline : scene.polylines) {
     for (const Eigen::Vector2d& p : polyline.points) requireFinite(p, "scene: non-finite stroke");
   }
-  for (const Eigen::Vector2d& p : scene.points) requireFinite(p, "scene: non-finite point");
+  for (const auto& p : scene.points) requireFinite(p.at, "scene: non-finite point");
   for (const auto& text : scene.texts) {
     requireFinite(text.textToView.matrix(), "scene: non-finite text placement");
   }
