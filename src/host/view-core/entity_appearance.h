@@ -29,6 +29,7 @@ class AppearanceResolver {
   // holds on other layers shows.
   bool enter(const model::Entity& insert);
   void leave() { inserts_.pop_back(); }
+  bool insideInsert() const { return !inserts_.empty(); }
 
  private:
   struct InsertContext {

@@ -80,7 +80,7 @@ void renderScene(const Scene& scene, const ViewProjection& projection, Canvas& c
   for (const auto& text : scene.texts) {
     if (!visible.intersects(text.bounds)) continue;
     paintIn(text.colour);
-    canvas.text(text.text, viewToScreen * text.textToView);
+    canvas.text(text.text, viewToScreen * text.textToView, text.fit);
   }
 }
 
@@ -108,7 +108,7 @@ void renderUcsIcon(const geom::Frame& ucs, const ViewProjection& projection, Can
     Eigen::Affine2d labelToScreen = Eigen::Affine2d::Identity();
     labelToScreen.linear() = Eigen::Vector2d(kIconLabel, -kIconLabel).asDiagonal();
     labelToScreen.translation() = tip + 8.0 * unit + Eigen::Vector2d(-0.35, 0.5) * kIconLabel;
-    canvas.text(label, labelToScreen);
+    canvas.text(label, labelToScreen, TextFit{});
   }
 }
 

@@ -6,6 +6,7 @@
 #include <Eigen/Geometry>
 
 #include "host/model/document.h"
+#include "host/view-core/canvas.h"
 #include "host/view-core/colour_palette.h"
 
 namespace host::view {
@@ -29,6 +30,7 @@ struct Scene {
   struct Text {
     std::string text;
     Eigen::Affine2d textToView = Eigen::Affine2d::Identity();
+    TextFit fit;
     Rgb colour = kForeground;
     Eigen::AlignedBox2d bounds;
   };

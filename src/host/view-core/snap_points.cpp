@@ -7,6 +7,7 @@
 #include "host/geom/ocs.h"
 #include "host/model/block_expansion.h"
 #include "host/view-core/entity_appearance.h"
+#include "host/view-core/kept_insert.h"
 
 namespace host::view {
 namespace {
@@ -15,7 +16,8 @@ namespace {
 // finite.
 class Collector : public model::ExpansionVisitor {
  public:
-  explicit Collector(const DrawingDisplay& display) : appearances_(display) {}
+  Collector(const model::Document& document, const DrawingDisplay& display)
+      : document_(document), appearances_(display) {}
 
   std::vector<SnapPoint> points;
 
@@ -29,10 +31,15 @@ class Collector : public model::ExpansionVisitor {
     if (!finite) points.resize(first);
     return finite;
   }
+  std::optional<model::Insertion> keptInsertion(const model::Entity& entity) override {
+    const auto* kept = std::get_if<model::UnsupportedEntity>(&entity.data);
+    return kept ? view::keptInsertion(document_, *kept) : std::nullopt;
+  }
   bool enter(const model::Entity& insert) override { return appearances_.enter(insert); }
   void leave() override { appearances_.leave(); }
 
  private:
+  const model::Document& document_;
   AppearanceResolver appearances_;
 
   void put(const Eigen::Vector3d& world, SnapKind kind) { points.push_back({world, kind}); }
@@ -90,7 +97,7 @@ class Collector : public model::ExpansionVisitor {
 
 std::vector<SnapPoint> snapPoints(const model::Document& document) {
   const DrawingDisplay display = drawingDisplay(document);
-  Collector collector(display);
+  Collector collector(document, display);
   model::expandBlocks(document, document.blocks()[model::BlockTable::kModelSpace].entities,
                       collector);
   return std::move(collector.points);

@@ -66,18 +66,32 @@ void QtCanvas::polyline(const std::vector<Eigen::Vector2d>& points, bool closed)
   }
 }
 
-void QtCanvas::text(const std::string& text, const Eigen::Affine2d& textToScreen) {
+void QtCanvas::text(const std::string& text, const Eigen::Affine2d& textToScreen,
+                    const TextFit& fit) {
   const Eigen::Matrix2d& m = textToScreen.linear();
   if (m.col(1).norm() < kSmallestTextPixels) return;
-  // Qt lays text out with Y down from the baseline; text coordinates have Y up and glyphs one
-  // unit (the cap height) high.
+  const QString line = QString::fromStdString(text);
+  // Text units: the cap height is one.
   const double s = 1.0 / capHeight_;
-  const QTransform textToPixels(m(0, 0) * s, m(1, 0) * s, -m(0, 1) * s, -m(1, 1) * s,
-                                textToScreen.translation().x(), textToScreen.translation().y());
+  double stretch = 1.0;
+  double lift = 1.0;
+  double shift = 0.0;
+  if (fit.width > 0.0f || fit.anchor != 0.0f) {
+    const double natural = QFontMetricsF(font_).horizontalAdvance(line) * s;
+    if (fit.width > 0.0f && natural > 0.0) stretch = fit.width / natural;
+    if (fit.proportional) lift = stretch;
+    shift = -fit.anchor * natural * stretch;
+  }
+  // Qt lays text out with Y down from the baseline; text coordinates have Y up.
+  const double sx = s * stretch;
+  const double sy = s * lift;
+  const Eigen::Vector2d origin = textToScreen * Eigen::Vector2d(shift, 0.0);
+  const QTransform textToPixels(m(0, 0) * sx, m(1, 0) * sx, -m(0, 1) * sy, -m(1, 1) * sy,
+                                origin.x(), origin.y());
   painter_.save();
   painter_.setTransform(textToPixels, true);
   painter_.setFont(font_);
-  painter_.drawText(QPointF(0, 0), QString::fromStdString(text));
+  painter_.drawText(QPointF(0, 0), line);
   painter_.restore();
 }
 

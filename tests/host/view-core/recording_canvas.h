@@ -20,6 +20,7 @@ class RecordingCanvas : public Canvas {
     Ink ink;
     std::string text;
     Eigen::Affine2d textToScreen;
+    TextFit fit;
     Rgb colour;
   };
   struct Mark {
@@ -38,8 +39,9 @@ class RecordingCanvas : public Canvas {
   void polyline(const std::vector<Eigen::Vector2d>& points, bool closed) override {
     strokes.push_back({ink_, points, closed, colour_});
   }
-  void text(const std::string& text, const Eigen::Affine2d& textToScreen) override {
-    labels.push_back({ink_, text, textToScreen, colour_});
+  void text(const std::string& text, const Eigen::Affine2d& textToScreen,
+            const TextFit& fit) override {
+    labels.push_back({ink_, text, textToScreen, fit, colour_});
   }
   void marker(const Eigen::Vector2d& at, Marker marker) override {
     marks.push_back({ink_, at, marker, colour_});

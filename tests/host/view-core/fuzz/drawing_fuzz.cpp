@@ -45,7 +45,8 @@ class CheckingCanvas : public view::Canvas {
       fuzz::require(safe_.contains(p), "a painted stroke reaches beyond the clipped region");
     }
   }
-  void text(const std::string&, const Eigen::Affine2d& textToScreen) override {
+  void text(const std::string&, const Eigen::Affine2d& textToScreen,
+            const view::TextFit&) override {
     requireFinite(textToScreen.matrix(), "a painted text has a non-finite placement");
   }
   void marker(const Eigen::Vector2d& at, view::Marker) override {
