@@ -67,6 +67,7 @@ void DrawingView::setPlanView() {
 }
 
 void DrawingView::zoomExtents() {
+  showsExtents_ = true;
   projection_.fit(scene().bounds);
   snapIndex_.reset();
   update();
@@ -131,15 +132,13 @@ void DrawingView::paintEvent(QPaintEvent*) {
 
 void DrawingView::resizeEvent(QResizeEvent*) {
   projection_.setViewport(width(), height());
-  if (!sized_) {
-    sized_ = true;
-    zoomExtents();
-  }
+  if (showsExtents_) zoomExtents();
 }
 
 void DrawingView::wheelEvent(QWheelEvent* event) {
   const double notches = event->angleDelta().y() / 120.0;
   if (notches == 0.0) return;
+  showsExtents_ = false;
   projection_.zoomAbout(toEigen(event->position()), std::pow(kZoomPerNotch, notches));
   updateHover(event->position().toPoint());
   update();
@@ -158,6 +157,7 @@ void DrawingView::mouseMoveEvent(QMouseEvent* event) {
   const QPoint position = event->position().toPoint();
   if (panFrom_) {
     const QPoint delta = position - *panFrom_;
+    showsExtents_ = false;
     projection_.panByPixels({double(delta.x()), double(delta.y())});
     panFrom_ = position;
     update();

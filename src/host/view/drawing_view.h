@@ -74,7 +74,9 @@ class DrawingView : public QWidget {
   std::optional<std::vector<SnapPoint>> snapPoints_;
   std::optional<SnapPoint> hoverSnap_;
   bool snapEnabled_ = true;
-  bool sized_ = false;
+  // Until the user zooms or pans, the view shows the drawing's extents at whatever size the
+  // window takes: a drawing opened before its window has its final size is seen whole.
+  bool showsExtents_ = true;
   std::optional<QPoint> panFrom_;
 
   void documentChanged();
