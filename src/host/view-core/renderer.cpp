@@ -60,7 +60,13 @@ void renderScene(const Scene& scene, const ViewProjection& projection, Canvas& c
     paintIn(polyline.colour);
     screen.clear();
     for (const auto& p : polyline.points) screen.push_back(projection.viewToScreen(p));
-    if (safeInView.contains(polyline.bounds)) {
+    if (polyline.filled) {
+      if (safeInView.contains(polyline.bounds)) {
+        canvas.fill(screen);
+      } else if (const auto part = clipPolygon(screen, safe); !part.empty()) {
+        canvas.fill(part);
+      }
+    } else if (safeInView.contains(polyline.bounds)) {
       canvas.polyline(screen, polyline.closed);
     } else {
       for (const auto& part : clipPolyline(screen, polyline.closed, safe)) {

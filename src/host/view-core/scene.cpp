@@ -6,6 +6,8 @@
 #include "host/model/world_geometry.h"
 #include "host/view-core/entity_appearance.h"
 #include "host/view-core/kept_insert.h"
+#include "host/view-core/kept_polyline.h"
+#include "host/view-core/kept_shapes.h"
 #include "host/view-core/kept_text.h"
 #include "host/view-core/raw_fields.h"
 #include "host/view-core/scene_projector.h"
@@ -61,9 +63,22 @@ class SceneBuilder : public model::ExpansionVisitor {
       draw(keptMText(kept.groups, toWorld));
     } else if (kept.type == "INSERT") {
       drawAttributes(kept.groups, toWorld);
+    } else if (kept.type == "SOLID" || kept.type == "TRACE" || kept.type == "3DFACE") {
+      draw(keptFace(kept.type, kept.groups, toWorld));
+    } else if (kept.type == "LWPOLYLINE" || kept.type == "POLYLINE") {
+      draw(keptPolyline(kept.type, kept.groups, toWorld));
     } else {
       ++undrawable_;
     }
+  }
+
+  void draw(const std::optional<KeptShapes>& shapes) {
+    if (!shapes) {
+      ++undrawable_;
+      return;
+    }
+    for (const auto& outline : shapes->outlines) projector_.polyline(outline);
+    for (const auto& area : shapes->areas) projector_.fill(area);
   }
 
   void draw(const std::optional<PlacedText>& text) {

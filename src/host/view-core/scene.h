@@ -19,6 +19,7 @@ struct Scene {
   struct Polyline {
     std::vector<Eigen::Vector2d> points;
     bool closed = false;
+    bool filled = false;  // an area: closed and filled
     Rgb colour = kForeground;
     Eigen::AlignedBox2d bounds;
   };

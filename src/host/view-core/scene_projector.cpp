@@ -54,6 +54,16 @@ void Projector::polyline(const model::WorldPolyline& polyline) {
   add(std::move(projected));
 }
 
+void Projector::fill(const model::WorldPolyline& outline) {
+  Scene::Polyline projected;
+  projected.closed = true;
+  projected.filled = true;
+  projected.colour = colour_;
+  projected.points.reserve(outline.points.size());
+  for (const auto& p : outline.points) projected.points.push_back(project(p));
+  add(std::move(projected));
+}
+
 void Projector::point(const Eigen::Vector3d& position) {
   const Eigen::Vector2d p = project(position);
   if (!p.allFinite()) {
@@ -129,6 +139,7 @@ void Projector::addTextLine(const std::string& line, const Eigen::Affine2d& toVi
   if (area <= 1e-9 * size * size) {
     add(Scene::Polyline{
         {toView * Eigen::Vector2d(left, 0), toView * Eigen::Vector2d(left + width, 0)},
+        false,
         false,
         colour_,
         {}});

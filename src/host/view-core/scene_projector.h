@@ -26,6 +26,8 @@ class Projector : public model::GeometrySink {
   void point(const Eigen::Vector3d& position) override;
   void text(const model::WorldText& text) override;
   void ellipse(const geom::EllipseArc& ellipse) override;
+  // A filled area within a closed outline.
+  void fill(const model::WorldPolyline& outline);
 
  private:
   Scene& scene_;

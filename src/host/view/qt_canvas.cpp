@@ -66,6 +66,15 @@ void QtCanvas::polyline(const std::vector<Eigen::Vector2d>& points, bool closed)
   }
 }
 
+void QtCanvas::fill(const std::vector<Eigen::Vector2d>& outline) {
+  QPolygonF polygon;
+  polygon.reserve(static_cast<qsizetype>(outline.size()));
+  for (const auto& p : outline) polygon << toQt(p);
+  painter_.setBrush(painter_.pen().color());
+  painter_.drawPolygon(polygon);
+  painter_.setBrush(Qt::NoBrush);
+}
+
 void QtCanvas::text(const std::string& text, const Eigen::Affine2d& textToScreen,
                     const TextFit& fit) {
   const Eigen::Matrix2d& m = textToScreen.linear();

@@ -15,6 +15,7 @@ class RecordingCanvas : public Canvas {
     std::vector<Eigen::Vector2d> points;
     bool closed;
     Rgb colour;
+    bool filled = false;
   };
   struct Label {
     Ink ink;
@@ -38,6 +39,9 @@ class RecordingCanvas : public Canvas {
   void setColour(Rgb colour) override { colour_ = colour; }
   void polyline(const std::vector<Eigen::Vector2d>& points, bool closed) override {
     strokes.push_back({ink_, points, closed, colour_});
+  }
+  void fill(const std::vector<Eigen::Vector2d>& outline) override {
+    strokes.push_back({ink_, outline, true, colour_, true});
   }
   void text(const std::string& text, const Eigen::Affine2d& textToScreen,
             const TextFit& fit) override {

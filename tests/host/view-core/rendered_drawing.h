@@ -38,6 +38,31 @@ struct RenderedDrawing {
     return found;
   }
 
+  // The colour of the filled area holding world point (x, y), the last painted where several
+  // do; nothing where none does.
+  std::optional<Rgb> fillAt(double x, double y) const {
+    const Eigen::Vector2d at = screen(x, y);
+    std::optional<Rgb> found;
+    for (const auto& stroke : canvas.strokes) {
+      if (stroke.filled && contains(stroke.points, at)) found = stroke.colour;
+    }
+    return found;
+  }
+
+  // Even-odd rule.
+  static bool contains(const std::vector<Eigen::Vector2d>& polygon, const Eigen::Vector2d& p) {
+    bool inside = false;
+    for (std::size_t i = 0, j = polygon.size() - 1; i < polygon.size(); j = i++) {
+      const Eigen::Vector2d& a = polygon[i];
+      const Eigen::Vector2d& b = polygon[j];
+      if ((a.y() > p.y()) != (b.y() > p.y()) &&
+          p.x() < (b.x() - a.x()) * (p.y() - a.y()) / (b.y() - a.y()) + a.x()) {
+        inside = !inside;
+      }
+    }
+    return inside;
+  }
+
   static double distanceToSegment(const Eigen::Vector2d& p, const Eigen::Vector2d& a,
                                   const Eigen::Vector2d& b) {
     const Eigen::Vector2d ab = b - a;

@@ -23,7 +23,9 @@ const std::vector<std::string> kEntities = {
     "0 LINE|8 Off|10 512300|20 6712330|11 512400|21 6712330",              // not drawn
     "0 INSERT|8 0|62 3|2 Dash|10 512340|20 6712315|41 1|42 1|43 0",        // green, flattened
     "0 TEXT|8 0|62 4|10 0|20 0|40 6|72 1|11 512350|21 6712345|1 CENTRED",  // cyan
-    "0 LINE|8 0|62 2|10 512300|20 6712360|11 512300|21 6712360.001"};      // yellow dot
+    "0 LINE|8 0|62 2|10 512300|20 6712360|11 512300|21 6712360.001",       // yellow dot
+    "0 SOLID|8 0|62 6|10 512380|20 6712310|11 512390|21 6712310|12 512380|22 6712320|13 512390|"
+    "23 6712320"};  // a magenta square
 
 class DrawingDisplay : public WindowFixture {
  protected:
@@ -120,6 +122,7 @@ TEST_F(DrawingDisplay, EntitiesShowInTheirColoursAndHiddenLayersNot) {
       {"a line by its layer", 512350, 6712300, Qt::red, true},
       {"a line on an off layer", 512350, 6712330, Qt::red, false},
       {"a flattened insert, by block", 512350, 6712315, Qt::green, true},
+      {"the middle of a filled square", 512385, 6712315, Qt::magenta, true},
   };
   for (const Probe& probe : probes) {
     const QPoint where = at(probe.x, probe.y);

@@ -45,6 +45,7 @@ class CheckingCanvas : public view::Canvas {
       fuzz::require(safe_.contains(p), "a painted stroke reaches beyond the clipped region");
     }
   }
+  void fill(const std::vector<Eigen::Vector2d>& outline) override { polyline(outline, true); }
   void text(const std::string&, const Eigen::Affine2d& textToScreen,
             const view::TextFit&) override {
     requireFinite(textToScreen.matrix(), "a painted text has a non-finite placement");
