@@ -1,5 +1,7 @@
 #include "host/view-core/drawing_display.h"
 
+#include <algorithm>
+#include <cmath>
 #include <variant>
 
 #include "host/dxf/source_drawing.h"
@@ -18,9 +20,37 @@ void applyEntry(const dxf::SourceTableEntry& entry, const model::Layer& layer,
   const RawFields fields(entry.record.groups);
   display.on = fields.whole(62, 7) >= 0;
   display.frozen = (fields.whole(70, 0) & kFrozen) != 0;
+  display.lineType = model::foldedName(fields.text(6));
   const auto* asRead = std::get_if<model::Layer>(&entry.asRead);
   if (fields.has(420) && asRead && *asRead == layer) {
     display.colour = static_cast<Rgb>(fields.whole(420, 0) & 0xFFFFFF);
+  }
+}
+
+// The dashes and gaps of a line type's entry: its 49 groups, in order.
+DashPattern dashesOf(const model::RawGroups& groups) {
+  DashPattern pattern;
+  for (const auto& [code, value] : groups) {
+    if (code == 49) pattern.push_back(realOf(value).value_or(0.0));
+  }
+  // A pattern without a dash (or without length) draws as a continuous line.
+  const bool dashed = std::ranges::any_of(pattern, [](double d) { return d > 0.0; }) &&
+                      std::ranges::any_of(pattern, [](double d) { return d < 0.0; });
+  return dashed ? pattern : DashPattern{};
+}
+
+void readLineTypes(const dxf::SourceDrawing& source, DrawingDisplay& display) {
+  if (const dxf::SourceTable* table = source.table("LTYPE")) {
+    for (const dxf::SourceTableEntry& entry : table->entries) {
+      DashPattern pattern = dashesOf(entry.record.groups);
+      if (!pattern.empty()) display.lineTypes[model::foldedName(entry.name)] = std::move(pattern);
+    }
+  }
+  for (const dxf::SourceHeaderVariable& variable : source.header) {
+    if (variable.name != "$LTSCALE") continue;
+    const RawFields fields(variable.groups);
+    const double scale = fields.real(40, 1.0);
+    if (std::isfinite(scale) && scale > 0.0) display.lineTypeScale = scale;
   }
 }
 
@@ -30,9 +60,13 @@ DrawingDisplay drawingDisplay(const model::Document& document) {
   DrawingDisplay display;
   const auto& layers = document.layers().all();
   display.layers.reserve(layers.size());
-  for (const model::Layer& layer : layers) display.layers.push_back({indexColour(layer.colour)});
+  for (const model::Layer& layer : layers) {
+    display.layers.push_back({indexColour(layer.colour), true, false, {}});
+  }
   const dxf::SourceDrawing* source = dxf::sourceOf(document);
-  const dxf::SourceTable* table = source ? source->table("LAYER") : nullptr;
+  if (!source) return display;
+  readLineTypes(*source, display);
+  const dxf::SourceTable* table = source->table("LAYER");
   if (!table) return display;
   for (const dxf::SourceTableEntry& entry : table->entries) {
     if (entry.modelIndex >= layers.size() ||

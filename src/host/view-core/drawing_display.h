@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "host/model/document.h"
@@ -14,13 +16,21 @@ struct LayerDisplay {
   Rgb colour = kForeground;
   bool on = true;
   bool frozen = false;
+  std::string lineType;  // its name in one case (model::foldedName); empty: continuous
 
   bool shown() const { return on && !frozen; }
 };
 
+// A line type's dashes and gaps in drawing units, as its LTYPE entry gives them: positive a
+// dash, negative a gap, 0 a dot. Empty for a continuous line.
+using DashPattern = std::vector<double>;
+
 // How the drawing's tables say its entities are shown.
 struct DrawingDisplay {
   std::vector<LayerDisplay> layers;  // by layer index
+  // By name in one case (model::foldedName); only line types with dashes.
+  std::unordered_map<std::string, DashPattern> lineTypes;
+  double lineTypeScale = 1.0;  // $LTSCALE, every pattern's scale
 };
 
 DrawingDisplay drawingDisplay(const model::Document& document);

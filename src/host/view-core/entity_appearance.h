@@ -11,6 +11,8 @@ namespace host::view {
 // How an entity shows.
 struct Appearance {
   Rgb colour = kForeground;
+  const DashPattern* dashes = nullptr;  // none: continuous
+  double dashScale = 1.0;               // $LTSCALE times the entity's own line type scale
 };
 
 // Resolves how the entities an expansion reaches show, following it into inserts: inside a
@@ -19,7 +21,7 @@ struct Appearance {
 // took. Outside any insert ByBlock is the foreground colour.
 class AppearanceResolver {
  public:
-  explicit AppearanceResolver(const DrawingDisplay& display) : display_(display) {}
+  explicit AppearanceResolver(const DrawingDisplay& display);
 
   // How `entity` shows where the walk stands; nothing when it is hidden: invisible, or on a
   // layer that is off or frozen.
@@ -35,14 +37,18 @@ class AppearanceResolver {
   struct InsertContext {
     model::LayerIndex layer = 0;
     Rgb colour = kForeground;
+    const DashPattern* dashes = nullptr;
   };
 
   const DrawingDisplay& display_;
+  std::vector<const DashPattern*> layerDashes_;  // by layer index
   std::vector<InsertContext> inserts_;
 
   model::LayerIndex layerOf(const model::Entity& entity) const;
   const LayerDisplay& layer(model::LayerIndex index) const;
   Rgb colourOf(const model::Entity& entity, model::LayerIndex layer) const;
+  const DashPattern* dashesOf(const model::Entity& entity, model::LayerIndex layer) const;
+  const DashPattern* lineType(const std::string& name) const;
 };
 
 }  // namespace host::view

@@ -3,6 +3,7 @@
 #include <array>
 
 #include "host/view-core/clip.h"
+#include "host/view-core/dashes.h"
 
 namespace host::view {
 namespace {
@@ -52,6 +53,20 @@ void renderScene(const Scene& scene, const ViewProjection& projection, Canvas& c
   const Eigen::AlignedBox2d safe(
       Eigen::Vector2d(-kSafeMargin, -kSafeMargin),
       Eigen::Vector2d(projection.width() + kSafeMargin, projection.height() + kSafeMargin));
+  // Dashes are drawn where they show, a pixel beyond the widget at most.
+  const Eigen::AlignedBox2d onScreen(
+      Eigen::Vector2d(-1.0, -1.0),
+      Eigen::Vector2d(projection.width() + 1.0, projection.height() + 1.0));
+  // The scene's dash patterns in pixels at this zoom.
+  std::vector<std::vector<double>> inPixels(scene.dashPatterns.size());
+  const auto pixels = [&](std::uint16_t index) -> const std::vector<double>& {
+    if (inPixels[index].empty()) {
+      for (const double length : scene.dashPatterns[index]) {
+        inPixels[index].push_back(length * projection.scale());
+      }
+    }
+    return inPixels[index];
+  };
   Eigen::AlignedBox2d safeInView;
   safeInView.extend(projection.screenToView(safe.min()));
   safeInView.extend(projection.screenToView(safe.max()));
@@ -66,6 +81,10 @@ void renderScene(const Scene& scene, const ViewProjection& projection, Canvas& c
       } else if (const auto part = clipPolygon(screen, safe); !part.empty()) {
         canvas.fill(part);
       }
+    } else if (polyline.dashes != 0 && showsDashes(pixels(polyline.dashes))) {
+      dashPolyline(
+          screen, polyline.closed, pixels(polyline.dashes), onScreen,
+          [&canvas](const std::vector<Eigen::Vector2d>& dash) { canvas.polyline(dash, false); });
     } else if (safeInView.contains(polyline.bounds)) {
       canvas.polyline(screen, polyline.closed);
     } else {

@@ -1,5 +1,8 @@
 #include "host/view-core/scene.h"
 
+#include <cmath>
+#include <limits>
+#include <map>
 #include <variant>
 
 #include "host/model/block_expansion.h"
@@ -19,8 +22,9 @@ namespace {
 // read are drawn where their kind is known.
 class SceneBuilder : public model::ExpansionVisitor {
  public:
-  SceneBuilder(const model::Document& document, const DrawingDisplay& display, Projector& projector)
-      : document_(document), appearances_(display), projector_(projector) {}
+  SceneBuilder(const model::Document& document, const DrawingDisplay& display, Scene& scene,
+               Projector& projector)
+      : document_(document), appearances_(display), scene_(scene), projector_(projector) {}
 
   // Entities of kinds that cannot be drawn.
   std::size_t undrawable() const { return undrawable_; }
@@ -29,6 +33,7 @@ class SceneBuilder : public model::ExpansionVisitor {
     const auto appearance = appearances_.of(entity);
     if (!appearance) return true;
     projector_.setColour(appearance->colour);
+    projector_.setDashes(dashesFor(*appearance, toWorld));
     projector_.setTextLayout(std::holds_alternative<model::MText>(entity.data)
                                  ? TextLayout{{}, TextVertical::Top}
                                  : TextLayout{});
@@ -51,8 +56,30 @@ class SceneBuilder : public model::ExpansionVisitor {
  private:
   const model::Document& document_;
   AppearanceResolver appearances_;
+  Scene& scene_;
   Projector& projector_;
   std::size_t undrawable_ = 0;
+  std::map<std::pair<const DashPattern*, double>, std::uint16_t> dashIndex_;
+
+  // The scene's pattern for an entity's line type, added when new. Patterns are drawn at the
+  // scale of the insert the entity lies in, as its geometry is.
+  std::uint16_t dashesFor(const Appearance& appearance, const Eigen::Affine3d& toWorld) {
+    if (!appearance.dashes) return 0;
+    const Eigen::Matrix3d& linear = toWorld.linear();
+    const double scale = appearance.dashScale * 0.5 * (linear.col(0).norm() + linear.col(1).norm());
+    const auto [found, added] = dashIndex_.try_emplace({appearance.dashes, scale}, 0);
+    if (!added) return found->second;
+    // Beyond as many patterns as an index holds, further ones draw continuous.
+    if (scene_.dashPatterns.size() > std::numeric_limits<std::uint16_t>::max() ||
+        !std::isfinite(scale) || scale <= 0.0) {
+      return 0;
+    }
+    std::vector<double> scaled;
+    for (const double length : *appearance.dashes) scaled.push_back(length * scale);
+    found->second = static_cast<std::uint16_t>(scene_.dashPatterns.size());
+    scene_.dashPatterns.push_back(std::move(scaled));
+    return found->second;
+  }
 
   void drawKept(const model::UnsupportedEntity& kept, const Eigen::Affine3d& toWorld) {
     if (kept.type == "TEXT" || kept.type == "ATTDEF") {
@@ -119,7 +146,7 @@ Scene buildScene(const model::Document& document, const Eigen::Matrix3d& worldTo
   Scene scene;
   Projector projector(scene, worldToView);
   const DrawingDisplay display = drawingDisplay(document);
-  SceneBuilder builder(document, display, projector);
+  SceneBuilder builder(document, display, scene, projector);
   const auto& modelSpace = document.blocks()[model::BlockTable::kModelSpace].entities;
   scene.notShown = model::expandBlocks(document, modelSpace, builder).total();
   scene.notShown += projector.unplaced() + builder.undrawable();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -19,7 +20,8 @@ struct Scene {
   struct Polyline {
     std::vector<Eigen::Vector2d> points;
     bool closed = false;
-    bool filled = false;  // an area: closed and filled
+    bool filled = false;       // an area: closed and filled
+    std::uint16_t dashes = 0;  // its pattern in Scene::dashPatterns; 0 continuous
     Rgb colour = kForeground;
     Eigen::AlignedBox2d bounds;
   };
@@ -37,6 +39,8 @@ struct Scene {
   };
 
   std::vector<Polyline> polylines;
+  // The dash patterns of the polylines, in view units; the first is continuous.
+  std::vector<std::vector<double>> dashPatterns{{}};
   std::vector<Point> points;
   std::vector<Text> texts;
   // Everything drawn, for zoom extents.

@@ -48,6 +48,7 @@ double firstBaselineFor(TextVertical vertical, double below) {
 void Projector::polyline(const model::WorldPolyline& polyline) {
   Scene::Polyline projected;
   projected.closed = polyline.closed;
+  projected.dashes = dashes_;
   projected.colour = colour_;
   projected.points.reserve(polyline.points.size());
   for (const auto& p : polyline.points) projected.points.push_back(project(p));
@@ -105,6 +106,7 @@ void Projector::ellipse(const geom::EllipseArc& ellipse) {
       std::ceil(kChordsPerTurn * span.sweep / geom::kFullTurn), 4.0, double(kChordsPerTurn)));
   Scene::Polyline projected;
   projected.closed = span.isFullTurn();
+  projected.dashes = dashes_;
   projected.colour = colour_;
   const int count = projected.closed ? chords : chords + 1;
   projected.points.reserve(count);
@@ -141,6 +143,7 @@ void Projector::addTextLine(const std::string& line, const Eigen::Affine2d& toVi
         {toView * Eigen::Vector2d(left, 0), toView * Eigen::Vector2d(left + width, 0)},
         false,
         false,
+        0,
         colour_,
         {}});
     return;

@@ -21,6 +21,8 @@ class Projector : public model::GeometrySink {
   // The colour of the pieces that follow, and how the texts that follow lie about their origin.
   void setColour(Rgb colour) { colour_ = colour; }
   void setTextLayout(const TextLayout& layout) { layout_ = layout; }
+  // The dash pattern (in Scene::dashPatterns) of the lines that follow.
+  void setDashes(std::uint16_t dashes) { dashes_ = dashes; }
 
   void polyline(const model::WorldPolyline& polyline) override;
   void point(const Eigen::Vector3d& position) override;
@@ -34,6 +36,7 @@ class Projector : public model::GeometrySink {
   Eigen::Matrix3d worldToView_;
   std::size_t unplaced_ = 0;
   Rgb colour_ = kForeground;
+  std::uint16_t dashes_ = 0;
   TextLayout layout_;
 
   Eigen::Vector2d project(const Eigen::Vector3d& world) const {

@@ -12,6 +12,9 @@ namespace {
 
 // Layers: Walls red, Off off.
 const std::vector<std::string> kLayers = {"0 LAYER|2 Walls|70 0|62 1", "0 LAYER|2 Off|70 0|62 -3"};
+// Dashes 10 long, gaps of 5.
+const std::vector<std::string> kLineTypes = {
+    "0 LTYPE|2 DASHED|70 0|72 65|73 2|40 15|49 10|74 0|49 -5|74 0"};
 // A block drawing a line 20 long along its X axis, on layer 0 by block: it takes the insert's
 // layer and colour.
 const std::vector<std::string> kBlocks = {
@@ -25,7 +28,8 @@ const std::vector<std::string> kEntities = {
     "0 TEXT|8 0|62 4|10 0|20 0|40 6|72 1|11 512350|21 6712345|1 CENTRED",  // cyan
     "0 LINE|8 0|62 2|10 512300|20 6712360|11 512300|21 6712360.001",       // yellow dot
     "0 SOLID|8 0|62 6|10 512380|20 6712310|11 512390|21 6712310|12 512380|22 6712320|13 512390|"
-    "23 6712320"};  // a magenta square
+    "23 6712320",                                                           // a magenta square
+    "0 LINE|8 0|62 5|6 DASHED|10 512300|20 6712350|11 512400|21 6712350"};  // blue, dashed
 
 class DrawingDisplay : public WindowFixture {
  protected:
@@ -33,7 +37,7 @@ class DrawingDisplay : public WindowFixture {
     WindowFixture::SetUp();
     ASSERT_TRUE(folder.isValid());
     const std::string path = folder.filePath("site.dxf").toStdString();
-    std::ofstream(path) << DrawingText{{}, {}, kLayers, kBlocks, kEntities}.text();
+    std::ofstream(path) << DrawingText{{}, kLineTypes, kLayers, kBlocks, kEntities}.text();
     type("open " + QString::fromStdString(path));
     ASSERT_EQ(window->views().size(), 2);
     opened = window->activeView();
@@ -99,7 +103,7 @@ TEST_F(DrawingDisplay, OpenedDrawingShowsItsExtentsFillingTheView) {
 TEST(DrawingDisplayAtStart, DrawingGivenAtStartShowsItsExtentsOnceTheWindowHasItsSize) {
   QTemporaryDir folder;
   const std::filesystem::path path = folder.filePath("site.dxf").toStdString();
-  std::ofstream(path) << DrawingText{{}, {}, kLayers, kBlocks, kEntities}.text();
+  std::ofstream(path) << DrawingText{{}, kLineTypes, kLayers, kBlocks, kEntities}.text();
   auto application = std::make_shared<HostApplication>();
   auto window = openHostWindow(application, OpenDrawing(readDrawingFile(path), path));
   window->resize(1400, 1000);
@@ -123,6 +127,8 @@ TEST_F(DrawingDisplay, EntitiesShowInTheirColoursAndHiddenLayersNot) {
       {"a line on an off layer", 512350, 6712330, Qt::red, false},
       {"a flattened insert, by block", 512350, 6712315, Qt::green, true},
       {"the middle of a filled square", 512385, 6712315, Qt::magenta, true},
+      {"a dash", 512305, 6712350, Qt::blue, true},
+      {"the gap after it", 512312.5, 6712350, Qt::blue, false},
   };
   for (const Probe& probe : probes) {
     const QPoint where = at(probe.x, probe.y);
