@@ -33,9 +33,9 @@ class Canvas {
   // The colour of what follows in Ink::Entity, until told another.
   virtual void setColour(Rgb colour) = 0;
   virtual void polyline(const std::vector<Eigen::Vector2d>& points, bool closed) = 0;
-  // A closed outline filled, in the current colour; outlined too, so that a filled area
-  // narrower than a pixel still shows.
-  virtual void fill(const std::vector<Eigen::Vector2d>& outline) = 0;
+  // An area within closed loops filled by the even-odd rule, in the current colour, or lightly
+  // (a pattern too dense to draw); outlined too, so that an area narrower than a pixel shows.
+  virtual void fill(const std::vector<std::vector<Eigen::Vector2d>>& loops, bool light) = 0;
   // A line of text: `textToScreen` maps text coordinates (X along the baseline, Y up, glyphs
   // one unit high) to screen pixels, so text lying in any plane is drawn exactly.
   virtual void text(const std::string& text, const Eigen::Affine2d& textToScreen,

@@ -87,7 +87,7 @@ class PolylineShapes {
       for (auto s = along.rbegin(); s != along.rend(); ++s) {
         band.points.push_back(place(s->at - 0.5 * s->width * s->across));
       }
-      shapes_.areas.push_back(std::move(band));
+      shapes_.areas.push_back({{std::move(band)}, false});
     }
     endOutline(thin);
     return std::move(shapes_);

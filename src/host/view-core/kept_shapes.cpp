@@ -32,7 +32,7 @@ std::optional<KeptShapes> keptFace(std::string_view type, const model::RawGroups
     area.points.push_back(toWorld * ocs.pointToWorld(corners[k]));
   }
   if (corners[3] == corners[2]) area.points.pop_back();
-  shapes.areas.push_back(std::move(area));
+  shapes.areas.push_back({{std::move(area)}, false});
   return shapes;
 }
 

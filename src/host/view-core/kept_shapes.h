@@ -9,11 +9,17 @@
 
 namespace host::view {
 
+// A filled area in world coordinates: closed loops filled by the even-odd rule.
+struct KeptArea {
+  std::vector<model::WorldPolyline> loops;
+  bool light = false;  // stands for a pattern too dense to draw
+};
+
 // What an entity the document keeps as read draws, in world coordinates: lines and filled
 // areas.
 struct KeptShapes {
   std::vector<model::WorldPolyline> outlines;
-  std::vector<model::WorldPolyline> areas;  // each a closed outline, filled
+  std::vector<KeptArea> areas;
 
   bool empty() const { return outlines.empty() && areas.empty(); }
 };

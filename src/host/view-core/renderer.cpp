@@ -70,18 +70,30 @@ void renderScene(const Scene& scene, const ViewProjection& projection, Canvas& c
   Eigen::AlignedBox2d safeInView;
   safeInView.extend(projection.screenToView(safe.min()));
   safeInView.extend(projection.screenToView(safe.max()));
+  // Areas first, under the lines drawn on them.
+  std::vector<std::vector<Eigen::Vector2d>> loops;
+  for (const auto& area : scene.areas) {
+    if (!visible.intersects(area.bounds)) continue;
+    paintIn(area.colour);
+    loops.clear();
+    std::uint32_t start = 0;
+    for (const std::uint32_t end : area.loopEnds) {
+      std::vector<Eigen::Vector2d> loop;
+      for (std::uint32_t i = start; i < end; ++i) {
+        loop.push_back(projection.viewToScreen(area.points[i]));
+      }
+      start = end;
+      if (!safeInView.contains(area.bounds)) loop = clipPolygon(loop, safe);
+      if (!loop.empty()) loops.push_back(std::move(loop));
+    }
+    if (!loops.empty()) canvas.fill(loops, area.light);
+  }
   for (const auto& polyline : scene.polylines) {
     if (!visible.intersects(polyline.bounds)) continue;
     paintIn(polyline.colour);
     screen.clear();
     for (const auto& p : polyline.points) screen.push_back(projection.viewToScreen(p));
-    if (polyline.filled) {
-      if (safeInView.contains(polyline.bounds)) {
-        canvas.fill(screen);
-      } else if (const auto part = clipPolygon(screen, safe); !part.empty()) {
-        canvas.fill(part);
-      }
-    } else if (polyline.dashes != 0 && showsDashes(pixels(polyline.dashes))) {
+    if (polyline.dashes != 0 && showsDashes(pixels(polyline.dashes))) {
       dashPolyline(
           screen, polyline.closed, pixels(polyline.dashes), onScreen,
           [&canvas](const std::vector<Eigen::Vector2d>& dash) { canvas.polyline(dash, false); });

@@ -8,6 +8,7 @@
 #include "host/model/block_expansion.h"
 #include "host/model/world_geometry.h"
 #include "host/view-core/entity_appearance.h"
+#include "host/view-core/kept_hatch.h"
 #include "host/view-core/kept_insert.h"
 #include "host/view-core/kept_polyline.h"
 #include "host/view-core/kept_shapes.h"
@@ -92,6 +93,8 @@ class SceneBuilder : public model::ExpansionVisitor {
       drawAttributes(kept.groups, toWorld);
     } else if (kept.type == "SOLID" || kept.type == "TRACE" || kept.type == "3DFACE") {
       draw(keptFace(kept.type, kept.groups, toWorld));
+    } else if (kept.type == "HATCH") {
+      draw(keptHatch(kept.groups, toWorld));
     } else if (kept.type == "LWPOLYLINE" || kept.type == "POLYLINE") {
       draw(keptPolyline(kept.type, kept.groups, toWorld));
     } else {
@@ -105,7 +108,7 @@ class SceneBuilder : public model::ExpansionVisitor {
       return;
     }
     for (const auto& outline : shapes->outlines) projector_.polyline(outline);
-    for (const auto& area : shapes->areas) projector_.fill(area);
+    for (const auto& area : shapes->areas) projector_.fill(area.loops, area.light);
   }
 
   void draw(const std::optional<PlacedText>& text) {

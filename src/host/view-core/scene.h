@@ -20,8 +20,16 @@ struct Scene {
   struct Polyline {
     std::vector<Eigen::Vector2d> points;
     bool closed = false;
-    bool filled = false;       // an area: closed and filled
     std::uint16_t dashes = 0;  // its pattern in Scene::dashPatterns; 0 continuous
+    Rgb colour = kForeground;
+    Eigen::AlignedBox2d bounds;
+  };
+  // A filled area: closed loops filled by the even-odd rule, so that a loop inside another is a
+  // hole in it.
+  struct Area {
+    std::vector<Eigen::Vector2d> points;  // the loops' points one loop after another
+    std::vector<std::uint32_t> loopEnds;  // past each loop's last point
+    bool light = false;                   // stands for a pattern too dense to draw
     Rgb colour = kForeground;
     Eigen::AlignedBox2d bounds;
   };
@@ -39,6 +47,7 @@ struct Scene {
   };
 
   std::vector<Polyline> polylines;
+  std::vector<Area> areas;
   // The dash patterns of the polylines, in view units; the first is continuous.
   std::vector<std::vector<double>> dashPatterns{{}};
   std::vector<Point> points;

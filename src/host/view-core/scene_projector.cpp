@@ -55,14 +55,25 @@ void Projector::polyline(const model::WorldPolyline& polyline) {
   add(std::move(projected));
 }
 
-void Projector::fill(const model::WorldPolyline& outline) {
-  Scene::Polyline projected;
-  projected.closed = true;
-  projected.filled = true;
-  projected.colour = colour_;
-  projected.points.reserve(outline.points.size());
-  for (const auto& p : outline.points) projected.points.push_back(project(p));
-  add(std::move(projected));
+void Projector::fill(const std::vector<model::WorldPolyline>& loops, bool light) {
+  Scene::Area area;
+  area.light = light;
+  area.colour = colour_;
+  for (const auto& loop : loops) {
+    for (const auto& p : loop.points) {
+      const Eigen::Vector2d projected = project(p);
+      if (!projected.allFinite()) {
+        ++unplaced_;
+        return;
+      }
+      area.points.push_back(projected);
+      area.bounds.extend(projected);
+    }
+    area.loopEnds.push_back(static_cast<std::uint32_t>(area.points.size()));
+  }
+  if (area.points.empty()) return;
+  scene_.bounds.extend(area.bounds);
+  scene_.areas.push_back(std::move(area));
 }
 
 void Projector::point(const Eigen::Vector3d& position) {
@@ -141,7 +152,6 @@ void Projector::addTextLine(const std::string& line, const Eigen::Affine2d& toVi
   if (area <= 1e-9 * size * size) {
     add(Scene::Polyline{
         {toView * Eigen::Vector2d(left, 0), toView * Eigen::Vector2d(left + width, 0)},
-        false,
         false,
         0,
         colour_,

@@ -28,8 +28,8 @@ class Projector : public model::GeometrySink {
   void point(const Eigen::Vector3d& position) override;
   void text(const model::WorldText& text) override;
   void ellipse(const geom::EllipseArc& ellipse) override;
-  // A filled area within a closed outline.
-  void fill(const model::WorldPolyline& outline);
+  // A filled area within closed loops (even-odd).
+  void fill(const std::vector<model::WorldPolyline>& loops, bool light);
 
  private:
   Scene& scene_;

@@ -1,6 +1,7 @@
 #include "host/view/qt_canvas.h"
 
 #include <QFontMetricsF>
+#include <QPainterPath>
 #include <QPolygonF>
 
 namespace host::view {
@@ -11,6 +12,8 @@ constexpr int kLayoutPixels = 100;
 // Texts smaller than this on screen are not legible; they are left out to keep painting fast.
 constexpr double kSmallestTextPixels = 1.5;
 constexpr double kMarkerHalf = 5.0;
+// How much of its colour a light fill shows over the background.
+constexpr double kLightFill = 0.3;
 
 QColor inkColour(Ink ink) {
   switch (ink) {
@@ -66,13 +69,24 @@ void QtCanvas::polyline(const std::vector<Eigen::Vector2d>& points, bool closed)
   }
 }
 
-void QtCanvas::fill(const std::vector<Eigen::Vector2d>& outline) {
-  QPolygonF polygon;
-  polygon.reserve(static_cast<qsizetype>(outline.size()));
-  for (const auto& p : outline) polygon << toQt(p);
-  painter_.setBrush(painter_.pen().color());
-  painter_.drawPolygon(polygon);
-  painter_.setBrush(Qt::NoBrush);
+void QtCanvas::fill(const std::vector<std::vector<Eigen::Vector2d>>& loops, bool light) {
+  QPainterPath path;
+  path.setFillRule(Qt::OddEvenFill);
+  for (const auto& loop : loops) {
+    QPolygonF polygon;
+    polygon.reserve(static_cast<qsizetype>(loop.size()));
+    for (const auto& p : loop) polygon << toQt(p);
+    path.addPolygon(polygon);
+    path.closeSubpath();
+  }
+  QColor colour = painter_.pen().color();
+  // A light fill lets the background through, so that it reads as a pattern's tone.
+  if (light) colour.setAlphaF(kLightFill);
+  painter_.save();
+  painter_.setBrush(colour);
+  if (light) painter_.setPen(Qt::NoPen);
+  painter_.drawPath(path);
+  painter_.restore();
 }
 
 void QtCanvas::text(const std::string& text, const Eigen::Affine2d& textToScreen,

@@ -16,7 +16,7 @@ class QtCanvas : public Canvas {
   void setInk(Ink ink) override;
   void setColour(Rgb colour) override;
   void polyline(const std::vector<Eigen::Vector2d>& points, bool closed) override;
-  void fill(const std::vector<Eigen::Vector2d>& outline) override;
+  void fill(const std::vector<std::vector<Eigen::Vector2d>>& loops, bool light) override;
   void text(const std::string& text, const Eigen::Affine2d& textToScreen,
             const TextFit& fit) override;
   void marker(const Eigen::Vector2d& at, Marker marker) override;

@@ -15,7 +15,11 @@ class RecordingCanvas : public Canvas {
     std::vector<Eigen::Vector2d> points;
     bool closed;
     Rgb colour;
-    bool filled = false;
+  };
+  struct Fill {
+    std::vector<std::vector<Eigen::Vector2d>> loops;
+    bool light;
+    Rgb colour;
   };
   struct Label {
     Ink ink;
@@ -32,6 +36,7 @@ class RecordingCanvas : public Canvas {
   };
 
   std::vector<Stroke> strokes;
+  std::vector<Fill> fills;
   std::vector<Label> labels;
   std::vector<Mark> marks;
 
@@ -40,8 +45,8 @@ class RecordingCanvas : public Canvas {
   void polyline(const std::vector<Eigen::Vector2d>& points, bool closed) override {
     strokes.push_back({ink_, points, closed, colour_});
   }
-  void fill(const std::vector<Eigen::Vector2d>& outline) override {
-    strokes.push_back({ink_, outline, true, colour_, true});
+  void fill(const std::vector<std::vector<Eigen::Vector2d>>& loops, bool light) override {
+    fills.push_back({loops, light, colour_});
   }
   void text(const std::string& text, const Eigen::Affine2d& textToScreen,
             const TextFit& fit) override {

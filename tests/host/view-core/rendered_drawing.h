@@ -43,8 +43,10 @@ struct RenderedDrawing {
   std::optional<Rgb> fillAt(double x, double y) const {
     const Eigen::Vector2d at = screen(x, y);
     std::optional<Rgb> found;
-    for (const auto& stroke : canvas.strokes) {
-      if (stroke.filled && contains(stroke.points, at)) found = stroke.colour;
+    for (const auto& fill : canvas.fills) {
+      bool inside = false;
+      for (const auto& loop : fill.loops) inside = inside != contains(loop, at);
+      if (inside) found = fill.colour;
     }
     return found;
   }

@@ -28,8 +28,11 @@ const std::vector<std::string> kEntities = {
     "0 TEXT|8 0|62 4|10 0|20 0|40 6|72 1|11 512350|21 6712345|1 CENTRED",  // cyan
     "0 LINE|8 0|62 2|10 512300|20 6712360|11 512300|21 6712360.001",       // yellow dot
     "0 SOLID|8 0|62 6|10 512380|20 6712310|11 512390|21 6712310|12 512380|22 6712320|13 512390|"
-    "23 6712320",                                                           // a magenta square
-    "0 LINE|8 0|62 5|6 DASHED|10 512300|20 6712350|11 512400|21 6712350"};  // blue, dashed
+    "23 6712320",                                                          // a magenta square
+    "0 LINE|8 0|62 5|6 DASHED|10 512300|20 6712350|11 512400|21 6712350",  // blue, dashed
+    "0 HATCH|8 0|62 30|10 0|20 0|30 0|2 SOLID|70 1|71 0|91 1|92 2|72 0|73 1|93 4|10 512360|"
+    "20 6712320|10 512370|20 6712320|10 512370|20 6712330|10 512360|20 6712330|97 0|75 0|76 1|"
+    "98 0"};  // an orange filled square
 
 class DrawingDisplay : public WindowFixture {
  protected:
@@ -128,6 +131,7 @@ TEST_F(DrawingDisplay, EntitiesShowInTheirColoursAndHiddenLayersNot) {
       {"a flattened insert, by block", 512350, 6712315, Qt::green, true},
       {"the middle of a filled square", 512385, 6712315, Qt::magenta, true},
       {"a dash", 512305, 6712350, Qt::blue, true},
+      {"the middle of a solid hatch", 512365, 6712325, QColor(255, 127, 0), true},
       {"the gap after it", 512312.5, 6712350, Qt::blue, false},
   };
   for (const Probe& probe : probes) {

@@ -45,7 +45,9 @@ class CheckingCanvas : public view::Canvas {
       fuzz::require(safe_.contains(p), "a painted stroke reaches beyond the clipped region");
     }
   }
-  void fill(const std::vector<Eigen::Vector2d>& outline) override { polyline(outline, true); }
+  void fill(const std::vector<std::vector<Eigen::Vector2d>>& loops, bool) override {
+    for (const auto& loop : loops) polyline(loop, true);
+  }
   void text(const std::string&, const Eigen::Affine2d& textToScreen,
             const view::TextFit&) override {
     requireFinite(textToScreen.matrix(), "a painted text has a non-finite placement");
@@ -59,6 +61,9 @@ class CheckingCanvas : public view::Canvas {
 };
 
 void checkScene(const view::Scene& scene) {
+  for (const auto& area : scene.areas) {
+    for (const Eigen::Vector2d& p : area.points) requireFinite(p, "scene: non-finite area");
+  }
   for (const auto& polyline : scene.polylines) {
     for (const Eigen::Vector2d& p : polyline.points) requireFinite(p, "scene: non-finite stroke");
   }
