@@ -46,11 +46,20 @@ void readLineTypes(const dxf::SourceDrawing& source, DrawingDisplay& display) {
       if (!pattern.empty()) display.lineTypes[model::foldedName(entry.name)] = std::move(pattern);
     }
   }
+}
+
+void readHeader(const dxf::SourceDrawing& source, DrawingDisplay& display) {
   for (const dxf::SourceHeaderVariable& variable : source.header) {
-    if (variable.name != "$LTSCALE") continue;
     const RawFields fields(variable.groups);
-    const double scale = fields.real(40, 1.0);
-    if (std::isfinite(scale) && scale > 0.0) display.lineTypeScale = scale;
+    if (variable.name == "$LTSCALE") {
+      const double scale = fields.real(40, 1.0);
+      if (std::isfinite(scale) && scale > 0.0) display.lineTypeScale = scale;
+    } else if (variable.name == "$PDMODE") {
+      display.pointStyle.mode = static_cast<int>(fields.whole(70, 0) & 0xFF);
+    } else if (variable.name == "$PDSIZE") {
+      const double size = fields.real(40, 0.0);
+      display.pointStyle.size = std::isfinite(size) && std::abs(size) < 1e12 ? size : 0.0;
+    }
   }
 }
 
@@ -66,6 +75,7 @@ DrawingDisplay drawingDisplay(const model::Document& document) {
   const dxf::SourceDrawing* source = dxf::sourceOf(document);
   if (!source) return display;
   readLineTypes(*source, display);
+  readHeader(*source, display);
   const dxf::SourceTable* table = source->table("LAYER");
   if (!table) return display;
   for (const dxf::SourceTableEntry& entry : table->entries) {

@@ -6,6 +6,7 @@
 
 #include "host/model/document.h"
 #include "host/view-core/colour_palette.h"
+#include "host/view-core/point_symbols.h"
 
 namespace host::view {
 
@@ -31,6 +32,7 @@ struct DrawingDisplay {
   // By name in one case (model::foldedName); only line types with dashes.
   std::unordered_map<std::string, DashPattern> lineTypes;
   double lineTypeScale = 1.0;  // $LTSCALE, every pattern's scale
+  PointStyle pointStyle;       // $PDMODE, $PDSIZE
 };
 
 DrawingDisplay drawingDisplay(const model::Document& document);

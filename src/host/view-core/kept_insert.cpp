@@ -17,10 +17,13 @@ constexpr std::int64_t kMostCopies = 100'000;
 
 std::optional<model::Insertion> keptInsertion(const model::Document& document,
                                               const model::UnsupportedEntity& insert) {
-  if (insert.type != "INSERT") return std::nullopt;
+  if (insert.type != "INSERT" && insert.type != "DIMENSION") return std::nullopt;
   const RawFields f(insert.groups);
   const auto block = document.blocks().find(f.text(2));
   if (!block) return std::nullopt;
+  // A dimension is drawn by its block, which holds it in the coordinates of the dimension's
+  // own block.
+  if (insert.type == "DIMENSION") return model::Insertion{*block, {Eigen::Affine3d::Identity()}};
   const std::int64_t columns = std::max<std::int64_t>(1, f.whole(70, 1));
   const std::int64_t rows = std::max<std::int64_t>(1, f.whole(71, 1));
   if (columns > kMostCopies || rows > kMostCopies / columns) return std::nullopt;

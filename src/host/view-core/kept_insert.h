@@ -9,8 +9,9 @@
 namespace host::view {
 
 // What an insert the document keeps as read inserts (an array of copies, one flattened by a
-// zero scale, one with attributes): the block and where each copy goes. Nothing when it names
-// no block, or asks for more copies than the window draws.
+// zero scale, one with attributes): the block and where each copy goes; and the block that
+// draws a dimension. Nothing when it names no block, or asks for more copies than the window
+// draws.
 std::optional<model::Insertion> keptInsertion(const model::Document& document,
                                               const model::UnsupportedEntity& insert);
 

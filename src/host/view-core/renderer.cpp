@@ -108,7 +108,8 @@ void renderScene(const Scene& scene, const ViewProjection& projection, Canvas& c
   for (const auto& point : scene.points) {
     if (!visible.contains(point.at)) continue;
     paintIn(point.colour);
-    canvas.marker(projection.viewToScreen(point.at), Marker::Point);
+    paintPoint(canvas, projection.viewToScreen(point.at), scene.pointStyle, projection.scale(),
+               projection.height());
   }
   // View to screen: scale, flip Y, move the view centre to the middle of the widget.
   Eigen::Affine2d viewToScreen = Eigen::Affine2d::Identity();

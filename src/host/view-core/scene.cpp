@@ -12,6 +12,7 @@
 #include "host/view-core/kept_insert.h"
 #include "host/view-core/kept_polyline.h"
 #include "host/view-core/kept_shapes.h"
+#include "host/view-core/kept_spline.h"
 #include "host/view-core/kept_text.h"
 #include "host/view-core/raw_fields.h"
 #include "host/view-core/scene_projector.h"
@@ -46,7 +47,7 @@ class SceneBuilder : public model::ExpansionVisitor {
   }
   std::optional<model::Insertion> keptInsertion(const model::Entity& entity) override {
     const auto* kept = std::get_if<model::UnsupportedEntity>(&entity.data);
-    if (!kept || kept->type != "INSERT") return std::nullopt;
+    if (!kept || (kept->type != "INSERT" && kept->type != "DIMENSION")) return std::nullopt;
     auto insertion = view::keptInsertion(document_, *kept);
     if (!insertion) ++undrawable_;
     return insertion;
@@ -93,6 +94,12 @@ class SceneBuilder : public model::ExpansionVisitor {
       drawAttributes(kept.groups, toWorld);
     } else if (kept.type == "SOLID" || kept.type == "TRACE" || kept.type == "3DFACE") {
       draw(keptFace(kept.type, kept.groups, toWorld));
+    } else if (kept.type == "SPLINE") {
+      const auto curve = keptSpline(kept.groups, toWorld);
+      if (curve) projector_.polyline(*curve);
+      if (!curve) ++undrawable_;
+    } else if (kept.type == "DIMENSION") {
+      // Its block, which the walk follows, draws it.
     } else if (kept.type == "HATCH") {
       draw(keptHatch(kept.groups, toWorld));
     } else if (kept.type == "LWPOLYLINE" || kept.type == "POLYLINE") {
@@ -149,6 +156,7 @@ Scene buildScene(const model::Document& document, const Eigen::Matrix3d& worldTo
   Scene scene;
   Projector projector(scene, worldToView);
   const DrawingDisplay display = drawingDisplay(document);
+  scene.pointStyle = display.pointStyle;
   SceneBuilder builder(document, display, scene, projector);
   const auto& modelSpace = document.blocks()[model::BlockTable::kModelSpace].entities;
   scene.notShown = model::expandBlocks(document, modelSpace, builder).total();

@@ -9,6 +9,7 @@
 #include "host/model/document.h"
 #include "host/view-core/canvas.h"
 #include "host/view-core/colour_palette.h"
+#include "host/view-core/point_symbols.h"
 
 namespace host::view {
 
@@ -51,6 +52,7 @@ struct Scene {
   // The dash patterns of the polylines, in view units; the first is continuous.
   std::vector<std::vector<double>> dashPatterns{{}};
   std::vector<Point> points;
+  PointStyle pointStyle;
   std::vector<Text> texts;
   // Everything drawn, for zoom extents.
   Eigen::AlignedBox2d bounds;
