@@ -40,7 +40,7 @@ class SceneBuilder : public model::ExpansionVisitor {
                                  ? TextLayout{{}, TextVertical::Top}
                                  : TextLayout{});
     if (const auto* kept = std::get_if<model::UnsupportedEntity>(&entity.data)) {
-      drawKept(*kept, toWorld);
+      drawKept(*kept, toWorld, appearance->colour);
       return true;
     }
     return model::emitEntityGeometry(entity, toWorld, projector_);
@@ -83,7 +83,8 @@ class SceneBuilder : public model::ExpansionVisitor {
     return found->second;
   }
 
-  void drawKept(const model::UnsupportedEntity& kept, const Eigen::Affine3d& toWorld) {
+  // `colour` is the entity's own, which an insert's attributes take by block.
+  void drawKept(const model::UnsupportedEntity& kept, const Eigen::Affine3d& toWorld, Rgb colour) {
     if (kept.type == "TEXT" || kept.type == "ATTDEF") {
       // An attribute definition shows in the block's own drawing, not in its inserts.
       if (kept.type == "ATTDEF" && appearances_.insideInsert()) return;
@@ -91,7 +92,7 @@ class SceneBuilder : public model::ExpansionVisitor {
     } else if (kept.type == "MTEXT") {
       draw(keptMText(kept.groups, toWorld));
     } else if (kept.type == "INSERT") {
-      drawAttributes(kept.groups, toWorld);
+      drawAttributes(kept.groups, toWorld, colour);
     } else if (kept.type == "SOLID" || kept.type == "TRACE" || kept.type == "3DFACE") {
       draw(keptFace(kept.type, kept.groups, toWorld));
     } else if (kept.type == "SPLINE") {
@@ -127,12 +128,17 @@ class SceneBuilder : public model::ExpansionVisitor {
     projector_.text(text->text);
   }
 
-  // Attributes lie where the insert does, each with its own layer and colour.
-  void drawAttributes(const model::RawGroups& groups, const Eigen::Affine3d& toWorld) {
+  // Attributes lie where the insert does, each with its own layer and colour; by block, the
+  // insert's.
+  void drawAttributes(const model::RawGroups& groups, const Eigen::Affine3d& toWorld,
+                      Rgb insertColour) {
     for (const std::size_t first : attributeRecords(groups)) {
-      const auto appearance = appearances_.of(keptProperties(groups, first));
+      const model::Entity attribute = keptProperties(groups, first);
+      const auto appearance = appearances_.of(attribute);
       if (!appearance) continue;
-      projector_.setColour(appearance->colour);
+      const bool byBlock = attribute.properties.colour.index == model::Colour::kByBlock &&
+                           !attribute.properties.colour.trueColour;
+      projector_.setColour(byBlock ? insertColour : appearance->colour);
       draw(keptLineText("ATTRIB", groups, first, toWorld));
     }
   }

@@ -78,6 +78,17 @@ TEST(KeptInserts, ShowTheirVisibleAttributesOnly) {
   EXPECT_EQ(drawn.canvas.labels[0].text, "Shown");
 }
 
+TEST(KeptInserts, AttributesOfColourByBlockTakeTheInsertsColour) {
+  const std::string insert =
+      "0 INSERT|8 0|62 5|66 1|2 Dash|10 10|20 10|0 ATTRIB|8 0|62 0|10 10|20 20|40 2|1 Blue|"
+      "2 A|70 0|0 ATTRIB|8 0|62 2|10 10|20 30|40 2|1 Yellow|2 B|70 0|0 SEQEND|8 0";
+  const auto document = DrawingText{{}, {}, {}, {kDash}, {insert}}.open();
+  const RenderedDrawing drawn(*document);
+  ASSERT_EQ(drawn.canvas.labels.size(), 2u);
+  EXPECT_EQ(drawn.canvas.labels[0].colour, 0x0000FFu);
+  EXPECT_EQ(drawn.canvas.labels[1].colour, 0xFFFF00u);
+}
+
 TEST(KeptInserts, OfferTheSnapPointsOfTheirBlock) {
   const auto document =
       DrawingText{{}, {}, {}, {kDash}, {"0 INSERT|8 0|2 Dash|10 10|20 10|41 2|42 2|43 0"}}.open();
