@@ -67,7 +67,6 @@ void DrawingView::setPlanView() {
 }
 
 void DrawingView::zoomExtents() {
-  showsExtents_ = true;
   projection_.fit(scene().bounds);
   snapIndex_.reset();
   update();
@@ -131,14 +130,27 @@ void DrawingView::paintEvent(QPaintEvent*) {
 }
 
 void DrawingView::resizeEvent(QResizeEvent*) {
+  // A view showing the drawing's extents goes on showing them as the window takes its size, so
+  // that a drawing opened before its window has its final size is seen whole; a view the user
+  // has zoomed or panned stays where it is.
+  const bool showedExtents = !sized_ || showsExtents();
   projection_.setViewport(width(), height());
-  if (showsExtents_) zoomExtents();
+  if (showedExtents) {
+    sized_ = true;
+    projection_.fit(scene().bounds);
+    snapIndex_.reset();
+  }
+}
+
+bool DrawingView::showsExtents() {
+  ViewProjection fitted = projection_;
+  fitted.fit(scene().bounds);
+  return fitted.scale() == projection_.scale() && fitted.centre() == projection_.centre();
 }
 
 void DrawingView::wheelEvent(QWheelEvent* event) {
   const double notches = event->angleDelta().y() / 120.0;
   if (notches == 0.0) return;
-  showsExtents_ = false;
   projection_.zoomAbout(toEigen(event->position()), std::pow(kZoomPerNotch, notches));
   updateHover(event->position().toPoint());
   update();
@@ -157,7 +169,6 @@ void DrawingView::mouseMoveEvent(QMouseEvent* event) {
   const QPoint position = event->position().toPoint();
   if (panFrom_) {
     const QPoint delta = position - *panFrom_;
-    showsExtents_ = false;
     projection_.panByPixels({double(delta.x()), double(delta.y())});
     panFrom_ = position;
     update();

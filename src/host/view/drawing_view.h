@@ -74,12 +74,12 @@ class DrawingView : public QWidget {
   std::optional<std::vector<SnapPoint>> snapPoints_;
   std::optional<SnapPoint> hoverSnap_;
   bool snapEnabled_ = true;
-  // Until the user zooms or pans, the view shows the drawing's extents at whatever size the
-  // window takes: a drawing opened before its window has its final size is seen whole.
-  bool showsExtents_ = true;
+  bool sized_ = false;
   std::optional<QPoint> panFrom_;
 
   void documentChanged();
+  // Whether the view shows just the drawing's extents, as zoom extents leaves it.
+  bool showsExtents();
   void setOrientation(const Eigen::Matrix3d& worldToView);
   const Scene& scene();
   const SnapIndex& snapIndex();
