@@ -29,6 +29,7 @@ test_packages=(
   libgmock-dev               # GoogleMock
   python3                    # the independent drawing reader...
   python3-ezdxf              # ...ezdxf
+  python3-matplotlib         # ezdxf's drawing add-on: how a drawing should look, to compare
   librecad-data              # drawings written by another program
   python3-numpy              # survey statistics computed independently
   poppler-utils              # pdftotext and pdftoppm, reading the PDF report back

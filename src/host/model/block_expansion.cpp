@@ -1,5 +1,6 @@
 #include "host/model/block_expansion.h"
 
+#include <algorithm>
 #include <optional>
 #include <variant>
 #include <vector>
@@ -13,6 +14,8 @@ struct Level {
   std::size_t next = 0;
   Eigen::Affine3d toWorld = Eigen::Affine3d::Identity();
   std::optional<BlockIndex> block;  // none for the entities the walk started with
+  // Where the copies of an array still to be walked are placed, the next one last.
+  std::vector<Eigen::Affine3d> copiesLeft;
 };
 
 class Walk {
@@ -25,10 +28,14 @@ class Walk {
         recursive_(blocks_.size(), false) {}
 
   EntitiesNotShown run(std::span<const Entity> entities) {
-    levels_.push_back({entities, 0, Eigen::Affine3d::Identity(), std::nullopt});
+    levels_.push_back({entities, 0, Eigen::Affine3d::Identity(), std::nullopt, {}});
     while (!levels_.empty()) {
       Level& level = levels_.back();
-      if (level.next == level.entities.size()) {
+      if (level.next == level.entities.size() && !level.copiesLeft.empty()) {
+        level.toWorld = level.copiesLeft.back();
+        level.copiesLeft.pop_back();
+        level.next = 0;
+      } else if (level.next == level.entities.size()) {
         leave();
       } else {
         visitNext();
@@ -48,7 +55,10 @@ class Walk {
   EntitiesNotShown notShown_;
 
   void leave() {
-    if (const auto block = levels_.back().block) onPath_[*block] = false;
+    if (const auto block = levels_.back().block) {
+      onPath_[*block] = false;
+      visitor_.leave();
+    }
     levels_.pop_back();
   }
 
@@ -61,12 +71,15 @@ class Walk {
     if (nested) ++spent_;
     Level& level = levels_.back();
     const Entity& entity = level.entities[level.next++];
-    if (!visitor_.visit(entity, level.toWorld)) {
+    const Eigen::Affine3d toWorld = level.toWorld;
+    if (!visitor_.visit(entity, toWorld)) {
       ++notShown_.overflowing;
       return;
     }
     if (const auto* insert = std::get_if<BlockReference>(&entity.data)) {
-      follow(*insert, level.toWorld);
+      follow(entity, insert->block, std::span(&insert->placement, 1), toWorld);
+    } else if (const auto kept = visitor_.keptInsertion(entity)) {
+      follow(entity, kept->block, kept->placements, toWorld);
     }
   }
 
@@ -74,14 +87,17 @@ class Walk {
   void abandonNested() {
     while (levels_.size() > 1) {
       const Level& level = levels_.back();
-      notShown_.overBudget += level.entities.size() - level.next;
+      notShown_.overBudget +=
+          level.entities.size() - level.next + level.copiesLeft.size() * level.entities.size();
       leave();
     }
   }
 
-  void follow(const BlockReference& insert, const Eigen::Affine3d& toWorld) {
-    if (onPath_[insert.block]) markCycle(insert.block);
-    if (recursive_[insert.block]) {
+  void follow(const Entity& insert, BlockIndex block, std::span<const Eigen::Affine3d> placements,
+              const Eigen::Affine3d& toWorld) {
+    if (placements.empty() || block >= blocks_.size()) return;
+    if (onPath_[block]) markCycle(block);
+    if (recursive_[block]) {
       ++notShown_.recursive;
       return;
     }
@@ -93,15 +109,24 @@ class Walk {
       ++notShown_.overBudget;
       return;
     }
-    const Block& block = blocks_[insert.block];
-    const Eigen::Affine3d inner =
-        toWorld * insert.placement * Eigen::Translation3d(-block.basePoint);
-    if (!inner.matrix().allFinite()) {
+    const Eigen::Translation3d fromBase(-blocks_[block].basePoint);
+    std::vector<Eigen::Affine3d> copies;
+    copies.reserve(placements.size() - 1);
+    for (std::size_t i = placements.size() - 1; i > 0; --i) {
+      copies.push_back(toWorld * placements[i] * fromBase);
+    }
+    const Eigen::Affine3d first = toWorld * placements[0] * fromBase;
+    const bool finite =
+        first.matrix().allFinite() && std::ranges::all_of(copies, [](const Eigen::Affine3d& copy) {
+          return copy.matrix().allFinite();
+        });
+    if (!finite) {
       ++notShown_.overflowing;
       return;
     }
-    onPath_[insert.block] = true;
-    levels_.push_back({block.entities, 0, inner, insert.block});
+    if (!visitor_.enter(insert)) return;
+    onPath_[block] = true;
+    levels_.push_back({blocks_[block].entities, 0, first, block, std::move(copies)});
   }
 
   // Every block from the one inserted again up to the innermost is part of the cycle.

@@ -1,7 +1,9 @@
 #pragma once
 
 #include <cstddef>
+#include <optional>
 #include <span>
+#include <vector>
 
 #include <Eigen/Geometry>
 
@@ -31,6 +33,13 @@ struct EntitiesNotShown {
   std::size_t total() const { return recursive + tooDeep + overBudget + overflowing; }
 };
 
+// What an insert places: a block, and where each copy of it goes (one copy for a plain
+// insert, a copy per row and column for an array), as BlockReference::placement.
+struct Insertion {
+  BlockIndex block = 0;
+  std::vector<Eigen::Affine3d> placements;
+};
+
 // Receives the entities an expansion reaches.
 class ExpansionVisitor {
  public:
@@ -39,6 +48,15 @@ class ExpansionVisitor {
   // insert comes before what its block contains. Returns false when the entity cannot be placed
   // (a coordinate overflows): it is counted as not shown, and an insert is not followed.
   virtual bool visit(const Entity& entity, const Eigen::Affine3d& toWorld) = 0;
+  // What an entity other than a BlockReference inserts: a reader keeps arrays, flattened
+  // inserts and inserts with attributes as read, and a visitor that reads them can have the
+  // walk follow them too. Asked after `visit` accepted the entity.
+  virtual std::optional<Insertion> keptInsertion(const Entity&) { return std::nullopt; }
+  // Whether to follow `insert` into its block, asked once the walk would: a viewer skips what
+  // an insert on a hidden layer holds. Every insert entered is left once all its copies are
+  // walked, or the walk gives them up.
+  virtual bool enter(const Entity& /*insert*/) { return true; }
+  virtual void leave() {}
 };
 
 // Hands `entities` of `document` (those of model space, say) to `visitor`, each insert followed

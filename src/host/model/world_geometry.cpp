@@ -156,6 +156,11 @@ EntitiesNotShown emitWorldGeometry(const Document& document, std::span<const Ent
   return expandBlocks(document, entities, drawer, limits);
 }
 
+bool emitEntityGeometry(const Entity& entity, const Eigen::Affine3d& toWorld, GeometrySink& sink) {
+  Drawer drawer(sink);
+  return drawer.visit(entity, toWorld);
+}
+
 WorldGeometry worldGeometry(const Document& document, const Entity& entity) {
   Collector collector;
   emitWorldGeometry(document, std::span(&entity, 1), collector);

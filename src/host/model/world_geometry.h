@@ -54,6 +54,11 @@ class GeometrySink {
 EntitiesNotShown emitWorldGeometry(const Document& document, std::span<const Entity> entities,
                                    GeometrySink& sink, const ExpansionLimits& limits = {});
 
+// Emits what one entity placed by `toWorld` (its block's transformation to world coordinates)
+// draws, when every coordinate of it is finite; false when one is not. An insert draws nothing
+// itself, nor does an unsupported entity.
+bool emitEntityGeometry(const Entity& entity, const Eigen::Affine3d& toWorld, GeometrySink& sink);
+
 // What one entity draws, collected.
 WorldGeometry worldGeometry(const Document& document, const Entity& entity);
 

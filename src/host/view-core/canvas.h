@@ -5,12 +5,24 @@
 
 #include <Eigen/Geometry>
 
+#include "host/view-core/colour_palette.h"
+
 namespace host::view {
 
-// What a stroke is drawn as; the painter picks the colour.
+// What a stroke is drawn as; the painter picks the colour of all but the drawing's own.
 enum class Ink { Entity, UcsIcon, SnapMarker };
 
 enum class Marker { Point, Endpoint, Centre, Insertion };
+
+// How a line of text lies along its baseline. `anchor` is the fraction of its drawn width
+// before the origin: 0 left-aligned, 0.5 centred, 1 right-aligned. A `width` above 0 stretches
+// it to that many text units, and its height with it when `proportional` (text aligned between
+// two points); 0 draws it as wide as its glyphs are.
+struct TextFit {
+  float anchor = 0.0f;
+  float width = 0.0f;
+  bool proportional = false;
+};
 
 // A drawing surface in screen pixels (Y down). The renderer draws only through this, so a test
 // can record what would be painted; a QPainter implementation paints it.
@@ -18,10 +30,16 @@ class Canvas {
  public:
   virtual ~Canvas() = default;
   virtual void setInk(Ink ink) = 0;
+  // The colour of what follows in Ink::Entity, until told another.
+  virtual void setColour(Rgb colour) = 0;
   virtual void polyline(const std::vector<Eigen::Vector2d>& points, bool closed) = 0;
+  // An area within closed loops filled by the even-odd rule, in the current colour, or lightly
+  // (a pattern too dense to draw); outlined too, so that an area narrower than a pixel shows.
+  virtual void fill(const std::vector<std::vector<Eigen::Vector2d>>& loops, bool light) = 0;
   // A line of text: `textToScreen` maps text coordinates (X along the baseline, Y up, glyphs
   // one unit high) to screen pixels, so text lying in any plane is drawn exactly.
-  virtual void text(const std::string& text, const Eigen::Affine2d& textToScreen) = 0;
+  virtual void text(const std::string& text, const Eigen::Affine2d& textToScreen,
+                    const TextFit& fit) = 0;
   virtual void marker(const Eigen::Vector2d& at, Marker marker) = 0;
 };
 

@@ -51,4 +51,32 @@ std::vector<std::vector<Eigen::Vector2d>> clipPolyline(const std::vector<Eigen::
   return parts;
 }
 
+std::vector<Eigen::Vector2d> clipPolygon(const std::vector<Eigen::Vector2d>& points,
+                                         const Eigen::AlignedBox2d& box) {
+  std::vector<Eigen::Vector2d> kept = points;
+  // Clipped against one side of the box after the other: `axis` 0 for X, 1 for Y; `bound` the
+  // side's coordinate; `below` whether inside is below it.
+  const auto clipSide = [&kept](int axis, double bound, bool below) {
+    const auto inside = [&](const Eigen::Vector2d& p) {
+      return below ? p[axis] <= bound : p[axis] >= bound;
+    };
+    std::vector<Eigen::Vector2d> out;
+    for (std::size_t i = 0; i < kept.size(); ++i) {
+      const Eigen::Vector2d& a = kept[i];
+      const Eigen::Vector2d& b = kept[(i + 1) % kept.size()];
+      if (inside(a)) out.push_back(a);
+      if (inside(a) != inside(b)) {
+        const double t = (bound - a[axis]) / (b[axis] - a[axis]);
+        out.push_back(a + t * (b - a));
+      }
+    }
+    kept = std::move(out);
+  };
+  for (int axis = 0; axis < 2; ++axis) {
+    clipSide(axis, box.min()[axis], false);
+    clipSide(axis, box.max()[axis], true);
+  }
+  return kept;
+}
+
 }  // namespace host::view

@@ -14,4 +14,9 @@ bool clipSegment(Eigen::Vector2d& a, Eigen::Vector2d& b, const Eigen::AlignedBox
 std::vector<std::vector<Eigen::Vector2d>> clipPolyline(const std::vector<Eigen::Vector2d>& points,
                                                        bool closed, const Eigen::AlignedBox2d& box);
 
+// The part of a filled polygon inside `box` (Sutherland-Hodgman): a polygon of its own, empty
+// when nothing of it lies inside.
+std::vector<Eigen::Vector2d> clipPolygon(const std::vector<Eigen::Vector2d>& points,
+                                         const Eigen::AlignedBox2d& box);
+
 }  // namespace host::view

@@ -3,6 +3,7 @@
 #include <array>
 
 #include "host/view-core/clip.h"
+#include "host/view-core/dashes.h"
 
 namespace host::view {
 namespace {
@@ -40,18 +41,63 @@ Marker markerFor(SnapKind kind) {
 void renderScene(const Scene& scene, const ViewProjection& projection, Canvas& canvas) {
   const Eigen::AlignedBox2d visible = visibleViewBox(projection);
   canvas.setInk(Ink::Entity);
+  // Colours change seldom from one piece to the next: the canvas is told only when they do.
+  Rgb colour = kForeground;
+  canvas.setColour(colour);
+  const auto paintIn = [&](Rgb next) {
+    if (next == colour) return;
+    colour = next;
+    canvas.setColour(colour);
+  };
   std::vector<Eigen::Vector2d> screen;
   const Eigen::AlignedBox2d safe(
       Eigen::Vector2d(-kSafeMargin, -kSafeMargin),
       Eigen::Vector2d(projection.width() + kSafeMargin, projection.height() + kSafeMargin));
+  // Dashes are drawn where they show, a pixel beyond the widget at most.
+  const Eigen::AlignedBox2d onScreen(
+      Eigen::Vector2d(-1.0, -1.0),
+      Eigen::Vector2d(projection.width() + 1.0, projection.height() + 1.0));
+  // The scene's dash patterns in pixels at this zoom.
+  std::vector<std::vector<double>> inPixels(scene.dashPatterns.size());
+  const auto pixels = [&](std::uint16_t index) -> const std::vector<double>& {
+    if (inPixels[index].empty()) {
+      for (const double length : scene.dashPatterns[index]) {
+        inPixels[index].push_back(length * projection.scale());
+      }
+    }
+    return inPixels[index];
+  };
   Eigen::AlignedBox2d safeInView;
   safeInView.extend(projection.screenToView(safe.min()));
   safeInView.extend(projection.screenToView(safe.max()));
+  // Areas first, under the lines drawn on them.
+  std::vector<std::vector<Eigen::Vector2d>> loops;
+  for (const auto& area : scene.areas) {
+    if (!visible.intersects(area.bounds)) continue;
+    paintIn(area.colour);
+    loops.clear();
+    std::uint32_t start = 0;
+    for (const std::uint32_t end : area.loopEnds) {
+      std::vector<Eigen::Vector2d> loop;
+      for (std::uint32_t i = start; i < end; ++i) {
+        loop.push_back(projection.viewToScreen(area.points[i]));
+      }
+      start = end;
+      if (!safeInView.contains(area.bounds)) loop = clipPolygon(loop, safe);
+      if (!loop.empty()) loops.push_back(std::move(loop));
+    }
+    if (!loops.empty()) canvas.fill(loops, area.light);
+  }
   for (const auto& polyline : scene.polylines) {
     if (!visible.intersects(polyline.bounds)) continue;
+    paintIn(polyline.colour);
     screen.clear();
     for (const auto& p : polyline.points) screen.push_back(projection.viewToScreen(p));
-    if (safeInView.contains(polyline.bounds)) {
+    if (polyline.dashes != 0 && showsDashes(pixels(polyline.dashes))) {
+      dashPolyline(
+          screen, polyline.closed, pixels(polyline.dashes), onScreen,
+          [&canvas](const std::vector<Eigen::Vector2d>& dash) { canvas.polyline(dash, false); });
+    } else if (safeInView.contains(polyline.bounds)) {
       canvas.polyline(screen, polyline.closed);
     } else {
       for (const auto& part : clipPolyline(screen, polyline.closed, safe)) {
@@ -60,7 +106,10 @@ void renderScene(const Scene& scene, const ViewProjection& projection, Canvas& c
     }
   }
   for (const auto& point : scene.points) {
-    if (visible.contains(point)) canvas.marker(projection.viewToScreen(point), Marker::Point);
+    if (!visible.contains(point.at)) continue;
+    paintIn(point.colour);
+    paintPoint(canvas, projection.viewToScreen(point.at), scene.pointStyle, projection.scale(),
+               projection.height());
   }
   // View to screen: scale, flip Y, move the view centre to the middle of the widget.
   Eigen::Affine2d viewToScreen = Eigen::Affine2d::Identity();
@@ -68,7 +117,8 @@ void renderScene(const Scene& scene, const ViewProjection& projection, Canvas& c
   viewToScreen.translation() = projection.viewToScreen(Eigen::Vector2d::Zero());
   for (const auto& text : scene.texts) {
     if (!visible.intersects(text.bounds)) continue;
-    canvas.text(text.text, viewToScreen * text.textToView);
+    paintIn(text.colour);
+    canvas.text(text.text, viewToScreen * text.textToView, text.fit);
   }
 }
 
@@ -96,7 +146,7 @@ void renderUcsIcon(const geom::Frame& ucs, const ViewProjection& projection, Can
     Eigen::Affine2d labelToScreen = Eigen::Affine2d::Identity();
     labelToScreen.linear() = Eigen::Vector2d(kIconLabel, -kIconLabel).asDiagonal();
     labelToScreen.translation() = tip + 8.0 * unit + Eigen::Vector2d(-0.35, 0.5) * kIconLabel;
-    canvas.text(label, labelToScreen);
+    canvas.text(label, labelToScreen, TextFit{});
   }
 }
 

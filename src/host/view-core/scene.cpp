@@ -1,142 +1,158 @@
 #include "host/view-core/scene.h"
 
-#include <algorithm>
 #include <cmath>
-#include <string_view>
+#include <limits>
+#include <map>
+#include <variant>
 
+#include "host/model/block_expansion.h"
 #include "host/model/world_geometry.h"
+#include "host/view-core/entity_appearance.h"
+#include "host/view-core/kept_hatch.h"
+#include "host/view-core/kept_insert.h"
+#include "host/view-core/kept_polyline.h"
+#include "host/view-core/kept_shapes.h"
+#include "host/view-core/kept_spline.h"
+#include "host/view-core/kept_text.h"
+#include "host/view-core/raw_fields.h"
+#include "host/view-core/scene_projector.h"
 
 namespace host::view {
 namespace {
 
-// Chords per full turn of an ellipse: smooth at any zoom a survey drawing is looked at.
-constexpr int kChordsPerTurn = 72;
-// Glyph proportions used for the extent of a text, in glyph heights.
-constexpr double kCharacterWidth = 0.7;
-constexpr double kDescent = 0.3;
-constexpr double kLineSpacing = 1.667;
-
-// Multi-line text breaks at "\P" and at line feeds.
-std::vector<std::string> textLines(const std::string& text) {
-  std::vector<std::string> lines{""};
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    if (text[i] == '\n' || (text.compare(i, 2, "\\P") == 0)) {
-      if (text[i] == '\\') ++i;
-      lines.emplace_back();
-    } else {
-      lines.back() += text[i];
-    }
-  }
-  return lines;
-}
-
-class Projector : public model::GeometrySink {
+// Hands each entity that shows to the projector in its colour; entities the document keeps as
+// read are drawn where their kind is known.
+class SceneBuilder : public model::ExpansionVisitor {
  public:
-  Projector(Scene& scene, const Eigen::Matrix3d& worldToView)
-      : scene_(scene), worldToView_(worldToView) {}
+  SceneBuilder(const model::Document& document, const DrawingDisplay& display, Scene& scene,
+               Projector& projector)
+      : document_(document), appearances_(display), scene_(scene), projector_(projector) {}
 
-  // Pieces whose view coordinates overflow (world coordinates near the largest number).
-  std::size_t unplaced() const { return unplaced_; }
+  // Entities of kinds that cannot be drawn.
+  std::size_t undrawable() const { return undrawable_; }
 
-  void polyline(const model::WorldPolyline& polyline) override {
-    Scene::Polyline projected;
-    projected.closed = polyline.closed;
-    projected.points.reserve(polyline.points.size());
-    for (const auto& p : polyline.points) projected.points.push_back(project(p));
-    add(std::move(projected));
+  bool visit(const model::Entity& entity, const Eigen::Affine3d& toWorld) override {
+    const auto appearance = appearances_.of(entity);
+    if (!appearance) return true;
+    projector_.setColour(appearance->colour);
+    projector_.setDashes(dashesFor(*appearance, toWorld));
+    projector_.setTextLayout(std::holds_alternative<model::MText>(entity.data)
+                                 ? TextLayout{{}, TextVertical::Top}
+                                 : TextLayout{});
+    if (const auto* kept = std::get_if<model::UnsupportedEntity>(&entity.data)) {
+      drawKept(*kept, toWorld, appearance->colour);
+      return true;
+    }
+    return model::emitEntityGeometry(entity, toWorld, projector_);
   }
-
-  void point(const Eigen::Vector3d& position) override {
-    const Eigen::Vector2d p = project(position);
-    if (!p.allFinite()) {
-      ++unplaced_;
-      return;
-    }
-    scene_.points.push_back(p);
-    scene_.bounds.extend(p);
+  std::optional<model::Insertion> keptInsertion(const model::Entity& entity) override {
+    const auto* kept = std::get_if<model::UnsupportedEntity>(&entity.data);
+    if (!kept || (kept->type != "INSERT" && kept->type != "DIMENSION")) return std::nullopt;
+    auto insertion = view::keptInsertion(document_, *kept);
+    if (!insertion) ++undrawable_;
+    return insertion;
   }
-
-  void text(const model::WorldText& text) override {
-    const Eigen::Affine3d glyphs = text.placement * Eigen::Scaling(text.height);
-    Eigen::Affine2d toView = Eigen::Affine2d::Identity();
-    toView.linear() = (worldToView_ * glyphs.linear()).topLeftCorner<2, 2>();
-    toView.translation() = project(glyphs.translation());
-    if (!toView.matrix().allFinite()) {
-      ++unplaced_;
-      return;
-    }
-    const auto lines = textLines(text.text);
-    for (std::size_t i = 0; i < lines.size(); ++i) {
-      if (lines[i].empty()) continue;
-      const Eigen::Affine2d lineToView =
-          toView * Eigen::Translation2d(0.0, -kLineSpacing * static_cast<double>(i));
-      addTextLine(lines[i], lineToView);
-    }
-  }
-
-  void ellipse(const geom::EllipseArc& ellipse) override {
-    const geom::AngleSpan span = ellipse.span();
-    if (!std::isfinite(span.start) || !std::isfinite(span.sweep)) {
-      ++unplaced_;
-      return;
-    }
-    // The sweep is at most a turn, so the count stays within one turn's chords.
-    const int chords = static_cast<int>(std::clamp(
-        std::ceil(kChordsPerTurn * span.sweep / geom::kFullTurn), 4.0, double(kChordsPerTurn)));
-    Scene::Polyline projected;
-    projected.closed = span.isFullTurn();
-    const int count = projected.closed ? chords : chords + 1;
-    projected.points.reserve(count);
-    for (int k = 0; k < count; ++k) {
-      projected.points.push_back(project(ellipse.pointAt(span.start + span.sweep * k / chords)));
-    }
-    add(std::move(projected));
-  }
+  bool enter(const model::Entity& insert) override { return appearances_.enter(insert); }
+  void leave() override { appearances_.leave(); }
 
  private:
+  const model::Document& document_;
+  AppearanceResolver appearances_;
   Scene& scene_;
-  Eigen::Matrix3d worldToView_;
-  std::size_t unplaced_ = 0;
+  Projector& projector_;
+  std::size_t undrawable_ = 0;
+  std::map<std::pair<const DashPattern*, double>, std::uint16_t> dashIndex_;
 
-  Eigen::Vector2d project(const Eigen::Vector3d& world) const {
-    return (worldToView_ * world).head<2>();
+  // The scene's pattern for an entity's line type, added when new. Patterns are drawn at the
+  // scale of the insert the entity lies in, as its geometry is.
+  std::uint16_t dashesFor(const Appearance& appearance, const Eigen::Affine3d& toWorld) {
+    if (!appearance.dashes) return 0;
+    const Eigen::Matrix3d& linear = toWorld.linear();
+    const double scale = appearance.dashScale * 0.5 * (linear.col(0).norm() + linear.col(1).norm());
+    const auto [found, added] = dashIndex_.try_emplace({appearance.dashes, scale}, 0);
+    if (!added) return found->second;
+    // Beyond as many patterns as an index holds, further ones draw continuous.
+    if (scene_.dashPatterns.size() > std::numeric_limits<std::uint16_t>::max() ||
+        !std::isfinite(scale) || scale <= 0.0) {
+      return 0;
+    }
+    std::vector<double> scaled;
+    for (const double length : *appearance.dashes) scaled.push_back(length * scale);
+    found->second = static_cast<std::uint16_t>(scene_.dashPatterns.size());
+    scene_.dashPatterns.push_back(std::move(scaled));
+    return found->second;
   }
 
-  void add(Scene::Polyline polyline) {
-    bool finite = true;
-    for (const auto& p : polyline.points) {
-      finite = finite && p.allFinite();
-      polyline.bounds.extend(p);
+  // `colour` is the entity's own, which an insert's attributes take by block.
+  void drawKept(const model::UnsupportedEntity& kept, const Eigen::Affine3d& toWorld, Rgb colour) {
+    if (kept.type == "TEXT" || kept.type == "ATTDEF") {
+      // An attribute definition shows in the block's own drawing, not in its inserts.
+      if (kept.type == "ATTDEF" && appearances_.insideInsert()) return;
+      draw(keptLineText(kept.type, kept.groups, 0, toWorld));
+    } else if (kept.type == "MTEXT") {
+      draw(keptMText(kept.groups, toWorld));
+    } else if (kept.type == "INSERT") {
+      drawAttributes(kept.groups, toWorld, colour);
+    } else if (kept.type == "SOLID" || kept.type == "TRACE" || kept.type == "3DFACE") {
+      draw(keptFace(kept.type, kept.groups, toWorld));
+    } else if (kept.type == "SPLINE") {
+      const auto curve = keptSpline(kept.groups, toWorld);
+      if (curve) projector_.polyline(*curve);
+      if (!curve) ++undrawable_;
+    } else if (kept.type == "DIMENSION") {
+      // Its block, which the walk follows, draws it.
+    } else if (kept.type == "HATCH") {
+      draw(keptHatch(kept.groups, toWorld));
+    } else if (kept.type == "LWPOLYLINE" || kept.type == "POLYLINE") {
+      draw(keptPolyline(kept.type, kept.groups, toWorld));
+    } else {
+      ++undrawable_;
     }
-    if (!finite) {
-      ++unplaced_;
-      return;
-    }
-    scene_.bounds.extend(polyline.bounds);
-    scene_.polylines.push_back(std::move(polyline));
   }
 
-  void addTextLine(const std::string& line, const Eigen::Affine2d& toView) {
-    const double width = kCharacterWidth * static_cast<double>(line.size());
-    const double area = std::abs(toView.linear().determinant());
-    const double size = toView.linear().norm();
-    // A text whose plane is seen edge-on shows as its baseline.
-    if (area <= 1e-9 * size * size) {
-      add(Scene::Polyline{
-          {toView * Eigen::Vector2d(0, 0), toView * Eigen::Vector2d(width, 0)}, false, {}});
+  void draw(const std::optional<KeptShapes>& shapes) {
+    if (!shapes) {
+      ++undrawable_;
       return;
     }
-    Scene::Text text{line, toView, {}};
-    for (const auto& corner : {Eigen::Vector2d(0, -kDescent), Eigen::Vector2d(width, -kDescent),
-                               Eigen::Vector2d(0, 1), Eigen::Vector2d(width, 1)}) {
-      text.bounds.extend(toView * corner);
-    }
-    if (!text.bounds.min().allFinite() || !text.bounds.max().allFinite()) {
-      ++unplaced_;
+    for (const auto& outline : shapes->outlines) projector_.polyline(outline);
+    for (const auto& area : shapes->areas) projector_.fill(area.loops, area.light);
+  }
+
+  void draw(const std::optional<PlacedText>& text) {
+    if (!text) {
+      ++undrawable_;
       return;
     }
-    scene_.bounds.extend(text.bounds);
-    scene_.texts.push_back(std::move(text));
+    projector_.setTextLayout(text->layout);
+    projector_.text(text->text);
+  }
+
+  // Attributes lie where the insert does, each with its own layer and colour; by block, the
+  // insert's.
+  void drawAttributes(const model::RawGroups& groups, const Eigen::Affine3d& toWorld,
+                      Rgb insertColour) {
+    for (const std::size_t first : attributeRecords(groups)) {
+      const model::Entity attribute = keptProperties(groups, first);
+      const auto appearance = appearances_.of(attribute);
+      if (!appearance) continue;
+      const bool byBlock = attribute.properties.colour.index == model::Colour::kByBlock &&
+                           !attribute.properties.colour.trueColour;
+      projector_.setColour(byBlock ? insertColour : appearance->colour);
+      draw(keptLineText("ATTRIB", groups, first, toWorld));
+    }
+  }
+
+  // An entity of a kept record's layer and properties, for resolving how it shows.
+  model::Entity keptProperties(const model::RawGroups& groups, std::size_t first) const {
+    const RawFields f(groups, first);
+    model::Entity entity;
+    entity.layer = document_.layers().find(f.text(8, "0")).value_or(0);
+    entity.properties.colour.index = static_cast<int>(f.whole(62, model::Colour::kByLayer));
+    if (f.has(420))
+      entity.properties.colour.trueColour = static_cast<std::uint32_t>(f.whole(420, 0));
+    entity.properties.visible = f.whole(60, 0) == 0;
+    return entity;
   }
 };
 
@@ -145,9 +161,12 @@ class Projector : public model::GeometrySink {
 Scene buildScene(const model::Document& document, const Eigen::Matrix3d& worldToView) {
   Scene scene;
   Projector projector(scene, worldToView);
+  const DrawingDisplay display = drawingDisplay(document);
+  scene.pointStyle = display.pointStyle;
+  SceneBuilder builder(document, display, scene, projector);
   const auto& modelSpace = document.blocks()[model::BlockTable::kModelSpace].entities;
-  scene.notShown = model::emitWorldGeometry(document, modelSpace, projector).total();
-  scene.notShown += projector.unplaced();
+  scene.notShown = model::expandBlocks(document, modelSpace, builder).total();
+  scene.notShown += projector.unplaced() + builder.undrawable();
   return scene;
 }
 

@@ -6,16 +6,23 @@
 
 #include "host/geom/ocs.h"
 #include "host/model/block_expansion.h"
+#include "host/view-core/entity_appearance.h"
+#include "host/view-core/kept_insert.h"
 
 namespace host::view {
 namespace {
 
-// Gathers each entity's snap points and keeps them only when every one is finite.
+// Gathers the snap points of each entity that shows and keeps them only when every one is
+// finite.
 class Collector : public model::ExpansionVisitor {
  public:
+  Collector(const model::Document& document, const DrawingDisplay& display)
+      : document_(document), appearances_(display) {}
+
   std::vector<SnapPoint> points;
 
   bool visit(const model::Entity& entity, const Eigen::Affine3d& toWorld) override {
+    if (!appearances_.of(entity)) return true;
     const std::size_t first = points.size();
     std::visit([&](const auto& data) { add(data, toWorld); }, entity.data);
     const bool finite =
@@ -24,8 +31,17 @@ class Collector : public model::ExpansionVisitor {
     if (!finite) points.resize(first);
     return finite;
   }
+  std::optional<model::Insertion> keptInsertion(const model::Entity& entity) override {
+    const auto* kept = std::get_if<model::UnsupportedEntity>(&entity.data);
+    return kept ? view::keptInsertion(document_, *kept) : std::nullopt;
+  }
+  bool enter(const model::Entity& insert) override { return appearances_.enter(insert); }
+  void leave() override { appearances_.leave(); }
 
  private:
+  const model::Document& document_;
+  AppearanceResolver appearances_;
+
   void put(const Eigen::Vector3d& world, SnapKind kind) { points.push_back({world, kind}); }
 
   // An arc's ends, where the drawing shows them: its parameters in one turn.
@@ -80,7 +96,8 @@ class Collector : public model::ExpansionVisitor {
 }  // namespace
 
 std::vector<SnapPoint> snapPoints(const model::Document& document) {
-  Collector collector;
+  const DrawingDisplay display = drawingDisplay(document);
+  Collector collector(document, display);
   model::expandBlocks(document, document.blocks()[model::BlockTable::kModelSpace].entities,
                       collector);
   return std::move(collector.points);

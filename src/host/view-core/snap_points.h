@@ -19,7 +19,8 @@ struct SnapPoint {
 // The snap points of model space: ends and vertices of lines and polylines, point entities,
 // insertion points of inserts and texts, centres (and arc ends) of circles, arcs and ellipses.
 // Inserts also offer the snap points of what they contain, nested inserts included, as far as
-// the drawing shows them (model::expandBlocks); an entity with a point that overflows offers none.
+// the drawing shows them (model::expandBlocks); an entity with a point that overflows offers none,
+// nor does one hidden (invisible, on a layer that is off or frozen).
 std::vector<SnapPoint> snapPoints(const model::Document& document);
 
 }  // namespace host::view

@@ -193,11 +193,22 @@ void DrawingView::paintEvent(QPaintEvent*) {
 }
 
 void DrawingView::resizeEvent(QResizeEvent*) {
+  // A view showing the drawing's extents goes on showing them as the window takes its size, so
+  // that a drawing opened before its window has its final size is seen whole; a view the user
+  // has zoomed or panned stays where it is.
+  const bool showedExtents = !sized_ || showsExtents();
   projection_.setViewport(width(), height());
-  if (!sized_) {
+  if (showedExtents) {
     sized_ = true;
-    zoomExtents();
+    projection_.fit(scene().bounds);
+    snapIndex_.reset();
   }
+}
+
+bool DrawingView::showsExtents() {
+  ViewProjection fitted = projection_;
+  fitted.fit(scene().bounds);
+  return fitted.scale() == projection_.scale() && fitted.centre() == projection_.centre();
 }
 
 void DrawingView::wheelEvent(QWheelEvent* event) {

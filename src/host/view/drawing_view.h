@@ -96,6 +96,8 @@ class DrawingView : public QWidget {
   std::optional<Eigen::Vector3d> cursorPoint_;
 
   void documentChanged();
+  // Whether the view shows just the drawing's extents, as zoom extents leaves it.
+  bool showsExtents();
   void setOrientation(const Eigen::Matrix3d& worldToView);
   const Scene& scene();
   const SnapIndex& snapIndex();

@@ -1,6 +1,7 @@
 #include "host/view/qt_canvas.h"
 
 #include <QFontMetricsF>
+#include <QPainterPath>
 #include <QPolygonF>
 
 namespace host::view {
@@ -11,6 +12,8 @@ constexpr int kLayoutPixels = 100;
 // Texts smaller than this on screen are not legible; they are left out to keep painting fast.
 constexpr double kSmallestTextPixels = 1.5;
 constexpr double kMarkerHalf = 5.0;
+// How much of its colour a light fill shows over the background.
+constexpr double kLightFill = 0.3;
 
 QColor inkColour(Ink ink) {
   switch (ink) {
@@ -49,6 +52,12 @@ void QtCanvas::setInk(Ink ink) {
   painter_.setBrush(Qt::NoBrush);
 }
 
+void QtCanvas::setColour(Rgb colour) {
+  QPen pen = painter_.pen();
+  pen.setColor(colour == kForeground ? inkColour(Ink::Entity) : QColor::fromRgb(colour));
+  painter_.setPen(pen);
+}
+
 void QtCanvas::polyline(const std::vector<Eigen::Vector2d>& points, bool closed) {
   QPolygonF polygon;
   polygon.reserve(static_cast<qsizetype>(points.size()));
@@ -60,18 +69,52 @@ void QtCanvas::polyline(const std::vector<Eigen::Vector2d>& points, bool closed)
   }
 }
 
-void QtCanvas::text(const std::string& text, const Eigen::Affine2d& textToScreen) {
+void QtCanvas::fill(const std::vector<std::vector<Eigen::Vector2d>>& loops, bool light) {
+  QPainterPath path;
+  path.setFillRule(Qt::OddEvenFill);
+  for (const auto& loop : loops) {
+    QPolygonF polygon;
+    polygon.reserve(static_cast<qsizetype>(loop.size()));
+    for (const auto& p : loop) polygon << toQt(p);
+    path.addPolygon(polygon);
+    path.closeSubpath();
+  }
+  QColor colour = painter_.pen().color();
+  // A light fill lets the background through, so that it reads as a pattern's tone.
+  if (light) colour.setAlphaF(kLightFill);
+  painter_.save();
+  painter_.setBrush(colour);
+  if (light) painter_.setPen(Qt::NoPen);
+  painter_.drawPath(path);
+  painter_.restore();
+}
+
+void QtCanvas::text(const std::string& text, const Eigen::Affine2d& textToScreen,
+                    const TextFit& fit) {
   const Eigen::Matrix2d& m = textToScreen.linear();
   if (m.col(1).norm() < kSmallestTextPixels) return;
-  // Qt lays text out with Y down from the baseline; text coordinates have Y up and glyphs one
-  // unit (the cap height) high.
+  const QString line = QString::fromStdString(text);
+  // Text units: the cap height is one.
   const double s = 1.0 / capHeight_;
-  const QTransform textToPixels(m(0, 0) * s, m(1, 0) * s, -m(0, 1) * s, -m(1, 1) * s,
-                                textToScreen.translation().x(), textToScreen.translation().y());
+  double stretch = 1.0;
+  double lift = 1.0;
+  double shift = 0.0;
+  if (fit.width > 0.0f || fit.anchor != 0.0f) {
+    const double natural = QFontMetricsF(font_).horizontalAdvance(line) * s;
+    if (fit.width > 0.0f && natural > 0.0) stretch = fit.width / natural;
+    if (fit.proportional) lift = stretch;
+    shift = -fit.anchor * natural * stretch;
+  }
+  // Qt lays text out with Y down from the baseline; text coordinates have Y up.
+  const double sx = s * stretch;
+  const double sy = s * lift;
+  const Eigen::Vector2d origin = textToScreen * Eigen::Vector2d(shift, 0.0);
+  const QTransform textToPixels(m(0, 0) * sx, m(1, 0) * sx, -m(0, 1) * sy, -m(1, 1) * sy,
+                                origin.x(), origin.y());
   painter_.save();
   painter_.setTransform(textToPixels, true);
   painter_.setFont(font_);
-  painter_.drawText(QPointF(0, 0), QString::fromStdString(text));
+  painter_.drawText(QPointF(0, 0), line);
   painter_.restore();
 }
 

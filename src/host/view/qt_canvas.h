@@ -7,14 +7,18 @@
 
 namespace host::view {
 
-// Paints canvas calls with a QPainter: light strokes on the dark drawing background.
+// Paints canvas calls with a QPainter on the dark drawing background: the drawing in its
+// colours, the foreground colour light.
 class QtCanvas : public Canvas {
  public:
   explicit QtCanvas(QPainter& painter);
 
   void setInk(Ink ink) override;
+  void setColour(Rgb colour) override;
   void polyline(const std::vector<Eigen::Vector2d>& points, bool closed) override;
-  void text(const std::string& text, const Eigen::Affine2d& textToScreen) override;
+  void fill(const std::vector<std::vector<Eigen::Vector2d>>& loops, bool light) override;
+  void text(const std::string& text, const Eigen::Affine2d& textToScreen,
+            const TextFit& fit) override;
   void marker(const Eigen::Vector2d& at, Marker marker) override;
 
   static QColor background();

@@ -56,5 +56,35 @@ TEST(PolylineClip, LeavingAndComingBackGivesTwoParts) {
   EXPECT_EQ(clipPolyline(zigzag, true, kBox)[1].back(), Eigen::Vector2d(1, 1));
 }
 
+// The area of a polygon (shoelace), to compare clipped fills whatever vertex they start from.
+double area(const std::vector<Eigen::Vector2d>& polygon) {
+  double twice = 0.0;
+  for (std::size_t i = 0; i < polygon.size(); ++i) {
+    const auto& a = polygon[i];
+    const auto& b = polygon[(i + 1) % polygon.size()];
+    twice += a.x() * b.y() - b.x() * a.y();
+  }
+  return std::abs(twice) / 2.0;
+}
+
+TEST(PolygonClip, KeepsTheAreaInsideTheBox) {
+  struct Case {
+    const char* name;
+    std::vector<Eigen::Vector2d> polygon;
+    double area;
+  };
+  const Case cases[] = {
+      {"inside", {{1, 1}, {9, 1}, {9, 9}}, 32},
+      {"overTheRightSide", {{5, 2}, {15, 2}, {15, 4}, {5, 4}}, 10},
+      {"coveringTheBox", {{-5, -5}, {15, -5}, {15, 15}, {-5, 15}}, 100},
+      {"outside", {{11, 11}, {20, 11}, {20, 20}}, 0},
+      {"cuttingTheCorners", {{-2, 5}, {5, -2}, {12, 5}, {5, 12}}, 100 - 4 * 4.5},
+  };
+  for (const Case& c : cases) {
+    EXPECT_NEAR(area(clipPolygon(c.polygon, kBox)), c.area, 1e-9) << c.name;
+  }
+  EXPECT_TRUE(clipPolygon({{11, 11}, {20, 11}, {20, 20}}, kBox).empty());
+}
+
 }  // namespace
 }  // namespace host::view

@@ -38,13 +38,18 @@ class CheckingCanvas : public view::Canvas {
   explicit CheckingCanvas(Eigen::AlignedBox2d safe) : safe_(safe) {}
 
   void setInk(view::Ink) override {}
+  void setColour(view::Rgb) override {}
   void polyline(const std::vector<Eigen::Vector2d>& points, bool) override {
     for (const Eigen::Vector2d& p : points) {
       requireFinite(p, "a painted stroke has a non-finite point");
       fuzz::require(safe_.contains(p), "a painted stroke reaches beyond the clipped region");
     }
   }
-  void text(const std::string&, const Eigen::Affine2d& textToScreen) override {
+  void fill(const std::vector<std::vector<Eigen::Vector2d>>& loops, bool) override {
+    for (const auto& loop : loops) polyline(loop, true);
+  }
+  void text(const std::string&, const Eigen::Affine2d& textToScreen,
+            const view::TextFit&) override {
     requireFinite(textToScreen.matrix(), "a painted text has a non-finite placement");
   }
   void marker(const Eigen::Vector2d& at, view::Marker) override {
@@ -56,10 +61,13 @@ class CheckingCanvas : public view::Canvas {
 };
 
 void checkScene(const view::Scene& scene) {
+  for (const auto& area : scene.areas) {
+    for (const Eigen::Vector2d& p : area.points) requireFinite(p, "scene: non-finite area");
+  }
   for (const auto& polyline : scene.polylines) {
     for (const Eigen::Vector2d& p : polyline.points) requireFinite(p, "scene: non-finite stroke");
   }
-  for (const Eigen::Vector2d& p : scene.points) requireFinite(p, "scene: non-finite point");
+  for (const auto& p : scene.points) requireFinite(p.at, "scene: non-finite point");
   for (const auto& text : scene.texts) {
     requireFinite(text.textToView.matrix(), "scene: non-finite text placement");
   }

@@ -1,0 +1,39 @@
+#include "host/view-core/kept_shapes.h"
+
+#include "host/geom/invalid_input.h"
+#include "host/geom/ocs.h"
+#include "host/view-core/raw_fields.h"
+
+namespace host::view {
+
+std::optional<KeptShapes> keptFace(std::string_view type, const model::RawGroups& groups,
+                                   const Eigen::Affine3d& toWorld) {
+  const RawFields f(groups);
+  std::vector<Eigen::Vector3d> corners{f.point(10), f.point(11), f.point(12)};
+  corners.push_back(f.point(13, corners[2]));
+  KeptShapes shapes;
+  if (type == "3DFACE") {
+    // Corners in world coordinates; bit k of group 70 hides the edge from corner k.
+    const std::int64_t hidden = f.whole(70, 0);
+    for (std::size_t k = 0; k < 4; ++k) {
+      if (hidden & (1 << k)) continue;
+      shapes.outlines.push_back({{toWorld * corners[k], toWorld * corners[(k + 1) % 4]}, false});
+    }
+    return shapes;
+  }
+  geom::Frame ocs;
+  try {
+    ocs = geom::objectCoordinateSystem(f.point(210, Eigen::Vector3d::UnitZ()));
+  } catch (const InvalidInput&) {
+    return std::nullopt;
+  }
+  model::WorldPolyline area{{}, true};
+  for (const std::size_t k : {0, 1, 3, 2}) {
+    area.points.push_back(toWorld * ocs.pointToWorld(corners[k]));
+  }
+  if (corners[3] == corners[2]) area.points.pop_back();
+  shapes.areas.push_back({{std::move(area)}, false});
+  return shapes;
+}
+
+}  // namespace host::view
