@@ -60,7 +60,7 @@ void DrawingView::setOrientation(const Eigen::Matrix3d& worldToView) {
   scene_.reset();
   snapIndex_.reset();
   hoverSnap_.reset();
-  zoomExtents();
+  fitExtents();
 }
 
 void DrawingView::setStandardView(StandardView view) {
@@ -72,7 +72,11 @@ void DrawingView::setPlanView() {
 }
 
 void DrawingView::zoomExtents() {
-  if (sized_) rememberView();
+  rememberView();
+  fitExtents();
+}
+
+void DrawingView::fitExtents() {
   projection_.fit(scene().bounds);
   snapIndex_.reset();
   update();

@@ -104,6 +104,7 @@ class DrawingView : public QWidget {
   std::optional<SnapPoint> snapAt(const QPoint& position);
   void updateHover(const QPoint& position);
   void rememberView();
+  void fitExtents();
   void paintRubberBand(QPainter& painter) const;
 };
 

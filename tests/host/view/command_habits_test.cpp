@@ -133,6 +133,9 @@ TEST_F(CommandHabits, ZoomWindowShowsTheBoxAndZoomPreviousGoesBack) {
   EXPECT_FALSE(view->rect().contains(view->widgetPosition({100, 50, 0})));
   type("Z P");
   EXPECT_EQ(view->widgetPosition({100, 50, 0}), farEnd);
+  type("view front");
+  type("z p");
+  EXPECT_EQ(view->widgetPosition({100, 50, 0}), farEnd) << "one step back from a new direction";
 }
 
 TEST_F(CommandHabits, AClickInEmptySpaceLiesAtTheElevationInTheUcs) {
