@@ -130,14 +130,14 @@ class Applier {
     assert(c.at && "the window asks for the point");
     std::optional<Eigen::Vector3d> last = last_;
     const auto [at] = placeAll<1>({*c.at}, ucsFrame(), last);
-    document_.addEntity(model::BlockTable::kModelSpace, model::Point{at});
+    document_.addEntity(model::BlockTable::kModelSpace, model::Point{at}, currentLayer());
     last_ = last;
     return std::nullopt;
   }
   std::optional<std::string> operator()(const command::AddLine& c) {
     std::optional<Eigen::Vector3d> last = last_;
     const auto [from, to] = placeAll<2>({c.from, c.to}, ucsFrame(), last);
-    document_.addEntity(model::BlockTable::kModelSpace, model::Line{from, to});
+    document_.addEntity(model::BlockTable::kModelSpace, model::Line{from, to}, currentLayer());
     last_ = last;
     return std::nullopt;
   }
@@ -152,6 +152,8 @@ class Applier {
   std::optional<Eigen::Vector3d>& last_;
 
   const geom::Frame& ucsFrame() const { return document_.currentUcs().frame; }
+  // New entities go on the current layer, as in CAD programs.
+  model::LayerIndex currentLayer() const { return document_.header().currentLayer; }
 };
 
 }  // namespace

@@ -167,6 +167,16 @@ TEST_F(CommandHabits, PickedPointsAreEchoedWithTheDrawingsPrecision) {
       << echo;
 }
 
+TEST_F(CommandHabits, NewEntitiesGoOnTheCurrentLayer) {
+  document->ActiveLayer(document->Layers()->Add("Kerbs"));
+  type("point 1,1");
+  answerRequests({[&] { type("0,0"); }, [&] { type("5,0"); }, [&] { type(""); }});
+  type("line");
+  const auto& entities = drawing->blocks()[model::BlockTable::kModelSpace].entities;
+  ASSERT_EQ(entities.size(), 2u);
+  for (const auto& entity : entities) EXPECT_EQ(drawing->layers()[entity.layer].name, "Kerbs");
+}
+
 TEST_F(CommandHabits, SaveAsAddsTheExtensionOrAsksForAName) {
   QTemporaryDir folder;
   type("SAVEAS " + folder.filePath("site"));
