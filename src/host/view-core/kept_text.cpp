@@ -119,6 +119,7 @@ std::optional<PlacedText> keptMText(const model::RawGroups& groups,
   placed.layout.fit.anchor = 0.5f * static_cast<float>(attachment % 3);
   const TextVertical rows[] = {TextVertical::Top, TextVertical::Middle, TextVertical::Bottom};
   placed.layout.vertical = rows[attachment / 3];
+  placed.layout.multiLine = true;
   return placed;
 }
 

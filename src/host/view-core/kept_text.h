@@ -16,6 +16,8 @@ enum class TextVertical { Baseline, Bottom, Middle, Top };
 struct TextLayout {
   TextFit fit;
   TextVertical vertical = TextVertical::Baseline;
+  // Content with multi-line text's formatting codes, else a single line's %% codes.
+  bool multiLine = false;
 };
 
 // A text ready to be drawn: where it is, and how it lies about its origin.

@@ -37,7 +37,7 @@ class SceneBuilder : public model::ExpansionVisitor {
     projector_.setColour(appearance->colour);
     projector_.setDashes(dashesFor(*appearance, toWorld));
     projector_.setTextLayout(std::holds_alternative<model::MText>(entity.data)
-                                 ? TextLayout{{}, TextVertical::Top}
+                                 ? TextLayout{{}, TextVertical::Top, true}
                                  : TextLayout{});
     if (const auto* kept = std::get_if<model::UnsupportedEntity>(&entity.data)) {
       drawKept(*kept, toWorld, appearance->colour);

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "host/view-core/mtext_format.h"
+
 namespace host::view {
 namespace {
 
@@ -12,20 +14,6 @@ constexpr int kChordsPerTurn = 72;
 constexpr double kCharacterWidth = 0.7;
 constexpr double kDescent = 0.3;
 constexpr double kLineSpacing = 1.667;
-
-// Multi-line text breaks at "\P" and at line feeds.
-std::vector<std::string> textLines(const std::string& text) {
-  std::vector<std::string> lines{""};
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    if (text[i] == '\n' || (text.compare(i, 2, "\\P") == 0)) {
-      if (text[i] == '\\') ++i;
-      lines.emplace_back();
-    } else {
-      lines.back() += text[i];
-    }
-  }
-  return lines;
-}
 
 // Where the first line's baseline lies above the text's origin (glyphs one unit high), for
 // lines reaching `below` further down.
@@ -95,7 +83,8 @@ void Projector::text(const model::WorldText& text) {
     ++unplaced_;
     return;
   }
-  const auto lines = textLines(text.text);
+  const auto lines =
+      layout_.multiLine ? multiLineTextLines(text.text) : std::vector{lineTextShown(text.text)};
   const double below = kLineSpacing * static_cast<double>(lines.size() - 1);
   const double firstBaseline = firstBaselineFor(layout_.vertical, below);
   for (std::size_t i = 0; i < lines.size(); ++i) {
