@@ -36,4 +36,20 @@ std::optional<KeptShapes> keptFace(std::string_view type, const model::RawGroups
   return shapes;
 }
 
+std::optional<KeptShapes> keptImageFrame(const model::RawGroups& groups,
+                                         const Eigen::Affine3d& toWorld) {
+  const RawFields f(groups);
+  const double width = f.real(13, 0.0);
+  const double height = f.real(23, 0.0);
+  if (!(width > 0.0 && height > 0.0)) return std::nullopt;
+  const Eigen::Vector3d origin = f.point(10);
+  const Eigen::Vector3d across = width * f.point(11);
+  const Eigen::Vector3d up = height * f.point(12);
+  KeptShapes shapes;
+  shapes.outlines.push_back({{toWorld * origin, toWorld * (origin + across),
+                              toWorld * (origin + across + up), toWorld * (origin + up)},
+                             true});
+  return shapes;
+}
+
 }  // namespace host::view

@@ -30,4 +30,10 @@ struct KeptShapes {
 std::optional<KeptShapes> keptFace(std::string_view type, const model::RawGroups& groups,
                                    const Eigen::Affine3d& toWorld);
 
+// IMAGE, its frame: from the insertion point along as many pixels as the image is wide (each
+// the U vector) and high (each the V vector), in world coordinates placed by `toWorld`. Nothing
+// for a record without a size in pixels.
+std::optional<KeptShapes> keptImageFrame(const model::RawGroups& groups,
+                                         const Eigen::Affine3d& toWorld);
+
 }  // namespace host::view

@@ -95,6 +95,8 @@ class SceneBuilder : public model::ExpansionVisitor {
       drawAttributes(kept.groups, toWorld, colour);
     } else if (kept.type == "SOLID" || kept.type == "TRACE" || kept.type == "3DFACE") {
       draw(keptFace(kept.type, kept.groups, toWorld));
+    } else if (kept.type == "IMAGE") {
+      draw(keptImageFrame(kept.groups, toWorld));
     } else if (kept.type == "SPLINE") {
       const auto curve = keptSpline(kept.groups, toWorld);
       if (curve) projector_.polyline(*curve);
