@@ -1,5 +1,7 @@
+#include <cstdint>
 #include <variant>
 
+#include "host/dxf/numbers.h"
 #include "host/dxf/unsupported_records.h"
 #include "host/dxf/write_context.h"
 
@@ -39,10 +41,32 @@ std::vector<bool> renamedLayers(const model::Document& document, const SourceDra
   return renamed;
 }
 
-bool writtenAsRecord(const WriteContext& context, const model::Entity& entity) {
-  return context.fromRecords && entity.origin.asRead &&
-         entity.origin.record != model::EntityOrigin::kNoRecord &&
-         !context.renamedLayers.at(entity.layer);
+namespace {
+
+// Whether the first record of a kept entity says it lies in paper space (67 = 1). One read
+// inside the paper space block says nothing, yet goes back in the ENTITIES section.
+bool flagsPaperSpace(const RecordView& record) {
+  bool begun = false;
+  for (const auto [code, value] : record) {
+    if (code == 0 && begun) break;
+    begun = true;
+    std::int64_t space = 0;
+    if (code == 67) return parseWhole(value, space) && space == 1;
+  }
+  return false;
+}
+
+}  // namespace
+
+bool writtenAsRecord(const WriteContext& context, const model::Entity& entity, bool paperSpace) {
+  if (!context.fromRecords || !entity.origin.asRead ||
+      entity.origin.record == model::EntityOrigin::kNoRecord ||
+      context.renamedLayers.at(entity.layer)) {
+    return false;
+  }
+  // What the program models is written from the model where its record lacks the flag.
+  return !paperSpace || std::holds_alternative<model::UnsupportedEntity>(entity.data) ||
+         flagsPaperSpace(context.source->entities[entity.origin.record]);
 }
 
 bool readAs(const WriteContext& context, const model::Entity& entity, std::string_view type) {

@@ -84,9 +84,11 @@ void writeEntity(WriteContext& context, const model::Entity& entity, Handle owne
 // by layer index: the kept records of entities on them name them as they were.
 std::vector<bool> renamedLayers(const model::Document& document, const SourceDrawing& source);
 
-// Whether a save writes the entity as its kept record (see writeEntity), and whether it leaves
-// it out: an entity this program does not model that neither that nor its groups can give.
-bool writtenAsRecord(const WriteContext& context, const model::Entity& entity);
+// Whether a save writes the entity as its kept record (see writeEntity), in paper space when
+// `paperSpace`, and whether it leaves it out: an entity this program does not model that
+// neither that nor its groups can give.
+bool writtenAsRecord(const WriteContext& context, const model::Entity& entity,
+                     bool paperSpace = false);
 // Whether the entity was read from a record of that type that is kept.
 bool readAs(const WriteContext& context, const model::Entity& entity, std::string_view type);
 bool leftOut(const WriteContext& context, const model::Entity& entity);

@@ -356,10 +356,6 @@ class EntityWriter {
   }
 };
 
-}  // namespace
-
-namespace {
-
 // The kept record of an entity of release 12 that stands as read, of a kind that converts.
 std::optional<RecordView> release12Record(const WriteContext& context,
                                           const model::Entity& entity) {
@@ -377,26 +373,9 @@ std::optional<RecordView> release12Record(const WriteContext& context,
 
 }  // namespace
 
-namespace {
-
-// An entity read inside the paper space block has no paper space flag (67) of its own, which
-// it needs in the ENTITIES section: one the program models is then written from the model.
-bool keepsItsSpace(const WriteContext& context, const model::Entity& entity, bool paperSpace) {
-  if (!paperSpace || std::holds_alternative<model::UnsupportedEntity>(entity.data)) return true;
-  bool begun = false;
-  for (const auto group : context.source->entities[entity.origin.record]) {
-    if (group.code == 0 && begun) break;
-    begun = true;
-    if (group.code == 67) return group.value.find('1') != std::string_view::npos;
-  }
-  return false;
-}
-
-}  // namespace
-
 void writeEntity(WriteContext& context, const model::Entity& entity, Handle owner,
                  bool paperSpace) {
-  if (writtenAsRecord(context, entity) && keepsItsSpace(context, entity, paperSpace)) {
+  if (writtenAsRecord(context, entity, paperSpace)) {
     writeRecord(context, context.source->entities[entity.origin.record]);
     return;
   }
