@@ -11,21 +11,13 @@
 namespace host::view {
 namespace {
 
-// The question about unsaved changes, answered by the test; it records whom it was asked about.
-class Closing : public WindowFixture {
+// A modified drawing, the question about unsaved changes answered by the test.
+class Closing : public AnsweringWindowFixture {
  protected:
   void SetUp() override {
-    WindowFixture::SetUp();
-    window->setSaveQuestion([this](const QString& name) {
-      asked << name;
-      return answer;
-    });
-    window->setSavePathQuestion([](const QString&) { return std::nullopt; });
+    AnsweringWindowFixture::SetUp();
     type("point 1,2,3");
   }
-
-  SaveChoice answer = SaveChoice::Cancel;
-  QStringList asked;
 };
 
 TEST_F(Closing, CancelKeepsAModifiedDrawingOpen) {

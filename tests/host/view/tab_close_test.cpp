@@ -25,17 +25,8 @@ void PrintTo(const CloseCase& c, std::ostream* out) {
 
 // The close buttons on the drawing tabs, with the question about unsaved changes answered by
 // the test.
-class TabClose : public WindowFixture, public testing::WithParamInterface<CloseCase> {
+class TabClose : public AnsweringWindowFixture, public testing::WithParamInterface<CloseCase> {
  protected:
-  void SetUp() override {
-    WindowFixture::SetUp();
-    window->setSaveQuestion([this](const QString& name) {
-      asked << name;
-      return answer;
-    });
-    window->setSavePathQuestion([](const QString&) { return std::nullopt; });
-  }
-
   void clickCloseButton(int tab) {
     auto* bar = window->findChild<QTabBar*>();
     QWidget* button = bar->tabButton(tab, QTabBar::RightSide);
@@ -43,9 +34,6 @@ class TabClose : public WindowFixture, public testing::WithParamInterface<CloseC
     ASSERT_NE(qobject_cast<QAbstractButton*>(button), nullptr);
     QTest::mouseClick(button, Qt::LeftButton);
   }
-
-  SaveChoice answer = SaveChoice::Cancel;
-  QStringList asked;
 };
 
 TEST_P(TabClose, ButtonClosesTheDrawingAsFileCloseDoes) {

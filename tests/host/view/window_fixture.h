@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QStringList>
 #include <QTest>
 #include <QTimer>
 
@@ -58,6 +59,23 @@ class WindowFixture : public testing::Test {
   DrawingView* view = nullptr;
   std::shared_ptr<model::Document> drawing;
   cad::Ref<cad::Document> document;
+};
+
+// The window with the question about unsaved changes answered by the test, which records whom
+// it was asked about; asked where to save, the test gives no file name.
+class AnsweringWindowFixture : public WindowFixture {
+ protected:
+  void SetUp() override {
+    WindowFixture::SetUp();
+    window->setSaveQuestion([this](const QString& name) {
+      asked << name;
+      return answer;
+    });
+    window->setSavePathQuestion([](const QString&) { return std::nullopt; });
+  }
+
+  SaveChoice answer = SaveChoice::Cancel;
+  QStringList asked;
 };
 
 }  // namespace host::view
