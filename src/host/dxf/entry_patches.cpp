@@ -1,15 +1,24 @@
 #include "host/dxf/entry_patches.h"
 
+#include "host/dxf/numbers.h"
+
 namespace host::dxf {
 
 Patch layerPatch(const WriteContext& context, model::LayerIndex layer) {
   const std::string name = context.layerName(layer);
-  const int colour = context.document.layers()[layer].colour;
-  return [&out = context.out, name, colour](int code, std::string_view value) {
+  const model::Layer& now = context.document.layers()[layer];
+  const int colour = now.on ? now.colour : -now.colour;
+  const std::int64_t stateFlags = layerStateFlags(now);
+  return [&out = context.out, name, colour, stateFlags](int code, std::string_view value) {
     if (code == 2) {
       out.text(2, name);
     } else if (code == 62) {
-      out.whole(62, value.find('-') == std::string_view::npos ? colour : -colour);
+      out.whole(62, colour);
+    } else if (code == 70) {
+      // The file's other flags (those of an external reference) stay as they were.
+      std::int64_t flags = 0;
+      if (!parseWhole(value, flags)) flags = 0;
+      out.whole(70, (flags & ~kLayerStateFlags) | stateFlags);
     } else {
       return false;
     }

@@ -1,12 +1,20 @@
 #pragma once
 
+#include <cstdint>
+
 #include "host/dxf/write_context.h"
 
 // The groups of a kept table entry that the document's layers, text styles and UCSs model,
 // written with the document's values over those read.
 namespace host::dxf {
 
-// The name (2) and colour (62; a layer that is off keeps its negative colour).
+// The layer flags (70) the document models: frozen (1) and locked (4).
+constexpr std::int64_t kLayerStateFlags = 1 | 4;
+inline std::int64_t layerStateFlags(const model::Layer& layer) {
+  return (layer.frozen ? 1 : 0) | (layer.locked ? 4 : 0);
+}
+
+// The name (2), colour (62, negative while the layer is off) and state flags (70).
 Patch layerPatch(const WriteContext& context, model::LayerIndex layer);
 // The font file (3) and fixed height (40).
 Patch stylePatch(const WriteContext& context, model::StyleIndex style);

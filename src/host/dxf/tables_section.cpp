@@ -11,10 +11,17 @@ ModelledEntry readLayer(ReaderContext& context, const Record& record) {
   const Fields f(context, record);
   if (ReaderContext::isBlank(f.text(2))) return {};
   const model::LayerIndex index = context.defineLayer(f.text(2));
-  // A negative colour marks a layer that is off; this program shows every layer.
-  const std::int64_t colour = std::llabs(f.whole(62, 7));
+  constexpr std::int64_t kFrozen = 1;
+  constexpr std::int64_t kLocked = 4;
+  // A negative colour marks a layer that is off.
+  const std::int64_t signedColour = f.whole(62, 7);
+  const bool known = signedColour != 0 && signedColour >= -255 && signedColour <= 255;
+  const std::int64_t flags = f.whole(70, 0);
   model::Layer layer = context.document.layers()[index];
-  layer.colour = colour >= 1 && colour <= 255 ? static_cast<int>(colour) : 7;
+  layer.colour = known ? static_cast<int>(std::llabs(signedColour)) : 7;
+  layer.on = signedColour >= 0;
+  layer.frozen = (flags & kFrozen) != 0;
+  layer.locked = (flags & kLocked) != 0;
   context.document.setLayer(index, layer);
   if (f.has(5)) context.rememberLayerHandle(f.group(5).value, index);
   return context.document.layers()[index];

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <functional>
 #include <string>
 #include <vector>
@@ -69,7 +70,7 @@ void writeFromSource(WriteContext& context, Handle handleSeed);
 // Starts a table entry of this program's own: its type, handle (group 105 for a dimension
 // style), owner, subclass markers and name, and but for a block record its flags.
 void writeEntryStart(DxfOutput& out, std::string_view type, Handle handle, Handle owner,
-                     std::string_view subclass, std::string_view name);
+                     std::string_view subclass, std::string_view name, std::int64_t flags = 0);
 // This program's own entries for the document's layers, text styles and UCSs.
 void writeLayerEntry(WriteContext& context, model::LayerIndex layer, Handle handle, Handle owner);
 void writeStyleEntry(WriteContext& context, model::StyleIndex style, Handle handle, Handle owner);

@@ -199,20 +199,22 @@ void writeBlockRecords(WriteContext& context) {
 }  // namespace
 
 void writeEntryStart(DxfOutput& out, std::string_view type, Handle handle, Handle owner,
-                     std::string_view subclass, std::string_view name) {
+                     std::string_view subclass, std::string_view name, std::int64_t flags) {
   out.text(0, type);
   out.handle(type == "DIMSTYLE" ? 105 : 5, handle);
   out.handle(330, owner);
   out.text(100, "AcDbSymbolTableRecord");
   out.text(100, subclass);
   out.text(2, name);
-  if (type != "BLOCK_RECORD") out.whole(70, 0);
+  if (type != "BLOCK_RECORD") out.whole(70, flags);
 }
 
 void writeLayerEntry(WriteContext& context, model::LayerIndex layer, Handle handle, Handle owner) {
   DxfOutput& out = context.out;
-  writeEntryStart(out, "LAYER", handle, owner, "AcDbLayerTableRecord", context.layerName(layer));
-  out.whole(62, context.document.layers()[layer].colour);
+  const model::Layer& now = context.document.layers()[layer];
+  writeEntryStart(out, "LAYER", handle, owner, "AcDbLayerTableRecord", context.layerName(layer),
+                  layerStateFlags(now));
+  out.whole(62, now.on ? now.colour : -now.colour);
   out.text(6, "Continuous");
   out.whole(370, -3);
   // A file built afresh has a plot style of its own; one written back has the file's.

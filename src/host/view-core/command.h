@@ -110,6 +110,10 @@ struct Zoom {
   std::optional<PointEntry> oppositeCorner;
   friend bool operator==(const Zoom&, const Zoom&) = default;
 };
+// LAYER shows the Layers panel.
+struct ShowLayers {
+  friend bool operator==(const ShowLayers&, const ShowLayers&) = default;
+};
 
 }  // namespace host::view::command
 
@@ -121,6 +125,6 @@ using Command =
                  command::SetElevation, command::UcsWorld, command::UcsOrigin, command::UcsRotate,
                  command::UcsThreePoint, command::UcsSave, command::UcsRestore, command::UcsDelete,
                  command::AddPoint, command::AddLine, command::DrawLines, command::SetView,
-                 command::Zoom>;
+                 command::Zoom, command::ShowLayers>;
 
 }  // namespace host::view

@@ -167,7 +167,7 @@ Result zoom(std::string_view rest) {
 // Short names CAD users type for the commands they use most.
 std::string_view expandAlias(const std::string& name) {
   static const std::map<std::string, std::string_view> kAliases{
-      {"L", "LINE"}, {"PO", "POINT"}, {"U", "UNDO"}, {"Z", "ZOOM"}};
+      {"L", "LINE"}, {"LA", "LAYER"}, {"PO", "POINT"}, {"U", "UNDO"}, {"Z", "ZOOM"}};
   const auto found = kAliases.find(name);
   return found == kAliases.end() ? std::string_view(name) : found->second;
 }
@@ -262,6 +262,7 @@ std::variant<Command, EntryError> parseCommand(std::string_view text) {
   if (name == "LINE") return line(rest);
   if (name == "VIEW") return view(rest);
   if (name == "ZOOM") return zoom(rest);
+  if (name == "LAYER") return noArguments(name, rest, command::ShowLayers{});
   return EntryError{"Unknown command \"" + std::string(word) + "\""};
 }
 

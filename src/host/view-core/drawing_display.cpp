@@ -11,15 +11,11 @@
 namespace host::view {
 namespace {
 
-constexpr std::int64_t kFrozen = 1;  // layer flags, group 70
-
 // What a layer's file entry adds to the document's layer. A true colour counts only while
 // the layer's colour is as read: one the user has given since takes its place.
 void applyEntry(const dxf::SourceTableEntry& entry, const model::Layer& layer,
                 LayerDisplay& display) {
   const RawFields fields(entry.record.groups);
-  display.on = fields.whole(62, 7) >= 0;
-  display.frozen = (fields.whole(70, 0) & kFrozen) != 0;
   display.lineType = model::foldedName(fields.text(6));
   const auto* asRead = std::get_if<model::Layer>(&entry.asRead);
   if (fields.has(420) && asRead && *asRead == layer) {
@@ -70,7 +66,7 @@ DrawingDisplay drawingDisplay(const model::Document& document) {
   const auto& layers = document.layers().all();
   display.layers.reserve(layers.size());
   for (const model::Layer& layer : layers) {
-    display.layers.push_back({indexColour(layer.colour), true, false, {}});
+    display.layers.push_back({indexColour(layer.colour), layer.on, layer.frozen, {}});
   }
   const dxf::SourceDrawing* source = dxf::sourceOf(document);
   if (!source) return display;

@@ -10,9 +10,9 @@
 
 namespace host::view {
 
-// How a layer's entities are shown. The document models a layer's name and colour; whether it
-// is off or frozen, and a true colour, come from its entry in the file the drawing was read
-// from (a new layer is on, thawed, of its colour index).
+// How a layer's entities are shown. The document models a layer's name, colour and whether it
+// is off or frozen; its line type and a true colour come from its entry in the file the drawing
+// was read from (a new layer is continuous, of its colour index).
 struct LayerDisplay {
   Rgb colour = kForeground;
   bool on = true;

@@ -31,7 +31,8 @@ HostWindow::HostWindow(std::shared_ptr<HostApplication> application, QWidget* pa
       commandLine_(new CommandLine),
       status_(new QLabel),
       notShown_(new QLabel),
-      settings_(new QLabel) {
+      settings_(new QLabel),
+      layers_(new LayersPanel(this)) {
   askToSave_ = [this](const QString& name) { return askWithMessageBox(this, name); };
   askForPath_ = [this](const QString& name) { return askForPathWithFileDialog(name); };
   askAboutLoss_ = [this](const QString& name, const QString& lost, bool newName) {
@@ -52,6 +53,8 @@ HostWindow::HostWindow(std::shared_ptr<HostApplication> application, QWidget* pa
   statusBar()->addWidget(status_, 1);
   statusBar()->addPermanentWidget(notShown_);
   statusBar()->addPermanentWidget(settings_);
+  addDockWidget(Qt::RightDockWidgetArea, layers_);
+  connect(layers_, &LayersPanel::refused, this, [this](const QString& reason) { say(reason); });
   resize(1000, 700);
 
   buildMenus();
@@ -205,7 +208,9 @@ void HostWindow::refreshTitles() {
 }
 
 void HostWindow::activeTabChanged() {
-  if (DrawingView* view = activeView()) application_->activate(*view->document());
+  DrawingView* view = activeView();
+  if (view) application_->activate(*view->document());
+  layers_->showDocument(view ? view->document() : nullptr);
   refreshTitles();
   showEntitiesNotShown();
   showSettings();

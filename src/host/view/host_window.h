@@ -18,6 +18,7 @@
 #include "host/view-core/save_decision.h"
 #include "host/view/command_line.h"
 #include "host/view/drawing_view.h"
+#include "host/view/layers_panel.h"
 #include "host/view/load_progress.h"
 
 class QEventLoop;
@@ -71,6 +72,7 @@ class HostWindow : public QMainWindow {
   // "site.dxf", or "Drawing1" for a drawing that has no file.
   QString drawingName(const DrawingView* view) const;
   CommandLine* commandLine() const { return commandLine_; }
+  LayersPanel* layersPanel() const { return layers_; }
   QString statusText() const { return status_->text(); }
   // "Elevation 45.000  Snap on  UCS SITE" for the active drawing.
   QString settingsText() const { return settings_->text(); }
@@ -139,6 +141,7 @@ class HostWindow : public QMainWindow {
   QLabel* status_;
   QLabel* notShown_;
   QLabel* settings_;
+  LayersPanel* layers_;
   // The last command line run, repeated by an empty one.
   QString lastCommand_;
   QList<QAction*> drawingActions_;

@@ -96,6 +96,10 @@ void HostWindow::runWindowCommand(const Command& command) {
           [&](const command::DrawLines&) {
             if (needsView()) drawLines(*view);
           },
+          [&](const command::ShowLayers&) {
+            layers_->show();
+            layers_->raise();
+          },
           [&](const auto&) { say("This command changes the drawing"); }},
       command);
 }
@@ -120,6 +124,8 @@ void HostWindow::setSnapEnabled(bool enabled) {
 
 void HostWindow::setDrawingActionsEnabled(bool enabled) {
   for (QAction* action : drawingActions_) action->setEnabled(enabled);
+  // A layer changed while a command waits for a point would become part of its step.
+  layers_->widget()->setEnabled(enabled);
 }
 
 }  // namespace host::view

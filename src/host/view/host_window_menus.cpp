@@ -65,6 +65,9 @@ void HostWindow::buildMenus() {
   view->addSeparator();
   auto* history = new HistoryWindow(commandLine_, this);
   view->addAction("Command &history", Qt::Key_F2, history, &HistoryWindow::toggle);
+  QAction* layers = layers_->toggleViewAction();
+  layers->setText("&Layers");
+  view->addAction(layers);
 
   // Typed values go through the command parser, which says what is wrong with them.
   auto ask = [this](const QString& title, const QString& label, const QString& command) {

@@ -68,7 +68,8 @@ INSTANTIATE_TEST_SUITE_P(
                                  PointEntry{PointEntry::Base::Relative, {5, 5, 0}}}},
         // What a CAD user types without thinking: short names, and points asked for.
         ParsedCase{"l", command::DrawLines{}}, ParsedCase{"LINE", command::DrawLines{}},
-        ParsedCase{"po", command::AddPoint{}},
+        ParsedCase{"po", command::AddPoint{}}, ParsedCase{"layer", command::ShowLayers{}},
+        ParsedCase{"LA", command::ShowLayers{}},
         ParsedCase{"PO 1,2", command::AddPoint{ucsPoint(1, 2, 0)}},
         ParsedCase{"u", command::Undo{}}, ParsedCase{"saveas", command::SaveAs{"", ""}},
         ParsedCase{"elevation", command::SetElevation{}},
