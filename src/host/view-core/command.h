@@ -111,6 +111,13 @@ struct Zoom {
   friend bool operator==(const Zoom&, const Zoom&) = default;
 };
 
+// LWT shows lines as heavy as their lineweights say, or one pixel wide; without ON or OFF it
+// switches between the two.
+struct ShowLineWeights {
+  std::optional<bool> shown;  // none: the other way round
+  friend bool operator==(const ShowLineWeights&, const ShowLineWeights&) = default;
+};
+
 }  // namespace host::view::command
 
 namespace host::view {
@@ -121,6 +128,6 @@ using Command =
                  command::SetElevation, command::UcsWorld, command::UcsOrigin, command::UcsRotate,
                  command::UcsThreePoint, command::UcsSave, command::UcsRestore, command::UcsDelete,
                  command::AddPoint, command::AddLine, command::DrawLines, command::SetView,
-                 command::Zoom>;
+                 command::Zoom, command::ShowLineWeights>;
 
 }  // namespace host::view

@@ -180,7 +180,8 @@ std::string commandName(const Command& command) {
                                [](const command::AddLine&) { return "LINE"; },
                                [](const command::DrawLines&) { return "LINE"; },
                                [](const command::SetView&) { return "VIEW"; },
-                               [](const command::Zoom&) { return "ZOOM"; }},
+                               [](const command::Zoom&) { return "ZOOM"; },
+                               [](const command::ShowLineWeights&) { return "LWT"; }},
                     command);
 }
 
