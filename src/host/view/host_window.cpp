@@ -205,7 +205,9 @@ void HostWindow::refreshTitles() {
 }
 
 void HostWindow::activeTabChanged() {
-  if (DrawingView* view = activeView()) application_->activate(*view->document());
+  DrawingView* view = activeView();
+  if (view) application_->activate(*view->document());
+  lineWeights_->setChecked(view && view->lineWeightsShown());
   refreshTitles();
   showEntitiesNotShown();
   showSettings();

@@ -58,6 +58,16 @@ void QtCanvas::setColour(Rgb colour) {
   painter_.setPen(pen);
 }
 
+void QtCanvas::setLineWidth(double pixels) {
+  QPen pen = painter_.pen();
+  pen.setWidthF(pixels);
+  // Heavy lines end and bend round, so that the segments of a curve join without notches.
+  const bool heavy = pixels > 1.0;
+  pen.setCapStyle(heavy ? Qt::RoundCap : Qt::SquareCap);
+  pen.setJoinStyle(heavy ? Qt::RoundJoin : Qt::BevelJoin);
+  painter_.setPen(pen);
+}
+
 void QtCanvas::polyline(const std::vector<Eigen::Vector2d>& points, bool closed) {
   QPolygonF polygon;
   polygon.reserve(static_cast<qsizetype>(points.size()));
