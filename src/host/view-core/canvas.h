@@ -32,6 +32,9 @@ class Canvas {
   virtual void setInk(Ink ink) = 0;
   // The colour of what follows in Ink::Entity, until told another.
   virtual void setColour(Rgb colour) = 0;
+  // The width in pixels of the lines that follow, until told another; every ink starts one
+  // pixel wide.
+  virtual void setLineWidth(double pixels) = 0;
   virtual void polyline(const std::vector<Eigen::Vector2d>& points, bool closed) = 0;
   // An area within closed loops filled by the even-odd rule, in the current colour, or lightly
   // (a pattern too dense to draw); outlined too, so that an area narrower than a pixel shows.

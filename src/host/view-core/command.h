@@ -115,6 +115,13 @@ struct ShowLayers {
   friend bool operator==(const ShowLayers&, const ShowLayers&) = default;
 };
 
+// LWT shows lines as heavy as their lineweights say, or one pixel wide; without ON or OFF it
+// switches between the two.
+struct ShowLineWeights {
+  std::optional<bool> shown;  // none: the other way round
+  friend bool operator==(const ShowLineWeights&, const ShowLineWeights&) = default;
+};
+
 }  // namespace host::view::command
 
 namespace host::view {
@@ -125,6 +132,6 @@ using Command =
                  command::SetElevation, command::UcsWorld, command::UcsOrigin, command::UcsRotate,
                  command::UcsThreePoint, command::UcsSave, command::UcsRestore, command::UcsDelete,
                  command::AddPoint, command::AddLine, command::DrawLines, command::SetView,
-                 command::Zoom, command::ShowLayers>;
+                 command::Zoom, command::ShowLayers, command::ShowLineWeights>;
 
 }  // namespace host::view

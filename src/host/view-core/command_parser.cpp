@@ -164,6 +164,14 @@ Result zoom(std::string_view rest) {
   return EntryError{"ZOOM needs one of EXTENTS (E), WINDOW (W), PREVIOUS (P)"};
 }
 
+Result lineWeights(std::string_view rest) {
+  const std::string key = upper(rest);
+  if (key.empty()) return command::ShowLineWeights{};
+  if (key == "ON") return command::ShowLineWeights{true};
+  if (key == "OFF") return command::ShowLineWeights{false};
+  return EntryError{"LWT needs ON or OFF, or nothing to switch lineweights the other way"};
+}
+
 // Short names CAD users type for the commands they use most.
 std::string_view expandAlias(const std::string& name) {
   static const std::map<std::string, std::string_view> kAliases{
@@ -263,6 +271,7 @@ std::variant<Command, EntryError> parseCommand(std::string_view text) {
   if (name == "VIEW") return view(rest);
   if (name == "ZOOM") return zoom(rest);
   if (name == "LAYER") return noArguments(name, rest, command::ShowLayers{});
+  if (name == "LWT") return lineWeights(rest);
   return EntryError{"Unknown command \"" + std::string(word) + "\""};
 }
 

@@ -181,7 +181,8 @@ std::string commandName(const Command& command) {
                                [](const command::DrawLines&) { return "LINE"; },
                                [](const command::SetView&) { return "VIEW"; },
                                [](const command::Zoom&) { return "ZOOM"; },
-                               [](const command::ShowLayers&) { return "LAYER"; }},
+                               [](const command::ShowLayers&) { return "LAYER"; },
+                               [](const command::ShowLineWeights&) { return "LWT"; }},
                     command);
 }
 

@@ -17,6 +17,7 @@ void applyEntry(const dxf::SourceTableEntry& entry, const model::Layer& layer,
                 LayerDisplay& display) {
   const RawFields fields(entry.record.groups);
   display.lineType = model::foldedName(fields.text(6));
+  display.lineWeight = static_cast<int>(fields.whole(370, kLineWeightDefault));
   const auto* asRead = std::get_if<model::Layer>(&entry.asRead);
   if (fields.has(420) && asRead && *asRead == layer) {
     display.colour = static_cast<Rgb>(fields.whole(420, 0) & 0xFFFFFF);
@@ -55,6 +56,11 @@ void readHeader(const dxf::SourceDrawing& source, DrawingDisplay& display) {
     } else if (variable.name == "$PDSIZE") {
       const double size = fields.real(40, 0.0);
       display.pointStyle.size = std::isfinite(size) && std::abs(size) < 1e12 ? size : 0.0;
+    } else if (variable.name == "$LWDEFAULT") {
+      const std::int64_t weight = fields.whole(370, kStandardDefaultLineWeight);
+      if (weight >= 0 && weight <= kHeaviestLineWeight) display.defaultLineWeight = int(weight);
+    } else if (variable.name == "$LWDISPLAY") {
+      display.lineWeightsShown = fields.whole(290, 0) != 0;
     }
   }
 }
@@ -66,7 +72,8 @@ DrawingDisplay drawingDisplay(const model::Document& document) {
   const auto& layers = document.layers().all();
   display.layers.reserve(layers.size());
   for (const model::Layer& layer : layers) {
-    display.layers.push_back({indexColour(layer.colour), layer.on, layer.frozen, {}});
+    display.layers.push_back(
+        {indexColour(layer.colour), layer.on, layer.frozen, {}, kLineWeightDefault});
   }
   const dxf::SourceDrawing* source = dxf::sourceOf(document);
   if (!source) return display;

@@ -6,6 +6,7 @@
 
 #include "host/model/document.h"
 #include "host/view-core/colour_palette.h"
+#include "host/view-core/line_weight.h"
 #include "host/view-core/point_symbols.h"
 
 namespace host::view {
@@ -18,6 +19,7 @@ struct LayerDisplay {
   bool on = true;
   bool frozen = false;
   std::string lineType;  // its name in one case (model::foldedName); empty: continuous
+  int lineWeight = kLineWeightDefault;  // hundredths of a millimetre, or the drawing's default
 
   bool shown() const { return on && !frozen; }
 };
@@ -31,8 +33,10 @@ struct DrawingDisplay {
   std::vector<LayerDisplay> layers;  // by layer index
   // By name in one case (model::foldedName); only line types with dashes.
   std::unordered_map<std::string, DashPattern> lineTypes;
-  double lineTypeScale = 1.0;  // $LTSCALE, every pattern's scale
-  PointStyle pointStyle;       // $PDMODE, $PDSIZE
+  double lineTypeScale = 1.0;                          // $LTSCALE, every pattern's scale
+  PointStyle pointStyle;                               // $PDMODE, $PDSIZE
+  int defaultLineWeight = kStandardDefaultLineWeight;  // $LWDEFAULT, hundredths of a millimetre
+  bool lineWeightsShown = false;                       // $LWDISPLAY, as the drawing was saved
 };
 
 DrawingDisplay drawingDisplay(const model::Document& document);

@@ -1,5 +1,6 @@
 #include "host/view-core/entity_appearance.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "host/model/names.h"
@@ -17,13 +18,14 @@ std::optional<Appearance> AppearanceResolver::of(const model::Entity& entity) co
   if (!layer(on).shown()) return std::nullopt;
   const double scale = entity.properties.lineTypeScale;
   return Appearance{colourOf(entity, on), dashesOf(entity, on),
-                    display_.lineTypeScale * (std::isfinite(scale) && scale > 0.0 ? scale : 1.0)};
+                    display_.lineTypeScale * (std::isfinite(scale) && scale > 0.0 ? scale : 1.0),
+                    lineWeightOf(entity, on)};
 }
 
 bool AppearanceResolver::enter(const model::Entity& insert) {
   const model::LayerIndex on = layerOf(insert);
   if (!insert.properties.visible || layer(on).frozen) return false;
-  inserts_.push_back({on, colourOf(insert, on), dashesOf(insert, on)});
+  inserts_.push_back({on, colourOf(insert, on), dashesOf(insert, on), lineWeightOf(insert, on)});
   return true;
 }
 
@@ -59,6 +61,20 @@ const DashPattern* AppearanceResolver::dashesOf(const model::Entity& entity,
 const DashPattern* AppearanceResolver::lineType(const std::string& folded) const {
   const auto found = display_.lineTypes.find(folded);
   return found == display_.lineTypes.end() ? nullptr : &found->second;
+}
+
+int AppearanceResolver::lineWeightOf(const model::Entity& entity, model::LayerIndex on) const {
+  const int weight = entity.properties.lineWeight;
+  if (weight == kLineWeightByLayer) return weightOrDefault(layer(on).lineWeight);
+  if (weight == kLineWeightByBlock) {
+    return inserts_.empty() ? display_.defaultLineWeight : inserts_.back().lineWeight;
+  }
+  return weightOrDefault(weight);
+}
+
+int AppearanceResolver::weightOrDefault(int hundredths) const {
+  if (hundredths < 0) return display_.defaultLineWeight;
+  return std::min(hundredths, kHeaviestLineWeight);
 }
 
 }  // namespace host::view

@@ -5,20 +5,23 @@
 
 #include "host/model/entities.h"
 #include "host/view-core/drawing_display.h"
+#include "host/view-core/line_weight.h"
 
 namespace host::view {
 
 // How an entity shows.
 struct Appearance {
   Rgb colour = kForeground;
-  const DashPattern* dashes = nullptr;  // none: continuous
-  double dashScale = 1.0;               // $LTSCALE times the entity's own line type scale
+  const DashPattern* dashes = nullptr;          // none: continuous
+  double dashScale = 1.0;                       // $LTSCALE times the entity's own line type scale
+  int lineWeight = kStandardDefaultLineWeight;  // hundredths of a millimetre
 };
 
 // Resolves how the entities an expansion reaches show, following it into inserts: inside a
 // block an entity on layer "0" takes the insert's layer (is hidden with it, takes its colour
 // ByLayer) and one of colour ByBlock the insert's colour, nested inserts passing on what they
-// took. Outside any insert ByBlock is the foreground colour.
+// took. Outside any insert ByBlock is the foreground colour. Lineweights resolve the same way;
+// by block outside any insert, and a layer's default, is the drawing's default lineweight.
 class AppearanceResolver {
  public:
   explicit AppearanceResolver(const DrawingDisplay& display);
@@ -38,6 +41,7 @@ class AppearanceResolver {
     model::LayerIndex layer = 0;
     Rgb colour = kForeground;
     const DashPattern* dashes = nullptr;
+    int lineWeight = kStandardDefaultLineWeight;
   };
 
   const DrawingDisplay& display_;
@@ -49,6 +53,9 @@ class AppearanceResolver {
   Rgb colourOf(const model::Entity& entity, model::LayerIndex layer) const;
   const DashPattern* dashesOf(const model::Entity& entity, model::LayerIndex layer) const;
   const DashPattern* lineType(const std::string& name) const;
+  int lineWeightOf(const model::Entity& entity, model::LayerIndex layer) const;
+  // A lineweight of hundredths, or the drawing's default in place of a stand-in or nonsense.
+  int weightOrDefault(int hundredths) const;
 };
 
 }  // namespace host::view

@@ -38,7 +38,8 @@ Marker markerFor(SnapKind kind) {
 
 }  // namespace
 
-void renderScene(const Scene& scene, const ViewProjection& projection, Canvas& canvas) {
+void renderScene(const Scene& scene, const ViewProjection& projection, Canvas& canvas,
+                 const LineWeightDisplay& lineWeights) {
   const Eigen::AlignedBox2d visible = visibleViewBox(projection);
   canvas.setInk(Ink::Entity);
   // Colours change seldom from one piece to the next: the canvas is told only when they do.
@@ -48,6 +49,13 @@ void renderScene(const Scene& scene, const ViewProjection& projection, Canvas& c
     if (next == colour) return;
     colour = next;
     canvas.setColour(colour);
+  };
+  // Widths too change seldom, and only when lineweights show.
+  double width = 1.0;
+  const auto strokeWidth = [&](double next) {
+    if (next == width) return;
+    width = next;
+    canvas.setLineWidth(width);
   };
   std::vector<Eigen::Vector2d> screen;
   const Eigen::AlignedBox2d safe(
@@ -91,6 +99,9 @@ void renderScene(const Scene& scene, const ViewProjection& projection, Canvas& c
   for (const auto& polyline : scene.polylines) {
     if (!visible.intersects(polyline.bounds)) continue;
     paintIn(polyline.colour);
+    if (lineWeights.shown) {
+      strokeWidth(lineWeightPixels(polyline.lineWeight, lineWeights.dotsPerInch));
+    }
     screen.clear();
     for (const auto& p : polyline.points) screen.push_back(projection.viewToScreen(p));
     if (polyline.dashes != 0 && showsDashes(pixels(polyline.dashes))) {
@@ -105,6 +116,7 @@ void renderScene(const Scene& scene, const ViewProjection& projection, Canvas& c
       }
     }
   }
+  strokeWidth(1.0);
   for (const auto& point : scene.points) {
     if (!visible.contains(point.at)) continue;
     paintIn(point.colour);

@@ -4,14 +4,17 @@
 
 #include "host/geom/frame.h"
 #include "host/view-core/canvas.h"
+#include "host/view-core/line_weight.h"
 #include "host/view-core/scene.h"
 #include "host/view-core/snap_index.h"
 #include "host/view-core/view_projection.h"
 
 namespace host::view {
 
-// Paints the projected drawing, skipping every piece whose bounds lie off screen.
-void renderScene(const Scene& scene, const ViewProjection& projection, Canvas& canvas);
+// Paints the projected drawing, skipping every piece whose bounds lie off screen. Lines are one
+// pixel wide unless lineweights are shown; filled areas, points and texts always are.
+void renderScene(const Scene& scene, const ViewProjection& projection, Canvas& canvas,
+                 const LineWeightDisplay& lineWeights = {});
 
 // The UCS icon: X and Y (and, when not seen end-on, Z) arrows of a fixed size at the UCS
 // origin, or in the lower-left corner when the origin is off screen.

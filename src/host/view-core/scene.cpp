@@ -36,6 +36,7 @@ class SceneBuilder : public model::ExpansionVisitor {
     if (!appearance) return true;
     projector_.setColour(appearance->colour);
     projector_.setDashes(dashesFor(*appearance, toWorld));
+    projector_.setLineWeight(static_cast<std::uint16_t>(appearance->lineWeight));
     projector_.setTextLayout(std::holds_alternative<model::MText>(entity.data)
                                  ? TextLayout{{}, TextVertical::Top, true}
                                  : TextLayout{});

@@ -16,12 +16,13 @@ namespace host::view {
 // The model space of a drawing projected into view coordinates, kept between repaints so that
 // zooming and panning only scale what is already projected. Rebuilt when the drawing or the
 // view's orientation changes. Every piece carries its bounds so that painting can skip what
-// lies off screen, and its colour.
+// lies off screen, and its colour (and a line its lineweight).
 struct Scene {
   struct Polyline {
     std::vector<Eigen::Vector2d> points;
     bool closed = false;
-    std::uint16_t dashes = 0;  // its pattern in Scene::dashPatterns; 0 continuous
+    std::uint16_t dashes = 0;      // its pattern in Scene::dashPatterns; 0 continuous
+    std::uint16_t lineWeight = 0;  // hundredths of a millimetre
     Rgb colour = kForeground;
     Eigen::AlignedBox2d bounds;
   };

@@ -37,6 +37,7 @@ void Projector::polyline(const model::WorldPolyline& polyline) {
   Scene::Polyline projected;
   projected.closed = polyline.closed;
   projected.dashes = dashes_;
+  projected.lineWeight = lineWeight_;
   projected.colour = colour_;
   projected.points.reserve(polyline.points.size());
   for (const auto& p : polyline.points) projected.points.push_back(project(p));
@@ -107,6 +108,7 @@ void Projector::ellipse(const geom::EllipseArc& ellipse) {
   Scene::Polyline projected;
   projected.closed = span.isFullTurn();
   projected.dashes = dashes_;
+  projected.lineWeight = lineWeight_;
   projected.colour = colour_;
   const int count = projected.closed ? chords : chords + 1;
   projected.points.reserve(count);
@@ -142,6 +144,7 @@ void Projector::addTextLine(const std::string& line, const Eigen::Affine2d& toVi
     add(Scene::Polyline{
         {toView * Eigen::Vector2d(left, 0), toView * Eigen::Vector2d(left + width, 0)},
         false,
+        0,
         0,
         colour_,
         {}});

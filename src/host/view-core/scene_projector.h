@@ -23,6 +23,8 @@ class Projector : public model::GeometrySink {
   void setTextLayout(const TextLayout& layout) { layout_ = layout; }
   // The dash pattern (in Scene::dashPatterns) of the lines that follow.
   void setDashes(std::uint16_t dashes) { dashes_ = dashes; }
+  // The lineweight (hundredths of a millimetre) of the lines that follow.
+  void setLineWeight(std::uint16_t hundredths) { lineWeight_ = hundredths; }
 
   void polyline(const model::WorldPolyline& polyline) override;
   void point(const Eigen::Vector3d& position) override;
@@ -37,6 +39,7 @@ class Projector : public model::GeometrySink {
   std::size_t unplaced_ = 0;
   Rgb colour_ = kForeground;
   std::uint16_t dashes_ = 0;
+  std::uint16_t lineWeight_ = 0;
   TextLayout layout_;
 
   Eigen::Vector2d project(const Eigen::Vector3d& world) const {

@@ -9,6 +9,7 @@
 #include <QPainter>
 #include <QWheelEvent>
 
+#include "host/view-core/drawing_display.h"
 #include "host/view-core/renderer.h"
 #include "host/view/qt_canvas.h"
 
@@ -39,6 +40,7 @@ DrawingView::DrawingView(std::shared_ptr<OpenDrawing> drawing, QWidget* parent)
   setAttribute(Qt::WA_OpaquePaintEvent);
   setMinimumSize(200, 150);
   listener_ = document_.addListener([this] { documentChanged(); });
+  lineWeightsShown_ = drawingDisplay(document_).lineWeightsShown;
 }
 
 DrawingView::~DrawingView() {
@@ -140,6 +142,11 @@ void DrawingView::setSnapEnabled(bool enabled) {
   update();
 }
 
+void DrawingView::setLineWeightsShown(bool shown) {
+  lineWeightsShown_ = shown;
+  update();
+}
+
 const Scene& DrawingView::scene() {
   if (!scene_) {
     scene_ = buildScene(document_, projection_.orientation());
@@ -190,7 +197,8 @@ void DrawingView::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   painter.fillRect(rect(), QtCanvas::background());
   QtCanvas canvas(painter);
-  renderScene(scene(), projection_, canvas);
+  renderScene(scene(), projection_, canvas,
+              LineWeightDisplay{lineWeightsShown_, double(logicalDpiX())});
   renderUcsIcon(document_.currentUcs().frame, projection_, canvas);
   if (hoverSnap_) renderSnapMarker(*hoverSnap_, projection_, canvas);
   paintRubberBand(painter);

@@ -49,6 +49,11 @@ class DrawingView : public QWidget {
   void setSnapEnabled(bool enabled);
   bool snapEnabled() const { return snapEnabled_; }
 
+  // Whether lines are drawn as heavy as their lineweights say: a setting of the window, which
+  // starts as the drawing was saved and leaves the drawing unmodified.
+  void setLineWeightsShown(bool shown);
+  bool lineWeightsShown() const { return lineWeightsShown_; }
+
   // The point a click at `position` would give, if any (the UCS plane seen edge-on has none).
   std::optional<Eigen::Vector3d> pointAt(const QPoint& position);
   // Where a world point shows in the widget (far off it, a million pixels away at most).
@@ -86,6 +91,7 @@ class DrawingView : public QWidget {
   std::optional<std::vector<SnapPoint>> snapPoints_;
   std::optional<SnapPoint> hoverSnap_;
   bool snapEnabled_ = true;
+  bool lineWeightsShown_ = false;
   bool sized_ = false;
   std::optional<QPoint> panFrom_;
   // Earlier views, the latest last, for ZOOM PREVIOUS; a run of wheel notches is one view.

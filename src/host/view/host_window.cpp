@@ -211,6 +211,7 @@ void HostWindow::activeTabChanged() {
   DrawingView* view = activeView();
   if (view) application_->activate(*view->document());
   layers_->showDocument(view ? view->document() : nullptr);
+  lineWeights_->setChecked(view && view->lineWeightsShown());
   refreshTitles();
   showEntitiesNotShown();
   showSettings();

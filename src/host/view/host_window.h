@@ -91,6 +91,8 @@ class HostWindow : public QMainWindow {
   // like the commands, it waits while a point request does.
   void addTool(const QString& text, std::function<void()> run);
   bool snapEnabled() const { return snapEnabled_; }
+  // Shows lineweights in the active drawing, or draws its lines one pixel wide.
+  void setLineWeightsShown(bool shown);
   // Adds an entry to the Help menu, which shows once it has one. Help stays at hand while a
   // point request waits.
   void addHelpEntry(const QString& text, std::function<void()> show);
@@ -147,6 +149,8 @@ class HostWindow : public QMainWindow {
   QList<QAction*> drawingActions_;
   QMenu* tools_ = nullptr;
   QMenu* help_ = nullptr;
+  // Checked while the active drawing shows lineweights.
+  QAction* lineWeights_ = nullptr;
   bool snapEnabled_ = true;
   int untitledCount_ = 0;
   // The waiting request lives on the stack of requestPoint; this points at it.

@@ -1,4 +1,5 @@
-// The command line of the host window: typed commands, menu commands and the snap toggle.
+// The command line of the host window: typed commands, menu commands and the snap and
+// lineweight toggles.
 #include <QApplication>
 #include <QMenuBar>
 
@@ -100,6 +101,9 @@ void HostWindow::runWindowCommand(const Command& command) {
             layers_->show();
             layers_->raise();
           },
+          [&](const command::ShowLineWeights& c) {
+            if (needsView()) setLineWeightsShown(c.shown.value_or(!view->lineWeightsShown()));
+          },
           [&](const auto&) { say("This command changes the drawing"); }},
       command);
 }
@@ -120,6 +124,14 @@ void HostWindow::setSnapEnabled(bool enabled) {
   for (DrawingView* view : views()) view->setSnapEnabled(enabled);
   say(enabled ? "<Snap on>" : "<Snap off>");
   showSettings();
+}
+
+void HostWindow::setLineWeightsShown(bool shown) {
+  DrawingView* view = activeView();
+  if (!view) return;
+  view->setLineWeightsShown(shown);
+  lineWeights_->setChecked(shown);
+  say(shown ? "<Lineweights on>" : "<Lineweights off>");
 }
 
 void HostWindow::setDrawingActionsEnabled(bool enabled) {

@@ -62,6 +62,14 @@ void HostWindow::buildMenus() {
   snap->setShortcut(Qt::Key_F3);
   snap->setShortcutContext(Qt::WindowShortcut);
   connect(snap, &QAction::toggled, this, [this](bool on) { setSnapEnabled(on); });
+  lineWeights_ = view->addAction("&Lineweights");
+  lineWeights_->setCheckable(true);
+  // Only the user's click runs the command; the check also follows the active drawing.
+  connect(lineWeights_, &QAction::triggered, this, [this](bool on) {
+    const QString command = on ? "LWT ON" : "LWT OFF";
+    commandLine_->appendHistory(CommandLine::kCommandPrompt + command);
+    runCommand(command);
+  });
   view->addSeparator();
   auto* history = new HistoryWindow(commandLine_, this);
   view->addAction("Command &history", Qt::Key_F2, history, &HistoryWindow::toggle);

@@ -58,6 +58,14 @@ void QtCanvas::setColour(Rgb colour) {
   painter_.setPen(pen);
 }
 
+void QtCanvas::setLineWidth(double pixels) {
+  QPen pen = painter_.pen();
+  // The pen's square ends close the corners where separate lines meet; round ends would look
+  // smoother but take about twice as long to paint.
+  pen.setWidthF(pixels);
+  painter_.setPen(pen);
+}
+
 void QtCanvas::polyline(const std::vector<Eigen::Vector2d>& points, bool closed) {
   QPolygonF polygon;
   polygon.reserve(static_cast<qsizetype>(points.size()));

@@ -15,6 +15,7 @@ class QtCanvas : public Canvas {
 
   void setInk(Ink ink) override;
   void setColour(Rgb colour) override;
+  void setLineWidth(double pixels) override;
   void polyline(const std::vector<Eigen::Vector2d>& points, bool closed) override;
   void fill(const std::vector<std::vector<Eigen::Vector2d>>& loops, bool light) override;
   void text(const std::string& text, const Eigen::Affine2d& textToScreen,

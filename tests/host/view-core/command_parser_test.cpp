@@ -74,7 +74,11 @@ INSTANTIATE_TEST_SUITE_P(
         ParsedCase{"u", command::Undo{}}, ParsedCase{"saveas", command::SaveAs{"", ""}},
         ParsedCase{"elevation", command::SetElevation{}},
         ParsedCase{"ELEV 45.25", command::SetElevation{45.25}},
-        ParsedCase{"elevation -3", command::SetElevation{-3}}));
+        ParsedCase{"elevation -3", command::SetElevation{-3}},
+        ParsedCase{"lwt", command::ShowLineWeights{}},
+        ParsedCase{"LWT ON", command::ShowLineWeights{true}},
+        ParsedCase{"lwt off ", command::ShowLineWeights{false}},
+        ParsedCase{"Lwt oN", command::ShowLineWeights{true}}));
 
 struct RefusedCase {
   const char* line;
@@ -112,7 +116,9 @@ INSTANTIATE_TEST_SUITE_P(
                     RefusedCase{"line 0,0 1;1", "LINE end"}, RefusedCase{"view back", "TOP"},
                     RefusedCase{"zoom", "EXTENTS"}, RefusedCase{"zoom out", "WINDOW"},
                     RefusedCase{"z w 0,0", "two corners"}, RefusedCase{"z e now", "ZOOM"},
-                    RefusedCase{"elevation high", "height"}, RefusedCase{"elev 1e999", "height"}));
+                    RefusedCase{"elevation high", "height"}, RefusedCase{"elev 1e999", "height"},
+                    RefusedCase{"lwt yes", "ON or OFF"}, RefusedCase{"lwt on now", "LWT"},
+                    RefusedCase{"lwt 1", "OFF"}));
 
 }  // namespace
 }  // namespace host::view

@@ -15,11 +15,13 @@ class RecordingCanvas : public Canvas {
     std::vector<Eigen::Vector2d> points;
     bool closed;
     Rgb colour;
+    double width = 1.0;  // pixels
   };
   struct Fill {
     std::vector<std::vector<Eigen::Vector2d>> loops;
     bool light;
     Rgb colour;
+    double width = 1.0;  // of its outline, pixels
   };
   struct Label {
     Ink ink;
@@ -40,13 +42,17 @@ class RecordingCanvas : public Canvas {
   std::vector<Label> labels;
   std::vector<Mark> marks;
 
-  void setInk(Ink ink) override { ink_ = ink; }
+  void setInk(Ink ink) override {
+    ink_ = ink;
+    width_ = 1.0;
+  }
   void setColour(Rgb colour) override { colour_ = colour; }
+  void setLineWidth(double pixels) override { width_ = pixels; }
   void polyline(const std::vector<Eigen::Vector2d>& points, bool closed) override {
-    strokes.push_back({ink_, points, closed, colour_});
+    strokes.push_back({ink_, points, closed, colour_, width_});
   }
   void fill(const std::vector<std::vector<Eigen::Vector2d>>& loops, bool light) override {
-    fills.push_back({loops, light, colour_});
+    fills.push_back({loops, light, colour_, width_});
   }
   void text(const std::string& text, const Eigen::Affine2d& textToScreen,
             const TextFit& fit) override {
@@ -59,6 +65,7 @@ class RecordingCanvas : public Canvas {
  private:
   Ink ink_ = Ink::Entity;
   Rgb colour_ = kForeground;
+  double width_ = 1.0;
 };
 
 }  // namespace host::view

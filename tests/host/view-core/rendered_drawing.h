@@ -9,14 +9,15 @@
 namespace host::view {
 
 // A drawing painted from the top, the world square (0, 0) to (100, 100) filling a window of
-// 400 by 400 pixels, with what it painted recorded.
+// 400 by 400 pixels, with what it painted recorded; lineweights shown as `lineWeights` says.
 struct RenderedDrawing {
-  explicit RenderedDrawing(const model::Document& document) {
+  explicit RenderedDrawing(const model::Document& document,
+                           const LineWeightDisplay& lineWeights = {}) {
     projection.setViewport(400, 400);
     projection.setOrientation(viewOrientation(StandardView::Top));
     scene = buildScene(document, projection.orientation());
     projection.fit(Eigen::AlignedBox2d(Eigen::Vector2d(0, 0), Eigen::Vector2d(100, 100)));
-    renderScene(scene, projection, canvas);
+    renderScene(scene, projection, canvas, lineWeights);
   }
 
   Eigen::Vector2d screen(double x, double y) const { return projection.worldToScreen({x, y, 0}); }
@@ -24,14 +25,26 @@ struct RenderedDrawing {
   // The colour of the entity stroke passing within a pixel of world point (x, y), the last
   // painted where several do; nothing where none does.
   std::optional<Rgb> colourAt(double x, double y) const {
+    const auto stroke = strokeAt(x, y);
+    return stroke ? std::optional(stroke->colour) : std::nullopt;
+  }
+
+  // The width in pixels of the entity stroke passing within a pixel of world point (x, y), the
+  // last painted where several do; nothing where none does.
+  std::optional<double> widthAt(double x, double y) const {
+    const auto stroke = strokeAt(x, y);
+    return stroke ? std::optional(stroke->width) : std::nullopt;
+  }
+
+  std::optional<RecordingCanvas::Stroke> strokeAt(double x, double y) const {
     const Eigen::Vector2d at = screen(x, y);
-    std::optional<Rgb> found;
+    std::optional<RecordingCanvas::Stroke> found;
     for (const auto& stroke : canvas.strokes) {
       const std::size_t n = stroke.points.size();
       const std::size_t segments = stroke.closed ? n : n - 1;
       for (std::size_t i = 0; n > 0 && i < segments; ++i) {
         if (distanceToSegment(at, stroke.points[i], stroke.points[(i + 1) % n]) <= 1.0) {
-          found = stroke.colour;
+          found = stroke;
         }
       }
     }

@@ -1,8 +1,8 @@
 // Fuzz target: a drawing file read, then shown as the drawing window shows it: the scene built
-// from every entity's world geometry, fitted into a window and painted, the snap points found
-// and sorted into the snap grid, and a snap looked up. A file may be refused (DxfError); any
-// other exception, a crash, a hang or a non-finite coordinate on its way to the painter or the
-// snap grid is a fault.
+// from every entity's world geometry, fitted into a window and painted with lineweights shown,
+// the snap points found and sorted into the snap grid, and a snap looked up. A file may be refused
+// (DxfError); any other exception, a crash, a hang or a non-finite coordinate on its way to the
+// painter or the snap grid, or a line width beyond the heaviest lineweight, is a fault.
 #include <cmath>
 #include <memory>
 #include <vector>
@@ -25,6 +25,10 @@ constexpr int kWindowWidth = 1000;
 constexpr int kWindowHeight = 700;
 constexpr double kSnapAperture = 10.0;  // pixels, as the drawing window
 constexpr std::size_t kSnapLookups = 64;
+// Lineweights shown at a resolution four times a common screen's, where the heaviest standard
+// weight (2.11 mm) is 32 pixels.
+constexpr view::LineWeightDisplay kLineWeights{true, 384.0};
+constexpr double kWidestLine = 32.0;
 
 template <typename Derived>
 void requireFinite(const Eigen::DenseBase<Derived>& values, const char* where) {
@@ -39,6 +43,9 @@ class CheckingCanvas : public view::Canvas {
 
   void setInk(view::Ink) override {}
   void setColour(view::Rgb) override {}
+  void setLineWidth(double pixels) override {
+    fuzz::require(pixels >= 1.0 && pixels <= kWidestLine, "a line is painted too thin or too wide");
+  }
   void polyline(const std::vector<Eigen::Vector2d>& points, bool) override {
     for (const Eigen::Vector2d& p : points) {
       requireFinite(p, "a painted stroke has a non-finite point");
@@ -89,7 +96,7 @@ void paint(const model::Document& document, const Eigen::Matrix3d& orientation) 
   CheckingCanvas canvas(
       Eigen::AlignedBox2d(Eigen::Vector2d(-margin, -margin),
                           Eigen::Vector2d(kWindowWidth + margin, kWindowHeight + margin)));
-  view::renderScene(scene, projection, canvas);
+  view::renderScene(scene, projection, canvas, kLineWeights);
   view::renderUcsIcon(document.currentUcs().frame, projection, canvas);
 
   std::vector<view::SnapPoint> points = view::snapPoints(document);
