@@ -9,6 +9,7 @@
 #include <QPainter>
 #include <QWheelEvent>
 
+#include "host/view-core/highlight_scene.h"
 #include "host/view-core/renderer.h"
 #include "host/view/qt_canvas.h"
 
@@ -47,6 +48,7 @@ DrawingView::~DrawingView() {
 
 void DrawingView::documentChanged() {
   scene_.reset();
+  highlightScene_.reset();
   snapPoints_.reset();
   snapIndex_.reset();
   hoverSnap_.reset();
@@ -58,6 +60,7 @@ void DrawingView::setOrientation(const Eigen::Matrix3d& worldToView) {
   rememberView();
   projection_.setOrientation(worldToView);
   scene_.reset();
+  highlightScene_.reset();
   snapIndex_.reset();
   hoverSnap_.reset();
   fitExtents();
@@ -99,7 +102,10 @@ bool DrawingView::zoomPrevious() {
   projection_ = previousViews_.back();
   previousViews_.pop_back();
   projection_.setViewport(width(), height());
-  if (turned) scene_.reset();
+  if (turned) {
+    scene_.reset();
+    highlightScene_.reset();
+  }
   snapIndex_.reset();
   hoverSnap_.reset();
   update();
@@ -132,6 +138,30 @@ void DrawingView::paintRubberBand(QPainter& painter) const {
   } else {
     painter.drawLine(QPointF(from.x(), from.y()), QPointF(to.x(), to.y()));
   }
+}
+
+void DrawingView::setHighlighted(model::Handle handle, bool highlighted) {
+  const bool changed =
+      highlighted ? highlighted_.insert(handle).second : highlighted_.erase(handle);
+  if (!changed) return;
+  highlightScene_.reset();
+  update();
+}
+
+void DrawingView::clearHighlight() {
+  if (highlighted_.empty()) return;
+  highlighted_.clear();
+  highlightScene_.reset();
+  update();
+}
+
+void DrawingView::paintHighlight(Canvas& canvas) {
+  if (highlighted_.empty()) return;
+  if (!highlightScene_) {
+    highlightScene_ = highlightScene(document_, projection_.orientation(), highlighted_);
+  }
+  setHighlightDashes(*highlightScene_, projection_.scale());
+  renderScene(*highlightScene_, projection_, canvas);
 }
 
 void DrawingView::setSnapEnabled(bool enabled) {
@@ -191,6 +221,7 @@ void DrawingView::paintEvent(QPaintEvent*) {
   painter.fillRect(rect(), QtCanvas::background());
   QtCanvas canvas(painter);
   renderScene(scene(), projection_, canvas);
+  paintHighlight(canvas);
   renderUcsIcon(document_.currentUcs().frame, projection_, canvas);
   if (hoverSnap_) renderSnapMarker(*hoverSnap_, projection_, canvas);
   paintRubberBand(painter);
@@ -231,6 +262,7 @@ void DrawingView::mousePressEvent(QMouseEvent* event) {
     panFrom_ = event->position().toPoint();
     setCursor(Qt::ClosedHandCursor);
   } else if (event->button() == Qt::LeftButton) {
+    clearHighlight();
     if (const auto point = pointAt(event->position().toPoint())) emit pointClicked(*point);
   }
 }
@@ -263,6 +295,7 @@ void DrawingView::leaveEvent(QEvent*) {
 }
 
 void DrawingView::keyPressEvent(QKeyEvent* event) {
+  if (event->key() == Qt::Key_Escape) clearHighlight();
   // Typing over the drawing goes to the command line, so a point or a command can be typed
   // without clicking the command line first.
   if (QWidget* entry = focusProxy()) {
