@@ -295,7 +295,6 @@ void DrawingView::leaveEvent(QEvent*) {
 }
 
 void DrawingView::keyPressEvent(QKeyEvent* event) {
-  if (event->key() == Qt::Key_Escape) clearHighlight();
   // Typing over the drawing goes to the command line, so a point or a command can be typed
   // without clicking the command line first.
   if (QWidget* entry = focusProxy()) {

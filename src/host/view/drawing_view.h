@@ -55,10 +55,11 @@ class DrawingView : public QWidget {
   // Where a world point shows in the widget (far off it, a million pixels away at most).
   QPoint widgetPosition(const Eigen::Vector3d& world) const;
 
-  // Shows an entity of the drawing selected, or as usual again. A left click in the drawing or
-  // Esc shows them all as usual.
+  // Shows an entity of the drawing selected, or as usual again. A left click in the drawing
+  // shows them all as usual, and so does clearHighlight() (the window's Esc).
   void setHighlighted(model::Handle handle, bool highlighted);
   const std::set<model::Handle>& highlighted() const { return highlighted_; }
+  void clearHighlight();
 
   // How many entities of the drawing cannot be shown (see Scene::notShown).
   std::size_t entitiesNotShown() { return scene().notShown; }
@@ -115,7 +116,6 @@ class DrawingView : public QWidget {
   void fitExtents();
   void paintRubberBand(QPainter& painter) const;
   void paintHighlight(Canvas& canvas);
-  void clearHighlight();
 };
 
 }  // namespace host::view
