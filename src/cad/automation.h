@@ -30,6 +30,8 @@ class Entity {
   // kByLayer, kByBlock or 1..255.
   virtual Color color() = 0;
   virtual void color(Color value) = 0;
+  // Shows it selected in the drawing window (true) or as usual (false).
+  virtual void Highlight(bool highlight) = 0;
 };
 
 // Model space (or a block definition): the collection that receives new entities.
@@ -154,6 +156,8 @@ class Application {
   virtual Ref<cad::Document> ActiveDocument() = 0;
   virtual bool Visible() = 0;
   virtual void Visible(bool visible) = 0;
+  // Makes the active drawing's view show the box with these corners (world coordinates).
+  virtual void ZoomWindow(const Point3& lowerLeft, const Point3& upperRight) = 0;
 };
 
 }  // namespace cad

@@ -1,22 +1,34 @@
 #include "check/csv_report.h"
 
+#include <optional>
+#include <string>
+
 #include "check/whole_file.h"
 
 namespace check {
 namespace {
 
 // A field quoted when it holds a delimiter, a quote or a line end (ids may).
-std::string csvField(const std::string& text) {
-  if (text.find_first_of(",\"\r\n") == std::string::npos) return text;
-  std::string quotedText = "\"";
-  for (const char c : text) quotedText += c == '"' ? std::string("\"\"") : std::string(1, c);
-  return quotedText + "\"";
+void appendField(std::string& row, const std::string& text) {
+  if (text.find_first_of(",\"\r\n") == std::string::npos) {
+    row += text;
+    return;
+  }
+  row += '"';
+  for (const char c : text) {
+    if (c == '"') row += '"';
+    row += c;
+  }
+  row += '"';
 }
 
 // "x,y,z" of a point, z empty without a height.
-void writeCoordinates(std::ostream& out, const CheckReport& report, const survey::Point& point) {
-  out << report.number(point.x) << ',' << report.number(point.y) << ',';
-  if (point.z) out << report.number(*point.z);
+void appendCoordinates(std::string& row, const CheckReport& report, const survey::Point& point) {
+  row += report.number(point.x);
+  row += ',';
+  row += report.number(point.y);
+  row += ',';
+  if (point.z) row += report.number(*point.z);
 }
 
 }  // namespace
@@ -24,29 +36,50 @@ void writeCoordinates(std::ostream& out, const CheckReport& report, const survey
 void writeCsvReport(std::ostream& out, const CheckReport& report) {
   out << "id,design_x,design_y,design_z,survey_x,survey_y,survey_z,shots,dx,dy,dz,dh,status,"
          "failing\n";
+  // Each row is put together first and written whole: a report has a row per point, and the
+  // stream's own work per insertion would cost more than the numbers.
+  std::string row;
+  const auto writeRow = [&] {
+    out.write(row.data(), static_cast<std::streamsize>(row.size()));
+    row.clear();
+  };
   const std::vector<survey::Point>& design = report.design.points;
   for (std::size_t i = 0; i < report.pairing.pairs.size(); ++i) {
     const survey::Pair& pair = report.pairing.pairs[i];
     const survey::ComparedPair& compared = report.comparison.pairs[i];
     const survey::Deviation& d = compared.deviation;
-    out << csvField(design[pair.design].id) << ',';
-    writeCoordinates(out, report, design[pair.design]);
-    out << ',';
-    writeCoordinates(out, report, pair.survey.point);
-    out << ',' << pair.survey.shots << ',' << report.number(d.dx) << ',' << report.number(d.dy)
-        << ',' << (d.dz ? report.number(*d.dz) : "") << ',' << report.number(d.dh) << ','
-        << (compared.failing.empty() ? "pass" : "fail") << ','
-        << survey::lettersOf(compared.failing) << '\n';
+    appendField(row, design[pair.design].id);
+    row += ',';
+    appendCoordinates(row, report, design[pair.design]);
+    row += ',';
+    appendCoordinates(row, report, pair.survey.point);
+    row += ',';
+    row += std::to_string(pair.survey.shots);
+    for (const std::optional<double> value :
+         {std::optional(d.dx), std::optional(d.dy), d.dz, std::optional(d.dh)}) {
+      row += ',';
+      if (value) row += report.number(*value);
+    }
+    row += compared.failing.empty() ? ",pass," : ",fail,";
+    row += survey::lettersOf(compared.failing);
+    row += '\n';
+    writeRow();
   }
   for (const std::size_t i : report.pairing.unmatchedDesign) {
-    out << csvField(design[i].id) << ',';
-    writeCoordinates(out, report, design[i]);
-    out << ",,,,,,,,,unmatched-design,\n";
+    appendField(row, design[i].id);
+    row += ',';
+    appendCoordinates(row, report, design[i]);
+    row += ",,,,,,,,,unmatched-design,\n";
+    writeRow();
   }
   for (const survey::Observation& observation : report.pairing.unmatchedSurvey) {
-    out << csvField(observation.point.id) << ",,,,";
-    writeCoordinates(out, report, observation.point);
-    out << ',' << observation.shots << ",,,,,unmatched-survey,\n";
+    appendField(row, observation.point.id);
+    row += ",,,,";
+    appendCoordinates(row, report, observation.point);
+    row += ',';
+    row += std::to_string(observation.shots);
+    row += ",,,,,unmatched-survey,\n";
+    writeRow();
   }
 }
 

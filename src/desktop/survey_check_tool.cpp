@@ -65,14 +65,30 @@ void openCheckWindow(host::view::HostWindow& window,
   checkWindow->setAttribute(Qt::WA_DeleteOnClose);
   // The whole batch is one step of the drawing's undo.
   const std::weak_ptr<host::model::Document> drawing = document;
-  checkWindow->setVectorDrawer(
-      check::vectorDrawerFor(application->ActiveDocument(), setup.ucsChoices, checkWindow,
-                             [drawing](const std::function<void()>& draw) {
-                               const std::shared_ptr<host::model::Document> open = drawing.lock();
-                               if (!open) throw std::runtime_error("The drawing has been closed");
-                               host::model::Document::UndoGroup step(*open, "Draw vectors");
-                               draw();
-                             }));
+  const auto focus = std::make_shared<check::draw::PairFocus>(
+      std::static_pointer_cast<cad::Application>(application));
+  checkWindow->setVectorDrawer(check::vectorDrawerFor(
+      application->ActiveDocument(), setup.ucsChoices, checkWindow,
+      [drawing](const std::function<void()>& draw) {
+        const std::shared_ptr<host::model::Document> open = drawing.lock();
+        if (!open) throw std::runtime_error("The drawing has been closed");
+        host::model::Document::UndoGroup step(*open, "Draw vectors");
+        draw();
+      },
+      focus));
+  // A double-clicked pair shows in the drawing the window was opened from, while that drawing
+  // is open and shown.
+  QObject::connect(
+      checkWindow, &check::CheckWindow::pairActivated, checkWindow,
+      [focus, drawing, application](const survey::Point& design, const survey::Point& surveyed) {
+        const std::shared_ptr<host::model::Document> open = drawing.lock();
+        if (!open || application->activeModel() != open) return;
+        try {
+          focus->show(design, surveyed);
+        } catch (const cad::AutomationError&) {
+          // The drawing went away meanwhile: there is nothing to show.
+        }
+      });
   checkWindow->show();
 }
 

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <cstdlib>
 #include <iterator>
+#include <utility>
 
 #include "cad/trimmed_text.h"
 #include "form/decimal_text.h"
@@ -67,7 +68,43 @@ std::string numberFormatFor(std::optional<long> precision) {
   return "###0." + std::string(places, '0');
 }
 
+namespace {
+
+constexpr double kPowersOfTen[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                   1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
+                                   1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};  // all exact
+
+// roundedTo15Digits by binary arithmetic, where it gives the same value. The value scaled to 15
+// digits before the point differs from its shortest decimal, scaled alike, by less than half a
+// unit of the value's last place, scaled, and half a unit of the product's last place; away
+// from the halfway point by more than that both round the same way. The rounded digits and the
+// power of ten are exact, so their quotient is the double nearest the rounded decimal. Nothing
+// when the value is too near halfway or its scale is not exact.
+std::optional<double> roundedByScaling(double value) {
+  const double magnitude = std::fabs(value);
+  if (!(magnitude >= 1e-7 && magnitude < 1e14)) return {};
+  // The decimal exponent from the binary one may be one too small: the scaled value is checked.
+  constexpr double kLog10Of2 = 0.30102999566398120;
+  const int binaryExponent = std::ilogb(magnitude);
+  const int exponent = static_cast<int>(std::floor(binaryExponent * kLog10Of2));
+  int power = kSignificantDigits - 1 - exponent;
+  double scaled = magnitude * kPowersOfTen[power];
+  if (scaled >= 1e15 && power > 0) scaled = magnitude * kPowersOfTen[--power];
+  if (scaled < 1e14 && power < 22) scaled = magnitude * kPowersOfTen[++power];
+  if (scaled < 1e14 || scaled >= 1e15) return {};
+  const double whole = std::floor(scaled);
+  const double fraction = scaled - whole;
+  const double apart =
+      std::ldexp(0.5, binaryExponent - 52) * kPowersOfTen[power] + scaled * 0x1p-53;
+  if (std::fabs(fraction - 0.5) <= 1.25 * apart) return {};
+  const double digits = fraction > 0.5 ? whole + 1 : whole;
+  return std::copysign(digits / kPowersOfTen[power], value);
+}
+
+}  // namespace
+
 double roundedTo15Digits(double value) {
+  if (const std::optional<double> rounded = roundedByScaling(value)) return *rounded;
   const DecimalText d = DecimalText::of(value);
   // The shortest form reads back as the value itself: there is nothing to round.
   if (d.digits.size() <= kSignificantDigits) return d.isZero() ? 0.0 : value;
@@ -88,22 +125,29 @@ std::optional<std::string> formatScaled(double value, int places, std::string_vi
   if (scaled >= kExactUnits) return {};
   const double whole = std::floor(scaled);
   const double fraction = scaled - whole;
-  const double margin = 4.0 * (std::nextafter(scaled, kExactUnits) - scaled);
-  if (std::fabs(fraction - 0.5) <= margin) return {};
+  // Four units in the last place at least.
+  if (std::fabs(fraction - 0.5) <= scaled * 0x1p-50) return {};
   const auto units = static_cast<std::uint64_t>(whole) + (fraction > 0.5 ? 1 : 0);
 
-  char buffer[24];
-  char* end = std::to_chars(buffer, buffer + sizeof buffer, units).ptr;
-  std::string digits(buffer, end);
-  // At least one digit before the point.
+  char digits[24];
+  const auto length =
+      static_cast<std::size_t>(std::to_chars(digits, digits + sizeof digits, units).ptr - digits);
   const auto decimals = static_cast<std::size_t>(places);
-  if (digits.size() <= decimals) digits.insert(0, decimals + 1 - digits.size(), '0');
-  const std::size_t integerLength = digits.size() - decimals;
-  std::string text = value < 0 && units != 0 ? "-" : "";
-  text.append(digits, 0, integerLength);
-  if (decimals > 0) {
+  std::string text;
+  text.reserve(1 + length + decimals + separator.size() + 1);
+  if (value < 0 && units != 0) text += '-';
+  if (length > decimals) {
+    text.append(digits, length - decimals);
+    if (decimals > 0) {
+      text += separator;
+      text.append(digits + length - decimals, decimals);
+    }
+  } else {
+    // Less than one: a zero before the point, and zeros after it up to the digits.
+    text += '0';
     text += separator;
-    text.append(digits, integerLength);
+    text.append(decimals - length, '0');
+    text.append(digits, length);
   }
   return text;
 }
@@ -112,7 +156,9 @@ std::optional<std::string> formatScaled(double value, int places, std::string_vi
 
 std::string formatWithDP(double value, std::string_view DP, std::string_view separator) {
   const int places = decimalPlacesOf(DP);
-  if (std::optional<std::string> text = formatScaled(value, places, separator)) return *text;
+  if (std::optional<std::string> text = formatScaled(value, places, separator)) {
+    return std::move(*text);
+  }
   const DecimalText d = DecimalText::of(value).roundedToDecimals(places);
   // A negative value that rounds to zero shows as zero, without its minus sign: "-0.000" would
   // suggest a deviation the display cannot resolve.

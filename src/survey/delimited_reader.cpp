@@ -38,9 +38,18 @@ std::size_t fieldsRead(const ColumnOrder& columns) {
   return count;
 }
 
-// The point on a data line, or why the line is bad.
+// Where each column's values stand, as a message names it: "in column E".
+std::vector<std::string> placesOf(const ColumnOrder& columns) {
+  std::vector<std::string> places;
+  for (const Column& column : columns) places.push_back("in column " + column.label);
+  return places;
+}
+
+// The point on a data line, or why the line is bad. `places` are those of the columns.
 std::optional<std::string> readPoint(const std::vector<std::string_view>& fields,
-                                     const ColumnOrder& columns, bool decimalComma, Point& point) {
+                                     const ColumnOrder& columns,
+                                     const std::vector<std::string>& places, bool decimalComma,
+                                     Point& point) {
   for (std::size_t k = 0; k < columns.size(); ++k) {
     const Column& column = columns[k];
     const std::string_view field = k < fields.size() ? fields[k] : std::string_view();
@@ -52,8 +61,7 @@ std::optional<std::string> readPoint(const std::vector<std::string_view>& fields
     const bool coordinate = column.field == Field::East || column.field == Field::North ||
                             (column.field == Field::Height && !field.empty());
     if (!coordinate) continue;
-    const CoordinateReading reading =
-        readCoordinate(field, "in column " + column.label, decimalComma);
+    const CoordinateReading reading = readCoordinate(field, places[k], decimalComma);
     if (!reading.value) return reading.problem;
     if (column.field == Field::East) point.x = *reading.value;
     if (column.field == Field::North) point.y = *reading.value;
@@ -71,6 +79,7 @@ PointFile readDelimited(std::string_view text, const std::string& name,
   points.reserve(static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n')) + 1);
   ColumnOrder columns = options.columns;
   std::size_t needed = fieldsRead(columns);
+  std::vector<std::string> places = placesOf(columns);
   std::optional<FieldSplitter> splitter;
   std::size_t lineNumber = 0;
   for (std::size_t start = 0; start < text.size();) {
@@ -91,12 +100,14 @@ PointFile readDelimited(std::string_view text, const std::string& name,
       if (auto header = headerColumns(splitter->fields())) {
         columns = std::move(*header);
         needed = fieldsRead(columns);
+        places = placesOf(columns);
         continue;
       }
     }
     Point point;
     point.line = lineNumber;
-    if (auto problem = readPoint(splitter->fields(), columns, options.decimalComma, point)) {
+    if (auto problem =
+            readPoint(splitter->fields(), columns, places, options.decimalComma, point)) {
       points.reject(lineNumber, *problem);
       continue;
     }

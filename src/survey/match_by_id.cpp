@@ -103,12 +103,20 @@ struct ShotGroup {
 Pairing matchById(const PointFile& design, const PointFile& survey, const IdMatching& matching) {
   requireNames(design);
   requireNames(survey);
-  auto designByKey = keyMap<std::size_t>(design.points.size(), matching.ignoreCase);
+  // One dictionary for both files: each id's design point and group of shots, so that every id
+  // is hashed once per file.
+  constexpr std::size_t kNone = static_cast<std::size_t>(-1);
+  struct Entry {
+    std::size_t design = kNone;
+    std::size_t group = kNone;
+  };
+  // Room for the design ids and a few survey ids more, so that the dictionary seldom grows.
+  auto byKey = keyMap<Entry>(design.points.size() + survey.points.size() / 8, matching.ignoreCase);
   for (std::size_t i = 0; i < design.points.size(); ++i) {
     const Point& point = design.points[i];
-    const auto [found, added] = designByKey.emplace(point.id, i);
+    const auto [found, added] = byKey.emplace(point.id, Entry{i, kNone});
     if (!added) {
-      const Point& first = design.points[found->second];
+      const Point& first = design.points[found->second.design];
       throw PointFileError(
           design.name, point.line,
           "point id '" + point.id + "' repeats the one on line " + std::to_string(first.line));
@@ -117,23 +125,25 @@ Pairing matchById(const PointFile& design, const PointFile& survey, const IdMatc
 
   std::vector<ShotGroup> groups;
   groups.reserve(survey.points.size());
-  auto groupByKey = keyMap<std::size_t>(survey.points.size(), matching.ignoreCase);
+  std::vector<std::size_t> groupOfDesign(design.points.size(), kNone);
   for (std::size_t i = 0; i < survey.points.size(); ++i) {
-    const std::string_view key = surveyKeyOf(survey.points[i].id, matching);
-    const auto [found, added] = groupByKey.emplace(key, groups.size());
-    if (added) groups.emplace_back();
-    groups[found->second].add(i, survey.points[i]);
+    Entry& entry = byKey.try_emplace(surveyKeyOf(survey.points[i].id, matching)).first->second;
+    if (entry.group == kNone) {
+      entry.group = groups.size();
+      groups.emplace_back();
+      if (entry.design != kNone) groupOfDesign[entry.design] = entry.group;
+    }
+    groups[entry.group].add(i, survey.points[i]);
   }
 
   Pairing pairing;
   pairing.pairs.reserve(std::min(design.points.size(), groups.size()));
   for (std::size_t i = 0; i < design.points.size(); ++i) {
-    const auto found = groupByKey.find(design.points[i].id);
-    if (found == groupByKey.end()) {
+    if (groupOfDesign[i] == kNone) {
       pairing.unmatchedDesign.push_back(i);
       continue;
     }
-    ShotGroup& group = groups[found->second];
+    ShotGroup& group = groups[groupOfDesign[i]];
     group.paired = true;
     pairing.pairs.push_back({i, group.observation(survey.points, matching.repeats)});
   }

@@ -1,5 +1,7 @@
 // Pairing by proximity: a greedy one-to-one matching, closest pairs first, over a k-d tree of
 // the design points in world X and Y.
+#include <algorithm>
+#include <array>
 #include <cmath>
 #include <limits>
 #include <nanoflann.hpp>
@@ -18,14 +20,18 @@ namespace {
 // would make each search slow.
 constexpr std::size_t kMaxWithinRadius = 64;
 
-// The design points as nanoflann reads a point cloud: world X and Y.
+// The design points as nanoflann reads a point cloud: world X and Y, packed together so that a
+// search reads little memory.
 struct DesignCloud {
-  const std::vector<Point>& points;
-
-  std::size_t kdtree_get_point_count() const { return points.size(); }
-  double kdtree_get_pt(std::size_t i, std::size_t dimension) const {
-    return dimension == 0 ? points[i].x : points[i].y;
+  explicit DesignCloud(const std::vector<Point>& points) {
+    xy.reserve(points.size());
+    for (const Point& point : points) xy.push_back({point.x, point.y});
   }
+
+  std::vector<std::array<double, 2>> xy;
+
+  std::size_t kdtree_get_point_count() const { return xy.size(); }
+  double kdtree_get_pt(std::size_t i, std::size_t dimension) const { return xy[i][dimension]; }
   template <class BoundingBox>
   bool kdtree_get_bbox(BoundingBox&) const {
     return false;
@@ -44,14 +50,14 @@ double inclusive(double distanceSquared) {
 // A nanoflann result set counting the points within the radius, up to one beyond the limit.
 class CountWithin {
  public:
-  explicit CountWithin(double radiusSquared) : radiusSquared_(radiusSquared) {}
+  explicit CountWithin(double radiusSquared) : worst_(inclusive(radiusSquared)) {}
   std::size_t size() const { return count_; }
   bool full() const { return count_ > kMaxWithinRadius; }
-  double worstDist() const { return inclusive(radiusSquared_); }
+  double worstDist() const { return worst_; }
   bool addPoint(double, std::size_t) { return ++count_ <= kMaxWithinRadius; }
 
  private:
-  double radiusSquared_;
+  double worst_;  // asked for at every step of the search
   std::size_t count_ = 0;
 };
 
@@ -60,15 +66,16 @@ class CountWithin {
 class NearestFree {
  public:
   NearestFree(const std::vector<char>& taken, double radiusSquared)
-      : taken_(taken), best_(radiusSquared) {}
+      : taken_(taken), best_(radiusSquared), worst_(inclusive(best_)) {}
 
   std::size_t size() const { return found_ ? 1 : 0; }
   bool full() const { return found_; }
-  double worstDist() const { return inclusive(best_); }
+  double worstDist() const { return worst_; }
   bool addPoint(double distanceSquared, std::size_t design) {
     if (taken_[design] || distanceSquared > best_) return true;
     if (found_ && distanceSquared == best_ && design > design_) return true;
     best_ = distanceSquared;
+    worst_ = inclusive(best_);
     design_ = design;
     found_ = true;
     return true;
@@ -82,6 +89,7 @@ class NearestFree {
  private:
   const std::vector<char>& taken_;
   double best_;
+  double worst_;  // asked for at every step of the search
   std::size_t design_ = 0;
   bool found_ = false;
 };
@@ -103,7 +111,7 @@ struct Candidate {
 class ProximityMatcher {
  public:
   ProximityMatcher(const PointFile& design, double radius)
-      : cloud_{design.points}, taken_(design.points.size(), 0), radius_(radius), tree_(2, cloud_) {}
+      : cloud_(design.points), taken_(design.points.size(), 0), radius_(radius), tree_(2, cloud_) {}
 
   // Throws PointFileError when the survey point has too many design points around it.
   void requireFewAround(const PointFile& survey, const Point& point) const {
@@ -162,6 +170,7 @@ Pairing matchByProximity(const PointFile& design, const PointFile& survey, doubl
   }
 
   Pairing pairing;
+  pairing.pairs.reserve(std::min(design.points.size(), survey.points.size()));
   for (std::size_t d = 0; d < design.points.size(); ++d) {
     if (surveyOfDesign[d] == kNone) {
       pairing.unmatchedDesign.push_back(d);

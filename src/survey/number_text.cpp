@@ -46,13 +46,13 @@ std::string inQuotes(std::string_view text) {
 }
 
 CoordinateReading readCoordinate(std::string_view text, std::string_view where, bool decimalComma) {
-  std::string place = " ";
-  place += where;
-  if (text.empty()) return {std::nullopt, "no value" + place};
+  // The message is made only for a refused value: most files hold none.
+  const auto place = [where] { return " " + std::string(where); };
+  if (text.empty()) return {std::nullopt, "no value" + place()};
   const std::optional<double> number = numberIn(text, decimalComma);
-  if (!number) return {std::nullopt, inQuotes(text) + place + " is not a number"};
+  if (!number) return {std::nullopt, inQuotes(text) + place() + " is not a number"};
   if (std::abs(*number) > kCoordinateLimit) {
-    return {std::nullopt, inQuotes(text) + place + " is beyond ±1e12"};
+    return {std::nullopt, inQuotes(text) + place() + " is beyond ±1e12"};
   }
   return {number, {}};
 }

@@ -32,19 +32,22 @@ PointFile readPointFile(const std::filesystem::path& path, const ReadOptions& op
   const auto tooLarge = [&] {
     return PointFileError(name, 0, "is larger than 128 MiB, more than a point file holds");
   };
-  // Read in pieces, so that not even a device without an end is taken whole.
+  // Read in pieces, so that not even a device without an end is taken whole. A file of known
+  // size is read in one piece a byte larger, which finds its end without more memory.
   constexpr std::size_t kPiece = 1u << 20;
-  std::string content;
+  std::size_t piece = kPiece;
   if (std::filesystem::is_regular_file(path, error)) {
     const std::uintmax_t size = std::filesystem::file_size(path, error);
     if (!error && size > kMaxFileBytes) throw tooLarge();
-    if (!error) content.reserve(size + kPiece);
+    if (!error) piece = static_cast<std::size_t>(size) + 1;
   }
+  std::string content;
   while (file) {
     const std::size_t had = content.size();
-    content.resize(had + kPiece);
-    file.read(content.data() + had, kPiece);
+    content.resize(had + piece);
+    file.read(content.data() + had, static_cast<std::streamsize>(piece));
     content.resize(had + static_cast<std::size_t>(file.gcount()));
+    piece = kPiece;
     if (content.size() > kMaxFileBytes) throw tooLarge();
   }
   if (file.bad()) throw PointFileError(name, 0, "cannot be read");

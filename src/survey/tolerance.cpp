@@ -1,6 +1,7 @@
 #include "survey/tolerance.h"
 
 #include <cmath>
+#include <iterator>
 #include <stdexcept>
 #include <string>
 
@@ -63,11 +64,23 @@ Tolerances parseTolerances(std::string_view text) {
   return tolerances;
 }
 
+namespace {
+
+// One unit of the last of `decimals` places; looked up, as it is asked for every deviation.
+double lastPlace(int decimals) {
+  constexpr double kUnits[] = {1e0,  1e-1, 1e-2,  1e-3,  1e-4,  1e-5,  1e-6,  1e-7,
+                               1e-8, 1e-9, 1e-10, 1e-11, 1e-12, 1e-13, 1e-14, 1e-15};
+  if (decimals >= 0 && decimals < static_cast<int>(std::size(kUnits))) return kUnits[decimals];
+  return std::pow(10.0, -decimals);
+}
+
+}  // namespace
+
 bool withinTolerance(double value, double limit, int decimals) {
   const double magnitude = std::abs(value);
   // Writing moves a value by at most half a unit of its last place: only values that close to
   // the limit need their decimal digits looked at.
-  const double half = 0.5 * std::pow(10.0, -decimals) * (1.0 + 1e-9);
+  const double half = 0.5 * lastPlace(decimals) * (1.0 + 1e-9);
   if (magnitude + half <= limit) return true;
   if (magnitude - half > limit) return false;
   return form::DecimalText::of(magnitude).roundedToDecimals(decimals).toDouble() <= limit;

@@ -3,11 +3,20 @@
 // grabbed along the way. Usage: kestova_screenshots <folder>; scripts/screenshots.sh runs it
 // under Xvfb.
 #include <QApplication>
+#include <QCheckBox>
+#include <QDir>
+#include <QDoubleSpinBox>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QSpinBox>
 #include <QTest>
 #include <cstdio>
 #include <cstdlib>
 
 #include "app/kestova_dialog.h"
+#include "check/window/check_window.h"
 #include "host/view/host_window.h"
 #include "site_drawing.h"
 #include "user_session.h"
@@ -44,6 +53,49 @@ void save(QWidget& window, const QString& folder, const char* name) {
   std::printf("wrote %s\n", qPrintable(path));
 }
 
+// Tools, "Check survey against design…" over the guide's example files, as the guide checks them:
+// the tolerances, 3 decimals, and from a new drawing, so along the world axes. The pair outside
+// the tolerances shows in red.
+void checkExamples(host::view::HostWindow& cad, const QString& folder) {
+  cad.newDrawing();
+  for (QAction* menu : cad.menuBar()->actions()) {
+    if (menu->text() != "&Tools") continue;
+    for (QAction* entry : menu->menu()->actions()) {
+      if (entry->text().remove('&') == "Check survey against design…") entry->trigger();
+    }
+  }
+  auto* window = cad.findChild<check::CheckWindow*>();
+  if (window == nullptr) {
+    std::fprintf(stderr, "kestova_screenshots: the check window did not open\n");
+    std::exit(1);
+  }
+  window->resize(1100, 860);
+  window->move(20, 20);
+  // The files by their names, as a surveyor working in their folder chooses them.
+  const QString workingFolder = QDir::currentPath();
+  QDir::setCurrent(KESTOVA_EXAMPLES_DIR);
+  for (const auto& [box, file] : {std::pair{"design", "design.csv"}, {"survey", "survey.csv"}}) {
+    auto* path = window->findChild<QWidget*>(box)->findChild<QLineEdit*>("path");
+    QTest::keyClicks(path, file);
+    QTest::keyClick(path, Qt::Key_Return);
+  }
+  for (const auto& [letter, tolerance] :
+       {std::pair{"x", 0.02}, {"y", 0.02}, {"z", 0.01}, {"h", 0.025}}) {
+    window->findChild<QCheckBox*>(QString("tested_") + letter)->setChecked(true);
+    window->findChild<QDoubleSpinBox*>(QString("tolerance_") + letter)->setValue(tolerance);
+  }
+  window->findChild<QSpinBox*>("decimals")->setValue(3);
+  auto* check = window->findChild<QPushButton*>("check");
+  check->click();
+  if (!QTest::qWaitFor([&] { return check->isEnabled(); })) {
+    std::fprintf(stderr, "kestova_screenshots: the check did not finish\n");
+    std::exit(1);
+  }
+  save(*window, folder, "check-window.png");
+  window->close();
+  QDir::setCurrent(workingFolder);
+}
+
 void play(e2e::UserSession& session, const host::geom::Frame& ucs, const QString& folder) {
   host::view::HostWindow& cad = session.cadWindow();
   cad.resize(960, 640);
@@ -76,6 +128,7 @@ void play(e2e::UserSession& session, const host::geom::Frame& ucs, const QString
   session.typeLine("VIEW SWISO");
   session.typeLine("ZOOM EXTENTS");
   save(cad, folder, "drawing-isometric.png");
+  checkExamples(cad, folder);
 
   session.setModalWindowHandler([&](QWidget& notes) { save(notes, folder, "help-notes.png"); });
   QTest::keyClick(session.control("txtXerr"), Qt::Key_F1);
@@ -89,7 +142,8 @@ int main(int argc, char** argv) {
     return 2;
   }
   QApplication application(argc, argv);
-  const QString folder = QString::fromLocal8Bit(argv[1]);
+  // Absolute, as the check of the example files runs in their folder.
+  const QString folder = QFileInfo(QString::fromLocal8Bit(argv[1])).absoluteFilePath();
 
   e2e::UserSession session;
   e2e::SiteDrawing site;

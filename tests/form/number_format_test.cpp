@@ -6,8 +6,10 @@
 #include <cmath>
 #include <limits>
 #include <ostream>
+#include <random>
 
 #include "cad/automation_error.h"
+#include "form/decimal_text.h"
 
 namespace {
 
@@ -156,6 +158,44 @@ TEST(RoundedTo15Digits, CutsBinaryNoiseAndFailsBeyondTheRange) {
       ADD_FAILURE() << value;
     } catch (const cad::AutomationError& error) {
       EXPECT_EQ(error.number(), 6);
+    }
+  }
+}
+
+// The shortest decimal of the value rounded to 15 significant digits, read back.
+double decimallyRounded15(double value) {
+  const form::DecimalText d = form::DecimalText::of(value);
+  if (d.digits.size() <= 15) return d.isZero() ? 0.0 : value;
+  return d.roundedToSignificant(15).toDouble();
+}
+
+// Deviations as a check computes them (differences of coordinates written with a few decimals),
+// values of every size, and values at and beside the halfway point of the 15th digit, where
+// rounding the binary value and rounding its decimal digits could part.
+TEST(RoundedTo15DigitsSweep, RoundsTheShortestDecimalAsItsDigitsSay) {
+  std::mt19937_64 random(15);
+  std::uniform_int_distribution<long long> thousandths(-2'000'000'000'000LL, 2'000'000'000'000LL);
+  std::uniform_int_distribution<int> noise(-999, 999);
+  std::uniform_real_distribution<double> mantissa(1.0, 10.0);
+  std::uniform_int_distribution<int> exponent(-10, 16);
+  std::vector<double> values;
+  for (int i = 0; i < 200'000; ++i) {
+    const double a = static_cast<double>(thousandths(random)) / 1000;
+    values.push_back(a + noise(random) / 1000.0 - a);
+    values.push_back(mantissa(random) * std::pow(10.0, exponent(random)));
+    const double halfway =
+        (std::floor(mantissa(random) * 1e14) + 0.5) * std::pow(10.0, -14 + exponent(random));
+    values.insert(values.end(),
+                  {halfway, std::nextafter(halfway, 0.0), std::nextafter(halfway, 1e300)});
+  }
+  for (int power = -12; power <= 16; ++power) {
+    const double ten = std::pow(10.0, power);
+    values.insert(values.end(), {ten, std::nextafter(ten, 0.0), std::nextafter(ten, 1e300)});
+  }
+  for (const double value : values) {
+    for (const double signed_ : {value, -value}) {
+      ASSERT_EQ(form::roundedTo15Digits(signed_), decimallyRounded15(signed_))
+          << std::hexfloat << signed_;
     }
   }
 }

@@ -58,6 +58,9 @@ class Entity : public cad::Entity {
     drawing_.log().record(id_ + ".color " + std::to_string(value));
     color_ = value;
   }
+  void Highlight(bool highlight) override {
+    drawing_.log().record(id_ + ".Highlight " + (highlight ? "true" : "false"));
+  }
 
  private:
   Drawing& drawing_;

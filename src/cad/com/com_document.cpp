@@ -111,6 +111,9 @@ class ComApplication : public Application, public ComObject {
   }
   bool Visible() override { return toBool(object().get("Visible")); }
   void Visible(bool visible) override { object().put("Visible", boolValue(visible)); }
+  void ZoomWindow(const Point3& lowerLeft, const Point3& upperRight) override {
+    object().call("ZoomWindow", {pointValue(lowerLeft), pointValue(upperRight)});
+  }
 };
 
 }  // namespace

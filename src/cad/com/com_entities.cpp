@@ -25,6 +25,7 @@ class ComEntity : public Entity, public ComObject {
   void Layer(const std::string& name) override { object().put("Layer", textValue(name)); }
   Color color() override { return toInt32(object().get("color")); }
   void color(Color value) override { object().put("color", int32Value(value)); }
+  void Highlight(bool highlight) override { object().call("Highlight", {boolValue(highlight)}); }
 };
 
 class ComModelSpace : public ModelSpace, public ComObject {

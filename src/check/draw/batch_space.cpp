@@ -1,5 +1,6 @@
 #include "check/draw/batch_space.h"
 
+#include <algorithm>
 #include <exception>
 #include <utility>
 
@@ -18,6 +19,11 @@ void BatchSpace::deleteDrawn() {
     drawn_.pop_back();
   }
   if (firstFailure) std::rethrow_exception(firstFailure);
+}
+
+std::vector<cad::Ref<cad::Entity>> BatchSpace::drawnAfter(std::size_t count) const {
+  const auto first = drawn_.begin() + static_cast<std::ptrdiff_t>(std::min(count, drawn_.size()));
+  return {first, drawn_.end()};
 }
 
 cad::Ref<cad::Entity> BatchSpace::keep(cad::Ref<cad::Entity> entity) {

@@ -16,6 +16,8 @@ class BatchSpace : public cad::ModelSpace {
   // The layer the next entities go on; it must be in the drawing.
   void setLayer(const std::string& layer) { layer_ = layer; }
   std::size_t drawn() const { return drawn_.size(); }
+  // What the batch drew after the first `count` entities.
+  std::vector<cad::Ref<cad::Entity>> drawnAfter(std::size_t count) const;
   // Deletes what the batch drew, the newest first. Every entity is tried; the first failure is
   // thrown afterwards.
   void deleteDrawn();

@@ -37,7 +37,8 @@ class Batch {
     vars_.moSpace = cad::Ref<cad::ModelSpace>(space_);
   }
 
-  void drawPair(const survey::Pair& pair, const survey::ComparedPair& compared) {
+  DrawnPair drawPair(const survey::Pair& pair, const survey::ComparedPair& compared) {
+    const std::size_t before = space_->drawn();
     const survey::Point& design = report_.design.points[pair.design];
     const survey::Deviation& deviation = compared.deviation;
     PairControls controls(settings_,
@@ -60,6 +61,8 @@ class Batch {
     }
     insert::place(run, *space_->AddLine(insertPoint, designPoint));
     insert::place(run, *space_->AddText(design.id, footprint.idPoint, h_));
+    return {0, space_->drawnAfter(before),
+            worldBox(footprint, {designPoint, insertPoint, local(pair.survey.point)})};
   }
 
   void markMissing(const survey::Point& design) {
@@ -91,6 +94,18 @@ class Batch {
   }
   cad::Point3 world(const cad::Point3& local) const {
     return (ucsMatrix_ * local.homogeneous()).head<3>();
+  }
+  // The world box around a footprint's boxes and `points` (UCS coordinates).
+  Eigen::AlignedBox3d worldBox(const PairFootprint& footprint,
+                               std::initializer_list<cad::Point3> points) const {
+    Eigen::AlignedBox3d box;
+    for (const Box& flat : footprint.boxes) {
+      for (const auto corner : {Box::BottomLeft, Box::BottomRight, Box::TopLeft, Box::TopRight}) {
+        box.extend(world(cad::Point3(flat.corner(corner).x(), flat.corner(corner).y(), 0)));
+      }
+    }
+    for (const cad::Point3& point : points) box.extend(world(point));
+    return box;
   }
 
   Placement clearInsertPoint(const PairControls& controls, const std::string& id,
@@ -158,11 +173,12 @@ DrawnVectors drawVectors(cad::Document& drawing, const CheckReport& report,
   try {
     for (std::size_t i = 0; i < report.pairing.pairs.size(); ++i) {
       const survey::ComparedPair& compared = report.comparison.pairs[i];
-      batch.drawPair(report.pairing.pairs[i], compared);
+      drawn.pairs.push_back(batch.drawPair(report.pairing.pairs[i], compared));
+      drawn.pairs.back().pair = i;
       ++(compared.failing.empty() ? drawn.passing : drawn.failing);
       if (!goOn()) {
         batch.takeBack();
-        return {.cancelled = true};
+        return {.cancelled = true, .pairs = {}};
       }
     }
     for (const std::size_t design : report.pairing.unmatchedDesign) {
@@ -170,7 +186,7 @@ DrawnVectors drawVectors(cad::Document& drawing, const CheckReport& report,
       ++drawn.missing;
       if (!goOn()) {
         batch.takeBack();
-        return {.cancelled = true};
+        return {.cancelled = true, .pairs = {}};
       }
     }
   } catch (...) {

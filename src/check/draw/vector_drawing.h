@@ -2,6 +2,9 @@
 
 #include <cstddef>
 #include <functional>
+#include <vector>
+
+#include <Eigen/Geometry>
 
 #include "cad/automation.h"
 #include "check/check_report.h"
@@ -15,12 +18,21 @@ namespace check::draw {
 // Told after each pair how many of how many are drawn; answering false cancels the batch.
 using DrawProgress = std::function<bool(std::size_t done, std::size_t total)>;
 
+// What was drawn for one pair: its entities and the box (world) they cover with the pair's
+// design and survey points.
+struct DrawnPair {
+  std::size_t pair = 0;  // in the report's pairing
+  std::vector<cad::Ref<cad::Entity>> entities;
+  Eigen::AlignedBox3d box;
+};
+
 struct DrawnVectors {
   std::size_t passing = 0;
   std::size_t failing = 0;
   std::size_t missing = 0;  // unmatched design points marked
   std::size_t moved = 0;    // pairs moved further out to keep clear of the labels before them
   bool cancelled = false;
+  std::vector<DrawnPair> pairs;  // each pair drawn, in the order of the pairing
 };
 
 // The matrix that maps coordinates along `frame` to world coordinates.

@@ -8,9 +8,11 @@
 namespace check {
 
 VectorDrawer vectorDrawerFor(cad::Ref<cad::Document> drawing, std::vector<UcsChoice> ucsChoices,
-                             QWidget* parent, DrawingBatch batch) {
+                             QWidget* parent, DrawingBatch batch,
+                             std::shared_ptr<draw::PairFocus> focus) {
   return [drawing = std::move(drawing), ucsChoices = std::move(ucsChoices), parent,
-          batch = std::move(batch)](const CheckReport& report, const DrawSettings& settings) {
+          batch = std::move(batch),
+          focus = std::move(focus)](const CheckReport& report, const DrawSettings& settings) {
     if (settings.ucs >= ucsChoices.size()) throw std::logic_error("no such UCS choice");
     const std::size_t total = report.pairing.pairs.size() + report.pairing.unmatchedDesign.size();
     QProgressDialog progress("Drawing the vectors of every pair…", "Cancel", 0,
@@ -20,11 +22,13 @@ VectorDrawer vectorDrawerFor(cad::Ref<cad::Document> drawing, std::vector<UcsCho
     progress.setWindowModality(Qt::ApplicationModal);
     progress.setMinimumDuration(500);
     const auto draw = [&] {
-      draw::drawVectors(*drawing, report, settings, ucsChoices[settings.ucs].frame,
-                        [&progress](std::size_t done, std::size_t) {
-                          progress.setValue(static_cast<int>(done));
-                          return !progress.wasCanceled();
-                        });
+      const draw::DrawnVectors drawn =
+          draw::drawVectors(*drawing, report, settings, ucsChoices[settings.ucs].frame,
+                            [&progress](std::size_t done, std::size_t) {
+                              progress.setValue(static_cast<int>(done));
+                              return !progress.wasCanceled();
+                            });
+      if (focus) focus->remember(report, drawn);
     };
     try {
       if (batch) {

@@ -1,9 +1,11 @@
 #pragma once
 
 #include <functional>
+#include <memory>
 #include <vector>
 
 #include "cad/automation.h"
+#include "check/draw/pair_focus.h"
 #include "check/ucs_choice.h"
 #include "check/window/check_window.h"
 
@@ -18,8 +20,9 @@ using DrawingBatch = std::function<void(const std::function<void()>& draw)>;
 // The drawer the check window draws with when it is opened from a drawing: every pair into
 // `drawing` through the automation interface, along the UCS chosen among `ucsChoices` (the
 // choices the window was given), with a progress dialog over `parent` whose Cancel deletes
-// what the batch drew.
+// what the batch drew. What was drawn for each pair is remembered in `focus`, if given.
 VectorDrawer vectorDrawerFor(cad::Ref<cad::Document> drawing, std::vector<UcsChoice> ucsChoices,
-                             QWidget* parent, DrawingBatch batch = {});
+                             QWidget* parent, DrawingBatch batch = {},
+                             std::shared_ptr<draw::PairFocus> focus = {});
 
 }  // namespace check

@@ -22,8 +22,22 @@ cad::Ref<cad::Document> HostApplication::ActiveDocument() {
   return makeRef<cad::Document, HostDocument>(shared_from_this(), drawings_[active_]);
 }
 
+void HostApplication::ZoomWindow(const cad::Point3& lowerLeft, const cad::Point3& upperRight) {
+  if (drawings_.empty()) throw methodFailed("No drawing is open");
+  if (!lowerLeft.allFinite() || !upperRight.allFinite()) {
+    throw methodFailed("The corners of the window must be finite points");
+  }
+  if (window_) window_->zoomWindow(*drawings_[active_]->document(), lowerLeft, upperRight);
+}
+
+void HostApplication::setWindowControl(std::shared_ptr<WindowControl> window) {
+  window_ = std::move(window);
+  for (const auto& drawing : drawings_) drawing->setWindow(window_);
+}
+
 void HostApplication::addDocument(std::shared_ptr<model::Document> document) {
   drawings_.push_back(std::make_shared<HostedDrawing>(std::move(document)));
+  drawings_.back()->setWindow(window_);
   active_ = drawings_.size() - 1;
 }
 

@@ -6,6 +6,7 @@
 #include "cad/automation.h"
 #include "host/automation/hosted_drawing.h"
 #include "host/automation/point_source.h"
+#include "host/automation/window_control.h"
 #include "host/model/document.h"
 
 namespace host {
@@ -25,6 +26,8 @@ class HostApplication : public cad::Application,
   cad::Ref<cad::Document> ActiveDocument() override;
   bool Visible() override { return visible_; }
   void Visible(bool visible) override { visible_ = visible; }
+  // Fails when no drawing is open or a corner is not finite.
+  void ZoomWindow(const cad::Point3& lowerLeft, const cad::Point3& upperRight) override;
 
   // --- For the window and tests ---
   // Opens a drawing and makes it the active one.
@@ -40,12 +43,15 @@ class HostApplication : public cad::Application,
 
   void setPointSource(std::shared_ptr<PointSource> source) { pointSource_ = std::move(source); }
   PointSource& pointSource() const { return *pointSource_; }
+  // The window that shows every open drawing, for zooms and highlights.
+  void setWindowControl(std::shared_ptr<WindowControl> window);
 
  private:
   std::vector<std::shared_ptr<HostedDrawing>> drawings_;
   std::size_t active_ = 0;
   bool visible_ = false;
   std::shared_ptr<PointSource> pointSource_;
+  std::shared_ptr<WindowControl> window_;
 };
 
 }  // namespace host

@@ -55,6 +55,13 @@ void HostEntity::color(cad::Color value) {
   });
 }
 
+void HostEntity::Highlight(bool highlight) {
+  entity();  // fails for an entity that is gone or a drawing that is closed
+  if (WindowControl* window = document_->window()) {
+    window->highlight(*document_->document(), handle_, highlight);
+  }
+}
+
 const model::Entity& HostEntity::entity() const {
   return document_->model().entity(location());
 }

@@ -27,6 +27,9 @@ class HostEntity : public cad::Entity {
   cad::Color color() override;
   // Fails for anything but kByBlock, 1..255 and kByLayer; replaces any true colour.
   void color(cad::Color value) override;
+  // Shows it selected in the drawing window; it stays so until the user clicks in the drawing
+  // or presses Esc. Changes nothing in the drawing.
+  void Highlight(bool highlight) override;
 
   // The entity in the drawing; fails when it is gone.
   const model::Entity& entity() const;

@@ -3,6 +3,7 @@
 #include <memory>
 #include <utility>
 
+#include "host/automation/window_control.h"
 #include "host/model/document.h"
 
 namespace host {
@@ -26,9 +27,14 @@ class HostedDrawing {
   void close() { closed_ = true; }
   bool closed() const { return closed_; }
 
+  // The window that shows this drawing, if any.
+  void setWindow(std::shared_ptr<WindowControl> window) { window_ = std::move(window); }
+  WindowControl* window() const { return window_.get(); }
+
  private:
   std::shared_ptr<model::Document> document_;
   bool closed_ = false;
+  std::shared_ptr<WindowControl> window_;
 };
 
 }  // namespace host

@@ -162,13 +162,18 @@ class SceneBuilder : public model::ExpansionVisitor {
 }  // namespace
 
 Scene buildScene(const model::Document& document, const Eigen::Matrix3d& worldToView) {
+  return buildScene(document, worldToView,
+                    document.blocks()[model::BlockTable::kModelSpace].entities);
+}
+
+Scene buildScene(const model::Document& document, const Eigen::Matrix3d& worldToView,
+                 std::span<const model::Entity> entities) {
   Scene scene;
   Projector projector(scene, worldToView);
   const DrawingDisplay display = drawingDisplay(document);
   scene.pointStyle = display.pointStyle;
   SceneBuilder builder(document, display, scene, projector);
-  const auto& modelSpace = document.blocks()[model::BlockTable::kModelSpace].entities;
-  scene.notShown = model::expandBlocks(document, modelSpace, builder).total();
+  scene.notShown = model::expandBlocks(document, entities, builder).total();
   scene.notShown += projector.unplaced() + builder.undrawable();
   return scene;
 }

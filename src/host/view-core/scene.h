@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -67,5 +68,8 @@ struct Scene {
 // Model space as it shows: each entity in its colour, hidden ones left out. Every coordinate
 // in the scene is finite.
 Scene buildScene(const model::Document& document, const Eigen::Matrix3d& worldToView);
+// Only `entities` (of model space) as they show.
+Scene buildScene(const model::Document& document, const Eigen::Matrix3d& worldToView,
+                 std::span<const model::Entity> entities);
 
 }  // namespace host::view

@@ -10,6 +10,7 @@
 #include <QWheelEvent>
 
 #include "host/view-core/drawing_display.h"
+#include "host/view-core/highlight_scene.h"
 #include "host/view-core/renderer.h"
 #include "host/view/qt_canvas.h"
 
@@ -49,6 +50,7 @@ DrawingView::~DrawingView() {
 
 void DrawingView::documentChanged() {
   scene_.reset();
+  highlightScene_.reset();
   snapPoints_.reset();
   snapIndex_.reset();
   hoverSnap_.reset();
@@ -60,6 +62,7 @@ void DrawingView::setOrientation(const Eigen::Matrix3d& worldToView) {
   rememberView();
   projection_.setOrientation(worldToView);
   scene_.reset();
+  highlightScene_.reset();
   snapIndex_.reset();
   hoverSnap_.reset();
   fitExtents();
@@ -101,7 +104,10 @@ bool DrawingView::zoomPrevious() {
   projection_ = previousViews_.back();
   previousViews_.pop_back();
   projection_.setViewport(width(), height());
-  if (turned) scene_.reset();
+  if (turned) {
+    scene_.reset();
+    highlightScene_.reset();
+  }
   snapIndex_.reset();
   hoverSnap_.reset();
   update();
@@ -134,6 +140,30 @@ void DrawingView::paintRubberBand(QPainter& painter) const {
   } else {
     painter.drawLine(QPointF(from.x(), from.y()), QPointF(to.x(), to.y()));
   }
+}
+
+void DrawingView::setHighlighted(model::Handle handle, bool highlighted) {
+  const bool changed =
+      highlighted ? highlighted_.insert(handle).second : highlighted_.erase(handle);
+  if (!changed) return;
+  highlightScene_.reset();
+  update();
+}
+
+void DrawingView::clearHighlight() {
+  if (highlighted_.empty()) return;
+  highlighted_.clear();
+  highlightScene_.reset();
+  update();
+}
+
+void DrawingView::paintHighlight(Canvas& canvas) {
+  if (highlighted_.empty()) return;
+  if (!highlightScene_) {
+    highlightScene_ = highlightScene(document_, projection_.orientation(), highlighted_);
+  }
+  setHighlightDashes(*highlightScene_, projection_.scale());
+  renderScene(*highlightScene_, projection_, canvas);
 }
 
 void DrawingView::setSnapEnabled(bool enabled) {
@@ -199,6 +229,7 @@ void DrawingView::paintEvent(QPaintEvent*) {
   QtCanvas canvas(painter);
   renderScene(scene(), projection_, canvas,
               LineWeightDisplay{lineWeightsShown_, double(logicalDpiX())});
+  paintHighlight(canvas);
   renderUcsIcon(document_.currentUcs().frame, projection_, canvas);
   if (hoverSnap_) renderSnapMarker(*hoverSnap_, projection_, canvas);
   paintRubberBand(painter);
@@ -239,6 +270,7 @@ void DrawingView::mousePressEvent(QMouseEvent* event) {
     panFrom_ = event->position().toPoint();
     setCursor(Qt::ClosedHandCursor);
   } else if (event->button() == Qt::LeftButton) {
+    clearHighlight();
     if (const auto point = pointAt(event->position().toPoint())) emit pointClicked(*point);
   }
 }

@@ -2,6 +2,7 @@
 
 #include <memory>
 #include <optional>
+#include <set>
 #include <vector>
 
 #include <QPoint>
@@ -59,6 +60,12 @@ class DrawingView : public QWidget {
   // Where a world point shows in the widget (far off it, a million pixels away at most).
   QPoint widgetPosition(const Eigen::Vector3d& world) const;
 
+  // Shows an entity of the drawing selected, or as usual again. A left click in the drawing
+  // shows them all as usual, and so does clearHighlight() (the window's Esc).
+  void setHighlighted(model::Handle handle, bool highlighted);
+  const std::set<model::Handle>& highlighted() const { return highlighted_; }
+  void clearHighlight();
+
   // How many entities of the drawing cannot be shown (see Scene::notShown).
   std::size_t entitiesNotShown() { return scene().notShown; }
 
@@ -100,6 +107,8 @@ class DrawingView : public QWidget {
   std::optional<Eigen::Vector3d> rubberBase_;
   bool rubberBox_ = false;
   std::optional<Eigen::Vector3d> cursorPoint_;
+  std::set<model::Handle> highlighted_;
+  std::optional<Scene> highlightScene_;
 
   void documentChanged();
   // Whether the view shows just the drawing's extents, as zoom extents leaves it.
@@ -112,6 +121,7 @@ class DrawingView : public QWidget {
   void rememberView();
   void fitExtents();
   void paintRubberBand(QPainter& painter) const;
+  void paintHighlight(Canvas& canvas);
 };
 
 }  // namespace host::view

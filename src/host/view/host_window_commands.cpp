@@ -19,6 +19,8 @@ void HostWindow::submitted(const QString& text) {
 }
 
 void HostWindow::escapePressed() {
+  // Esc also ends what automation highlighted, as it ends a selection.
+  if (DrawingView* view = activeView()) view->clearHighlight();
   if (request_) {
     say("*Cancel*");
     answerRequest(std::nullopt);

@@ -255,13 +255,21 @@ class Application : public DispatchObject {
  public:
   explicit Application(Server& server)
       : DispatchObject(server, "Application",
-                       {{L"ActiveDocument", Access::Get}, {L"Visible", Access::GetPut}}) {}
+                       {{L"ActiveDocument", Access::Get},
+                        {L"Visible", Access::GetPut},
+                        {L"ZoomWindow", Access::Method}}) {}
 
  protected:
   void perform(const Call& call, VARIANT& result) override {
     if (call.member == L"ActiveDocument") {
       expectArguments(call, 0);
       return setObject(result, document_.get([&] { return new Document(server()); }));
+    }
+    if (call.member == L"ZoomWindow") {
+      expectArguments(call, 2);
+      pointOf(call.argument(0));
+      pointOf(call.argument(1));
+      return;
     }
     if (call.kind == DISPATCH_PROPERTYPUT) {
       expectArguments(call, 1);

@@ -30,6 +30,7 @@ class Entity : public DispatchObject {
                        {{L"TransformBy", Access::Method},
                         {L"Rotate3D", Access::Method},
                         {L"Delete", Access::Method},
+                        {L"Highlight", Access::Method},
                         {L"Layer", Access::GetPut},
                         {L"color", Access::GetPut}}),
         layer_(server.activeLayer) {}
@@ -41,6 +42,9 @@ class Entity : public DispatchObject {
     if (call.member == L"Delete") {
       expectArguments(call, 0);
       deleted_ = true;
+    } else if (call.member == L"Highlight") {
+      expectArguments(call, 1);
+      boolOf(call.argument(0));
     } else if (call.member == L"TransformBy") {
       expectArguments(call, 1);
       matrixOf(call.argument(0));
