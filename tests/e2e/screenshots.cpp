@@ -96,6 +96,21 @@ void checkExamples(host::view::HostWindow& cad, const QString& folder) {
   QDir::setCurrent(workingFolder);
 }
 
+// A drawing from another CAD program as its author drew it: coloured layers, dashed kerbs,
+// hatches, dimensions, blocks and stakes in a point style, with lineweights shown and the
+// Layers panel beside it.
+void showSite(host::view::HostWindow& cad, const QString& folder) {
+  cad.resize(1200, 760);
+  if (!cad.openFile(KESTOVA_EXAMPLES_DIR "/site.dxf")) {
+    std::fprintf(stderr, "kestova_screenshots: cannot open the example site drawing\n");
+    std::exit(1);
+  }
+  cad.runCommand("LWT ON");
+  cad.runCommand("ZOOM EXTENTS");
+  save(cad, folder, "drawing-site.png");
+  cad.runCommand("CLOSE");
+}
+
 void play(e2e::UserSession& session, const host::geom::Frame& ucs, const QString& folder) {
   host::view::HostWindow& cad = session.cadWindow();
   cad.resize(960, 640);
@@ -129,6 +144,7 @@ void play(e2e::UserSession& session, const host::geom::Frame& ucs, const QString
   session.typeLine("ZOOM EXTENTS");
   save(cad, folder, "drawing-isometric.png");
   checkExamples(cad, folder);
+  showSite(cad, folder);
 
   session.setModalWindowHandler([&](QWidget& notes) { save(notes, folder, "help-notes.png"); });
   QTest::keyClick(session.control("txtXerr"), Qt::Key_F1);

@@ -4,6 +4,8 @@
 
 #include <QColor>
 #include <QFont>
+#include <QPainter>
+#include <QPixmap>
 
 #include "host/view-core/colour_palette.h"
 #include "host/view-core/layer_changes.h"
@@ -19,9 +21,16 @@ QString colourName(int index) {
                                   : QString::number(index);
 }
 
-QColor swatch(int index) {
+// A square of the colour with a grey edge, so that white shows on a light list too.
+QPixmap swatch(int index) {
+  constexpr int kSide = 12;
   const Rgb rgb = indexColour(index);
-  return rgb == kForeground ? QColor(Qt::white) : QColor::fromRgb(rgb);
+  QPixmap square(kSide, kSide);
+  square.fill(rgb == kForeground ? QColor(Qt::white) : QColor::fromRgb(rgb));
+  QPainter edge(&square);
+  edge.setPen(Qt::gray);
+  edge.drawRect(0, 0, kSide - 1, kSide - 1);
+  return square;
 }
 
 Qt::CheckState checkState(bool ticked) {

@@ -1,6 +1,9 @@
 #include "host/view/layers_panel.h"
 
+#include <algorithm>
+
 #include <QHeaderView>
+#include <QScrollBar>
 #include <QSpinBox>
 #include <QStyledItemDelegate>
 #include <QTableView>
@@ -36,7 +39,6 @@ LayersPanel::LayersPanel(QWidget* parent)
   table_->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed);
   table_->verticalHeader()->hide();
   table_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-  table_->horizontalHeader()->setSectionResizeMode(LayerTableModel::Name, QHeaderView::Stretch);
   table_->setToolTip("Double-click a layer's name to make it current");
   setWidget(table_);
 
@@ -50,6 +52,11 @@ LayersPanel::LayersPanel(QWidget* parent)
 
 void LayersPanel::showDocument(std::shared_ptr<model::Document> document) {
   model_->showDocument(std::move(document));
+  // Wide enough for every column and the names, up to a point; longer names scroll.
+  constexpr int kWidestPanel = 480;
+  const int columns = table_->horizontalHeader()->length() + 2 * table_->frameWidth() +
+                      table_->verticalScrollBar()->sizeHint().width();
+  table_->setMinimumWidth(std::min(columns, kWidestPanel));
 }
 
 }  // namespace host::view

@@ -9,8 +9,11 @@ namespace {
 
 // Texts are laid out in a large font and scaled down, which keeps their shapes exact.
 constexpr int kLayoutPixels = 100;
-// Texts smaller than this on screen are not legible; they are left out to keep painting fast.
+// Texts smaller than this on screen are not legible: each is drawn as a line through its
+// middle, as long as the text would be, which keeps painting fast and shows where texts are.
 constexpr double kSmallestTextPixels = 1.5;
+// The advance of an average character in cap heights, for the length of such a line.
+constexpr double kAverageAdvance = 0.85;
 constexpr double kMarkerHalf = 5.0;
 // How much of its colour a light fill shows over the background.
 constexpr double kLightFill = 0.3;
@@ -100,18 +103,24 @@ void QtCanvas::fill(const std::vector<std::vector<Eigen::Vector2d>>& loops, bool
 void QtCanvas::text(const std::string& text, const Eigen::Affine2d& textToScreen,
                     const TextFit& fit) {
   const Eigen::Matrix2d& m = textToScreen.linear();
-  if (m.col(1).norm() < kSmallestTextPixels) return;
+  const bool legible = m.col(1).norm() >= kSmallestTextPixels;
   const QString line = QString::fromStdString(text);
   // Text units: the cap height is one.
   const double s = 1.0 / capHeight_;
   double stretch = 1.0;
   double lift = 1.0;
   double shift = 0.0;
+  double natural = legible ? 0.0 : kAverageAdvance * static_cast<double>(line.size());
   if (fit.width > 0.0f || fit.anchor != 0.0f) {
-    const double natural = QFontMetricsF(font_).horizontalAdvance(line) * s;
+    if (legible) natural = QFontMetricsF(font_).horizontalAdvance(line) * s;
     if (fit.width > 0.0f && natural > 0.0) stretch = fit.width / natural;
     if (fit.proportional) lift = stretch;
     shift = -fit.anchor * natural * stretch;
+  }
+  if (!legible) {
+    painter_.drawLine(toQt(textToScreen * Eigen::Vector2d(shift, 0.5 * lift)),
+                      toQt(textToScreen * Eigen::Vector2d(shift + natural * stretch, 0.5 * lift)));
+    return;
   }
   // Qt lays text out with Y down from the baseline; text coordinates have Y up.
   const double sx = s * stretch;

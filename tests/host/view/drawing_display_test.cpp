@@ -32,7 +32,8 @@ const std::vector<std::string> kEntities = {
     "0 LINE|8 0|62 5|6 DASHED|10 512300|20 6712350|11 512400|21 6712350",  // blue, dashed
     "0 HATCH|8 0|62 30|10 0|20 0|30 0|2 SOLID|70 1|71 0|91 1|92 2|72 0|73 1|93 4|10 512360|"
     "20 6712320|10 512370|20 6712320|10 512370|20 6712330|10 512360|20 6712330|97 0|75 0|76 1|"
-    "98 0"};  // an orange filled square
+    "98 0",                                                        // an orange filled square
+    "0 TEXT|8 0|62 1|10 512320|20 6712340|40 0.05|1 TINY LABEL"};  // red, far too small to read
 
 class DrawingDisplay : public WindowFixture {
  protected:
@@ -133,6 +134,7 @@ TEST_F(DrawingDisplay, EntitiesShowInTheirColoursAndHiddenLayersNot) {
       {"a dash", 512305, 6712350, Qt::blue, true},
       {"the middle of a solid hatch", 512365, 6712325, QColor(255, 127, 0), true},
       {"the gap after it", 512312.5, 6712350, Qt::blue, false},
+      {"a text too small to read, as a line", 512320.2, 6712340.025, Qt::red, true},
   };
   for (const Probe& probe : probes) {
     const QPoint where = at(probe.x, probe.y);
