@@ -49,6 +49,7 @@ DrawingView::~DrawingView() {
 }
 
 void DrawingView::documentChanged() {
+  image_.invalidate();
   scene_.reset();
   highlightScene_.reset();
   snapPoints_.reset();
@@ -61,6 +62,7 @@ void DrawingView::documentChanged() {
 void DrawingView::setOrientation(const Eigen::Matrix3d& worldToView) {
   rememberView();
   projection_.setOrientation(worldToView);
+  image_.invalidate();
   scene_.reset();
   highlightScene_.reset();
   snapIndex_.reset();
@@ -105,6 +107,7 @@ bool DrawingView::zoomPrevious() {
   previousViews_.pop_back();
   projection_.setViewport(width(), height());
   if (turned) {
+    image_.invalidate();
     scene_.reset();
     highlightScene_.reset();
   }
@@ -146,6 +149,7 @@ void DrawingView::setHighlighted(model::Handle handle, bool highlighted) {
   const bool changed =
       highlighted ? highlighted_.insert(handle).second : highlighted_.erase(handle);
   if (!changed) return;
+  image_.invalidate();
   highlightScene_.reset();
   update();
 }
@@ -153,6 +157,7 @@ void DrawingView::setHighlighted(model::Handle handle, bool highlighted) {
 void DrawingView::clearHighlight() {
   if (highlighted_.empty()) return;
   highlighted_.clear();
+  image_.invalidate();
   highlightScene_.reset();
   update();
 }
@@ -174,6 +179,7 @@ void DrawingView::setSnapEnabled(bool enabled) {
 
 void DrawingView::setLineWeightsShown(bool shown) {
   lineWeightsShown_ = shown;
+  image_.invalidate();
   update();
 }
 
@@ -206,7 +212,12 @@ std::optional<SnapPoint> DrawingView::snapAt(const QPoint& position) {
 }
 
 std::optional<Eigen::Vector3d> DrawingView::pointAt(const QPoint& position) {
-  if (const auto snap = snapAt(position)) return snap->world;
+  return pointAt(position, snapAt(position));
+}
+
+std::optional<Eigen::Vector3d> DrawingView::pointAt(const QPoint& position,
+                                                    const std::optional<SnapPoint>& snap) const {
+  if (snap) return snap->world;
   // Empty space gives the point at the drawing's elevation above the UCS's XY plane.
   const geom::Frame& ucs = document_.currentUcs().frame;
   const Eigen::Vector3d raised = ucs.origin() + document_.header().elevation * ucs.zAxis();
@@ -225,14 +236,22 @@ QPoint DrawingView::widgetPosition(const Eigen::Vector3d& world) const {
 
 void DrawingView::paintEvent(QPaintEvent*) {
   QPainter painter(this);
+  const QImage& drawing =
+      image_.image(projection_, devicePixelRatioF(), [this](QPainter& p) { paintDrawing(p); });
+  if (drawing.isNull()) painter.fillRect(rect(), QtCanvas::background());
+  painter.drawImage(QPoint(0, 0), drawing);
+  QtCanvas canvas(painter);
+  renderUcsIcon(document_.currentUcs().frame, projection_, canvas);
+  if (hoverSnap_) renderSnapMarker(*hoverSnap_, projection_, canvas);
+  paintRubberBand(painter);
+}
+
+void DrawingView::paintDrawing(QPainter& painter) {
   painter.fillRect(rect(), QtCanvas::background());
   QtCanvas canvas(painter);
   renderScene(scene(), projection_, canvas,
               LineWeightDisplay{lineWeightsShown_, double(logicalDpiX())});
   paintHighlight(canvas);
-  renderUcsIcon(document_.currentUcs().frame, projection_, canvas);
-  if (hoverSnap_) renderSnapMarker(*hoverSnap_, projection_, canvas);
-  paintRubberBand(painter);
 }
 
 void DrawingView::resizeEvent(QResizeEvent*) {
@@ -318,7 +337,7 @@ void DrawingView::updateHover(const QPoint& position) {
   const bool moved = snap.has_value() != hoverSnap_.has_value() ||
                      (snap && !snap->world.isApprox(hoverSnap_->world));
   hoverSnap_ = snap;
-  const std::optional<Eigen::Vector3d> cursor = pointAt(position);
+  const std::optional<Eigen::Vector3d> cursor = pointAt(position, snap);
   if (moved || (rubberBase_ && cursor != cursorPoint_)) update();
   cursorPoint_ = cursor;
   emit cursorMoved(cursor);

@@ -15,6 +15,7 @@ class QPainter;
 #include "host/view-core/scene.h"
 #include "host/view-core/snap_index.h"
 #include "host/view-core/view_projection.h"
+#include "host/view/drawing_image.h"
 
 namespace host::view {
 
@@ -109,6 +110,7 @@ class DrawingView : public QWidget {
   std::optional<Eigen::Vector3d> cursorPoint_;
   std::set<model::Handle> highlighted_;
   std::optional<Scene> highlightScene_;
+  DrawingImage image_;
 
   void documentChanged();
   // Whether the view shows just the drawing's extents, as zoom extents leaves it.
@@ -117,10 +119,13 @@ class DrawingView : public QWidget {
   const Scene& scene();
   const SnapIndex& snapIndex();
   std::optional<SnapPoint> snapAt(const QPoint& position);
+  std::optional<Eigen::Vector3d> pointAt(const QPoint& position,
+                                         const std::optional<SnapPoint>& snap) const;
   void updateHover(const QPoint& position);
   void rememberView();
   void fitExtents();
   void paintRubberBand(QPainter& painter) const;
+  void paintDrawing(QPainter& painter);
   void paintHighlight(Canvas& canvas);
 };
 

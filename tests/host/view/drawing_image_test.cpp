@@ -1,0 +1,95 @@
+#include <gtest/gtest.h>
+
+#include <QImage>
+#include <QMouseEvent>
+#include <QTest>
+
+#include "host/view/drawing_view.h"
+
+// The window keeps the painted drawing between repaints. Whatever happened since (markers,
+// changes, undo, highlights, zooms), what it shows must be what a view painting everything
+// afresh shows, pixel for pixel.
+namespace host::view {
+namespace {
+
+using Eigen::Vector3d;
+using model::BlockTable;
+
+class DrawingImageTest : public testing::Test {
+ protected:
+  void SetUp() override {
+    document = std::make_shared<model::Document>();
+    for (int i = 0; i < 20; ++i) {
+      const Vector3d from(512300 + 5 * i, 6712300, 45);
+      document->addEntity(BlockTable::kModelSpace, model::Line{from, from + Vector3d(3, 40, 0)});
+    }
+    worked = open();
+  }
+
+  std::unique_ptr<DrawingView> open() const {
+    auto view = std::make_unique<DrawingView>(std::make_shared<OpenDrawing>(document, 1));
+    view->resize(400, 300);
+    view->show();
+    EXPECT_TRUE(QTest::qWaitForWindowExposed(view.get()));
+    view->zoomWindow({512290, 6712290, 45}, {512410, 6712350, 45});
+    return view;
+  }
+
+  void moveTo(DrawingView& view, const Vector3d& world) const {
+    QTest::mouseMove(&view, view.widgetPosition(world));
+    view.repaint();
+  }
+
+  // What the view shows now, and what a new view of the same drawing and zoom shows.
+  void expectAsPaintedAfresh(const char* after) const {
+    QTest::mouseMove(worked.get(), QPoint(1, 1));  // no marker over the drawing
+    const QImage shown = worked->grab().toImage();
+    const QImage afresh = open()->grab().toImage();
+    EXPECT_TRUE(shown == afresh) << "after " << after;
+  }
+
+  std::shared_ptr<model::Document> document;
+  std::unique_ptr<DrawingView> worked;
+};
+
+TEST_F(DrawingImageTest, ShowsWhatAFullRepaintShowsAfterEveryKindOfChange) {
+  moveTo(*worked, {512300, 6712300, 45});
+  moveTo(*worked, {512305, 6712300, 45});
+  expectAsPaintedAfresh("moving over snap points");
+
+  {
+    model::Document::UndoGroup step(*document, "LINE");
+    document->addEntity(BlockTable::kModelSpace,
+                        model::Line{{512300, 6712345, 45}, {512400, 6712345, 45}});
+  }
+  expectAsPaintedAfresh("adding a line");
+  document->undo();
+  expectAsPaintedAfresh("undoing it");
+
+  const model::Handle first = document->blocks()[BlockTable::kModelSpace].entities[0].handle;
+  worked->setHighlighted(first, true);
+  worked->repaint();
+  worked->clearHighlight();
+  expectAsPaintedAfresh("a highlight shown and cleared");
+
+  worked->setLineWeightsShown(true);
+  worked->repaint();
+  worked->setLineWeightsShown(false);
+  expectAsPaintedAfresh("lineweights shown and hidden");
+
+  worked->zoomExtents();
+  worked->repaint();
+  ASSERT_TRUE(worked->zoomPrevious());
+  expectAsPaintedAfresh("zooming out and back");
+}
+
+TEST_F(DrawingImageTest, AChangeShowsAtOnce) {
+  const QImage before = worked->grab().toImage();
+  document->addEntity(BlockTable::kModelSpace,
+                      model::Line{{512300, 6712345, 45}, {512400, 6712345, 45}});
+  EXPECT_FALSE(worked->grab().toImage() == before);
+  expectAsPaintedAfresh("a change");
+}
+
+}  // namespace
+}  // namespace host::view
