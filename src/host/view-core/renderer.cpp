@@ -4,6 +4,7 @@
 
 #include "host/view-core/clip.h"
 #include "host/view-core/dashes.h"
+#include "host/view-core/sub_pixel_dots.h"
 
 namespace host::view {
 namespace {
@@ -96,11 +97,18 @@ void renderScene(const Scene& scene, const ViewProjection& projection, Canvas& c
     }
     if (!loops.empty()) canvas.fill(loops, area.light);
   }
+  SubPixelDots dots(projection.width(), projection.height());
   for (const auto& polyline : scene.polylines) {
     if (!visible.intersects(polyline.bounds)) continue;
     paintIn(polyline.colour);
     if (lineWeights.shown) {
       strokeWidth(lineWeightPixels(polyline.lineWeight, lineWeights.dotsPerInch));
+    }
+    // A heavy line stays as wide as its weight, however short.
+    if (width == 1.0 && SubPixelDots::isDot(polyline.bounds.sizes() * projection.scale())) {
+      const Eigen::Vector2d at = projection.viewToScreen(polyline.bounds.center());
+      if (dots.firstAt(at, colour)) canvas.polyline({at, at + Eigen::Vector2d(1.0, 0.0)}, false);
+      continue;
     }
     screen.clear();
     for (const auto& p : polyline.points) screen.push_back(projection.viewToScreen(p));
