@@ -1,5 +1,6 @@
 #include "host/dxf/entity_decoder.h"
 
+#include <algorithm>
 #include <cmath>
 #include <numbers>
 #include <utility>
@@ -203,8 +204,15 @@ std::optional<EntityData> decodePolyline(ReaderContext& context, std::span<const
   return polyline2d;
 }
 
-std::optional<EntityData> decodeInsert(const Fields& f, std::size_t recordCount) {
-  if (recordCount > 1) return std::nullopt;                           // attributes: kept as read
+// Whether the records after an insert's own hold attributes: an insert flagged as having them
+// may be closed by its SEQEND alone, and is then drawn as any other insert.
+bool hasAttributes(std::span<const Record> records) {
+  return std::ranges::any_of(records.subspan(1),
+                             [](const Record& record) { return record.type() != "SEQEND"; });
+}
+
+std::optional<EntityData> decodeInsert(const Fields& f, std::span<const Record> records) {
+  if (hasAttributes(records)) return std::nullopt;                    // kept as read
   if (f.whole(70, 1) > 1 || f.whole(71, 1) > 1) return std::nullopt;  // an array of inserts
   const Vector3d normal = f.point(210, kUnitZ);
   const auto ocs = ocsOf(normal);
@@ -280,7 +288,7 @@ DecodedEntity decodeEntity(ReaderContext& context, std::span<const Record> recor
   if (type == "LINE") {
     decoded.data = decodeLine(f);
   } else if (type == "INSERT") {
-    decoded.data = decodeInsert(f, records.size());
+    decoded.data = decodeInsert(f, records);
     decoded.blockName = f.text(2);
     if (ReaderContext::isBlank(decoded.blockName)) decoded.data.reset();
   } else if (type == "TEXT") {

@@ -55,24 +55,30 @@ std::size_t recordCount(const model::UnsupportedEntity& entity) {
              entity.groups, [](const model::RawGroups::Group& group) { return group.code == 0; }));
 }
 
-bool closesWithSeqend(const model::UnsupportedEntity& entity) {
+bool opensSequence(std::string_view type, model::RawGroups::Iterator first,
+                   model::RawGroups::Iterator last) {
   // As the reader tells an entity with records after it (followerType in entity_sections.cpp):
   // a polyline, or an insert whose first 66 group is 1.
-  bool takesFollowers = entity.type == "POLYLINE";
-  bool inFirstRecord = true;
-  bool flagRead = false;
-  std::string_view lastType = entity.type;
-  for (const auto [code, value] : entity.groups) {
-    if (code == 0) {
-      inFirstRecord = false;
-      lastType = value;
-    } else if (inFirstRecord && !flagRead && code == 66 && entity.type == "INSERT") {
+  if (type == "POLYLINE") return true;
+  if (type != "INSERT") return false;
+  for (auto group = first; group != last; ++group) {
+    const auto [code, value] = *group;
+    if (code == 0) return false;
+    if (code == 66) {
       std::int64_t flag = 0;
-      takesFollowers = parseWhole(value, flag) && flag == 1;
-      flagRead = true;
+      return parseWhole(value, flag) && flag == 1;
     }
   }
-  return takesFollowers && lastType != "SEQEND";
+  return false;
+}
+
+bool closesWithSeqend(const model::UnsupportedEntity& entity) {
+  std::string_view lastType = entity.type;
+  for (const auto [code, value] : entity.groups) {
+    if (code == 0) lastType = value;
+  }
+  return lastType != "SEQEND" &&
+         opensSequence(entity.type, entity.groups.begin(), entity.groups.end());
 }
 
 void collectApplications(const model::UnsupportedEntity& entity, std::vector<std::string>& names,

@@ -37,6 +37,11 @@ bool canWriteBack(const model::UnsupportedEntity& entity);
 // How many records the entity spans (a polyline's vertices, an insert's attributes).
 std::size_t recordCount(const model::UnsupportedEntity& entity);
 
+// Whether a record of `type` with the groups from `first` to `last` is read with the records
+// after it up to SEQEND: a polyline, or an insert flagged as having attributes.
+bool opensSequence(std::string_view type, model::RawGroups::Iterator first,
+                   model::RawGroups::Iterator last);
+
 // Whether the writer ends the entity with a SEQEND record it lacks: a polyline, or an insert
 // with attributes, is read with the records after it up to SEQEND, so without one it would
 // take in whatever follows it in the saved file.

@@ -214,6 +214,11 @@ class EntityWriter {
         context_.keptGroup(code, value);
       }
     });
+    // Read alone, as when nothing it takes in followed it: closed, so that nothing after it
+    // in the saved file is taken for one of its own.
+    if (opensSequence(record.type, record.begin(), record.end())) {
+      follower("SEQEND", entity_.handle);
+    }
   }
 
  private:

@@ -149,5 +149,26 @@ TEST(DxfAngles, ArcAnglesAndEllipseParametersAreSavedAsRead) {
   EXPECT_EQ(ellipses, expected);
 }
 
+// An insert flagged as having attributes whose sequence holds none is placed like any other,
+// and a save closes it again so that what follows it stays its own.
+TEST(DxfInsert, FlaggedWithoutAttributesIsPlacedAndStaysClosed) {
+  const auto path = testing::scratchDirectory("values_flagged_insert") / "drawing.dxf";
+  testing::writeFile(path,
+                     "0\nSECTION\n2\nBLOCKS\n0\nBLOCK\n2\nB\n70\n0\n10\n0\n20\n0\n0\nENDBLK\n"
+                     "0\nENDSEC\n0\nSECTION\n2\nENTITIES\n"
+                     "0\nINSERT\n66\n1\n2\nB\n10\n5\n20\n6\n0\nSEQEND\n"
+                     "0\nLINE\n10\n0\n20\n0\n11\n1\n21\n1\n0\nENDSEC\n0\nEOF\n");
+  for (int reading = 0; reading < 2; ++reading) {
+    const auto document = readDxf(path);
+    const auto& entities = document->blocks()[model::BlockTable::kModelSpace].entities;
+    ASSERT_EQ(entities.size(), 2u) << "reading " << reading;
+    const auto* insert = std::get_if<model::BlockReference>(&entities[0].data);
+    ASSERT_NE(insert, nullptr) << "reading " << reading;
+    EXPECT_EQ(insert->placement.translation(), Vector3d(5, 6, 0));
+    EXPECT_TRUE(std::holds_alternative<model::Line>(entities[1].data));
+    saveDxf(*document, path);
+  }
+}
+
 }  // namespace
 }  // namespace host::dxf
