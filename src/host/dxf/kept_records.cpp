@@ -1,7 +1,9 @@
+#include <algorithm>
 #include <cstdint>
 #include <variant>
 
 #include "host/dxf/numbers.h"
+#include "host/dxf/release12_subclasses.h"
 #include "host/dxf/unsupported_records.h"
 #include "host/dxf/write_context.h"
 
@@ -77,6 +79,37 @@ bool readAs(const WriteContext& context, const model::Entity& entity, std::strin
 bool leftOut(const WriteContext& context, const model::Entity& entity) {
   const auto* raw = std::get_if<model::UnsupportedEntity>(&entity.data);
   return raw != nullptr && !writtenAsRecord(context, entity) && !canWriteBack(*raw);
+}
+
+std::optional<RecordView> release12Record(const WriteContext& context,
+                                          const model::Entity& entity) {
+  if (context.fromRecords || context.source == nullptr || !entity.origin.asRead ||
+      entity.origin.record == model::EntityOrigin::kNoRecord) {
+    return std::nullopt;
+  }
+  const RecordView view = context.source->entities[entity.origin.record];
+  const bool marked = std::any_of(view.begin(), view.end(), [](const auto& group) {
+    return group.code == 100 || group.code == 0;
+  });
+  if (marked || release12Subclasses(view.type) == nullptr) return std::nullopt;
+  return view;
+}
+
+Handle followerHandlesOf(const WriteContext& context, const model::Entity& entity) {
+  if (writtenAsRecord(context, entity) || leftOut(context, entity)) return 0;
+  if (const auto record = release12Record(context, entity)) {
+    return opensSequence(record->type, record->begin(), record->end()) ? 1 : 0;
+  }
+  if (const auto* polyline = std::get_if<model::Polyline3d>(&entity.data)) {
+    return polyline->vertices.size() + 1;
+  }
+  if (const auto* flat = std::get_if<model::Polyline2d>(&entity.data)) {
+    return readAs(context, entity, "POLYLINE") ? flat->vertices.size() + 1 : 0;
+  }
+  if (const auto* raw = std::get_if<model::UnsupportedEntity>(&entity.data)) {
+    return recordCount(*raw) - 1 + (closesWithSeqend(*raw) ? 1 : 0);
+  }
+  return 0;
 }
 
 }  // namespace host::dxf

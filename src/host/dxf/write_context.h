@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -80,6 +81,14 @@ void writeUcsEntry(WriteContext& context, const model::Ucs& ucs, Handle handle, 
 // read, else from the document with what its record holds that the document does not model
 // (application data, extended data).
 void writeEntity(WriteContext& context, const model::Entity& entity, Handle owner, bool paperSpace);
+
+// The kept record of an entity of release 12 that stands as read, of a kind that converts:
+// written under the subclass markers a later release gives it.
+std::optional<RecordView> release12Record(const WriteContext& context, const model::Entity& entity);
+
+// How many handles writeEntity numbers on the way for the records after the entity's own:
+// vertices, the further records of an entity kept as read, and the SEQEND that closes them.
+Handle followerHandlesOf(const WriteContext& context, const model::Entity& entity);
 
 // The layers renamed since the drawing was read from a file written back from its records,
 // by layer index: the kept records of entities on them name them as they were.

@@ -141,6 +141,7 @@ class EntityWriter {
     if (const EntitySubclasses* subclasses = release12Subclasses(raw.type);
         subclasses && recordCount(raw) == 1 && lacksSubclassMarkers(raw)) {
       withSubclasses(raw, *subclasses);
+      if (closesWithSeqend(raw)) follower("SEQEND", entity_.handle);
       return;
     }
     const Handle head = entity_.handle;
@@ -360,21 +361,6 @@ class EntityWriter {
     placement();
   }
 };
-
-// The kept record of an entity of release 12 that stands as read, of a kind that converts.
-std::optional<RecordView> release12Record(const WriteContext& context,
-                                          const model::Entity& entity) {
-  if (context.fromRecords || context.source == nullptr || !entity.origin.asRead ||
-      entity.origin.record == model::EntityOrigin::kNoRecord) {
-    return std::nullopt;
-  }
-  const RecordView view = context.source->entities[entity.origin.record];
-  const bool marked = std::any_of(view.begin(), view.end(), [](const auto& group) {
-    return group.code == 100 || group.code == 0;
-  });
-  if (marked || release12Subclasses(view.type) == nullptr) return std::nullopt;
-  return view;
-}
 
 }  // namespace
 

@@ -70,16 +70,8 @@ void allocateStructure(WriteContext& context) {
 // and again leaves the handle seed where it is.
 Handle followerHandles(const WriteContext& context) {
   Handle count = 0;
-  forEachEntity(context.document, [&](const model::Entity& entity) {
-    if (writtenAsRecord(context, entity) || leftOut(context, entity)) return;
-    if (const auto* polyline = std::get_if<model::Polyline3d>(&entity.data)) {
-      count += polyline->vertices.size() + 1;
-    } else if (const auto* flat = std::get_if<model::Polyline2d>(&entity.data)) {
-      if (readAs(context, entity, "POLYLINE")) count += flat->vertices.size() + 1;
-    } else if (const auto* raw = std::get_if<model::UnsupportedEntity>(&entity.data)) {
-      if (canWriteBack(*raw)) count += recordCount(*raw) - 1 + (closesWithSeqend(*raw) ? 1 : 0);
-    }
-  });
+  forEachEntity(context.document,
+                [&](const model::Entity& entity) { count += followerHandlesOf(context, entity); });
   return count;
 }
 

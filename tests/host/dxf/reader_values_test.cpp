@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <charconv>
+#include <filesystem>
+#include <fstream>
 #include <functional>
 #include <numbers>
 
@@ -149,14 +151,34 @@ TEST(DxfAngles, ArcAnglesAndEllipseParametersAreSavedAsRead) {
   EXPECT_EQ(ellipses, expected);
 }
 
-// An insert flagged as having attributes whose sequence holds none is placed like any other,
-// and a save closes it again so that what follows it stays its own.
+// The handle seed a saved file gives and the highest handle its records use.
+std::pair<std::uint64_t, std::uint64_t> seedAndHighestHandle(const std::filesystem::path& path) {
+  std::ifstream in(path);
+  std::vector<std::string> lines;
+  for (std::string line; std::getline(in, line);) {
+    line.erase(0, line.find_first_not_of(' '));
+    lines.push_back(line);
+  }
+  std::uint64_t seed = 0;
+  std::uint64_t highest = 0;
+  for (std::size_t i = 0; i + 1 < lines.size(); i += 2) {
+    if (lines[i] != "5" && lines[i] != "105") continue;
+    const std::uint64_t handle = std::stoull(lines[i + 1], nullptr, 16);
+    std::uint64_t& kind = i >= 1 && lines[i - 1] == "$HANDSEED" ? seed : highest;
+    kind = std::max(kind, handle);
+  }
+  return {seed, highest};
+}
+
+// An insert flagged as having attributes but followed by none, not even its SEQEND, is placed
+// like any other, and a save closes it so that what follows it stays its own, with the SEQEND's
+// handle below the seed.
 TEST(DxfInsert, FlaggedWithoutAttributesIsPlacedAndStaysClosed) {
   const auto path = testing::scratchDirectory("values_flagged_insert") / "drawing.dxf";
   testing::writeFile(path,
                      "0\nSECTION\n2\nBLOCKS\n0\nBLOCK\n2\nB\n70\n0\n10\n0\n20\n0\n0\nENDBLK\n"
                      "0\nENDSEC\n0\nSECTION\n2\nENTITIES\n"
-                     "0\nINSERT\n66\n1\n2\nB\n10\n5\n20\n6\n0\nSEQEND\n"
+                     "0\nINSERT\n66\n1\n2\nB\n10\n5\n20\n6\n"
                      "0\nLINE\n10\n0\n20\n0\n11\n1\n21\n1\n0\nENDSEC\n0\nEOF\n");
   for (int reading = 0; reading < 2; ++reading) {
     const auto document = readDxf(path);
@@ -167,6 +189,8 @@ TEST(DxfInsert, FlaggedWithoutAttributesIsPlacedAndStaysClosed) {
     EXPECT_EQ(insert->placement.translation(), Vector3d(5, 6, 0));
     EXPECT_TRUE(std::holds_alternative<model::Line>(entities[1].data));
     saveDxf(*document, path);
+    const auto [seed, highest] = seedAndHighestHandle(path);
+    EXPECT_GT(seed, highest) << "reading " << reading;
   }
 }
 
