@@ -29,27 +29,46 @@ Document::Document() : state_(std::make_unique<State>()) {}
 
 Document::~Document() = default;
 
-void Document::record(std::function<void(State&)> undo, std::function<void(State&)> redo) {
+namespace {
+
+// What a change of an entity touches of model space (see ChangeLog): its place there, or all
+// of it when the entity lies in a block definition that inserts may show.
+std::size_t touchedBy(EntityLocation location) {
+  return location.block == BlockTable::kModelSpace ? location.index : 0;
+}
+
+}  // namespace
+
+void Document::record(std::function<void(State&)> undo, std::function<void(State&)> redo,
+                      std::size_t touched) {
   // The state lives as long as the document, and the history with it.
   State* state = state_.get();
-  history_.record({[state, undo = std::move(undo)] { undo(*state); },
-                   [state, redo = std::move(redo)] { redo(*state); }});
+  ChangeLog* changes = &changes_;
+  history_.record({[state, changes, touched, undo = std::move(undo)] {
+                     undo(*state);
+                     changes->touched(touched);
+                   },
+                   [state, changes, touched, redo = std::move(redo)] {
+                     redo(*state);
+                     changes->touched(touched);
+                   }});
 }
 
 template <class Value, class Put>
-void Document::replace(Value old, Value now, Put put) {
+void Document::replace(Value old, Value now, Put put, std::size_t touched) {
   put(*state_, now);
   record([put, old = std::move(old)](State& s) { put(s, old); },
-         [put, now = std::move(now)](State& s) { put(s, now); });
-  changed();
+         [put, now = std::move(now)](State& s) { put(s, now); }, touched);
+  changed(touched);
 }
 
 template <class Table, class Value>
 auto Document::append(Table State::*table, const Value& value) {
   const auto index = (state_.get()->*table).add(value);
+  // A new table entry is used by no entity yet.
   record([table](State& s) { (s.*table).removeLast(); },
-         [table, value](State& s) { (s.*table).add(value); });
-  changed();
+         [table, value](State& s) { (s.*table).add(value); }, ChangeLog::kNoEntity);
+  changed(ChangeLog::kNoEntity);
   return index;
 }
 
@@ -108,7 +127,7 @@ EntityLocation Document::addEntity(BlockIndex block, EntityData data, LayerIndex
   const EntityLocation location{block, entities.size()};
   entities.push_back(Entity{state_->nextHandle++, layer, {}, std::move(data), {}});
   if (history_.paused()) {  // loading: no history to build
-    changed();
+    changed(touchedBy(location));
     return location;
   }
   // Undo keeps the removed entity so that redo brings back the same handle.
@@ -119,8 +138,9 @@ EntityLocation Document::addEntity(BlockIndex block, EntityData data, LayerIndex
         *removed = std::move(list.back());
         list.pop_back();
       },
-      [block, removed](State& s) { s.blocks.at(block).entities.push_back(*removed); });
-  changed();
+      [block, removed](State& s) { s.blocks.at(block).entities.push_back(*removed); },
+      touchedBy(location));
+  changed(touchedBy(location));
   return location;
 }
 
@@ -140,7 +160,7 @@ EntityLocation Document::addEntityAsRead(BlockIndex block, Entity&& entity) {
   if (entity.handle == 0) entity.handle = state_->nextHandle;
   state_->nextHandle = std::max(state_->nextHandle, entity.handle + 1);
   entities.push_back(std::move(entity));
-  changed();
+  changed(touchedBy(location));
   return location;
 }
 
@@ -156,8 +176,8 @@ void Document::replaceEntityState(EntityLocation location, Entity changedEntity)
   auto swap = [location, other](State& s) {
     std::swap(s.blocks.at(location.block).entities.at(location.index), *other);
   };
-  record(swap, swap);
-  changed();
+  record(swap, swap, touchedBy(location));
+  changed(touchedBy(location));
 }
 
 void Document::replaceEntity(EntityLocation location, EntityData data) {
@@ -193,8 +213,9 @@ void Document::eraseEntity(EntityLocation location) {
       [location, at](State& s) {
         auto& list = s.blocks.at(location.block).entities;
         list.erase(list.begin() + at);
-      });
-  changed();
+      },
+      touchedBy(location));
+  changed(touchedBy(location));
 }
 
 LayerIndex Document::addLayer(const Layer& layer) {
@@ -209,8 +230,9 @@ void Document::setLayer(LayerIndex index, const Layer& layer) {
   if (auto existing = state_->layers.find(layer.name); existing && *existing != index) {
     throw InvalidInput("a layer named " + layer.name + " already exists");
   }
-  replace(state_->layers[index], layer,
-          [index](State& s, const Layer& value) { s.layers.set(index, value); });
+  replace(
+      state_->layers[index], layer,
+      [index](State& s, const Layer& value) { s.layers.set(index, value); }, 0);
 }
 
 BlockIndex Document::addBlock(const std::string& name, const Eigen::Vector3d& basePoint) {
@@ -234,13 +256,16 @@ void Document::setTextStyle(StyleIndex index, const TextStyle& style) {
   }
   geom::requireFinite(style.height, "the text style height");
   if (style.height < 0.0) throw InvalidInput("the text style height must not be negative");
-  replace(state_->styles[index], style,
-          [index](State& s, const TextStyle& value) { s.styles.set(index, value); });
+  replace(
+      state_->styles[index], style,
+      [index](State& s, const TextStyle& value) { s.styles.set(index, value); }, 0);
 }
 
 void Document::setActiveTextStyle(StyleIndex index) {
   if (index >= state_->styles.size()) throw InvalidInput("the text style does not exist");
-  replace(state_->activeStyle, index, [](State& s, StyleIndex value) { s.activeStyle = value; });
+  replace(
+      state_->activeStyle, index, [](State& s, StyleIndex value) { s.activeStyle = value; },
+      ChangeLog::kNoEntity);
 }
 
 std::size_t Document::defineUcs(const std::string& name, const geom::Frame& frame) {
@@ -248,8 +273,10 @@ std::size_t Document::defineUcs(const std::string& name, const geom::Frame& fram
   UcsTable& table = state_->ucsTable;
   if (const auto existing = table.find(name)) {
     const std::size_t index = *existing;
-    replace(table[index], Ucs{table[index].name, frame},
-            [index](State& s, const Ucs& value) { s.ucsTable.set(index, value); });
+    replace(
+        table[index], Ucs{table[index].name, frame},
+        [index](State& s, const Ucs& value) { s.ucsTable.set(index, value); },
+        ChangeLog::kNoEntity);
     return index;
   }
   return append(&State::ucsTable, Ucs{name, frame});
@@ -261,15 +288,19 @@ void Document::deleteUcs(const std::string& name) {
   UndoGroup group(*this);
   std::vector<Ucs> entries = state_->ucsTable.all();
   entries.erase(entries.begin() + static_cast<std::ptrdiff_t>(*existing));
-  replace(state_->ucsTable.all(), std::move(entries),
-          [](State& s, const std::vector<Ucs>& value) { s.ucsTable.setAll(value); });
+  replace(
+      state_->ucsTable.all(), std::move(entries),
+      [](State& s, const std::vector<Ucs>& value) { s.ucsTable.setAll(value); },
+      ChangeLog::kNoEntity);
   if (!state_->currentUcs.name.empty() && sameName(state_->currentUcs.name, name)) {
     setCurrentUcs(Ucs{"", state_->currentUcs.frame});
   }
 }
 
 void Document::setCurrentUcs(const Ucs& ucs) {
-  replace(state_->currentUcs, ucs, [](State& s, const Ucs& value) { s.currentUcs = value; });
+  replace(
+      state_->currentUcs, ucs, [](State& s, const Ucs& value) { s.currentUcs = value; },
+      ChangeLog::kNoEntity);
 }
 
 void Document::setHeader(const HeaderVariables& header) {
@@ -277,7 +308,10 @@ void Document::setHeader(const HeaderVariables& header) {
     throw InvalidInput("LUPREC must be a whole number from 0 to 8");
   }
   if (!std::isfinite(header.elevation)) throw InvalidInput("ELEVATION must be a finite number");
-  replace(state_->header, header, [](State& s, const HeaderVariables& value) { s.header = value; });
+  // The modelled header variables change how new entities are made, not how entities show.
+  replace(
+      state_->header, header, [](State& s, const HeaderVariables& value) { s.header = value; },
+      ChangeLog::kNoEntity);
 }
 
 const ForeignContent* Document::foreignContent() const {
@@ -286,6 +320,8 @@ const ForeignContent* Document::foreignContent() const {
 
 void Document::setForeignContent(std::shared_ptr<const ForeignContent> content) {
   state_->foreignContent = std::move(content);
+  // Its tables say how every entity shows.
+  changes_.touched(0);
 }
 
 Document::UndoGroup::UndoGroup(Document& document, std::string name) : document_(document) {
@@ -359,7 +395,8 @@ void Document::removeListener(ListenerId id) {
   listeners_.remove(id);
 }
 
-void Document::changed() {
+void Document::changed(std::size_t touched) {
+  changes_.touched(touched);
   if (history_.grouping() || history_.paused()) {
     notificationPending_ = true;
   } else {

@@ -8,6 +8,7 @@
 
 #include "host/geom/frame.h"
 #include "host/model/block_table.h"
+#include "host/model/change_log.h"
 #include "host/model/entities.h"
 #include "host/model/foreign_content.h"
 #include "host/model/header_variables.h"
@@ -168,24 +169,29 @@ class Document {
   // Called after every completed change, undo and redo, and when the drawing is marked saved.
   ListenerId addListener(Listener listener);
   void removeListener(ListenerId id);
+  // What each change touched of model space, for a listener that redraws only that.
+  const ChangeLog& changes() const { return changes_; }
 
  private:
   struct State;
   std::unique_ptr<State> state_;
   UndoHistory history_;
   Listeners listeners_;
+  ChangeLog changes_;
   bool notificationPending_ = false;
 
-  void record(std::function<void(State&)> undo, std::function<void(State&)> redo);
+  // `touched`: what the change and its undo touch of model space (see ChangeLog).
+  void record(std::function<void(State&)> undo, std::function<void(State&)> redo,
+              std::size_t touched);
   // Sets a value through `put` as one recorded change: `old` is put back on undo.
   template <class Value, class Put>
-  void replace(Value old, Value now, Put put);
+  void replace(Value old, Value now, Put put, std::size_t touched);
   // Adds a value at the end of one of the drawing's tables as one recorded change; its index.
   template <class Table, class Value>
   auto append(Table State::*table, const Value& value);
   // Replaces the entity at `location` by `changed` as one recorded change, no longer as read.
   void replaceEntityState(EntityLocation location, Entity changed);
-  void changed();
+  void changed(std::size_t touched);
   void notify();
 };
 

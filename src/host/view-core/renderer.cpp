@@ -1,6 +1,8 @@
 #include "host/view-core/renderer.h"
 
+#include <algorithm>
 #include <array>
+#include <span>
 
 #include "host/view-core/clip.h"
 #include "host/view-core/dashes.h"
@@ -23,6 +25,23 @@ Eigen::AlignedBox2d visibleViewBox(const ViewProjection& projection) {
   return box;
 }
 
+// The part of the view that can paint into the band of rows: a piece just outside it still
+// touches it with its smoothed edge or, heavy, with half its width.
+Eigen::AlignedBox2d bandViewBox(const ViewProjection& projection, const RenderOptions& options) {
+  const Eigen::AlignedBox2d visible = visibleViewBox(projection);
+  const double reach =
+      2.0 + (options.lineWeights.shown
+                 ? lineWeightPixels(kHeaviestLineWeight, options.lineWeights.dotsPerInch) / 2
+                 : 0.0);
+  const double top = std::max(options.firstRow - reach, 0.0);
+  const double bottom = std::min(options.endRow + reach, double(projection.height()));
+  if (top <= 0.0 && bottom >= projection.height()) return visible;
+  Eigen::AlignedBox2d band = visible;
+  band.max().y() = projection.screenToView({0.0, top}).y();
+  band.min().y() = projection.screenToView({0.0, bottom}).y();
+  return band;
+}
+
 Marker markerFor(SnapKind kind) {
   switch (kind) {
     case SnapKind::Endpoint:
@@ -40,8 +59,12 @@ Marker markerFor(SnapKind kind) {
 }  // namespace
 
 void renderScene(const Scene& scene, const ViewProjection& projection, Canvas& canvas,
-                 const LineWeightDisplay& lineWeights) {
-  const Eigen::AlignedBox2d visible = visibleViewBox(projection);
+                 const RenderOptions& options) {
+  const LineWeightDisplay& lineWeights = options.lineWeights;
+  const SceneMark& from = options.from;
+  // Points are looked at on the whole screen: their symbols reach a size of their own.
+  const Eigen::AlignedBox2d wholeScreen = visibleViewBox(projection);
+  const Eigen::AlignedBox2d visible = bandViewBox(projection, options);
   canvas.setInk(Ink::Entity);
   // Colours change seldom from one piece to the next: the canvas is told only when they do.
   Rgb colour = kForeground;
@@ -81,7 +104,7 @@ void renderScene(const Scene& scene, const ViewProjection& projection, Canvas& c
   safeInView.extend(projection.screenToView(safe.max()));
   // Areas first, under the lines drawn on them.
   std::vector<std::vector<Eigen::Vector2d>> loops;
-  for (const auto& area : scene.areas) {
+  for (const auto& area : std::span(scene.areas).subspan(from.areas)) {
     if (!visible.intersects(area.bounds)) continue;
     paintIn(area.colour);
     loops.clear();
@@ -98,7 +121,7 @@ void renderScene(const Scene& scene, const ViewProjection& projection, Canvas& c
     if (!loops.empty()) canvas.fill(loops, area.light);
   }
   SubPixelDots dots(projection.width(), projection.height());
-  for (const auto& polyline : scene.polylines) {
+  for (const auto& polyline : std::span(scene.polylines).subspan(from.polylines)) {
     if (!visible.intersects(polyline.bounds)) continue;
     paintIn(polyline.colour);
     if (lineWeights.shown) {
@@ -125,8 +148,8 @@ void renderScene(const Scene& scene, const ViewProjection& projection, Canvas& c
     }
   }
   strokeWidth(1.0);
-  for (const auto& point : scene.points) {
-    if (!visible.contains(point.at)) continue;
+  for (const auto& point : std::span(scene.points).subspan(from.points)) {
+    if (!wholeScreen.contains(point.at)) continue;
     paintIn(point.colour);
     paintPoint(canvas, projection.viewToScreen(point.at), scene.pointStyle, projection.scale(),
                projection.height());
@@ -135,7 +158,7 @@ void renderScene(const Scene& scene, const ViewProjection& projection, Canvas& c
   Eigen::Affine2d viewToScreen = Eigen::Affine2d::Identity();
   viewToScreen.linear() = Eigen::Vector2d(projection.scale(), -projection.scale()).asDiagonal();
   viewToScreen.translation() = projection.viewToScreen(Eigen::Vector2d::Zero());
-  for (const auto& text : scene.texts) {
+  for (const auto& text : std::span(scene.texts).subspan(from.texts)) {
     if (!visible.intersects(text.bounds)) continue;
     paintIn(text.colour);
     canvas.text(text.text, viewToScreen * text.textToView, text.fit);

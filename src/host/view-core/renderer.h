@@ -1,20 +1,33 @@
 #pragma once
 
+#include <limits>
 #include <optional>
 
 #include "host/geom/frame.h"
 #include "host/view-core/canvas.h"
 #include "host/view-core/line_weight.h"
 #include "host/view-core/scene.h"
+#include "host/view-core/scene_marks.h"
 #include "host/view-core/snap_index.h"
 #include "host/view-core/view_projection.h"
 
 namespace host::view {
 
+struct RenderOptions {
+  LineWeightDisplay lineWeights{};
+  // Only the pieces appended after this are painted, over what was painted before.
+  SceneMark from{};
+  // Only the pieces reaching into the screen's rows from `firstRow` to before `endRow` are
+  // painted, for a canvas that is only that band of the screen; pieces are painted as on the
+  // whole screen.
+  double firstRow = -std::numeric_limits<double>::infinity();
+  double endRow = std::numeric_limits<double>::infinity();
+};
+
 // Paints the projected drawing, skipping every piece whose bounds lie off screen. Lines are one
 // pixel wide unless lineweights are shown; filled areas, points and texts always are.
 void renderScene(const Scene& scene, const ViewProjection& projection, Canvas& canvas,
-                 const LineWeightDisplay& lineWeights = {});
+                 const RenderOptions& options = {});
 
 // The UCS icon: X and Y (and, when not seen end-on, Z) arrows of a fixed size at the UCS
 // origin, or in the lower-left corner when the origin is off screen.

@@ -18,24 +18,49 @@ constexpr std::int64_t kMaxCellReach = 8;
 
 SnapIndex::SnapIndex(std::vector<SnapPoint> points, const Eigen::Matrix3d& worldToView,
                      double cellSize)
-    : points_(std::move(points)), cellSize_(cellSize) {
+    : worldToView_(worldToView), cellSize_(cellSize) {
   if (!(cellSize > 0.0) || !std::isfinite(cellSize)) {
     throw InvalidInput("the snap grid needs a positive cell size");
   }
-  viewPoints_.reserve(points_.size());
-  cells_.reserve(points_.size());
-  // Kept points move to the front, in order.
-  std::size_t kept = 0;
-  for (const SnapPoint& point : points_) {
-    // A point without a finite place in the view can be neither found nor filed.
-    const Eigen::Vector2d view = (worldToView * point.world).head<2>();
-    if (!point.world.allFinite() || !view.allFinite()) continue;
-    cells_.emplace_back(key(cellOf(view.x()), cellOf(view.y())), kept);
-    viewPoints_.push_back(view);
-    points_[kept++] = point;
-  }
-  points_.resize(kept);
+  file(points);
   std::ranges::sort(cells_);
+}
+
+void SnapIndex::file(std::span<const SnapPoint> points) {
+  viewPoints_.reserve(viewPoints_.size() + points.size());
+  points_.reserve(points_.size() + points.size());
+  cells_.reserve(cells_.size() + points.size());
+  for (const SnapPoint& point : points) {
+    // A point without a finite place in the view can be neither found nor filed.
+    const Eigen::Vector2d view = (worldToView_ * point.world).head<2>();
+    if (!point.world.allFinite() || !view.allFinite()) {
+      leftOut_.push_back(offered_++);
+      continue;
+    }
+    ++offered_;
+    cells_.emplace_back(key(cellOf(view.x()), cellOf(view.y())), points_.size());
+    viewPoints_.push_back(view);
+    points_.push_back(point);
+  }
+}
+
+void SnapIndex::append(std::span<const SnapPoint> points) {
+  const auto filed = static_cast<std::ptrdiff_t>(cells_.size());
+  file(points);
+  // The new cells sorted, then merged: a few points added to a large drawing cost one pass.
+  std::sort(cells_.begin() + filed, cells_.end());
+  std::inplace_merge(cells_.begin(), cells_.begin() + filed, cells_.end());
+}
+
+void SnapIndex::truncate(std::size_t offered) {
+  if (offered >= offered_) return;
+  const auto leftOutBefore = std::ranges::lower_bound(leftOut_, offered);
+  const std::size_t kept = offered - static_cast<std::size_t>(leftOutBefore - leftOut_.begin());
+  leftOut_.erase(leftOutBefore, leftOut_.end());
+  offered_ = offered;
+  points_.resize(kept);
+  viewPoints_.resize(kept);
+  std::erase_if(cells_, [kept](const Cell& cell) { return cell.second >= kept; });
 }
 
 std::int64_t SnapIndex::cellOf(double coordinate) const {

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <span>
 #include <vector>
 
 #include <Eigen/Geometry>
@@ -20,6 +21,11 @@ class SnapIndex {
   // Points without a finite place in the view are left out.
   SnapIndex(std::vector<SnapPoint> points, const Eigen::Matrix3d& worldToView, double cellSize);
 
+  // Files more points after those offered so far, as if they had been offered at the start.
+  void append(std::span<const SnapPoint> points);
+  // Forgets the points offered from the `offered`th on, as if they had never been offered.
+  void truncate(std::size_t offered);
+
   // The snap point nearest to `view` within `radius` (view units), if any.
   std::optional<SnapPoint> nearest(const Eigen::Vector2d& view, double radius) const;
 
@@ -27,12 +33,18 @@ class SnapIndex {
   std::size_t size() const { return points_.size(); }
 
  private:
+  Eigen::Matrix3d worldToView_ = Eigen::Matrix3d::Identity();
   std::vector<SnapPoint> points_;
+  // How many points were offered, and which of them were left out (ascending).
+  std::size_t offered_ = 0;
+  std::vector<std::size_t> leftOut_;
   std::vector<Eigen::Vector2d> viewPoints_;
   double cellSize_ = 1.0;
   // (cell key, point index), sorted by key: a cell's points are one run found by binary search.
   std::vector<std::pair<std::uint64_t, std::size_t>> cells_;
 
+  // Files the points, keeping the ones with a finite place in the view, unsorted.
+  void file(std::span<const SnapPoint> points);
   std::int64_t cellOf(double coordinate) const;
   static std::uint64_t key(std::int64_t column, std::int64_t row);
 };

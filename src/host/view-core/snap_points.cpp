@@ -96,10 +96,14 @@ class Collector : public model::ExpansionVisitor {
 }  // namespace
 
 std::vector<SnapPoint> snapPoints(const model::Document& document) {
+  return snapPoints(document, document.blocks()[model::BlockTable::kModelSpace].entities);
+}
+
+std::vector<SnapPoint> snapPoints(const model::Document& document,
+                                  std::span<const model::Entity> entities) {
   const DrawingDisplay display = drawingDisplay(document);
   Collector collector(document, display);
-  model::expandBlocks(document, document.blocks()[model::BlockTable::kModelSpace].entities,
-                      collector);
+  model::expandBlocks(document, entities, collector);
   return std::move(collector.points);
 }
 

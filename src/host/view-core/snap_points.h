@@ -1,5 +1,6 @@
 #pragma once
 
+#include <span>
 #include <vector>
 
 #include <Eigen/Geometry>
@@ -22,5 +23,8 @@ struct SnapPoint {
 // the drawing shows them (model::expandBlocks); an entity with a point that overflows offers none,
 // nor does one hidden (invisible, on a layer that is off or frozen).
 std::vector<SnapPoint> snapPoints(const model::Document& document);
+// Only those of `entities` (of model space).
+std::vector<SnapPoint> snapPoints(const model::Document& document,
+                                  std::span<const model::Entity> entities);
 
 }  // namespace host::view

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <span>
 
 #include <QCoreApplication>
 #include <QKeyEvent>
@@ -49,21 +50,36 @@ DrawingView::~DrawingView() {
 }
 
 void DrawingView::documentChanged() {
-  image_.invalidate();
-  scene_.reset();
-  highlightScene_.reset();
-  snapPoints_.reset();
-  snapIndex_.reset();
-  hoverSnap_.reset();
-  update();
+  if (projected_) showChanges(projected_->update());
   emit drawingChanged();
+}
+
+void DrawingView::showChanges(const ProjectedDrawing::Update& change) {
+  using Kind = ProjectedDrawing::Update::Kind;
+  if (change.kind == Kind::None) return;
+  highlightScene_.reset();
+  hoverSnap_.reset();
+  if (snapIndex_) {
+    const std::vector<SnapPoint>& points = projected_->snapPoints();
+    snapIndex_->truncate(change.snapFrom);
+    snapIndex_->append(std::span(points).subspan(change.snapFrom));
+  }
+  // New pieces are drawn last, over the rest, as a full repaint draws them; a highlight must
+  // stay on top.
+  if (change.kind == Kind::Grown && highlighted_.empty()) {
+    image_.paintOver(projection_, devicePixelRatioF(), drawingPainter(&change.from));
+  } else {
+    image_.invalidate();
+  }
+  update();
+  emit sceneBuilt();
 }
 
 void DrawingView::setOrientation(const Eigen::Matrix3d& worldToView) {
   rememberView();
   projection_.setOrientation(worldToView);
   image_.invalidate();
-  scene_.reset();
+  projected_.reset();
   highlightScene_.reset();
   snapIndex_.reset();
   hoverSnap_.reset();
@@ -108,7 +124,7 @@ bool DrawingView::zoomPrevious() {
   projection_.setViewport(width(), height());
   if (turned) {
     image_.invalidate();
-    scene_.reset();
+    projected_.reset();
     highlightScene_.reset();
   }
   snapIndex_.reset();
@@ -162,13 +178,13 @@ void DrawingView::clearHighlight() {
   update();
 }
 
-void DrawingView::paintHighlight(Canvas& canvas) {
-  if (highlighted_.empty()) return;
+const Scene* DrawingView::highlightAtThisZoom() {
+  if (highlighted_.empty()) return nullptr;
   if (!highlightScene_) {
     highlightScene_ = highlightScene(document_, projection_.orientation(), highlighted_);
   }
   setHighlightDashes(*highlightScene_, projection_.scale());
-  renderScene(*highlightScene_, projection_, canvas);
+  return &*highlightScene_;
 }
 
 void DrawingView::setSnapEnabled(bool enabled) {
@@ -183,12 +199,16 @@ void DrawingView::setLineWeightsShown(bool shown) {
   update();
 }
 
-const Scene& DrawingView::scene() {
-  if (!scene_) {
-    scene_ = buildScene(document_, projection_.orientation());
+ProjectedDrawing& DrawingView::projected() {
+  if (!projected_) {
+    projected_.emplace(document_, projection_.orientation());
     emit sceneBuilt();
   }
-  return *scene_;
+  return *projected_;
+}
+
+LineWeightDisplay DrawingView::lineWeightDisplay() const {
+  return {lineWeightsShown_, double(logicalDpiX())};
 }
 
 const SnapIndex& DrawingView::snapIndex() {
@@ -199,8 +219,7 @@ const SnapIndex& DrawingView::snapIndex() {
     snapIndex_.reset();
   }
   if (!snapIndex_) {
-    if (!snapPoints_) snapPoints_ = snapPoints(document_);
-    snapIndex_.emplace(*snapPoints_, projection_.orientation(), cell);
+    snapIndex_.emplace(projected().snapPoints(), projection_.orientation(), cell);
   }
   return *snapIndex_;
 }
@@ -236,8 +255,7 @@ QPoint DrawingView::widgetPosition(const Eigen::Vector3d& world) const {
 
 void DrawingView::paintEvent(QPaintEvent*) {
   QPainter painter(this);
-  const QImage& drawing =
-      image_.image(projection_, devicePixelRatioF(), [this](QPainter& p) { paintDrawing(p); });
+  const QImage& drawing = image_.image(projection_, devicePixelRatioF(), drawingPainter());
   if (drawing.isNull()) painter.fillRect(rect(), QtCanvas::background());
   painter.drawImage(QPoint(0, 0), drawing);
   QtCanvas canvas(painter);
@@ -246,12 +264,21 @@ void DrawingView::paintEvent(QPaintEvent*) {
   paintRubberBand(painter);
 }
 
-void DrawingView::paintDrawing(QPainter& painter) {
-  painter.fillRect(rect(), QtCanvas::background());
-  QtCanvas canvas(painter);
-  renderScene(scene(), projection_, canvas,
-              LineWeightDisplay{lineWeightsShown_, double(logicalDpiX())});
-  paintHighlight(canvas);
+DrawingImage::Painter DrawingView::drawingPainter(const SceneMark* from) {
+  // Made ready here: the bands only read them.
+  const Scene* drawing = &scene();
+  const Scene* highlight = from ? nullptr : highlightAtThisZoom();
+  const RenderOptions options{lineWeightDisplay(), from ? *from : SceneMark{}};
+  return [=, projection = projection_, area = rect()](QPainter& painter, int firstRow, int endRow) {
+    if (!from) painter.fillRect(area, QtCanvas::background());
+    QtCanvas canvas(painter);
+    RenderOptions band = options;
+    band.firstRow = firstRow;
+    band.endRow = endRow;
+    renderScene(*drawing, projection, canvas, band);
+    if (highlight)
+      renderScene(*highlight, projection, canvas, {{}, {}, band.firstRow, band.endRow});
+  };
 }
 
 void DrawingView::resizeEvent(QResizeEvent*) {

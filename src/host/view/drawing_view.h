@@ -11,7 +11,9 @@
 class QPainter;
 
 #include "host/model/document.h"
+#include "host/view-core/line_weight.h"
 #include "host/view-core/open_drawing.h"
+#include "host/view-core/projected_drawing.h"
 #include "host/view-core/scene.h"
 #include "host/view-core/snap_index.h"
 #include "host/view-core/view_projection.h"
@@ -94,9 +96,9 @@ class DrawingView : public QWidget {
   model::Document& document_;
   model::Document::ListenerId listener_ = 0;
   ViewProjection projection_;
-  std::optional<Scene> scene_;
+  // Made when first painted, and again when the view turns.
+  std::optional<ProjectedDrawing> projected_;
   std::optional<SnapIndex> snapIndex_;
-  std::optional<std::vector<SnapPoint>> snapPoints_;
   std::optional<SnapPoint> hoverSnap_;
   bool snapEnabled_ = true;
   bool lineWeightsShown_ = false;
@@ -113,10 +115,15 @@ class DrawingView : public QWidget {
   DrawingImage image_;
 
   void documentChanged();
+  // Shows what the drawing's change did to the projected drawing, painting only what was
+  // appended when nothing else changed.
+  void showChanges(const ProjectedDrawing::Update& change);
   // Whether the view shows just the drawing's extents, as zoom extents leaves it.
   bool showsExtents();
   void setOrientation(const Eigen::Matrix3d& worldToView);
-  const Scene& scene();
+  ProjectedDrawing& projected();
+  const Scene& scene() { return projected().scene(); }
+  LineWeightDisplay lineWeightDisplay() const;
   const SnapIndex& snapIndex();
   std::optional<SnapPoint> snapAt(const QPoint& position);
   std::optional<Eigen::Vector3d> pointAt(const QPoint& position,
@@ -125,8 +132,10 @@ class DrawingView : public QWidget {
   void rememberView();
   void fitExtents();
   void paintRubberBand(QPainter& painter) const;
-  void paintDrawing(QPainter& painter);
-  void paintHighlight(Canvas& canvas);
+  // Paints the drawing and its highlight, or with `from` only the pieces appended after it.
+  DrawingImage::Painter drawingPainter(const SceneMark* from = nullptr);
+  // The highlighted entities, dashed for this zoom; null when there are none.
+  const Scene* highlightAtThisZoom();
 };
 
 }  // namespace host::view

@@ -17,7 +17,7 @@ struct RenderedDrawing {
     projection.setOrientation(viewOrientation(StandardView::Top));
     scene = buildScene(document, projection.orientation());
     projection.fit(Eigen::AlignedBox2d(Eigen::Vector2d(0, 0), Eigen::Vector2d(100, 100)));
-    renderScene(scene, projection, canvas, lineWeights);
+    renderScene(scene, projection, canvas, {lineWeights});
   }
 
   Eigen::Vector2d screen(double x, double y) const { return projection.worldToScreen({x, y, 0}); }

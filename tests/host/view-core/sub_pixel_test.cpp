@@ -51,7 +51,7 @@ TEST_P(SubPixelDotsTest, DrawsOneDotPerPixelAndColour) {
   const Scene scene = buildScene(document, projection.orientation());
   projection.fit(scene.bounds);
   RecordingCanvas canvas;
-  renderScene(scene, projection, canvas, {c.lineWeights, 2540.0});
+  renderScene(scene, projection, canvas, {{c.lineWeights, 2540.0}});
 
   EXPECT_EQ(canvas.strokes.size(), c.strokes + 2);
   std::size_t dots = 0;

@@ -65,6 +65,28 @@ TEST_F(DrawingImageTest, ShowsWhatAFullRepaintShowsAfterEveryKindOfChange) {
   expectAsPaintedAfresh("adding a line");
   document->undo();
   expectAsPaintedAfresh("undoing it");
+  document->redo();
+  expectAsPaintedAfresh("redoing it");
+
+  {
+    // As the dialog's Insert draws: a block of arrows, its label and a bubble, over the lines.
+    model::Document::UndoGroup step(*document, "Insert");
+    const auto block = document->addBlock("Arrow", Vector3d::Zero());
+    document->addEntity(block, model::Polyline3d{{{0, 0, 0}, {6, 0, 0}, {4, 1, 0}}, true});
+    const Eigen::Affine3d place(Eigen::Translation3d(512330, 6712320, 45));
+    document->addEntity(BlockTable::kModelSpace, model::BlockReference{block, place});
+    document->addEntity(BlockTable::kModelSpace, model::Text{"0.012", place, 3.0, 0});
+    document->addEntity(BlockTable::kModelSpace, model::Circle{{512360, 6712330, 45}, 4.0});
+  }
+  expectAsPaintedAfresh("an insert");
+  {
+    model::Document::UndoGroup step(*document, "Insert");
+    const Eigen::Affine3d place(Eigen::Translation3d(512340, 6712310, 45));
+    document->addEntity(BlockTable::kModelSpace, model::Text{"-0.004", place, 3.0, 0});
+  }
+  expectAsPaintedAfresh("a second insert into the same block's drawing");
+  document->undo();
+  expectAsPaintedAfresh("undoing the second insert");
 
   const model::Handle first = document->blocks()[BlockTable::kModelSpace].entities[0].handle;
   worked->setHighlighted(first, true);

@@ -96,7 +96,7 @@ void paint(const model::Document& document, const Eigen::Matrix3d& orientation) 
   CheckingCanvas canvas(
       Eigen::AlignedBox2d(Eigen::Vector2d(-margin, -margin),
                           Eigen::Vector2d(kWindowWidth + margin, kWindowHeight + margin)));
-  view::renderScene(scene, projection, canvas, kLineWeights);
+  view::renderScene(scene, projection, canvas, {kLineWeights});
   view::renderUcsIcon(document.currentUcs().frame, projection, canvas);
 
   std::vector<view::SnapPoint> points = view::snapPoints(document);

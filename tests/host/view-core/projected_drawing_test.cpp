@@ -1,0 +1,188 @@
+#include <cmath>
+#include <functional>
+#include <limits>
+#include <random>
+
+#include <gtest/gtest.h>
+
+#include "host/model/document.h"
+#include "host/view-core/projected_drawing.h"
+#include "host/view-core/snap_index.h"
+#include "host/view-core/view_projection.h"
+
+// A window projects again only what a change touched. Whatever the changes, what it has must
+// be what projecting the drawing afresh gives.
+namespace host::view {
+namespace {
+
+using Eigen::Vector3d;
+using model::BlockTable;
+using Kind = ProjectedDrawing::Update::Kind;
+
+const Eigen::Matrix3d kOrientation = viewOrientation(StandardView::SouthWestIso);
+
+void expectSameScene(const Scene& updated, const Scene& fresh, const std::string& after) {
+  SCOPED_TRACE("after " + after);
+  ASSERT_EQ(updated.polylines.size(), fresh.polylines.size());
+  for (std::size_t i = 0; i < fresh.polylines.size(); ++i) {
+    const auto& a = updated.polylines[i];
+    const auto& b = fresh.polylines[i];
+    EXPECT_EQ(a.points, b.points) << "polyline " << i;
+    EXPECT_EQ(a.colour, b.colour) << "polyline " << i;
+    EXPECT_EQ(updated.dashPatterns[a.dashes], fresh.dashPatterns[b.dashes]) << "polyline " << i;
+  }
+  ASSERT_EQ(updated.texts.size(), fresh.texts.size());
+  for (std::size_t i = 0; i < fresh.texts.size(); ++i) {
+    EXPECT_EQ(updated.texts[i].text, fresh.texts[i].text);
+    EXPECT_TRUE(updated.texts[i].textToView.isApprox(fresh.texts[i].textToView));
+  }
+  ASSERT_EQ(updated.points.size(), fresh.points.size());
+  EXPECT_EQ(updated.areas.size(), fresh.areas.size());
+  EXPECT_TRUE(updated.bounds.isApprox(fresh.bounds));
+  EXPECT_EQ(updated.notShown, fresh.notShown);
+}
+
+class ProjectedDrawingTest : public testing::Test {
+ protected:
+  void SetUp() override {
+    arrow = document.addBlock("Arrow", Vector3d::Zero());
+    document.addEntity(arrow, model::Polyline3d{{{0, 0, 0}, {3, 0, 0}, {2, 1, 0}}, false});
+    for (int i = 0; i < 30; ++i) addLine(i);
+  }
+
+  void addLine(int i) {
+    const Vector3d from(512300.0 + 5 * i, 6712300.0 + (i % 7), 45.0);
+    document.addEntity(BlockTable::kModelSpace, model::Line{from, from + Vector3d(3, 40, 1)});
+  }
+
+  std::size_t count() const { return document.blocks()[BlockTable::kModelSpace].entities.size(); }
+  model::EntityLocation at(std::size_t index) const { return {BlockTable::kModelSpace, index}; }
+
+  model::Document document;
+  model::BlockIndex arrow = 0;
+};
+
+TEST_F(ProjectedDrawingTest, AfterEveryKindOfChangeEqualsTheDrawingProjectedAfresh) {
+  ProjectedDrawing projected(document, kOrientation);
+  projected.snapPoints();
+  struct Step {
+    std::string what;
+    std::function<void()> change;
+    Kind expected;
+  };
+  const std::vector<Step> steps = {
+      {"an insert with a text, as one step",
+       [&] {
+         model::Document::UndoGroup step(document, "Insert");
+         const Eigen::Affine3d place(Eigen::Translation3d(512310, 6712320, 45));
+         document.addEntity(BlockTable::kModelSpace, model::BlockReference{arrow, place});
+         document.addEntity(BlockTable::kModelSpace, model::Text{"0.012", place, 0.5, 0});
+         document.addEntity(BlockTable::kModelSpace, model::Point{{512311, 6712321, 45}});
+       },
+       Kind::Grown},
+      {"undoing it", [&] { document.undo(); }, Kind::Changed},
+      {"redoing it", [&] { document.redo(); }, Kind::Grown},
+      {"a line added", [&] { addLine(40); }, Kind::Grown},
+      {"a line changed in the middle",
+       [&] {
+         document.replaceEntity(at(12), model::Circle{{512320, 6712330, 45}, 2.0});
+       },
+       Kind::Changed},
+      {"the first line erased", [&] { document.eraseEntity(at(0)); }, Kind::Changed},
+      {"a line added after that", [&] { addLine(41); }, Kind::Grown},
+      {"the UCS moved",
+       [&] {
+         document.setCurrentUcs(
+             {"", geom::Frame::fromDirections({1, 2, 3}, {0, 1, 0}, {-1, 0, 0})});
+       },
+       Kind::None},
+      {"layer 0 turned red",
+       [&] {
+         model::Layer layer = document.layers()[0];
+         layer.colour = 1;
+         document.setLayer(0, layer);
+       },
+       Kind::Changed},
+      {"the block redefined",
+       [&] {
+         document.addEntity(arrow, model::Line{{0, 0, 0}, {0, 5, 0}});
+       },
+       Kind::Changed},
+      {"the drawing saved", [&] { document.markSaved(); }, Kind::None},
+  };
+  for (const Step& step : steps) {
+    step.change();
+    EXPECT_EQ(projected.update().kind, step.expected) << step.what;
+    expectSameScene(projected.scene(), buildScene(document, kOrientation), step.what);
+    const auto fresh = snapPoints(document);
+    ASSERT_EQ(projected.snapPoints().size(), fresh.size()) << step.what;
+    for (std::size_t i = 0; i < fresh.size(); ++i) {
+      EXPECT_EQ(projected.snapPoints()[i].world, fresh[i].world) << step.what;
+    }
+  }
+}
+
+TEST_F(ProjectedDrawingTest, MarksTheFirstNewPieceOfAnAppend) {
+  ProjectedDrawing projected(document, kOrientation);
+  const std::size_t before = projected.scene().polylines.size();
+  addLine(50);
+  const auto update = projected.update();
+  EXPECT_EQ(update.kind, Kind::Grown);
+  EXPECT_EQ(update.from.polylines, before);
+  EXPECT_EQ(projected.scene().polylines.size(), before + 1);
+}
+
+TEST_F(ProjectedDrawingTest, SnapPointsAskedForLateStillFollowUndo) {
+  ProjectedDrawing projected(document, kOrientation);
+  for (int i = 0; i < 5; ++i) {
+    model::Document::UndoGroup step(document, "LINE");
+    addLine(60 + i);
+    projected.update();
+  }
+  const std::size_t all = projected.snapPoints().size();
+  document.undo();
+  document.undo();
+  const auto update = projected.update();
+  EXPECT_EQ(update.snapFrom, all - 4);
+  EXPECT_EQ(projected.snapPoints().size(), snapPoints(document).size());
+}
+
+// The index after points are appended and taken back answers as one built from the points.
+TEST(SnapIndexUpdate, AnswersAsAnIndexBuiltAfresh) {
+  std::mt19937 random(11);
+  std::uniform_real_distribution<double> coordinate(-50.0, 50.0);
+  const auto somePoints = [&](int count) {
+    std::vector<SnapPoint> points;
+    for (int i = 0; i < count; ++i) {
+      points.push_back({{coordinate(random), coordinate(random), coordinate(random)}});
+    }
+    return points;
+  };
+  const double nan = std::numeric_limits<double>::quiet_NaN();
+  std::vector<SnapPoint> points = somePoints(500);
+  points.push_back({{nan, 0, 0}});  // offered but left out
+  SnapIndex updated(points, kOrientation, 2.0);
+  const auto more = somePoints(300);
+  updated.append(more);
+  points.insert(points.end(), more.begin(), more.end());
+  updated.truncate(650);
+  points.resize(650);
+  const auto last = somePoints(40);
+  updated.append(last);
+  points.insert(points.end(), last.begin(), last.end());
+
+  const SnapIndex fresh(points, kOrientation, 2.0);
+  EXPECT_EQ(updated.size(), fresh.size());
+  for (int probe = 0; probe < 500; ++probe) {
+    const Eigen::Vector2d at(coordinate(random), coordinate(random));
+    const auto a = updated.nearest(at, 2.0);
+    const auto b = fresh.nearest(at, 2.0);
+    ASSERT_EQ(a.has_value(), b.has_value());
+    if (a) {
+      EXPECT_EQ(a->world, b->world);
+    }
+  }
+}
+
+}  // namespace
+}  // namespace host::view
