@@ -36,6 +36,11 @@ class Canvas {
   // pixel wide.
   virtual void setLineWidth(double pixels) = 0;
   virtual void polyline(const std::vector<Eigen::Vector2d>& points, bool closed) = 0;
+  // A dot for what is smaller than a pixel: a line one pixel long from `at`. A drawing seen
+  // whole has hundreds of thousands, which a canvas may paint together.
+  virtual void dot(const Eigen::Vector2d& at) {
+    polyline({at, at + Eigen::Vector2d(1.0, 0.0)}, false);
+  }
   // An area within closed loops filled by the even-odd rule, in the current colour, or lightly
   // (a pattern too dense to draw); outlined too, so that an area narrower than a pixel shows.
   virtual void fill(const std::vector<std::vector<Eigen::Vector2d>>& loops, bool light) = 0;

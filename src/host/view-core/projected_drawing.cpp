@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <span>
 
+#include "host/view-core/in_parallel.h"
+
 namespace host::view {
 namespace {
 
@@ -10,8 +12,45 @@ namespace {
 // that undoing far back projects a little more.
 constexpr std::size_t kMarks = 64;
 
+// Fewer entities than this are projected on one core.
+constexpr std::size_t kEntitiesPerPart = 20000;
+
 std::span<const model::Entity> modelSpace(const model::Document& document) {
   return document.blocks()[model::BlockTable::kModelSpace].entities;
+}
+
+// `find(part)` of each of `parts` equal parts of `entities`, found at the same time.
+template <class Found, class Find>
+std::vector<Found> inParts(std::span<const model::Entity> entities, std::size_t parts,
+                           const Find& find) {
+  std::vector<Found> found(parts);
+  inParallel(parts, [&](std::size_t part) {
+    const std::size_t begin = entities.size() * part / parts;
+    const std::size_t end = entities.size() * (part + 1) / parts;
+    found[part] = find(entities.subspan(begin, end - begin));
+  });
+  return found;
+}
+
+// A large drawing is projected in parts on all cores, and the parts appended in order.
+Scene projectInParts(const model::Document& document, const Eigen::Matrix3d& worldToView,
+                     std::span<const model::Entity> entities) {
+  auto scenes = inParts<Scene>(
+      entities, partsFor(entities.size(), kEntitiesPerPart),
+      [&](std::span<const model::Entity> part) { return buildScene(document, worldToView, part); });
+  for (std::size_t i = 1; i < scenes.size(); ++i) appendScene(scenes[0], std::move(scenes[i]));
+  return std::move(scenes[0]);
+}
+
+std::vector<SnapPoint> snapPointsInParts(const model::Document& document,
+                                         std::span<const model::Entity> entities) {
+  auto found = inParts<std::vector<SnapPoint>>(
+      entities, partsFor(entities.size(), kEntitiesPerPart),
+      [&](std::span<const model::Entity> part) { return snapPoints(document, part); });
+  for (std::size_t i = 1; i < found.size(); ++i) {
+    found[0].insert(found[0].end(), found[i].begin(), found[i].end());
+  }
+  return std::move(found[0]);
 }
 
 }  // namespace
@@ -44,14 +83,14 @@ ProjectedDrawing::Update ProjectedDrawing::update() {
 
 void ProjectedDrawing::projectFrom(std::size_t first) {
   const auto entities = modelSpace(document_).subspan(first);
-  Scene more = buildScene(document_, worldToView_, entities);
+  Scene more = projectInParts(document_, worldToView_, entities);
   if (first == 0) {
     scene_ = std::move(more);
   } else {
     appendScene(scene_, std::move(more));
   }
   if (snapPoints_) {
-    const auto found = view::snapPoints(document_, entities);
+    const auto found = snapPointsInParts(document_, entities);
     snapPoints_->insert(snapPoints_->end(), found.begin(), found.end());
   }
   if (entities.empty()) return;
@@ -67,7 +106,7 @@ const std::vector<SnapPoint>& ProjectedDrawing::snapPoints() {
     snapPoints_.emplace();
     for (std::size_t i = 1; i < marks_.size(); ++i) {
       const std::size_t from = marks_[i - 1].entities;
-      const auto found = view::snapPoints(document_, all.subspan(from, marks_[i].entities - from));
+      const auto found = snapPointsInParts(document_, all.subspan(from, marks_[i].entities - from));
       snapPoints_->insert(snapPoints_->end(), found.begin(), found.end());
       marks_[i].snapPoints = snapPoints_->size();
     }

@@ -25,21 +25,27 @@ Eigen::AlignedBox2d visibleViewBox(const ViewProjection& projection) {
   return box;
 }
 
-// The part of the view that can paint into the band of rows: a piece just outside it still
+// A dot reaches this far (pixels) into its neighbours with its smoothed edge.
+constexpr double kDotReach = 2.0;
+
+// The part of the view that can paint into the area painted: a piece just outside it still
 // touches it with its smoothed edge or, heavy, with half its width.
-Eigen::AlignedBox2d bandViewBox(const ViewProjection& projection, const RenderOptions& options) {
-  const Eigen::AlignedBox2d visible = visibleViewBox(projection);
+Eigen::AlignedBox2d paintedViewBox(const ViewProjection& projection, const RenderOptions& options) {
   const double reach =
       2.0 + (options.lineWeights.shown
                  ? lineWeightPixels(kHeaviestLineWeight, options.lineWeights.dotsPerInch) / 2
                  : 0.0);
-  const double top = std::max(options.firstRow - reach, 0.0);
-  const double bottom = std::min(options.endRow + reach, double(projection.height()));
-  if (top <= 0.0 && bottom >= projection.height()) return visible;
-  Eigen::AlignedBox2d band = visible;
-  band.max().y() = projection.screenToView({0.0, top}).y();
-  band.min().y() = projection.screenToView({0.0, bottom}).y();
-  return band;
+  const Eigen::AlignedBox2d screen(Eigen::Vector2d::Zero(),
+                                   Eigen::Vector2d(projection.width(), projection.height()));
+  Eigen::AlignedBox2d area(options.area.min() - Eigen::Vector2d::Constant(reach),
+                           options.area.max() + Eigen::Vector2d::Constant(reach));
+  area = area.intersection(screen);
+  if (area.isEmpty()) return {};
+  if (area.min() == screen.min() && area.max() == screen.max()) return visibleViewBox(projection);
+  Eigen::AlignedBox2d box;
+  box.extend(projection.screenToView(area.min()));
+  box.extend(projection.screenToView(area.max()));
+  return box;
 }
 
 Marker markerFor(SnapKind kind) {
@@ -64,7 +70,7 @@ void renderScene(const Scene& scene, const ViewProjection& projection, Canvas& c
   const SceneMark& from = options.from;
   // Points are looked at on the whole screen: their symbols reach a size of their own.
   const Eigen::AlignedBox2d wholeScreen = visibleViewBox(projection);
-  const Eigen::AlignedBox2d visible = bandViewBox(projection, options);
+  const Eigen::AlignedBox2d visible = paintedViewBox(projection, options);
   canvas.setInk(Ink::Entity);
   // Colours change seldom from one piece to the next: the canvas is told only when they do.
   Rgb colour = kForeground;
@@ -120,7 +126,17 @@ void renderScene(const Scene& scene, const ViewProjection& projection, Canvas& c
     }
     if (!loops.empty()) canvas.fill(loops, area.light);
   }
-  SubPixelDots dots(projection.width(), projection.height());
+  // Dots are remembered where they can touch what is painted.
+  const Eigen::AlignedBox2d dotArea =
+      Eigen::AlignedBox2d(options.area.min() - Eigen::Vector2d::Constant(kDotReach),
+                          options.area.max() + Eigen::Vector2d::Constant(kDotReach))
+          .intersection(Eigen::AlignedBox2d(
+              Eigen::Vector2d::Zero(), Eigen::Vector2d(projection.width(), projection.height())));
+  SubPixelDots dots =
+      dotArea.isEmpty()
+          ? SubPixelDots(0, 0, 0, 0)
+          : SubPixelDots(int(std::floor(dotArea.min().x())), int(std::floor(dotArea.min().y())),
+                         int(std::ceil(dotArea.max().x())), int(std::ceil(dotArea.max().y())));
   for (const auto& polyline : std::span(scene.polylines).subspan(from.polylines)) {
     if (!visible.intersects(polyline.bounds)) continue;
     paintIn(polyline.colour);
@@ -130,7 +146,7 @@ void renderScene(const Scene& scene, const ViewProjection& projection, Canvas& c
     // A heavy line stays as wide as its weight, however short.
     if (width == 1.0 && SubPixelDots::isDot(polyline.bounds.sizes() * projection.scale())) {
       const Eigen::Vector2d at = projection.viewToScreen(polyline.bounds.center());
-      if (dots.firstAt(at, colour)) canvas.polyline({at, at + Eigen::Vector2d(1.0, 0.0)}, false);
+      if (dots.firstAt(at, colour)) canvas.dot(at);
       continue;
     }
     screen.clear();
@@ -161,6 +177,11 @@ void renderScene(const Scene& scene, const ViewProjection& projection, Canvas& c
   for (const auto& text : std::span(scene.texts).subspan(from.texts)) {
     if (!visible.intersects(text.bounds)) continue;
     paintIn(text.colour);
+    if (SubPixelDots::isDot(text.bounds.sizes() * projection.scale())) {
+      const Eigen::Vector2d at = projection.viewToScreen(text.bounds.center());
+      if (dots.firstAt(at, colour)) canvas.dot(at);
+      continue;
+    }
     canvas.text(text.text, viewToScreen * text.textToView, text.fit);
   }
 }

@@ -17,11 +17,10 @@ struct RenderOptions {
   LineWeightDisplay lineWeights{};
   // Only the pieces appended after this are painted, over what was painted before.
   SceneMark from{};
-  // Only the pieces reaching into the screen's rows from `firstRow` to before `endRow` are
-  // painted, for a canvas that is only that band of the screen; pieces are painted as on the
-  // whole screen.
-  double firstRow = -std::numeric_limits<double>::infinity();
-  double endRow = std::numeric_limits<double>::infinity();
+  // Only the pieces reaching into this part of the screen (pixels) are painted, for a canvas
+  // that paints only there; they are painted as on the whole screen.
+  Eigen::AlignedBox2d area{Eigen::Vector2d::Constant(-std::numeric_limits<double>::infinity()),
+                           Eigen::Vector2d::Constant(std::numeric_limits<double>::infinity())};
 };
 
 // Paints the projected drawing, skipping every piece whose bounds lie off screen. Lines are one

@@ -16,7 +16,7 @@ constexpr std::int64_t kMaxCellReach = 8;
 
 }  // namespace
 
-SnapIndex::SnapIndex(std::vector<SnapPoint> points, const Eigen::Matrix3d& worldToView,
+SnapIndex::SnapIndex(const std::vector<SnapPoint>& points, const Eigen::Matrix3d& worldToView,
                      double cellSize)
     : worldToView_(worldToView), cellSize_(cellSize) {
   if (!(cellSize > 0.0) || !std::isfinite(cellSize)) {

@@ -19,7 +19,8 @@ class SnapIndex {
  public:
   SnapIndex() = default;
   // Points without a finite place in the view are left out.
-  SnapIndex(std::vector<SnapPoint> points, const Eigen::Matrix3d& worldToView, double cellSize);
+  SnapIndex(const std::vector<SnapPoint>& points, const Eigen::Matrix3d& worldToView,
+            double cellSize);
 
   // Files more points after those offered so far, as if they had been offered at the start.
   void append(std::span<const SnapPoint> points);

@@ -13,7 +13,9 @@ namespace host::view {
 // cost, not what the drawing's entities do.
 class SubPixelDots {
  public:
-  SubPixelDots(int width, int height);
+  // For the screen's pixels from (left, top) to before (right, bottom); dots elsewhere are not
+  // drawn.
+  SubPixelDots(int left, int top, int right, int bottom);
 
   // Whether an entity this small on screen is drawn as a dot.
   static bool isDot(const Eigen::Vector2d& sizeInPixels) { return sizeInPixels.maxCoeff() < 1.0; }
@@ -22,6 +24,8 @@ class SubPixelDots {
   bool firstAt(const Eigen::Vector2d& at, Rgb colour);
 
  private:
+  int left_;
+  int top_;
   int width_;
   int height_;
   std::vector<Rgb> drawn_;  // the colour of each pixel's dot, row by row

@@ -15,13 +15,14 @@ namespace host::view {
 // marker or a rubber band shows it again instead of painting every entity anew. It is painted
 // again when the view has moved (zoom, pan, direction, size) or after invalidate() (the
 // drawing, its highlight or how it is shown has changed). It is painted in horizontal bands,
-// one per processor core, at the same time.
+// one per processor core, at the same time; after a pan by whole pixels it is moved, and only
+// what the pan uncovered is painted.
 class DrawingImage {
  public:
-  // Paints, in widget coordinates, what lies in the widget's rows from `firstRow` to before
-  // `endRow`, with a painter that paints only those. Called on several threads at once, one band
-  // each: it must only read what it shares.
-  using Painter = std::function<void(QPainter& painter, int firstRow, int endRow)>;
+  // Paints, in widget coordinates, what lies in `area` of the widget, with a painter that
+  // paints only there. Called on several threads at once, one area each: it must only read what
+  // it shares.
+  using Painter = std::function<void(QPainter& painter, const QRect& area)>;
 
   // The image for this view, painted by `paint` when out of date.
   const QImage& image(const ViewProjection& projection, qreal pixelRatio, const Painter& paint);
@@ -44,6 +45,10 @@ class DrawingImage {
 
   QImage image_;
   std::optional<Key> key_;
+
+  // Moves the image with a pan by whole pixels from its key to `key` and paints what the pan
+  // uncovered; false, with nothing done, when the view changed otherwise.
+  bool scroll(const Key& key, const Painter& paint);
 };
 
 }  // namespace host::view

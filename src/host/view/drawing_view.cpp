@@ -269,15 +269,18 @@ DrawingImage::Painter DrawingView::drawingPainter(const SceneMark* from) {
   const Scene* drawing = &scene();
   const Scene* highlight = from ? nullptr : highlightAtThisZoom();
   const RenderOptions options{lineWeightDisplay(), from ? *from : SceneMark{}};
-  return [=, projection = projection_, area = rect()](QPainter& painter, int firstRow, int endRow) {
+  return [=, projection = projection_](QPainter& painter, const QRect& area) {
     if (!from) painter.fillRect(area, QtCanvas::background());
     QtCanvas canvas(painter);
-    RenderOptions band = options;
-    band.firstRow = firstRow;
-    band.endRow = endRow;
-    renderScene(*drawing, projection, canvas, band);
-    if (highlight)
-      renderScene(*highlight, projection, canvas, {{}, {}, band.firstRow, band.endRow});
+    RenderOptions part = options;
+    part.area = Eigen::AlignedBox2d(Eigen::Vector2d(area.left(), area.top()),
+                                    Eigen::Vector2d(area.right() + 1, area.bottom() + 1));
+    renderScene(*drawing, projection, canvas, part);
+    if (highlight) {
+      RenderOptions highlightPart;
+      highlightPart.area = part.area;
+      renderScene(*highlight, projection, canvas, highlightPart);
+    }
   };
 }
 

@@ -1,6 +1,7 @@
 #include "host/view/qt_canvas.h"
 
 #include <QFontMetricsF>
+#include <QLineF>
 #include <QPainterPath>
 #include <QPolygonF>
 
@@ -43,11 +44,26 @@ QtCanvas::QtCanvas(QPainter& painter) : painter_(painter), font_("DejaVu Sans") 
   painter_.setRenderHint(QPainter::Antialiasing);
 }
 
+QtCanvas::~QtCanvas() {
+  paintDots();
+}
+
+void QtCanvas::paintDots() {
+  if (dots_.empty()) return;
+  painter_.drawLines(dots_.data(), static_cast<int>(dots_.size()));
+  dots_.clear();
+}
+
+void QtCanvas::dot(const Eigen::Vector2d& at) {
+  dots_.emplace_back(at.x(), at.y(), at.x() + 1.0, at.y());
+}
+
 QColor QtCanvas::background() {
   return QColor(33, 40, 48);
 }
 
 void QtCanvas::setInk(Ink ink) {
+  paintDots();
   QPen pen(inkColour(ink));
   pen.setWidthF(ink == Ink::SnapMarker ? 2.0 : 1.0);
   pen.setCosmetic(true);
@@ -56,12 +72,14 @@ void QtCanvas::setInk(Ink ink) {
 }
 
 void QtCanvas::setColour(Rgb colour) {
+  paintDots();
   QPen pen = painter_.pen();
   pen.setColor(colour == kForeground ? inkColour(Ink::Entity) : QColor::fromRgb(colour));
   painter_.setPen(pen);
 }
 
 void QtCanvas::setLineWidth(double pixels) {
+  paintDots();
   QPen pen = painter_.pen();
   // The pen's square ends close the corners where separate lines meet; round ends would look
   // smoother but take about twice as long to paint.
@@ -70,6 +88,7 @@ void QtCanvas::setLineWidth(double pixels) {
 }
 
 void QtCanvas::polyline(const std::vector<Eigen::Vector2d>& points, bool closed) {
+  paintDots();
   QPolygonF polygon;
   polygon.reserve(static_cast<qsizetype>(points.size()));
   for (const auto& p : points) polygon << toQt(p);
@@ -81,6 +100,7 @@ void QtCanvas::polyline(const std::vector<Eigen::Vector2d>& points, bool closed)
 }
 
 void QtCanvas::fill(const std::vector<std::vector<Eigen::Vector2d>>& loops, bool light) {
+  paintDots();
   QPainterPath path;
   path.setFillRule(Qt::OddEvenFill);
   for (const auto& loop : loops) {
@@ -102,6 +122,7 @@ void QtCanvas::fill(const std::vector<std::vector<Eigen::Vector2d>>& loops, bool
 
 void QtCanvas::text(const std::string& text, const Eigen::Affine2d& textToScreen,
                     const TextFit& fit) {
+  paintDots();
   const Eigen::Matrix2d& m = textToScreen.linear();
   const bool legible = m.col(1).norm() >= kSmallestTextPixels;
   const QString line = QString::fromStdString(text);
@@ -136,6 +157,7 @@ void QtCanvas::text(const std::string& text, const Eigen::Affine2d& textToScreen
 }
 
 void QtCanvas::marker(const Eigen::Vector2d& at, Marker marker) {
+  paintDots();
   const QPointF c = toQt(at);
   const double h = kMarkerHalf;
   switch (marker) {

@@ -2,6 +2,7 @@
 
 #include <QFont>
 #include <QPainter>
+#include <vector>
 
 #include "host/view-core/canvas.h"
 
@@ -12,11 +13,16 @@ namespace host::view {
 class QtCanvas : public Canvas {
  public:
   explicit QtCanvas(QPainter& painter);
+  // Paints the dots still waiting.
+  ~QtCanvas() override;
+  QtCanvas(const QtCanvas&) = delete;
+  QtCanvas& operator=(const QtCanvas&) = delete;
 
   void setInk(Ink ink) override;
   void setColour(Rgb colour) override;
   void setLineWidth(double pixels) override;
   void polyline(const std::vector<Eigen::Vector2d>& points, bool closed) override;
+  void dot(const Eigen::Vector2d& at) override;
   void fill(const std::vector<std::vector<Eigen::Vector2d>>& loops, bool light) override;
   void text(const std::string& text, const Eigen::Affine2d& textToScreen,
             const TextFit& fit) override;
@@ -28,6 +34,11 @@ class QtCanvas : public Canvas {
   QPainter& painter_;
   QFont font_;
   double capHeight_ = 1.0;
+  // Dots of the current pen, painted together before anything else is painted or the pen
+  // changes: one call for thousands instead of one each.
+  std::vector<QLineF> dots_;
+
+  void paintDots();
 };
 
 }  // namespace host::view

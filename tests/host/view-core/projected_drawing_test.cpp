@@ -2,10 +2,12 @@
 #include <functional>
 #include <limits>
 #include <random>
+#include <stdexcept>
 
 #include <gtest/gtest.h>
 
 #include "host/model/document.h"
+#include "host/view-core/in_parallel.h"
 #include "host/view-core/projected_drawing.h"
 #include "host/view-core/snap_index.h"
 #include "host/view-core/view_projection.h"
@@ -145,6 +147,35 @@ TEST_F(ProjectedDrawingTest, SnapPointsAskedForLateStillFollowUndo) {
   const auto update = projected.update();
   EXPECT_EQ(update.snapFrom, all - 4);
   EXPECT_EQ(projected.snapPoints().size(), snapPoints(document).size());
+}
+
+// A large drawing is projected in parts at the same time; the parts join as one projection.
+TEST_F(ProjectedDrawingTest, ALargeDrawingProjectedInPartsIsProjectedWhole) {
+  {
+    model::Document::HistoryPause loading(document);
+    for (int i = 0; i < 60000; ++i) {
+      const Eigen::Affine3d place(Eigen::Translation3d(512000.0 + i % 300, 6712000.0 + i / 300, 0));
+      if (i % 3 == 0) {
+        document.addEntity(BlockTable::kModelSpace, model::BlockReference{arrow, place});
+      } else {
+        addLine(i);
+      }
+    }
+  }
+  ProjectedDrawing projected(document, kOrientation);
+  expectSameScene(projected.scene(), buildScene(document, kOrientation), "loading");
+  EXPECT_EQ(projected.snapPoints().size(), snapPoints(document).size());
+}
+
+TEST(InParallel, RunsEveryPartAndThrowsWhatAPartThrew) {
+  std::vector<int> done(5, 0);
+  inParallel(done.size(), [&](std::size_t part) { done[part] = 1; });
+  EXPECT_EQ(done, std::vector<int>(5, 1));
+  EXPECT_THROW(inParallel(3,
+                          [](std::size_t part) {
+                            if (part == 2) throw std::runtime_error("part 2 failed");
+                          }),
+               std::runtime_error);
 }
 
 // The index after points are appended and taken back answers as one built from the points.

@@ -1,3 +1,6 @@
+#include <algorithm>
+#include <cstdlib>
+
 #include <gtest/gtest.h>
 
 #include <QImage>
@@ -103,6 +106,42 @@ TEST_F(DrawingImageTest, ShowsWhatAFullRepaintShowsAfterEveryKindOfChange) {
   worked->repaint();
   ASSERT_TRUE(worked->zoomPrevious());
   expectAsPaintedAfresh("zooming out and back");
+}
+
+// Panning moves the kept image and paints only what came into view. A step that moves by a
+// fraction of a pixel or that uncovers everything paints it all.
+TEST_F(DrawingImageTest, APanShowsWhatAFullRepaintShows) {
+  const std::vector<QPoint> steps = {{7, 0}, {0, -5}, {-13, 9}, {120, 3}, {-2, -150}, {500, 0}};
+  const auto pan = [&](DrawingView& view, bool repaintEachStep) {
+    QPoint at(200, 150);
+    QTest::mousePress(&view, Qt::MiddleButton, {}, at);
+    for (const QPoint& step : steps) {
+      at += step;
+      QTest::mouseMove(&view, at);
+      if (repaintEachStep) view.repaint();
+    }
+    QTest::mouseRelease(&view, Qt::MiddleButton, {}, at);
+    QTest::mouseMove(&view, QPoint(1, 1));
+  };
+  worked->repaint();
+  pan(*worked, true);
+  const auto fresh = open();
+  pan(*fresh, false);
+  // The same pixels, but for the smoothing of lines that the old view cut at its edge, which
+  // starts where the line was cut: a few levels of 255 at most.
+  const QImage shown = worked->grab().toImage();
+  const QImage afresh = fresh->grab().toImage();
+  ASSERT_EQ(shown.size(), afresh.size());
+  int largest = 0;
+  for (int y = 0; y < shown.height(); ++y) {
+    for (int x = 0; x < shown.width(); ++x) {
+      const QRgb a = shown.pixel(x, y);
+      const QRgb b = afresh.pixel(x, y);
+      largest = std::max({largest, std::abs(qRed(a) - qRed(b)), std::abs(qGreen(a) - qGreen(b)),
+                          std::abs(qBlue(a) - qBlue(b))});
+    }
+  }
+  EXPECT_LE(largest, 6);
 }
 
 TEST_F(DrawingImageTest, AChangeShowsAtOnce) {
