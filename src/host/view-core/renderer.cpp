@@ -25,23 +25,33 @@ Eigen::AlignedBox2d visibleViewBox(const ViewProjection& projection) {
   return box;
 }
 
-// A dot reaches this far (pixels) into its neighbours with its smoothed edge.
-constexpr double kDotReach = 2.0;
+// What is drawn reaches this far (pixels) beyond its bounds with its smoothed edge.
+constexpr double kSmoothedEdgeReach = 2.0;
+
+// The screen's pixels within `reach` of `area` (pixels): what can touch it.
+Eigen::AlignedBox2d screenNear(const ViewProjection& projection, const Eigen::AlignedBox2d& area,
+                               double reach) {
+  const Eigen::AlignedBox2d screen(Eigen::Vector2d::Zero(),
+                                   Eigen::Vector2d(projection.width(), projection.height()));
+  return Eigen::AlignedBox2d(area.min() - Eigen::Vector2d::Constant(reach),
+                             area.max() + Eigen::Vector2d::Constant(reach))
+      .intersection(screen);
+}
 
 // The part of the view that can paint into the area painted: a piece just outside it still
 // touches it with its smoothed edge or, heavy, with half its width.
 Eigen::AlignedBox2d paintedViewBox(const ViewProjection& projection, const RenderOptions& options) {
   const double reach =
-      2.0 + (options.lineWeights.shown
-                 ? lineWeightPixels(kHeaviestLineWeight, options.lineWeights.dotsPerInch) / 2
-                 : 0.0);
-  const Eigen::AlignedBox2d screen(Eigen::Vector2d::Zero(),
-                                   Eigen::Vector2d(projection.width(), projection.height()));
-  Eigen::AlignedBox2d area(options.area.min() - Eigen::Vector2d::Constant(reach),
-                           options.area.max() + Eigen::Vector2d::Constant(reach));
-  area = area.intersection(screen);
+      kSmoothedEdgeReach +
+      (options.lineWeights.shown
+           ? lineWeightPixels(kHeaviestLineWeight, options.lineWeights.dotsPerInch) / 2
+           : 0.0);
+  const Eigen::AlignedBox2d area = screenNear(projection, options.area, reach);
   if (area.isEmpty()) return {};
-  if (area.min() == screen.min() && area.max() == screen.max()) return visibleViewBox(projection);
+  if (area.min() == Eigen::Vector2d::Zero() &&
+      area.max() == Eigen::Vector2d(projection.width(), projection.height())) {
+    return visibleViewBox(projection);
+  }
   Eigen::AlignedBox2d box;
   box.extend(projection.screenToView(area.min()));
   box.extend(projection.screenToView(area.max()));
@@ -127,11 +137,7 @@ void renderScene(const Scene& scene, const ViewProjection& projection, Canvas& c
     if (!loops.empty()) canvas.fill(loops, area.light);
   }
   // Dots are remembered where they can touch what is painted.
-  const Eigen::AlignedBox2d dotArea =
-      Eigen::AlignedBox2d(options.area.min() - Eigen::Vector2d::Constant(kDotReach),
-                          options.area.max() + Eigen::Vector2d::Constant(kDotReach))
-          .intersection(Eigen::AlignedBox2d(
-              Eigen::Vector2d::Zero(), Eigen::Vector2d(projection.width(), projection.height())));
+  const Eigen::AlignedBox2d dotArea = screenNear(projection, options.area, kSmoothedEdgeReach);
   SubPixelDots dots =
       dotArea.isEmpty()
           ? SubPixelDots(0, 0, 0, 0)
