@@ -66,9 +66,9 @@ bool writtenAsRecord(const WriteContext& context, const model::Entity& entity, b
       context.renamedLayers.at(entity.layer)) {
     return false;
   }
-  // What the program models is written from the model where its record lacks the flag.
-  return !paperSpace || std::holds_alternative<model::UnsupportedEntity>(entity.data) ||
-         flagsPaperSpace(context.source->entities[entity.origin.record]);
+  // An entity read inside the paper space block goes back in the ENTITIES section: where its
+  // record lacks the flag it is written from the model, which adds it.
+  return !paperSpace || flagsPaperSpace(context.source->entities[entity.origin.record]);
 }
 
 bool readAs(const WriteContext& context, const model::Entity& entity, std::string_view type) {
