@@ -36,8 +36,9 @@ class Canvas {
   // pixel wide.
   virtual void setLineWidth(double pixels) = 0;
   virtual void polyline(const std::vector<Eigen::Vector2d>& points, bool closed) = 0;
-  // A dot for what is smaller than a pixel: a line one pixel long from `at`. A drawing seen
-  // whole has hundreds of thousands, which a canvas may paint together.
+  // A dot for what is smaller than a pixel: the pixel at `at`, here a line one pixel long
+  // from it. A drawing seen whole has hundreds of thousands, which a canvas may paint
+  // together.
   virtual void dot(const Eigen::Vector2d& at) {
     polyline({at, at + Eigen::Vector2d(1.0, 0.0)}, false);
   }

@@ -1,7 +1,6 @@
 #include "host/view-core/sub_pixel_dots.h"
 
 #include <algorithm>
-#include <cmath>
 #include <cstddef>
 
 namespace host::view {
@@ -20,9 +19,15 @@ SubPixelDots::SubPixelDots(int left, int top, int right, int bottom)
       drawn_(static_cast<std::size_t>(width_) * static_cast<std::size_t>(height_), kNoDot) {}
 
 bool SubPixelDots::firstAt(const Eigen::Vector2d& at, Rgb colour) {
-  const double x = std::floor(at.x()) - left_;
-  const double y = std::floor(at.y()) - top_;
-  if (!(x >= 0.0 && y >= 0.0 && x < width_ && y < height_)) return false;
+  // The pixel a painter puts a point in: rounded half away from zero, which for what can reach
+  // a pixel of the screen (from half a pixel before it) is the sum below, truncated. The check
+  // also keeps far points from overflowing the conversion.
+  if (!(at.x() > -0.5 && at.y() > -0.5 && at.x() < left_ + width_ && at.y() < top_ + height_)) {
+    return false;
+  }
+  const int x = static_cast<int>(at.x() + 0.5) - left_;
+  const int y = static_cast<int>(at.y() + 0.5) - top_;
+  if (x < 0 || y < 0 || x >= width_ || y >= height_) return false;
   Rgb& drawn = drawn_[static_cast<std::size_t>(y) * static_cast<std::size_t>(width_) +
                       static_cast<std::size_t>(x)];
   if (drawn == colour) return false;

@@ -5,6 +5,8 @@
 #include <QPainterPath>
 #include <QPolygonF>
 
+#include "host/view/pixel_dots.h"
+
 namespace host::view {
 namespace {
 
@@ -50,12 +52,12 @@ QtCanvas::~QtCanvas() {
 
 void QtCanvas::paintDots() {
   if (dots_.empty()) return;
-  painter_.drawLines(dots_.data(), static_cast<int>(dots_.size()));
+  paintPixelDots(painter_, dots_);
   dots_.clear();
 }
 
 void QtCanvas::dot(const Eigen::Vector2d& at) {
-  dots_.emplace_back(at.x(), at.y(), at.x() + 1.0, at.y());
+  dots_.emplace_back(at.x(), at.y());
 }
 
 QColor QtCanvas::background() {

@@ -36,7 +36,7 @@ class QtCanvas : public Canvas {
   double capHeight_ = 1.0;
   // Dots of the current pen, painted together before anything else is painted or the pen
   // changes: one call for thousands instead of one each.
-  std::vector<QLineF> dots_;
+  std::vector<QPointF> dots_;
 
   void paintDots();
 };

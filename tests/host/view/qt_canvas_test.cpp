@@ -1,3 +1,4 @@
+#include <functional>
 #include <random>
 
 #include <gtest/gtest.h>
@@ -10,11 +11,21 @@
 namespace host::view {
 namespace {
 
-// Dots are painted together for speed; they must look as dots painted one by one do, also
-// between lines and across colour changes.
-TEST(QtCanvas, DotsPaintedTogetherLookAsDotsPaintedOneByOne) {
+// How a window's painter may be set up when the drawing is painted: whole, in a band of rows
+// (moved up), or in a strip a pan uncovered (clipped).
+struct PainterSetUp {
+  const char* name;
+  std::function<void(QPainter&)> apply;
+};
+
+class DotsPaintedTogether : public testing::TestWithParam<PainterSetUp> {};
+
+// Dots are painted together for speed, into the image's pixels where that is what the painter
+// would do; they must look as dots painted one by one by the painter do, also between lines,
+// across colour changes and at the image's edges.
+TEST_P(DotsPaintedTogether, LookAsDotsPaintedOneByOne) {
   std::mt19937 random(5);
-  std::uniform_real_distribution<double> coordinate(0.0, 60.0);
+  std::uniform_real_distribution<double> coordinate(-3.0, 67.0);
   std::vector<Eigen::Vector2d> at;
   for (int i = 0; i < 3000; ++i) at.emplace_back(coordinate(random), coordinate(random));
 
@@ -22,6 +33,7 @@ TEST(QtCanvas, DotsPaintedTogetherLookAsDotsPaintedOneByOne) {
     QImage image(64, 64, QImage::Format_RGB32);
     image.fill(QtCanvas::background());
     QPainter painter(&image);
+    GetParam().apply(painter);
     {
       QtCanvas canvas(painter);
       canvas.setInk(Ink::Entity);
@@ -31,7 +43,10 @@ TEST(QtCanvas, DotsPaintedTogetherLookAsDotsPaintedOneByOne) {
         if (together) {
           canvas.dot(at[i]);
         } else {
-          canvas.polyline({at[i], at[i] + Eigen::Vector2d(1.0, 0.0)}, false);
+          painter.save();
+          painter.setRenderHint(QPainter::Antialiasing, false);
+          painter.drawPoint(QPointF(at[i].x(), at[i].y()));
+          painter.restore();
         }
       }
     }
@@ -39,6 +54,14 @@ TEST(QtCanvas, DotsPaintedTogetherLookAsDotsPaintedOneByOne) {
   };
   EXPECT_TRUE(paint(true) == paint(false));
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    QtCanvas, DotsPaintedTogether,
+    testing::Values(PainterSetUp{"Whole", [](QPainter&) {}},
+                    PainterSetUp{"Band", [](QPainter& p) { p.translate(0.0, -17.0); }},
+                    PainterSetUp{"Strip", [](QPainter& p) { p.setClipRect(5, 0, 20, 64); }},
+                    PainterSetUp{"Scaled", [](QPainter& p) { p.scale(1.5, 1.5); }}),
+    [](const testing::TestParamInfo<PainterSetUp>& info) { return info.param.name; });
 
 }  // namespace
 }  // namespace host::view
