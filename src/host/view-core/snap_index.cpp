@@ -5,6 +5,7 @@
 #include <limits>
 
 #include "host/geom/invalid_input.h"
+#include "host/view-core/in_parallel.h"
 
 namespace host::view {
 namespace {
@@ -13,6 +14,24 @@ using Cell = std::pair<std::uint64_t, std::size_t>;
 
 // Searches wider than this many cells each way fall back to looking at every point.
 constexpr std::int64_t kMaxCellReach = 8;
+// Fewer cells than this are not worth a thread of their own when sorting.
+constexpr std::size_t kCellsPerPart = 200000;
+
+// Sorts the cells on every core: each part on its own, then the sorted parts merged in pairs.
+// The index of a large drawing is built on the first mouse move over it, while the user waits.
+void sortOnEveryCore(std::vector<Cell>& cells) {
+  const std::size_t parts = partsFor(cells.size(), kCellsPerPart);
+  const auto bound = [&](std::size_t part) {
+    return cells.begin() +
+           static_cast<std::ptrdiff_t>(cells.size() * std::min(part, parts) / parts);
+  };
+  inParallel(parts, [&](std::size_t part) { std::sort(bound(part), bound(part + 1)); });
+  for (std::size_t width = 1; width < parts; width *= 2) {
+    for (std::size_t part = 0; part + width < parts; part += 2 * width) {
+      std::inplace_merge(bound(part), bound(part + width), bound(part + 2 * width));
+    }
+  }
+}
 
 }  // namespace
 
@@ -23,7 +42,7 @@ SnapIndex::SnapIndex(const std::vector<SnapPoint>& points, const Eigen::Matrix3d
     throw InvalidInput("the snap grid needs a positive cell size");
   }
   file(points);
-  std::ranges::sort(cells_);
+  sortOnEveryCore(cells_);
 }
 
 void SnapIndex::file(std::span<const SnapPoint> points) {

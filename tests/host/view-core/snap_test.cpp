@@ -12,18 +12,27 @@
 namespace host::view {
 namespace {
 
-TEST(SnapIndex, FindsTheSameNearestPointAsLookingAtEveryPoint) {
+struct IndexCase {
+  int points;
+  std::vector<double> cells;
+  int probes;
+};
+
+class SnapIndexOf : public testing::TestWithParam<IndexCase> {};
+
+// A large index is sorted on every core in parts; small or large, it answers as looking at
+// every point does, with cells much smaller than the radius, about equal to it, and larger.
+TEST_P(SnapIndexOf, FindsTheSameNearestPointAsLookingAtEveryPoint) {
   std::mt19937 random(7);
   std::uniform_real_distribution<double> coordinate(-50.0, 50.0);
   std::vector<SnapPoint> points;
-  for (int i = 0; i < 2000; ++i) {
+  for (int i = 0; i < GetParam().points; ++i) {
     points.push_back({{coordinate(random), coordinate(random), coordinate(random)}});
   }
   const Eigen::Matrix3d orientation = viewOrientation(StandardView::SouthEastIso);
-  // Cells much smaller than the radius, about equal to it, and much larger.
-  for (const double cell : {0.3, 2.0, 40.0}) {
+  for (const double cell : GetParam().cells) {
     const SnapIndex index(points, orientation, cell);
-    for (int probe = 0; probe < 200; ++probe) {
+    for (int probe = 0; probe < GetParam().probes; ++probe) {
       const Eigen::Vector2d at(coordinate(random), coordinate(random));
       const double radius = 2.0;
       std::optional<Eigen::Vector3d> expected;
@@ -43,6 +52,10 @@ TEST(SnapIndex, FindsTheSameNearestPointAsLookingAtEveryPoint) {
     }
   }
 }
+
+INSTANTIATE_TEST_SUITE_P(SnapIndex, SnapIndexOf,
+                         testing::Values(IndexCase{2000, {0.3, 2.0, 40.0}, 200},
+                                         IndexCase{900000, {2.0}, 20}));
 
 TEST(SnapIndex, PointsBeyondTheRadiusAndNegativeCellsAreHandled) {
   const SnapIndex index({{{-0.5, -0.5, 0}}, {{3, 0, 0}}}, Eigen::Matrix3d::Identity(), 1.0);
