@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -24,6 +25,14 @@ struct TextFit {
   bool proportional = false;
 };
 
+// The side in whole pixels of the square a dot fills where lines are `width` pixels wide: a
+// heavy line stays as wide as its weight, however short.
+inline int dotSide(double width) {
+  return width < 1.5 ? 1 : static_cast<int>(std::min(width, 1e6) + 0.5);
+}
+// Lines wider than this are drawn as lines however short: a dot of theirs would hide much.
+inline constexpr int kWidestDot = 16;
+
 // A drawing surface in screen pixels (Y down). The renderer draws only through this, so a test
 // can record what would be painted; a QPainter implementation paints it.
 class Canvas {
@@ -36,9 +45,9 @@ class Canvas {
   // pixel wide.
   virtual void setLineWidth(double pixels) = 0;
   virtual void polyline(const std::vector<Eigen::Vector2d>& points, bool closed) = 0;
-  // A dot for what is smaller than a pixel: the pixel at `at`, here a line one pixel long
-  // from it. A drawing seen whole has hundreds of thousands, which a canvas may paint
-  // together.
+  // A dot for what is smaller than a pixel: the pixel at `at` or, where lines are wider, a
+  // square of dotSide(width) pixels around it; here a line one pixel long from it. A drawing
+  // seen whole has hundreds of thousands, which a canvas may paint together.
   virtual void dot(const Eigen::Vector2d& at) {
     polyline({at, at + Eigen::Vector2d(1.0, 0.0)}, false);
   }

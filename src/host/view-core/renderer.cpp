@@ -38,15 +38,18 @@ Eigen::AlignedBox2d screenNear(const ViewProjection& projection, const Eigen::Al
       .intersection(screen);
 }
 
-// The part of the view that can paint into the area painted: a piece just outside it still
-// touches it with its smoothed edge or, heavy, with half its width.
+// How far (pixels) what is drawn reaches beyond its bounds: a piece just outside the area
+// painted still touches it with its smoothed edge or, heavy, with half its width.
+double reachOf(const RenderOptions& options) {
+  if (!options.lineWeights.shown) return kSmoothedEdgeReach;
+  const double heaviest = lineWeightPixels(kHeaviestLineWeight, options.lineWeights.dotsPerInch);
+  return kSmoothedEdgeReach +
+         std::max(heaviest, double(std::min(dotSide(heaviest), kWidestDot))) / 2;
+}
+
+// The part of the view that can paint into the area painted.
 Eigen::AlignedBox2d paintedViewBox(const ViewProjection& projection, const RenderOptions& options) {
-  const double reach =
-      kSmoothedEdgeReach +
-      (options.lineWeights.shown
-           ? lineWeightPixels(kHeaviestLineWeight, options.lineWeights.dotsPerInch) / 2
-           : 0.0);
-  const Eigen::AlignedBox2d area = screenNear(projection, options.area, reach);
+  const Eigen::AlignedBox2d area = screenNear(projection, options.area, reachOf(options));
   if (area.isEmpty()) return {};
   if (area.min() == Eigen::Vector2d::Zero() &&
       area.max() == Eigen::Vector2d(projection.width(), projection.height())) {
@@ -136,8 +139,8 @@ void renderScene(const Scene& scene, const ViewProjection& projection, Canvas& c
     }
     if (!loops.empty()) canvas.fill(loops, area.light);
   }
-  // Dots are remembered where they can touch what is painted.
-  const Eigen::AlignedBox2d dotArea = screenNear(projection, options.area, kSmoothedEdgeReach);
+  // Dots are remembered where they can touch what is painted, heavy ones with half their side.
+  const Eigen::AlignedBox2d dotArea = screenNear(projection, options.area, reachOf(options));
   SubPixelDots dots =
       dotArea.isEmpty()
           ? SubPixelDots(0, 0, 0, 0)
@@ -149,10 +152,10 @@ void renderScene(const Scene& scene, const ViewProjection& projection, Canvas& c
     if (lineWeights.shown) {
       strokeWidth(lineWeightPixels(polyline.lineWeight, lineWeights.dotsPerInch));
     }
-    // A heavy line stays as wide as its weight, however short.
-    if (width == 1.0 && SubPixelDots::isDot(polyline.bounds.sizes() * projection.scale())) {
+    if (SubPixelDots::isDot(polyline.bounds.sizes() * projection.scale()) &&
+        dotSide(width) <= kWidestDot) {
       const Eigen::Vector2d at = projection.viewToScreen(polyline.bounds.center());
-      if (dots.firstAt(at, colour)) canvas.dot(at);
+      if (dots.firstAt(at, colour, dotSide(width))) canvas.dot(at);
       continue;
     }
     screen.clear();

@@ -6,7 +6,7 @@
 namespace host::view {
 namespace {
 
-// No dot drawn yet: not a colour the palette gives (true colours have no top byte).
+// No dot drawn yet: not a colour and side a dot has.
 constexpr Rgb kNoDot = 0xFF000000;
 
 }  // namespace
@@ -18,7 +18,7 @@ SubPixelDots::SubPixelDots(int left, int top, int right, int bottom)
       height_(std::max(bottom - top, 0)),
       drawn_(static_cast<std::size_t>(width_) * static_cast<std::size_t>(height_), kNoDot) {}
 
-bool SubPixelDots::firstAt(const Eigen::Vector2d& at, Rgb colour) {
+bool SubPixelDots::firstAt(const Eigen::Vector2d& at, Rgb colour, int side) {
   // The pixel a painter puts a point in: rounded half away from zero, which for what can reach
   // a pixel of the screen (from half a pixel before it) is the sum below, truncated. The check
   // also keeps far points from overflowing the conversion.
@@ -30,8 +30,10 @@ bool SubPixelDots::firstAt(const Eigen::Vector2d& at, Rgb colour) {
   if (x < 0 || y < 0 || x >= width_ || y >= height_) return false;
   Rgb& drawn = drawn_[static_cast<std::size_t>(y) * static_cast<std::size_t>(width_) +
                       static_cast<std::size_t>(x)];
-  if (drawn == colour) return false;
-  drawn = colour;
+  // Colours are 24 bits: the side goes above them, and stays below kNoDot.
+  const Rgb dot = colour | static_cast<Rgb>(std::clamp(side, 1, 254)) << 24;
+  if (drawn == dot) return false;
+  drawn = dot;
   return true;
 }
 

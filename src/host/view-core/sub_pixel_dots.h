@@ -19,16 +19,16 @@ class SubPixelDots {
 
   // Whether an entity this small on screen is drawn as a dot.
   static bool isDot(const Eigen::Vector2d& sizeInPixels) { return sizeInPixels.maxCoeff() < 1.0; }
-  // Whether a dot of `colour` at `at` (screen pixels) is still to be drawn; it is remembered.
-  // A dot off the screen never is.
-  bool firstAt(const Eigen::Vector2d& at, Rgb colour);
+  // Whether a dot of `colour` and `side` (see dotSide) at `at` (screen pixels) is still to be
+  // drawn; it is remembered. A dot centred off the screen never is.
+  bool firstAt(const Eigen::Vector2d& at, Rgb colour, int side = 1);
 
  private:
   int left_;
   int top_;
   int width_;
   int height_;
-  std::vector<Rgb> drawn_;  // the colour of each pixel's dot, row by row
+  std::vector<Rgb> drawn_;  // the colour and side of each pixel's dot, row by row
 };
 
 }  // namespace host::view

@@ -1,5 +1,7 @@
 #include "host/view/pixel_dots.h"
 
+#include <algorithm>
+#include <cmath>
 #include <optional>
 
 #include <QImage>
@@ -12,7 +14,7 @@ namespace {
 struct PlainTarget {
   QImage* image = nullptr;
   QRect pixels;
-  QPointF offset;
+  QPoint offset;
 };
 
 std::optional<PlainTarget> plainTarget(QPainter& painter) {
@@ -25,7 +27,8 @@ std::optional<PlainTarget> plainTarget(QPainter& painter) {
   const QTransform transform = painter.deviceTransform();
   if ((image->format() != QImage::Format_RGB32 &&
        image->format() != QImage::Format_ARGB32_Premultiplied) ||
-      transform.type() > QTransform::TxTranslate ||
+      transform.type() > QTransform::TxTranslate || transform.dx() != std::round(transform.dx()) ||
+      transform.dy() != std::round(transform.dy()) ||
       painter.compositionMode() != QPainter::CompositionMode_SourceOver ||
       painter.opacity() != 1.0 || painter.pen().color().alpha() != 255 ||
       painter.pen().brush().style() != Qt::SolidPattern) {
@@ -37,36 +40,58 @@ std::optional<PlainTarget> plainTarget(QPainter& painter) {
     if (clip.rectCount() > 1) return std::nullopt;
     pixels &= transform.mapRect(clip.boundingRect());
   }
-  return PlainTarget{image, pixels, QPointF(transform.dx(), transform.dy())};
+  return PlainTarget{image, pixels, QPoint(qRound(transform.dx()), qRound(transform.dy()))};
+}
+
+// The pixels of a dot, in the coordinates of `at`.
+QRect square(const QPointF& at, int side) {
+  // The painter's rounding: half a pixel away from zero.
+  return QRect(qRound(at.x()) - side / 2, qRound(at.y()) - side / 2, side, side);
+}
+
+void paintThroughPainter(QPainter& painter, const std::vector<PixelDot>& dots) {
+  painter.save();
+  painter.setRenderHint(QPainter::Antialiasing, false);
+  const QColor colour = painter.pen().color();
+  // A point is one pixel whatever the width of the lines.
+  QPen pen = painter.pen();
+  pen.setWidthF(1.0);
+  painter.setPen(pen);
+  for (const PixelDot& dot : dots) {
+    if (dot.side == 1) {
+      painter.drawPoint(dot.at);
+    } else {
+      painter.fillRect(square(dot.at, dot.side), colour);
+    }
+  }
+  painter.restore();
 }
 
 }  // namespace
 
-void paintPixelDots(QPainter& painter, const std::vector<QPointF>& dots) {
+void paintPixelDots(QPainter& painter, const std::vector<PixelDot>& dots) {
   const std::optional<PlainTarget> target = plainTarget(painter);
   if (!target) {
-    painter.save();
-    painter.setRenderHint(QPainter::Antialiasing, false);
-    painter.drawPoints(dots.data(), static_cast<int>(dots.size()));
-    painter.restore();
+    paintThroughPainter(painter, dots);
     return;
   }
   const QRgb colour = painter.pen().color().rgba();
   const QRect& pixels = target->pixels;
   uchar* const bits = target->image->bits();
   const qsizetype bytesPerLine = target->image->bytesPerLine();
-  for (const QPointF& dot : dots) {
-    const QPointF at = dot + target->offset;
-    // Far off, a point is left out before rounding it could overflow.
-    if (!(at.x() > pixels.left() - 1 && at.x() < pixels.right() + 1 && at.y() > pixels.top() - 1 &&
-          at.y() < pixels.bottom() + 1)) {
+  for (const PixelDot& dot : dots) {
+    // Far off, a dot is left out before rounding could overflow.
+    const QPointF at = dot.at + QPointF(target->offset);
+    const double reach = dot.side;
+    if (!(at.x() > pixels.left() - reach && at.x() < pixels.right() + reach &&
+          at.y() > pixels.top() - reach && at.y() < pixels.bottom() + reach)) {
       continue;
     }
-    // The painter's rounding: half a pixel away from zero.
-    const int x = qRound(at.x());
-    const int y = qRound(at.y());
-    if (!pixels.contains(x, y)) continue;
-    reinterpret_cast<QRgb*>(bits + static_cast<qsizetype>(y) * bytesPerLine)[x] = colour;
+    const QRect covered = square(at, dot.side) & pixels;
+    for (int y = covered.top(); y <= covered.bottom(); ++y) {
+      QRgb* row = reinterpret_cast<QRgb*>(bits + static_cast<qsizetype>(y) * bytesPerLine);
+      std::fill(row + covered.left(), row + covered.right() + 1, colour);
+    }
   }
 }
 

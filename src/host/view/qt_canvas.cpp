@@ -5,8 +5,6 @@
 #include <QPainterPath>
 #include <QPolygonF>
 
-#include "host/view/pixel_dots.h"
-
 namespace host::view {
 namespace {
 
@@ -57,7 +55,7 @@ void QtCanvas::paintDots() {
 }
 
 void QtCanvas::dot(const Eigen::Vector2d& at) {
-  dots_.emplace_back(at.x(), at.y());
+  dots_.push_back({QPointF(at.x(), at.y()), dotSide_});
 }
 
 QColor QtCanvas::background() {
@@ -66,6 +64,7 @@ QColor QtCanvas::background() {
 
 void QtCanvas::setInk(Ink ink) {
   paintDots();
+  dotSide_ = 1;
   QPen pen(inkColour(ink));
   pen.setWidthF(ink == Ink::SnapMarker ? 2.0 : 1.0);
   pen.setCosmetic(true);
@@ -81,7 +80,8 @@ void QtCanvas::setColour(Rgb colour) {
 }
 
 void QtCanvas::setLineWidth(double pixels) {
-  paintDots();
+  // Dots keep their own size: a drawing whose lineweights alternate paints them together still.
+  dotSide_ = dotSide(pixels);
   QPen pen = painter_.pen();
   // The pen's square ends close the corners where separate lines meet; round ends would look
   // smoother but take about twice as long to paint.

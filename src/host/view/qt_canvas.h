@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "host/view-core/canvas.h"
+#include "host/view/pixel_dots.h"
 
 namespace host::view {
 
@@ -34,9 +35,10 @@ class QtCanvas : public Canvas {
   QPainter& painter_;
   QFont font_;
   double capHeight_ = 1.0;
-  // Dots of the current pen, painted together before anything else is painted or the pen
-  // changes: one call for thousands instead of one each.
-  std::vector<QPointF> dots_;
+  // Dots of the current colour, painted together before anything else is painted or the
+  // colour changes: one call for thousands instead of one each.
+  std::vector<PixelDot> dots_;
+  int dotSide_ = 1;
 
   void paintDots();
 };

@@ -4,7 +4,7 @@
 #include "host/view-core/renderer.h"
 
 // Seen whole, a dense drawing is mostly entities under a pixel: each shows as a dot, one per
-// pixel and colour, so that painting costs what the screen costs.
+// pixel, colour and width, so that painting costs what the screen costs.
 namespace host::view {
 namespace {
 
@@ -23,6 +23,7 @@ struct DotCase {
   bool lineWeights;
   std::size_t strokes;
   std::size_t dots;
+  double dotsPerInch = 2540.0;  // a hundredth of a millimetre is a pixel
 };
 
 void PrintTo(const DotCase& c, std::ostream* os) {
@@ -51,7 +52,7 @@ TEST_P(SubPixelDotsTest, DrawsOneDotPerPixelAndColour) {
   const Scene scene = buildScene(document, projection.orientation());
   projection.fit(scene.bounds);
   RecordingCanvas canvas;
-  renderScene(scene, projection, canvas, {{c.lineWeights, 2540.0}});
+  renderScene(scene, projection, canvas, {{c.lineWeights, c.dotsPerInch}});
 
   EXPECT_EQ(canvas.strokes.size(), c.strokes + 2);
   std::size_t dots = 0;
@@ -72,7 +73,11 @@ INSTANTIATE_TEST_SUITE_P(
         DotCase{"two_places", {{kHere, 1}, {kThere, 1}}, false, 2, 2},
         // 1.00 mm at 2540 dpi is 100 pixels wide: never a dot.
         DotCase{"heavy_lines_shown", {{kHere, 1, 100}, {kHere, 1, 100}}, true, 2, 0},
-        DotCase{"thin_lines_with_lineweights_shown", {{kHere, 1, 13}, {kHere, 1, 13}}, true, 1, 1}),
+        DotCase{"thin_lines_with_lineweights_shown", {{kHere, 1, 13}, {kHere, 1, 13}}, true, 1, 1},
+        // At 254 dpi 0.50 mm is 5 pixels wide: a dot as wide, one for both; another width,
+        // another dot.
+        DotCase{"lines_a_few_pixels_wide", {{kHere, 1, 50}, {kHere, 1, 50}}, true, 1, 1, 254.0},
+        DotCase{"two_widths_on_one_pixel", {{kHere, 1, 50}, {kHere, 1, 100}}, true, 2, 2, 254.0}),
     [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace

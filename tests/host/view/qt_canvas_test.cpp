@@ -1,3 +1,4 @@
+#include <array>
 #include <functional>
 #include <random>
 
@@ -21,8 +22,9 @@ struct PainterSetUp {
 class DotsPaintedTogether : public testing::TestWithParam<PainterSetUp> {};
 
 // Dots are painted together for speed, into the image's pixels where that is what the painter
-// would do; they must look as dots painted one by one by the painter do, also between lines,
-// across colour changes and at the image's edges.
+// would do; they must look as dots painted one by one by the painter do (a point, or the square
+// of a heavy line's width), also between lines, across colour and width changes and at the
+// image's edges.
 TEST_P(DotsPaintedTogether, LookAsDotsPaintedOneByOne) {
   std::mt19937 random(5);
   std::uniform_real_distribution<double> coordinate(-3.0, 67.0);
@@ -37,15 +39,30 @@ TEST_P(DotsPaintedTogether, LookAsDotsPaintedOneByOne) {
     {
       QtCanvas canvas(painter);
       canvas.setInk(Ink::Entity);
+      int side = 1;
       for (std::size_t i = 0; i < at.size(); ++i) {
         if (i % 700 == 0) canvas.setColour(static_cast<Rgb>(0x102030 * (i / 700 + 1)));
+        if (i % 300 == 0) {
+          const double width = std::array{1.0, 2.2, 1.0, 4.0, 3.0}[i / 300 % 5];
+          canvas.setLineWidth(width);
+          side = dotSide(width);
+        }
         if (i % 250 == 0) canvas.polyline({at[i], at[i] + Eigen::Vector2d(20, 5)}, false);
         if (together) {
           canvas.dot(at[i]);
         } else {
           painter.save();
           painter.setRenderHint(QPainter::Antialiasing, false);
-          painter.drawPoint(QPointF(at[i].x(), at[i].y()));
+          QPen pen = painter.pen();
+          pen.setWidthF(1.0);
+          painter.setPen(pen);
+          if (side == 1) {
+            painter.drawPoint(QPointF(at[i].x(), at[i].y()));
+          } else {
+            const QPoint centre(qRound(at[i].x()), qRound(at[i].y()));
+            painter.fillRect(QRect(centre - QPoint(side / 2, side / 2), QSize(side, side)),
+                             pen.color());
+          }
           painter.restore();
         }
       }
