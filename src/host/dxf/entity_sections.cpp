@@ -126,23 +126,17 @@ void addEntity(ReaderContext& context, BlockIndex block, model::Entity entity,
                std::optional<model::EntityData> data,
                const std::function<model::UnsupportedEntity()>& raw) {
   model::Document& document = context.document;
-  const bool freshHandle = entity.handle == 0;
-  std::optional<model::EntityLocation> added;
   if (data) {
     try {
       entity.data = std::move(*data);
-      added = document.addEntityAsRead(block, std::move(entity));
+      document.addEntityAsRead(block, std::move(entity));
+      return;
     } catch (const InvalidInput&) {
       // Values the drawing refuses (a zero radius, a flattened insert): kept as read.
     }
   }
-  if (!added) {
-    entity.data = raw();
-    added = document.addEntityAsRead(block, std::move(entity));
-  }
-  // A handle the document gave is taken from now on: an entity further on in the file that
-  // claims it gets a fresh one too.
-  if (freshHandle) context.takeEntityHandle(document.entity(*added).handle);
+  entity.data = raw();
+  document.addEntityAsRead(block, std::move(entity));
 }
 
 BlockIndex spaceOrBlock(ReaderContext& context, std::string_view name) {

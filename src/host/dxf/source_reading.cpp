@@ -91,7 +91,11 @@ void finishSource(ReaderContext& context) {
   source.textStylesAsRead = document.textStyles().size();
   source.blockMarkers.resize(std::max(source.blockMarkers.size(), document.blocks().size()));
   source.setWhole(isWhole(context));
+  // Entities without a handle of their own, or whose handle an entity before them had, get
+  // theirs above every handle of the file, tables and objects too: a save writes them, and
+  // a reading of that keeps them all.
   context.document.reserveHandlesBelow(source.handleSeed);
+  context.document.giveFreshHandles();
 }
 
 }  // namespace host::dxf

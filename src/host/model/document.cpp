@@ -157,7 +157,6 @@ EntityLocation Document::addEntityAsRead(BlockIndex block, Entity&& entity) {
   checkEntityData(entity.data, state_->blocks, state_->styles);
   auto& entities = state_->blocks.at(block).entities;
   const EntityLocation location{block, entities.size()};
-  if (entity.handle == 0) entity.handle = state_->nextHandle;
   state_->nextHandle = std::max(state_->nextHandle, entity.handle + 1);
   entities.push_back(std::move(entity));
   changed(touchedBy(location));
@@ -166,6 +165,14 @@ EntityLocation Document::addEntityAsRead(BlockIndex block, Entity&& entity) {
 
 void Document::reserveHandlesBelow(Handle handle) {
   state_->nextHandle = std::max(state_->nextHandle, handle);
+}
+
+void Document::giveFreshHandles() {
+  for (BlockIndex block = 0; block < state_->blocks.size(); ++block) {
+    for (Entity& entity : state_->blocks.at(block).entities) {
+      if (entity.handle == 0) entity.handle = state_->nextHandle++;
+    }
+  }
 }
 
 void Document::replaceEntityState(EntityLocation location, Entity changedEntity) {

@@ -61,13 +61,17 @@ class Document {
   // values, non-zero axes, existing block, layer and style) and refused with InvalidInput.
   EntityLocation addEntity(BlockIndex block, EntityData data, LayerIndex layer = 0);
   // Appends an entity as a file holds it, with its own handle, properties and origin, for a
-  // reader: checked as addEntity. A handle of 0 (a file without handles) gets a fresh one; the
-  // reader sees that no two entities have the same.
+  // reader: checked as addEntity. The reader sees that no two entities have the same handle; a
+  // handle of 0 (none of its own, or one another entity has) waits for giveFreshHandles.
   // The entity is taken only when it is added: refused, it stays with the caller.
   EntityLocation addEntityAsRead(BlockIndex block, Entity&& entity);
   // New entities get handles from `handle` on (at least), so that they take none that a
   // file's tables and objects use.
   void reserveHandlesBelow(Handle handle);
+  // Gives the entities added as read with a handle of 0 fresh ones, for a reader that has
+  // reserved every handle of its file: only then is a fresh handle sure to be free. Not
+  // recorded for undo; meant while a file loads.
+  void giveFreshHandles();
   // Makes room for `count` more entities in a block, so that loading a large file does not
   // move them again and again. Changes nothing in the drawing.
   void reserveEntities(BlockIndex block, std::size_t count);

@@ -28,9 +28,13 @@ TEST(EntitiesAsRead, KeepTheirHandlesAndNewEntitiesTakeHandlesAboveThem) {
   ASSERT_TRUE(document.locate(BlockTable::kModelSpace, 0x1F));
   EXPECT_EQ(document.locate(BlockTable::kModelSpace, 0x1F)->index, 1u);
   EXPECT_FALSE(document.locate(BlockTable::kModelSpace, 0x30));
+  // One without a handle waits for the reader to know every handle of its file.
   const EntityLocation withoutHandle =
       document.addEntityAsRead(BlockTable::kModelSpace, pointAsRead(0));
-  EXPECT_EQ(document.entity(withoutHandle).handle, 0x401u);
+  document.reserveHandlesBelow(0x500);
+  document.giveFreshHandles();
+  EXPECT_EQ(document.entity(withoutHandle).handle, 0x500u);
+  EXPECT_EQ(document.entity({BlockTable::kModelSpace, 0}).handle, 0x2Au);
 }
 
 TEST(EntitiesAsRead, AnyChangeLeavesTheEntityNoLongerAsReadAndUndoBringsItBack) {
