@@ -1,23 +1,35 @@
 #include "host/dxf/converted_entries.h"
 
+#include <algorithm>
+
 #include "host/dxf/unsupported_records.h"
 #include "host/model/names.h"
 
 namespace host::dxf {
-ConvertedEntries::ConvertedEntries(const WriteContext& context, std::string_view table) {
+ConvertedEntries::ConvertedEntries(const WriteContext& context, std::string_view table)
+    : table_(table), modelled_(table == "LAYER" || table == "STYLE" || table == "UCS") {
   const SourceDrawing* source = sourceOf(context.document);
   if (source == nullptr) return;
   for (const SourceTable& kept : source->tables) {
     if (kept.name != table) continue;
     for (const SourceTableEntry& entry : kept.entries) {
-      if (!entry.name.empty() && find(entry.name) == nullptr) entries_.push_back(&entry);
+      const bool repeated = std::ranges::any_of(entries_, [&](const SourceTableEntry* earlier) {
+        return earlier->record.type == entry.record.type && own(*earlier) == own(entry) &&
+               model::sameName(earlier->name, entry.name);
+      });
+      if (!entry.name.empty() && !repeated) entries_.push_back(&entry);
     }
   }
 }
 
+bool ConvertedEntries::own(const SourceTableEntry& entry) const {
+  return entry.record.type == table_ &&
+         (!modelled_ || !std::holds_alternative<std::monostate>(entry.asRead));
+}
+
 const SourceTableEntry* ConvertedEntries::find(std::string_view name) const {
   for (const SourceTableEntry* entry : entries_) {
-    if (model::sameName(entry->name, name)) return entry;
+    if (own(*entry) && model::sameName(entry->name, name)) return entry;
   }
   return nullptr;
 }
@@ -26,9 +38,9 @@ std::vector<const SourceTableEntry*> ConvertedEntries::except(
     const std::vector<std::string>& names) const {
   std::vector<const SourceTableEntry*> others;
   for (const SourceTableEntry* entry : entries_) {
-    bool named = false;
-    for (const std::string& name : names) named = named || model::sameName(entry->name, name);
-    if (!named) others.push_back(entry);
+    const bool named = std::ranges::any_of(
+        names, [&](const std::string& name) { return model::sameName(entry->name, name); });
+    if (!own(*entry) || !named) others.push_back(entry);
   }
   return others;
 }

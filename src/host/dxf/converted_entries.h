@@ -17,12 +17,19 @@ class ConvertedEntries {
  public:
   ConvertedEntries(const WriteContext& context, std::string_view table);
 
-  // The entry of that name (any case), or null.
+  // The table's own entry of that name (any case), or null.
   const SourceTableEntry* find(std::string_view name) const;
-  // The entries whose names are not among `names` (any case).
+  // The entries find does not give for any of `names`.
   std::vector<const SourceTableEntry*> except(const std::vector<std::string>& names) const;
 
  private:
+  // Whether the entry is one of the table's own: of the table's type and, in a table the
+  // document models, one the document made a layer, text style or UCS of. Another record
+  // (a shape file among the text styles, a record of another type) merely shares its name.
+  bool own(const SourceTableEntry& entry) const;
+
+  std::string table_;  // the table's name, which is the type of its entries
+  bool modelled_ = false;
   std::vector<const SourceTableEntry*> entries_;
 };
 
