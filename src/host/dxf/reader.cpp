@@ -20,6 +20,7 @@ void readSections(ReaderContext& context) {
   HeaderValues header;
   ObjectsReader objects;
   bool ended = false;
+  bool entitiesRead = false;
   while (context.reader.next(record)) {
     if (record.type() == "EOF") {
       ended = true;
@@ -49,11 +50,14 @@ void readSections(ReaderContext& context) {
     }
     nextInSection(context, record, name);
     if (name == "TABLES") {
+      context.tablesAfterEntities = context.tablesAfterEntities || entitiesRead;
       readTables(context, record);
     } else if (name == "BLOCKS") {
       readBlocks(context, record);
+      entitiesRead = true;
     } else if (name == "ENTITIES") {
       readEntities(context, record);
+      entitiesRead = true;
     } else if (name == "OBJECTS") {
       objects.readSection(context, record);
     } else {

@@ -60,6 +60,9 @@ class ReaderContext {
   // cannot be written back as it stands.
   void noteEntityWithoutHandle() { entityWithoutHandle_ = true; }
   bool allEntitiesHaveHandles() const { return !entityWithoutHandle_; }
+  // A TABLES section after blocks or entities: the layers and text styles those named come
+  // before ones the tables define, an order a file written back with its tables first loses.
+  bool tablesAfterEntities = false;
 
   [[noreturn]] void fail(std::size_t line, std::string reason) const {
     reader.fail(line, std::move(reason));

@@ -24,7 +24,7 @@ bool hasBlockRecordForEveryBlock(const ReaderContext& context) {
 
 bool isWhole(const ReaderContext& context) {
   const SourceDrawing& source = context.source;
-  if (!context.allEntitiesHaveHandles()) return false;
+  if (!context.allEntitiesHaveHandles() || context.tablesAfterEntities) return false;
   for (std::string_view name : kTables) {
     const SourceTable* table = source.table(name);
     if (table == nullptr || handleOf(table->head) == 0) return false;
