@@ -1,5 +1,6 @@
 #include <limits>
 #include <random>
+#include <string>
 
 #include <gtest/gtest.h>
 
@@ -18,6 +19,10 @@ struct IndexCase {
   int probes;
 };
 
+void PrintTo(const IndexCase& c, std::ostream* os) {
+  *os << c.points << " points";
+}
+
 class SnapIndexOf : public testing::TestWithParam<IndexCase> {};
 
 // A large index is sorted on every core in parts; small or large, it answers as looking at
@@ -30,6 +35,8 @@ TEST_P(SnapIndexOf, FindsTheSameNearestPointAsLookingAtEveryPoint) {
     points.push_back({{coordinate(random), coordinate(random), coordinate(random)}});
   }
   const Eigen::Matrix3d orientation = viewOrientation(StandardView::SouthEastIso);
+  std::vector<Eigen::Vector2d> inView;
+  for (const auto& p : points) inView.push_back((orientation * p.world).head<2>());
   for (const double cell : GetParam().cells) {
     const SnapIndex index(points, orientation, cell);
     for (int probe = 0; probe < GetParam().probes; ++probe) {
@@ -37,11 +44,11 @@ TEST_P(SnapIndexOf, FindsTheSameNearestPointAsLookingAtEveryPoint) {
       const double radius = 2.0;
       std::optional<Eigen::Vector3d> expected;
       double best = radius;
-      for (const auto& p : points) {
-        const double d = ((orientation * p.world).head<2>() - at).norm();
+      for (std::size_t i = 0; i < points.size(); ++i) {
+        const double d = (inView[i] - at).norm();
         if (d <= best) {
           best = d;
-          expected = p.world;
+          expected = points[i].world;
         }
       }
       const auto found = index.nearest(at, radius);
@@ -53,9 +60,13 @@ TEST_P(SnapIndexOf, FindsTheSameNearestPointAsLookingAtEveryPoint) {
   }
 }
 
+// More than 400,000 points are sorted in parts on a machine of two cores or more.
 INSTANTIATE_TEST_SUITE_P(SnapIndex, SnapIndexOf,
                          testing::Values(IndexCase{2000, {0.3, 2.0, 40.0}, 200},
-                                         IndexCase{900000, {2.0}, 20}));
+                                         IndexCase{450000, {2.0}, 20}),
+                         [](const testing::TestParamInfo<IndexCase>& info) {
+                           return std::to_string(info.param.points) + "Points";
+                         });
 
 TEST(SnapIndex, PointsBeyondTheRadiusAndNegativeCellsAreHandled) {
   const SnapIndex index({{{-0.5, -0.5, 0}}, {{3, 0, 0}}}, Eigen::Matrix3d::Identity(), 1.0);
