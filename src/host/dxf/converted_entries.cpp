@@ -40,7 +40,11 @@ std::vector<const SourceTableEntry*> ConvertedEntries::except(
   for (const SourceTableEntry* entry : entries_) {
     const bool named = std::ranges::any_of(
         names, [&](const std::string& name) { return model::sameName(entry->name, name); });
-    if (!own(*entry) || !named) others.push_back(entry);
+    // A record the document made a layer, text style or UCS of, read among another table's
+    // entries, is written with the document's own.
+    const bool madeElsewhere =
+        !own(*entry) && !std::holds_alternative<std::monostate>(entry->asRead);
+    if ((!own(*entry) || !named) && !madeElsewhere) others.push_back(entry);
   }
   return others;
 }
