@@ -47,9 +47,8 @@ double reachOf(const RenderOptions& options) {
          std::max(heaviest, double(std::min(dotSide(heaviest), kWidestDot))) / 2;
 }
 
-// The part of the view that can paint into the area painted.
-Eigen::AlignedBox2d paintedViewBox(const ViewProjection& projection, const RenderOptions& options) {
-  const Eigen::AlignedBox2d area = screenNear(projection, options.area, reachOf(options));
+// The part of the view seen in `area` (screen pixels).
+Eigen::AlignedBox2d viewBoxOf(const ViewProjection& projection, const Eigen::AlignedBox2d& area) {
   if (area.isEmpty()) return {};
   if (area.min() == Eigen::Vector2d::Zero() &&
       area.max() == Eigen::Vector2d(projection.width(), projection.height())) {
@@ -83,7 +82,9 @@ void renderScene(const Scene& scene, const ViewProjection& projection, Canvas& c
   const SceneMark& from = options.from;
   // Points are looked at on the whole screen: their symbols reach a size of their own.
   const Eigen::AlignedBox2d wholeScreen = visibleViewBox(projection);
-  const Eigen::AlignedBox2d visible = paintedViewBox(projection, options);
+  // What is drawn there can touch the area painted, and only that is drawn.
+  const Eigen::AlignedBox2d reached = screenNear(projection, options.area, reachOf(options));
+  const Eigen::AlignedBox2d visible = viewBoxOf(projection, reached);
   canvas.setInk(Ink::Entity);
   // Colours change seldom from one piece to the next: the canvas is told only when they do.
   Rgb colour = kForeground;
@@ -139,23 +140,22 @@ void renderScene(const Scene& scene, const ViewProjection& projection, Canvas& c
     }
     if (!loops.empty()) canvas.fill(loops, area.light);
   }
-  // Dots are remembered where they can touch what is painted, heavy ones with half their side.
-  const Eigen::AlignedBox2d dotArea = screenNear(projection, options.area, reachOf(options));
+  // Dots are remembered there too, heavy ones reaching in with half their side.
   SubPixelDots dots =
-      dotArea.isEmpty()
+      reached.isEmpty()
           ? SubPixelDots(0, 0, 0, 0)
-          : SubPixelDots(int(std::floor(dotArea.min().x())), int(std::floor(dotArea.min().y())),
-                         int(std::ceil(dotArea.max().x())), int(std::ceil(dotArea.max().y())));
+          : SubPixelDots(int(std::floor(reached.min().x())), int(std::floor(reached.min().y())),
+                         int(std::ceil(reached.max().x())), int(std::ceil(reached.max().y())));
   for (const auto& polyline : std::span(scene.polylines).subspan(from.polylines)) {
     if (!visible.intersects(polyline.bounds)) continue;
     paintIn(polyline.colour);
     if (lineWeights.shown) {
       strokeWidth(lineWeightPixels(polyline.lineWeight, lineWeights.dotsPerInch));
     }
-    if (SubPixelDots::isDot(polyline.bounds.sizes() * projection.scale()) &&
-        dotSide(width) <= kWidestDot) {
+    const int side = dotSide(width);
+    if (side <= kWidestDot && SubPixelDots::isDot(polyline.bounds.sizes() * projection.scale())) {
       const Eigen::Vector2d at = projection.viewToScreen(polyline.bounds.center());
-      if (dots.firstAt(at, colour, dotSide(width))) canvas.dot(at);
+      if (dots.firstAt(at, colour, side)) canvas.dot(at);
       continue;
     }
     screen.clear();
