@@ -40,11 +40,13 @@ std::vector<const SourceTableEntry*> ConvertedEntries::except(
   for (const SourceTableEntry* entry : entries_) {
     const bool named = std::ranges::any_of(
         names, [&](const std::string& name) { return model::sameName(entry->name, name); });
-    // A record the document made a layer, text style or UCS of, read among another table's
-    // entries, is written with the document's own.
-    const bool madeElsewhere =
-        !own(*entry) && !std::holds_alternative<std::monostate>(entry->asRead);
-    if ((!own(*entry) || !named) && !madeElsewhere) others.push_back(entry);
+    if (own(*entry)) {
+      if (!named) others.push_back(entry);
+    } else if (std::holds_alternative<std::monostate>(entry->asRead)) {
+      // Another record goes back as read, unless the document made a layer, text style or UCS
+      // of it: that one is written with the document's own.
+      others.push_back(entry);
+    }
   }
   return others;
 }
