@@ -4,6 +4,7 @@
 #include "host/dxf/fields.h"
 #include "host/dxf/sections.h"
 #include "host/geom/invalid_input.h"
+#include "host/model/memory_ahead.h"
 #include "host/model/names.h"
 
 namespace host::dxf {
@@ -214,10 +215,14 @@ void readEntities(ReaderContext& context, Record& record) {
   constexpr std::size_t kEntitiesBeforeMakingRoom = 1000;
   std::size_t read = 0;
   EntityUnit unit;
+  model::MemoryAhead room;
   while (record.type() != "ENDSEC") {
     if (++read == kEntitiesBeforeMakingRoom) {
       context.document.reserveEntities(BlockTable::kModelSpace,
                                        context.reader.bytesLeft() / kTypicalEntityBytes);
+      const auto& entities = context.document.blocks()[BlockTable::kModelSpace].entities;
+      room.ready(entities.data() + entities.size(),
+                 (entities.capacity() - entities.size()) * sizeof(model::Entity));
     }
     const std::span<const Record> records = unit.read(context, record, "ENTITIES");
     DecodedEntity decoded = decodeEntity(context, records);

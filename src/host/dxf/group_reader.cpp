@@ -1,212 +1,247 @@
 #include "host/dxf/group_reader.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
-#include <cerrno>
-#include <cstring>
+#include <algorithm>
+#include <array>
+#include <condition_variable>
+#include <deque>
+#include <exception>
+#include <mutex>
 #include <optional>
+#include <thread>
 #include <utility>
+#include <vector>
 
 #include "host/dxf/dxf_error.h"
-#include "host/dxf/numbers.h"
+#include "host/dxf/record_splitter.h"
 
 namespace host::dxf {
 namespace {
 
-constexpr std::size_t kBlockSize = 1 << 20;
-// No drawing holds a record near this size; a larger one is damage, refused before the
-// buffer holding it exhausts the memory.
-constexpr std::size_t kLargestRecord = std::size_t{1} << 30;
-// Records of more groups are handed out as text alone (see Record).
-constexpr std::size_t kMostFoundGroups = 4096;
+// A batch is handed to the reading thread once its records' text is about this long: a few
+// thousand records, so that handing over costs nothing beside making a drawing of them.
+constexpr std::size_t kBatchBytes = std::size_t{1} << 20;
+// One batch being read from, one being filled and one waiting between them.
+constexpr std::size_t kBatches = 3;
 
 }  // namespace
 
-GroupReader::GroupReader(const std::filesystem::path& path, Progress progress)
-    : path_(path), progress_(std::move(progress)) {
-  fd_ = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-  if (fd_ < 0) fail(0, std::string("cannot open the file: ") + std::strerror(errno));
-  struct stat status {};
-  if (::fstat(fd_, &status) == 0) fileSize_ = static_cast<std::size_t>(status.st_size);
-  capacity_ = kBlockSize;
-  buffer_.reset(new char[capacity_]);
-  refill();
-}
+// Records copied out of the splitter's buffer, or one record too large for a batch that views
+// the splitter's buffer itself (the splitter then waits until it is given back).
+struct GroupReader::Batch {
+  struct Entry {
+    std::size_t offset;  // of its text in `text`
+    std::size_t length;
+    std::size_t firstLine;
+    std::size_t firstGroup;  // its groups in `groups`, when the splitter found them
+    std::size_t groupCount;
+    std::size_t lineAfter;  // the line the splitter reached after it
+  };
+  // Reserved once and never grown: the groups view it.
+  std::string text;
+  std::vector<Group> groups;
+  std::vector<Entry> entries;
+  std::optional<Record> borrowed;
+  std::size_t borrowedLineAfter = 0;
 
-GroupReader::~GroupReader() {
-  if (fd_ >= 0) ::close(fd_);
-}
+  std::size_t bytesLeft = 0;  // of the file, when the batch was handed over
+  bool last = false;          // no batch follows
+  std::exception_ptr fault;   // raised by the splitter after the last batch's records
+  std::size_t endLine = 0;    // the line the splitter reached at the end
+
+  Batch() { text.reserve(kBatchBytes); }
+
+  std::size_t size() const { return borrowed ? 1 : entries.size(); }
+  bool fits(const Record& record) const {
+    return text.size() + record.text().size() <= text.capacity();
+  }
+
+  void add(const Record& record, std::size_t lineAfter) {
+    const std::size_t offset = text.size();
+    text.append(record.text());
+    const std::size_t firstGroup = groups.size();
+    for (const Group& group : record.foundGroups()) {
+      const auto at = static_cast<std::size_t>(group.value.data() - record.text().data());
+      groups.push_back(
+          {group.code, std::string_view(text).substr(offset + at, group.value.size()), group.line});
+    }
+    entries.push_back({offset, record.text().size(), record.firstLine(), firstGroup,
+                       groups.size() - firstGroup, lineAfter});
+  }
+
+  Record record(std::size_t i) const {
+    if (borrowed) return *borrowed;
+    const Entry& entry = entries[i];
+    return Record(std::string_view(text).substr(entry.offset, entry.length), entry.firstLine,
+                  std::span<const Group>(groups).subspan(entry.firstGroup, entry.groupCount));
+  }
+
+  std::size_t lineAfter(std::size_t i) const {
+    return borrowed ? borrowedLineAfter : entries[i].lineAfter;
+  }
+
+  void clear() {
+    text.clear();
+    groups.clear();
+    entries.clear();
+    borrowed.reset();
+  }
+};
+
+// The splitter on its thread, and the batches going round between it and the reading thread.
+class GroupReader::Ahead {
+ public:
+  explicit Ahead(const std::filesystem::path& path) : splitter_(path) {
+    for (Batch& batch : batches_) free_.push_back(&batch);
+    thread_ = std::thread([this] { run(); });
+  }
+
+  ~Ahead() {
+    {
+      const std::lock_guard lock(mutex_);
+      stopping_ = true;
+    }
+    changed_.notify_all();
+    thread_.join();
+  }
+  Ahead(const Ahead&) = delete;
+  Ahead& operator=(const Ahead&) = delete;
+
+  std::size_t fileSize() const { return splitter_.fileSize(); }
+
+  // The next batch of records, once the splitter has filled it.
+  Batch* take() {
+    std::unique_lock lock(mutex_);
+    changed_.wait(lock, [&] { return !full_.empty(); });
+    Batch* batch = full_.front();
+    full_.pop_front();
+    return batch;
+  }
+
+  void giveBack(Batch* batch) {
+    {
+      const std::lock_guard lock(mutex_);
+      free_.push_back(batch);
+    }
+    changed_.notify_all();
+  }
+
+ private:
+  RecordSplitter splitter_;
+  std::array<Batch, kBatches> batches_;
+  std::deque<Batch*> free_;
+  std::deque<Batch*> full_;
+  std::mutex mutex_;
+  std::condition_variable changed_;
+  bool stopping_ = false;
+  std::thread thread_;
+
+  // An empty batch to fill; null when the reader is going away.
+  Batch* takeFree() {
+    std::unique_lock lock(mutex_);
+    changed_.wait(lock, [&] { return stopping_ || !free_.empty(); });
+    if (stopping_) return nullptr;
+    Batch* batch = free_.front();
+    free_.pop_front();
+    lock.unlock();
+    batch->clear();
+    return batch;
+  }
+
+  // Waits until the reading thread has given every batch back; false when it is going away.
+  bool waitUntilAllGivenBack() {
+    std::unique_lock lock(mutex_);
+    changed_.wait(lock, [&] { return stopping_ || free_.size() == kBatches; });
+    return !stopping_;
+  }
+
+  void hand(Batch* batch) {
+    batch->bytesLeft = splitter_.bytesLeft();
+    {
+      const std::lock_guard lock(mutex_);
+      full_.push_back(batch);
+    }
+    changed_.notify_all();
+  }
+
+  void run() {
+    Batch* batch = takeFree();
+    if (batch == nullptr) return;
+    try {
+      Record record;
+      while (splitter_.next(record)) {
+        if (record.text().size() > kBatchBytes) {
+          if (!batch->entries.empty()) {
+            hand(batch);
+            if ((batch = takeFree()) == nullptr) return;
+          }
+          batch->borrowed = record;
+          batch->borrowedLineAfter = splitter_.currentLine();
+          hand(batch);
+          if (!waitUntilAllGivenBack() || (batch = takeFree()) == nullptr) return;
+          continue;
+        }
+        if (!batch->fits(record)) {
+          hand(batch);
+          if ((batch = takeFree()) == nullptr) return;
+        }
+        batch->add(record, splitter_.currentLine());
+      }
+    } catch (...) {
+      batch->fault = std::current_exception();
+    }
+    batch->last = true;
+    batch->endLine = splitter_.currentLine();
+    hand(batch);
+  }
+};
+
+GroupReader::GroupReader(const std::filesystem::path& path, Progress progress)
+    : path_(path), progress_(std::move(progress)), ahead_(std::make_unique<Ahead>(path)) {}
+
+GroupReader::~GroupReader() = default;
 
 void GroupReader::fail(std::size_t line, std::string reason) const {
   throw DxfError(path_, line, std::move(reason));
 }
 
-void GroupReader::checkStart(std::string_view data) {
-  if (data.starts_with("AutoCAD Binary DXF")) {
-    fail(1, "this is a binary drawing file; only text (ASCII) drawing files can be read");
+bool GroupReader::next(Record& record) {
+  while (batch_ == nullptr || nextInBatch_ == batch_->size()) {
+    if (batch_ != nullptr && batch_->last) {
+      line_ = batch_->endLine;
+      if (batch_->fault) std::rethrow_exception(batch_->fault);
+      return false;
+    }
+    nextBatch();
   }
-}
-
-// Makes the buffer half as large again, for a record that fills it (not twice: the buffer
-// is a good part of the memory a huge record costs).
-void GroupReader::grow() {
-  const std::size_t larger = capacity_ + capacity_ / 2;
-  std::unique_ptr<char[]> buffer(new char[larger]);
-  std::memcpy(buffer.get(), buffer_.get(), end_);
-  buffer_ = std::move(buffer);
-  capacity_ = larger;
-}
-
-// Moves the unread data (from begin_) to the front and appends the next block of the file.
-// Grows the buffer when a single record fills it. Returns false at the end of the file.
-bool GroupReader::refill() {
-  if (begin_ > 0) {
-    std::memmove(buffer_.get(), buffer_.get() + begin_, end_ - begin_);
-    end_ -= begin_;
-    consumed_ += begin_;
-    begin_ = 0;
-  }
-  if (atEnd_) return false;
-  if (end_ > kLargestRecord) fail(line_ + 1, "a record of more than 1 GiB: the file is damaged");
-  if (capacity_ - end_ < kBlockSize / 2) grow();
-  ssize_t got;
-  do {
-    got = ::read(fd_, buffer_.get() + end_, capacity_ - end_);
-  } while (got < 0 && errno == EINTR);
-  if (got < 0) fail(line_, std::string("cannot read the file: ") + std::strerror(errno));
-  if (got == 0) {
-    if (consumed_ == 0 && end_ == 0) fail(1, "the file is empty");
-    atEnd_ = true;
-    return false;
-  }
-  const char* fresh = buffer_.get() + end_;
-  if (consumed_ == 0 && end_ == 0)
-    checkStart(std::string_view(fresh, static_cast<std::size_t>(got)));
-  if (const void* nul = std::memchr(fresh, '\0', static_cast<std::size_t>(got))) {
-    // Count the lines up to the NUL so the message points at it.
-    std::size_t line = line_;
-    const char* from = buffer_.get() + begin_;
-    for (const char* c = from; c < static_cast<const char*>(nul); ++c) line += (*c == '\n');
-    fail(line, "the file holds a NUL byte: it is binary or damaged");
-  }
-  end_ += static_cast<std::size_t>(got);
-  reportProgress();
+  record = batch_->record(nextInBatch_);
+  line_ = batch_->lineAfter(nextInBatch_);
+  ++nextInBatch_;
   return true;
 }
 
-void GroupReader::reportProgress() {
-  if (!progress_ || fileSize_ == 0) return;
-  const double fraction = static_cast<double>(consumed_) / static_cast<double>(fileSize_);
-  if (fraction - reportedFraction_ >= 0.01) {
+void GroupReader::nextBatch() {
+  if (batch_ != nullptr) ahead_->giveBack(batch_);
+  batch_ = ahead_->take();
+  nextInBatch_ = 0;
+  const std::size_t size = ahead_->fileSize();
+  if (!progress_ || size == 0) return;
+  const double fraction = 1.0 - static_cast<double>(std::min(bytesLeft(), size)) / size;
+  // 1 is for the drawing made, after the last record.
+  if (fraction < 1.0 && fraction - reportedFraction_ >= 0.01) {
     reportedFraction_ = fraction;
     progress_(fraction);
   }
 }
 
-bool GroupReader::nextLine(std::size_t& position, std::size_t& start, std::size_t& length) {
-  std::size_t searchFrom = position;  // a long line is searched for its end only once
-  for (;;) {
-    const char* data = buffer_.get();
-    const char* found = findLineEnd(data + searchFrom, data + end_);
-    if (found != data + end_) {
-      start = position;
-      auto stop = static_cast<std::size_t>(found - data);
-      position = stop + 1;
-      if (stop > start && data[stop - 1] == '\r') --stop;
-      length = stop - start;
-      return true;
-    }
-    searchFrom = end_;
-    const std::size_t shift = begin_;  // refill moves the unread data to the front
-    const bool more = refill();
-    position -= shift;
-    searchFrom -= shift;
-    if (!more) {
-      if (position == end_) return false;
-      // A last line without a line end.
-      start = position;
-      position = end_;
-      length = end_ - start;
-      if (length > 0 && buffer_[start + length - 1] == '\r') --length;
-      return true;
-    }
-  }
-}
-
-bool GroupReader::restIsBlank(std::size_t position) {
-  std::size_t start = 0;
-  std::size_t length = 0;
-  while (nextLine(position, start, length)) {
-    const std::string_view text(buffer_.get() + start, length);
-    if (text.find_first_not_of(" \t") != std::string_view::npos) return false;
-  }
-  return true;
-}
-
-bool GroupReader::next(Record& record) {
-  std::size_t position = begin_;  // offsets into buffer_; begin_ stays at the record's start
-  std::size_t line = line_;
-  std::size_t recordEnd = begin_;  // just past the last group's value line
-  bool empty = true;
-  std::optional<std::size_t> nextRecord;
-  found_.clear();
-  bool finding = true;
-  for (;;) {
-    std::size_t codeStart = 0;
-    std::size_t codeLength = 0;
-    if (!nextLine(position, codeStart, codeLength)) break;
-    int code = 0;
-    const std::string_view codeText(buffer_.get() + codeStart, codeLength);
-    if (!parseGroupCode(codeText, code)) {
-      const bool blank = codeText.find_first_not_of(" \t") == std::string_view::npos;
-      if (blank && restIsBlank(position)) break;
-      fail(line, "expected a group code (a whole number from -5 to 1071), found \"" +
-                     std::string(codeText.substr(0, 40)) + "\"");
-    }
-    if (code == 0 && !empty) {
-      nextRecord = codeStart;  // the next record starts here: leave it unread
-      break;
-    }
-    std::size_t valueStart = 0;
-    std::size_t valueLength = 0;
-    if (!nextLine(position, valueStart, valueLength)) {
-      fail(line, "the file ends after group code " + std::to_string(code) +
-                     "; expected its value on the next line");
-    }
-    const std::string_view value(buffer_.get() + valueStart, valueLength);
-    if (holdsReal(code) && mayBeNonFinite(value) && !isFiniteOrNotANumber(value)) {
-      fail(line + 1, numberExpected(code, value));
-    }
-    // Comments (999) carry nothing for the drawing, and may come before the 0 group.
-    if (code != 999) {
-      if (empty && code != 0) {
-        fail(line, "expected group code 0 to start a record, found " + std::to_string(code));
-      }
-      empty = false;
-      finding = finding && found_.size() < kMostFoundGroups;
-      if (finding) found_.push_back({code, valueStart - begin_, valueLength, line + 1});
-    }
-    recordEnd = position;
-    line += 2;
-  }
-  if (empty) {
-    begin_ = end_;
-    return false;
-  }
-  const char* start = buffer_.get() + begin_;
-  groups_.clear();
-  if (finding) {
-    for (const FoundGroup& group : found_) {
-      groups_.push_back(
-          {group.code, std::string_view(start + group.valueOffset, group.valueLength), group.line});
-    }
-  }
-  record = Record(std::string_view(start, recordEnd - begin_), line_, groups_);
-  begin_ = nextRecord.value_or(end_);
-  line_ = line;
-  return true;
+std::size_t GroupReader::bytesLeft() const {
+  if (batch_ == nullptr) return 0;
+  // The records of this batch not yet handed out are still to read.
+  const std::size_t handedOut =
+      batch_->borrowed || nextInBatch_ == 0
+          ? 0
+          : batch_->entries[nextInBatch_ - 1].offset + batch_->entries[nextInBatch_ - 1].length;
+  const std::size_t inBatch = batch_->borrowed ? 0 : batch_->text.size();
+  return batch_->bytesLeft + inBatch - handedOut;
 }
 
 }  // namespace host::dxf
