@@ -134,9 +134,11 @@ void useTheWindow(const std::filesystem::path& file) {
   view.zoomExtents();
   view.repaint();
 
+  QTest::mouseMove(&view, {600, 400});  // snapping as the user goes to the dialog
+
   auto& drawing = *view.document();
   const auto arrow = *drawing.blocks().find("ArrowX1");
-  std::cout << "an Insert of 10 entities, the window's work: " << millisecondsEach(10, [&](int i) {
+  const auto insert = [&](int i) {
     {
       host::model::Document::UndoGroup step(drawing, "Insert");
       const Vector3d at(513000.0 + i, 6713000.0, 45.0);
@@ -155,7 +157,11 @@ void useTheWindow(const std::filesystem::path& file) {
       drawing.addEntity(BlockTable::kModelSpace, host::model::Point{at});
     }
     view.repaint();
-  }) << " ms\n";
+  };
+  // The first Insert after opening is the one a user waits for.
+  std::cout << "an Insert of 10 entities, the window's work: the first "
+            << millisecondsEach(1, insert) << " ms, then "
+            << millisecondsEach(10, [&](int i) { insert(i + 1); }) << " ms each\n";
   std::cout << "undo of such an Insert, the window's work: " << millisecondsEach(10, [&](int) {
     drawing.undo();
     view.repaint();

@@ -4,6 +4,7 @@
 #include <span>
 
 #include "host/view-core/in_parallel.h"
+#include "host/view-core/room_to_grow.h"
 
 namespace host::view {
 namespace {
@@ -32,6 +33,11 @@ std::vector<Found> inParts(std::span<const model::Entity> entities, std::size_t 
   return found;
 }
 
+void appendSnapPoints(std::vector<SnapPoint>& to, const std::vector<SnapPoint>& more) {
+  makeRoom(to, more.size());
+  to.insert(to.end(), more.begin(), more.end());
+}
+
 // A large drawing is projected in parts on all cores, and the parts appended in order.
 Scene projectInParts(const model::Document& document, const Eigen::Matrix3d& worldToView,
                      std::span<const model::Entity> entities) {
@@ -47,9 +53,7 @@ std::vector<SnapPoint> snapPointsInParts(const model::Document& document,
   auto found = inParts<std::vector<SnapPoint>>(
       entities, partsFor(entities.size(), kEntitiesPerPart),
       [&](std::span<const model::Entity> part) { return snapPoints(document, part); });
-  for (std::size_t i = 1; i < found.size(); ++i) {
-    found[0].insert(found[0].end(), found[i].begin(), found[i].end());
-  }
+  for (std::size_t i = 1; i < found.size(); ++i) appendSnapPoints(found[0], found[i]);
   return std::move(found[0]);
 }
 
@@ -90,8 +94,7 @@ void ProjectedDrawing::projectFrom(std::size_t first) {
     appendScene(scene_, std::move(more));
   }
   if (snapPoints_) {
-    const auto found = snapPointsInParts(document_, entities);
-    snapPoints_->insert(snapPoints_->end(), found.begin(), found.end());
+    appendSnapPoints(*snapPoints_, snapPointsInParts(document_, entities));
   }
   if (entities.empty()) return;
   if (marks_.size() == kMarks) marks_.erase(marks_.begin() + 1);
@@ -106,8 +109,8 @@ const std::vector<SnapPoint>& ProjectedDrawing::snapPoints() {
     snapPoints_.emplace();
     for (std::size_t i = 1; i < marks_.size(); ++i) {
       const std::size_t from = marks_[i - 1].entities;
-      const auto found = snapPointsInParts(document_, all.subspan(from, marks_[i].entities - from));
-      snapPoints_->insert(snapPoints_->end(), found.begin(), found.end());
+      appendSnapPoints(*snapPoints_,
+                       snapPointsInParts(document_, all.subspan(from, marks_[i].entities - from)));
       marks_[i].snapPoints = snapPoints_->size();
     }
   }

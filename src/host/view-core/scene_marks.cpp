@@ -4,11 +4,14 @@
 #include <iterator>
 #include <limits>
 
+#include "host/view-core/room_to_grow.h"
+
 namespace host::view {
 namespace {
 
 template <class Piece>
 void moveAppend(std::vector<Piece>& to, std::vector<Piece>& from) {
+  makeRoom(to, from.size());
   to.insert(to.end(), std::make_move_iterator(from.begin()), std::make_move_iterator(from.end()));
 }
 

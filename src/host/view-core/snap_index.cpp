@@ -6,6 +6,7 @@
 
 #include "host/geom/invalid_input.h"
 #include "host/view-core/in_parallel.h"
+#include "host/view-core/room_to_grow.h"
 
 namespace host::view {
 namespace {
@@ -46,9 +47,9 @@ SnapIndex::SnapIndex(const std::vector<SnapPoint>& points, const Eigen::Matrix3d
 }
 
 void SnapIndex::file(std::span<const SnapPoint> points) {
-  viewPoints_.reserve(viewPoints_.size() + points.size());
-  points_.reserve(points_.size() + points.size());
-  cells_.reserve(cells_.size() + points.size());
+  makeRoom(viewPoints_, points.size());
+  makeRoom(points_, points.size());
+  makeRoom(cells_, points.size());
   for (const SnapPoint& point : points) {
     // A point without a finite place in the view can be neither found nor filed.
     const Eigen::Vector2d view = (worldToView_ * point.world).head<2>();

@@ -57,6 +57,18 @@ class ProjectedDrawingTest : public testing::Test {
     document.addEntity(BlockTable::kModelSpace, model::Line{from, from + Vector3d(3, 40, 1)});
   }
 
+  void loadLargeDrawing() {
+    model::Document::HistoryPause loading(document);
+    for (int i = 0; i < 60000; ++i) {
+      const Eigen::Affine3d place(Eigen::Translation3d(512000.0 + i % 300, 6712000.0 + i / 300, 0));
+      if (i % 3 == 0) {
+        document.addEntity(BlockTable::kModelSpace, model::BlockReference{arrow, place});
+      } else {
+        addLine(i);
+      }
+    }
+  }
+
   std::size_t count() const { return document.blocks()[BlockTable::kModelSpace].entities.size(); }
   model::EntityLocation at(std::size_t index) const { return {BlockTable::kModelSpace, index}; }
 
@@ -151,20 +163,33 @@ TEST_F(ProjectedDrawingTest, SnapPointsAskedForLateStillFollowUndo) {
 
 // A large drawing is projected in parts at the same time; the parts join as one projection.
 TEST_F(ProjectedDrawingTest, ALargeDrawingProjectedInPartsIsProjectedWhole) {
-  {
-    model::Document::HistoryPause loading(document);
-    for (int i = 0; i < 60000; ++i) {
-      const Eigen::Affine3d place(Eigen::Translation3d(512000.0 + i % 300, 6712000.0 + i / 300, 0));
-      if (i % 3 == 0) {
-        document.addEntity(BlockTable::kModelSpace, model::BlockReference{arrow, place});
-      } else {
-        addLine(i);
-      }
-    }
-  }
+  loadLargeDrawing();
   ProjectedDrawing projected(document, kOrientation);
   expectSameScene(projected.scene(), buildScene(document, kOrientation), "loading");
   EXPECT_EQ(projected.snapPoints().size(), snapPoints(document).size());
+}
+
+// What a large drawing has projected stays where it is when a few entities are added, as an
+// Insert adds them: moving millions of pieces would cost as much as projecting them.
+TEST_F(ProjectedDrawingTest, AddingAFewEntitiesToALargeDrawingMovesNothingProjected) {
+  loadLargeDrawing();
+  ProjectedDrawing projected(document, kOrientation);
+  const auto* polylines = projected.scene().polylines.data();
+  const auto* points = projected.snapPoints().data();
+  SnapIndex index(projected.snapPoints(), kOrientation, 2.0);
+  for (int insert = 0; insert < 20; ++insert) {
+    const std::size_t offered = projected.snapPoints().size();
+    {
+      model::Document::UndoGroup step(document, "Insert");
+      for (int i = 0; i < 10; ++i) addLine(insert * 10 + i);
+    }
+    EXPECT_EQ(projected.update().kind, Kind::Grown);
+    index.append(std::span(projected.snapPoints()).subspan(offered));
+  }
+  EXPECT_EQ(projected.scene().polylines.data(), polylines);
+  EXPECT_EQ(projected.snapPoints().data(), points);
+  expectSameScene(projected.scene(), buildScene(document, kOrientation), "inserts");
+  EXPECT_EQ(index.size(), SnapIndex(snapPoints(document), kOrientation, 2.0).size());
 }
 
 TEST(InParallel, RunsEveryPartAndThrowsWhatAPartThrew) {
