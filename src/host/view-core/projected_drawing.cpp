@@ -33,7 +33,11 @@ std::vector<Found> inParts(std::span<const model::Entity> entities, std::size_t 
   return found;
 }
 
-void appendSnapPoints(std::vector<SnapPoint>& to, const std::vector<SnapPoint>& more) {
+void appendSnapPoints(std::vector<SnapPoint>& to, std::vector<SnapPoint>&& more) {
+  if (to.empty()) {
+    to = std::move(more);  // the points of a whole drawing are many: not copied
+    return;
+  }
   makeRoom(to, more.size());
   to.insert(to.end(), more.begin(), more.end());
 }
@@ -44,6 +48,16 @@ Scene projectInParts(const model::Document& document, const Eigen::Matrix3d& wor
   auto scenes = inParts<Scene>(
       entities, partsFor(entities.size(), kEntitiesPerPart),
       [&](std::span<const model::Entity> part) { return buildScene(document, worldToView, part); });
+  // Room for every part at once, so that joining them moves each piece once.
+  const auto sum = [&](auto count) {
+    std::size_t total = 0;
+    for (std::size_t i = 1; i < scenes.size(); ++i) total += count(scenes[i]);
+    return total;
+  };
+  makeRoom(scenes[0].polylines, sum([](const Scene& s) { return s.polylines.size(); }));
+  makeRoom(scenes[0].areas, sum([](const Scene& s) { return s.areas.size(); }));
+  makeRoom(scenes[0].points, sum([](const Scene& s) { return s.points.size(); }));
+  makeRoom(scenes[0].texts, sum([](const Scene& s) { return s.texts.size(); }));
   for (std::size_t i = 1; i < scenes.size(); ++i) appendScene(scenes[0], std::move(scenes[i]));
   return std::move(scenes[0]);
 }
@@ -53,7 +67,10 @@ std::vector<SnapPoint> snapPointsInParts(const model::Document& document,
   auto found = inParts<std::vector<SnapPoint>>(
       entities, partsFor(entities.size(), kEntitiesPerPart),
       [&](std::span<const model::Entity> part) { return snapPoints(document, part); });
-  for (std::size_t i = 1; i < found.size(); ++i) appendSnapPoints(found[0], found[i]);
+  std::size_t more = 0;
+  for (std::size_t i = 1; i < found.size(); ++i) more += found[i].size();
+  makeRoom(found[0], more);
+  for (std::size_t i = 1; i < found.size(); ++i) appendSnapPoints(found[0], std::move(found[i]));
   return std::move(found[0]);
 }
 

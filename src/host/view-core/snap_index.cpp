@@ -1,10 +1,12 @@
 #include "host/view-core/snap_index.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <limits>
 
 #include "host/geom/invalid_input.h"
+#include "host/model/memory_ahead.h"
 #include "host/view-core/in_parallel.h"
 #include "host/view-core/room_to_grow.h"
 
@@ -17,6 +19,8 @@ using Cell = std::pair<std::uint64_t, std::size_t>;
 constexpr std::int64_t kMaxCellReach = 8;
 // Fewer cells than this are not worth a thread of their own when sorting.
 constexpr std::size_t kCellsPerPart = 200000;
+// Fewer points than this fill too little memory to ready it on another core.
+constexpr std::size_t kPointsReadiedAhead = 100000;
 
 // Sorts the cells on every core: each part on its own, then the sorted parts merged in pairs.
 // The index of a large drawing is built on the first mouse move over it, while the user waits.
@@ -32,6 +36,11 @@ void sortOnEveryCore(std::vector<Cell>& cells) {
       std::inplace_merge(bound(part), bound(part + width), bound(part + 2 * width));
     }
   }
+}
+
+template <class T>
+void readyRoom(model::MemoryAhead& room, const std::vector<T>& list, std::size_t more) {
+  room.ready(list.data() + list.size(), more * sizeof(T));
 }
 
 }  // namespace
@@ -50,6 +59,13 @@ void SnapIndex::file(std::span<const SnapPoint> points) {
   makeRoom(viewPoints_, points.size());
   makeRoom(points_, points.size());
   makeRoom(cells_, points.size());
+  // Filing a large drawing's points fills fresh memory on this core; others ready it meanwhile.
+  std::array<model::MemoryAhead, 3> room;
+  if (points.size() >= kPointsReadiedAhead) {
+    readyRoom(room[0], viewPoints_, points.size());
+    readyRoom(room[1], points_, points.size());
+    readyRoom(room[2], cells_, points.size());
+  }
   for (const SnapPoint& point : points) {
     // A point without a finite place in the view can be neither found nor filed.
     const Eigen::Vector2d view = (worldToView_ * point.world).head<2>();
