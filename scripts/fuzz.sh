@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
-# Builds the fuzz targets (clang, libFuzzer, AddressSanitizer, UndefinedBehaviorSanitizer) in
-# ./build-fuzz and fuzzes each in turn, starting from its committed corpus and reproducers.
+# Fuzzes the fuzz targets of the sanitizer build (scripts/sanitizer_build.sh: clang, libFuzzer,
+# AddressSanitizer, UndefinedBehaviorSanitizer, in ./build-sanitize), each starting from its
+# committed corpus and reproducers, as many at a time as there are cores.
 # A crash, leak, timeout or running out of memory fails the run; the input that caused it is
-# saved in build-fuzz/findings/<target>/ (replay it with the target's program, or with
+# saved in build-sanitize/findings/<target>/ (replay it with the target's program, or with
 # <target>_replay of an ordinary build). New inputs found on the way go to
-# build-fuzz/discovered/<target>/, never into the tree.
+# build-sanitize/discovered/<target>/, never into the tree.
 #
 #   scripts/fuzz.sh                    every target for 20 seconds (the test run)
 #   scripts/fuzz.sh 600 drawing        one target for ten minutes
@@ -22,9 +23,9 @@ targets=(
   "point_files tests/survey/fuzz -"
 )
 # Generous for a sanitizer build: a single input taking longer than this is a hang, and a
-# process holding more than this much memory has lost control of its allocations. The slowest
-# committed input, a block tree drawn up to the expansion budget, takes about 30 s here.
+# process holding more than this much memory has lost control of its allocations.
 limits=(-timeout=90 -rss_limit_mb=2048)
+build=build-sanitize
 
 if [ "${1:-}" = merge ]; then
   mode=merge
@@ -38,14 +39,41 @@ else
   selected=("$@")
 fi
 
-cmake -S . -B build-fuzz -G Ninja -DCMAKE_CXX_COMPILER=clang++-14 -DKESTOVA_FUZZ=ON >/dev/null
-cmake --build build-fuzz --target kestova_fuzz_targets
+bash scripts/sanitizer_build.sh
 
+# Fuzzes one target; its output goes to build-sanitize/<target>.log.
+fuzz_target() {
+  local name=$1 program=$2 corpus=$3 folder=$4
+  shift 4
+  local discovered=$build/discovered/$name findings=$build/findings/$name
+  local inputs=("$corpus")
+  [ -d "$folder/$name/regressions" ] && inputs+=("$folder/$name/regressions")
+  rm -rf "$discovered"
+  mkdir -p "$discovered" "$findings"
+  "$program" "$@" -max_total_time="$seconds" -print_final_stats=1 \
+    -artifact_prefix="$findings/" "$discovered" "${inputs[@]}" >"$build/$name.log" 2>&1
+}
+
+declare -A running=()
 failed=()
+# Waits for one running target and notes whether it failed.
+wait_for_one() {
+  local pid name status=0
+  wait -n -p pid || status=$?
+  name=${running[$pid]}
+  unset "running[$pid]"
+  if [ "$status" -eq 0 ]; then
+    echo "fuzz: $name: $(grep -E '^#[0-9]+[[:space:]]+DONE' "$build/$name.log" || true)"
+  else
+    tail -n 60 "$build/$name.log"
+    failed+=("$name")
+  fi
+}
+
 for entry in "${targets[@]}"; do
   read -r name folder dictionary <<<"$entry"
   if [ ${#selected[@]} -gt 0 ] && [[ ! " ${selected[*]} " =~ " $name " ]]; then continue; fi
-  program="build-fuzz/$folder/${name}_fuzz"
+  program="$build/$folder/${name}_fuzz"
   corpus="$folder/$name/corpus"
   options=("${limits[@]}")
   [ "$dictionary" != - ] && options+=("-dict=$dictionary")
@@ -55,23 +83,14 @@ for entry in "${targets[@]}"; do
     "$program" "${options[@]}" -merge=1 -use_counters=0 "$corpus" "${sources[@]}"
     continue
   fi
-  discovered="build-fuzz/discovered/$name"
-  findings="build-fuzz/findings/$name"
-  rm -rf "$discovered"
-  mkdir -p "$discovered" "$findings"
-  inputs=("$corpus")
-  [ -d "$folder/$name/regressions" ] && inputs+=("$folder/$name/regressions")
+  while [ ${#running[@]} -ge "$(nproc)" ]; do wait_for_one; done
   echo "fuzz: $name for $seconds s"
-  if ! "$program" "${options[@]}" -max_total_time="$seconds" -print_final_stats=1 \
-      -artifact_prefix="$findings/" "$discovered" "${inputs[@]}" 2>"build-fuzz/$name.log"; then
-    tail -n 60 "build-fuzz/$name.log"
-    failed+=("$name")
-    continue
-  fi
-  grep -E '^#[0-9]+[[:space:]]+DONE' "build-fuzz/$name.log" || true
+  fuzz_target "$name" "$program" "$corpus" "$folder" "${options[@]}" &
+  running[$!]=$name
 done
+while [ ${#running[@]} -gt 0 ]; do wait_for_one; done
 
 if [ ${#failed[@]} -gt 0 ]; then
-  echo "fuzz: faults found in ${failed[*]}; the inputs are in build-fuzz/findings/" >&2
+  echo "fuzz: faults found in ${failed[*]}; the inputs are in $build/findings/" >&2
   exit 1
 fi

@@ -25,6 +25,7 @@ package_packages=(
 
 # Running every test (scripts/test.sh) and the developer tools (scripts/screenshots.sh).
 test_packages=(
+  ccache                     # the compiler cache that makes a second run's builds quick
   libgtest-dev               # GoogleTest
   libgmock-dev               # GoogleMock
   python3                    # the independent drawing reader...

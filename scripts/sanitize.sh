@@ -1,11 +1,10 @@
 #!/usr/bin/env bash
-# Builds the libraries that need no Qt, and their tests, with AddressSanitizer and
-# UndefinedBehaviorSanitizer in ./build-sanitize, and runs those tests (label toolkit-free).
-# Any memory fault, leak, undefined behaviour or failed assertion fails the test it happens in;
-# unoptimised, which builds in about half the time and hides none of them.
+# Builds the sanitizer build (scripts/sanitizer_build.sh) and runs its tests side by side: the
+# tests of the libraries that need no Qt, the fuzz targets' committed inputs, and the drawings
+# of the corpus suites replayed through the fuzz targets. Any memory fault, leak, undefined
+# behaviour or failed assertion fails the test it happens in.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-cmake -S . -B build-sanitize -G Ninja -DKESTOVA_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug
-cmake --build build-sanitize --target kestova_toolkit_free_tests
+bash scripts/sanitizer_build.sh
 cd build-sanitize
-ctest --output-on-failure --timeout 900 -L toolkit-free
+ctest -j "$(nproc)" --output-on-failure --timeout 900 --output-junit ctest-results.xml

@@ -13,9 +13,10 @@ source "$source_dir/tests/support/skip.sh"
 require_tools x86_64-w64-mingw32-g++-posix wine wineserver
 
 echo "cad_com_wine: cross-building in $build_dir"
+source "$source_dir/scripts/compiler_cache.sh"
 cmake -S "$source_dir" -B "$build_dir" -G Ninja \
   -DCMAKE_TOOLCHAIN_FILE="$source_dir/cmake/mingw-w64.cmake" \
-  -DKESTOVA_COM_BACKEND_ONLY=ON >"$build_dir/configure.log" 2>&1 ||
+  -DKESTOVA_COM_BACKEND_ONLY=ON "${compiler_launcher[@]}" >"$build_dir/configure.log" 2>&1 ||
   { cat "$build_dir/configure.log"; exit 1; }
 cmake --build "$build_dir" -j2 --target kestova_com_tests >"$build_dir/build.log" 2>&1 ||
   { cat "$build_dir/build.log"; exit 1; }

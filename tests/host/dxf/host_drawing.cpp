@@ -98,7 +98,8 @@ std::unique_ptr<model::Document> hostDrawing() {
   d.addEntity(model::BlockTable::kModelSpace, outline);
   model::MText note;
   note.insertion = Vector3d(1, 2, 3);
-  note.text = std::string(300, 'a') + "\\Pnext line – end";
+  note.text.assign(300, 'a');
+  note.text += "\\Pnext line – end";
   note.height = 0.5;
   note.width = 12.0;
   note.direction = Vector3d(0.6, 0.8, 0.0);

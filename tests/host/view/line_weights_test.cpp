@@ -27,8 +27,7 @@ class LineWeightDisplay : public WindowFixture {
   // Opens a drawing saved with lineweights shown or not.
   DrawingView* openSaved(bool shown) {
     const std::string path = folder.filePath(shown ? "heavy.dxf" : "thin.dxf").toStdString();
-    const std::vector<std::string> header = {std::string("9 $LWDISPLAY|290 ") +
-                                             (shown ? "1" : "0")};
+    const std::vector<std::string> header = {shown ? "9 $LWDISPLAY|290 1" : "9 $LWDISPLAY|290 0"};
     std::ofstream(path) << DrawingText{header, {}, {}, {}, kEntities}.text();
     type("open " + QString::fromStdString(path));
     return window->activeView();
