@@ -16,9 +16,16 @@ function(kestova_add_precompiled_headers name)
   add_library(${name} OBJECT ${PROJECT_SOURCE_DIR}/tests/support/precompiled_headers.cpp)
   target_link_libraries(${name} PRIVATE ${ARG_LIBS})
   target_precompile_headers(${name} PRIVATE ${ARG_HEADERS})
-  # ccache takes a precompiled header only through -include with this.
+  kestova_cacheable_precompiled_headers(${name})
+endfunction()
+
+# ccache takes a precompiled header only through -include with -fpch-preprocess, and finds one
+# made by clang the same as last time only when clang writes no time stamp into it.
+function(kestova_cacheable_precompiled_headers target)
   if(CMAKE_CXX_COMPILER_ID STREQUAL "GNU")
-    target_compile_options(${name} PUBLIC -fpch-preprocess)
+    target_compile_options(${target} PRIVATE -fpch-preprocess)
+  elseif(CMAKE_CXX_COMPILER_ID STREQUAL "Clang")
+    target_compile_options(${target} PRIVATE -fpch-preprocess "SHELL:-Xclang -fno-pch-timestamp")
   endif()
 endfunction()
 
@@ -28,7 +35,5 @@ function(kestova_use_precompiled_headers target name)
     return()
   endif()
   target_precompile_headers(${target} REUSE_FROM ${name})
-  if(CMAKE_CXX_COMPILER_ID STREQUAL "GNU")
-    target_compile_options(${target} PRIVATE -fpch-preprocess)
-  endif()
+  kestova_cacheable_precompiled_headers(${target})
 endfunction()

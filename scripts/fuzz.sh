@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Fuzzes the fuzz targets of the sanitizer build (scripts/sanitizer_build.sh: clang, libFuzzer,
 # AddressSanitizer, UndefinedBehaviorSanitizer, in ./build-sanitize), each starting from its
-# committed corpus and reproducers, as many at a time as there are cores.
+# committed corpus, as many at a time as there are cores. The reproducers of mended faults are
+# not fuzzed from: the sanitizer build's tests replay them (scripts/sanitize.sh), and some are
+# slow on purpose (a drawing that expands to the limit of what is drawn).
 # A crash, leak, timeout or running out of memory fails the run; the input that caused it is
 # saved in build-sanitize/findings/<target>/ (replay it with the target's program, or with
 # <target>_replay of an ordinary build). New inputs found on the way go to
@@ -43,15 +45,13 @@ bash scripts/sanitizer_build.sh
 
 # Fuzzes one target; its output goes to build-sanitize/<target>.log.
 fuzz_target() {
-  local name=$1 program=$2 corpus=$3 folder=$4
-  shift 4
+  local name=$1 program=$2 corpus=$3
+  shift 3
   local discovered=$build/discovered/$name findings=$build/findings/$name
-  local inputs=("$corpus")
-  [ -d "$folder/$name/regressions" ] && inputs+=("$folder/$name/regressions")
   rm -rf "$discovered"
   mkdir -p "$discovered" "$findings"
   "$program" "$@" -max_total_time="$seconds" -print_final_stats=1 \
-    -artifact_prefix="$findings/" "$discovered" "${inputs[@]}" >"$build/$name.log" 2>&1
+    -artifact_prefix="$findings/" "$discovered" "$corpus" >"$build/$name.log" 2>&1
 }
 
 declare -A running=()
@@ -85,7 +85,7 @@ for entry in "${targets[@]}"; do
   fi
   while [ ${#running[@]} -ge "$(nproc)" ]; do wait_for_one; done
   echo "fuzz: $name for $seconds s"
-  fuzz_target "$name" "$program" "$corpus" "$folder" "${options[@]}" &
+  fuzz_target "$name" "$program" "$corpus" "${options[@]}" &
   running[$!]=$name
 done
 while [ ${#running[@]} -gt 0 ]; do wait_for_one; done

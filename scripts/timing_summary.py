@@ -25,6 +25,12 @@ def read_phases(path):
     return phases
 
 
+def without_parameter(name):
+    """A test's name without the value of its parameter ("  # GetParam() = ..."), which may
+    show an address that differs between runs."""
+    return name.split("  # GetParam()")[0]
+
+
 def test_labels(folder):
     """Each test's labels, as ctest knows them in that build."""
     try:
@@ -36,7 +42,7 @@ def test_labels(folder):
     for test in json.loads(listing).get("tests", []):
         for prop in test.get("properties", []):
             if prop.get("name") == "LABELS":
-                labels[test["name"]] = prop["value"]
+                labels[without_parameter(test["name"])] = prop["value"]
     return labels
 
 
@@ -89,8 +95,9 @@ def main(phases_path, builds):
         groups = {}
         for seconds, name, status in times:
             tests.append((seconds, build, name))
-            count, total = groups.get(group_of(name, labels.get(name, [])), (0, 0.0))
-            groups[group_of(name, labels.get(name, []))] = (count + 1, total + seconds)
+            group = group_of(name, labels.get(without_parameter(name), []))
+            count, total = groups.get(group, (0, 0.0))
+            groups[group] = (count + 1, total + seconds)
         for group, (count, total) in sorted(groups.items(), key=lambda item: -item[1][1]):
             print(f"  {build + ' ' + group:<24} {count:5d} tests {total:8.1f} s")
         steps += [(seconds, build, output) for seconds, output in compile_steps(folder)]
