@@ -32,6 +32,8 @@ function(kestova_add_fuzz_target name)
     add_dependencies(kestova_fuzz_targets ${program})
     add_test(NAME ${name}_regressions COMMAND bash ${kestova_replay_inputs}
       $<TARGET_FILE:${program}> "*" ${data}/regressions ${data}/corpus)
+    # Replays are the longest tests of this build: started first, the rest runs beside them.
+    set_tests_properties(${name}_regressions PROPERTIES COST 100)
     if(ARG_REPLAY_CORPUS)
       list(GET ARG_REPLAY_CORPUS 0 folder)
       list(GET ARG_REPLAY_CORPUS 1 pattern)
@@ -39,7 +41,7 @@ function(kestova_add_fuzz_target name)
       add_test(NAME ${name}_replays_${corpus} COMMAND bash ${kestova_replay_inputs}
         $<TARGET_FILE:${program}> "${pattern}" ${folder})
       set_tests_properties(${name}_replays_${corpus} PROPERTIES
-        LABELS toolkit-free SKIP_RETURN_CODE 77 TIMEOUT 900)
+        LABELS toolkit-free SKIP_RETURN_CODE 77 TIMEOUT 900 COST 100)
     endif()
   else()
     set(program ${name}_replay)
