@@ -22,6 +22,7 @@
 #include "host/dxf/hostile_drawings.h"
 #include "host/dxf/reader.h"
 #include "host/dxf/save.h"
+#include "support/project_paths.h"
 
 namespace {
 
@@ -122,7 +123,7 @@ void printLoad(const LoadFigures& load) {
 // The drawing another program writes, made by ezdxf beside this program's source.
 void otherProgramsDrawing(const std::filesystem::path& directory) {
   const auto path = directory / "kestova_dxf_benchmark_ezdxf.dxf";
-  const std::string script = std::string(KESTOVA_SOURCE_DIR) + "/benchmarks/ezdxf_drawing.py";
+  const std::string script = testing_support::sourcePath("benchmarks/ezdxf_drawing.py");
   std::cout << "\nA drawing of another program (ezdxf, extended data on every entity)\n";
   if (!std::filesystem::exists(path) &&
       std::system(("/usr/bin/python3 '" + script + "' '" + path.string() + "'").c_str()) != 0) {

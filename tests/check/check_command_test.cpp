@@ -10,6 +10,7 @@
 #include <sstream>
 
 #include "site_drawing.h"
+#include "support/project_paths.h"
 
 namespace check {
 namespace {
@@ -66,8 +67,9 @@ class CheckCommand : public testing::Test {
 
   // The program run in the test's folder, so that messages name the files as given.
   ProgramRun run(const std::string& arguments) {
-    const std::string command = "cd '" + folder.string() + "' && '" KESTOVA_PROGRAM "' " +
-                                arguments + " >stdout.txt 2>stderr.txt";
+    const std::string command = "cd '" + folder.string() + "' && '" +
+                                testing_support::kestovaProgram() + "' " + arguments +
+                                " >stdout.txt 2>stderr.txt";
     const int status = std::system(command.c_str());
     ProgramRun result{WIFEXITED(status) ? WEXITSTATUS(status) : -1, read(folder / "stdout.txt"),
                       read(folder / "stderr.txt")};

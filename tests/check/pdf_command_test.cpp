@@ -9,6 +9,7 @@
 #include <fstream>
 
 #include "pdf_readback.h"
+#include "support/project_paths.h"
 
 namespace check {
 namespace {
@@ -31,9 +32,9 @@ class PdfCommand : public testing::Test {
   // The program's exit status, run in the test's folder without a display; standard error
   // in `err`.
   int run(const std::string& arguments) {
-    const std::string command = "cd '" + folder.string() +
-                                "' && env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM '" +
-                                KESTOVA_PROGRAM "' " + arguments + " >/dev/null 2>stderr.txt";
+    const std::string command =
+        "cd '" + folder.string() + "' && env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM '" +
+        testing_support::kestovaProgram() + "' " + arguments + " >/dev/null 2>stderr.txt";
     const int status = std::system(command.c_str());
     std::ifstream in(folder / "stderr.txt");
     err.assign(std::istreambuf_iterator<char>(in), {});
@@ -91,7 +92,7 @@ TEST_F(PdfCommand, NoReportWhenOneCannotBeWritten) {
 }
 
 TEST_F(PdfCommand, HelpDescribesThePdfReport) {
-  const std::string command = "'" KESTOVA_PROGRAM "' check --help";
+  const std::string command = "'" + testing_support::kestovaProgram() + "' check --help";
   FILE* pipe = ::popen(command.c_str(), "r");
   std::string help;
   char chunk[4096];

@@ -6,6 +6,7 @@
 
 #include "app/app_icon.h"
 #include "desktop/terminal_answer.h"
+#include "support/project_paths.h"
 
 namespace desktop {
 namespace {
@@ -46,7 +47,10 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(DesktopIcon, TheExportedIconIsTheOneTheDialogShows) {
   for (const int size : {16, 32}) {
     SCOPED_TRACE(size);
-    const QImage exported(QString("%1/kestova-%2.png").arg(KESTOVA_ICON_FOLDER).arg(size));
+    const QImage exported(
+        QString("%1/kestova-%2.png")
+            .arg(QString::fromStdString(testing_support::buildPath("packaging/icons")))
+            .arg(size));
     ASSERT_FALSE(exported.isNull());
     const QImage shown = app::kestovaIcon().pixmap(size, size).toImage();
     EXPECT_EQ(exported.convertToFormat(QImage::Format_ARGB32),

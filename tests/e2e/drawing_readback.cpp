@@ -1,4 +1,5 @@
 #include "drawing_readback.h"
+#include "support/project_paths.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -45,7 +46,9 @@ bool ezdxfInstalled() {
 DrawingSeen readWithEzdxf(const QString& path) {
   QProcess reader;
   // The system Python, which has the ezdxf of the Debian package.
-  reader.start(KESTOVA_SYSTEM_PYTHON, {QString(KESTOVA_E2E_SOURCE_DIR) + "/read_drawing.py", path});
+  reader.start(
+      KESTOVA_SYSTEM_PYTHON,
+      {QString::fromStdString(testing_support::sourcePath("tests/e2e/read_drawing.py")), path});
   if (!reader.waitForFinished(60'000) || reader.exitStatus() != QProcess::NormalExit ||
       reader.exitCode() != 0) {
     throw std::runtime_error("ezdxf cannot read " + path.toStdString() + ": " +

@@ -19,6 +19,7 @@
 #include "check/window/check_window.h"
 #include "host/view/host_window.h"
 #include "site_drawing.h"
+#include "support/project_paths.h"
 #include "user_session.h"
 
 namespace {
@@ -73,7 +74,7 @@ void checkExamples(host::view::HostWindow& cad, const QString& folder) {
   window->move(20, 20);
   // The files by their names, as a surveyor working in their folder chooses them.
   const QString workingFolder = QDir::currentPath();
-  QDir::setCurrent(KESTOVA_EXAMPLES_DIR);
+  QDir::setCurrent(QString::fromStdString(testing_support::sourcePath("docs/examples")));
   for (const auto& [box, file] : {std::pair{"design", "design.csv"}, {"survey", "survey.csv"}}) {
     auto* path = window->findChild<QWidget*>(box)->findChild<QLineEdit*>("path");
     QTest::keyClicks(path, file);
@@ -101,7 +102,8 @@ void checkExamples(host::view::HostWindow& cad, const QString& folder) {
 // Layers panel beside it.
 void showSite(host::view::HostWindow& cad, const QString& folder) {
   cad.resize(1200, 760);
-  if (!cad.openFile(KESTOVA_EXAMPLES_DIR "/site.dxf")) {
+  if (!cad.openFile(
+          QString::fromStdString(testing_support::sourcePath("docs/examples/site.dxf")))) {
     std::fprintf(stderr, "kestova_screenshots: cannot open the example site drawing\n");
     std::exit(1);
   }

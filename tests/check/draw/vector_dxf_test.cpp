@@ -11,6 +11,7 @@
 
 #include "host/geom/frame.h"
 #include "site_drawing.h"
+#include "support/project_paths.h"
 #include "vectors_seen.h"
 
 namespace check::draw {
@@ -44,8 +45,9 @@ class VectorDxf : public testing::Test {
   }
   // The program's exit status, run in the test's folder; its messages in `err`.
   int run(const std::string& arguments) {
-    const std::string command = "cd '" + folder.string() + "' && '" KESTOVA_PROGRAM "' " +
-                                arguments + " >/dev/null 2>stderr.txt";
+    const std::string command = "cd '" + folder.string() + "' && '" +
+                                ::testing_support::kestovaProgram() + "' " + arguments +
+                                " >/dev/null 2>stderr.txt";
     const int status = std::system(command.c_str());
     std::ifstream in(folder / "stderr.txt");
     err.assign(std::istreambuf_iterator<char>(in), {});

@@ -1,4 +1,5 @@
 #include "vectors_seen.h"
+#include "support/project_paths.h"
 
 #include <gtest/gtest.h>
 
@@ -42,8 +43,9 @@ bool ezdxfInstalled() {
 }
 
 VectorsSeen readVectors(const std::filesystem::path& drawing) {
-  const std::string command =
-      "/usr/bin/python3 '" READ_VECTORS_SCRIPT "' '" + drawing.string() + "' 2>&1";
+  const std::string command = "/usr/bin/python3 '" +
+                              ::testing_support::sourcePath("tests/check/draw/read_vectors.py") +
+                              "' '" + drawing.string() + "' 2>&1";
   VectorsSeen seen;
   FILE* pipe = ::popen(command.c_str(), "r");
   std::string output;

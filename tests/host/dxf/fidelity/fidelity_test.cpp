@@ -10,6 +10,7 @@
 
 #include "host/dxf/ezdxf_runner.h"
 #include "round_trip.h"
+#include "support/project_paths.h"
 
 // A drawing from another program comes back whole after it is opened and saved: ezdxf finds
 // every header variable (but those a save updates), table record, block, entity and object of
@@ -60,7 +61,8 @@ class DxfFidelity : public ::testing::Test {
   std::vector<fs::path> generatedDrawings() {
     const fs::path folder = directory_ / "generated";
     const std::string command =
-        python_ + " " KESTOVA_FIDELITY_SCRIPTS "/make_drawings.py " + folder.string();
+        python_ + " " + testing_support::sourcePath("tests/host/dxf/fidelity/make_drawings.py") +
+        " " + folder.string();
     EXPECT_EQ(std::system(command.c_str()), 0) << command;
     return drawingsUnder(folder);
   }

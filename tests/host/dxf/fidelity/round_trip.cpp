@@ -9,6 +9,7 @@
 #include "host/dxf/reader.h"
 #include "host/dxf/save.h"
 #include "host/dxf/writer.h"
+#include "support/project_paths.h"
 
 namespace host::dxf::testing {
 namespace {
@@ -101,8 +102,9 @@ ComparerRun compareDrawings(const std::string& python, const std::vector<SavedDr
     std::ofstream out(jobs);
     for (const SavedDrawing& drawing : drawings) out << jobLine(drawing);
   }
-  const std::string command = python + " " KESTOVA_FIDELITY_SCRIPTS "/compare_drawings.py " +
-                              jobs.string() + " --results " + results.string() + " 2>&1";
+  const std::string command =
+      python + " " + testing_support::sourcePath("tests/host/dxf/fidelity/compare_drawings.py") +
+      " " + jobs.string() + " --results " + results.string() + " 2>&1";
   ComparerRun run;
   run.comparisons.resize(drawings.size());
   std::string output;
