@@ -46,8 +46,8 @@ int runWithBuiltInHost(const QStringList& arguments) {
     window.addHelpEntry("&About Kestova", [&window] {
       QMessageBox::about(&window, "About Kestova",
                          QString("Kestova %1\nDeviation vectors for setting out, drawn into CAD "
-                                 "drawings.")
-                             .arg(KESTOVA_VERSION));
+                                 "drawings.\n\n%2")
+                             .arg(KESTOVA_VERSION, QString::fromStdString(licenceNotice())));
     });
     return cad::Ref<cad::Application>(std::shared_ptr<cad::Application>(cad));
   };

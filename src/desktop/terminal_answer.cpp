@@ -18,7 +18,14 @@ std::string usage() {
 }
 
 std::string versionLine() {
-  return std::string("kestova ") + KESTOVA_VERSION + "\n";
+  return std::string("kestova ") + KESTOVA_VERSION + "\n" + licenceNotice();
+}
+
+std::string licenceNotice() {
+  return "Copyright (C) 2026 Kestova developers\n"
+         "License GPL-3.0-or-later <https://www.gnu.org/licenses/gpl-3.0.html>.\n"
+         "This is free software: you are free to change and redistribute it.\n"
+         "There is NO WARRANTY, to the extent permitted by law.\n";
 }
 
 std::optional<TerminalAnswer> terminalAnswer(const std::vector<std::string>& arguments) {

@@ -19,7 +19,10 @@ std::optional<TerminalAnswer> terminalAnswer(const std::vector<std::string>& arg
 // How to call the program, for --help and for a wrong command line.
 std::string usage();
 
-// "kestova 1.2.3".
+// "kestova 1.2.3", then the licence notice.
 std::string versionLine();
+
+// Who holds the copyright and under which licence, in the words GNU programs use.
+std::string licenceNotice();
 
 }  // namespace desktop

@@ -31,7 +31,12 @@ TEST_P(TerminalAnswers, AnswerOrStart) {
   }
 }
 
-const std::string kVersion = std::string("kestova ") + KESTOVA_VERSION + "\n";
+const std::string kVersion =
+    std::string("kestova ") + KESTOVA_VERSION +
+    "\nCopyright (C) 2026 Kestova developers\n"
+    "License GPL-3.0-or-later <https://www.gnu.org/licenses/gpl-3.0.html>.\n"
+    "This is free software: you are free to change and redistribute it.\n"
+    "There is NO WARRANTY, to the extent permitted by law.\n";
 
 INSTANTIATE_TEST_SUITE_P(
     CommandLines, TerminalAnswers,

@@ -32,7 +32,7 @@ in_root "$root" apt-get install -y -q --no-install-recommends -o Dpkg::Use-Pty=0
   "/tmp/$(basename "$deb")"
 keep_downloads "$root"
 
-answer=$(in_root "$root" kestova --version)
+answer=$(in_root "$root" kestova --version | head -n 1)
 if [ "$answer" != "kestova $version" ]; then
   echo "FAILED: kestova --version said '$answer'" >&2
   exit 1
