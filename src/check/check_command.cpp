@@ -17,8 +17,8 @@ CheckRequest requestFor(const CheckOptions& options, const std::optional<Drawing
   CheckRequest request;
   request.design = options.design;
   request.survey = options.survey;
-  request.designReading = options.reading;
-  request.surveyReading = options.reading;
+  request.designReading = options.designReading;
+  request.surveyReading = options.surveyReading;
   request.matching = options.matching;
   request.radius = options.radius;
   request.idMatching = options.idMatching;

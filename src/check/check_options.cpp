@@ -21,9 +21,10 @@ Argument splitArgument(const std::string& argument) {
 }
 
 bool takesValue(const std::string& name) {
-  for (const char* option : {"--match", "--columns", "--survey-prefix", "--survey-suffix",
-                             "--repeats", "--tolerance", "--drawing", "--ucs", "--csv", "--pdf",
-                             "--decimals", "--dxf", "--text-height", "--axes", "--z"}) {
+  for (const char* option :
+       {"--match", "--columns", "--design-columns", "--survey-columns", "--survey-prefix",
+        "--survey-suffix", "--repeats", "--tolerance", "--drawing", "--ucs", "--csv", "--pdf",
+        "--decimals", "--dxf", "--text-height", "--axes", "--z"}) {
     if (name == option) return true;
   }
   return false;
@@ -35,6 +36,15 @@ double radiusOf(const std::string& match) {
     throw UsageError("--match near:R needs a distance R greater than 0, such as near:0.5");
   }
   return *radius;
+}
+
+// The reading options an option sets: "--design<suffix>" the design's, "--survey<suffix>" the
+// survey's, plain "-<suffix>" both.
+std::vector<survey::ReadOptions*> readingsNamed(CheckOptions& options, const std::string& name,
+                                                const std::string& suffix) {
+  if (name == "--design" + suffix) return {&options.designReading};
+  if (name == "--survey" + suffix) return {&options.surveyReading};
+  return {&options.designReading, &options.surveyReading};
 }
 
 int decimalsOf(const std::string& text) {
@@ -87,8 +97,12 @@ void apply(CheckOptions& options, const std::string& name, const std::string& va
       } else {
         throw UsageError("--match takes id or near:R, not " + survey::inQuotes(value));
       }
-    } else if (name == "--columns") {
-      options.reading.columns = survey::parseColumnOrder(value);
+    } else if (name == "--columns" || name == "--design-columns" || name == "--survey-columns") {
+      const survey::ColumnOrder columns = survey::parseColumnOrder(value);
+      for (survey::ReadOptions* reading : readingsNamed(options, name, "-columns")) {
+        reading->columns = columns;
+        reading->columnsGiven = true;
+      }
     } else if (name == "--survey-prefix") {
       options.idMatching.surveyPrefix = value;
     } else if (name == "--survey-suffix") {
@@ -156,12 +170,17 @@ CheckOptions parseCheckOptions(const std::vector<std::string>& arguments) {
       if (name == "--text-height" || name == "--axes" || name == "--z") {
         drawingOptions.push_back(name);
       }
-    } else if (name == "--decimal-comma" && !argument.value) {
-      options.reading.decimalComma = true;
+    } else if ((name == "--decimal-comma" || name == "--design-decimal-comma" ||
+                name == "--survey-decimal-comma") &&
+               !argument.value) {
+      for (survey::ReadOptions* reading : readingsNamed(options, name, "-decimal-comma")) {
+        reading->decimalComma = true;
+      }
     } else if (name == "--ignore-case" && !argument.value) {
       options.idMatching.ignoreCase = true;
     } else if (name == "--skip-bad-lines" && !argument.value) {
-      options.reading.skipBadLines = true;
+      options.designReading.skipBadLines = true;
+      options.surveyReading.skipBadLines = true;
     } else if (name.size() > 1 && name[0] == '-') {
       throw UsageError("unknown option " + survey::inQuotes(arguments[i]));
     } else {

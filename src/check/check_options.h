@@ -27,7 +27,10 @@ struct CheckOptions {
   std::filesystem::path survey;
   Matching matching = Matching::ById;
   double radius = 0.0;  // for ByProximity
-  survey::ReadOptions reading;
+  // How each file is read: --columns and --decimal-comma set both, --design-... and
+  // --survey-... one.
+  survey::ReadOptions designReading;
+  survey::ReadOptions surveyReading;
   survey::IdMatching idMatching;
   survey::Tolerances tolerances;
   std::optional<std::filesystem::path> drawing;

@@ -24,10 +24,14 @@ using ColumnOrder = std::vector<Column>;
 // saying what is wrong.
 ColumnOrder parseColumnOrder(std::string_view letters);
 
-// The columns a header row names (point/name/id, e/east/easting/x, n/north/northing/y,
-// z/elev/elevation/h/height, code/desc/description, any case; other names are ignored
-// columns). None when the row does not name both an easting and a northing column: it is
-// then a row of data.
+// The columns a header row names: the common names of the id, easting, northing, height and
+// code columns in English, German, French, Spanish and Dutch ("Point ID", "PktNr", "Ost",
+// "Rechtswert", "Hoehe", "Code"...), case, blanks, dots and a unit in brackets ignored; X and Y
+// are easting and northing; other names are ignored columns. None when the row does not name
+// both an easting and a northing column: it is then a row of data.
 std::optional<ColumnOrder> headerColumns(const std::vector<std::string_view>& fields);
+
+// How a summary shows the columns a header named: "PktNr → id, Ost → E, Nord → N".
+std::string describedColumns(const ColumnOrder& columns);
 
 }  // namespace survey

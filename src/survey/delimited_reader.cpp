@@ -33,7 +33,7 @@ std::size_t fieldsRead(const ColumnOrder& columns) {
   std::size_t count = 0;
   for (std::size_t k = 0; k < columns.size(); ++k) {
     const Field field = columns[k].field;
-    if (field != Field::Ignored && field != Field::Description) count = k + 1;
+    if (field != Field::Ignored) count = k + 1;
   }
   return count;
 }
@@ -58,6 +58,10 @@ std::optional<std::string> readPoint(const std::vector<std::string_view>& fields
       point.id = field;
       continue;
     }
+    if (column.field == Field::Description) {
+      point.code = trimmed(field);
+      continue;
+    }
     const bool coordinate = column.field == Field::East || column.field == Field::North ||
                             (column.field == Field::Height && !field.empty());
     if (!coordinate) continue;
@@ -74,13 +78,13 @@ std::optional<std::string> readPoint(const std::vector<std::string_view>& fields
 
 PointFile readDelimited(std::string_view text, const std::string& name,
                         const ReadOptions& options) {
-  if (text.substr(0, 3) == "\xEF\xBB\xBF") text.remove_prefix(3);
   PointCollector points(name, options.skipBadLines);
   points.reserve(static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n')) + 1);
   ColumnOrder columns = options.columns;
   std::size_t needed = fieldsRead(columns);
   std::vector<std::string> places = placesOf(columns);
   std::optional<FieldSplitter> splitter;
+  std::string columnsRead;
   std::size_t lineNumber = 0;
   for (std::size_t start = 0; start < text.size();) {
     const std::size_t end = std::min(text.find('\n', start), text.size());
@@ -98,9 +102,12 @@ PointFile readDelimited(std::string_view text, const std::string& name,
     }
     if (firstLine) {
       if (auto header = headerColumns(splitter->fields())) {
+        // Columns the user named hold over the header's, which is then only passed over.
+        if (options.columnsGiven) continue;
         columns = std::move(*header);
         needed = fieldsRead(columns);
         places = placesOf(columns);
+        columnsRead = describedColumns(columns);
         continue;
       }
     }
@@ -114,7 +121,9 @@ PointFile readDelimited(std::string_view text, const std::string& name,
     if (!hasField(columns, Field::Id)) point.id = points.madeUpId(lineNumber);
     points.add(std::move(point));
   }
-  return std::move(points).finish(hasField(columns, Field::Id));
+  PointFile file = std::move(points).finish(hasField(columns, Field::Id));
+  file.columnsRead = std::move(columnsRead);
+  return file;
 }
 
 }  // namespace survey

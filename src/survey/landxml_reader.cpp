@@ -67,6 +67,7 @@ std::vector<std::string_view> words(std::string_view text) {
 std::optional<std::string> readCgPoint(const pugi::xml_node& element, Point& point) {
   point.id = element.attribute("name").value();
   if (point.id.empty()) return "a CgPoint without a name";
+  point.code = element.attribute("code").value();
   const std::vector<std::string_view> numbers = words(element.child_value());
   if (numbers.size() != 2 && numbers.size() != 3) {
     return "CgPoint " + inQuotes(point.id) + " has " + std::to_string(numbers.size()) +

@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "survey/point.h"
+#include "survey/text_encoding.h"
 
 namespace survey {
 namespace {
@@ -39,7 +40,7 @@ std::optional<double> numberIn(std::string_view text, bool decimalComma) {
 std::string inQuotes(std::string_view text) {
   constexpr std::size_t kShown = 40;
   std::string shown = "'";
-  shown += text.substr(0, kShown);
+  shown += printable(text.substr(0, kShown));
   if (text.size() > kShown) shown += "...";
   shown += '\'';
   return shown;

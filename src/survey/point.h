@@ -20,6 +20,8 @@ struct Point {
   std::optional<double> z;
   // The line of the file where the point stands (1 for the first).
   std::size_t line = 0;
+  // The point's code as the file gives it ("STK", "KERB"); empty when it has none.
+  std::string code = {};
 };
 
 struct PointFile {
@@ -29,6 +31,10 @@ struct PointFile {
   // False when the file has no names (no P column): the ids are made up from the lines and
   // cannot be matched.
   bool named = true;
+  // The columns the file's header row named, as "PktNr → id, Ost → E"; empty without one.
+  std::string columnsRead;
+  // The encoding the text was read in, when it was not UTF-8: "Windows-1252", "UTF-16LE".
+  std::string encoding;
   // What --skip-bad-lines left out, as "survey.csv:17: why" (at most kMaxSkippedListed).
   std::vector<std::string> skipped;
   std::size_t skippedCount = 0;

@@ -1,16 +1,27 @@
 #include "survey/point_file.h"
 
+#include <algorithm>
 #include <fstream>
+#include <stdexcept>
 
 #include "survey/delimited_reader.h"
+#include "survey/gsi_reader.h"
 #include "survey/landxml_reader.h"
 #include "survey/point_file_error.h"
+#include "survey/text_encoding.h"
 
 namespace survey {
 namespace {
 
 bool startsWith(std::string_view text, std::string_view prefix) {
   return text.substr(0, prefix.size()) == prefix;
+}
+
+// DWG files start with their release, "AC1015" and the like.
+bool looksLikeDwg(std::string_view content) {
+  if (content.size() < 6 || !startsWith(content, "AC")) return false;
+  return std::all_of(content.begin() + 2, content.begin() + 6,
+                     [](char c) { return c >= '0' && c <= '9'; });
 }
 
 bool looksLikeXml(std::string_view content) {
@@ -56,13 +67,24 @@ PointFile readPointFile(const std::filesystem::path& path, const ReadOptions& op
 
 PointFile parsePoints(std::string_view content, const std::string& name,
                       const ReadOptions& options) {
-  // The XML reader knows UTF-16; delimited text is read as UTF-8 only.
-  const bool utf16 = startsWith(content, "\xFF\xFE") || startsWith(content, "\xFE\xFF");
-  if (utf16 && content.find('<') == std::string_view::npos) {
-    throw PointFileError(name, 0, "is UTF-16 text; save it as UTF-8");
+  if (looksLikeDwg(content)) {
+    throw PointFileError(name, 0, "DWG drawings cannot be read: save the drawing as DXF");
   }
-  if (utf16 || looksLikeXml(content)) return readLandXml(content, name, options);
-  return readDelimited(content, name, options);
+  if (looksLikeXml(content)) return readLandXml(content, name, options);
+  DecodedText text;
+  try {
+    text = decodeText(content);
+  } catch (const std::invalid_argument& e) {
+    throw PointFileError(name, 0, e.what());
+  }
+  // The XML reader knows UTF-16 by its byte-order mark.
+  if (text.encoding != "UTF-8" && text.encoding != "Windows-1252" && looksLikeXml(text.utf8)) {
+    return readLandXml(content, name, options);
+  }
+  PointFile file = looksLikeGsi(text.utf8) ? readGsi(text.utf8, name, options)
+                                           : readDelimited(text.utf8, name, options);
+  if (text.encoding != "UTF-8") file.encoding = text.encoding;
+  return file;
 }
 
 }  // namespace survey

@@ -170,7 +170,7 @@ INSTANTIATE_TEST_SUITE_P(
                         f.find<QSpinBox>("decimals")->setValue(4);
                         tolerate(f, "h", 0.01);
                       },
-                      {"--match", "near:0.25", "--columns", "PNEZ", "--decimals", "4",
+                      {"--match", "near:0.25", "--survey-columns", "PNEZ", "--decimals", "4",
                        "--tolerance", "h=0.01"}},
         SameCheckCase{"IdOptionsDecimalCommaSkippedLines",
                       "A1;0,5;0,25\na2;10;20\n",
