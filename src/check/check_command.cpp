@@ -6,6 +6,7 @@
 #include "check/check_run.h"
 #include "check/csv_report.h"
 #include "check/drawing_frame.h"
+#include "check/staged_outputs.h"
 #include "check/summary.h"
 
 namespace check {
@@ -37,13 +38,21 @@ int runCheck(const CheckOptions& options, const PdfReportWriter& writePdf,
   if (options.drawing) drawing = drawingFrame(*options.drawing, options.ucs);
   const CheckRun run = checkSurvey(requestFor(options, drawing));
   const CheckReport report = run.report();
+  StagedOutputs outputs;
   if (options.dxf) {
-    writeDxf({*options.dxf, options.drawing, drawing ? drawing->frame : survey::Frame(),
-              options.vectors},
-             report);
+    outputs.write(*options.dxf, [&](const std::filesystem::path& path) {
+      writeDxf({path, options.drawing, drawing ? drawing->frame : survey::Frame(), options.vectors},
+               report);
+    });
   }
-  if (options.pdf) writePdf(*options.pdf, report);
-  if (options.csv) saveCsvReport(*options.csv, report);
+  if (options.pdf) {
+    outputs.write(*options.pdf, [&](const std::filesystem::path& path) { writePdf(path, report); });
+  }
+  if (options.csv) {
+    outputs.write(*options.csv,
+                  [&](const std::filesystem::path& path) { saveCsvReport(path, report); });
+  }
+  outputs.commit();
   writeSummary(out, report);
   return report.allWithinTolerance() ? 0 : 1;
 }

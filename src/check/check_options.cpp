@@ -151,6 +151,36 @@ bool sameFile(const std::filesystem::path& a, const std::filesystem::path& b) {
   return !error && first == second;
 }
 
+// A report written over a point file or the drawing would destroy the user's data, and two
+// reports under one name would leave one of them: both are refused before anything is read.
+void refuseOutputsOverInputs(const CheckOptions& options) {
+  struct Named {
+    const char* what;
+    std::optional<std::filesystem::path> path;
+  };
+  const Named inputs[] = {{"the design file", options.design},
+                          {"the survey file", options.survey},
+                          {"the drawing", options.drawing}};
+  const Named outputs[] = {{"--csv", options.csv}, {"--pdf", options.pdf}, {"--dxf", options.dxf}};
+  for (std::size_t k = 0; k < std::size(outputs); ++k) {
+    const Named& output = outputs[k];
+    if (!output.path) continue;
+    for (const Named& input : inputs) {
+      if (input.path && sameFile(*output.path, *input.path)) {
+        throw UsageError(std::string(output.what) + " names " + input.what + " " +
+                         survey::inQuotes(output.path->string()) +
+                         "; reports never replace their inputs, so give another file");
+      }
+    }
+    for (std::size_t other = k + 1; other < std::size(outputs); ++other) {
+      if (outputs[other].path && sameFile(*output.path, *outputs[other].path)) {
+        throw UsageError(std::string(output.what) + " and " + outputs[other].what +
+                         " name the same file " + survey::inQuotes(output.path->string()));
+      }
+    }
+  }
+}
+
 }  // namespace
 
 CheckOptions parseCheckOptions(const std::vector<std::string>& arguments) {
@@ -203,6 +233,7 @@ CheckOptions parseCheckOptions(const std::vector<std::string>& arguments) {
         "--dxf names the drawing itself; the vectors are drawn into a copy, so give "
         "another file");
   }
+  refuseOutputsOverInputs(options);
   return options;
 }
 

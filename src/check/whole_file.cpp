@@ -1,5 +1,6 @@
 #include "check/whole_file.h"
 
+#include <cerrno>
 #include <fstream>
 #include <stdexcept>
 #include <system_error>
@@ -10,13 +11,18 @@ void saveWholeFile(const std::filesystem::path& path,
                    const std::function<void(std::ostream&)>& write) {
   const std::filesystem::path part = path.string() + ".part";
   {
+    errno = 0;
     std::ofstream file(part, std::ios::binary | std::ios::trunc);
     if (file) write(file);
     file.flush();
     if (!file) {
+      // The stream keeps no reason of its own; the last failing system call left one.
+      const int reason = errno;
       std::error_code ignored;
       std::filesystem::remove(part, ignored);
-      throw std::runtime_error(path.string() + ": cannot be written");
+      throw std::runtime_error(
+          path.string() + ": cannot be written" +
+          (reason != 0 ? " (" + std::generic_category().message(reason) + ")" : std::string()));
     }
   }
   std::error_code error;

@@ -238,7 +238,39 @@ INSTANTIATE_TEST_SUITE_P(
                      "kestova check: --match near:R needs a distance R greater than 0, such as "
                      "near:0.5\nTry 'kestova check --help'.\n"},
         BadInputCase{"design.csv within.csv --csv no/such/folder.csv",
-                     "kestova check: no/such/folder.csv: cannot be written\n"}));
+                     "kestova check: no/such/folder.csv: cannot be written (No such file or "
+                     "directory)\n"},
+        BadInputCase{"design.csv within.csv --csv ./design.csv",
+                     "kestova check: --csv names the design file './design.csv'; reports never "
+                     "replace their inputs, so give another file\nTry 'kestova check --help'.\n"},
+        BadInputCase{"design.csv within.csv --pdf within.csv",
+                     "kestova check: --pdf names the survey file 'within.csv'; reports never "
+                     "replace their inputs, so give another file\nTry 'kestova check --help'.\n"},
+        BadInputCase{"design.csv within.csv --pdf out.csv",
+                     "kestova check: --csv and --pdf name the same file 'out.csv'\n"
+                     "Try 'kestova check --help'.\n"},
+        BadInputCase{"design.csv within.csv --survey-columns PQ",
+                     "kestova check: --survey-columns: 'Q' is not a column: use P, E (or X), N "
+                     "(or Y), Z and D\nTry 'kestova check --help'.\n"}));
+
+TEST_F(CheckCommand, InputsAreNeverReplacedByReports) {
+  const std::string design = read(folder / "design.csv");
+  const ProgramRun result = run("check design.csv within.csv --csv design.csv");
+  EXPECT_EQ(result.status, 2);
+  EXPECT_EQ(read(folder / "design.csv"), design);
+}
+
+TEST_F(CheckCommand, AReportThatCannotBeWrittenLeavesNoneBehind) {
+  write("report.pdf", "last week's report");
+  const ProgramRun result =
+      run("check design.csv within.csv --pdf report.pdf --csv no/such/folder.csv");
+  EXPECT_EQ(result.status, 2);
+  EXPECT_EQ(read(folder / "report.pdf"), "last week's report");
+  for (const auto& entry : std::filesystem::directory_iterator(folder)) {
+    EXPECT_EQ(entry.path().filename().string().find(".kestova-new"), std::string::npos)
+        << entry.path();
+  }
+}
 
 TEST_F(CheckCommand, HelpDescribesTheCommand) {
   const ProgramRun help = run("check --help");
