@@ -20,6 +20,8 @@ CheckRequest requestFor(const CheckOptions& options, const std::optional<Drawing
   request.survey = options.survey;
   request.designReading = options.designReading;
   request.surveyReading = options.surveyReading;
+  request.designUnit = options.designUnit;
+  request.surveyUnit = options.surveyUnit;
   request.matching = options.matching;
   request.radius = options.radius;
   request.idMatching = options.idMatching;
@@ -33,11 +35,13 @@ CheckRequest requestFor(const CheckOptions& options, const std::optional<Drawing
 }
 
 int runCheck(const CheckOptions& options, const PdfReportWriter& writePdf,
-             const VectorDrawingWriter& writeDxf, std::ostream& out) {
+             const VectorDrawingWriter& writeDxf, std::ostream& out, std::ostream& err) {
   std::optional<DrawingFrame> drawing;
   if (options.drawing) drawing = drawingFrame(*options.drawing, options.ucs);
   const CheckRun run = checkSurvey(requestFor(options, drawing));
   const CheckReport report = run.report();
+  for (const std::string& warning : run.warnings)
+    err << "kestova check: warning: " << warning << '\n';
   StagedOutputs outputs;
   if (options.dxf) {
     outputs.write(*options.dxf, [&](const std::filesystem::path& path) {
@@ -70,7 +74,7 @@ int runCheckCommand(const std::vector<std::string>& arguments, std::ostream& out
     }
     if (options.pdf && !writePdf) throw std::runtime_error("this build cannot write PDF reports");
     if (options.dxf && !writeDxf) throw std::runtime_error("this build cannot draw into drawings");
-    return runCheck(options, writePdf, writeDxf, out);
+    return runCheck(options, writePdf, writeDxf, out, err);
   } catch (const UsageError& e) {
     err << "kestova check: " << e.what() << "\nTry 'kestova check --help'.\n";
   } catch (const std::exception& e) {

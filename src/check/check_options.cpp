@@ -21,10 +21,26 @@ Argument splitArgument(const std::string& argument) {
 }
 
 bool takesValue(const std::string& name) {
-  for (const char* option :
-       {"--match", "--columns", "--design-columns", "--survey-columns", "--survey-prefix",
-        "--survey-suffix", "--repeats", "--tolerance", "--drawing", "--ucs", "--csv", "--pdf",
-        "--decimals", "--dxf", "--text-height", "--axes", "--z"}) {
+  for (const char* option : {"--match",
+                             "--columns",
+                             "--design-columns",
+                             "--survey-columns",
+                             "--units",
+                             "--design-units",
+                             "--survey-units",
+                             "--survey-prefix",
+                             "--survey-suffix",
+                             "--repeats",
+                             "--tolerance",
+                             "--drawing",
+                             "--ucs",
+                             "--csv",
+                             "--pdf",
+                             "--decimals",
+                             "--dxf",
+                             "--text-height",
+                             "--axes",
+                             "--z"}) {
     if (name == option) return true;
   }
   return false;
@@ -103,6 +119,10 @@ void apply(CheckOptions& options, const std::string& name, const std::string& va
         reading->columns = columns;
         reading->columnsGiven = true;
       }
+    } else if (name == "--units" || name == "--design-units" || name == "--survey-units") {
+      const survey::LengthUnit unit = survey::parseLengthUnit(value);
+      if (name != "--survey-units") options.designUnit = unit;
+      if (name != "--design-units") options.surveyUnit = unit;
     } else if (name == "--survey-prefix") {
       options.idMatching.surveyPrefix = value;
     } else if (name == "--survey-suffix") {

@@ -8,6 +8,7 @@
 
 #include "check/check_run.h"
 #include "check/draw_settings.h"
+#include "survey/length_unit.h"
 #include "survey/pairing.h"
 #include "survey/point_file.h"
 #include "survey/tolerance.h"
@@ -31,6 +32,9 @@ struct CheckOptions {
   // --survey-... one.
   survey::ReadOptions designReading;
   survey::ReadOptions surveyReading;
+  // --units sets both, --design-units and --survey-units one.
+  std::optional<survey::LengthUnit> designUnit;
+  std::optional<survey::LengthUnit> surveyUnit;
   survey::IdMatching idMatching;
   survey::Tolerances tolerances;
   std::optional<std::filesystem::path> drawing;

@@ -1,6 +1,9 @@
 #include "check/check_run.h"
 
+#include <algorithm>
+
 #include "form/number_format.h"
+#include "survey/plausibility.h"
 #include "survey/point_file_error.h"
 
 namespace check {
@@ -18,6 +21,27 @@ std::string matchingText(const CheckRequest& request) {
   return "by proximity within " + form::storedForm(request.radius, ".");
 }
 
+// The survey in the design's units; a file whose unit is not given is in metres.
+void convertUnits(const CheckRequest& request, survey::PointFile& surveyed) {
+  const double factor =
+      survey::conversionFactor(request.surveyUnit.value_or(survey::LengthUnit::Metre),
+                               request.designUnit.value_or(survey::LengthUnit::Metre));
+  if (factor == 1.0) return;
+  for (survey::Point& point : surveyed.points) {
+    point.x *= factor;
+    point.y *= factor;
+    if (point.z) *point.z *= factor;
+  }
+}
+
+double largestTolerance(const survey::Tolerances& tolerances) {
+  double largest = 0.0;
+  for (const std::optional<double>& limit : tolerances.limits) {
+    if (limit) largest = std::max(largest, *limit);
+  }
+  return largest;
+}
+
 void stopIfAsked(const std::stop_token& stop) {
   if (stop.stop_requested()) throw CheckCancelled();
 }
@@ -33,6 +57,7 @@ CheckRun checkSurvey(const CheckRequest& request, std::stop_token stop) {
   run.design = readPoints(request.design, request.designReading);
   stopIfAsked(stop);
   run.survey = readPoints(request.survey, request.surveyReading);
+  convertUnits(request, run.survey);
   stopIfAsked(stop);
   run.pairing = request.matching == Matching::ById
                     ? survey::matchById(run.design, run.survey, request.idMatching)
@@ -45,6 +70,8 @@ CheckRun checkSurvey(const CheckRequest& request, std::stop_token stop) {
   run.frame = request.frameDescription;
   run.decimals = request.decimals;
   run.numberFormat = form::numberFormatFor(request.decimals);
+  run.warnings = survey::plausibilityWarnings(run.design.points, run.survey.points, run.pairing,
+                                              largestTolerance(request.tolerances));
   return run;
 }
 

@@ -1,13 +1,16 @@
 #pragma once
 
 #include <filesystem>
+#include <optional>
 #include <stdexcept>
 #include <stop_token>
 #include <string>
+#include <vector>
 
 #include "check/check_report.h"
 #include "survey/comparison.h"
 #include "survey/frame.h"
+#include "survey/length_unit.h"
 #include "survey/pairing.h"
 #include "survey/point.h"
 #include "survey/point_file.h"
@@ -24,6 +27,10 @@ struct CheckRequest {
   std::filesystem::path survey;
   survey::ReadOptions designReading;
   survey::ReadOptions surveyReading;
+  // The units of each file's coordinates, metres where not given: the survey is converted to
+  // the design's.
+  std::optional<survey::LengthUnit> designUnit;
+  std::optional<survey::LengthUnit> surveyUnit;
   Matching matching = Matching::ById;
   double radius = 0.0;  // for ByProximity
   survey::IdMatching idMatching;
@@ -45,6 +52,9 @@ struct CheckRun {
   std::string frame;     // "the world axes", "UCS 'SITE' of site.dxf"
   int decimals = 3;
   std::string numberFormat;
+  // What looks wrong about the check although it ran: files in other units, easting and
+  // northing swapped, a survey of another site.
+  std::vector<std::string> warnings;
 
   CheckReport report() const;
 };

@@ -27,6 +27,11 @@ std::string checkUsage() {
          "                         separated files)\n"
          "  --design-decimal-comma, --survey-decimal-comma\n"
          "                         the same for one file\n"
+         "  --units m|ft|usft      the coordinates' unit in both files: metres (default), feet\n"
+         "                         or US survey feet\n"
+         "  --design-units U, --survey-units U\n"
+         "                         the same for one file; the survey is converted to the\n"
+         "                         design's unit\n"
          "  --ignore-case          ids match without regard to case\n"
          "  --survey-prefix P      take P off the start of survey ids before matching\n"
          "  --survey-suffix S      take S off the end of survey ids before matching\n"
@@ -61,7 +66,9 @@ std::string checkUsage() {
          "\n"
          "Exit status: 0 every pair within tolerance, 1 some pair outside tolerance or some\n"
          "point unmatched, 2 bad input or a report that cannot be written (a message on standard\n"
-         "error, no report written).\n";
+         "error, no report written). Warnings on standard error (the survey far from the\n"
+         "design, a far better fit with easting and northing swapped or in other units, most\n"
+         "of the survey unmatched) leave the exit status as it is.\n";
 }
 
 }  // namespace check

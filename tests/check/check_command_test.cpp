@@ -253,6 +253,22 @@ INSTANTIATE_TEST_SUITE_P(
                      "kestova check: --survey-columns: 'Q' is not a column: use P, E (or X), N "
                      "(or Y), Z and D\nTry 'kestova check --help'.\n"}));
 
+TEST_F(CheckCommand, ASurveyInFeetIsNamedAndConvertedWhenItsUnitIsGiven) {
+  write("feet.csv",
+        "P1,3280.8563,6561.6732,164.0518\nP2,3313.6483,6561.6864,165.6658\n"
+        "P3,3346.4403,6561.6798,167.3294\n");
+  const ProgramRun unwarned = run("check design.csv feet.csv");
+  EXPECT_EQ(unwarned.status, 0);  // no tolerance is set: a warning leaves the status as it is
+  EXPECT_NE(unwarned.err.find("kestova check: warning: the check fits far better with the survey "
+                              "in feet (--survey-units ft)"),
+            std::string::npos)
+      << unwarned.err;
+
+  const ProgramRun converted = run("check design.csv feet.csv --survey-units ft");
+  EXPECT_EQ(converted.err, "");
+  EXPECT_EQ(converted.status, 0) << converted.out;
+}
+
 TEST_F(CheckCommand, InputsAreNeverReplacedByReports) {
   const std::string design = read(folder / "design.csv");
   const ProgramRun result = run("check design.csv within.csv --csv design.csv");
