@@ -16,10 +16,11 @@ std::vector<std::string> blockNames(cad::Document& document) {
   return names;
 }
 
+// The block's name and the block table's order are checked for every backend by the cad::
+// member suite (tests/cad/conformance/table_members_test.cpp); here, what the drawing holds.
 TEST_F(HostFixture, ArrowBlockIsDefinedOnceWhateverTheCase) {
   defineArrowBlock();
-  auto again = document->Blocks()->Add({9, 9, 9}, "ARROWX1");
-  EXPECT_EQ(again->Name(), "ArrowX1");
+  document->Blocks()->Add({9, 9, 9}, "ARROWX1");
   EXPECT_EQ(blockNames(*document),
             (std::vector<std::string>{"*Model_Space", "*Paper_Space", "ArrowX1"}));
   const auto& arrow = drawing->blocks()[*drawing->blocks().find("arrowx1")];
