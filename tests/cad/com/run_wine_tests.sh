@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Cross-builds the COM backend's tests and the cad:: member suite for Windows and runs them
-# under Wine, in a fresh Wine prefix where the stand-in CAD server is registered under the CAD program's ProgIDs.
+# under Wine, in a fresh Wine prefix where the stand-in CAD server is registered under the CAD
+# program's ProgIDs.
 # Usage: run_wine_tests.sh <source directory> <build directory>
 set -euo pipefail
 

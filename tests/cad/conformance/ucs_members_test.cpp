@@ -96,6 +96,29 @@ TEST_P(CadMembers, AnAddedUcsHasTheAxesThroughItsPoints) {
       document().UserCoordinateSystems()->Add(origin, origin + 2.0 * x, origin + 3.0 * y, "Tilted");
   EXPECT_EQ(ucs->Name(), "Tilted");
   EXPECT_MATRIX_NEAR(ucs->GetUCSMatrix(), ucsMatrix(origin, x, y));
+  // A Y point off the square: the Y axis is the square one in the plane of the three points.
+  const cad::Ref<cad::UCS> skewed = document().UserCoordinateSystems()->Add(
+      origin, origin + 2.0 * x, origin + 3.0 * y + 1.5 * x, "Skewed");
+  EXPECT_MATRIX_NEAR(skewed->GetUCSMatrix(), ucsMatrix(origin, x, y));
+}
+
+// Moved here from the built-in host's utility tests (an existing name redefined, objects that
+// follow by name, the named current UCS as the table's entry).
+TEST_P(CadTableMembers, AUcsAddedUnderAnExistingNameRedefinesIt) {
+  start(withUcsNamed("Site"));
+  const cad::Ref<cad::UserCoordinateSystems> ucss = document().UserCoordinateSystems();
+  const cad::Ref<cad::UCS> ucs = ucss->Add({0, 0, 0}, {1, 0, 0}, {0, 1, 0}, "OriginalUCS");
+  const cad::Ref<cad::UCS> again = ucss->Add({5, 0, 0}, {5, 1, 0}, {4, 0, 0}, "originalucs");
+  EXPECT_EQ(again->Name(), "OriginalUCS");
+  EXPECT_MATRIX_NEAR(ucs->GetUCSMatrix(), ucsMatrix({5, 0, 0}, {0, 1, 0}, {-1, 0, 0}));
+  ucs->Delete();
+  EXPECT_THROW(again->GetUCSMatrix(), cad::AutomationError) << "a deleted UCS answered";
+
+  const cad::Ref<cad::UCS> active = document().ActiveUCS();
+  ucss->Add({1, 2, 3}, {2, 2, 3}, {1, 3, 3}, "SITE");
+  EXPECT_MATRIX_NEAR(active->GetUCSMatrix(), ucsMatrix({1, 2, 3}, {1, 0, 0}, {0, 1, 0}));
+  active->Delete();
+  EXPECT_THROW(active->Name(), cad::AutomationError) << "the current UCS stayed in the table";
 }
 
 }  // namespace
