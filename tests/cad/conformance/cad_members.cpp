@@ -1,6 +1,7 @@
 #include "cad/conformance/cad_members.h"
 
 #include <sstream>
+#include <stdexcept>
 
 namespace conformance {
 namespace {
@@ -20,7 +21,8 @@ void CadMembers::start(const StartingDrawing& drawing) {
   modelSpace_.reset();
   session_.reset();
   session_ = GetParam().start(drawing);
-  ASSERT_TRUE(session_ && session_->document) << GetParam().name << " did not start";
+  if (!session_ || !session_->document)
+    throw std::runtime_error(GetParam().name + " did not start");
   modelSpace_ = session_->document->ModelSpace();
   utility_ = session_->document->Utility();
 }

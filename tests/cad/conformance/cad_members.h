@@ -16,7 +16,8 @@ namespace conformance {
 // requests.
 class CadMembers : public testing::TestWithParam<Backend> {
  protected:
-  // Starts a fresh application and document on `drawing`; each test calls it once, first.
+  // Starts a fresh application and document on `drawing`; each test calls it first, and again
+  // to start afresh. Fails the test by throwing when the backend cannot start.
   void start(const StartingDrawing& drawing = {});
 
   cad::Document& document() const { return *session_->document; }
