@@ -123,7 +123,8 @@ class Utility : public cad::Utility {
                           std::to_string(to) + " " + std::to_string(displacement));
     const cad::Matrix4 m = drawing_.currentUcs.matrix();
     const Eigen::Matrix3d r = m.block<3, 3>(0, 0);
-    const cad::Point3 o = m.block<3, 1>(0, 3);
+    // A displacement ignores the origin.
+    const cad::Point3 o = displacement ? cad::Point3::Zero() : cad::Point3(m.block<3, 1>(0, 3));
     if (from == to) return p;
     if (from == cad::kWorld) return r.transpose() * (p - o);
     return o + r * p;

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Cross-builds the COM backend's tests for Windows and runs them under Wine, in a fresh Wine
-# prefix where the stand-in CAD server is registered under the CAD program's ProgIDs.
+# Cross-builds the COM backend's tests and the cad:: member suite for Windows and runs them
+# under Wine, in a fresh Wine prefix where the stand-in CAD server is registered under the CAD
+# program's ProgIDs.
 # Usage: run_wine_tests.sh <source directory> <build directory>
 set -euo pipefail
 
@@ -18,7 +19,8 @@ cmake -S "$source_dir" -B "$build_dir" -G Ninja \
   -DCMAKE_TOOLCHAIN_FILE="$source_dir/cmake/mingw-w64.cmake" \
   -DKESTOVA_COM_BACKEND_ONLY=ON "${compiler_launcher[@]}" >"$build_dir/configure.log" 2>&1 ||
   { cat "$build_dir/configure.log"; exit 1; }
-cmake --build "$build_dir" -j2 --target kestova_com_tests >"$build_dir/build.log" 2>&1 ||
+cmake --build "$build_dir" -j2 --target kestova_com_tests kestova_com_member_tests \
+  >"$build_dir/build.log" 2>&1 ||
   { cat "$build_dir/build.log"; exit 1; }
 
 bin_dir=$build_dir/tests/cad/com
@@ -71,6 +73,8 @@ stop_wine
 echo "cad_com_wine: running the tests"
 rm -f "$bin_dir/standin-calls.log"
 status=0
-wine "$bin_dir/kestova_com_tests.exe" >"$build_dir/wine-tests.log" 2>&1 </dev/null || status=$?
-cat "$build_dir/wine-tests.log"
+for program in kestova_com_tests kestova_com_member_tests; do
+  wine "$bin_dir/$program.exe" >"$build_dir/$program.log" 2>&1 </dev/null || status=1
+  cat "$build_dir/$program.log"
+done
 exit $status

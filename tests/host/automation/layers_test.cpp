@@ -117,12 +117,9 @@ TEST_F(LayerFixture, AnIndexColourReplacesATrueColour) {
   EXPECT_EQ(seen().lineTrueColour, 0xFF0000u);
 }
 
-TEST_F(LayerFixture, ANewLineIsOnLayerZeroByLayer) {
-  EXPECT_EQ(line->Layer(), "0");
-  EXPECT_EQ(line->color(), cad::kByLayer);
-  EXPECT_EQ(document->ActiveLayer()->Name(), "0");
-  EXPECT_EQ(survey->color(), 7);
-}
+// A new line on layer "0" coloured ByLayer, "0" active and a new layer coloured 7 are checked
+// for every backend by the cad:: member suite (tests/cad/conformance/entity_members_test.cpp and
+// layer_members_test.cpp).
 
 TEST_F(LayerFixture, AddingAnExistingNameReturnsThatLayerAndChangesNothing) {
   survey->color(4);

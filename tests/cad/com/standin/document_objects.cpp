@@ -37,51 +37,6 @@ bool isMissing(const VARIANT& value) {
   return value.vt == VT_ERROR && value.scode == DISP_E_PARAMNOTFOUND;
 }
 
-class Ucs : public DispatchObject {
- public:
-  Ucs(Server& server, std::wstring name, Frame frame)
-      : DispatchObject(server, "UCS",
-                       {{L"Name", Access::Get},
-                        {L"GetUCSMatrix", Access::Method},
-                        {L"Delete", Access::Method}}),
-        name_(std::move(name)),
-        frame_(frame) {}
-
- protected:
-  void perform(const Call& call, VARIANT& result) override {
-    if (deleted_) throw Fault{kObjectDeleted, L""};
-    expectArguments(call, 0);
-    if (call.member == L"Name") {
-      setText(result, name_);
-    } else if (call.member == L"GetUCSMatrix") {
-      setMatrix(result, frame_.matrix());
-    } else {
-      deleted_ = true;
-    }
-  }
-
- private:
-  std::wstring name_;
-  Frame frame_;
-  bool deleted_ = false;
-};
-
-class UserCoordinateSystems : public DispatchObject {
- public:
-  explicit UserCoordinateSystems(Server& server)
-      : DispatchObject(server, "UserCoordinateSystems", {{L"Add", Access::Method}}) {}
-
- protected:
-  void perform(const Call& call, VARIANT& result) override {
-    expectArguments(call, 4);
-    const Frame frame = frameThrough(pointOf(call.argument(0)), pointOf(call.argument(1)),
-                                     pointOf(call.argument(2)));
-    IDispatch* ucs = new Ucs(server(), textOf(call.argument(3)), frame);
-    setObject(result, ucs);
-    ucs->Release();
-  }
-};
-
 class Utility : public DispatchObject {
  public:
   explicit Utility(Server& server)
@@ -204,13 +159,12 @@ class Document : public DispatchObject {
       return setObject(result, textStyles_.get([&] { return new TextStyles(s); }));
     if (m == L"Blocks") return setObject(result, blocks_.get([&] { return newBlocks(s); }));
     if (m == L"UserCoordinateSystems") {
-      return setObject(result, ucss_.get([&] { return new UserCoordinateSystems(s); }));
+      return setObject(result, ucss_.get([&] { return newUserCoordinateSystems(s); }));
     }
     if (m == L"ActiveTextStyle") {
       return setObject(result, activeStyle_.get([&] { return new TextStyle(s, L"Standard"); }));
     }
-    // An unnamed current UCS comes back under the name the CAD program gives it.
-    IDispatch* ucs = new Ucs(s, s.ucsName.empty() ? L"_Active" : s.ucsName, currentUcs());
+    IDispatch* ucs = newActiveUcs(s);
     setObject(result, ucs);
     ucs->Release();
   }

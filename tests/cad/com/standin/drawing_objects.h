@@ -13,6 +13,10 @@ IDispatch* newBlock(Server& server, const std::wstring& name);
 // An IEnumVARIANT over the drawing's block definitions as they stand now.
 IUnknown* newBlockEnumerator(Server& server);
 
+IDispatch* newUserCoordinateSystems(Server& server);
+// The current UCS: the table's UCS of its name, or one that is in no table when it has none.
+IDispatch* newActiveUcs(Server& server);
+
 IDispatch* newLayers(Server& server);
 IDispatch* newLayer(Server& server, std::size_t index);
 // The layer of one of this server's layer objects; Fault{DISP_E_TYPEMISMATCH} for anything

@@ -3,7 +3,14 @@
 #include <string>
 #include <vector>
 
+#include "standin/ucs_geometry.h"
+
 namespace standin {
+
+struct UcsRecord {
+  std::wstring name;
+  Frame frame;
+};
 
 struct LayerRecord {
   std::wstring name;
@@ -15,7 +22,8 @@ struct LayerRecord {
 struct Server {
   int release = 16;
   bool cancelPicks = false;
-  std::wstring ucsName;  // empty: the current UCS has no name
+  std::wstring ucsName;             // empty: the current UCS has no name
+  std::vector<UcsRecord> ucsTable;  // the named UCSs, the current one among them
   std::vector<std::wstring> blockNames{L"*Model_Space", L"*Paper_Space"};
   std::vector<LayerRecord> layers{{L"0", 7}};
   std::size_t activeLayer = 0;  // the layer new entities go on

@@ -67,6 +67,7 @@ Options parse(int count, wchar_t** arguments) {
       options.server.cancelPicks = true;
     } else if (option == kUcsNameOption && hasValue) {
       options.server.ucsName = arguments[++i];
+      options.server.ucsTable.push_back({options.server.ucsName, currentUcs()});
     } else if (option == kBlockOption && hasValue) {
       options.server.blockNames.push_back(arguments[++i]);
     }

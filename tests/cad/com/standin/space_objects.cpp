@@ -15,11 +15,30 @@ bool sameName(const std::wstring& a, const std::wstring& b) {
   return true;
 }
 
-bool blockExists(const Server& server, const std::wstring& name) {
+// The name the drawing gives the block of that name in any case of letters; empty when none.
+std::wstring blockNamed(const Server& server, const std::wstring& name) {
   for (const std::wstring& block : server.blockNames) {
-    if (sameName(block, name)) return true;
+    if (sameName(block, name)) return block;
   }
-  return false;
+  return {};
+}
+
+bool blockExists(const Server& server, const std::wstring& name) {
+  return !blockNamed(server, name).empty();
+}
+
+const Fault kInvalidInput{E_INVALIDARG, L"Invalid input"};
+
+// What the CAD program refuses to place: a matrix that flattens, an axis of no length.
+void requireRegular(const Matrix& m) {
+  const double determinant = m[0][0] * (m[1][1] * m[2][2] - m[1][2] * m[2][1]) -
+                             m[0][1] * (m[1][0] * m[2][2] - m[1][2] * m[2][0]) +
+                             m[0][2] * (m[1][0] * m[2][1] - m[1][1] * m[2][0]);
+  if (determinant == 0) throw kInvalidInput;
+}
+
+void requireDistinct(const Point& a, const Point& b) {
+  if (a == b) throw kInvalidInput;
 }
 
 // Drawn on the active layer, coloured ByLayer.
@@ -47,11 +66,10 @@ class Entity : public DispatchObject {
       boolOf(call.argument(0));
     } else if (call.member == L"TransformBy") {
       expectArguments(call, 1);
-      matrixOf(call.argument(0));
+      requireRegular(matrixOf(call.argument(0)));
     } else {
       expectArguments(call, 3);
-      pointOf(call.argument(0));
-      pointOf(call.argument(1));
+      requireDistinct(pointOf(call.argument(0)), pointOf(call.argument(1)));
       doubleOf(call.argument(2));
     }
   }
@@ -105,25 +123,28 @@ class ModelSpace : public DispatchObject {
       if (!blockExists(server(), textOf(call.argument(1)))) {
         throw Fault{E_INVALIDARG, L"Block not found"};
       }
-      for (std::size_t i = 2; i < 6; ++i) doubleOf(call.argument(i));
+      for (std::size_t i = 2; i < 5; ++i) {
+        if (doubleOf(call.argument(i)) == 0) throw kInvalidInput;
+      }
+      doubleOf(call.argument(5));
       setEntity(server(), result, "BlockReference");
     } else if (call.member == L"AddText") {
       expectArguments(call, 3);
       textOf(call.argument(0));
       pointOf(call.argument(1));
-      doubleOf(call.argument(2));
+      if (!(doubleOf(call.argument(2)) > 0)) throw kInvalidInput;
       setEntity(server(), result, "Text");
     } else if (call.member == L"AddEllipse") {
       expectArguments(call, 3);
       pointOf(call.argument(0));
-      pointOf(call.argument(1));
+      requireDistinct(pointOf(call.argument(1)), Point{0, 0, 0});
       const double ratio = doubleOf(call.argument(2));
-      if (!(ratio > 0 && ratio <= 1)) throw Fault{E_INVALIDARG, L"Invalid input"};
+      if (!(ratio > 0 && ratio <= 1)) throw kInvalidInput;
       setEntity(server(), result, "Ellipse");
     } else if (call.member == L"AddCircle") {
       expectArguments(call, 2);
       pointOf(call.argument(0));
-      if (!(doubleOf(call.argument(1)) > 0)) throw Fault{E_INVALIDARG, L"Invalid input"};
+      if (!(doubleOf(call.argument(1)) > 0)) throw kInvalidInput;
       setEntity(server(), result, "Circle");
     } else {
       expectArguments(call, 2);
@@ -173,8 +194,12 @@ class Blocks : public DispatchObject {
     }
     expectArguments(call, 2);
     pointOf(call.argument(0));
-    const std::wstring name = textOf(call.argument(1));
-    if (!blockExists(server(), name)) server().blockNames.push_back(name);
+    // Adding a name that exists hands back the block of that name.
+    std::wstring name = blockNamed(server(), textOf(call.argument(1)));
+    if (name.empty()) {
+      name = textOf(call.argument(1));
+      server().blockNames.push_back(name);
+    }
     IDispatch* block = newBlock(server(), name);
     setObject(result, block);
     block->Release();

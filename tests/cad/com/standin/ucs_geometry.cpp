@@ -54,8 +54,8 @@ Frame currentUcs() {
 
 Frame frameThrough(const Point& origin, const Point& xPoint, const Point& yPoint) {
   const Point x = unit(minus(xPoint, origin));
-  const Point y = unit(minus(yPoint, origin));
-  return {origin, x, y, unit(cross(x, y))};
+  const Point z = unit(cross(x, unit(minus(yPoint, origin))));
+  return {origin, x, cross(z, x), z};
 }
 
 }  // namespace standin

@@ -21,8 +21,8 @@ struct Frame {
 // The current UCS of the drawing: turned a quarter about Z and moved off the origin.
 Frame currentUcs();
 
-// The frame through an origin and a point on each of the X and Y axes; fails for axes of no
-// length.
+// The frame through an origin, a point on the X axis and one in the XY plane on the side of
+// positive Y; fails for axes of no length or in line.
 Frame frameThrough(const Point& origin, const Point& xPoint, const Point& yPoint);
 
 }  // namespace standin

@@ -53,17 +53,9 @@ TEST_CASE(startUpKeepsAnArrowBlockOfAnotherCase) {
   CHECK_TRUE(!defined);
 }
 
-TEST_CASE(blocksAreEnumeratedInTheCollectionsOwnOrder) {
-  RunningStandIn release16(16, {L"--block", L"arrowx1", L"--block", L"Gully"});
-  auto launcher = cad::com::makeLauncher();
-  const Connection connection = attachTo(*launcher, 16);
-  std::vector<std::string> names;
-  for (const cad::Ref<cad::BlockDefinition>& block : connection.acadDoc->Blocks()->Enumerate()) {
-    names.push_back(block->Name());
-  }
-  const std::vector<std::string> expected{"*Model_Space", "*Paper_Space", "arrowx1", "Gully"};
-  CHECK_TRUE(names == expected);
-}
+// That blocks are enumerated in the collection's own order is checked for every backend by the
+// cad:: member suite (tests/cad/conformance/table_members_test.cpp), run here by
+// kestova_com_member_tests.
 
 TEST_CASE(textsCrossTheInterfaceAsUnicode) {
   RunningStandIn release16(16);
@@ -99,13 +91,17 @@ TEST_CASE(theMatrixCrossesRowIndexFirst) {
   CHECK_EQ(ucs(0, 1), -1.0);
   CHECK_EQ(ucs(3, 3), 1.0);
 
+  // Each element tells its place; the diagonal's hundreds keep the matrix regular, as the CAD
+  // program takes only matrices it can undo.
   cad::Matrix4 numbered;
   for (int row = 0; row < 4; ++row) {
-    for (int column = 0; column < 4; ++column) numbered(row, column) = 10 * row + column;
+    for (int column = 0; column < 4; ++column) {
+      numbered(row, column) = 10 * row + column + (row == column ? 100 : 0);
+    }
   }
   connection.moSpace->AddLine(cad::Point3::Zero(), cad::Point3::UnitX())->TransformBy(numbered);
   const std::vector<RecordedCall> calls = record.calls();
-  CHECK_TRUE(!calls.empty() &&
-             calls.back().arguments ==
-                 std::vector<std::string>{"R8[4x4]:0,1,2,3,10,11,12,13,20,21,22,23,30,31,32,33"});
+  CHECK_TRUE(!calls.empty() && calls.back().arguments ==
+                                   std::vector<std::string>{
+                                       "R8[4x4]:100,1,2,3,10,111,12,13,20,21,122,23,30,31,32,133"});
 }
