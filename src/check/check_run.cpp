@@ -59,9 +59,10 @@ CheckRun checkSurvey(const CheckRequest& request, std::stop_token stop) {
   run.survey = readPoints(request.survey, request.surveyReading);
   convertUnits(request, run.survey);
   stopIfAsked(stop);
-  run.pairing = request.matching == Matching::ById
-                    ? survey::matchById(run.design, run.survey, request.idMatching)
-                    : survey::matchByProximity(run.design, run.survey, request.radius);
+  run.pairing =
+      request.matching == Matching::ById
+          ? survey::matchById(run.design, run.survey, request.idMatching)
+          : survey::matchByProximity(run.design, run.survey, request.radius, request.idMatching);
   stopIfAsked(stop);
   run.comparison = survey::compare(run.pairing, run.design.points, request.frame,
                                    request.tolerances, request.decimals);

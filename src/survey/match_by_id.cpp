@@ -6,6 +6,7 @@
 
 #include "survey/pairing.h"
 #include "survey/point_file_error.h"
+#include "survey/shot_group.h"
 
 namespace survey {
 namespace {
@@ -67,36 +68,6 @@ std::string_view surveyKeyOf(std::string_view id, const IdMatching& matching) {
 void requireNames(const PointFile& file) {
   if (!file.named) throw PointFileError(file.name, 0, "has no point ids to pair by (no column P)");
 }
-
-// The shots of one id, summed as they come.
-struct ShotGroup {
-  std::size_t first = 0;  // indices of shots in the survey file
-  std::size_t last = 0;
-  std::size_t shots = 0;
-  std::size_t heights = 0;
-  double sumX = 0.0, sumY = 0.0, sumZ = 0.0;
-  bool paired = false;
-
-  void add(std::size_t index, const Point& shot) {
-    if (shots++ == 0) first = index;
-    last = index;
-    sumX += shot.x;
-    sumY += shot.y;
-    if (shot.z) sumZ += *shot.z, ++heights;
-  }
-
-  // The first shot with the mean of all (a height from those that have one), or the last shot.
-  Observation observation(const std::vector<Point>& survey, Repeats repeats) const {
-    Observation observation{survey[repeats == Repeats::Last ? last : first], shots};
-    if (repeats == Repeats::Last) return observation;
-    const double n = static_cast<double>(shots);
-    observation.point.x = sumX / n;
-    observation.point.y = sumY / n;
-    observation.point.z.reset();
-    if (heights > 0) observation.point.z = sumZ / static_cast<double>(heights);
-    return observation;
-  }
-};
 
 }  // namespace
 

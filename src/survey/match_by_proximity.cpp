@@ -11,6 +11,7 @@
 #include "form/number_format.h"
 #include "survey/pairing.h"
 #include "survey/point_file_error.h"
+#include "survey/shot_group.h"
 
 namespace survey {
 namespace {
@@ -145,22 +146,26 @@ class ProximityMatcher {
 
 }  // namespace
 
-Pairing matchByProximity(const PointFile& design, const PointFile& survey, double radius) {
+namespace {
+
+// Pairs each observation with the nearest free design point, closest pairs first.
+Pairing pairNearest(const PointFile& design, const PointFile& survey,
+                    const std::vector<Observation>& observations, double radius) {
   ProximityMatcher matcher(design, radius);
   std::priority_queue<Candidate, std::vector<Candidate>, std::greater<>> queue;
-  for (std::size_t s = 0; s < survey.points.size(); ++s) {
-    matcher.requireFewAround(survey, survey.points[s]);
-    if (auto candidate = matcher.nearestFree(s, survey.points[s])) queue.push(*candidate);
+  for (std::size_t s = 0; s < observations.size(); ++s) {
+    matcher.requireFewAround(survey, observations[s].point);
+    if (auto candidate = matcher.nearestFree(s, observations[s].point)) queue.push(*candidate);
   }
   constexpr std::size_t kNone = std::numeric_limits<std::size_t>::max();
   std::vector<std::size_t> surveyOfDesign(design.points.size(), kNone);
-  std::vector<char> surveyPaired(survey.points.size(), 0);
+  std::vector<char> surveyPaired(observations.size(), 0);
   while (!queue.empty()) {
     const Candidate candidate = queue.top();
     queue.pop();
     if (matcher.isTaken(candidate.design)) {
       // Its nearest was taken by a closer pair: look again among the free ones.
-      const Point& point = survey.points[candidate.survey];
+      const Point& point = observations[candidate.survey].point;
       if (auto next = matcher.nearestFree(candidate.survey, point)) queue.push(*next);
       continue;
     }
@@ -170,18 +175,32 @@ Pairing matchByProximity(const PointFile& design, const PointFile& survey, doubl
   }
 
   Pairing pairing;
-  pairing.pairs.reserve(std::min(design.points.size(), survey.points.size()));
+  pairing.pairs.reserve(std::min(design.points.size(), observations.size()));
   for (std::size_t d = 0; d < design.points.size(); ++d) {
     if (surveyOfDesign[d] == kNone) {
       pairing.unmatchedDesign.push_back(d);
     } else {
-      pairing.pairs.push_back({d, Observation{survey.points[surveyOfDesign[d]], 1}});
+      pairing.pairs.push_back({d, observations[surveyOfDesign[d]]});
     }
   }
-  for (std::size_t s = 0; s < survey.points.size(); ++s) {
-    if (!surveyPaired[s]) pairing.unmatchedSurvey.push_back(Observation{survey.points[s], 1});
+  for (std::size_t s = 0; s < observations.size(); ++s) {
+    if (!surveyPaired[s]) pairing.unmatchedSurvey.push_back(observations[s]);
   }
   return pairing;
+}
+
+}  // namespace
+
+Pairing matchByProximity(const PointFile& design, const PointFile& survey, double radius) {
+  std::vector<Observation> shots;
+  shots.reserve(survey.points.size());
+  for (const Point& shot : survey.points) shots.push_back({shot, 1});
+  return pairNearest(design, survey, shots, radius);
+}
+
+Pairing matchByProximity(const PointFile& design, const PointFile& survey, double radius,
+                         const IdMatching& repeats) {
+  return pairNearest(design, survey, combinedShots(survey, repeats), radius);
 }
 
 }  // namespace survey

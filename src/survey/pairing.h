@@ -51,4 +51,10 @@ Pairing matchById(const PointFile& design, const PointFile& survey, const IdMatc
 // the spacing of the stakes.
 Pairing matchByProximity(const PointFile& design, const PointFile& survey, double radius);
 
+// The same, with the repeated shots of one id in a survey with ids first combined as
+// `repeats.repeats` says (ids compared as `repeats.ignoreCase` says): a stake shot twice is one
+// observation, paired once.
+Pairing matchByProximity(const PointFile& design, const PointFile& survey, double radius,
+                         const IdMatching& repeats);
+
 }  // namespace survey

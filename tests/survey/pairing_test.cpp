@@ -162,6 +162,26 @@ TEST(MatchByProximity, ClosestPairsFirstOneToOne) {
             (Outcome{{"A=s2"}, {"B"}, {"s1"}}));
 }
 
+// A stake shot twice is one observation: its mean (or last shot) pairs, not the nearer shot
+// alone with the second left over as "no design point".
+TEST(MatchByProximity, RepeatedShotsOfOneIdAreCombinedFirst) {
+  const PointFile design = file("design.csv", "A,0,0\nB,5,0\n");
+  const PointFile survey = file("survey.csv", "101,0.2,0,1\nb-7,5.1,0\n101,0.4,0,3\n");
+  IdMatching averaged;
+  const Pairing pairing = matchByProximity(design, survey, 0.5, averaged);
+  EXPECT_EQ(outcomeOf(pairing, design), (Outcome{{"A=101", "B=b-7"}, {}, {}}));
+  EXPECT_DOUBLE_EQ(pairing.pairs[0].survey.point.x, 0.3);
+  EXPECT_EQ(pairing.pairs[0].survey.point.z, 2.0);
+  EXPECT_EQ(pairing.pairs[0].survey.shots, 2u);
+
+  IdMatching last;
+  last.repeats = Repeats::Last;
+  EXPECT_EQ(matchByProximity(design, survey, 0.5, last).pairs[0].survey.point.x, 0.4);
+  // Each shot on its own, as before: the farther shot of 101 finds no free design point.
+  EXPECT_EQ(outcomeOf(matchByProximity(design, survey, 0.5), design),
+            (Outcome{{"A=101", "B=b-7"}, {}, {"101"}}));
+}
+
 TEST(MatchByProximity, TheRadiusIsHorizontalAndInclusive) {
   const PointFile design = file("design.csv", "A,0,0,100\nB,10,0,0\n");
   const PointFile survey = file("survey.csv", "s1,0.3,0.4,0\ns2,10.5,0.1,0\n");
