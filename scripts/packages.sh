@@ -15,6 +15,7 @@ build_packages=(
   libeigen3-dev              # points, vectors and transforms
   libpugixml-dev             # LandXML point files
   libnanoflann-dev           # pairing survey points by proximity
+  libproj-dev                # coordinate systems: GNSS latitude and longitude to a design's grid
   help2man                   # the manual page, made from the program's --help
 )
 

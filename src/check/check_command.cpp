@@ -22,6 +22,8 @@ CheckRequest requestFor(const CheckOptions& options, const std::optional<Drawing
   request.surveyReading = options.surveyReading;
   request.designUnit = options.designUnit;
   request.surveyUnit = options.surveyUnit;
+  request.designCrs = options.designCrs;
+  request.surveyCrs = options.surveyCrs;
   request.matching = options.matching;
   request.radius = options.radius;
   request.idMatching = options.idMatching;

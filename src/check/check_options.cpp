@@ -21,26 +21,29 @@ Argument splitArgument(const std::string& argument) {
 }
 
 bool takesValue(const std::string& name) {
-  for (const char* option : {"--match",
-                             "--columns",
-                             "--design-columns",
-                             "--survey-columns",
-                             "--units",
-                             "--design-units",
-                             "--survey-units",
-                             "--survey-prefix",
-                             "--survey-suffix",
-                             "--repeats",
-                             "--tolerance",
-                             "--drawing",
-                             "--ucs",
-                             "--csv",
-                             "--pdf",
-                             "--decimals",
-                             "--dxf",
-                             "--text-height",
-                             "--axes",
-                             "--z"}) {
+  static constexpr const char* kValued[] = {"--match",
+                                            "--columns",
+                                            "--design-columns",
+                                            "--survey-columns",
+                                            "--units",
+                                            "--design-units",
+                                            "--survey-units",
+                                            "--design-crs",
+                                            "--survey-crs",
+                                            "--survey-prefix",
+                                            "--survey-suffix",
+                                            "--repeats",
+                                            "--tolerance",
+                                            "--drawing",
+                                            "--ucs",
+                                            "--csv",
+                                            "--pdf",
+                                            "--decimals",
+                                            "--dxf",
+                                            "--text-height",
+                                            "--axes",
+                                            "--z"};
+  for (const char* option : kValued) {
     if (name == option) return true;
   }
   return false;
@@ -123,6 +126,10 @@ void apply(CheckOptions& options, const std::string& name, const std::string& va
       const survey::LengthUnit unit = survey::parseLengthUnit(value);
       if (name != "--survey-units") options.designUnit = unit;
       if (name != "--design-units") options.surveyUnit = unit;
+    } else if (name == "--design-crs") {
+      options.designCrs = value;
+    } else if (name == "--survey-crs") {
+      options.surveyCrs = value;
     } else if (name == "--survey-prefix") {
       options.idMatching.surveyPrefix = value;
     } else if (name == "--survey-suffix") {
@@ -252,6 +259,10 @@ CheckOptions parseCheckOptions(const std::vector<std::string>& arguments) {
     throw UsageError(
         "--dxf names the drawing itself; the vectors are drawn into a copy, so give "
         "another file");
+  }
+  if (options.designCrs.has_value() != options.surveyCrs.has_value()) {
+    throw UsageError(options.designCrs ? "--design-crs needs --survey-crs"
+                                       : "--survey-crs needs --design-crs");
   }
   refuseOutputsOverInputs(options);
   return options;

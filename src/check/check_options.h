@@ -35,6 +35,9 @@ struct CheckOptions {
   // --units sets both, --design-units and --survey-units one.
   std::optional<survey::LengthUnit> designUnit;
   std::optional<survey::LengthUnit> surveyUnit;
+  // --design-crs and --survey-crs, given together: the survey is transformed to the design's.
+  std::optional<std::string> designCrs;
+  std::optional<std::string> surveyCrs;
   survey::IdMatching idMatching;
   survey::Tolerances tolerances;
   std::optional<std::filesystem::path> drawing;

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "form/number_format.h"
+#include "survey/coordinate_transform.h"
 #include "survey/plausibility.h"
 #include "survey/point_file_error.h"
 
@@ -19,6 +20,30 @@ survey::PointFile readPoints(const std::filesystem::path& path,
 std::string matchingText(const CheckRequest& request) {
   if (request.matching == Matching::ById) return "by id";
   return "by proximity within " + form::storedForm(request.radius, ".");
+}
+
+// Latitude and longitude cannot be compared with a grid without knowing both systems.
+void requireSystemFor(const survey::PointFile& file, const std::optional<std::string>& crs,
+                      const char* option) {
+  if (!file.geographic || crs) return;
+  throw survey::PointFileError(file.name, 0,
+                               std::string("gives latitude and longitude: name its coordinate "
+                                           "system with ") +
+                                   option +
+                                   " (such as EPSG:4979, WGS 84 with ellipsoidal "
+                                   "heights) and the design's with --design-crs");
+}
+
+// The survey in the design's coordinate system; what cannot be said of heights is a warning.
+void transformSurvey(const CheckRequest& request, survey::PointFile& surveyed,
+                     std::vector<std::string>& warnings) {
+  try {
+    const survey::CoordinateTransform transform(*request.surveyCrs, *request.designCrs);
+    transform.apply(surveyed.points);
+    if (!transform.heightsLeftOut().empty()) warnings.push_back(transform.heightsLeftOut());
+  } catch (const std::invalid_argument& e) {
+    throw survey::PointFileError(surveyed.name, 0, e.what());
+  }
 }
 
 // The survey in the design's units; a file whose unit is not given is in metres.
@@ -57,7 +82,14 @@ CheckRun checkSurvey(const CheckRequest& request, std::stop_token stop) {
   run.design = readPoints(request.design, request.designReading);
   stopIfAsked(stop);
   run.survey = readPoints(request.survey, request.surveyReading);
-  convertUnits(request, run.survey);
+  requireSystemFor(run.survey, request.surveyCrs, "--survey-crs");
+  requireSystemFor(run.design, request.designCrs, "--design-crs");
+  std::vector<std::string> transformWarnings;
+  if (request.surveyCrs) {
+    transformSurvey(request, run.survey, transformWarnings);
+  } else {
+    convertUnits(request, run.survey);
+  }
   stopIfAsked(stop);
   run.pairing =
       request.matching == Matching::ById
@@ -71,8 +103,10 @@ CheckRun checkSurvey(const CheckRequest& request, std::stop_token stop) {
   run.frame = request.frameDescription;
   run.decimals = request.decimals;
   run.numberFormat = form::numberFormatFor(request.decimals);
-  run.warnings = survey::plausibilityWarnings(run.design.points, run.survey.points, run.pairing,
-                                              largestTolerance(request.tolerances));
+  run.warnings = std::move(transformWarnings);
+  const std::vector<std::string> plausibility = survey::plausibilityWarnings(
+      run.design.points, run.survey.points, run.pairing, largestTolerance(request.tolerances));
+  run.warnings.insert(run.warnings.end(), plausibility.begin(), plausibility.end());
   return run;
 }
 

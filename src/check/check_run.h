@@ -31,6 +31,10 @@ struct CheckRequest {
   // the design's.
   std::optional<survey::LengthUnit> designUnit;
   std::optional<survey::LengthUnit> surveyUnit;
+  // The coordinate systems of both files, or neither: the survey is transformed to the
+  // design's, and units are then the systems' own.
+  std::optional<std::string> designCrs;
+  std::optional<std::string> surveyCrs;
   Matching matching = Matching::ById;
   double radius = 0.0;  // for ByProximity
   survey::IdMatching idMatching;

@@ -87,6 +87,13 @@ Field fieldNamed(std::string_view headerName) {
       {"est", Field::East},
       {"este", Field::East},
       {"oost", Field::East},
+      {"longitude", Field::East},
+      {"lon", Field::East},
+      {"long", Field::East},
+      {"länge", Field::East},
+      {"laenge", Field::East},
+      {"longitud", Field::East},
+      {"lengte", Field::East},
       // Northing.
       {"n", Field::North},
       {"north", Field::North},
@@ -98,6 +105,11 @@ Field fieldNamed(std::string_view headerName) {
       {"hw", Field::North},
       {"norte", Field::North},
       {"noord", Field::North},
+      {"latitude", Field::North},
+      {"lat", Field::North},
+      {"breite", Field::North},
+      {"latitud", Field::North},
+      {"breedte", Field::North},
       // Height.
       {"z", Field::Height},
       {"elev", Field::Height},
@@ -116,6 +128,9 @@ Field fieldNamed(std::string_view headerName) {
       {"elevación", Field::Height},
       {"elevacion", Field::Height},
       {"hoogte", Field::Height},
+      {"ellipsoidalheight", Field::Height},
+      {"ellheight", Field::Height},
+      {"ellhgt", Field::Height},
       // Code.
       {"code", Field::Description},
       {"desc", Field::Description},
@@ -134,6 +149,18 @@ Field fieldNamed(std::string_view headerName) {
     if (key == known.key) return known.field;
   }
   return Field::Ignored;
+}
+
+// Whether a header name is one of latitude or longitude, in degrees.
+bool namesDegrees(std::string_view headerName) {
+  static constexpr const char* kKeys[] = {"latitude", "lat",       "breite",   "latitud",
+                                          "breedte",  "longitude", "lon",      "long",
+                                          "länge",    "laenge",    "longitud", "lengte"};
+  const std::string key = lookupKey(headerName);
+  for (const char* known : kKeys) {
+    if (key == known) return true;
+  }
+  return false;
 }
 
 }  // namespace
@@ -180,7 +207,8 @@ std::optional<ColumnOrder> headerColumns(const std::vector<std::string_view>& fi
   for (const std::string_view name : fields) {
     const Field field = fieldNamed(name);
     // A second column of the same kind is read by nobody.
-    order.push_back({has(order, field) ? Field::Ignored : field, std::string(name)});
+    const Field kept = has(order, field) ? Field::Ignored : field;
+    order.push_back({kept, std::string(name), kept != Field::Ignored && namesDegrees(name)});
   }
   if (!has(order, Field::East) || !has(order, Field::North)) return std::nullopt;
   return order;

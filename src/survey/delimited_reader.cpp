@@ -123,6 +123,8 @@ PointFile readDelimited(std::string_view text, const std::string& name,
   }
   PointFile file = std::move(points).finish(hasField(columns, Field::Id));
   file.columnsRead = std::move(columnsRead);
+  file.geographic = std::any_of(columns.begin(), columns.end(),
+                                [](const Column& column) { return column.geographic; });
   return file;
 }
 

@@ -33,6 +33,9 @@ struct PointFile {
   bool named = true;
   // The columns the file's header row named, as "PktNr → id, Ost → E"; empty without one.
   std::string columnsRead;
+  // The file gives latitude and longitude in degrees (x longitude, y latitude), which need a
+  // coordinate system to be compared with a grid.
+  bool geographic = false;
   // The encoding the text was read in, when it was not UTF-8: "Windows-1252", "UTF-16LE".
   std::string encoding;
   // What --skip-bad-lines left out, as "survey.csv:17: why" (at most kMaxSkippedListed).

@@ -269,6 +269,42 @@ TEST_F(CheckCommand, ASurveyInFeetIsNamedAndConvertedWhenItsUnitIsGiven) {
   EXPECT_EQ(converted.status, 0) << converted.out;
 }
 
+// A rover's export in latitude and longitude against a design in ETRS89 / UTM zone 32.
+TEST_F(CheckCommand, AGnssSurveyIsTransformedToTheDesignsGrid) {
+  write("grid.csv",
+        "Point,E,N,Z\nS1,500000.000,5538630.703,312.500\n"
+        "S2,574595.112,5316784.009,298.000\n");
+  write("rover.csv",
+        "Point ID,Latitude,Longitude,Ellipsoidal Height\n"
+        "S1,50.0,9.0,312.5\nS2,48.0,10.0,298.0\n");
+  const ProgramRun unnamed = run("check grid.csv rover.csv");
+  EXPECT_EQ(unnamed.status, 2);
+  EXPECT_EQ(unnamed.err.rfind("kestova check: rover.csv: gives latitude and longitude: name its "
+                              "coordinate system with --survey-crs",
+                              0),
+            0u)
+      << unnamed.err;
+
+  const ProgramRun plain =
+      run("check grid.csv rover.csv --survey-crs EPSG:4258 --design-crs EPSG:25832 "
+          "--tolerance x=0.002,y=0.002,z=0.001 --csv out.csv");
+  EXPECT_EQ(plain.err, "");
+  EXPECT_EQ(plain.status, 0) << plain.out;
+
+  // Heights above the ellipsoid need a geoid model for normal heights: plan positions only.
+  const ProgramRun heights =
+      run("check grid.csv rover.csv --survey-crs EPSG:4937 --design-crs EPSG:25832+7837 "
+          "--tolerance x=0.002,y=0.002,z=0.001 --csv out.csv");
+  EXPECT_NE(heights.err.find("only plan positions are compared"), std::string::npos) << heights.err;
+  EXPECT_EQ(heights.status, 0) << heights.out;
+  const std::vector<std::string> rows = csvRows("out.csv");
+  ASSERT_EQ(rows.size(), 3u);
+  // No survey height, so no dz: dx, dy and dH alone.
+  EXPECT_EQ(rows[1],
+            "S1|500000.000|5538630.703|312.500|500000.000|5538630.703||1|0.000|0.000||"
+            "0.000|pass|");
+}
+
 TEST_F(CheckCommand, InputsAreNeverReplacedByReports) {
   const std::string design = read(folder / "design.csv");
   const ProgramRun result = run("check design.csv within.csv --csv design.csv");
