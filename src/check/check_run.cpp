@@ -1,6 +1,7 @@
 #include "check/check_run.h"
 
 #include "form/number_format.h"
+#include "survey/design_points.h"
 #include "survey/point_file_error.h"
 
 namespace check {
@@ -38,8 +39,9 @@ CheckRun checkSurvey(const CheckRequest& request, std::stop_token stop) {
                     ? survey::matchById(run.design, run.survey, request.idMatching)
                     : survey::matchByProximity(run.design, run.survey, request.radius);
   stopIfAsked(stop);
-  run.comparison = survey::compare(run.pairing, run.design.points, request.frame,
-                                   request.tolerances, request.decimals);
+  run.comparison =
+      survey::compare(survey::DesignPoints(run.pairing, run.design.points, request.frame),
+                      request.tolerances, request.decimals);
   run.tolerances = request.tolerances;
   run.matching = matchingText(request);
   run.frame = request.frameDescription;
