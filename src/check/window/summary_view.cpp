@@ -9,6 +9,7 @@
 
 #include "check/report/histogram_chart.h"
 #include "check/statistics_cells.h"
+#include "survey/design_points.h"
 
 namespace check {
 namespace {
@@ -65,6 +66,8 @@ SummaryView::SummaryView(QWidget* parent)
   layout->addWidget(overview_);
   layout->addWidget(statistics_);
   layout->addLayout(histogramRow_, 1);
+  // Empty until the first check, laid out as a point check shows them.
+  makeHistogramViews(survey::pointComponents());
 }
 
 void SummaryView::makeHistogramViews(const survey::ComponentSchema& schema) {
