@@ -20,6 +20,7 @@
 #include "check/csv_report.h"
 #include "form/number_format.h"
 #include "survey/comparison.h"
+#include "survey/design_points.h"
 #include "survey/point_file.h"
 
 namespace {
@@ -69,9 +70,11 @@ void writeFiles(const std::filesystem::path& directory) {
 
 void writeReport(const survey::PointFile& design, const survey::PointFile& surveyed,
                  const survey::Pairing& pairing, const std::filesystem::path& path) {
-  const survey::Tolerances tolerances = survey::parseTolerances(kTolerances);
+  const survey::Tolerances tolerances =
+      survey::parseTolerances(kTolerances, survey::pointComponents());
+  const survey::Frame world;
   const survey::Comparison comparison =
-      survey::compare(pairing, design.points, survey::Frame(), tolerances, 3);
+      survey::compare(survey::DesignPoints(pairing, design.points, world), tolerances, 3);
   const check::CheckReport report{
       design, surveyed, pairing, comparison, tolerances, "", "", 3, form::numberFormatFor(3)};
   check::saveCsvReport(path, report);

@@ -16,6 +16,7 @@
 #include "check/draw/vector_drawing.h"
 #include "host/automation/host_application.h"
 #include "host/dxf/save.h"
+#include "survey/design_points.h"
 
 namespace {
 
@@ -54,7 +55,7 @@ int main(int argc, char** argv) {
   check::CheckRequest request;
   request.design = directory / "design.csv";
   request.survey = directory / "survey.csv";
-  request.tolerances = survey::parseTolerances("x=0.02,y=0.02,z=0.015");
+  request.tolerances = survey::parseTolerances("x=0.02,y=0.02,z=0.015", survey::pointComponents());
   const double turn = 0.3;
   request.frame = survey::Frame({512000, 5401000, 0}, {std::cos(turn), std::sin(turn), 0},
                                 {-std::sin(turn), std::cos(turn), 0});

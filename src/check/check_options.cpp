@@ -3,6 +3,7 @@
 #include <cctype>
 #include <charconv>
 
+#include "survey/design_points.h"
 #include "survey/number_text.h"
 
 namespace check {
@@ -141,7 +142,7 @@ void apply(CheckOptions& options, const std::string& name, const std::string& va
       options.idMatching.repeats =
           value == "last" ? survey::Repeats::Last : survey::Repeats::Average;
     } else if (name == "--tolerance") {
-      options.tolerances = survey::parseTolerances(value);
+      options.tolerances = survey::parseTolerances(value, survey::pointComponents());
     } else if (name == "--drawing") {
       options.drawing = value;
     } else if (name == "--ucs") {

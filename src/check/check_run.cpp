@@ -4,6 +4,7 @@
 
 #include "form/number_format.h"
 #include "survey/coordinate_transform.h"
+#include "survey/design_points.h"
 #include "survey/plausibility.h"
 #include "survey/point_file_error.h"
 
@@ -59,10 +60,13 @@ void convertUnits(const CheckRequest& request, survey::PointFile& surveyed) {
   }
 }
 
-double largestTolerance(const survey::Tolerances& tolerances) {
+// The widest bound of any component's tolerance, 0 when none is tested.
+double largestTolerance(const survey::Tolerances& tolerances, std::size_t components) {
   double largest = 0.0;
-  for (const std::optional<double>& limit : tolerances.limits) {
-    if (limit) largest = std::max(largest, *limit);
+  for (std::size_t k = 0; k < components; ++k) {
+    if (const std::optional<survey::Tolerance> tolerance = tolerances[k]) {
+      largest = std::max({largest, -tolerance->lower, tolerance->upper});
+    }
   }
   return largest;
 }
@@ -96,8 +100,9 @@ CheckRun checkSurvey(const CheckRequest& request, std::stop_token stop) {
           ? survey::matchById(run.design, run.survey, request.idMatching)
           : survey::matchByProximity(run.design, run.survey, request.radius, request.idMatching);
   stopIfAsked(stop);
-  run.comparison = survey::compare(run.pairing, run.design.points, request.frame,
-                                   request.tolerances, request.decimals);
+  run.comparison =
+      survey::compare(survey::DesignPoints(run.pairing, run.design.points, request.frame),
+                      request.tolerances, request.decimals);
   run.tolerances = request.tolerances;
   run.matching = matchingText(request);
   run.frame = request.frameDescription;
@@ -105,7 +110,8 @@ CheckRun checkSurvey(const CheckRequest& request, std::stop_token stop) {
   run.numberFormat = form::numberFormatFor(request.decimals);
   run.warnings = std::move(transformWarnings);
   const std::vector<std::string> plausibility = survey::plausibilityWarnings(
-      run.design.points, run.survey.points, run.pairing, largestTolerance(request.tolerances));
+      run.design.points, run.survey.points, run.pairing,
+      largestTolerance(request.tolerances, survey::pointComponents().size()));
   run.warnings.insert(run.warnings.end(), plausibility.begin(), plausibility.end());
   return run;
 }

@@ -1,6 +1,19 @@
 #include "check/check_options.h"
+#include "survey/design_points.h"
 
 namespace check {
+namespace {
+
+// "x=,y=,z=,h=": the keys --tolerance takes.
+std::string toleranceKeys() {
+  std::string keys;
+  for (const survey::Component& component : survey::pointComponents()) {
+    keys += (keys.empty() ? "" : ",") + component.key + "=";
+  }
+  return keys;
+}
+
+}  // namespace
 
 std::string checkUsage() {
   return "Usage: kestova check DESIGN SURVEY [options]\n"
@@ -43,7 +56,9 @@ std::string checkUsage() {
          "  --repeats average|last several shots of one id (paired by id or by proximity):\n"
          "                         their mean (default) or the last\n"
          "  --skip-bad-lines       leave out lines that cannot be read, and list them\n"
-         "  --tolerance x=,y=,z=,h=\n"
+         "  --tolerance " +
+         toleranceKeys() +
+         "\n"
          "                         largest deviation allowed per component, any of them, such\n"
          "                         as x=0.02,y=0.02,z=0.01,h=0.025 (h: horizontal distance)\n"
          "  --drawing FILE         measure along the current UCS of this drawing (.dxf)\n"

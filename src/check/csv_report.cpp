@@ -34,8 +34,12 @@ void appendCoordinates(std::string& row, const CheckReport& report, const survey
 }  // namespace
 
 void writeCsvReport(std::ostream& out, const CheckReport& report) {
-  out << "id,design_x,design_y,design_z,survey_x,survey_y,survey_z,shots,dx,dy,dz,dh,status,"
-         "failing\n";
+  const survey::ComponentSchema& schema = report.comparison.schema;
+  out << "id,design_x,design_y,design_z,survey_x,survey_y,survey_z,shots";
+  for (const survey::Component& component : schema) out << ',' << component.column;
+  out << ",status,failing\n";
+  // An unmatched point has no values: a comma for each and one before its status.
+  const std::string noValues(schema.size() + 1, ',');
   // Each row is put together first and written whole: a report has a row per point, and the
   // stream's own work per insertion would cost more than the numbers.
   std::string row;
@@ -47,7 +51,6 @@ void writeCsvReport(std::ostream& out, const CheckReport& report) {
   for (std::size_t i = 0; i < report.pairing.pairs.size(); ++i) {
     const survey::Pair& pair = report.pairing.pairs[i];
     const survey::ComparedPair& compared = report.comparison.pairs[i];
-    const survey::Deviation& d = compared.deviation;
     appendField(row, design[pair.design].id);
     row += ',';
     appendCoordinates(row, report, design[pair.design]);
@@ -55,13 +58,12 @@ void writeCsvReport(std::ostream& out, const CheckReport& report) {
     appendCoordinates(row, report, pair.survey.point);
     row += ',';
     row += std::to_string(pair.survey.shots);
-    for (const std::optional<double> value :
-         {std::optional(d.dx), std::optional(d.dy), d.dz, std::optional(d.dh)}) {
+    for (const std::optional<double>& value : compared.values) {
       row += ',';
       if (value) row += report.number(*value);
     }
     row += compared.failing.empty() ? ",pass," : ",fail,";
-    row += survey::lettersOf(compared.failing);
+    row += survey::keysOf(schema, compared.failing);
     row += '\n';
     writeRow();
   }
@@ -69,7 +71,9 @@ void writeCsvReport(std::ostream& out, const CheckReport& report) {
     appendField(row, design[i].id);
     row += ',';
     appendCoordinates(row, report, design[i]);
-    row += ",,,,,,,,,unmatched-design,\n";
+    row += ",,,,";
+    row += noValues;
+    row += "unmatched-design,\n";
     writeRow();
   }
   for (const survey::Observation& observation : report.pairing.unmatchedSurvey) {
@@ -78,7 +82,8 @@ void writeCsvReport(std::ostream& out, const CheckReport& report) {
     appendCoordinates(row, report, observation.point);
     row += ',';
     row += std::to_string(observation.shots);
-    row += ",,,,,unmatched-survey,\n";
+    row += noValues;
+    row += "unmatched-survey,\n";
     writeRow();
   }
 }

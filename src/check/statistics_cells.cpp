@@ -13,29 +13,43 @@ std::string withinText(const survey::ComponentStatistics& s) {
          "%)";
 }
 
-}  // namespace
-
-std::string componentName(survey::Component component) {
-  if (component == survey::Component::H) return "dH";
-  return std::string("d") + survey::letterOf(component);
+std::string boundsText(const CheckReport& report, const survey::Tolerance& tolerance) {
+  return report.number(tolerance.lower) + " to " + report.number(tolerance.upper);
 }
 
+}  // namespace
+
 std::string tolerancesText(const CheckReport& report) {
+  const survey::ComponentSchema& schema = report.comparison.schema;
   std::string text;
-  for (const survey::Component component : survey::kComponents) {
-    if (const auto& limit = report.tolerances[component]) {
+  for (std::size_t k = 0; k < schema.size(); ++k) {
+    if (const std::optional<survey::Tolerance> tolerance = report.tolerances[k]) {
       if (!text.empty()) text += ", ";
-      text += survey::letterOf(component);
-      text += ' ';
-      text += report.number(*limit);
+      text += schema[k].key + ' ';
+      text += schema[k].rule == survey::ToleranceRule::Bounds ? boundsText(report, *tolerance)
+                                                              : report.number(tolerance->upper);
     }
   }
   return text.empty() ? "none" : text;
 }
 
-StatisticsCells statisticsCells(const CheckReport& report, survey::Component component) {
+std::string toleranceCell(const CheckReport& report, std::size_t component) {
+  const std::optional<survey::Tolerance> tolerance = report.tolerances[component];
+  if (!tolerance) return "-";
+  switch (report.comparison.schema[component].rule) {
+    case survey::ToleranceRule::Symmetric:
+      return "±" + report.number(tolerance->upper);
+    case survey::ToleranceRule::Magnitude:
+      return report.number(tolerance->upper);
+    case survey::ToleranceRule::Bounds:
+      break;
+  }
+  return boundsText(report, *tolerance);
+}
+
+StatisticsCells statisticsCells(const CheckReport& report, std::size_t component) {
   const survey::ComponentStatistics& s = report.comparison[component];
-  const std::string name = componentName(component);
+  const std::string& name = report.comparison.schema[component].heading;
   if (s.count == 0) return {name, "0", "-", "-", "-", "-", "-", "-", "", "-", "-"};
   const auto n = [&](double value) { return report.number(value); };
   return {name,         std::to_string(s.count),

@@ -4,14 +4,13 @@
 #include <vector>
 
 #include "check/check_report.h"
-#include "survey/tolerance.h"
 
 namespace check {
 
 // The statistics of one component as the summary and the PDF report write them, "-" where
 // there is no value (no pairs, or no standard deviation from one value).
 struct StatisticsCells {
-  std::string name;  // "dx", "dy", "dz", "dH"
+  std::string name;  // the component's heading: "dx", "dy", "dz", "dH"
   std::string count;
   std::string mean;
   std::string standardDeviation;
@@ -24,12 +23,15 @@ struct StatisticsCells {
   std::string withinTolerance;  // "1 (50.0%)", "-" without a tolerance
 };
 
-// "dx", "dy", "dz", "dH".
-std::string componentName(survey::Component component);
-
-// The tolerances tested, "x 0.020, y 0.020, z 0.010, h 0.025", or "none".
+// The tolerances tested, "x 0.020, y 0.020, z 0.010, h 0.025" ("k -0.010 to 0.020" for
+// bounds), or "none".
 std::string tolerancesText(const CheckReport& report);
 
-StatisticsCells statisticsCells(const CheckReport& report, survey::Component component);
+// A component's tolerance as a table cell: "±0.020", "0.025" for a magnitude, "-0.010 to
+// 0.020" for bounds, "-" without one.
+std::string toleranceCell(const CheckReport& report, std::size_t component);
+
+// The statistics of component `component` of the report's schema.
+StatisticsCells statisticsCells(const CheckReport& report, std::size_t component);
 
 }  // namespace check

@@ -35,8 +35,8 @@ void writeStatistics(std::ostream& out, const CheckReport& report) {
   TextTable table;
   table.addRow({"", "n", "mean", "std dev", "rms", "min", "max", "largest", "at", "95%",
                 "within tolerance"});
-  for (const survey::Component component : survey::kComponents) {
-    const StatisticsCells c = statisticsCells(report, component);
+  for (std::size_t k = 0; k < report.comparison.schema.size(); ++k) {
+    const StatisticsCells c = statisticsCells(report, k);
     table.addRow({c.name, c.count, c.mean, c.standardDeviation, c.rms, c.min, c.max, c.largest,
                   c.largestId, c.percentile95, c.withinTolerance});
   }
@@ -53,7 +53,7 @@ void writeFailures(std::ostream& out, const CheckReport& report) {
     const auto& failing = comparison.pairs[i].failing;
     if (failing.empty()) continue;
     table.addRow({"  " + report.design.points[report.pairing.pairs[i].design].id,
-                  survey::lettersOf(failing)});
+                  survey::keysOf(comparison.schema, failing)});
     ++listed;
   }
   table.write(out);

@@ -2,29 +2,31 @@
 
 namespace survey {
 
-Comparison compare(const Pairing& pairing, const std::vector<Point>& design, const Frame& frame,
-                   const Tolerances& tolerances, int decimals) {
+Comparison compare(const Reference& reference, const Tolerances& tolerances, int decimals) {
   Comparison comparison;
-  comparison.pairs.reserve(pairing.pairs.size());
-  std::array<std::vector<Sample>, 4> samples;
-  for (auto& component : samples) component.reserve(pairing.pairs.size());
+  comparison.schema = reference.schema();
+  const std::size_t components = comparison.schema.size();
+  const std::size_t shots = reference.shotCount();
+  comparison.pairs.reserve(shots);
+  std::vector<std::vector<Sample>> samples(components);
+  for (auto& component : samples) component.reserve(shots);
 
-  for (const Pair& pair : pairing.pairs) {
-    const Point& designPoint = design[pair.design];
+  for (std::size_t shot = 0; shot < shots; ++shot) {
     ComparedPair compared;
-    compared.deviation = deviationOf(designPoint, pair.survey.point, frame);
-    compared.failing = failingComponents(compared.deviation, tolerances, decimals);
+    compared.values = reference.valuesOf(shot);
+    compared.failing = failingComponents(compared.values, tolerances, decimals);
     comparison.failed += compared.failing.empty() ? 0 : 1;
-    for (const Component component : kComponents) {
-      if (const auto value = valueOf(compared.deviation, component)) {
-        samples[static_cast<int>(component)].push_back({*value, &designPoint.id});
+    const std::string& id = reference.idOf(shot);
+    for (std::size_t k = 0; k < components; ++k) {
+      if (const std::optional<double>& value = compared.values[k]) {
+        samples[k].push_back({*value, &id});
       }
     }
     comparison.pairs.push_back(std::move(compared));
   }
-  for (const Component component : kComponents) {
-    const int i = static_cast<int>(component);
-    comparison.statistics[i] = statisticsOf(samples[i], tolerances[component], decimals);
+  comparison.statistics.reserve(components);
+  for (std::size_t k = 0; k < components; ++k) {
+    comparison.statistics.push_back(statisticsOf(samples[k], tolerances[k], decimals));
   }
   return comparison;
 }

@@ -1,35 +1,34 @@
 #pragma once
 
-#include <array>
 #include <cstddef>
 #include <vector>
 
-#include "survey/deviation.h"
-#include "survey/pairing.h"
+#include "survey/component.h"
+#include "survey/reference.h"
 #include "survey/statistics.h"
 #include "survey/tolerance.h"
 
-// The check of a survey against its design: each pair's deviation and verdict, and the
-// statistics over all pairs.
+// The check of shots against a reference: each shot's values and verdict, and the statistics
+// per component over all shots.
 namespace survey {
 
 struct ComparedPair {
-  Deviation deviation;
-  std::vector<Component> failing;  // empty: the pair passes
+  ComponentValues values;            // as the schema orders them
+  std::vector<std::size_t> failing;  // components outside tolerance; empty: the shot passes
 };
 
 struct Comparison {
-  std::vector<ComparedPair> pairs;                // as in Pairing::pairs
-  std::array<ComponentStatistics, 4> statistics;  // indexed by Component
+  ComponentSchema schema;
+  std::vector<ComparedPair> pairs;              // one per shot of the reference, in its order
+  std::vector<ComponentStatistics> statistics;  // one per component of the schema
   std::size_t failed = 0;
 
-  const ComponentStatistics& operator[](Component c) const {
-    return statistics[static_cast<int>(c)];
+  const ComponentStatistics& operator[](std::size_t component) const {
+    return statistics[component];
   }
 };
 
-// Deviations along `frame`, tolerances tested on the values written with `decimals` places.
-Comparison compare(const Pairing& pairing, const std::vector<Point>& design, const Frame& frame,
-                   const Tolerances& tolerances, int decimals);
+// Every shot of `reference`, tolerances tested on the values written with `decimals` places.
+Comparison compare(const Reference& reference, const Tolerances& tolerances, int decimals);
 
 }  // namespace survey

@@ -7,8 +7,8 @@
 
 namespace survey {
 
-ComponentStatistics statisticsOf(const std::vector<Sample>& samples, std::optional<double> limit,
-                                 int decimals) {
+ComponentStatistics statisticsOf(const std::vector<Sample>& samples,
+                                 const std::optional<Tolerance>& tolerance, int decimals) {
   ComponentStatistics s;
   s.count = samples.size();
   if (samples.empty()) return s;
@@ -46,10 +46,10 @@ ComponentStatistics statisticsOf(const std::vector<Sample>& samples, std::option
   std::nth_element(magnitudes.begin(), magnitudes.begin() + (rank - 1), magnitudes.end());
   s.percentile95 = magnitudes[rank - 1];
 
-  if (limit) {
+  if (tolerance) {
     s.withinTolerance = static_cast<std::size_t>(std::count_if(
         samples.begin(), samples.end(),
-        [&](const Sample& sample) { return withinTolerance(sample.value, *limit, decimals); }));
+        [&](const Sample& sample) { return withinTolerance(sample.value, *tolerance, decimals); }));
   }
   return s;
 }

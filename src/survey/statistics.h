@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "survey/tolerance.h"
+
 namespace survey {
 
 // One deviation component of one pair, with the id it is reported under.
@@ -27,9 +29,9 @@ struct ComponentStatistics {
   std::optional<std::size_t> withinTolerance;
 };
 
-// The statistics of one component over all pairs; with `limit`, the count within it as
+// The statistics of one component over all pairs; with a `tolerance`, the count within it as
 // withinTolerance() decides at `decimals` places.
-ComponentStatistics statisticsOf(const std::vector<Sample>& samples, std::optional<double> limit,
-                                 int decimals);
+ComponentStatistics statisticsOf(const std::vector<Sample>& samples,
+                                 const std::optional<Tolerance>& tolerance, int decimals);
 
 }  // namespace survey

@@ -10,34 +10,57 @@
 
 namespace survey {
 
-char letterOf(Component component) {
-  return "xyzh"[static_cast<int>(component)];
+std::optional<Tolerance> Tolerances::operator[](std::size_t component) const {
+  if (component >= byComponent_.size()) return std::nullopt;
+  return byComponent_[component];
 }
 
-std::string lettersOf(const std::vector<Component>& components) {
-  std::string letters;
-  for (const Component component : components) {
-    if (!letters.empty()) letters += ' ';
-    letters += letterOf(component);
+void Tolerances::set(std::size_t component, Tolerance tolerance) {
+  if (component >= byComponent_.size()) byComponent_.resize(component + 1);
+  byComponent_[component] = tolerance;
+}
+
+namespace {
+
+// "x=, y=, z= or h=".
+std::string keysToWrite(const ComponentSchema& schema) {
+  std::string keys;
+  for (std::size_t k = 0; k < schema.size(); ++k) {
+    if (k > 0) keys += k + 1 == schema.size() ? " or " : ", ";
+    keys += schema[k].key + "=";
   }
-  return letters;
+  return keys;
 }
 
-std::optional<double> valueOf(const Deviation& deviation, Component component) {
-  switch (component) {
-    case Component::X:
-      return deviation.dx;
-    case Component::Y:
-      return deviation.dy;
-    case Component::Z:
-      return deviation.dz;
-    case Component::H:
-      return deviation.dh;
+std::size_t componentNamed(std::string_view key, const ComponentSchema& schema) {
+  for (std::size_t k = 0; k < schema.size(); ++k) {
+    if (schema[k].key == key) return k;
   }
-  return std::nullopt;
+  return schema.size();
 }
 
-Tolerances parseTolerances(std::string_view text) {
+// The tolerance written after "key=": a limit, or for bounds "LOWER:UPPER".
+Tolerance toleranceIn(std::string_view item, std::string_view value, ToleranceRule rule) {
+  const std::size_t colon = value.find(':');
+  if (rule == ToleranceRule::Bounds && colon != std::string_view::npos) {
+    const std::optional<double> lower = numberIn(value.substr(0, colon), false);
+    const std::optional<double> upper = numberIn(value.substr(colon + 1), false);
+    if (!lower || !upper || *lower > *upper) {
+      throw std::invalid_argument(inQuotes(item) +
+                                  ": the bounds must be two numbers, the lower one first");
+    }
+    return {*lower, *upper};
+  }
+  const std::optional<double> limit = numberIn(value, false);
+  if (!limit || *limit < 0.0) {
+    throw std::invalid_argument(inQuotes(item) + ": the tolerance must be a number, 0 or more");
+  }
+  return Tolerance::within(*limit);
+}
+
+}  // namespace
+
+Tolerances parseTolerances(std::string_view text, const ComponentSchema& schema) {
   Tolerances tolerances;
   for (bool more = true; more;) {
     const std::size_t comma = text.find(',');
@@ -45,21 +68,18 @@ Tolerances parseTolerances(std::string_view text) {
     more = comma != std::string_view::npos;
     if (more) text.remove_prefix(comma + 1);
     const std::size_t equals = item.find('=');
-    const std::string_view name = item.substr(0, equals);
-    const std::string_view letters = "xyzh";
-    const std::size_t index = name.size() == 1 ? letters.find(name[0]) : std::string_view::npos;
-    if (equals == std::string_view::npos || index == std::string_view::npos) {
-      throw std::invalid_argument(inQuotes(item) + " is not a tolerance: write x=, y=, z= or h= " +
-                                  "and a value, such as x=0.02");
+    const std::string_view key = item.substr(0, equals);
+    const std::size_t component = componentNamed(key, schema);
+    if (equals == std::string_view::npos || component == schema.size()) {
+      throw std::invalid_argument(inQuotes(item) + " is not a tolerance: write " +
+                                  keysToWrite(schema) + " and a value, such as " +
+                                  schema.front().key + "=0.02");
     }
-    const std::optional<double> limit = numberIn(item.substr(equals + 1), false);
-    if (!limit || *limit < 0.0) {
-      throw std::invalid_argument(inQuotes(item) + ": the tolerance must be a number, 0 or more");
+    const Tolerance tolerance = toleranceIn(item, item.substr(equals + 1), schema[component].rule);
+    if (tolerances[component]) {
+      throw std::invalid_argument("the tolerance for " + std::string(key) + " is given twice");
     }
-    if (tolerances.limits[index]) {
-      throw std::invalid_argument(std::string("the tolerance for ") + name[0] + " is given twice");
-    }
-    tolerances.limits[index] = limit;
+    tolerances.set(component, tolerance);
   }
   return tolerances;
 }
@@ -76,23 +96,30 @@ double lastPlace(int decimals) {
 
 }  // namespace
 
-bool withinTolerance(double value, double limit, int decimals) {
-  const double magnitude = std::abs(value);
+bool withinTolerance(double value, const Tolerance& tolerance, int decimals) {
   // Writing moves a value by at most half a unit of its last place: only values that close to
-  // the limit need their decimal digits looked at.
+  // a bound need their decimal digits looked at.
   const double half = 0.5 * lastPlace(decimals) * (1.0 + 1e-9);
-  if (magnitude + half <= limit) return true;
-  if (magnitude - half > limit) return false;
-  return form::DecimalText::of(magnitude).roundedToDecimals(decimals).toDouble() <= limit;
+  if (value - half >= tolerance.lower && value + half <= tolerance.upper) return true;
+  if (value + half < tolerance.lower || value - half > tolerance.upper) return false;
+  const double written = std::copysign(
+      form::DecimalText::of(std::abs(value)).roundedToDecimals(decimals).toDouble(), value);
+  return tolerance.lower <= written && written <= tolerance.upper;
 }
 
-std::vector<Component> failingComponents(const Deviation& deviation, const Tolerances& tolerances,
-                                         int decimals) {
-  std::vector<Component> failing;
-  for (const Component component : kComponents) {
-    const std::optional<double> value = valueOf(deviation, component);
-    const std::optional<double>& limit = tolerances[component];
-    if (value && limit && !withinTolerance(*value, *limit, decimals)) failing.push_back(component);
+bool withinTolerance(double value, double limit, int decimals) {
+  return withinTolerance(value, Tolerance::within(limit), decimals);
+}
+
+std::vector<std::size_t> failingComponents(const ComponentValues& values,
+                                           const Tolerances& tolerances, int decimals) {
+  std::vector<std::size_t> failing;
+  for (std::size_t component = 0; component < values.size(); ++component) {
+    const std::optional<double>& value = values[component];
+    const std::optional<Tolerance> tolerance = tolerances[component];
+    if (value && tolerance && !withinTolerance(*value, *tolerance, decimals)) {
+      failing.push_back(component);
+    }
   }
   return failing;
 }

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <stdexcept>
 
+#include "survey/design_points.h"
 #include "survey/tolerance.h"
 
 // Deviations and their verdicts as the surveyor reads them: survey minus design along the
@@ -69,19 +70,20 @@ TEST(Frame, RefusesAxesThatAreNoFrame) {
 }
 
 TEST(Tolerances, AreReadFromTheCommandLineText) {
-  const Tolerances all = parseTolerances("x=0.02,y=0.03,z=0.01,h=0.025");
-  EXPECT_EQ(all[Component::X], 0.02);
-  EXPECT_EQ(all[Component::Y], 0.03);
-  EXPECT_EQ(all[Component::Z], 0.01);
-  EXPECT_EQ(all[Component::H], 0.025);
-  const Tolerances some = parseTolerances("h=0");
-  EXPECT_FALSE(some[Component::X]);
-  EXPECT_EQ(some[Component::H], 0.0);
+  const Tolerances all = parseTolerances("x=0.02,y=0.03,z=0.01,h=0.025", pointComponents());
+  EXPECT_EQ(all[kDx]->upper, 0.02);
+  EXPECT_EQ(all[kDy]->upper, 0.03);
+  EXPECT_EQ(all[kDz]->upper, 0.01);
+  EXPECT_EQ(all[kDh]->upper, 0.025);
+  EXPECT_EQ(all[kDx]->lower, -0.02);
+  const Tolerances some = parseTolerances("h=0", pointComponents());
+  EXPECT_FALSE(some[kDx]);
+  EXPECT_EQ(some[kDh]->upper, 0.0);
 }
 
 TEST(Tolerances, RefuseWhatIsNoTolerance) {
   for (const char* text : {"", "q=1", "x", "x=", "x=-1", "x=abc", "x=1,x=2", "xy=1", "x=1,"}) {
-    EXPECT_THROW(parseTolerances(text), std::invalid_argument) << text;
+    EXPECT_THROW(parseTolerances(text, pointComponents()), std::invalid_argument) << text;
   }
 }
 
@@ -110,9 +112,9 @@ INSTANTIATE_TEST_SUITE_P(Boundaries, WithinTolerance,
                                          WithinCase{0.0005, 0.0, 3, false}));
 
 TEST(FailingComponents, NamesEachComponentOutsideItsTolerance) {
-  const Tolerances tolerances = parseTolerances("x=0.02,z=0.01,h=0.025");
-  Deviation d{0.03, 0.1, 0.002, std::hypot(0.03, 0.1)};
-  EXPECT_EQ(failingComponents(d, tolerances, 3), (std::vector{Component::X, Component::H}));
+  const Tolerances tolerances = parseTolerances("x=0.02,z=0.01,h=0.025", pointComponents());
+  ComponentValues d{0.03, 0.1, 0.002, std::hypot(0.03, 0.1)};
+  EXPECT_EQ(failingComponents(d, tolerances, 3), (std::vector<std::size_t>{kDx, kDh}));
   d = {0.01, 0.01, std::nullopt, std::hypot(0.01, 0.01)};
   EXPECT_TRUE(failingComponents(d, tolerances, 3).empty());
 }

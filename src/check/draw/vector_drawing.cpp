@@ -12,6 +12,7 @@
 #include "insert/arrow_deviation.h"
 #include "insert/insert_run.h"
 #include "insert/z_deviation.h"
+#include "survey/design_points.h"
 
 namespace check::draw {
 namespace {
@@ -40,10 +41,10 @@ class Batch {
   DrawnPair drawPair(const survey::Pair& pair, const survey::ComparedPair& compared) {
     const std::size_t before = space_->drawn();
     const survey::Point& design = report_.design.points[pair.design];
-    const survey::Deviation& deviation = compared.deviation;
-    PairControls controls(settings_,
-                          {report_.number(deviation.dx), report_.number(deviation.dy),
-                           deviation.dz ? report_.number(*deviation.dz) : std::string()});
+    const survey::ComponentValues& values = compared.values;
+    PairControls controls(
+        settings_, {report_.number(*values[survey::kDx]), report_.number(*values[survey::kDy]),
+                    values[survey::kDz] ? report_.number(*values[survey::kDz]) : std::string()});
     const cad::Point3 designPoint = local(design);
     const auto [insertPoint, footprint] = clearInsertPoint(controls, design.id, designPoint);
     grid_.add(footprint.boxes);

@@ -86,13 +86,12 @@ double drawParticulars(ReportCanvas& canvas, const CheckReport& report, const QD
 
 // The statistics with a column per component, as they read best on a portrait page.
 void drawStatistics(ReportCanvas& canvas, const CheckReport& report, double y) {
+  const survey::ComponentSchema& schema = report.comparison.schema;
   std::vector<StatisticsCells> cells;
   QStringList tolerance{QStringLiteral("tolerance")};
-  for (const survey::Component component : survey::kComponents) {
-    cells.push_back(statisticsCells(report, component));
-    const auto& limit = report.tolerances[component];
-    const char* sign = component == survey::Component::H ? "" : "±";
-    tolerance << (limit ? QString::fromUtf8(sign) + q(report.number(*limit)) : QStringLiteral("-"));
+  for (std::size_t k = 0; k < schema.size(); ++k) {
+    cells.push_back(statisticsCells(report, k));
+    tolerance << q(toleranceCell(report, k));
   }
   const auto row = [&](const char* name, std::string StatisticsCells::*field) {
     QStringList texts{QLatin1String(name)};
@@ -113,7 +112,8 @@ void drawStatistics(ReportCanvas& canvas, const CheckReport& report, double y) {
       tolerance,
       row("within tolerance", &StatisticsCells::withinTolerance)};
   constexpr double kNameWidth = 56.0;
-  const double columnWidth = (ReportCanvas::kBodyWidth - kNameWidth) / 4;
+  const int columns = static_cast<int>(schema.size());
+  const double columnWidth = (ReportCanvas::kBodyWidth - kNameWidth) / columns;
   QPainter& painter = canvas.painter();
   for (std::size_t r = 0; r < rows.size(); ++r) {
     painter.setFont(ReportCanvas::font(10, r == 0));
@@ -122,7 +122,7 @@ void drawStatistics(ReportCanvas& canvas, const CheckReport& report, double y) {
                        QColor(240, 240, 240));
     }
     canvas.text(ReportCanvas::kMargin + 1, y, kNameWidth, kLine, rows[r][0]);
-    for (int k = 1; k <= 4; ++k) {
+    for (int k = 1; k <= columns; ++k) {
       canvas.text(ReportCanvas::kMargin + kNameWidth + (k - 1) * columnWidth, y, columnWidth - 2,
                   kLine, rows[r][k], Qt::AlignRight);
     }
@@ -130,11 +130,14 @@ void drawStatistics(ReportCanvas& canvas, const CheckReport& report, double y) {
   }
   painter.setFont(ReportCanvas::font(8));
   y += 2;
-  for (const char* note :
-       {"Standard deviation from n - 1 pairs. The largest magnitude keeps its sign.",
-        "The 95th percentile is of the magnitudes, nearest rank.",
-        "dH is the horizontal distance between the design and the survey point."}) {
-    canvas.text(ReportCanvas::kMargin, y, ReportCanvas::kBodyWidth, 4.5, QLatin1String(note));
+  QStringList notes{
+      QStringLiteral("Standard deviation from n - 1 pairs. The largest magnitude keeps its sign."),
+      QStringLiteral("The 95th percentile is of the magnitudes, nearest rank.")};
+  for (const survey::Component& component : schema) {
+    if (!component.note.empty()) notes << q(component.note);
+  }
+  for (const QString& note : notes) {
+    canvas.text(ReportCanvas::kMargin, y, ReportCanvas::kBodyWidth, 4.5, note);
     y += 4.5;
   }
 }

@@ -6,27 +6,25 @@
 
 namespace check::report {
 
-std::vector<double> deviationsOf(const CheckReport& report, survey::Component component) {
+std::vector<double> deviationsOf(const CheckReport& report, std::size_t component) {
   std::vector<double> values;
   values.reserve(report.comparison.pairs.size());
   for (const survey::ComparedPair& pair : report.comparison.pairs) {
-    if (const std::optional<double> value = survey::valueOf(pair.deviation, component)) {
-      values.push_back(*value);
-    }
+    if (const std::optional<double>& value = pair.values[component]) values.push_back(*value);
   }
   return values;
 }
 
-Histogram histogramOf(const std::vector<double>& values, std::optional<double> limit,
-                      bool magnitudes) {
+Histogram histogramOf(const std::vector<double>& values,
+                      const std::optional<survey::Tolerance>& tolerance, bool magnitudes) {
   assert(!values.empty());
   const auto [smallest, largest] = std::minmax_element(values.begin(), values.end());
   double low = *smallest;
   double high = *largest;
   if (magnitudes) low = std::min(low, 0.0);
-  if (limit) {
-    low = std::min(low, magnitudes ? 0.0 : -*limit);
-    high = std::max(high, *limit);
+  if (tolerance) {
+    low = std::min(low, magnitudes ? 0.0 : tolerance->lower);
+    high = std::max(high, tolerance->upper);
   }
   if (high - low <= 0.0) {
     // Every value the same and no tolerance to span: a narrow range around it.

@@ -18,13 +18,15 @@ struct Histogram {
   double end() const { return start + binWidth * static_cast<double>(counts.size()); }
 };
 
-// One component's deviations over every pair (none for Z without heights).
-std::vector<double> deviationsOf(const CheckReport& report, survey::Component component);
+// The values of component `component` of the report's schema over every pair, those without
+// one left out (dz without heights).
+std::vector<double> deviationsOf(const CheckReport& report, std::size_t component);
 
 // The histogram of `values` (at least one): about the square root of their count in bins (5 to
-// 40) covering every value, and the tolerance where there is one: from -limit to limit, or from
-// 0 to limit for `magnitudes` (dH), so that the limits show on the same axis.
-Histogram histogramOf(const std::vector<double>& values, std::optional<double> limit,
-                      bool magnitudes);
+// 40) covering every value, and the tolerance where there is one: from its lower to its upper
+// bound, or from 0 to its upper bound for `magnitudes` (dH), so that the bounds show on the
+// same axis.
+Histogram histogramOf(const std::vector<double>& values,
+                      const std::optional<survey::Tolerance>& tolerance, bool magnitudes);
 
 }  // namespace check::report

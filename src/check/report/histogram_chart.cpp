@@ -68,18 +68,19 @@ void addAxes(QChart& chart, const CheckReport& report, const Histogram& histogra
 
 }  // namespace
 
-QChart* histogramChart(const CheckReport& report, survey::Component component) {
+QChart* histogramChart(const CheckReport& report, std::size_t component) {
   auto* chart = new QChart;
-  const QString name = QString::fromStdString(componentName(component));
+  const survey::Component& shown = report.comparison.schema[component];
+  const QString name = QString::fromStdString(shown.heading);
   const std::vector<double> values = deviationsOf(report, component);
   if (values.empty()) {
     chart->setTitle(name + QStringLiteral(": no values"));
     chart->legend()->hide();
     return chart;
   }
-  const std::optional<double>& limit = report.tolerances[component];
-  const bool magnitudes = component == survey::Component::H;
-  const Histogram histogram = histogramOf(values, limit, magnitudes);
+  const std::optional<survey::Tolerance> tolerance = report.tolerances[component];
+  const bool magnitudes = shown.rule == survey::ToleranceRule::Magnitude;
+  const Histogram histogram = histogramOf(values, tolerance, magnitudes);
   const std::size_t highest = *std::max_element(histogram.counts.begin(), histogram.counts.end());
 
   auto* bars = new QAreaSeries(barOutline(histogram));
@@ -87,18 +88,20 @@ QChart* histogramChart(const CheckReport& report, survey::Component component) {
   bars->setColor(kBars.lighter(150));
   bars->setBorderColor(kBars);
   chart->addSeries(bars);
-  if (limit) {
-    const QString limitText = QString::fromStdString(report.number(*limit));
+  if (tolerance) {
     const QString lineName =
-        (magnitudes ? QStringLiteral("tolerance ") : QStringLiteral("tolerance ±")) + limitText;
-    chart->addSeries(toleranceLine(*limit, static_cast<double>(highest) * 1.1, lineName));
+        QStringLiteral("tolerance ") + QString::fromStdString(toleranceCell(report, component));
+    chart->addSeries(toleranceLine(tolerance->upper, static_cast<double>(highest) * 1.1, lineName));
     if (!magnitudes) {
-      QLineSeries* lower = toleranceLine(-*limit, static_cast<double>(highest) * 1.1, lineName);
+      QLineSeries* lower =
+          toleranceLine(tolerance->lower, static_cast<double>(highest) * 1.1, lineName);
       chart->addSeries(lower);
       chart->legend()->markers(lower).front()->setVisible(false);
     }
   }
-  addAxes(*chart, report, histogram, highest, name);
+  const QString unit = QString::fromStdString(shown.unit);
+  addAxes(*chart, report, histogram, highest,
+          unit.isEmpty() ? name : name + QStringLiteral(" (") + unit + QStringLiteral(")"));
   chart->setTitle(name + QStringLiteral(", survey minus design"));
   chart->legend()->setAlignment(Qt::AlignBottom);
   return chart;

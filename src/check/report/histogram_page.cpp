@@ -1,5 +1,6 @@
 #include <QGraphicsScene>
 #include <QtCharts/QChart>
+#include <algorithm>
 #include <memory>
 
 #include "check/report/histogram_chart.h"
@@ -32,13 +33,16 @@ void drawHistogramPage(ReportCanvas& canvas, const CheckReport& report) {
   canvas.text(ReportCanvas::kMargin, ReportCanvas::kBodyTop + 9, ReportCanvas::kBodyWidth, 6,
               QStringLiteral("How many pairs deviate by how much, per component; the dashed red "
                              "lines mark the tolerance."));
+  // Two side by side, as many rows as that takes, each at most 110 mm high.
+  const std::size_t charts = report.comparison.schema.size();
+  const double rows = static_cast<double>((charts + 1) / 2);
   const double width = ReportCanvas::kBodyWidth / 2 - 2;
-  const double height = 110;
   const double top = ReportCanvas::kBodyTop + 20;
-  for (int i = 0; i < 4; ++i) {
-    const QRectF place(ReportCanvas::kMargin + (i % 2) * (width + 4), top + (i / 2) * (height + 6),
-                       width, height);
-    drawChart(canvas, histogramChart(report, survey::kComponents[i]), place);
+  const double height = std::min(110.0, (ReportCanvas::kBodyBottom - top) / rows - 6);
+  for (std::size_t i = 0; i < charts; ++i) {
+    const QRectF place(ReportCanvas::kMargin + static_cast<double>(i % 2) * (width + 4),
+                       top + static_cast<double>(i / 2) * (height + 6), width, height);
+    drawChart(canvas, histogramChart(report, i), place);
   }
 }
 

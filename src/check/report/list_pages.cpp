@@ -26,33 +26,26 @@ std::vector<ListColumn> pointColumns() {
           {QStringLiteral("z"), 25}};
 }
 
-// "x, z, h": the CSV's letters, easier to read on paper.
-QString failingText(const std::vector<survey::Component>& failing) {
-  QStringList letters;
-  for (const survey::Component component : failing) letters << QChar(survey::letterOf(component));
-  return letters.join(QStringLiteral(", "));
-}
-
 ReportList failures(const CheckReport& report) {
   const survey::Comparison& comparison = report.comparison;
   ReportList list{QStringLiteral("Pairs outside tolerance (%1 of %2)")
                       .arg(comparison.failed)
                       .arg(comparison.pairs.size()),
-                  {{QStringLiteral("point"), 50, Qt::AlignLeft},
-                   {QStringLiteral("dx"), 22},
-                   {QStringLiteral("dy"), 22},
-                   {QStringLiteral("dz"), 22},
-                   {QStringLiteral("dH"), 22},
-                   {QStringLiteral("outside in"), 30, Qt::AlignHCenter}},
+                  {{QStringLiteral("point"), 50, Qt::AlignLeft}},
                   {},
                   QStringLiteral("None: every pair is within tolerance.")};
+  for (const survey::Component& component : comparison.schema) {
+    list.columns.push_back({q(component.heading), 22});
+  }
+  list.columns.push_back({QStringLiteral("outside in"), 30, Qt::AlignHCenter});
   for (std::size_t i = 0; i < comparison.pairs.size(); ++i) {
     const survey::ComparedPair& pair = comparison.pairs[i];
     if (pair.failing.empty()) continue;
-    const survey::Deviation& d = pair.deviation;
-    list.rows.push_back({q(report.design.points[report.pairing.pairs[i].design].id),
-                         q(report.number(d.dx)), q(report.number(d.dy)), coordinate(report, d.dz),
-                         q(report.number(d.dh)), failingText(pair.failing)});
+    QStringList row{q(report.design.points[report.pairing.pairs[i].design].id)};
+    for (const std::optional<double>& value : pair.values) row << coordinate(report, value);
+    // The CSV's keys with a comma between them, easier to read on paper: "x, z, h".
+    row << q(survey::keysOf(comparison.schema, pair.failing, ", "));
+    list.rows.push_back(row);
   }
   return list;
 }

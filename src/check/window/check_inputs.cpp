@@ -15,6 +15,7 @@
 #include <stdexcept>
 
 #include "check/window/point_file_box.h"
+#include "survey/design_points.h"
 
 namespace check {
 namespace {
@@ -24,7 +25,6 @@ constexpr double kLargestTolerance = 1000.0;
 constexpr double kLargestRadius = 10000.0;
 constexpr double kLargestTextHeight = 1e6;
 constexpr int kLargestDecimals = 8;
-constexpr std::array<double, 4> kTypicalTolerance{0.02, 0.02, 0.01, 0.025};
 
 QDoubleSpinBox* lengthBox(double value, double maximum, int decimals, QWidget* parent) {
   auto* box = new QDoubleSpinBox(parent);
@@ -106,20 +106,22 @@ QGroupBox* CheckInputs::matchingBox() {
 QGroupBox* CheckInputs::toleranceBox() {
   auto* box = new QGroupBox("Tolerances", this);
   auto* layout = new QGridLayout(box);
-  for (const survey::Component component : survey::kComponents) {
-    const auto k = static_cast<std::size_t>(component);
-    const QString letter(QChar(survey::letterOf(component)));
-    tested_[k] = new QCheckBox(component == survey::Component::H ? "h (horizontal)" : letter, box);
-    tolerance_[k] = lengthBox(kTypicalTolerance[k], kLargestTolerance, 4, box);
-    tolerance_[k]->setMinimum(0.0);
-    tested_[k]->setObjectName("tested_" + letter);
-    tolerance_[k]->setObjectName("tolerance_" + letter);
-    tolerance_[k]->setEnabled(false);
-    connect(tested_[k], &QCheckBox::toggled, tolerance_[k], &QWidget::setEnabled);
-    layout->addWidget(tested_[k], static_cast<int>(k), 0);
-    layout->addWidget(tolerance_[k], static_cast<int>(k), 1);
+  const survey::ComponentSchema& schema = survey::pointComponents();
+  for (std::size_t k = 0; k < schema.size(); ++k) {
+    const QString key = QString::fromStdString(schema[k].key);
+    auto* tested = new QCheckBox(QString::fromStdString(schema[k].label), box);
+    auto* tolerance = lengthBox(schema[k].typicalTolerance, kLargestTolerance, 4, box);
+    tolerance->setMinimum(0.0);
+    tested->setObjectName("tested_" + key);
+    tolerance->setObjectName("tolerance_" + key);
+    tolerance->setEnabled(false);
+    connect(tested, &QCheckBox::toggled, tolerance, &QWidget::setEnabled);
+    layout->addWidget(tested, static_cast<int>(k), 0);
+    layout->addWidget(tolerance, static_cast<int>(k), 1);
+    tested_.push_back(tested);
+    tolerance_.push_back(tolerance);
   }
-  layout->setRowStretch(4, 1);
+  layout->setRowStretch(static_cast<int>(schema.size()), 1);
   return box;
 }
 
@@ -180,7 +182,9 @@ CheckRequest CheckInputs::request() const {
   request.idMatching.repeats =
       repeats_->currentIndex() == 1 ? survey::Repeats::Last : survey::Repeats::Average;
   for (std::size_t k = 0; k < tested_.size(); ++k) {
-    if (tested_[k]->isChecked()) request.tolerances.limits[k] = tolerance_[k]->value();
+    if (tested_[k]->isChecked()) {
+      request.tolerances.set(k, survey::Tolerance::within(tolerance_[k]->value()));
+    }
   }
   const UcsChoice& ucs = ucsChoices_[static_cast<std::size_t>(ucs_->currentIndex())];
   request.frame = ucs.frame;

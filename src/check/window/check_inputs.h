@@ -49,8 +49,9 @@ class CheckInputs : public QWidget {
   QLineEdit* surveySuffix_ = nullptr;
   QComboBox* repeats_ = nullptr;
   QCheckBox* skipBadLines_ = nullptr;
-  std::array<QCheckBox*, 4> tested_{};  // indexed by survey::Component
-  std::array<QDoubleSpinBox*, 4> tolerance_{};
+  // A box and a limit per component of the point check, in its order.
+  std::vector<QCheckBox*> tested_;
+  std::vector<QDoubleSpinBox*> tolerance_;
   QComboBox* ucs_ = nullptr;
   QSpinBox* decimals_ = nullptr;
   QDoubleSpinBox* textHeight_ = nullptr;

@@ -2,37 +2,23 @@
 
 #include <QBrush>
 #include <array>
-#include <optional>
 
 #include "check/window/results_proxy.h"
 
 namespace check {
 namespace {
 
-enum Column {
-  Id,
-  DesignX,
-  DesignY,
-  DesignZ,
-  SurveyX,
-  SurveyY,
-  SurveyZ,
-  Shots,
-  Dx,
-  Dy,
-  Dz,
-  Dh,
-  Status,
-  kColumns
-};
+// The columns before those of the components; the status follows them.
+enum Column { Id, DesignX, DesignY, DesignZ, SurveyX, SurveyY, SurveyZ, Shots, kFirstComponent };
 
-constexpr std::array<const char*, kColumns> kHeaders{
-    "Id",    "Design x", "Design y", "Design z", "Survey x", "Survey y", "Survey z",
-    "Shots", "dx",       "dy",       "dz",       "dH",       "Status"};
+constexpr std::array<const char*, kFirstComponent> kHeaders{
+    "Id", "Design x", "Design y", "Design z", "Survey x", "Survey y", "Survey z", "Shots"};
 
-// The number in a cell, if the column holds one and the pair has it.
-std::optional<double> numberIn(const survey::Point& design, const survey::Pair& pair,
-                               const survey::Deviation& d, int column) {
+}  // namespace
+
+std::optional<double> PairTableModel::numberIn(std::size_t row, int column) const {
+  const survey::Pair& pair = run_->pairing.pairs[row];
+  const survey::Point& design = run_->design.points[pair.design];
   const survey::Point& surveyed = pair.survey.point;
   switch (column) {
     case DesignX:
@@ -47,20 +33,16 @@ std::optional<double> numberIn(const survey::Point& design, const survey::Pair& 
       return surveyed.y;
     case SurveyZ:
       return surveyed.z;
-    case Dx:
-      return d.dx;
-    case Dy:
-      return d.dy;
-    case Dz:
-      return d.dz;
-    case Dh:
-      return d.dh;
     default:
-      return std::nullopt;
+      break;
   }
+  if (column < kFirstComponent || column >= statusColumn()) return std::nullopt;
+  return run_->comparison.pairs[row].values[static_cast<std::size_t>(column - kFirstComponent)];
 }
 
-}  // namespace
+int PairTableModel::statusColumn() const {
+  return kFirstComponent + static_cast<int>(run_->comparison.schema.size());
+}
 
 PairTableModel::PairTableModel(std::shared_ptr<const CheckRun> run, QObject* parent)
     : QAbstractTableModel(parent), run_(std::move(run)), report_(run_->report()) {}
@@ -70,7 +52,7 @@ int PairTableModel::rowCount(const QModelIndex& parent) const {
 }
 
 int PairTableModel::columnCount(const QModelIndex& parent) const {
-  return parent.isValid() ? 0 : kColumns;
+  return parent.isValid() ? 0 : statusColumn() + 1;
 }
 
 QVariant PairTableModel::data(const QModelIndex& index, int role) const {
@@ -82,26 +64,25 @@ QVariant PairTableModel::cell(int row, int column, int role) const {
   const auto i = static_cast<std::size_t>(row);
   const survey::Pair& pair = run_->pairing.pairs[i];
   const survey::ComparedPair& compared = run_->comparison.pairs[i];
-  const survey::Point& design = run_->design.points[pair.design];
   const bool failed = !compared.failing.empty();
   if (role == kFailedRole) return failed;
   if (role == Qt::ForegroundRole) return failed ? QVariant(QBrush(Qt::red)) : QVariant();
   if (role == Qt::TextAlignmentRole) {
-    return column == Id || column == Status ? QVariant(Qt::AlignLeft | Qt::AlignVCenter)
-                                            : QVariant(Qt::AlignRight | Qt::AlignVCenter);
+    return column == Id || column == statusColumn() ? QVariant(Qt::AlignLeft | Qt::AlignVCenter)
+                                                    : QVariant(Qt::AlignRight | Qt::AlignVCenter);
   }
   if (role != Qt::DisplayRole && role != kSortRole) return {};
 
-  if (column == Id) return QString::fromStdString(design.id);
+  if (column == Id) return QString::fromStdString(run_->design.points[pair.design].id);
   if (column == Shots) {
     return role == kSortRole ? QVariant(static_cast<double>(pair.survey.shots))
                              : QVariant(QString::number(pair.survey.shots));
   }
-  if (column == Status) {
-    return failed ? "fail (" + QString::fromStdString(survey::lettersOf(compared.failing)) + ")"
-                  : QString("pass");
+  if (column == statusColumn()) {
+    const std::string keys = survey::keysOf(run_->comparison.schema, compared.failing);
+    return failed ? "fail (" + QString::fromStdString(keys) + ")" : QString("pass");
   }
-  const std::optional<double> number = numberIn(design, pair, compared.deviation, column);
+  const std::optional<double> number = numberIn(i, column);
   if (!number) return {};
   if (role == kSortRole) return *number;
   return QString::fromStdString(report_.number(*number));
@@ -111,7 +92,10 @@ QVariant PairTableModel::headerData(int section, Qt::Orientation orientation, in
   if (orientation != Qt::Horizontal || role != Qt::DisplayRole) {
     return QAbstractTableModel::headerData(section, orientation, role);
   }
-  return kHeaders[static_cast<std::size_t>(section)];
+  if (section < kFirstComponent) return kHeaders[static_cast<std::size_t>(section)];
+  if (section == statusColumn()) return QString("Status");
+  const auto component = static_cast<std::size_t>(section - kFirstComponent);
+  return QString::fromStdString(run_->comparison.schema[component].heading);
 }
 
 }  // namespace check

@@ -2,13 +2,15 @@
 
 #include <QAbstractTableModel>
 #include <memory>
+#include <optional>
 
 #include "check/check_run.h"
 
 namespace check {
 
-// The pairs of a check as rows: id, design x y z, survey x y z, shots, dx, dy, dz, dH and
-// status, the numbers written as the CSV report writes them, the failures in red.
+// The pairs of a check as rows: id, design x y z, survey x y z, shots, a column per component
+// of the schema (dx, dy, dz, dH) and status, the numbers written as the CSV report writes them,
+// the failures in red.
 class PairTableModel : public QAbstractTableModel {
  public:
   PairTableModel(std::shared_ptr<const CheckRun> run, QObject* parent);
@@ -20,6 +22,9 @@ class PairTableModel : public QAbstractTableModel {
 
  private:
   QVariant cell(int row, int column, int role) const;
+  // The number in a cell, if the column holds one and the pair has it.
+  std::optional<double> numberIn(std::size_t row, int column) const;
+  int statusColumn() const;
 
   std::shared_ptr<const CheckRun> run_;
   CheckReport report_;

@@ -9,6 +9,7 @@
 
 #include "check/report/histogram_chart.h"
 #include "check/statistics_cells.h"
+#include "survey/design_points.h"
 
 namespace check {
 namespace {
@@ -49,7 +50,10 @@ QString overviewOf(const CheckReport& report) {
 }  // namespace
 
 SummaryView::SummaryView(QWidget* parent)
-    : QWidget(parent), overview_(new QLabel(this)), statistics_(new QTableWidget(this)) {
+    : QWidget(parent),
+      overview_(new QLabel(this)),
+      statistics_(new QTableWidget(this)),
+      histogramRow_(new QHBoxLayout) {
   overview_->setObjectName("overview");
   overview_->setTextInteractionFlags(Qt::TextSelectableByMouse);
   statistics_->setObjectName("statistics");
@@ -58,27 +62,38 @@ SummaryView::SummaryView(QWidget* parent)
       {"n", "Mean", "Std dev", "RMS", "Min", "Max", "Largest", "At", "95%", "Within tolerance"});
   statistics_->setEditTriggers(QAbstractItemView::NoEditTriggers);
   statistics_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-  auto* histograms = new QHBoxLayout;
-  for (const survey::Component component : survey::kComponents) {
-    auto* view = new QChartView(this);
-    view->setObjectName(QString("histogram_") + survey::letterOf(component));
-    view->setRenderHint(QPainter::Antialiasing);
-    view->setMinimumSize(220, 180);
-    histograms->addWidget(view);
-    histograms_.push_back(view);
-  }
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(overview_);
   layout->addWidget(statistics_);
-  layout->addLayout(histograms, 1);
+  layout->addLayout(histogramRow_, 1);
+  // Empty until the first check, laid out as a point check shows them.
+  makeHistogramViews(survey::pointComponents());
+}
+
+void SummaryView::makeHistogramViews(const survey::ComponentSchema& schema) {
+  std::vector<std::string> keys;
+  for (const survey::Component& component : schema) keys.push_back(component.key);
+  if (keys == histogramKeys_) return;
+  for (QChartView* view : histograms_) delete view;
+  histograms_.clear();
+  for (const std::string& key : keys) {
+    auto* view = new QChartView(this);
+    view->setObjectName(QString::fromStdString("histogram_" + key));
+    view->setRenderHint(QPainter::Antialiasing);
+    view->setMinimumSize(220, 180);
+    histogramRow_->addWidget(view);
+    histograms_.push_back(view);
+  }
+  histogramKeys_ = std::move(keys);
 }
 
 void SummaryView::showReport(const CheckReport& report) {
+  const survey::ComponentSchema& schema = report.comparison.schema;
   overview_->setText(overviewOf(report));
-  statistics_->setRowCount(static_cast<int>(survey::kComponents.size()));
+  statistics_->setRowCount(static_cast<int>(schema.size()));
   int row = 0;
-  for (const survey::Component component : survey::kComponents) {
-    const StatisticsCells c = statisticsCells(report, component);
+  for (std::size_t k = 0; k < schema.size(); ++k) {
+    const StatisticsCells c = statisticsCells(report, k);
     statistics_->setVerticalHeaderItem(row, new QTableWidgetItem(qText(c.name)));
     const std::string* cells[] = {
         &c.count, &c.mean,    &c.standardDeviation, &c.rms,          &c.min,
@@ -91,10 +106,11 @@ void SummaryView::showReport(const CheckReport& report) {
     }
     ++row;
   }
-  for (std::size_t k = 0; k < survey::kComponents.size(); ++k) {
-    // The view takes over the new chart and deletes the one it showed.
+  makeHistogramViews(schema);
+  for (std::size_t k = 0; k < schema.size(); ++k) {
+    // The view takes over the new chart; the one it showed is deleted here.
     QChart* previous = histograms_[k]->chart();
-    histograms_[k]->setChart(report::histogramChart(report, survey::kComponents[k]));
+    histograms_[k]->setChart(report::histogramChart(report, k));
     delete previous;
   }
 }

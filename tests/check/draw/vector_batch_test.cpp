@@ -10,6 +10,7 @@
 #include "check/draw/vector_drawing.h"
 #include "host/automation/host_application.h"
 #include "host/automation/host_entity.h"
+#include "survey/design_points.h"
 
 namespace check::draw {
 namespace {
@@ -24,8 +25,8 @@ class VectorBatch : public testing::Test {
     CheckRequest request;
     request.design = folder / "design.csv";
     request.survey = folder / "survey.csv";
-    request.tolerances.limits[0] = 0.02;
-    request.tolerances.limits[1] = 0.02;
+    request.tolerances.set(survey::kDx, survey::Tolerance::within(0.02));
+    request.tolerances.set(survey::kDy, survey::Tolerance::within(0.02));
     run = checkSurvey(request);
     cad->addDocument(model);
     drawing = cad->ActiveDocument();

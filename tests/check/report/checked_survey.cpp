@@ -10,9 +10,9 @@ CheckedSurvey::CheckedSurvey(const std::string& design, const std::string& surve
     : design_(survey::parsePoints(design, "design.csv", {})),
       survey_(survey::parsePoints(survey, "survey.csv", {})),
       pairing_(survey::matchById(design_, survey_, {})),
-      tolerances_(survey::parseTolerances(tolerances)),
-      comparison_(
-          survey::compare(pairing_, design_.points, survey::Frame(), tolerances_, decimals)),
+      tolerances_(survey::parseTolerances(tolerances, survey::pointComponents())),
+      comparison_(survey::compare(survey::DesignPoints(pairing_, design_.points, frame_),
+                                  tolerances_, decimals)),
       report_{design_,          survey_,     pairing_,
               comparison_,      tolerances_, "by id",
               "the world axes", decimals,    form::numberFormatFor(decimals)} {}

@@ -4,6 +4,7 @@
 
 #include "check/check_report.h"
 #include "survey/comparison.h"
+#include "survey/design_points.h"
 #include "survey/pairing.h"
 #include "survey/point.h"
 #include "survey/tolerance.h"
@@ -25,6 +26,7 @@ class CheckedSurvey {
   survey::PointFile design_;
   survey::PointFile survey_;
   survey::Pairing pairing_;
+  survey::Frame frame_;  // the world axes
   survey::Tolerances tolerances_;
   survey::Comparison comparison_;
   check::CheckReport report_;

@@ -12,26 +12,29 @@
 namespace check::report {
 namespace {
 
+constexpr auto kWithin = survey::Tolerance::within;
+
 TEST(Histogram, BinsCoverEveryValueAndTheTolerance) {
   const struct {
     const char* name;
     std::vector<double> values;
-    std::optional<double> limit;
+    std::optional<survey::Tolerance> tolerance;
     bool magnitudes;
     double start;
     double end;
     std::size_t bins;
   } cases[] = {
-      {"within the tolerance", {0.005, 0.010}, 0.02, false, -0.02, 0.02, 5},
-      {"beyond the tolerance", {-0.05, 0.030}, 0.02, false, -0.05, 0.03, 5},
-      {"magnitudes from 0", {0.010, 0.030}, 0.025, true, 0.0, 0.03, 5},
+      {"within the tolerance", {0.005, 0.010}, kWithin(0.02), false, -0.02, 0.02, 5},
+      {"beyond the tolerance", {-0.05, 0.030}, kWithin(0.02), false, -0.05, 0.03, 5},
+      {"magnitudes from 0", {0.010, 0.030}, kWithin(0.025), true, 0.0, 0.03, 5},
+      {"unequal bounds", {0.005, 0.010}, survey::Tolerance{-0.01, 0.04}, false, -0.01, 0.04, 5},
       {"no tolerance", {-0.01, 0.01, 0.02}, std::nullopt, false, -0.01, 0.02, 5},
       {"one value, no tolerance", {0.5}, std::nullopt, false, 0.25, 0.75, 5},
-      {"100 values", std::vector<double>(100, 0.001), 0.01, false, -0.01, 0.01, 10},
-      {"10000 values", std::vector<double>(10000, 0.001), 0.01, false, -0.01, 0.01, 40},
+      {"100 values", std::vector<double>(100, 0.001), kWithin(0.01), false, -0.01, 0.01, 10},
+      {"10000 values", std::vector<double>(10000, 0.001), kWithin(0.01), false, -0.01, 0.01, 40},
   };
   for (const auto& c : cases) {
-    const Histogram h = histogramOf(c.values, c.limit, c.magnitudes);
+    const Histogram h = histogramOf(c.values, c.tolerance, c.magnitudes);
     EXPECT_NEAR(h.start, c.start, 1e-12) << c.name;
     EXPECT_NEAR(h.end(), c.end, 1e-12) << c.name;
     EXPECT_EQ(h.counts.size(), c.bins) << c.name;
@@ -41,7 +44,7 @@ TEST(Histogram, BinsCoverEveryValueAndTheTolerance) {
 }
 
 TEST(Histogram, TheLargestValueIsInTheLastBin) {
-  const Histogram h = histogramOf({-0.05, 0.0, 0.030}, 0.02, false);
+  const Histogram h = histogramOf({-0.05, 0.0, 0.030}, kWithin(0.02), false);
   EXPECT_EQ(h.counts.front(), 1u);
   EXPECT_EQ(h.counts.back(), 1u);
 }
@@ -53,15 +56,15 @@ TEST(HistogramChart, MarksTheToleranceOnTheDeviationsAxis) {
                                         "P1,0.005,-0.002,0.003\nP2,10.030,0.004,-0.020\n",
                                         "x=0.02,h=0.025");
   const struct {
-    survey::Component component;
+    survey::PointComponent component;
     QString title;
     int series;
     double axisFrom;
     double axisTo;
   } cases[] = {
-      {survey::Component::X, "dx, survey minus design", 3, -0.02, 0.03},
-      {survey::Component::Y, "dy, survey minus design", 1, -0.002, 0.004},
-      {survey::Component::H, "dH, survey minus design", 2, 0.0, 0.0303},
+      {survey::kDx, "dx, survey minus design", 3, -0.02, 0.03},
+      {survey::kDy, "dy, survey minus design", 1, -0.002, 0.004},
+      {survey::kDh, "dH, survey minus design", 2, 0.0, 0.0303},
   };
   for (const auto& c : cases) {
     const std::unique_ptr<QChart> chart(histogramChart(checked.report(), c.component));
@@ -76,7 +79,7 @@ TEST(HistogramChart, MarksTheToleranceOnTheDeviationsAxis) {
 
 TEST(HistogramChart, SaysSoWhenAComponentHasNoValues) {
   const fixtures::CheckedSurvey checked("Point,Easting,Northing\nA,0,0\n", "A,0.01,0\n", "z=0.01");
-  const std::unique_ptr<QChart> chart(histogramChart(checked.report(), survey::Component::Z));
+  const std::unique_ptr<QChart> chart(histogramChart(checked.report(), survey::kDz));
   EXPECT_EQ(chart->title(), "dz: no values");
   EXPECT_TRUE(chart->series().isEmpty());
 }
