@@ -23,6 +23,7 @@ CheckRequest requestFor(const CheckOptions& options, const std::optional<Drawing
   request.designUnit = options.designUnit;
   request.surveyUnit = options.surveyUnit;
   request.designCrs = options.designCrs;
+  request.codes = options.codes;
   request.surveyCrs = options.surveyCrs;
   request.matching = options.matching;
   request.radius = options.radius;

@@ -30,6 +30,8 @@ bool takesValue(const std::string& name) {
                                             "--design-units",
                                             "--survey-units",
                                             "--design-crs",
+                                            "--codes",
+                                            "--exclude-codes",
                                             "--survey-crs",
                                             "--survey-prefix",
                                             "--survey-suffix",
@@ -127,6 +129,10 @@ void apply(CheckOptions& options, const std::string& name, const std::string& va
       const survey::LengthUnit unit = survey::parseLengthUnit(value);
       if (name != "--survey-units") options.designUnit = unit;
       if (name != "--design-units") options.surveyUnit = unit;
+    } else if (name == "--codes") {
+      options.codes.only = survey::parseCodeList(value);
+    } else if (name == "--exclude-codes") {
+      options.codes.except = survey::parseCodeList(value);
     } else if (name == "--design-crs") {
       options.designCrs = value;
     } else if (name == "--survey-crs") {

@@ -39,6 +39,7 @@ struct CheckOptions {
   std::optional<std::string> designCrs;
   std::optional<std::string> surveyCrs;
   survey::IdMatching idMatching;
+  survey::CodeFilter codes;
   survey::Tolerances tolerances;
   std::optional<std::filesystem::path> drawing;
   std::optional<std::string> ucs;

@@ -99,6 +99,7 @@ CheckRun checkSurvey(const CheckRequest& request, std::stop_token stop) {
       request.matching == Matching::ById
           ? survey::matchById(run.design, run.survey, request.idMatching)
           : survey::matchByProximity(run.design, run.survey, request.radius, request.idMatching);
+  run.pairing = survey::filteredByCode(run.pairing, run.design.points, request.codes);
   stopIfAsked(stop);
   run.comparison =
       survey::compare(survey::DesignPoints(run.pairing, run.design.points, request.frame),

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "check/check_report.h"
+#include "survey/code_filter.h"
 #include "survey/comparison.h"
 #include "survey/frame.h"
 #include "survey/length_unit.h"
@@ -35,6 +36,8 @@ struct CheckRequest {
   // design's, and units are then the systems' own.
   std::optional<std::string> designCrs;
   std::optional<std::string> surveyCrs;
+  // Only the pairs and points of some codes, or all but some.
+  survey::CodeFilter codes;
   Matching matching = Matching::ById;
   double radius = 0.0;  // for ByProximity
   survey::IdMatching idMatching;

@@ -31,13 +31,23 @@ void appendCoordinates(std::string& row, const CheckReport& report, const survey
   if (point.z) row += report.number(*point.z);
 }
 
+// ",design code,survey code" and the line end.
+void appendCodes(std::string& row, const std::string& design, const std::string& survey) {
+  row += ',';
+  appendField(row, design);
+  row += ',';
+  appendField(row, survey);
+  row += '\n';
+}
+
 }  // namespace
 
 void writeCsvReport(std::ostream& out, const CheckReport& report) {
   const survey::ComponentSchema& schema = report.comparison.schema;
   out << "id,design_x,design_y,design_z,survey_x,survey_y,survey_z,shots";
   for (const survey::Component& component : schema) out << ',' << component.column;
-  out << ",status,failing\n";
+  // Columns after `failing` are appended, so that scripts reading the first ones by place go on.
+  out << ",status,failing,design_code,survey_code\n";
   // An unmatched point has no values: a comma for each and one before its status.
   const std::string noValues(schema.size() + 1, ',');
   // Each row is put together first and written whole: a report has a row per point, and the
@@ -64,7 +74,7 @@ void writeCsvReport(std::ostream& out, const CheckReport& report) {
     }
     row += compared.failing.empty() ? ",pass," : ",fail,";
     row += survey::keysOf(schema, compared.failing);
-    row += '\n';
+    appendCodes(row, design[pair.design].code, pair.survey.point.code);
     writeRow();
   }
   for (const std::size_t i : report.pairing.unmatchedDesign) {
@@ -73,7 +83,8 @@ void writeCsvReport(std::ostream& out, const CheckReport& report) {
     appendCoordinates(row, report, design[i]);
     row += ",,,,";
     row += noValues;
-    row += "unmatched-design,\n";
+    row += "unmatched-design,";
+    appendCodes(row, design[i].code, {});
     writeRow();
   }
   for (const survey::Observation& observation : report.pairing.unmatchedSurvey) {
@@ -83,7 +94,8 @@ void writeCsvReport(std::ostream& out, const CheckReport& report) {
     row += ',';
     row += std::to_string(observation.shots);
     row += noValues;
-    row += "unmatched-survey,\n";
+    row += "unmatched-survey,";
+    appendCodes(row, {}, observation.point.code);
     writeRow();
   }
 }

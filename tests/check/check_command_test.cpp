@@ -97,7 +97,8 @@ class CheckCommand : public testing::Test {
 };
 
 constexpr const char* kHeader =
-    "id|design_x|design_y|design_z|survey_x|survey_y|survey_z|shots|dx|dy|dz|dh|status|failing";
+    "id|design_x|design_y|design_z|survey_x|survey_y|survey_z|shots|dx|dy|dz|dh|status|failing|"
+    "design_code|survey_code";
 
 TEST_F(CheckCommand, AllWithinToleranceExitsWithZero) {
   const ProgramRun result = run(std::string("check design.csv within.csv ") + kTolerance);
@@ -132,11 +133,11 @@ TEST_F(CheckCommand, PairsOutsideAndUnmatchedPointsExitWithOne) {
             (std::vector<std::string>{
                 kHeader,
                 "P1|1000.000|2000.000|50.000|1000.005|1999.998|50.003|1|0.005|-0.002|0.003|0.005|"
-                "pass|",
+                "pass||stake|",
                 "P2|1010.000|2000.000|50.500|1010.030|2000.004|50.480|1|0.030|0.004|-0.020|0.030|"
-                "fail|x z h",
-                "P3|1020.000|2000.000|51.000|||||||||unmatched-design|",
-                "X9||||5.000|6.000|7.000|1|||||unmatched-survey|"}));
+                "fail|x z h|stake|",
+                "P3|1020.000|2000.000|51.000|||||||||unmatched-design||stake|",
+                "X9||||5.000|6.000|7.000|1|||||unmatched-survey|||"}));
 }
 
 // Along the drawing's UCS "SITE" (X along world Y), with the drawing's 4 decimals.
@@ -153,7 +154,7 @@ TEST_F(CheckCommand, DeviationsAlongANamedUcsOfADrawing) {
   ASSERT_EQ(rows.size(), 5u);
   EXPECT_EQ(rows[2],
             "P2|1010.0000|2000.0000|50.5000|1010.0300|2000.0040|50.4800|1|0.0040|-0.0300|-0.0200|"
-            "0.0303|fail|y z h");
+            "0.0303|fail|y z h|stake|");
 }
 
 // Survey points paired by proximity, a LandXML design, blank-separated survey shots.
@@ -171,9 +172,9 @@ TEST_F(CheckCommand, LandXmlDesignPairedByProximity) {
   EXPECT_EQ(
       csvRows("out.csv"),
       (std::vector<std::string>{
-          kHeader, "A|1000.00|2000.00|50.00|1000.00|2000.01|50.00|1|0.00|0.01|0.00|0.01|pass|",
-          "B|1010.00|2000.00|50.00|||||||||unmatched-design|",
-          "102||||1010.00|2000.30|50.00|1|||||unmatched-survey|"}));
+          kHeader, "A|1000.00|2000.00|50.00|1000.00|2000.01|50.00|1|0.00|0.01|0.00|0.01|pass|||",
+          "B|1010.00|2000.00|50.00|||||||||unmatched-design|||",
+          "102||||1010.00|2000.30|50.00|1|||||unmatched-survey|||"}));
 }
 
 TEST_F(CheckCommand, SkippedLinesAreListed) {
@@ -302,7 +303,18 @@ TEST_F(CheckCommand, AGnssSurveyIsTransformedToTheDesignsGrid) {
   // No survey height, so no dz: dx, dy and dH alone.
   EXPECT_EQ(rows[1],
             "S1|500000.000|5538630.703|312.500|500000.000|5538630.703||1|0.000|0.000||"
-            "0.000|pass|");
+            "0.000|pass|||");
+}
+
+// The design's points are all stakes: leaving them out leaves the survey point without a code.
+TEST_F(CheckCommand, CodesChooseWhatIsChecked) {
+  const ProgramRun stakes = run("check design.csv outside.csv --codes STAKE --csv out.csv");
+  EXPECT_NE(stakes.out.find("Pairs: 2, by id\n"), std::string::npos) << stakes.out;
+  EXPECT_EQ(csvRows("out.csv").size(), 4u);  // the header, two pairs, P3 never surveyed
+  const ProgramRun others = run("check design.csv outside.csv --exclude-codes stake --csv out.csv");
+  EXPECT_NE(others.out.find("Pairs: 0, by id\n"), std::string::npos) << others.out;
+  EXPECT_EQ(csvRows("out.csv"), (std::vector<std::string>{
+                                    kHeader, "X9||||5.000|6.000|7.000|1|||||unmatched-survey|||"}));
 }
 
 TEST_F(CheckCommand, InputsAreNeverReplacedByReports) {
