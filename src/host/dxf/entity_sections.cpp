@@ -1,3 +1,4 @@
+#include <optional>
 #include <vector>
 
 #include "host/dxf/entity_decoder.h"
@@ -140,9 +141,23 @@ void addEntity(ReaderContext& context, BlockIndex block, model::Entity entity,
   document.addEntityAsRead(block, std::move(entity));
 }
 
+// The space a block of release 12 names "$MODEL_SPACE" or "$PAPER_SPACE". Later releases call
+// the spaces "*Model_Space" and "*Paper_Space": a block of the older name that has a block
+// record of its own is a block like any other, kept and written back as one.
+std::optional<BlockIndex> spaceNamed(const ReaderContext& context, std::string_view name) {
+  std::optional<BlockIndex> space;
+  if (model::sameName(name, "$MODEL_SPACE")) space = BlockTable::kModelSpace;
+  if (model::sameName(name, "$PAPER_SPACE")) space = BlockTable::kPaperSpace;
+  if (const SourceTable* records = context.source.table("BLOCK_RECORD"); space && records) {
+    for (const SourceTableEntry& entry : records->entries) {
+      if (model::sameName(entry.name, name)) return std::nullopt;
+    }
+  }
+  return space;
+}
+
 BlockIndex spaceOrBlock(ReaderContext& context, std::string_view name) {
-  if (model::sameName(name, "$MODEL_SPACE")) return BlockTable::kModelSpace;
-  if (model::sameName(name, "$PAPER_SPACE")) return BlockTable::kPaperSpace;
+  if (const auto space = spaceNamed(context, name)) return *space;
   return context.block(name);
 }
 
@@ -164,9 +179,8 @@ void readBlocks(ReaderContext& context, Record& record) {
         context.fail(record.line(), "a block definition without a name");
       }
       try {
-        current = model::sameName(name, "$MODEL_SPACE")   ? BlockTable::kModelSpace
-                  : model::sameName(name, "$PAPER_SPACE") ? BlockTable::kPaperSpace
-                                                          : context.defineBlock(name, f.point(10));
+        const std::optional<BlockIndex> space = spaceNamed(context, name);
+        current = space ? *space : context.defineBlock(name, f.point(10));
       } catch (const InvalidInput& error) {
         context.fail(record.line(), error.what());
       }
