@@ -111,16 +111,20 @@ model::Entity entityAsRead(ReaderContext& context, const DecodedEntity& decoded,
   entity.properties = decoded.properties;
   if (decoded.handle != 0 && context.takeEntityHandle(decoded.handle)) {
     entity.handle = decoded.handle;
-  } else {
+  } else if (decoded.handle == 0) {
     context.noteEntityWithoutHandle();
   }
-  // An entity without a handle makes the file one that is built afresh, which writes an entity
-  // the document does not model from its kept groups: its record is not needed.
+  // An entity without a handle makes the file one that is built afresh; one that repeats the
+  // handle of an entity before it gets a fresh handle, the rest of the file staying as read.
+  // Either is written from the document, an entity the document does not model from its kept
+  // groups: its record is not needed.
   if ((decoded.modelledWhole && namesComeBack(context, decoded, entity)) ||
       (!decoded.data && entity.handle == 0)) {
     return entity;
   }
-  entity.origin = {context.source.entities.add(records), true};
+  // The record of a modelled entity that repeats a handle keeps what the document does not
+  // model, but names the other's handle: never written back as it stands.
+  entity.origin = {context.source.entities.add(records), entity.handle != 0};
   return entity;
 }
 

@@ -119,6 +119,16 @@ print(len(doc.modelspace()))
 )"
      "%MIRRORED%",
      kWorldCentres, kMirroredDescribed, recolourFirstEntity},
+    // A drawing of release 12 is built afresh on saving; its settings stay as read, also
+    // those beyond what this program shows (8 decimals at most).
+    {"settings_of_a_rebuilt_drawing",
+     R"(doc = ezdxf.new("R12")
+doc.modelspace().add_point((1, 2))
+patched("$LUPREC\n 70\n4\n", "$LUPREC\n 70\n10\n")
+)",
+     "print(doc.dxfversion, doc.header[\"$LUPREC\"])\n",
+     "AC1015 10\n",
+     {}},
     // Layer names in UTF-8 in a file whose header gives the code page Windows-1252: an entity
     // written anew names its layer with the bytes of the layer's entry.
     {"utf8_layer_names_of_a_code_page_file",
