@@ -1,9 +1,12 @@
+#include <cctype>
+#include <charconv>
 #include <optional>
 #include <vector>
 
 #include "host/dxf/entity_decoder.h"
 #include "host/dxf/fields.h"
 #include "host/dxf/sections.h"
+#include "host/dxf/unsupported_records.h"
 #include "host/geom/invalid_input.h"
 #include "host/model/memory_ahead.h"
 #include "host/model/names.h"
@@ -101,6 +104,37 @@ bool namesComeBack(const ReaderContext& context, const DecodedEntity& decoded,
          nameComesBack(context, decoded.blockName, document.blocks()[insert->block].name);
 }
 
+// Whether the groups the document keeps of an entity it does not model give back its record
+// as read, written with its handle, owner and layer (see writeEntity): one record that starts
+// with those, in the writer's spelling, and holds no application data, no space flag, no text
+// to decode and no reference to another record. Such a record is not kept twice.
+bool keptGroupsGiveRecordBack(const ReaderContext& context, const Record& record,
+                              const model::Entity& entity) {
+  const std::string_view type = record.type();
+  if (!isBuiltInEntity(type) || type == "POLYLINE" || type == "INSERT") return false;
+  char handle[17] = {};
+  std::to_chars(handle, handle + 16, entity.handle, 16);
+  for (char& digit : handle) digit = static_cast<char>(std::toupper(digit));
+  const std::string& layer = context.document.layers()[entity.layer].name;
+  std::size_t index = 0;
+  for (const Group& group : record) {
+    const int code = group.code;
+    const std::string_view value = group.value;
+    const bool inPlace = index == 1   ? code == 5 && value == handle
+                         : index == 2 ? code == 330
+                         : index == 3 ? code == 100 && value == "AcDbEntity"
+                         : index == 4 ? code == 8 && value == layer
+                         : index > 4  ? code != 5 && code != 8 && code != 67 && code != 102
+                                      : true;
+    if (!inPlace || needsDecoding(value) ||
+        (index > 2 && keptGroup(type, code, value) != KeptGroup::kAsRead)) {
+      return false;
+    }
+    ++index;
+  }
+  return index > 4;
+}
+
 // The entity as the document holds it, but its data: its handle, when the file gives it one no
 // other entity has, its layer and properties, and its record kept in the drawing's source unless
 // the document models all of it.
@@ -119,7 +153,9 @@ model::Entity entityAsRead(ReaderContext& context, const DecodedEntity& decoded,
   // Either is written from the document, an entity the document does not model from its kept
   // groups: its record is not needed.
   if ((decoded.modelledWhole && namesComeBack(context, decoded, entity)) ||
-      (!decoded.data && entity.handle == 0)) {
+      (!decoded.data && entity.handle == 0) ||
+      (!decoded.data && records.size() == 1 &&
+       keptGroupsGiveRecordBack(context, records.front(), entity))) {
     return entity;
   }
   // The record of a modelled entity that repeats a handle keeps what the document does not

@@ -215,5 +215,41 @@ TEST(DxfForeignShapes, NamesNotInTheirCodePageAreToldOnce) {
   }
 }
 
+// Entities this program does not model are kept once: where the document's groups give their
+// records back as read, no record is kept beside them, and they come back all the same.
+TEST(DxfForeignShapes, EntitiesTheDocumentDoesNotModelAreKeptOnce) {
+  const std::string python = testing::ezdxfPython();
+  if (python.empty()) GTEST_SKIP() << "python3-ezdxf is not installed";
+  const auto directory = testing::scratchDirectory("kept_once");
+  testing::writeFile(directory / "make.py", R"(import sys, ezdxf
+doc = ezdxf.new("R2000")
+doc.appids.new("SURVEY")
+msp = doc.modelspace()
+msp.add_spline([(0, 0), (10, 15), (25, 5), (40, 20)], dxfattribs={"color": 3})
+msp.add_solid([(0, 0), (1, 0), (0, 1)]).set_xdata("SURVEY", [(1000, "kept")])
+msp.add_xline((0, 0), (1, 1))
+hatch = msp.add_hatch(color=4)
+hatch.paths.add_polyline_path([(0, 0), (8, 0), (8, 5)], is_closed=True)
+doc.layouts.get("Layout1").add_solid([(0, 0), (1, 0), (0, 1)])  # its record flags paper space
+msp.add_line((0, 0), (1, 1)).new_extension_dict()  # a record with application data
+doc.saveas(sys.argv[1])
+)");
+  testing::writeFile(directory / "describe.py", R"(import sys, ezdxf
+doc = ezdxf.readfile(sys.argv[1])
+for layout in (doc.modelspace(), doc.layouts.get("Layout1")):
+    for e in layout:
+        print(e.dxftype(), sorted(e.dxfattribs().items()), e.get_xdata("SURVEY") if e.has_xdata("SURVEY") else None)
+        if e.dxftype() == "HATCH":
+            print(e.paths.paths[0].vertices)
+)");
+  testing::runPython(python, directory / "make.py", directory / "drawn.dxf");
+  const auto document = readDxf(directory / "drawn.dxf");
+  // The paper-space solid and the line with its extension dictionary.
+  EXPECT_EQ(sourceOf(*document)->entities.size(), 2u);
+  saveDxf(*document, directory / "saved.dxf");
+  EXPECT_EQ(testing::runPython(python, directory / "describe.py", directory / "saved.dxf"),
+            testing::runPython(python, directory / "describe.py", directory / "drawn.dxf"));
+}
+
 }  // namespace
 }  // namespace host::dxf
