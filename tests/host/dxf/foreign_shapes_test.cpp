@@ -129,6 +129,17 @@ patched("$LUPREC\n 70\n4\n", "$LUPREC\n 70\n10\n")
      "print(doc.dxfversion, doc.header[\"$LUPREC\"])\n",
      "AC1015 10\n",
      {}},
+    // An entity without a handle has the drawing built afresh: a dimension style's text style
+    // and arrow block are its references to other entries, which get handles of their own.
+    {"dimension_style_references_of_a_rebuilt_drawing",
+     R"(doc = ezdxf.new("R2000", setup=True)
+doc.dimstyles.new("SURVEY", dxfattribs={"dimtxsty": "OpenSans", "dimblk": "OPEN"})
+line = doc.modelspace().add_line((0, 0), (1, 1))
+patched("LINE\n  5\n%s\n" % line.dxf.handle, "LINE\n")
+)",
+     "style = doc.dimstyles.get(\"SURVEY\")\nprint(style.dxf.dimtxsty, style.dxf.dimblk)\n",
+     "OpenSans _OPEN\n",
+     {}},
     // Layer names in UTF-8 in a file whose header gives the code page Windows-1252: an entity
     // written anew names its layer with the bytes of the layer's entry.
     {"utf8_layer_names_of_a_code_page_file",
