@@ -140,6 +140,19 @@ patched("LINE\n  5\n%s\n" % line.dxf.handle, "LINE\n")
      "style = doc.dimstyles.get(\"SURVEY\")\nprint(style.dxf.dimtxsty, style.dxf.dimblk)\n",
      "OpenSans _OPEN\n",
      {}},
+    {"block_record_without_its_block_in_a_rebuilt_drawing",
+     R"py(import re
+doc = ezdxf.new("R2000")
+doc.blocks.new("ORPHAN").add_line((0, 0), (1, 0))
+line = doc.modelspace().add_line((0, 0), (1, 1))
+doc.saveas(sys.argv[1])
+text = Path(sys.argv[1]).read_text().replace("LINE\n  5\n%s\n" % line.dxf.handle, "LINE\n")
+block = r"  0\nBLOCK\n(?:(?!  0\nENDBLK\n).)*?  2\nORPHAN\n.*?  0\nENDBLK\n.*?(?=  0\n)"
+Path(sys.argv[1]).write_text(re.sub(block, "", text, count=1, flags=re.S))
+)py",
+     "print([record.dxf.name for record in doc.block_records], len(doc.audit().errors))\n",
+     "['*Model_Space', '*Paper_Space', 'ORPHAN'] 0\n",
+     {}},
     // Layer names in UTF-8 in a file whose header gives the code page Windows-1252: an entity
     // written anew names its layer with the bytes of the layer's entry.
     {"utf8_layer_names_of_a_code_page_file",
