@@ -1,6 +1,7 @@
 #include "host/dxf/converted_entries.h"
 
 #include <algorithm>
+#include <optional>
 
 #include "host/dxf/unsupported_records.h"
 #include "host/model/names.h"
@@ -51,6 +52,36 @@ std::vector<const SourceTableEntry*> ConvertedEntries::except(
   return others;
 }
 
+namespace {
+
+// A dimension style's text style (340) and arrow blocks (341 to 344): entries that a file built
+// afresh writes with handles of its own, which the reference then names.
+std::optional<Handle> renumberedReference(const WriteContext& context,
+                                          const SourceTableEntry& entry, int code,
+                                          std::string_view value) {
+  const SourceDrawing* source = sourceOf(context.document);
+  const auto handle = parseHandle(value);
+  if (source == nullptr || entry.record.type != "DIMSTYLE" || code < 340 || code > 344 || !handle) {
+    return std::nullopt;
+  }
+  const std::string_view type = code == 340 ? "STYLE" : "BLOCK_RECORD";
+  for (const SourceTable& table : source->tables) {
+    for (const SourceTableEntry& named : table.entries) {
+      if (named.handle != *handle || named.record.type != type) continue;
+      if (code == 340) {
+        const auto style = context.document.textStyles().find(named.name);
+        if (style) return context.handles.styles.at(*style);
+      } else if (const auto block = context.document.blocks().find(named.name)) {
+        return context.handles.blockRecords.at(*block);
+      }
+      return std::nullopt;
+    }
+  }
+  return std::nullopt;
+}
+
+}  // namespace
+
 void writeConverted(WriteContext& context, const SourceTableEntry& entry, Handle handle,
                     Handle owner, std::string_view subclass, const Patch& patch) {
   DxfOutput& out = context.out;
@@ -67,6 +98,11 @@ void writeConverted(WriteContext& context, const SourceTableEntry& entry, Handle
     }
     // A dimension style's handle is its 105 group; its 5 names the arrow block.
     const int handleCode = entry.record.type == "DIMSTYLE" ? 105 : 5;
+    if (const auto renumbered = renumberedReference(context, entry, code, value);
+        renumbered && !inApplicationData) {
+      out.handle(code, *renumbered);
+      continue;
+    }
     if (inApplicationData || code == handleCode || code == 330 || code == 100 ||
         isHandleReference(code)) {
       continue;

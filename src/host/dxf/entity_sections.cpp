@@ -1,8 +1,12 @@
+#include <cctype>
+#include <charconv>
+#include <optional>
 #include <vector>
 
 #include "host/dxf/entity_decoder.h"
 #include "host/dxf/fields.h"
 #include "host/dxf/sections.h"
+#include "host/dxf/unsupported_records.h"
 #include "host/geom/invalid_input.h"
 #include "host/model/memory_ahead.h"
 #include "host/model/names.h"
@@ -100,6 +104,37 @@ bool namesComeBack(const ReaderContext& context, const DecodedEntity& decoded,
          nameComesBack(context, decoded.blockName, document.blocks()[insert->block].name);
 }
 
+// Whether the groups the document keeps of an entity it does not model give back its record
+// as read, written with its handle, owner and layer (see writeEntity): one record that starts
+// with those, in the writer's spelling, and holds no application data, no space flag, no text
+// to decode and no reference to another record. Such a record is not kept twice.
+bool keptGroupsGiveRecordBack(const ReaderContext& context, const Record& record,
+                              const model::Entity& entity) {
+  const std::string_view type = record.type();
+  if (!isBuiltInEntity(type) || type == "POLYLINE" || type == "INSERT") return false;
+  char handle[17] = {};
+  std::to_chars(handle, handle + 16, entity.handle, 16);
+  for (char& digit : handle) digit = static_cast<char>(std::toupper(digit));
+  const std::string& layer = context.document.layers()[entity.layer].name;
+  std::size_t index = 0;
+  for (const Group& group : record) {
+    const int code = group.code;
+    const std::string_view value = group.value;
+    const bool inPlace = index == 1   ? code == 5 && value == handle
+                         : index == 2 ? code == 330
+                         : index == 3 ? code == 100 && value == "AcDbEntity"
+                         : index == 4 ? code == 8 && value == layer
+                         : index > 4  ? code != 5 && code != 8 && code != 67 && code != 102
+                                      : true;
+    if (!inPlace || needsDecoding(value) ||
+        (index > 2 && keptGroup(type, code, value) != KeptGroup::kAsRead)) {
+      return false;
+    }
+    ++index;
+  }
+  return index > 4;
+}
+
 // The entity as the document holds it, but its data: its handle, when the file gives it one no
 // other entity has, its layer and properties, and its record kept in the drawing's source unless
 // the document models all of it.
@@ -110,16 +145,22 @@ model::Entity entityAsRead(ReaderContext& context, const DecodedEntity& decoded,
   entity.properties = decoded.properties;
   if (decoded.handle != 0 && context.takeEntityHandle(decoded.handle)) {
     entity.handle = decoded.handle;
-  } else {
+  } else if (decoded.handle == 0) {
     context.noteEntityWithoutHandle();
   }
-  // An entity without a handle makes the file one that is built afresh, which writes an entity
-  // the document does not model from its kept groups: its record is not needed.
+  // An entity without a handle makes the file one that is built afresh; one that repeats the
+  // handle of an entity before it gets a fresh handle, the rest of the file staying as read.
+  // Either is written from the document, an entity the document does not model from its kept
+  // groups: its record is not needed.
   if ((decoded.modelledWhole && namesComeBack(context, decoded, entity)) ||
-      (!decoded.data && entity.handle == 0)) {
+      (!decoded.data && entity.handle == 0) ||
+      (!decoded.data && records.size() == 1 &&
+       keptGroupsGiveRecordBack(context, records.front(), entity))) {
     return entity;
   }
-  entity.origin = {context.source.entities.add(records), true};
+  // The record of a modelled entity that repeats a handle keeps what the document does not
+  // model, but names the other's handle: never written back as it stands.
+  entity.origin = {context.source.entities.add(records), entity.handle != 0};
   return entity;
 }
 
@@ -140,9 +181,23 @@ void addEntity(ReaderContext& context, BlockIndex block, model::Entity entity,
   document.addEntityAsRead(block, std::move(entity));
 }
 
+// The space a block of release 12 names "$MODEL_SPACE" or "$PAPER_SPACE". Later releases call
+// the spaces "*Model_Space" and "*Paper_Space": a block of the older name that has a block
+// record of its own is a block like any other, kept and written back as one.
+std::optional<BlockIndex> spaceNamed(const ReaderContext& context, std::string_view name) {
+  std::optional<BlockIndex> space;
+  if (model::sameName(name, "$MODEL_SPACE")) space = BlockTable::kModelSpace;
+  if (model::sameName(name, "$PAPER_SPACE")) space = BlockTable::kPaperSpace;
+  if (const SourceTable* records = context.source.table("BLOCK_RECORD"); space && records) {
+    for (const SourceTableEntry& entry : records->entries) {
+      if (model::sameName(entry.name, name)) return std::nullopt;
+    }
+  }
+  return space;
+}
+
 BlockIndex spaceOrBlock(ReaderContext& context, std::string_view name) {
-  if (model::sameName(name, "$MODEL_SPACE")) return BlockTable::kModelSpace;
-  if (model::sameName(name, "$PAPER_SPACE")) return BlockTable::kPaperSpace;
+  if (const auto space = spaceNamed(context, name)) return *space;
   return context.block(name);
 }
 
@@ -164,9 +219,8 @@ void readBlocks(ReaderContext& context, Record& record) {
         context.fail(record.line(), "a block definition without a name");
       }
       try {
-        current = model::sameName(name, "$MODEL_SPACE")   ? BlockTable::kModelSpace
-                  : model::sameName(name, "$PAPER_SPACE") ? BlockTable::kPaperSpace
-                                                          : context.defineBlock(name, f.point(10));
+        const std::optional<BlockIndex> space = spaceNamed(context, name);
+        current = space ? *space : context.defineBlock(name, f.point(10));
       } catch (const InvalidInput& error) {
         context.fail(record.line(), error.what());
       }

@@ -56,8 +56,7 @@ class ReaderContext {
   }
   // Whether an entity's handle is free, taking it if so: no entity of the file had it before.
   bool takeEntityHandle(std::uint64_t handle);
-  // An entity without a handle of its own, or whose handle an entity before it had: the file
-  // cannot be written back as it stands.
+  // An entity without a handle: the file cannot be written back as it stands.
   void noteEntityWithoutHandle() { entityWithoutHandle_ = true; }
   bool allEntitiesHaveHandles() const { return !entityWithoutHandle_; }
   // A TABLES section after blocks or entities: the layers and text styles those named come

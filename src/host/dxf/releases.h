@@ -1,6 +1,7 @@
 #pragma once
 
 #include <span>
+#include <string>
 #include <string_view>
 
 #include "host/model/document.h"
@@ -22,8 +23,11 @@ const Release* findRelease(std::string_view nameOrVersion);
 // The release a save writes unless told otherwise: the one the drawing was read in, release
 // 2000 for a new drawing or one read from an older release.
 const Release& savedRelease(const model::Document& document);
-// Whether the drawing was read from a file of a release older than 2000 (release 12 and
+// Whether the drawing was read from a file of a release older than 2000 (release 14 and
 // before), which a save converts.
 bool convertsOlderRelease(const model::Document& document);
+// The older release a save converts from, as users know it ("release 13"); empty when it
+// converts none.
+std::string olderReleaseName(const model::Document& document);
 
 }  // namespace host::dxf

@@ -106,6 +106,8 @@ class SourceDrawing : public model::ForeignContent {
   // The types of the objects a file built afresh (see whole) loses: the user's records, not
   // the structure and settings the writer builds.
   std::vector<std::string> objectsLostWhenRebuilt;
+  // What the user is told when the drawing opens: how the file is not as its header says.
+  std::vector<std::string> warnings;
   // Sections this program neither reads nor builds (THUMBNAILIMAGE, ACDSDATA ...), in order.
   std::vector<std::pair<std::string, std::vector<SourceRecord>>> otherSections;
 

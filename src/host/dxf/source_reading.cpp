@@ -1,5 +1,6 @@
 #include <algorithm>
 #include <array>
+#include <string>
 
 #include "host/dxf/sections.h"
 
@@ -41,6 +42,43 @@ bool isWhole(const ReaderContext& context) {
   // The named object dictionary, which every other object hangs from, comes first.
   if (source.objects.empty() || source.objects.front().type != "DICTIONARY") return false;
   return hasBlockRecordForEveryBlock(context);
+}
+
+std::string codePageOf(const SourceDrawing& source) {
+  for (const SourceHeaderVariable& variable : source.header) {
+    if (variable.name == "$DWGCODEPAGE" && !variable.groups.empty()) {
+      return std::string(variable.groups[0].value);
+    }
+  }
+  return "ANSI_1252";
+}
+
+// Names of table entries in UTF-8 bytes where the header gives a code page: read as UTF-8,
+// which the user is told once, naming the first.
+void warnOfContradictedCodePage(ReaderContext& context) {
+  SourceDrawing& source = context.source;
+  std::string first;
+  std::size_t others = 0;
+  for (const SourceTable& table : source.tables) {
+    for (const SourceTableEntry& entry : table.entries) {
+      for (const auto [code, value] : entry.record.groups) {
+        if (code != 2) continue;
+        if (contradictsCodePage(value, context.encoding)) {
+          if (first.empty()) {
+            first = entry.record.type + " \"" + entry.name + "\"";
+          } else {
+            ++others;
+          }
+        }
+        break;
+      }
+    }
+  }
+  if (first.empty()) return;
+  std::string warning = "The text of " + first;
+  if (others > 0) warning += " and of " + std::to_string(others) + " more names";
+  source.warnings.push_back(warning + " does not match the code page " + codePageOf(source) +
+                            " of the file: read as UTF-8");
 }
 
 }  // namespace
@@ -91,6 +129,7 @@ void finishSource(ReaderContext& context) {
   source.textStylesAsRead = document.textStyles().size();
   source.blockMarkers.resize(std::max(source.blockMarkers.size(), document.blocks().size()));
   source.setWhole(isWhole(context));
+  warnOfContradictedCodePage(context);
   // Entities without a handle of their own, or whose handle an entity before them had, get
   // theirs above every handle of the file, tables and objects too: a save writes them, and
   // a reading of that keeps them all.

@@ -177,6 +177,10 @@ bool needsDecoding(std::string_view text) {
   return false;
 }
 
+bool contradictsCodePage(std::string_view text, TextEncoding encoding) {
+  return encoding != TextEncoding::kUtf8 && !isAscii(text) && isValidUtf8(text);
+}
+
 std::string decodeText(std::string_view text, TextEncoding encoding) {
   if (!needsDecoding(text)) return std::string(text);
   const bool utf8 = encoding == TextEncoding::kUtf8 || isValidUtf8(text);

@@ -17,6 +17,10 @@ TextEncoding encodingFor(std::string_view acadVersion, std::string_view codePage
 // stands (many programs write UTF-8 whatever the header says).
 std::string decodeText(std::string_view text, TextEncoding encoding);
 
+// Whether a text of a file in a code page (before release 2007) holds UTF-8 bytes beyond
+// ASCII instead, which decodeText takes as they stand.
+bool contradictsCodePage(std::string_view text, TextEncoding encoding);
+
 // Whether decodeText would change the text (it has escapes or bytes beyond ASCII).
 bool needsDecoding(std::string_view text);
 

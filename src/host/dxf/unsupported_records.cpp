@@ -39,11 +39,12 @@ KeptGroup keptGroup(std::string_view type, int code, std::string_view value) {
   return isNullHandle(value) ? KeptGroup::kAsRead : KeptGroup::kUnresolvable;
 }
 
+bool isBuiltInEntity(std::string_view type) {
+  return std::ranges::find(kBuiltInEntities, type) != kBuiltInEntities.end();
+}
+
 bool canWriteBack(const model::UnsupportedEntity& entity) {
-  if (std::ranges::find(kBuiltInEntities, std::string_view(entity.type)) ==
-      kBuiltInEntities.end()) {
-    return false;
-  }
+  if (!isBuiltInEntity(entity.type)) return false;
   return std::ranges::none_of(entity.groups, [&](const model::RawGroups::Group& group) {
     return keptGroup(entity.type, group.code, group.value) == KeptGroup::kUnresolvable;
   });

@@ -30,6 +30,9 @@ KeptGroup keptGroup(std::string_view type, int code, std::string_view value);
 // codes 320 to 369, 390 to 399, 480 and 481).
 bool isHandleReference(int code);
 
+// Whether a release 2000 file holds entities of the type without a class definition.
+bool isBuiltInEntity(std::string_view type);
+
 // Whether an entity kept as read can be written back: every group of it can (see keptGroup),
 // and it is of a kind a release 2000 file holds without a class definition.
 bool canWriteBack(const model::UnsupportedEntity& entity);

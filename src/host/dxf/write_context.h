@@ -45,7 +45,7 @@ struct WriteContext {
   // Kept values are in another encoding than the file written (across release 2007).
   bool recode = false;
   // The release written is older than 2004, which has no true colours, colour names and
-  // transparency.
+  // transparency, and the drawing comes from a later one or from this program.
   bool withoutColourExtras = false;
 
   // Writes a group of a kept record as the file written holds it (see recode and

@@ -3,6 +3,7 @@
 #include <optional>
 #include <vector>
 
+#include "host/dxf/extrusion_groups.h"
 #include "host/dxf/placement.h"
 #include "host/dxf/reader_context.h"
 #include "host/dxf/release12_subclasses.h"
@@ -147,7 +148,9 @@ class EntityWriter {
     const Handle head = entity_.handle;
     writeRecordStart(raw.type, head, owner_);
     bool layerWritten = false;
+    ExtrusionGroups extrusion;
     for (const auto [code, value] : raw.groups) {
+      extrusion.before(code, out_);
       if (code == 0) {
         if (!layerWritten) placement();
         writeRecordStart(value, context_.allocate(), head);
@@ -197,7 +200,9 @@ class EntityWriter {
     writeRecordStart(raw.type, entity_.handle, owner_);
     out_.text(100, "AcDbEntity");
     placement();
+    ExtrusionGroups extrusion;
     writeUnderSubclasses(raw.groups, subclasses, [&](int code, std::string_view value) {
+      extrusion.before(code, out_);
       out_.text(code, code == 100 ? std::string(value) : encodeText(value, context_.encoding));
     });
   }
@@ -208,7 +213,9 @@ class EntityWriter {
     writeRecordStart(record.type, entity_.handle, owner_);
     out_.text(100, "AcDbEntity");
     placement();
+    ExtrusionGroups extrusion;
     writeUnderSubclasses(record, subclasses, [&](int code, std::string_view value) {
+      extrusion.before(code, out_);
       if (code == 100) {
         out_.text(code, value);
       } else {
@@ -367,7 +374,13 @@ class EntityWriter {
 void writeEntity(WriteContext& context, const model::Entity& entity, Handle owner,
                  bool paperSpace) {
   if (writtenAsRecord(context, entity, paperSpace)) {
-    writeRecord(context, context.source->entities[entity.origin.record]);
+    const RecordView record = context.source->entities[entity.origin.record];
+    ExtrusionGroups extrusion;
+    context.out.text(0, record.type);
+    for (const auto [code, value] : record) {
+      extrusion.before(code, context.out);
+      context.keptGroup(code, value);
+    }
     return;
   }
   if (leftOut(context, entity)) return;

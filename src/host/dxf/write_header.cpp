@@ -1,5 +1,6 @@
 #include <algorithm>
 #include <array>
+#include <functional>
 
 #include "host/dxf/text_codec.h"
 #include "host/dxf/write_context.h"
@@ -24,6 +25,25 @@ void keepOtherVariables(WriteContext& context) {
   }
 }
 
+// A numeric setting the document models, as the file gave it when the document has not
+// changed it since: the document holds some settings within its own bounds (a precision of 8
+// decimals at most), which the file's value does not need to be.
+const SourceHeaderVariable* keptSetting(const WriteContext& context, std::string_view name) {
+  const SourceDrawing* source = context.source;
+  if (source == nullptr) return nullptr;
+  const model::HeaderVariables& now = context.document.header();
+  const model::HeaderVariables& read = source->modelledHeader.variables;
+  const bool unchanged = name == "$LUPREC"     ? now.luprec == read.luprec
+                         : name == "$TILEMODE" ? now.tilemode == read.tilemode
+                         : name == "$INSUNITS" ? now.insunits == read.insunits
+                                               : now.elevation == read.elevation;
+  if (!unchanged) return nullptr;
+  for (const SourceHeaderVariable& variable : source->header) {
+    if (variable.name == name) return &variable;
+  }
+  return nullptr;
+}
+
 }  // namespace
 
 void writeHeader(WriteContext& context, Handle handleSeed) {
@@ -38,14 +58,19 @@ void writeHeader(WriteContext& context, Handle handleSeed) {
   out.text(3, "ANSI_1252");
   variable("$HANDSEED");
   out.handle(5, handleSeed);
-  variable("$LUPREC");
-  out.whole(70, document.header().luprec);
-  variable("$TILEMODE");
-  out.whole(70, document.header().tilemode ? 1 : 0);
-  variable("$INSUNITS");
-  out.whole(70, document.header().insunits);
-  variable("$ELEVATION");
-  out.real(40, document.header().elevation);
+  const auto setting = [&](std::string_view name, const std::function<void()>& write) {
+    variable(name);
+    if (const SourceHeaderVariable* kept = keptSetting(context, name);
+        kept && !kept->groups.empty()) {
+      for (const auto [code, value] : kept->groups) context.keptGroup(code, value);
+    } else {
+      write();
+    }
+  };
+  setting("$LUPREC", [&] { out.whole(70, document.header().luprec); });
+  setting("$TILEMODE", [&] { out.whole(70, document.header().tilemode ? 1 : 0); });
+  setting("$INSUNITS", [&] { out.whole(70, document.header().insunits); });
+  setting("$ELEVATION", [&] { out.real(40, document.header().elevation); });
   variable("$CLAYER");
   out.text(8, context.layerName(document.header().currentLayer));
   variable("$TEXTSTYLE");

@@ -188,11 +188,21 @@ void writeBlockRecords(WriteContext& context) {
   const StructureHandles& h = context.handles;
   DxfOutput& out = context.out;
   const model::BlockTable& blocks = context.document.blocks();
-  TableWriter table(context, "BLOCK_RECORD", h.blockRecordTable, blocks.size());
+  // The file's block records of blocks it does not define go back too.
+  const ConvertedEntries converted(context, "BLOCK_RECORD");
+  std::vector<std::string> names;
+  for (const model::Block& block : blocks.all()) names.push_back(block.name);
+  const std::vector<const SourceTableEntry*> withoutBlocks = converted.except(names);
+  TableWriter table(context, "BLOCK_RECORD", h.blockRecordTable,
+                    blocks.size() + withoutBlocks.size());
   for (std::size_t i = 0; i < blocks.size(); ++i) {
     table.entry("BLOCK_RECORD", h.blockRecords[i], "AcDbBlockTableRecord", context.blockNames[i]);
     if (i == model::BlockTable::kModelSpace) out.handle(340, h.modelLayout);
     if (i == model::BlockTable::kPaperSpace) out.handle(340, h.paperLayout);
+  }
+  for (const SourceTableEntry* record : withoutBlocks) {
+    writeConverted(context, *record, context.allocate(), h.blockRecordTable,
+                   "AcDbBlockTableRecord");
   }
 }
 

@@ -110,6 +110,44 @@ Handle allocateKept(WriteContext& context) {
   return context.nextHandle + followerHandles(context);
 }
 
+std::string_view spellingOf(const SourceTableEntry& entry) {
+  for (const auto [code, value] : entry.record.groups) {
+    if (code == 2) return value;
+  }
+  return {};
+}
+
+// The layers, text styles and blocks that keep the name of their table entry, named as the
+// entry spells it: other programs match names byte for byte, and a name in bytes its code page
+// does not give (UTF-8 in a file of Windows-1252) is not spelt again the same way.
+void spellAsRead(WriteContext& context) {
+  const model::Document& document = context.document;
+  std::vector<bool> layerSpelt(context.layerNames.size(), false);
+  std::vector<bool> styleSpelt(context.styleNames.size(), false);
+  std::vector<bool> blockSpelt(context.blockNames.size(), false);
+  const auto spell = [&](std::vector<std::string>& names, std::vector<bool>& spelt,
+                         std::size_t index, const std::string& nameNow,
+                         const SourceTableEntry& entry) {
+    if (index >= names.size() || spelt[index] || nameNow != entry.name) return;
+    spelt[index] = true;
+    names[index] = spellingOf(entry);
+  };
+  for (const SourceTable& table : context.source->tables) {
+    for (const SourceTableEntry& entry : table.entries) {
+      const std::size_t index = entry.modelIndex;
+      if (std::holds_alternative<model::Layer>(entry.asRead)) {
+        spell(context.layerNames, layerSpelt, index, document.layers()[index].name, entry);
+      } else if (std::holds_alternative<model::TextStyle>(entry.asRead)) {
+        spell(context.styleNames, styleSpelt, index, document.textStyles()[index].name, entry);
+      } else if (entry.record.type == "BLOCK_RECORD") {
+        if (const auto block = document.blocks().find(entry.name)) {
+          spell(context.blockNames, blockSpelt, *block, document.blocks()[*block].name, entry);
+        }
+      }
+    }
+  }
+}
+
 void nameAll(WriteContext& context) {
   const model::Document& document = context.document;
   for (const model::Layer& layer : document.layers().all()) {
@@ -121,6 +159,7 @@ void nameAll(WriteContext& context) {
   for (const model::Block& block : document.blocks().all()) {
     context.blockNames.push_back(encodeName(block.name, context.encoding));
   }
+  if (context.source != nullptr && !context.recode) spellAsRead(context);
 }
 
 // How a drawing is written in `release`: built afresh or from the records of its file, in which
@@ -143,7 +182,11 @@ WriteContext contextFor(const model::Document& document, DxfOutput& out, const R
                        {}};
   context.encoding = encodingFor(release.version, {});
   context.recode = context.source != nullptr && context.source->encoding != context.encoding;
-  context.withoutColourExtras = release.version < "AC1018";
+  // Files of release 2000 written by other programs may hold them already: only a save down
+  // from a later release, or of a drawing of this program's own, leaves them out.
+  context.withoutColourExtras =
+      release.version < "AC1018" &&
+      (context.source == nullptr || context.source->release > release.version);
   if (context.source != nullptr && context.source->whole()) {
     context.fromRecords = true;
     context.renamedLayers = renamedLayers(document, *context.source);
@@ -192,7 +235,7 @@ std::vector<std::string> contentNotSaved(const model::Document& document, const 
     if (count > 0) lines.push_back(std::to_string(count) + " " + (count == 1 ? one : many));
   };
   counted(shearedInserts, "sheared block reference", "sheared block references");
-  if (release.version < "AC1018") {
+  if (context.withoutColourExtras) {
     counted(trueColours, "true colour", "true colours");
     counted(transparencies, "transparency", "transparencies");
   }

@@ -6,6 +6,7 @@
 #include <system_error>
 
 #include "host/dxf/save.h"
+#include "host/dxf/source_drawing.h"
 #include "host/dxf/writer.h"
 
 namespace host::view {
@@ -13,6 +14,11 @@ namespace host::view {
 std::shared_ptr<model::Document> readDrawingFile(const std::filesystem::path& path,
                                                  const dxf::Progress& progress) {
   return dxf::readDxf(path, progress);
+}
+
+std::vector<std::string> openingWarnings(const model::Document& document) {
+  const dxf::SourceDrawing* source = dxf::sourceOf(document);
+  return source ? source->warnings : std::vector<std::string>{};
 }
 
 namespace {
@@ -48,8 +54,8 @@ std::string savedRelease(const model::Document& document) {
   return std::string(dxf::savedRelease(document).name);
 }
 
-bool convertsOlderRelease(const model::Document& document) {
-  return dxf::convertsOlderRelease(document);
+std::string olderReleaseName(const model::Document& document) {
+  return dxf::olderReleaseName(document);
 }
 
 bool sameFile(const std::filesystem::path& a, const std::filesystem::path& b) {

@@ -15,6 +15,9 @@ namespace host::view {
 // why, or what `progress` throws to stop the read.
 std::shared_ptr<model::Document> readDrawingFile(const std::filesystem::path& path,
                                                  const dxf::Progress& progress = {});
+// What the user is told of a drawing that opened with problems (text not in the code page its
+// header names ...); nothing for a drawing that opened as its file says.
+std::vector<std::string> openingWarnings(const model::Document& document);
 
 // What a drawing file of `release` ("R2013"; empty for the release the drawing was read in,
 // R2000 for a new one) written now would leave out of the document, briefly, one kind per item
@@ -33,9 +36,9 @@ void writeDrawingFile(const model::Document& document, const std::filesystem::pa
 std::vector<std::string> savableReleases();
 std::string savedRelease(const model::Document& document);
 
-// Whether saving converts the drawing from an older release than any a save writes (release
-// 12), which the user is told once.
-bool convertsOlderRelease(const model::Document& document);
+// The older release than any a save writes that saving converts the drawing from, as users
+// know it ("release 13"), which the user is told once; empty when it converts none.
+std::string olderReleaseName(const model::Document& document);
 
 // `path` with ".dxf" added unless it ends in it (in any case), as a file name typed without
 // one is meant: "site" and "site.v2" become "site.dxf" and "site.v2.dxf".

@@ -116,7 +116,15 @@ bool HostWindow::openFile(const QString& path) {
                             loadProgressDelay_);
       document = readDrawingFile(file, [&progress](double fraction) { progress(fraction); });
     }
+    const std::vector<std::string> warnings = openingWarnings(*document);
     open(OpenDrawing(std::move(document), file));
+    // Told once, in the status bar for a while and in the history for good.
+    constexpr int kWarningShownMs = 15000;
+    for (const std::string& warning : warnings) {
+      const QString line = path + ": " + QString::fromStdString(warning);
+      statusBar()->showMessage(line, kWarningShownMs);
+      say(line);
+    }
     return true;
   } catch (const LoadCancelled&) {
     say("Cancelled opening " + path);

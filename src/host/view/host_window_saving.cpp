@@ -65,8 +65,9 @@ bool HostWindow::write(OpenDrawing& drawing, const save_step::Write& step,
                        const std::string& release) {
   const QString path = QString::fromStdString(step.path.string());
   const model::Document& document = *drawing.document();
-  // A drawing of release 12 is told once, on its first save, that the file is a newer one.
-  const bool converts = convertsOlderRelease(document) && !drawing.savedOnce();
+  // A drawing of release 14 or older is told once, on its first save, that the file is a newer
+  // one.
+  const std::string converted = drawing.savedOnce() ? std::string() : olderReleaseName(document);
   const QString written =
       QString::fromStdString(release.empty() ? savedRelease(document) : release);
   try {
@@ -81,7 +82,10 @@ bool HostWindow::write(OpenDrawing& drawing, const save_step::Write& step,
       step.lost.empty()
           ? "Saved " + path
           : QString("Saved %1 without %2").arg(path, QString::fromStdString(step.lost));
-  if (converts) message += QString(" (converted from release 12 to %1)").arg(written);
+  if (!converted.empty()) {
+    message +=
+        QString(" (converted from %1 to %2)").arg(QString::fromStdString(converted), written);
+  }
   say(message);
   return true;
 }

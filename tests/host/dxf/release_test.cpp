@@ -2,6 +2,7 @@
 
 #include "ezdxf_runner.h"
 #include "host/dxf/reader.h"
+#include "host/dxf/releases.h"
 #include "host/dxf/save.h"
 #include "host/dxf/writer.h"
 #include "host_drawing.h"
@@ -94,6 +95,42 @@ print(circle.dxf.color, circle.dxf.get("true_color"), circle.dxf.layer,
   saveDxf(*document, directory / "changed.dxf");
   EXPECT_EQ(testing::runPython(python, directory / "describe.py", directory / "changed.dxf"),
             "5 None Böschung [(1000, 'stake 12'), (1040, 0.125)] 0\n");
+}
+
+}  // namespace
+}  // namespace host::dxf
+
+namespace host::dxf {
+namespace {
+
+// A drawing of an older release than any the writer writes is converted on saving; the user is
+// told from which, as the file's header gives it.
+TEST(DxfReleases, OlderReleasesAreNamedAsTheirHeaderGivesThem) {
+  struct Case {
+    const char* header;  // $ACADVER, or none
+    const char* converted;
+  };
+  const Case cases[] = {{"AC1014", "release 14"},
+                        {"AC1012", "release 13"},
+                        {"AC1009", "release 12"},
+                        {"AC1006", "release 10"},
+                        {nullptr, "release 12"},
+                        {"AC1015", ""},
+                        {"AC1027", ""}};
+  const auto directory = testing::scratchDirectory("older_releases");
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.header ? c.header : "no header");
+    const std::string header = c.header ? std::string("0\nSECTION\n2\nHEADER\n9\n$ACADVER\n1\n") +
+                                              c.header + "\n0\nENDSEC\n"
+                                        : std::string();
+    testing::writeFile(directory / "in.dxf",
+                       header +
+                           "0\nSECTION\n2\nENTITIES\n0\nPOINT\n8\n0\n10\n1\n20\n2\n"
+                           "0\nENDSEC\n0\nEOF\n");
+    const auto document = readDxf(directory / "in.dxf");
+    EXPECT_EQ(olderReleaseName(*document), c.converted);
+    EXPECT_EQ(convertsOlderRelease(*document), *c.converted != '\0');
+  }
 }
 
 }  // namespace

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include "ezdxf_runner.h"
 #include "host/dxf/reader.h"
+#include "host/dxf/save.h"
 #include "host/dxf/writer.h"
 #include "host_drawing.h"
 
@@ -61,6 +63,67 @@ TEST(DxfRepeatedHandles, RepeatedHandlesAreReplacedAboveTheFilesOwnAndOneSaveSet
     const std::string secondSave = saved(*reread);
     EXPECT_EQ(saved(*read(c.name, secondSave)), secondSave);
   }
+}
+
+// A drawing of another program, whole but for an entity repeating another's handle: only that
+// entity gets a fresh handle; every table entry, block, layout, object and setting stays as
+// read, with its handle, as ezdxf sees it, and a second and third save give the same bytes.
+TEST(DxfRepeatedHandles, OnlyTheRepeatedHandleIsRenumberedInAnOtherwiseWholeDrawing) {
+  const std::string python = testing::ezdxfPython();
+  if (python.empty()) GTEST_SKIP() << "python3-ezdxf is not installed";
+  const auto directory = testing::scratchDirectory("repeated_handles_whole");
+  testing::writeFile(directory / "make.py", R"(import sys, ezdxf
+from pathlib import Path
+doc = ezdxf.new("R2000", setup=True)
+msp = doc.modelspace()
+first = msp.add_line((0, 0), (1, 1))
+second = msp.add_line((0, 1), (1, 2), dxfattribs={"color": 3})
+msp.add_polyline3d([(0, 0, 0), (1, 1, 1), (2, 0, 1)])
+doc.blocks.new("MARK").add_attdef("N", (0, 0))
+msp.add_blockref("MARK", (5, 5)).add_auto_attribs({"N": "P1"})
+doc.layouts.new("Sheet A3").add_circle((10, 10), 5)
+doc.rootdict.add_new_dict("SURVEY").add_xrecord("DATUM").reset([(1, "grid")])
+path = Path(sys.argv[1])
+doc.saveas(path)
+old = "LINE\n  5\n%s\n" % second.dxf.handle
+text = path.read_text()
+assert old in text
+path.write_text(text.replace(old, "LINE\n  5\n%s\n" % first.dxf.handle))
+)");
+  testing::writeFile(directory / "describe.py", R"(import sys, ezdxf
+doc = ezdxf.readfile(sys.argv[1])
+print(doc.layouts.names(), sorted(doc.rootdict.keys()), len(doc.objects))
+for table in (doc.layers, doc.linetypes, doc.styles, doc.dimstyles, doc.appids, doc.viewports,
+              doc.block_records):
+    print([(entry.dxf.name, entry.dxf.handle) for entry in table])
+for block in doc.blocks:
+    print(block.name, block.block.dxf.handle, block.endblk.dxf.handle)
+    for e in block:
+        print(" ", e.dxftype(), e.dxf.handle, e.dxf.owner, e.dxf.color,
+              [v.dxf.handle for v in (e.vertices if e.dxftype() == "POLYLINE" else [])],
+              [a.dxf.handle for a in (e.attribs if e.dxftype() == "INSERT" else [])],
+              getattr(e, "seqend", None) and e.seqend.dxf.handle)
+print(doc.objects.query("XRECORD")[0].tags)
+)");
+  testing::runPython(python, directory / "make.py", directory / "drawn.dxf");
+  saveDxf(*readDxf(directory / "drawn.dxf"), directory / "first.dxf");
+  const std::string drawn =
+      testing::runPython(python, directory / "describe.py", directory / "drawn.dxf");
+  const std::string first =
+      testing::runPython(python, directory / "describe.py", directory / "first.dxf");
+  // The second line, of colour 3, is the one that repeats the handle; it gets the next free one.
+  const auto repeated = drawn.find(" 256 [] [] None\n  LINE ");
+  ASSERT_NE(repeated, std::string::npos) << drawn;
+  const std::size_t handle = repeated + std::string(" 256 [] [] None\n  LINE ").size();
+  const std::size_t handleEnd = drawn.find(' ', handle);
+  EXPECT_EQ(first.substr(0, handle), drawn.substr(0, handle));
+  EXPECT_EQ(first.substr(first.find(' ', handle)), drawn.substr(handleEnd));
+  EXPECT_NE(first.substr(handle, first.find(' ', handle) - handle),
+            drawn.substr(handle, handleEnd - handle));
+
+  const std::string second =
+      saved(*read("whole_second", testing::readFile(directory / "first.dxf")));
+  EXPECT_EQ(saved(*read("whole_third", second)), second);
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QStatusBar>
 #include <QStringList>
 #include <QTemporaryDir>
 
@@ -180,6 +181,57 @@ TEST_F(Saving, ARelease12DrawingIsToldOnceThatItIsConvertedAndSaveAsChoosesTheRe
   EXPECT_TRUE(historyHas("Saved " + newer));
   EXPECT_TRUE(contentOf(newer).contains("AC1027"));
   EXPECT_TRUE(lossAsked.empty());
+}
+
+}  // namespace
+}  // namespace host::view
+
+namespace host::view {
+namespace {
+
+// Drawings of releases 13 and 14 are written as release 2000, which the first save says; a
+// drawing of release 2000 is saved as what it is.
+TEST_F(Saving, OlderReleasesAreToldWhichReleaseTheyAreConvertedFrom) {
+  struct Case {
+    const char* version;
+    const char* told;
+  };
+  const Case cases[] = {{"AC1012", " (converted from release 13 to R2000)"},
+                        {"AC1014", " (converted from release 14 to R2000)"},
+                        {"AC1015", ""}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.version);
+    const QString path = folder.filePath(QString(c.version) + ".dxf");
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(QByteArray("0\nSECTION\n2\nHEADER\n9\n$ACADVER\n1\n") + c.version +
+               "\n0\nENDSEC\n0\nSECTION\n2\nENTITIES\n0\nPOINT\n8\n0\n10\n1\n20\n2\n30\n3\n"
+               "0\nENDSEC\n0\nEOF\n");
+    file.close();
+    ASSERT_TRUE(window->openFile(path));
+    type("save");
+    EXPECT_TRUE(historyHas("Saved " + path + c.told));
+    EXPECT_TRUE(contentOf(path).contains("AC1015"));
+  }
+}
+
+// A drawing whose layer names contradict the code page its header gives says so once, when it
+// opens, in the status bar and the history.
+TEST_F(Saving, NamesNotInTheirCodePageAreToldWhenTheDrawingOpens) {
+  const QString path = folder.filePath("utf8.dxf");
+  QFile file(path);
+  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+  file.write(
+      "0\nSECTION\n2\nHEADER\n9\n$ACADVER\n1\nAC1018\n9\n$DWGCODEPAGE\n3\nANSI_1252\n0\nENDSEC\n"
+      "0\nSECTION\n2\nTABLES\n0\nTABLE\n2\nLAYER\n0\nLAYER\n2\nB\xc3\xb6schung\n70\n0\n62\n3\n"
+      "0\nENDTAB\n0\nENDSEC\n0\nEOF\n");
+  file.close();
+  ASSERT_TRUE(window->openFile(path));
+  const QString told = path +
+                       ": The text of LAYER \"B\u00f6schung\" does not match the code page "
+                       "ANSI_1252 of the file: read as UTF-8";
+  EXPECT_EQ(window->statusBar()->currentMessage(), told);
+  EXPECT_EQ(window->commandLine()->history().count(told), 1);
 }
 
 }  // namespace

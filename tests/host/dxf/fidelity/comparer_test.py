@@ -92,6 +92,10 @@ CHANGES = [
 ]
 
 
+# Shapes that ezdxf itself does not keep when it saves a drawing: the comparer finds that.
+CHANGED_BY_EZDXF = {"layer_true_colour_R2000.dxf": ["LAYER 'AXES': true_color 2003199 → missing"]}
+
+
 class ComparerTest(unittest.TestCase):
     @classmethod
     def setUpClass(cls):
@@ -118,7 +122,8 @@ class ComparerTest(unittest.TestCase):
     def test_a_drawing_saved_unchanged_does_not_differ(self):
         for drawing in sorted(os.listdir(self.drawings)):
             with self.subTest(drawing):
-                self.assertEqual(self.texts(self.saved_after(drawing, lambda doc: None)), [])
+                self.assertEqual(self.texts(self.saved_after(drawing, lambda doc: None)),
+                                 CHANGED_BY_EZDXF.get(drawing, []))
 
     def test_each_change_is_found(self):
         for name, drawing, change, expected in CHANGES:

@@ -34,7 +34,9 @@ class PairResult:
 
 
 def compare(source: Snapshot, saved: Snapshot, added: int, announced: List[str]) -> PairResult:
-    release_changed = source.dxfversion != saved.dxfversion
+    # ezdxf reads releases 13 and 14 as release 2000: the header says what the file was.
+    release_changed = (source.dxfversion != saved.dxfversion
+                       or source.header.get("$ACADVER") != saved.header.get("$ACADVER"))
     from_release_12 = release_changed and source.dxfversion == const.DXF12
     found: List[Difference] = []
     if saved.read_problem:

@@ -6,7 +6,8 @@ Usage: make_drawings.py OUTDIR
 One full drawing per release from 2000 to 2018 (site_R2000.dxf ...) and one of release 12
 (site_R12.dxf, with what that release has); numbers.dxf, whose coordinates only an exact
 writer keeps; announced_losses.dxf, for checking the question the program asks before a
-lossy save. The site lies at national grid coordinates, millions of units from the origin."""
+lossy save; and drawings of shapes other programs write that a save once changed (see
+SHAPES). The site lies at national grid coordinates, millions of units from the origin."""
 import math
 import sys
 from pathlib import Path
@@ -197,6 +198,63 @@ def announced_losses():
     return doc
 
 
+def saved_and_patched(doc, path: Path, old: str, new: str, encoding="cp1252"):
+    """Saves the drawing, then changes its text into a shape ezdxf does not write."""
+    doc.saveas(path, encoding=encoding)
+    text = path.read_text(encoding=encoding)
+    assert old in text, old
+    path.write_text(text.replace(old, new), encoding=encoding)
+
+
+def layer_true_colour(path: Path):
+    """Release 2000 with a layer in a true colour, as other programs write it."""
+    doc = ezdxf.new("R2000")
+    doc.layers.add("AXES", color=5)
+    doc.modelspace().add_line(at(0, 0), at(10, 0), dxfattribs={"layer": "AXES"})
+    saved_and_patched(doc, path, "AXES\n 70\n0\n 62\n5\n", "AXES\n 70\n0\n 62\n5\n420\n2003199\n")
+
+
+def utf8_names(path: Path):
+    """Release 2004 whose header gives the code page Windows-1252, its names in UTF-8."""
+    doc = ezdxf.new("R2004")
+    doc.layers.add("Böschung", color=3)
+    doc.modelspace().add_line(at(0, 0), at(10, 0), dxfattribs={"layer": "Böschung"})
+    doc.modelspace().add_circle(at(5, 5), 2, dxfattribs={"layer": "Böschung"})
+    doc.saveas(path, encoding="utf-8")
+
+
+def dollar_spaces(path: Path):
+    """Release 2013 with the empty blocks $MODEL_SPACE and $PAPER_SPACE besides the spaces."""
+    doc = ezdxf.new("R2013")
+    doc.blocks.new("$MODEL_SPACE")
+    doc.blocks.new("$PAPER_SPACE")
+    doc.modelspace().add_line(at(0, 0), at(10, 0))
+    doc.saveas(path)
+
+
+def release_14(path: Path):
+    """A drawing of release 14, which is saved as release 2000. Without the records ezdxf
+    reads otherwise in a file of release 14 (an XRECORD's cloning flag)."""
+    doc = ezdxf.new("R2000", setup=True)
+    settings(doc)
+    tables(doc, modern=False)
+    marker_block(doc)
+    common_entities(doc, doc.modelspace())
+    saved_and_patched(doc, path, "AC1015", "AC1014")
+
+
+def fine_settings_r12(path: Path):
+    """Release 12, rebuilt on saving, with a setting beyond what the window shows."""
+    doc = site_r12()
+    doc.header["$LUPREC"] = 8
+    saved_and_patched(doc, path, "$LUPREC\n 70\n8\n", "$LUPREC\n 70\n10\n")
+
+
+SHAPES = {"layer_true_colour_R2000.dxf": layer_true_colour, "utf8_names_R2004.dxf": utf8_names,
+          "dollar_spaces_R2013.dxf": dollar_spaces, "site_R14.dxf": release_14,
+          "fine_settings_R12.dxf": fine_settings_r12}
+
+
 def main(outdir: str) -> int:
     ezdxf.options.write_fixed_meta_data_for_testing = True  # the same drawings every time
     folder = Path(outdir)
@@ -206,6 +264,8 @@ def main(outdir: str) -> int:
     site_r12().saveas(folder / "site_R12.dxf")
     numbers().saveas(folder / "numbers.dxf")
     announced_losses().saveas(folder / "announced_losses.dxf")
+    for name, make in SHAPES.items():
+        make(folder / name)
     return 0
 
 
