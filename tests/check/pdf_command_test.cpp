@@ -79,7 +79,7 @@ TEST_F(PdfCommand, NoReportWhenOneCannotBeWritten) {
     const char* message;
   } cases[] = {
       {"check design.csv survey.csv --pdf missing/out.pdf",
-       "kestova check: missing/out.pdf: cannot be written\n"},
+       "kestova check: missing/out.pdf: cannot be written (No such file or directory)\n"},
       {"check design.csv absent.csv --pdf out.pdf --csv out.csv",
        "kestova check: absent.csv: cannot be opened\n"},
       {"check design.csv survey.csv --pdf", "kestova check: --pdf needs a value\n"},
