@@ -32,9 +32,10 @@ std::vector<std::string> contentLostOnSave(const model::Document& document,
 }
 
 void writeDrawingFile(const model::Document& document, const std::filesystem::path& path,
-                      const std::string& release) {
+                      const std::string& release, std::optional<dxf::FileForm> form) {
   dxf::SaveOptions options;
   options.release = &releaseOf(document, release);
+  options.form = form;
   dxf::saveDxf(document, path, options);
 }
 
@@ -46,6 +47,10 @@ std::vector<std::string> savableReleases() {
 
 std::string savedRelease(const model::Document& document) {
   return std::string(dxf::savedRelease(document).name);
+}
+
+dxf::FileForm savedForm(const model::Document& document) {
+  return dxf::savedForm(document);
 }
 
 bool convertsOlderRelease(const model::Document& document) {
