@@ -34,6 +34,10 @@ RecordSplitter::RecordSplitter(const std::filesystem::path& path) : path_(path) 
   buffer_.reset(new char[capacity_]);
   if (opensBinary()) binary_ = std::make_unique<BinaryGroupDecoder>(fd_, path_);
   refill();
+  if (binary_) {
+    binaryFileSize_ = fileSize_;
+    fileSize_ = textBytes(fileSize_);
+  }
 }
 
 RecordSplitter::~RecordSplitter() {
@@ -46,8 +50,20 @@ void RecordSplitter::fail(std::size_t line, std::string reason) const {
 }
 
 std::size_t RecordSplitter::bytesLeft() const {
-  const std::size_t read = binary() ? binary_->bytesDecoded() : consumed_ + begin_;
+  if (binary()) {
+    const std::size_t decoded = binary_->bytesDecoded();
+    const std::size_t undecoded = binaryFileSize_ > decoded ? binaryFileSize_ - decoded : 0;
+    return textBytes(undecoded) + (end_ - begin_);
+  }
+  const std::size_t read = consumed_ + begin_;
   return fileSize_ > read ? fileSize_ - read : 0;
+}
+
+std::size_t RecordSplitter::textBytes(std::size_t binaryBytes) const {
+  const std::size_t decoded = binary_->bytesDecoded();
+  if (decoded == 0) return binaryBytes;
+  const double textPerByte = static_cast<double>(consumed_ + end_) / static_cast<double>(decoded);
+  return static_cast<std::size_t>(static_cast<double>(binaryBytes) * textPerByte);
 }
 
 bool RecordSplitter::opensBinary() {

@@ -37,6 +37,10 @@ class RecordSplitter {
   std::size_t currentLine() const { return line_; }
   // The size of the file when it was opened (0 when it is unknown).
   std::size_t fileSize() const { return fileSize_; }
+  // For a binary file these two count bytes of its text form, as estimated from the groups
+  // decoded so far: readers size their memory by them. fileSize's estimate is made once, from
+  // the first block, so that it may be asked on another thread.
+
   // Whether the file is in binary form.
   bool binary() const { return binary_ != nullptr; }
 
@@ -44,7 +48,8 @@ class RecordSplitter {
   std::filesystem::path path_;
   int fd_ = -1;
   std::size_t fileSize_ = 0;
-  std::size_t consumed_ = 0;  // bytes of the file before begin_
+  std::size_t binaryFileSize_ = 0;  // of a binary file, as read from the disk
+  std::size_t consumed_ = 0;        // bytes of the file before begin_
   // Not value-initialised: pages of a grown buffer cost memory only once data is read in.
   std::unique_ptr<char[]> buffer_;
   std::size_t capacity_ = 0;
@@ -65,6 +70,8 @@ class RecordSplitter {
   std::vector<Group> groups_;
 
   bool refill();
+  // The bytes of text form that `binaryBytes` of a binary file give, as far as decoded.
+  std::size_t textBytes(std::size_t binaryBytes) const;
   // refill for a binary file: appends the next groups decoded.
   bool decodeMore();
   void grow();

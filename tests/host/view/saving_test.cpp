@@ -6,6 +6,8 @@
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
+#include <QFileInfo>
+#include <QLineEdit>
 #include <QStringList>
 #include <QTemporaryDir>
 
@@ -224,18 +226,23 @@ class SavingBinary : public WindowFixture {
           modal->reject();
         return;
       }
-      QFileDialog* dialog = nullptr;
-      for (QWidget* widget : QApplication::topLevelWidgets()) {
-        if (auto* shown = qobject_cast<QFileDialog*>(widget); shown && shown->isVisible()) {
-          dialog = shown;
-        }
-      }
+      auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
       if (dialog == nullptr) return;
+      if (offered.isEmpty()) {
+        offered = dialog->nameFilters();
+        chosenFirst = dialog->selectedNameFilter();
+      }
+      // The dialog fills in the drawing's name once shown: chosen again until the choice holds.
+      if (dialog->selectedNameFilter() != type || dialog->selectedFiles().value(0) != path) {
+        dialog->selectNameFilter(type);
+        dialog->setDirectory(QFileInfo(path).path());
+        // Typed as a user would: selectFile alone may lose to the name filled in.
+        if (auto* name = dialog->findChild<QLineEdit*>("fileNameEdit")) {
+          name->setText(QFileInfo(path).fileName());
+        }
+        return;
+      }
       timer.stop();
-      offered = dialog->nameFilters();
-      chosenFirst = dialog->selectedNameFilter();
-      dialog->selectNameFilter(type);
-      dialog->selectFile(path);
       static_cast<QDialog*>(dialog)->accept();  // QFileDialog hides it
     });
     timer.start(10);
