@@ -80,10 +80,10 @@ void DxfOutput::binaryGroup(int code, std::string_view value) {
     }
     const std::size_t piece = bytes.size() > kLongestChunk ? kSplitChunk : kLongestChunk;
     for (std::size_t at = 0; at < bytes.size() || at == 0; at += piece) {
-      const std::string_view part = std::string_view(bytes).substr(at, piece);
+      const std::string_view chunk = std::string_view(bytes).substr(at, piece);
       appendLittleEndian(buffer_, static_cast<std::uint64_t>(code), 2);
-      buffer_ += static_cast<char>(part.size());
-      buffer_.append(part);
+      buffer_ += static_cast<char>(chunk.size());
+      buffer_.append(chunk);
     }
     return;
   }

@@ -148,7 +148,7 @@ TEST(BinaryGroups, DamageIsRefusedAtItsByte) {
 
 TEST(BinaryGroups, TheBinaryOutputStoresValuesAsTheirCodesAsk) {
   std::string bytes;
-  DxfOutput out([&](std::string_view part) { bytes += part; }, FileForm::kBinary);
+  DxfOutput out([&](std::string_view data) { bytes += data; }, FileForm::kBinary);
   out.text(0, "SECTION");
   out.text(1, "a^Jb");
   out.real(10, 2500000.5);
