@@ -1,7 +1,8 @@
 // Load and save speed of drawing files on a large drawing: 200k lines, 100k block inserts,
 // 50k texts and 50k points (about 75 MB), written with our writer. Prints the save time, the
 // load time and peak memory of a fresh process that only loads, and the load time of ezdxf
-// on the same file for comparison. Then the same for a drawing of about 75 MB that ezdxf writes
+// on the same file for comparison, and the save and load of the same drawing in binary form.
+// Then the same for a drawing of about 75 MB that ezdxf writes
 // (benchmarks/ezdxf_drawing.py) as another program would: a colour, a line type, a lineweight
 // and extended data on every entity, and objects this program does not model; it is loaded and
 // saved back whole. Then the load time and peak memory of files shaped to make a reader slow
@@ -120,6 +121,20 @@ void printLoad(const LoadFigures& load) {
             << load.entities << " entities\n";
 }
 
+void binaryForm(const host::model::Document& document, const std::filesystem::path& directory) {
+  const auto path = directory / "kestova_dxf_benchmark_binary.dxf";
+  host::dxf::SaveOptions options;
+  options.form = host::dxf::FileForm::kBinary;
+  const auto start = Clock::now();
+  host::dxf::saveDxf(document, path, options);
+  std::cout << "\nThe same drawing in binary form\n";
+  std::cout << "file:        " << path << " (" << std::filesystem::file_size(path) / 1e6
+            << " MB)\n";
+  std::cout << "save:        " << secondsSince(start) << " s\n";
+  printLoad(loadInFreshProcess(path));
+  std::filesystem::remove(path);
+}
+
 // The drawing another program writes, made by ezdxf beside this program's source.
 void otherProgramsDrawing(const std::filesystem::path& directory) {
   const auto path = directory / "kestova_dxf_benchmark_ezdxf.dxf";
@@ -208,6 +223,7 @@ int main(int argc, char** argv) {
     std::cout << "ezdxf load:  " << (seconds.empty() ? "not available\n" : seconds + " s\n");
   }
   std::filesystem::remove(path);
+  binaryForm(*document, directory);
   if (ezdxf) otherProgramsDrawing(directory);
   loadShapes(directory);
   return 0;

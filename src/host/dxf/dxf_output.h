@@ -9,14 +9,20 @@
 
 namespace host::dxf {
 
-// Writes groups in the text form of the drawing exchange format into a buffer that is handed
-// to `sink` whenever it fills, and at flush(). Numbers are written locale-free, in the
-// shortest form that reads back as exactly the same double.
+// The form of a drawing file: text (ASCII) or binary.
+enum class FileForm { kText, kBinary };
+
+// Writes groups of the drawing exchange format into a buffer that is handed to `sink` whenever
+// it fills, and at flush(). In the text form numbers are written locale-free, in the shortest
+// form that reads back as exactly the same double. The binary form starts with its opening
+// and stores each value as its group code asks (see BinaryValue); values given as text (kept
+// records) are read as that: numbers as numbers, hex digits of chunks as bytes, ^J and ^M in
+// strings as the line breaks they spell.
 class DxfOutput {
  public:
   using Sink = std::function<void(std::string_view)>;
 
-  explicit DxfOutput(Sink sink);
+  explicit DxfOutput(Sink sink, FileForm form = FileForm::kText);
 
   void text(int code, std::string_view value);
   void real(int code, double value);
@@ -28,9 +34,13 @@ class DxfOutput {
 
  private:
   Sink sink_;
+  FileForm form_;
   std::string buffer_;
 
+  // A group whose value is given in its text form.
+  void group(int code, std::string_view value);
   void code(int code);
+  void binaryGroup(int code, std::string_view value);
   void maybeFlush();
 };
 

@@ -11,6 +11,7 @@
 #include <utility>
 #include <vector>
 
+#include "host/dxf/binary_form.h"
 #include "host/dxf/dxf_error.h"
 #include "host/dxf/record_splitter.h"
 
@@ -107,6 +108,7 @@ class GroupReader::Ahead {
   Ahead& operator=(const Ahead&) = delete;
 
   std::size_t fileSize() const { return splitter_.fileSize(); }
+  bool binary() const { return splitter_.binary(); }
 
   // The next batch of records, once the splitter has filled it.
   Batch* take() {
@@ -201,7 +203,12 @@ GroupReader::GroupReader(const std::filesystem::path& path, Progress progress)
 GroupReader::~GroupReader() = default;
 
 void GroupReader::fail(std::size_t line, std::string reason) const {
+  if (binary()) throw binaryFileError(path_, line, std::move(reason));
   throw DxfError(path_, line, std::move(reason));
+}
+
+bool GroupReader::binary() const {
+  return ahead_->binary();
 }
 
 bool GroupReader::next(Record& record) {

@@ -37,6 +37,8 @@ class GroupReader {
   std::size_t bytesLeft() const;
   // The line the reader has reached (for faults at the end of the data).
   std::size_t currentLine() const { return line_; }
+  // Whether the file is in binary form (its records come in the text form all the same).
+  bool binary() const;
 
  private:
   class Ahead;

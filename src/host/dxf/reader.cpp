@@ -84,6 +84,7 @@ std::unique_ptr<model::Document> readDxf(const std::filesystem::path& path,
     ReaderContext context(reader, *document, *source);
     readSections(context);
   }
+  source->form = reader.binary() ? FileForm::kBinary : FileForm::kText;
   document->setForeignContent(std::move(source));
   document->markSaved();
   if (progress) progress(1.0);

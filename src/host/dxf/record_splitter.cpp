@@ -9,6 +9,7 @@
 #include <optional>
 #include <utility>
 
+#include "host/dxf/binary_form.h"
 #include "host/dxf/dxf_error.h"
 #include "host/dxf/numbers.h"
 
@@ -31,7 +32,12 @@ RecordSplitter::RecordSplitter(const std::filesystem::path& path) : path_(path) 
   if (::fstat(fd_, &status) == 0) fileSize_ = static_cast<std::size_t>(status.st_size);
   capacity_ = kBlockSize;
   buffer_.reset(new char[capacity_]);
+  if (opensBinary()) binary_ = std::make_unique<BinaryGroupDecoder>(fd_, path_);
   refill();
+  if (binary_) {
+    binaryFileSize_ = fileSize_;
+    fileSize_ = textBytes(fileSize_);
+  }
 }
 
 RecordSplitter::~RecordSplitter() {
@@ -39,12 +45,61 @@ RecordSplitter::~RecordSplitter() {
 }
 
 void RecordSplitter::fail(std::size_t line, std::string reason) const {
+  if (binary()) throw binaryFileError(path_, line, std::move(reason));
   throw DxfError(path_, line, std::move(reason));
 }
 
-void RecordSplitter::checkStart(std::string_view data) {
-  if (data.starts_with("AutoCAD Binary DXF")) {
-    fail(1, "this is a binary drawing file; only text (ASCII) drawing files can be read");
+std::size_t RecordSplitter::bytesLeft() const {
+  if (binary()) {
+    const std::size_t decoded = binary_->bytesDecoded();
+    const std::size_t undecoded = binaryFileSize_ > decoded ? binaryFileSize_ - decoded : 0;
+    return textBytes(undecoded) + (end_ - begin_);
+  }
+  const std::size_t read = consumed_ + begin_;
+  return fileSize_ > read ? fileSize_ - read : 0;
+}
+
+std::size_t RecordSplitter::textBytes(std::size_t binaryBytes) const {
+  const std::size_t decoded = binary_->bytesDecoded();
+  if (decoded == 0) return binaryBytes;
+  const double textPerByte = static_cast<double>(consumed_ + end_) / static_cast<double>(decoded);
+  return static_cast<std::size_t>(static_cast<double>(binaryBytes) * textPerByte);
+}
+
+bool RecordSplitter::opensBinary() {
+  char opening[kBinaryOpening.size()];
+  // pread leaves the file's offset at its start for the reading that follows.
+  const ssize_t got = ::pread(fd_, opening, sizeof opening, 0);
+  if (got <= 0) return false;
+  const std::string_view start(opening, static_cast<std::size_t>(got));
+  if (start == kBinaryOpening) return true;
+  constexpr std::string_view kName = kBinaryOpening.substr(0, 18);
+  if (start.starts_with(kName)) {
+    throw DxfError(path_, 0,
+                   "at byte 0: the file opens as a binary drawing file, but its " +
+                       std::string("opening is damaged or cut short"));
+  }
+  return false;
+}
+
+bool RecordSplitter::decodeMore() {
+  for (;;) {
+    if (capacity_ - end_ < kBlockSize / 2) grow();
+    const std::size_t got = binary_->decode(buffer_.get() + end_, capacity_ - end_);
+    if (got > 0) {
+      end_ += got;
+      return true;
+    }
+    if (binary_->atEnd()) {
+      if (consumed_ == 0 && end_ == 0) {
+        throw DxfError(path_, 0,
+                       "at byte " + std::to_string(kBinaryOpening.size()) +
+                           ": the file holds nothing after its binary opening");
+      }
+      atEnd_ = true;
+      return false;
+    }
+    while (capacity_ - end_ < binary_->neededRoom()) grow();
   }
 }
 
@@ -69,6 +124,7 @@ bool RecordSplitter::refill() {
   }
   if (atEnd_) return false;
   if (end_ > kLargestRecord) fail(line_ + 1, "a record of more than 1 GiB: the file is damaged");
+  if (binary_) return decodeMore();
   if (capacity_ - end_ < kBlockSize / 2) grow();
   ssize_t got;
   do {
@@ -81,8 +137,6 @@ bool RecordSplitter::refill() {
     return false;
   }
   const char* fresh = buffer_.get() + end_;
-  if (consumed_ == 0 && end_ == 0)
-    checkStart(std::string_view(fresh, static_cast<std::size_t>(got)));
   if (const void* nul = std::memchr(fresh, '\0', static_cast<std::size_t>(got))) {
     // Count the lines up to the NUL so the message points at it.
     std::size_t line = line_;
@@ -137,7 +191,8 @@ bool RecordSplitter::restIsBlank(std::size_t position) {
 bool RecordSplitter::next(Record& record) {
   std::size_t position = begin_;  // offsets into buffer_; begin_ stays at the record's start
   std::size_t line = line_;
-  std::size_t recordEnd = begin_;  // just past the last group's value line
+  // From begin_ to just past the last group's value line; a length, as refilling moves the data.
+  std::size_t recordLength = 0;
   bool empty = true;
   std::optional<std::size_t> nextRecord;
   found_.clear();
@@ -177,7 +232,7 @@ bool RecordSplitter::next(Record& record) {
       finding = finding && found_.size() < kMostFoundGroups;
       if (finding) found_.push_back({code, valueStart - begin_, valueLength, line + 1});
     }
-    recordEnd = position;
+    recordLength = position - begin_;
     line += 2;
   }
   if (empty) {
@@ -192,7 +247,7 @@ bool RecordSplitter::next(Record& record) {
           {group.code, std::string_view(start + group.valueOffset, group.valueLength), group.line});
     }
   }
-  record = Record(std::string_view(start, recordEnd - begin_), line_, groups_);
+  record = Record(std::string_view(start, recordLength), line_, groups_);
   begin_ = nextRecord.value_or(end_);
   line_ = line;
   return true;

@@ -39,6 +39,11 @@ const Release& savedRelease(const model::Document& document) {
   return kReleases.front();
 }
 
+FileForm savedForm(const model::Document& document) {
+  const SourceDrawing* source = sourceOf(document);
+  return source != nullptr ? source->form : FileForm::kText;
+}
+
 bool convertsOlderRelease(const model::Document& document) {
   const SourceDrawing* source = sourceOf(document);
   return source != nullptr && findRelease(source->release) == nullptr &&

@@ -4,6 +4,7 @@
 #include <string>
 #include <string_view>
 
+#include "host/dxf/dxf_output.h"
 #include "host/model/document.h"
 
 namespace host::dxf {
@@ -23,6 +24,9 @@ const Release* findRelease(std::string_view nameOrVersion);
 // The release a save writes unless told otherwise: the one the drawing was read in, release
 // 2000 for a new drawing or one read from an older release.
 const Release& savedRelease(const model::Document& document);
+// The form a save writes unless told otherwise: the one the drawing was read in, text for a
+// new drawing.
+FileForm savedForm(const model::Document& document);
 // Whether the drawing was read from a file of a release older than 2000 (release 14 and
 // before), which a save converts.
 bool convertsOlderRelease(const model::Document& document);

@@ -84,17 +84,19 @@ void saveDxf(const model::Document& document, const std::filesystem::path& path,
         return ::write(fd, data, size);
       };
   TemporaryFile file(path);
-  DxfOutput out([&](std::string_view data) {
-    while (!data.empty()) {
-      const ssize_t written = write(file.fd(), data.data(), data.size());
-      if (written < 0 && errno == EINTR) continue;
-      if (written <= 0) {
-        if (written == 0) errno = EIO;
-        throw DxfError(path, 0, systemError("cannot write the file"));
-      }
-      data.remove_prefix(static_cast<std::size_t>(written));
-    }
-  });
+  DxfOutput out(
+      [&](std::string_view data) {
+        while (!data.empty()) {
+          const ssize_t written = write(file.fd(), data.data(), data.size());
+          if (written < 0 && errno == EINTR) continue;
+          if (written <= 0) {
+            if (written == 0) errno = EIO;
+            throw DxfError(path, 0, systemError("cannot write the file"));
+          }
+          data.remove_prefix(static_cast<std::size_t>(written));
+        }
+      },
+      options.form.value_or(savedForm(document)));
   writeDxf(document, out, options.release ? *options.release : savedRelease(document));
   file.commit();
 }

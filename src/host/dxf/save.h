@@ -5,6 +5,7 @@
 #include <cstddef>
 #include <filesystem>
 #include <functional>
+#include <optional>
 
 #include "host/dxf/releases.h"
 #include "host/model/document.h"
@@ -17,6 +18,8 @@ struct SaveOptions {
   std::function<ssize_t(int fd, const void* data, std::size_t size)> write;
   // The release to write; null for the drawing's own (savedRelease).
   const Release* release = nullptr;
+  // The form to write, text or binary; none for the drawing's own (savedForm).
+  std::optional<FileForm> form = std::nullopt;
 };
 
 // Saves the document as a drawing file (see writeDxf), atomically: the data goes to a new file

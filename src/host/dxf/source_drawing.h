@@ -7,6 +7,7 @@
 #include <variant>
 #include <vector>
 
+#include "host/dxf/dxf_output.h"
 #include "host/dxf/record.h"
 #include "host/dxf/text_codec.h"
 #include "host/model/document.h"
@@ -88,7 +89,8 @@ struct ModelledHeader {
 // document models.
 class SourceDrawing : public model::ForeignContent {
  public:
-  std::string release;  // $ACADVER as read, "AC1015"; empty when the file gives none
+  std::string release;              // $ACADVER as read, "AC1015"; empty when the file gives none
+  FileForm form = FileForm::kText;  // of the file read
   TextEncoding encoding = TextEncoding::kWindows1252;
   std::uint64_t handleSeed = 1;  // above every handle the file uses
   std::vector<SourceHeaderVariable> header;

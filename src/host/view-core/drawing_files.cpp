@@ -38,9 +38,10 @@ std::vector<std::string> contentLostOnSave(const model::Document& document,
 }
 
 void writeDrawingFile(const model::Document& document, const std::filesystem::path& path,
-                      const std::string& release) {
+                      const std::string& release, std::optional<dxf::FileForm> form) {
   dxf::SaveOptions options;
   options.release = &releaseOf(document, release);
+  options.form = form;
   dxf::saveDxf(document, path, options);
 }
 
@@ -56,6 +57,10 @@ std::string savedRelease(const model::Document& document) {
 
 std::string olderReleaseName(const model::Document& document) {
   return dxf::olderReleaseName(document);
+}
+
+dxf::FileForm savedForm(const model::Document& document) {
+  return dxf::savedForm(document);
 }
 
 bool sameFile(const std::filesystem::path& a, const std::filesystem::path& b) {

@@ -2,9 +2,11 @@
 
 #include <filesystem>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "host/dxf/dxf_output.h"
 #include "host/dxf/reader.h"
 #include "host/model/document.h"
 
@@ -25,16 +27,20 @@ std::vector<std::string> openingWarnings(const model::Document& document);
 std::vector<std::string> contentLostOnSave(const model::Document& document,
                                            const std::string& release = {});
 
-// Writes a document to a file of `release` (as contentLostOnSave), leaving out what
-// contentLostOnSave lists; the old file stays as it was if that fails. Throws
-// std::runtime_error saying what went wrong and why.
+// Writes a document to a file of `release` (as contentLostOnSave) in `form` (none for the form
+// the drawing was read in, text for a new one), leaving out what contentLostOnSave lists; the
+// old file stays as it was if that fails. Throws std::runtime_error saying what went wrong and
+// why.
 void writeDrawingFile(const model::Document& document, const std::filesystem::path& path,
-                      const std::string& release = {});
+                      const std::string& release = {},
+                      std::optional<dxf::FileForm> form = std::nullopt);
 
 // The releases a drawing file can be written in ("R2000" ... "R2018"), oldest first, and the
 // one a save writes unless told otherwise.
 std::vector<std::string> savableReleases();
 std::string savedRelease(const model::Document& document);
+// The form, text or binary, a save writes unless told otherwise.
+dxf::FileForm savedForm(const model::Document& document);
 
 // The older release than any a save writes that saving converts the drawing from, as users
 // know it ("release 13"), which the user is told once; empty when it converts none.

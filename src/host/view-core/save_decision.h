@@ -6,6 +6,7 @@
 #include <variant>
 #include <vector>
 
+#include "host/dxf/dxf_output.h"
 #include "host/view-core/open_drawing.h"
 
 namespace host::view {
@@ -22,6 +23,8 @@ struct SaveRequest {
   std::optional<std::optional<std::filesystem::path>> chosenPath;
   // The release of the file format to write ("R2013"); empty for the drawing's own.
   std::string release;
+  // The form to write, text or binary; none for the drawing's own.
+  std::optional<dxf::FileForm> form;
 };
 
 namespace save_step {

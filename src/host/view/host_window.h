@@ -62,9 +62,9 @@ class HostWindow : public QMainWindow {
   // cannot hold everything in the drawing, the user hears what would be left out first and the
   // copy goes to a new name: the file the drawing was read from is never overwritten by it.
   // Saves to the drawing's own file, or to `path` in `release` ("R2013"; empty for the
-  // drawing's own).
+  // drawing's own) and `form` (text or binary; none for the drawing's own).
   bool saveDrawing(DrawingView* view, std::optional<QString> path = std::nullopt,
-                   const QString& release = {});
+                   const QString& release = {}, std::optional<dxf::FileForm> form = std::nullopt);
 
   DrawingView* activeView() const;
   QList<DrawingView*> views() const;
@@ -107,13 +107,14 @@ class HostWindow : public QMainWindow {
 
   // --- Questions, replaceable so that tests can answer them ---
   using SaveQuestion = std::function<SaveChoice(const QString& drawingName)>;
-  // Where to save, and in which release of the file format ("R2013"; empty for the drawing's
-  // own).
+  // Where to save, in which release of the file format ("R2013"; empty for the drawing's own)
+  // and in which form (text or binary; none for the drawing's own).
   struct SaveTarget {
-    SaveTarget(QString path, QString release = {})
-        : path(std::move(path)), release(std::move(release)) {}
+    SaveTarget(QString path, QString release = {}, std::optional<dxf::FileForm> form = {})
+        : path(std::move(path)), release(std::move(release)), form(form) {}
     QString path;
     QString release;
+    std::optional<dxf::FileForm> form;
   };
   using PathQuestion = std::function<std::optional<SaveTarget>(const QString& drawingName)>;
   // Told what a save would leave out ("3 VIEWPORT, 1 XRECORD"); true to go on. `newName` says
@@ -179,7 +180,7 @@ class HostWindow : public QMainWindow {
   // was a question.
   bool answerSaveQuestion(const SaveStep& step, const QString& name, SaveRequest& request);
   // Writes a drawing as a save step says and tells the user how it went.
-  bool write(OpenDrawing& drawing, const save_step::Write& step, const std::string& release);
+  bool write(OpenDrawing& drawing, const save_step::Write& step, const SaveRequest& request);
   std::optional<SaveTarget> askForPathWithFileDialog(const QString& drawingName);
 
   void submitted(const QString& text);

@@ -74,7 +74,7 @@ void HostWindow::runWindowCommand(const Command& command) {
             if (!needsView()) return;
             if (c.path.empty()) {
               if (const auto target = askForPath_(drawingName(view))) {
-                saveDrawing(view, target->path, target->release);
+                saveDrawing(view, target->path, target->release, target->form);
               }
               return;
             }

@@ -31,7 +31,7 @@ void HostWindow::buildMenus() {
   drawingActions_ << file->addAction("Save &As...", QKeySequence::SaveAs, this, [this] {
     if (DrawingView* view = activeView()) {
       if (const auto target = askForPath_(drawingName(view))) {
-        saveDrawing(view, target->path, target->release);
+        saveDrawing(view, target->path, target->release, target->form);
       }
     }
   });

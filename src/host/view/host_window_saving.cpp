@@ -1,6 +1,8 @@
 // Saving drawings from the host window. A drawing file cannot hold everything a drawing read
 // from another program may contain; such a save never replaces the file the drawing came
 // from, and the user hears beforehand what the new file leaves out.
+#include <algorithm>
+
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QPushButton>
@@ -26,21 +28,35 @@ bool HostWindow::askAboutLossWithMessageBox(const QString& name, const QString& 
 }
 
 std::optional<HostWindow::SaveTarget> HostWindow::askForPathWithFileDialog(const QString& name) {
-  // One file type per release, newest first; the drawing's own is chosen to begin with.
+  // One file type per release and form, newest first, the text ones before the binary ones;
+  // the drawing's own is chosen to begin with.
   QStringList filters;
+  std::vector<SaveTarget> types;
   QString selected;
   const std::vector<std::string> releases = savableReleases();
   const DrawingView* view = activeView();
-  const std::string own = view ? savedRelease(*view->drawing().document()) : releases.front();
-  for (auto release = releases.rbegin(); release != releases.rend(); ++release) {
-    const QString filter = QString("DXF %1 drawing (*.dxf)").arg(QString::fromStdString(*release));
-    filters << filter;
-    if (*release == own) selected = filter;
+  const std::string ownRelease =
+      view ? savedRelease(*view->drawing().document()) : releases.front();
+  const dxf::FileForm ownForm =
+      view ? savedForm(*view->drawing().document()) : dxf::FileForm::kText;
+  for (const dxf::FileForm form : {dxf::FileForm::kText, dxf::FileForm::kBinary}) {
+    for (auto release = releases.rbegin(); release != releases.rend(); ++release) {
+      const QString releaseName = QString::fromStdString(*release);
+      const QString filter =
+          QString(form == dxf::FileForm::kBinary ? "Binary DXF %1 drawing (*.dxf)"
+                                                 : "DXF %1 drawing (*.dxf)")
+              .arg(releaseName);
+      filters << filter;
+      types.emplace_back(QString(), releaseName, form);
+      if (*release == ownRelease && form == ownForm) selected = filter;
+    }
   }
   const QString path = QFileDialog::getSaveFileName(this, "Save " + name, name + ".dxf",
                                                     filters.join(";;"), &selected);
   if (path.isEmpty()) return std::nullopt;
-  return SaveTarget{path, selected.section(' ', 1, 1)};
+  SaveTarget target = types[std::max<qsizetype>(filters.indexOf(selected), 0)];
+  target.path = path;
+  return target;
 }
 
 bool HostWindow::answerSaveQuestion(const SaveStep& step, const QString& name,
@@ -56,13 +72,15 @@ bool HostWindow::answerSaveQuestion(const SaveStep& step, const QString& name,
             ? std::optional<std::filesystem::path>(withDrawingExtension(target->path.toStdString()))
             : std::nullopt;
     if (target && !target->release.isEmpty()) request.release = target->release.toStdString();
+    if (target && target->form) request.form = target->form;
     return true;
   }
   return false;
 }
 
 bool HostWindow::write(OpenDrawing& drawing, const save_step::Write& step,
-                       const std::string& release) {
+                       const SaveRequest& request) {
+  const std::string& release = request.release;
   const QString path = QString::fromStdString(step.path.string());
   const model::Document& document = *drawing.document();
   // A drawing of release 14 or older is told once, on its first save, that the file is a newer
@@ -71,7 +89,7 @@ bool HostWindow::write(OpenDrawing& drawing, const save_step::Write& step,
   const QString written =
       QString::fromStdString(release.empty() ? savedRelease(document) : release);
   try {
-    writeDrawingFile(document, step.path, release);
+    writeDrawingFile(document, step.path, release, request.form);
   } catch (const std::exception& failure) {
     say(QString("Cannot save %1: %2").arg(path, failure.what()));
     return false;
@@ -90,13 +108,14 @@ bool HostWindow::write(OpenDrawing& drawing, const save_step::Write& step,
   return true;
 }
 
-bool HostWindow::saveDrawing(DrawingView* view, std::optional<QString> path,
-                             const QString& release) {
+bool HostWindow::saveDrawing(DrawingView* view, std::optional<QString> path, const QString& release,
+                             std::optional<dxf::FileForm> form) {
   if (!view) return false;
   OpenDrawing& drawing = view->drawing();
   SaveRequest request;
   if (path) request.path = withDrawingExtension(path->toStdString());
   request.release = release.toStdString();
+  request.form = form;
   try {
     request.lost = contentLostOnSave(*drawing.document(), request.release);
   } catch (const std::exception& failure) {
@@ -116,7 +135,7 @@ bool HostWindow::saveDrawing(DrawingView* view, std::optional<QString> path,
       continue;
     }
     if (const auto* write = std::get_if<save_step::Write>(&step))
-      return this->write(drawing, *write, request.release);
+      return this->write(drawing, *write, request);
     const std::string& message = std::get<save_step::Stop>(step).message;
     if (!message.empty()) say(QString::fromStdString(message));
     return false;

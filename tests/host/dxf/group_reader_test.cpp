@@ -97,6 +97,18 @@ INSTANTIATE_TEST_SUITE_P(Endings, GroupReaderAhead,
                                            Ending{"not_a_code", "0\nEOF\nx\n"}),
                          [](const auto& info) { return std::string(info.param.name); });
 
+// A record ends with its last group, also when the next line lies in the file's next block (the
+// buffer's data moves then) or the file ends after it: the records together are the file.
+TEST(RecordSplitter, RecordsTogetherAreTheFile) {
+  const std::string file = largeFile() + "0\nEOF\n";
+  RecordSplitter splitter(written("whole.dxf", file));
+  std::string records;
+  Record record;
+  while (splitter.next(record)) records += record.text();
+  EXPECT_TRUE(records == file) << records.size() << " bytes of records, " << file.size()
+                               << " of the file";
+}
+
 TEST(GroupReader, ReportsProgressRisingBelowOne) {
   std::vector<double> reported;
   GroupReader reader(written("progress.dxf", largeFile() + "0\nEOF\n"),

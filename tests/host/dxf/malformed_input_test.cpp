@@ -48,7 +48,8 @@ INSTANTIATE_TEST_SUITE_P(
     Cases, DxfMalformedInput,
     ::testing::Values(
         MalformedCase{"empty", "", 1, "empty"},
-        MalformedCase{"binary", std::string("AutoCAD Binary DXF\r\n\x1a\0", 22), 1, "binary"},
+        MalformedCase{"binary_without_groups", std::string("AutoCAD Binary DXF\r\n\x1a\0", 22), 0,
+                      "at byte 22: the file holds nothing after its binary opening"},
         MalformedCase{"nul", kStart + "0\nLINE\n8\n0\n10\n1" + std::string(1, '\0') + "\n" + kEnd,
                       10, "NUL"},
         MalformedCase{"truncated_after_code", kStart + "0\nLINE\n10", 7,

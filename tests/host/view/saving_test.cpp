@@ -2,13 +2,18 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QLineEdit>
 #include <QStatusBar>
 #include <QStringList>
 #include <QTemporaryDir>
 
 #include "host/dxf/reader.h"
+#include "host/dxf/save.h"
 #include "host/view/window_fixture.h"
 
 namespace host::view {
@@ -181,6 +186,127 @@ TEST_F(Saving, ARelease12DrawingIsToldOnceThatItIsConvertedAndSaveAsChoosesTheRe
   EXPECT_TRUE(historyHas("Saved " + newer));
   EXPECT_TRUE(contentOf(newer).contains("AC1027"));
   EXPECT_TRUE(lossAsked.empty());
+}
+
+bool isBinary(const QByteArray& content) {
+  return content.startsWith(QByteArray("AutoCAD Binary DXF\r\n\x1a\0", 22));
+}
+
+// The window over a drawing read from a binary file.
+class SavingBinary : public WindowFixture {
+ protected:
+  void SetUp() override {
+    WindowFixture::SetUp();
+    ASSERT_TRUE(folder.isValid());
+    const QString text = folder.filePath("text.dxf");
+    QFile file(text);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(
+        "0\nSECTION\n2\nENTITIES\n0\nLINE\n8\n0\n10\n2500000.5\n20\n5600000.25\n11\n1\n21\n"
+        "2\n0\nENDSEC\n0\nEOF\n");
+    file.close();
+    dxf::SaveOptions binary;
+    binary.form = dxf::FileForm::kBinary;
+    binary.release = dxf::findRelease("R2013");
+    binary_ = folder.filePath("site.dxf");
+    dxf::saveDxf(*dxf::readDxf(text.toStdString()), binary_.toStdString(), binary);
+  }
+
+  // Saves as through the real file dialog: notes its file types and the one chosen to begin
+  // with, then chooses `type` and `path`.
+  void saveAsWithDialog(const QString& type, const QString& path) {
+    offered.clear();
+    // The dialog shows once the command runs: looked for until it does.
+    QTimer timer;
+    int looks = 0;
+    QObject::connect(&timer, &QTimer::timeout, [&] {
+      if (++looks > 500) {  // five seconds: whatever waits instead is closed, not waited for
+        timer.stop();
+        ADD_FAILURE() << "no file dialog";
+        if (auto* modal = qobject_cast<QDialog*>(QApplication::activeModalWidget()))
+          modal->reject();
+        return;
+      }
+      auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+      if (dialog == nullptr) return;
+      if (offered.isEmpty()) {
+        offered = dialog->nameFilters();
+        chosenFirst = dialog->selectedNameFilter();
+      }
+      // The dialog fills in the drawing's name once shown: chosen again until the choice holds.
+      if (dialog->selectedNameFilter() != type || dialog->selectedFiles().value(0) != path) {
+        dialog->selectNameFilter(type);
+        dialog->setDirectory(QFileInfo(path).path());
+        // Typed as a user would: selectFile alone may lose to the name filled in.
+        if (auto* name = dialog->findChild<QLineEdit*>("fileNameEdit")) {
+          name->setText(QFileInfo(path).fileName());
+        }
+        return;
+      }
+      timer.stop();
+      static_cast<QDialog*>(dialog)->accept();  // QFileDialog hides it
+    });
+    timer.start(10);
+    window->runCommand("saveas");
+  }
+
+  QByteArray contentOf(const QString& path) const {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+  }
+
+  QTemporaryDir folder;
+  QString binary_;
+  QStringList offered;
+  QString chosenFirst;
+};
+
+TEST_F(SavingBinary, SaveAsOffersEachReleaseInTextAndBinaryTheDrawingsOwnFirst) {
+  saveAsWithDialog("DXF R2000 drawing (*.dxf)", folder.filePath("new.dxf"));
+  EXPECT_EQ(chosenFirst, "DXF R2000 drawing (*.dxf)");  // a new drawing is text
+  EXPECT_EQ(offered,
+            QStringList({"DXF R2018 drawing (*.dxf)", "DXF R2013 drawing (*.dxf)",
+                         "DXF R2010 drawing (*.dxf)", "DXF R2007 drawing (*.dxf)",
+                         "DXF R2004 drawing (*.dxf)", "DXF R2000 drawing (*.dxf)",
+                         "Binary DXF R2018 drawing (*.dxf)", "Binary DXF R2013 drawing (*.dxf)",
+                         "Binary DXF R2010 drawing (*.dxf)", "Binary DXF R2007 drawing (*.dxf)",
+                         "Binary DXF R2004 drawing (*.dxf)", "Binary DXF R2000 drawing (*.dxf)"}));
+  EXPECT_FALSE(isBinary(contentOf(folder.filePath("new.dxf"))));
+
+  ASSERT_TRUE(window->openFile(binary_));
+  struct Case {
+    const char* type;
+    const char* file;
+    bool binary;
+    const char* version;
+  };
+  const Case cases[] = {
+      {"DXF R2010 drawing (*.dxf)", "as-text.dxf", false, "AC1024"},
+      {"Binary DXF R2018 drawing (*.dxf)", "as-binary.dxf", true, "AC1032"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.type);
+    saveAsWithDialog(c.type, folder.filePath(c.file));
+    EXPECT_EQ(chosenFirst, "Binary DXF R2013 drawing (*.dxf)");
+    const QByteArray saved = contentOf(folder.filePath(c.file));
+    EXPECT_EQ(isBinary(saved), c.binary);
+    EXPECT_TRUE(saved.contains(c.version));
+  }
+}
+
+// SAVE writes binary what was read binary; SAVEAS with a release keeps the form.
+TEST_F(SavingBinary, SaveAndSaveAsKeepTheBinaryForm) {
+  ASSERT_TRUE(window->openFile(binary_));
+  type("line 0,0 5,5");
+  type("save");
+  EXPECT_TRUE(isBinary(contentOf(binary_)));
+  const QString newer = folder.filePath("newer.dxf");
+  type("saveas " + newer + " R2018");
+  EXPECT_TRUE(isBinary(contentOf(newer)));
+  EXPECT_TRUE(contentOf(newer).contains("AC1032"));
+  EXPECT_EQ(
+      dxf::readDxf(newer.toStdString())->blocks()[model::BlockTable::kModelSpace].entities.size(),
+      2u);
 }
 
 }  // namespace

@@ -20,7 +20,8 @@ using namespace host;
 
 std::string written(const model::Document& document) {
   std::string text;
-  dxf::DxfOutput out([&](std::string_view part) { text += part; });
+  // In the form it was read in: a binary drawing goes round in binary.
+  dxf::DxfOutput out([&](std::string_view part) { text += part; }, dxf::savedForm(document));
   dxf::writeDxf(document, out, dxf::savedRelease(document));
   return text;
 }
