@@ -20,11 +20,11 @@
 #include <QTest>
 #include <QWheelEvent>
 
-#include "host/view-core/drawing_files.h"
 #include "host/view-core/projected_drawing.h"
 #include "host/view-core/renderer.h"
 #include "host/view-core/scene.h"
 #include "host/view-core/snap_index.h"
+#include "host/view-files/drawing_files.h"
 #include "host/view/drawing_view.h"
 #include "host/view/qt_canvas.h"
 

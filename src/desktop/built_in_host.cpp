@@ -16,7 +16,7 @@
 #include "help/show_notes.h"
 #include "host/automation/host_application.h"
 #include "host/automation/host_launcher.h"
-#include "host/view-core/drawing_files.h"
+#include "host/view-files/drawing_files.h"
 #include "host/view/host_entry.h"
 #include "host/view/load_progress.h"
 

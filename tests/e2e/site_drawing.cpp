@@ -1,7 +1,7 @@
 #include "site_drawing.h"
 
 #include "host/model/document.h"
-#include "host/view-core/drawing_files.h"
+#include "host/view-files/drawing_files.h"
 
 namespace e2e {
 

@@ -11,6 +11,7 @@
 #include "host/dxf/record.h"
 #include "host/dxf/text_codec.h"
 #include "host/model/document.h"
+#include "host/model/drawing_description.h"
 
 namespace host::dxf {
 
@@ -120,6 +121,9 @@ class SourceDrawing : public model::ForeignContent {
   void setWhole(bool whole) { whole_ = whole; }
 
   const SourceTable* table(std::string_view name) const;
+
+  // Shows what is kept here (see KeptDescription).
+  const model::DrawingDescription* description() const override;
 
  private:
   bool whole_ = false;

@@ -6,6 +6,7 @@
 
 #include <Eigen/Geometry>
 
+#include "host/model/text_layout.h"
 #include "host/view-core/colour_palette.h"
 
 namespace host::view {
@@ -15,15 +16,8 @@ enum class Ink { Entity, UcsIcon, SnapMarker };
 
 enum class Marker { Point, Endpoint, Centre, Insertion };
 
-// How a line of text lies along its baseline. `anchor` is the fraction of its drawn width
-// before the origin: 0 left-aligned, 0.5 centred, 1 right-aligned. A `width` above 0 stretches
-// it to that many text units, and its height with it when `proportional` (text aligned between
-// two points); 0 draws it as wide as its glyphs are.
-struct TextFit {
-  float anchor = 0.0f;
-  float width = 0.0f;
-  bool proportional = false;
-};
+// How a line of text lies along its baseline (as the drawing gives it).
+using model::TextFit;
 
 // The side in whole pixels of the square a dot fills where lines are `width` pixels wide: a
 // heavy line stays as wide as its weight, however short.

@@ -1,7 +1,5 @@
 #include "host/view-core/command_parser.h"
 
-#include "host/dxf/releases.h"
-
 #include <algorithm>
 #include <cctype>
 #include <cmath>
@@ -78,12 +76,12 @@ Result pathCommand(std::string_view name, std::string_view rest,
 }
 
 // SAVEAS path, optionally followed by the release to write ("R2013").
-Result saveAs(std::string_view rest) {
+Result saveAs(std::string_view rest, const ReleaseNamed& releaseNamed) {
   std::string release;
   const std::size_t lastBlank = rest.find_last_of(" \t");
   if (lastBlank != std::string_view::npos) {
-    if (const dxf::Release* named = dxf::findRelease(rest.substr(lastBlank + 1))) {
-      release = std::string(named->name);
+    if (auto named = releaseNamed(rest.substr(lastBlank + 1))) {
+      release = std::move(*named);
       rest = rest.substr(0, lastBlank);
     }
   }
@@ -249,7 +247,8 @@ Result view(std::string_view rest) {
 
 }  // namespace
 
-std::variant<Command, EntryError> parseCommand(std::string_view text) {
+std::variant<Command, EntryError> parseCommand(std::string_view text,
+                                               const ReleaseNamed& releaseNamed) {
   const auto [word, rest] = firstWord(text);
   const std::string typed = upper(word);
   const std::string name(expandAlias(typed));
@@ -258,7 +257,7 @@ std::variant<Command, EntryError> parseCommand(std::string_view text) {
   if (name == "OPEN")
     return pathCommand(name, rest, [](std::string p) { return command::Open{p}; });
   if (name == "SAVE") return noArguments(name, rest, command::Save{});
-  if (name == "SAVEAS") return saveAs(rest);
+  if (name == "SAVEAS") return saveAs(rest, releaseNamed);
   if (name == "CLOSE") return noArguments(name, rest, command::Close{});
   if (name == "QUIT") return noArguments(name, rest, command::Quit{});
   if (name == "UNDO") return noArguments(name, rest, command::Undo{});

@@ -1,6 +1,6 @@
 #include "host/view-core/save_decision.h"
 
-#include "host/view-core/drawing_files.h"
+#include "host/view-core/file_names.h"
 
 namespace host::view {
 namespace {

@@ -6,15 +6,9 @@
 #include <variant>
 
 #include "host/model/block_expansion.h"
+#include "host/model/drawing_description.h"
 #include "host/model/world_geometry.h"
 #include "host/view-core/entity_appearance.h"
-#include "host/view-core/kept_hatch.h"
-#include "host/view-core/kept_insert.h"
-#include "host/view-core/kept_polyline.h"
-#include "host/view-core/kept_shapes.h"
-#include "host/view-core/kept_spline.h"
-#include "host/view-core/kept_text.h"
-#include "host/view-core/raw_fields.h"
 #include "host/view-core/scene_projector.h"
 
 namespace host::view {
@@ -26,7 +20,11 @@ class SceneBuilder : public model::ExpansionVisitor {
  public:
   SceneBuilder(const model::Document& document, const DrawingDisplay& display, Scene& scene,
                Projector& projector)
-      : document_(document), appearances_(display), scene_(scene), projector_(projector) {}
+      : document_(document),
+        description_(model::descriptionOf(document)),
+        appearances_(display),
+        scene_(scene),
+        projector_(projector) {}
 
   // Entities of kinds that cannot be drawn.
   std::size_t undrawable() const { return undrawable_; }
@@ -38,8 +36,8 @@ class SceneBuilder : public model::ExpansionVisitor {
     projector_.setDashes(dashesFor(*appearance, toWorld));
     projector_.setLineWeight(static_cast<std::uint16_t>(appearance->lineWeight));
     projector_.setTextLayout(std::holds_alternative<model::MText>(entity.data)
-                                 ? TextLayout{{}, TextVertical::Top, true}
-                                 : TextLayout{});
+                                 ? model::TextLayout{{}, model::TextVertical::Top, true}
+                                 : model::TextLayout{});
     if (const auto* kept = std::get_if<model::UnsupportedEntity>(&entity.data)) {
       drawKept(*kept, toWorld, appearance->colour);
       return true;
@@ -48,8 +46,8 @@ class SceneBuilder : public model::ExpansionVisitor {
   }
   std::optional<model::Insertion> keptInsertion(const model::Entity& entity) override {
     const auto* kept = std::get_if<model::UnsupportedEntity>(&entity.data);
-    if (!kept || (kept->type != "INSERT" && kept->type != "DIMENSION")) return std::nullopt;
-    auto insertion = view::keptInsertion(document_, *kept);
+    if (!kept || !description_ || !description_->inserts(*kept)) return std::nullopt;
+    auto insertion = description_->keptInsertion(document_, *kept);
     if (!insertion) ++undrawable_;
     return insertion;
   }
@@ -58,6 +56,7 @@ class SceneBuilder : public model::ExpansionVisitor {
 
  private:
   const model::Document& document_;
+  const model::DrawingDescription* description_;  // null: nothing kept as read
   AppearanceResolver appearances_;
   Scene& scene_;
   Projector& projector_;
@@ -86,76 +85,37 @@ class SceneBuilder : public model::ExpansionVisitor {
 
   // `colour` is the entity's own, which an insert's attributes take by block.
   void drawKept(const model::UnsupportedEntity& kept, const Eigen::Affine3d& toWorld, Rgb colour) {
-    if (kept.type == "TEXT" || kept.type == "ATTDEF") {
-      // An attribute definition shows in the block's own drawing, not in its inserts.
-      if (kept.type == "ATTDEF" && appearances_.insideInsert()) return;
-      draw(keptLineText(kept.type, kept.groups, 0, toWorld));
-    } else if (kept.type == "MTEXT") {
-      draw(keptMText(kept.groups, toWorld));
-    } else if (kept.type == "INSERT") {
-      drawAttributes(kept.groups, toWorld, colour);
-    } else if (kept.type == "SOLID" || kept.type == "TRACE" || kept.type == "3DFACE") {
-      draw(keptFace(kept.type, kept.groups, toWorld));
-    } else if (kept.type == "IMAGE") {
-      draw(keptImageFrame(kept.groups, toWorld));
-    } else if (kept.type == "SPLINE") {
-      const auto curve = keptSpline(kept.groups, toWorld);
-      if (curve) projector_.polyline(*curve);
-      if (!curve) ++undrawable_;
-    } else if (kept.type == "DIMENSION") {
-      // Its block, which the walk follows, draws it.
-    } else if (kept.type == "HATCH") {
-      draw(keptHatch(kept.groups, toWorld));
-    } else if (kept.type == "LWPOLYLINE" || kept.type == "POLYLINE") {
-      draw(keptPolyline(kept.type, kept.groups, toWorld));
-    } else {
-      ++undrawable_;
-    }
-  }
-
-  void draw(const std::optional<KeptShapes>& shapes) {
-    if (!shapes) {
+    const auto drawing = description_ ? description_->keptDrawing(document_, kept, toWorld,
+                                                                  appearances_.insideInsert())
+                                      : std::nullopt;
+    if (!drawing) {
       ++undrawable_;
       return;
     }
-    for (const auto& outline : shapes->outlines) projector_.polyline(outline);
-    for (const auto& area : shapes->areas) projector_.fill(area.loops, area.light);
+    for (const auto& outline : drawing->shapes.outlines) projector_.polyline(outline);
+    for (const auto& area : drawing->shapes.areas) projector_.fill(area.loops, area.light);
+    for (const auto& text : drawing->texts) draw(text);
+    for (const auto& attribute : drawing->attributes) draw(attribute, colour);
   }
 
-  void draw(const std::optional<PlacedText>& text) {
-    if (!text) {
-      ++undrawable_;
-      return;
-    }
-    projector_.setTextLayout(text->layout);
-    projector_.text(text->text);
+  void draw(const model::PlacedText& text) {
+    projector_.setTextLayout(text.layout);
+    projector_.text(text.text);
   }
 
   // Attributes lie where the insert does, each with its own layer and colour; by block, the
   // insert's.
-  void drawAttributes(const model::RawGroups& groups, const Eigen::Affine3d& toWorld,
-                      Rgb insertColour) {
-    for (const std::size_t first : attributeRecords(groups)) {
-      const model::Entity attribute = keptProperties(groups, first);
-      const auto appearance = appearances_.of(attribute);
-      if (!appearance) continue;
-      const bool byBlock = attribute.properties.colour.index == model::Colour::kByBlock &&
-                           !attribute.properties.colour.trueColour;
-      projector_.setColour(byBlock ? insertColour : appearance->colour);
-      draw(keptLineText("ATTRIB", groups, first, toWorld));
+  void draw(const model::KeptAttribute& attribute, Rgb insertColour) {
+    const auto appearance = appearances_.of(attribute.entity);
+    if (!appearance) return;
+    const model::Colour& own = attribute.entity.properties.colour;
+    const bool byBlock = own.index == model::Colour::kByBlock && !own.trueColour;
+    projector_.setColour(byBlock ? insertColour : appearance->colour);
+    if (attribute.text) {
+      draw(*attribute.text);
+    } else {
+      ++undrawable_;
     }
-  }
-
-  // An entity of a kept record's layer and properties, for resolving how it shows.
-  model::Entity keptProperties(const model::RawGroups& groups, std::size_t first) const {
-    const RawFields f(groups, first);
-    model::Entity entity;
-    entity.layer = document_.layers().find(f.text(8, "0")).value_or(0);
-    entity.properties.colour.index = static_cast<int>(f.whole(62, model::Colour::kByLayer));
-    if (f.has(420))
-      entity.properties.colour.trueColour = static_cast<std::uint32_t>(f.whole(420, 0));
-    entity.properties.visible = f.whole(60, 0) == 0;
-    return entity;
   }
 };
 

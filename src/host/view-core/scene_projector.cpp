@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "host/view-core/mtext_format.h"
+#include "host/model/mtext_format.h"
 
 namespace host::view {
 namespace {
@@ -17,15 +17,15 @@ constexpr double kLineSpacing = 1.667;
 
 // Where the first line's baseline lies above the text's origin (glyphs one unit high), for
 // lines reaching `below` further down.
-double firstBaselineFor(TextVertical vertical, double below) {
+double firstBaselineFor(model::TextVertical vertical, double below) {
   switch (vertical) {
-    case TextVertical::Baseline:
+    case model::TextVertical::Baseline:
       return 0.0;
-    case TextVertical::Bottom:
+    case model::TextVertical::Bottom:
       return below + kDescent;
-    case TextVertical::Middle:
+    case model::TextVertical::Middle:
       return 0.5 * (below + 1.0) - 1.0;
-    case TextVertical::Top:
+    case model::TextVertical::Top:
       return -1.0;
   }
   return 0.0;
@@ -84,8 +84,8 @@ void Projector::text(const model::WorldText& text) {
     ++unplaced_;
     return;
   }
-  const auto lines =
-      layout_.multiLine ? multiLineTextLines(text.text) : std::vector{lineTextShown(text.text)};
+  const auto lines = layout_.multiLine ? model::multiLineTextLines(text.text)
+                                       : std::vector{model::lineTextShown(text.text)};
   const double below = kLineSpacing * static_cast<double>(lines.size() - 1);
   const double firstBaseline = firstBaselineFor(layout_.vertical, below);
   for (std::size_t i = 0; i < lines.size(); ++i) {

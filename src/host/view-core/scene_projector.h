@@ -2,8 +2,8 @@
 
 #include <cstddef>
 
+#include "host/model/text_layout.h"
 #include "host/model/world_geometry.h"
-#include "host/view-core/kept_text.h"
 #include "host/view-core/scene.h"
 
 namespace host::view {
@@ -20,7 +20,7 @@ class Projector : public model::GeometrySink {
 
   // The colour of the pieces that follow, and how the texts that follow lie about their origin.
   void setColour(Rgb colour) { colour_ = colour; }
-  void setTextLayout(const TextLayout& layout) { layout_ = layout; }
+  void setTextLayout(const model::TextLayout& layout) { layout_ = layout; }
   // The dash pattern (in Scene::dashPatterns) of the lines that follow.
   void setDashes(std::uint16_t dashes) { dashes_ = dashes; }
   // The lineweight (hundredths of a millimetre) of the lines that follow.
@@ -40,7 +40,7 @@ class Projector : public model::GeometrySink {
   Rgb colour_ = kForeground;
   std::uint16_t dashes_ = 0;
   std::uint16_t lineWeight_ = 0;
-  TextLayout layout_;
+  model::TextLayout layout_;
 
   Eigen::Vector2d project(const Eigen::Vector3d& world) const {
     return (worldToView_ * world).head<2>();

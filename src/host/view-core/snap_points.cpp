@@ -6,8 +6,8 @@
 
 #include "host/geom/ocs.h"
 #include "host/model/block_expansion.h"
+#include "host/model/drawing_description.h"
 #include "host/view-core/entity_appearance.h"
-#include "host/view-core/kept_insert.h"
 
 namespace host::view {
 namespace {
@@ -17,7 +17,7 @@ namespace {
 class Collector : public model::ExpansionVisitor {
  public:
   Collector(const model::Document& document, const DrawingDisplay& display)
-      : document_(document), appearances_(display) {}
+      : document_(document), description_(model::descriptionOf(document)), appearances_(display) {}
 
   std::vector<SnapPoint> points;
 
@@ -33,13 +33,14 @@ class Collector : public model::ExpansionVisitor {
   }
   std::optional<model::Insertion> keptInsertion(const model::Entity& entity) override {
     const auto* kept = std::get_if<model::UnsupportedEntity>(&entity.data);
-    return kept ? view::keptInsertion(document_, *kept) : std::nullopt;
+    return kept && description_ ? description_->keptInsertion(document_, *kept) : std::nullopt;
   }
   bool enter(const model::Entity& insert) override { return appearances_.enter(insert); }
   void leave() override { appearances_.leave(); }
 
  private:
   const model::Document& document_;
+  const model::DrawingDescription* description_;  // null: nothing kept as read
   AppearanceResolver appearances_;
 
   void put(const Eigen::Vector3d& world, SnapKind kind) { points.push_back({world, kind}); }

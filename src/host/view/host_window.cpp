@@ -6,8 +6,8 @@
 #include <QSplitter>
 #include <QStatusBar>
 
-#include "host/view-core/drawing_files.h"
 #include "host/view-core/length_format.h"
+#include "host/view-files/drawing_files.h"
 #include "host/view/load_progress.h"
 
 namespace host::view {

@@ -6,6 +6,7 @@
 #include "host/view-core/command_parser.h"
 #include "host/view-core/drawing_commands.h"
 #include "host/view-core/overloaded.h"
+#include "host/view-files/drawing_files.h"
 #include "host/view/host_window.h"
 
 namespace host::view {
@@ -35,7 +36,7 @@ void HostWindow::runCommand(const QString& typed) {
     line = lastCommand_;
     say(line);
   }
-  const auto parsed = parseCommand(line.toStdString());
+  const auto parsed = parseCommand(line.toStdString(), releaseNamed);
   if (const auto* error = std::get_if<EntryError>(&parsed)) {
     say(QString::fromStdString(error->message));
     return;

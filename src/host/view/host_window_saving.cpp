@@ -7,7 +7,8 @@
 #include <QMessageBox>
 #include <QPushButton>
 
-#include "host/view-core/drawing_files.h"
+#include "host/view-core/file_names.h"
+#include "host/view-files/drawing_files.h"
 #include "host/view/host_window.h"
 
 namespace host::view {

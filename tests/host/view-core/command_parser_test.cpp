@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "host/view-core/command_parser.h"
+#include "host/view-files/drawing_files.h"
 
 namespace host::view {
 namespace {
@@ -23,7 +24,7 @@ void PrintTo(const ParsedCase& c, std::ostream* out) {
 class ParsedCommand : public testing::TestWithParam<ParsedCase> {};
 
 TEST_P(ParsedCommand, GivesTheCommand) {
-  const auto parsed = parseCommand(GetParam().line);
+  const auto parsed = parseCommand(GetParam().line, releaseNamed);
   ASSERT_TRUE(std::holds_alternative<Command>(parsed)) << std::get<EntryError>(parsed).message;
   EXPECT_EQ(std::get<Command>(parsed), GetParam().expected);
 }
@@ -92,7 +93,7 @@ void PrintTo(const RefusedCase& c, std::ostream* out) {
 class RefusedCommand : public testing::TestWithParam<RefusedCase> {};
 
 TEST_P(RefusedCommand, SaysWhyInOneLine) {
-  const auto parsed = parseCommand(GetParam().line);
+  const auto parsed = parseCommand(GetParam().line, releaseNamed);
   ASSERT_TRUE(std::holds_alternative<EntryError>(parsed));
   const std::string& message = std::get<EntryError>(parsed).message;
   EXPECT_NE(message.find(GetParam().mentions), std::string::npos) << message;

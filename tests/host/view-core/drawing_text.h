@@ -9,7 +9,7 @@
 #include <unistd.h>
 
 #include "host/model/document.h"
-#include "host/view-core/drawing_files.h"
+#include "host/view-files/drawing_files.h"
 
 namespace host::view {
 

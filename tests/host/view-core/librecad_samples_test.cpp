@@ -4,9 +4,9 @@
 #include <filesystem>
 #include <iostream>
 
-#include "host/view-core/drawing_files.h"
 #include "host/view-core/recording_canvas.h"
 #include "host/view-core/renderer.h"
+#include "host/view-files/drawing_files.h"
 
 namespace host::view {
 namespace {

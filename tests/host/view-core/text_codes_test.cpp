@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "host/model/mtext_format.h"
 #include "host/view-core/drawing_text.h"
-#include "host/view-core/mtext_format.h"
 #include "host/view-core/rendered_drawing.h"
 
 namespace host::view {
@@ -22,7 +22,7 @@ void PrintTo(const MultiLineCase& c, std::ostream* os) {
 class MultiLineCodes : public testing::TestWithParam<MultiLineCase> {};
 
 TEST_P(MultiLineCodes, ShowOnlyTheText) {
-  EXPECT_EQ(multiLineTextLines(GetParam().content), GetParam().shown);
+  EXPECT_EQ(model::multiLineTextLines(GetParam().content), GetParam().shown);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -66,7 +66,7 @@ void PrintTo(const LineCase& c, std::ostream* os) {
 class LineCodes : public testing::TestWithParam<LineCase> {};
 
 TEST_P(LineCodes, ShowTheirSigns) {
-  EXPECT_EQ(lineTextShown(GetParam().content), GetParam().shown);
+  EXPECT_EQ(model::lineTextShown(GetParam().content), GetParam().shown);
 }
 
 INSTANTIATE_TEST_SUITE_P(

@@ -8,6 +8,7 @@
 
 #include "host/view-core/command_parser.h"
 #include "host/view-core/point_entry.h"
+#include "host/view-files/drawing_files.h"
 #include "support/fuzz_target.h"
 
 namespace {
@@ -59,7 +60,7 @@ void checkCommand(const Command& command) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::string_view text = fuzz::asText(data, size);
-  const auto parsed = parseCommand(text);
+  const auto parsed = parseCommand(text, releaseNamed);
   if (const auto* command = std::get_if<Command>(&parsed)) checkCommand(*command);
 
   const auto entry = parsePointEntry(text);

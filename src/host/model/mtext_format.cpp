@@ -1,9 +1,9 @@
-#include "host/view-core/mtext_format.h"
+#include "host/model/mtext_format.h"
 
 #include <charconv>
 #include <cstdint>
 
-namespace host::view {
+namespace host::model {
 namespace {
 
 constexpr std::string_view kNonBreakingSpace = "\u00A0";
@@ -139,4 +139,4 @@ std::string lineTextShown(std::string_view content) {
   return shown;
 }
 
-}  // namespace host::view
+}  // namespace host::model

@@ -7,7 +7,7 @@
 
 #include "host/model/raw_groups.h"
 
-namespace host::view {
+namespace host::dxf {
 
 // The boundary paths of a HATCH record kept as read, as closed loops of points in the hatch's
 // object coordinate system: polyline paths with their bulges, edge paths of lines, circular
@@ -17,4 +17,4 @@ namespace host::view {
 std::optional<std::vector<std::vector<Eigen::Vector2d>>> hatchBoundary(
     const model::RawGroups& groups, std::size_t& next);
 
-}  // namespace host::view
+}  // namespace host::dxf

@@ -1,9 +1,6 @@
-#include "host/view-core/drawing_files.h"
+#include "host/view-files/drawing_files.h"
 
-#include <algorithm>
-#include <cctype>
 #include <stdexcept>
-#include <system_error>
 
 #include "host/dxf/save.h"
 #include "host/dxf/source_drawing.h"
@@ -63,24 +60,10 @@ dxf::FileForm savedForm(const model::Document& document) {
   return dxf::savedForm(document);
 }
 
-bool sameFile(const std::filesystem::path& a, const std::filesystem::path& b) {
-  std::error_code error;
-  if (std::filesystem::equivalent(a, b, error)) return true;
-  // One or both do not exist (or cannot be examined): compare where they would be.
-  const auto whereA = std::filesystem::weakly_canonical(a, error);
-  if (error) return false;
-  const auto whereB = std::filesystem::weakly_canonical(b, error);
-  return !error && whereA == whereB;
-}
-
-std::filesystem::path withDrawingExtension(const std::filesystem::path& path) {
-  std::string extension = path.extension().string();
-  std::ranges::transform(extension, extension.begin(),
-                         [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-  if (extension == ".dxf" || path.filename().empty()) return path;
-  std::filesystem::path named = path;
-  named += ".dxf";
-  return named;
+std::optional<std::string> releaseNamed(std::string_view word) {
+  const dxf::Release* named = dxf::findRelease(word);
+  if (named == nullptr) return std::nullopt;
+  return std::string(named->name);
 }
 
 }  // namespace host::view

@@ -1,17 +1,17 @@
-#include "host/view-core/kept_shapes.h"
+#include "host/dxf/kept_shapes.h"
 
+#include "host/dxf/fields.h"
 #include "host/geom/invalid_input.h"
 #include "host/geom/ocs.h"
-#include "host/view-core/raw_fields.h"
 
-namespace host::view {
+namespace host::dxf {
 
-std::optional<KeptShapes> keptFace(std::string_view type, const model::RawGroups& groups,
-                                   const Eigen::Affine3d& toWorld) {
-  const RawFields f(groups);
+std::optional<model::KeptShapes> keptFace(std::string_view type, const model::RawGroups& groups,
+                                          const Eigen::Affine3d& toWorld) {
+  const Fields f(groups);
   std::vector<Eigen::Vector3d> corners{f.point(10), f.point(11), f.point(12)};
   corners.push_back(f.point(13, corners[2]));
-  KeptShapes shapes;
+  model::KeptShapes shapes;
   if (type == "3DFACE") {
     // Corners in world coordinates; bit k of group 70 hides the edge from corner k.
     const std::int64_t hidden = f.whole(70, 0);
@@ -36,20 +36,20 @@ std::optional<KeptShapes> keptFace(std::string_view type, const model::RawGroups
   return shapes;
 }
 
-std::optional<KeptShapes> keptImageFrame(const model::RawGroups& groups,
-                                         const Eigen::Affine3d& toWorld) {
-  const RawFields f(groups);
+std::optional<model::KeptShapes> keptImageFrame(const model::RawGroups& groups,
+                                                const Eigen::Affine3d& toWorld) {
+  const Fields f(groups);
   const double width = f.real(13, 0.0);
   const double height = f.real(23, 0.0);
   if (!(width > 0.0 && height > 0.0)) return std::nullopt;
   const Eigen::Vector3d origin = f.point(10);
   const Eigen::Vector3d across = width * f.point(11);
   const Eigen::Vector3d up = height * f.point(12);
-  KeptShapes shapes;
+  model::KeptShapes shapes;
   shapes.outlines.push_back({{toWorld * origin, toWorld * (origin + across),
                               toWorld * (origin + across + up), toWorld * (origin + up)},
                              true});
   return shapes;
 }
 
-}  // namespace host::view
+}  // namespace host::dxf

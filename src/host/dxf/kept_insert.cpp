@@ -1,12 +1,12 @@
-#include "host/view-core/kept_insert.h"
+#include "host/dxf/kept_insert.h"
 
 #include <numbers>
 
+#include "host/dxf/fields.h"
 #include "host/geom/invalid_input.h"
 #include "host/geom/ocs.h"
-#include "host/view-core/raw_fields.h"
 
-namespace host::view {
+namespace host::dxf {
 namespace {
 
 // An array of more copies than this is not drawn: no drawing needs so many, and a damaged
@@ -18,7 +18,7 @@ constexpr std::int64_t kMostCopies = 100'000;
 std::optional<model::Insertion> keptInsertion(const model::Document& document,
                                               const model::UnsupportedEntity& insert) {
   if (insert.type != "INSERT" && insert.type != "DIMENSION") return std::nullopt;
-  const RawFields f(insert.groups);
+  const Fields f(insert.groups);
   const auto block = document.blocks().find(f.text(2));
   if (!block) return std::nullopt;
   // A dimension is drawn by its block, which holds it in the coordinates of the dimension's
@@ -60,4 +60,4 @@ std::vector<std::size_t> attributeRecords(const model::RawGroups& groups) {
   return records;
 }
 
-}  // namespace host::view
+}  // namespace host::dxf

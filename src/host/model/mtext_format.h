@@ -4,7 +4,7 @@
 #include <string_view>
 #include <vector>
 
-namespace host::view {
+namespace host::model {
 
 // The lines a multi-line text shows, from its content as a drawing file stores it: \P and line
 // feeds break lines, braces group and vanish, settings (height, colour, font, ...) and
@@ -17,4 +17,4 @@ std::vector<std::string> multiLineTextLines(std::string_view content);
 // signs, %%% a percent sign; %%u and %%o (underline, overline) vanish.
 std::string lineTextShown(std::string_view content);
 
-}  // namespace host::view
+}  // namespace host::model

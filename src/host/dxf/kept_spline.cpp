@@ -1,10 +1,10 @@
-#include "host/view-core/kept_spline.h"
+#include "host/dxf/kept_spline.h"
 
 #include <algorithm>
 
-#include "host/view-core/raw_fields.h"
+#include "host/dxf/fields.h"
 
-namespace host::view {
+namespace host::dxf {
 namespace {
 
 using Eigen::Vector3d;
@@ -67,7 +67,7 @@ Vector3d pointAt(const SplineData& s, std::size_t span, double u) {
 std::optional<model::WorldPolyline> keptSpline(const model::RawGroups& groups,
                                                const Eigen::Affine3d& toWorld) {
   const SplineData s = read(groups);
-  model::WorldPolyline curve{{}, (RawFields(groups).whole(70, 0) & kClosed) != 0};
+  model::WorldPolyline curve{{}, (Fields(groups).whole(70, 0) & kClosed) != 0};
   const std::size_t n = s.controls.size();
   const bool valid = s.degree >= 1 && n > static_cast<std::size_t>(s.degree) &&
                      s.knots.size() == n + static_cast<std::size_t>(s.degree) + 1 &&
@@ -94,4 +94,4 @@ std::optional<model::WorldPolyline> keptSpline(const model::RawGroups& groups,
   return curve;
 }
 
-}  // namespace host::view
+}  // namespace host::dxf

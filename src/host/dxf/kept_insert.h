@@ -6,7 +6,7 @@
 #include "host/model/block_expansion.h"
 #include "host/model/document.h"
 
-namespace host::view {
+namespace host::dxf {
 
 // What an insert the document keeps as read inserts (an array of copies, one flattened by a
 // zero scale, one with attributes): the block and where each copy goes; and the block that
@@ -18,4 +18,4 @@ std::optional<model::Insertion> keptInsertion(const model::Document& document,
 // Where the records of the attributes that follow an insert begin in its groups.
 std::vector<std::size_t> attributeRecords(const model::RawGroups& groups);
 
-}  // namespace host::view
+}  // namespace host::dxf

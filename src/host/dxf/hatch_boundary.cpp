@@ -1,11 +1,11 @@
-#include "host/view-core/hatch_boundary.h"
+#include "host/dxf/hatch_boundary.h"
 
 #include <cmath>
 #include <numbers>
 
-#include "host/view-core/raw_fields.h"
+#include "host/dxf/fields.h"
 
-namespace host::view {
+namespace host::dxf {
 namespace {
 
 using Eigen::Vector2d;
@@ -206,4 +206,4 @@ std::optional<std::vector<Loop>> hatchBoundary(const model::RawGroups& groups, s
   return loops;
 }
 
-}  // namespace host::view
+}  // namespace host::dxf

@@ -1,14 +1,14 @@
-#include "host/view-core/kept_polyline.h"
+#include "host/dxf/kept_polyline.h"
 
 #include <algorithm>
 #include <cmath>
 #include <numbers>
 
+#include "host/dxf/fields.h"
 #include "host/geom/invalid_input.h"
 #include "host/geom/ocs.h"
-#include "host/view-core/raw_fields.h"
 
-namespace host::view {
+namespace host::dxf {
 namespace {
 
 using Eigen::Vector2d;
@@ -69,7 +69,7 @@ class PolylineShapes {
       : ocs_(ocs), elevation_(elevation), toWorld_(toWorld) {}
 
   // A 2D polyline: thin segments join into outlines, wide ones are filled bands.
-  KeptShapes flat(const std::vector<Vertex>& vertices, bool closed) {
+  model::KeptShapes flat(const std::vector<Vertex>& vertices, bool closed) {
     const std::size_t count = vertices.size();
     const std::size_t segments = closed ? count : (count == 0 ? 0 : count - 1);
     model::WorldPolyline thin{{}, false};
@@ -97,7 +97,7 @@ class PolylineShapes {
   geom::Frame ocs_;
   double elevation_;
   Eigen::Affine3d toWorld_;
-  KeptShapes shapes_;
+  model::KeptShapes shapes_;
 
   Vector3d place(const Vector2d& p) const {
     return toWorld_ * ocs_.pointToWorld({p.x(), p.y(), elevation_});
@@ -123,10 +123,10 @@ std::vector<Vertex> lightweightVertices(const model::RawGroups& groups, double w
   return vertices;
 }
 
-std::vector<Vertex> vertexRecords(const model::RawGroups& groups, const RawFields& head) {
+std::vector<Vertex> vertexRecords(const model::RawGroups& groups, const Fields& head) {
   std::vector<Vertex> vertices;
   for (std::size_t i = head.end(); i < groups.size();) {
-    const RawFields f(groups, i);
+    const Fields f(groups, i);
     if (groups[i].value == "VERTEX") {
       vertices.push_back({f.point(10),
                           f.real(40, head.real(40, 0.0)),
@@ -141,9 +141,9 @@ std::vector<Vertex> vertexRecords(const model::RawGroups& groups, const RawField
 }
 
 // The edges of a mesh of `rows` by `columns` vertices, or of a polyface mesh's faces.
-KeptShapes meshEdges(const std::vector<Vertex>& vertices, const RawFields& head,
-                     const Eigen::Affine3d& toWorld) {
-  KeptShapes shapes;
+model::KeptShapes meshEdges(const std::vector<Vertex>& vertices, const Fields& head,
+                            const Eigen::Affine3d& toWorld) {
+  model::KeptShapes shapes;
   const auto edge = [&](const Vector3d& a, const Vector3d& b) {
     shapes.outlines.push_back({{toWorld * a, toWorld * b}, false});
   };
@@ -188,9 +188,9 @@ KeptShapes meshEdges(const std::vector<Vertex>& vertices, const RawFields& head,
 
 }  // namespace
 
-std::optional<KeptShapes> keptPolyline(std::string_view type, const model::RawGroups& groups,
-                                       const Eigen::Affine3d& toWorld) {
-  const RawFields head(groups);
+std::optional<model::KeptShapes> keptPolyline(std::string_view type, const model::RawGroups& groups,
+                                              const Eigen::Affine3d& toWorld) {
+  const Fields head(groups);
   geom::Frame ocs;
   try {
     ocs = geom::objectCoordinateSystem(head.point(210, Vector3d::UnitZ()));
@@ -210,11 +210,11 @@ std::optional<KeptShapes> keptPolyline(std::string_view type, const model::RawGr
   if (flags & k3d) {
     model::WorldPolyline outline{{}, closed};
     for (const Vertex& v : vertices) outline.points.push_back(toWorld * v.point);
-    KeptShapes shapes;
+    model::KeptShapes shapes;
     shapes.outlines.push_back(std::move(outline));
     return shapes;
   }
   return PolylineShapes(ocs, head.point(10).z(), toWorld).flat(vertices, closed);
 }
 
-}  // namespace host::view
+}  // namespace host::dxf

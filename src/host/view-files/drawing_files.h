@@ -4,6 +4,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "host/dxf/dxf_output.h"
@@ -46,12 +47,8 @@ dxf::FileForm savedForm(const model::Document& document);
 // know it ("release 13"), which the user is told once; empty when it converts none.
 std::string olderReleaseName(const model::Document& document);
 
-// `path` with ".dxf" added unless it ends in it (in any case), as a file name typed without
-// one is meant: "site" and "site.v2" become "site.dxf" and "site.v2.dxf".
-std::filesystem::path withDrawingExtension(const std::filesystem::path& path);
-
-// Whether two paths name the same file (through links and relative parts), also when neither
-// exists yet.
-bool sameFile(const std::filesystem::path& a, const std::filesystem::path& b);
+// The name of the release a word names, a name or a version in any case ("r2013", "AC1027"
+// give "R2013"); nothing when it names none a drawing file is written in.
+std::optional<std::string> releaseNamed(std::string_view word);
 
 }  // namespace host::view

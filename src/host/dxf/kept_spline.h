@@ -5,7 +5,7 @@
 #include "host/model/raw_groups.h"
 #include "host/model/world_geometry.h"
 
-namespace host::view {
+namespace host::dxf {
 
 // A SPLINE the document keeps as read, as a polyline of short chords: the curve of its
 // control points, knots and weights, or, without control points, the line through its fit
@@ -13,4 +13,4 @@ namespace host::view {
 std::optional<model::WorldPolyline> keptSpline(const model::RawGroups& groups,
                                                const Eigen::Affine3d& toWorld);
 
-}  // namespace host::view
+}  // namespace host::dxf

@@ -1,16 +1,16 @@
-#include "host/view-core/kept_hatch.h"
+#include "host/dxf/kept_hatch.h"
 
 #include <algorithm>
 #include <cmath>
 #include <numbers>
 #include <numeric>
 
+#include "host/dxf/fields.h"
+#include "host/dxf/hatch_boundary.h"
 #include "host/geom/invalid_input.h"
 #include "host/geom/ocs.h"
-#include "host/view-core/hatch_boundary.h"
-#include "host/view-core/raw_fields.h"
 
-namespace host::view {
+namespace host::dxf {
 namespace {
 
 using Eigen::Vector2d;
@@ -80,7 +80,7 @@ std::vector<double> crossings(const std::vector<Loop>& loops, const Vector2d& p,
 
 class PatternDrawer {
  public:
-  PatternDrawer(const std::vector<Loop>& loops, KeptShapes& shapes,
+  PatternDrawer(const std::vector<Loop>& loops, model::KeptShapes& shapes,
                 const std::function<Eigen::Vector3d(const Vector2d&)>& place)
       : loops_(loops), shapes_(shapes), place_(place) {
     for (const Loop& loop : loops) {
@@ -112,7 +112,7 @@ class PatternDrawer {
 
  private:
   const std::vector<Loop>& loops_;
-  KeptShapes& shapes_;
+  model::KeptShapes& shapes_;
   const std::function<Eigen::Vector3d(const Vector2d&)>& place_;
   Eigen::AlignedBox2d box_;
 
@@ -164,9 +164,9 @@ class PatternDrawer {
 
 }  // namespace
 
-std::optional<KeptShapes> keptHatch(const model::RawGroups& groups,
-                                    const Eigen::Affine3d& toWorld) {
-  const RawFields head(groups);
+std::optional<model::KeptShapes> keptHatch(const model::RawGroups& groups,
+                                           const Eigen::Affine3d& toWorld) {
+  const Fields head(groups);
   geom::Frame ocs;
   try {
     ocs = geom::objectCoordinateSystem(head.point(210, Eigen::Vector3d::UnitZ()));
@@ -180,9 +180,9 @@ std::optional<KeptShapes> keptHatch(const model::RawGroups& groups,
   const std::function<Eigen::Vector3d(const Vector2d&)> place = [&](const Vector2d& p) {
     return Eigen::Vector3d(toWorld * ocs.pointToWorld({p.x(), p.y(), elevation}));
   };
-  KeptShapes shapes;
+  model::KeptShapes shapes;
   const auto area = [&](bool light) {
-    KeptArea filled{{}, light};
+    model::KeptArea filled{{}, light};
     for (const Loop& loop : *loops) {
       model::WorldPolyline outline{{}, true};
       for (const Vector2d& p : loop) outline.points.push_back(place(p));
@@ -202,4 +202,4 @@ std::optional<KeptShapes> keptHatch(const model::RawGroups& groups,
   return shapes;
 }
 
-}  // namespace host::view
+}  // namespace host::dxf

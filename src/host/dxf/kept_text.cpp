@@ -1,14 +1,14 @@
-#include "host/view-core/kept_text.h"
+#include "host/dxf/kept_text.h"
 
 #include <algorithm>
 #include <cmath>
 #include <numbers>
 
+#include "host/dxf/fields.h"
 #include "host/geom/invalid_input.h"
 #include "host/geom/ocs.h"
-#include "host/view-core/raw_fields.h"
 
-namespace host::view {
+namespace host::dxf {
 namespace {
 
 using Eigen::Vector3d;
@@ -30,24 +30,24 @@ std::optional<geom::Frame> planeOf(const Vector3d& normal) {
   }
 }
 
-TextVertical verticalOf(std::int64_t code) {
+model::TextVertical verticalOf(std::int64_t code) {
   switch (code) {
     case 1:
-      return TextVertical::Bottom;
+      return model::TextVertical::Bottom;
     case 2:
-      return TextVertical::Middle;
+      return model::TextVertical::Middle;
     case 3:
-      return TextVertical::Top;
+      return model::TextVertical::Top;
     default:
-      return TextVertical::Baseline;
+      return model::TextVertical::Baseline;
   }
 }
 
 }  // namespace
 
-std::optional<PlacedText> keptLineText(std::string_view type, const model::RawGroups& groups,
-                                       std::size_t first, const Eigen::Affine3d& toWorld) {
-  const RawFields f(groups, first);
+std::optional<model::PlacedText> keptLineText(std::string_view type, const model::RawGroups& groups,
+                                              std::size_t first, const Eigen::Affine3d& toWorld) {
+  const Fields f(groups, first);
   const bool attribute = type != "TEXT";
   if (attribute && (f.whole(70, 0) & kInvisibleAttribute)) return std::nullopt;
   const Vector3d normal = f.point(210, Vector3d::UnitZ());
@@ -61,7 +61,7 @@ std::optional<PlacedText> keptLineText(std::string_view type, const model::RawGr
   const Vector3d end = f.point(11, start);
   double rotation = degrees(f.real(50, 0.0));
   double widthFactor = f.real(41, 1.0);
-  PlacedText placed;
+  model::PlacedText placed;
   placed.text.text = std::string(f.text(type == "ATTDEF" ? 2 : 1));
   placed.text.height = height;
   Vector3d origin = start;
@@ -75,7 +75,8 @@ std::optional<PlacedText> keptLineText(std::string_view type, const model::RawGr
   } else if (horizontal != kLeft || vertical != 0) {
     origin = end;
     placed.layout.fit.anchor = horizontal == kRight ? 1.0f : horizontal == kLeft ? 0.0f : 0.5f;
-    placed.layout.vertical = horizontal == kMiddle ? TextVertical::Middle : verticalOf(vertical);
+    placed.layout.vertical =
+        horizontal == kMiddle ? model::TextVertical::Middle : verticalOf(vertical);
   }
   const std::int64_t generation = f.whole(71, 0);
   const double oblique = degrees(f.real(51, 0.0));
@@ -90,9 +91,9 @@ std::optional<PlacedText> keptLineText(std::string_view type, const model::RawGr
   return placed;
 }
 
-std::optional<PlacedText> keptMText(const model::RawGroups& groups,
-                                    const Eigen::Affine3d& toWorld) {
-  const RawFields f(groups);
+std::optional<model::PlacedText> keptMText(const model::RawGroups& groups,
+                                           const Eigen::Affine3d& toWorld) {
+  const Fields f(groups);
   const Vector3d normal = f.point(210, Vector3d::UnitZ());
   const auto ocs = planeOf(normal);
   if (!ocs) return std::nullopt;
@@ -107,7 +108,7 @@ std::optional<PlacedText> keptMText(const model::RawGroups& groups,
   placement.linear().col(1) = n.cross(x);
   placement.linear().col(2) = n;
   placement.translation() = f.point(10);
-  PlacedText placed;
+  model::PlacedText placed;
   placed.text.placement = toWorld * placement;
   placed.text.height = f.real(40, 0.0);
   placed.text.wrapWidth = f.real(41, 0.0);
@@ -117,10 +118,11 @@ std::optional<PlacedText> keptMText(const model::RawGroups& groups,
   }
   const std::int64_t attachment = std::clamp<std::int64_t>(f.whole(71, 1), 1, 9) - 1;
   placed.layout.fit.anchor = 0.5f * static_cast<float>(attachment % 3);
-  const TextVertical rows[] = {TextVertical::Top, TextVertical::Middle, TextVertical::Bottom};
+  const model::TextVertical rows[] = {model::TextVertical::Top, model::TextVertical::Middle,
+                                      model::TextVertical::Bottom};
   placed.layout.vertical = rows[attachment / 3];
   placed.layout.multiLine = true;
   return placed;
 }
 
-}  // namespace host::view
+}  // namespace host::dxf
