@@ -7,10 +7,11 @@
 
 #include <Eigen/Geometry>
 
+#include "host/model/file_form.h"
+
 namespace host::dxf {
 
-// The form of a drawing file: text (ASCII) or binary.
-enum class FileForm { kText, kBinary };
+using model::FileForm;
 
 // Writes groups of the drawing exchange format into a buffer that is handed to `sink` whenever
 // it fills, and at flush(). In the text form numbers are written locale-free, in the shortest

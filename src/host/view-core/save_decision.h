@@ -6,7 +6,7 @@
 #include <variant>
 #include <vector>
 
-#include "host/dxf/dxf_output.h"
+#include "host/model/file_form.h"
 #include "host/view-core/open_drawing.h"
 
 namespace host::view {
@@ -24,7 +24,7 @@ struct SaveRequest {
   // The release of the file format to write ("R2013"); empty for the drawing's own.
   std::string release;
   // The form to write, text or binary; none for the drawing's own.
-  std::optional<dxf::FileForm> form;
+  std::optional<model::FileForm> form;
 };
 
 namespace save_step {

@@ -13,6 +13,7 @@
 #include <QTabWidget>
 
 #include "host/automation/host_application.h"
+#include "host/model/file_form.h"
 #include "host/view-core/command.h"
 #include "host/view-core/open_drawing.h"
 #include "host/view-core/save_decision.h"
@@ -64,7 +65,7 @@ class HostWindow : public QMainWindow {
   // Saves to the drawing's own file, or to `path` in `release` ("R2013"; empty for the
   // drawing's own) and `form` (text or binary; none for the drawing's own).
   bool saveDrawing(DrawingView* view, std::optional<QString> path = std::nullopt,
-                   const QString& release = {}, std::optional<dxf::FileForm> form = std::nullopt);
+                   const QString& release = {}, std::optional<model::FileForm> form = std::nullopt);
 
   DrawingView* activeView() const;
   QList<DrawingView*> views() const;
@@ -110,11 +111,11 @@ class HostWindow : public QMainWindow {
   // Where to save, in which release of the file format ("R2013"; empty for the drawing's own)
   // and in which form (text or binary; none for the drawing's own).
   struct SaveTarget {
-    SaveTarget(QString path, QString release = {}, std::optional<dxf::FileForm> form = {})
+    SaveTarget(QString path, QString release = {}, std::optional<model::FileForm> form = {})
         : path(std::move(path)), release(std::move(release)), form(form) {}
     QString path;
     QString release;
-    std::optional<dxf::FileForm> form;
+    std::optional<model::FileForm> form;
   };
   using PathQuestion = std::function<std::optional<SaveTarget>(const QString& drawingName)>;
   // Told what a save would leave out ("3 VIEWPORT, 1 XRECORD"); true to go on. `newName` says
