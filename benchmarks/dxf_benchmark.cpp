@@ -151,6 +151,7 @@ void loadShapes(const std::filesystem::path& directory) {
       {"80k layers", shapes::manyLayers(80000)},
       {"80k blocks", shapes::manyBlocks(80000)},
       {"one record of 8.4M groups", shapes::oneRecordOfManyGroups(8400000)},
+      {"8.4M bare POINT records", shapes::bareRecords(8400000)},
   };
   for (const auto& [name, text] : files) {
     const auto path = directory / "kestova_dxf_benchmark_shape.dxf";

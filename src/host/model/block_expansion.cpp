@@ -93,7 +93,7 @@ class Walk {
     }
   }
 
-  void follow(const Entity& insert, BlockIndex block, std::span<const Eigen::Affine3d> placements,
+  void follow(const Entity& insert, BlockIndex block, std::span<const Placement> placements,
               const Eigen::Affine3d& toWorld) {
     if (placements.empty() || block >= blocks_.size()) return;
     if (onPath_[block]) markCycle(block);

@@ -37,7 +37,7 @@ struct EntitiesNotShown {
 // insert, a copy per row and column for an array), as BlockReference::placement.
 struct Insertion {
   BlockIndex block = 0;
-  std::vector<Eigen::Affine3d> placements;
+  std::vector<Placement> placements;
 };
 
 // Receives the entities an expansion reaches.

@@ -139,8 +139,8 @@ class SceneBuilder : public model::ExpansionVisitor {
       const model::Entity attribute = keptProperties(groups, first);
       const auto appearance = appearances_.of(attribute);
       if (!appearance) continue;
-      const bool byBlock = attribute.properties.colour.index == model::Colour::kByBlock &&
-                           !attribute.properties.colour.trueColour;
+      const bool byBlock = attribute.properties->colour.index == model::Colour::kByBlock &&
+                           !attribute.properties->colour.trueColour;
       projector_.setColour(byBlock ? insertColour : appearance->colour);
       draw(keptLineText("ATTRIB", groups, first, toWorld));
     }
@@ -151,10 +151,11 @@ class SceneBuilder : public model::ExpansionVisitor {
     const RawFields f(groups, first);
     model::Entity entity;
     entity.layer = document_.layers().find(f.text(8, "0")).value_or(0);
-    entity.properties.colour.index = static_cast<int>(f.whole(62, model::Colour::kByLayer));
-    if (f.has(420))
-      entity.properties.colour.trueColour = static_cast<std::uint32_t>(f.whole(420, 0));
-    entity.properties.visible = f.whole(60, 0) == 0;
+    model::EntityProperties properties;
+    properties.colour.index = static_cast<int>(f.whole(62, model::Colour::kByLayer));
+    if (f.has(420)) properties.colour.trueColour = static_cast<std::uint32_t>(f.whole(420, 0));
+    properties.visible = f.whole(60, 0) == 0;
+    entity.properties = properties;
     return entity;
   }
 };
