@@ -2,7 +2,7 @@
 
 #include <array>
 #include <bit>
-#include <cstring>
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <mutex>
@@ -31,26 +31,39 @@ class Pool {
   }
 
   const Value& value(std::uint32_t number) const {
-    return chunks_[number / kChunkSize][number % kChunkSize];
+    const Place place = placeOf(number);
+    return chunks_[place.chunk][place.offset];
   }
 
  private:
-  static constexpr std::size_t kChunkSize = 4096;
-  static constexpr std::size_t kChunks = 1 << 16;
+  // Chunk k holds kFirstChunk << k values, so that a few values take little room and any
+  // number of them fits in few chunks.
+  static constexpr std::size_t kFirstChunk = 1024;
+  static constexpr std::size_t kChunks = 23;
+  struct Place {
+    std::size_t chunk;
+    std::size_t offset;
+  };
 
   std::mutex mutex_;
   std::unordered_map<Key, std::uint32_t, Hash> numbers_;
-  std::unique_ptr<std::unique_ptr<Value[]>[]> chunks_ =
-      std::make_unique<std::unique_ptr<Value[]>[]>(kChunks);
+  std::array<std::unique_ptr<Value[]>, kChunks> chunks_;
   std::size_t count_ = 0;
 
+  static Place placeOf(std::size_t number) {
+    const std::size_t shifted = number + kFirstChunk;
+    const std::size_t chunk = std::bit_width(shifted) - std::bit_width(kFirstChunk);
+    return {chunk, shifted - (kFirstChunk << chunk)};
+  }
+
   std::uint32_t add(Value value) {
-    if (count_ == kChunkSize * kChunks) throw std::length_error("too many distinct values");
-    auto& chunk = chunks_[count_ / kChunkSize];
-    if (!chunk) chunk = std::make_unique<Value[]>(kChunkSize);
-    chunk[count_ % kChunkSize] = std::move(value);
+    if (count_ > UINT32_MAX) throw std::length_error("too many distinct values");
+    const Place place = placeOf(count_);
+    auto& chunk = chunks_[place.chunk];
+    if (!chunk) chunk = std::make_unique<Value[]>(kFirstChunk << place.chunk);
+    chunk[place.offset] = std::move(value);
     const auto number = static_cast<std::uint32_t>(count_++);
-    numbers_.emplace(Key(chunk[number % kChunkSize]), number);
+    numbers_.emplace(Key(chunk[place.offset]), number);
     return number;
   }
 };
