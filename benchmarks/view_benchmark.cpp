@@ -129,7 +129,7 @@ void useTheWindow(const std::filesystem::path& file) {
   std::cout << "first mouse move: " << processorMilliseconds() - before
             << " ms of processor time (snap points sorted then: "
             << (view.snapReady() ? "yes" : "no") << ")\n";
-  QTest::qWaitFor([&] { return view.snapReady(); }, 60000);
+  if (!QTest::qWaitFor([&] { return view.snapReady(); }, 60000)) return;
   std::cout << "open the drawing's file to idle, snap points sorted: " << millisecondsSince(start)
             << " ms\n";
   std::cout << "mouse move with snapping: " << millisecondsEach(200, [&](int i) {
