@@ -95,11 +95,11 @@ struct PropertiesBits {
 struct PropertiesHash {
   std::size_t operator()(const PropertiesBits& p) const {
     std::size_t hash = 0;
-    for (const std::size_t part :
+    for (const std::size_t field :
          {std::size_t(p.colour), std::size_t(p.trueColour), std::size_t(p.transparency),
           std::size_t(p.lineWeight), std::size_t(p.flags), p.lineType, std::size_t(p.lineTypeScale),
           std::size_t(p.thickness)}) {
-      hash = (hash ^ part) * 0x100000001b3ULL;
+      hash = (hash ^ field) * 0x100000001b3ULL;
     }
     return hash;
   }
