@@ -40,11 +40,11 @@ void HostEntity::Layer(const std::string& name) {
 }
 
 cad::Color HostEntity::color() {
-  return entity().properties.colour.index;
+  return entity().properties->colour.index;
 }
 
 void HostEntity::color(cad::Color value) {
-  model::EntityProperties properties = entity().properties;
+  model::EntityProperties properties = entity().properties.get();
   guardedCall(*document_, [&] {
     if (value < cad::kByBlock || value > cad::kByLayer) {
       throw InvalidInput(

@@ -281,8 +281,8 @@ DecodedEntity decodeEntity(ReaderContext& context, std::span<const Record> recor
   if (f.has(5)) decoded.handle = parseHandle(f.text(5)).value_or(0);
   bool readable = true;
   decoded.properties = decodeProperties(record, readable);
-  if (needsDecoding(decoded.properties.lineType)) {
-    decoded.properties.lineType = decodeText(decoded.properties.lineType, context.encoding);
+  if (needsDecoding(decoded.properties.lineType.str())) {
+    decoded.properties.lineType = decodeText(decoded.properties.lineType.str(), context.encoding);
   }
   const std::string_view type = record.type();
   if (type == "LINE") {

@@ -1,5 +1,7 @@
+#include <algorithm>
 #include <cctype>
 #include <charconv>
+#include <new>
 #include <optional>
 #include <vector>
 
@@ -201,6 +203,50 @@ BlockIndex spaceOrBlock(ReaderContext& context, std::string_view name) {
   return context.block(name);
 }
 
+// Room for the model space entities a section holds, made once the first of them show how
+// large its entities are in the file, so that the list is not moved again and again while it
+// grows. Only the room filled is readied, so room beyond what the section holds costs no
+// memory.
+class EntityRoom {
+ public:
+  explicit EntityRoom(ReaderContext& context) : context_(context) {}
+
+  // Before reading an entity of `bytes` in the file.
+  void reading(std::size_t bytes) {
+    bytes_ += bytes;
+    if (++read_ == kEntitiesBeforeMakingRoom) {
+      make();
+    } else if (read_ % kEntitiesBeforeMakingRoom == 0 && entities().data() == readied_) {
+      room_.filledTo(entities().data() + entities().size());
+    }
+  }
+
+ private:
+  static constexpr std::size_t kEntitiesBeforeMakingRoom = 1000;
+  ReaderContext& context_;
+  model::MemoryAhead room_;
+  const model::Entity* readied_ = nullptr;
+  std::size_t read_ = 0;
+  std::size_t bytes_ = 0;
+
+  const std::vector<model::Entity>& entities() const {
+    return context_.document.blocks()[BlockTable::kModelSpace].entities;
+  }
+
+  void make() {
+    const std::size_t typical = std::max<std::size_t>(1, bytes_ / read_);
+    const std::size_t expected = context_.reader.bytesLeft() / typical;
+    try {
+      context_.document.reserveEntities(BlockTable::kModelSpace, expected + expected / 8);
+    } catch (const std::bad_alloc&) {
+      return;  // the list grows in the usual way
+    }
+    readied_ = entities().data();
+    room_.readyAsFilled(entities().data() + entities().size(),
+                        (entities().capacity() - entities().size()) * sizeof(model::Entity));
+  }
+};
+
 }  // namespace
 
 void readBlocks(ReaderContext& context, Record& record) {
@@ -262,22 +308,10 @@ void readBlocks(ReaderContext& context, Record& record) {
 }
 
 void readEntities(ReaderContext& context, Record& record) {
-  // Most entities are model space lines, inserts, texts and points of 150 to 250 bytes: once
-  // a section shows that it holds many, room for that many saves moving the entities while
-  // the list grows. A file of smaller entities only grows the list in the usual way.
-  constexpr std::size_t kTypicalEntityBytes = 150;
-  constexpr std::size_t kEntitiesBeforeMakingRoom = 1000;
-  std::size_t read = 0;
   EntityUnit unit;
-  model::MemoryAhead room;
+  EntityRoom room(context);
   while (record.type() != "ENDSEC") {
-    if (++read == kEntitiesBeforeMakingRoom) {
-      context.document.reserveEntities(BlockTable::kModelSpace,
-                                       context.reader.bytesLeft() / kTypicalEntityBytes);
-      const auto& entities = context.document.blocks()[BlockTable::kModelSpace].entities;
-      room.ready(entities.data() + entities.size(),
-                 (entities.capacity() - entities.size()) * sizeof(model::Entity));
-    }
+    room.reading(record.text().size());
     const std::span<const Record> records = unit.read(context, record, "ENTITIES");
     DecodedEntity decoded = decodeEntity(context, records);
     if (decoded.data && std::holds_alternative<model::BlockReference>(*decoded.data)) {

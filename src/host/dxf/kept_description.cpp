@@ -29,9 +29,11 @@ model::Entity keptProperties(const model::Document& document, const model::RawGr
   const Fields f(groups, first);
   model::Entity entity;
   entity.layer = document.layers().find(f.text(8, "0")).value_or(0);
-  entity.properties.colour.index = static_cast<int>(f.whole(62, model::Colour::kByLayer));
-  if (f.has(420)) entity.properties.colour.trueColour = static_cast<std::uint32_t>(f.whole(420, 0));
-  entity.properties.visible = f.whole(60, 0) == 0;
+  model::EntityProperties properties;
+  properties.colour.index = static_cast<int>(f.whole(62, model::Colour::kByLayer));
+  if (f.has(420)) properties.colour.trueColour = static_cast<std::uint32_t>(f.whole(420, 0));
+  properties.visible = f.whole(60, 0) == 0;
+  entity.properties = properties;
   return entity;
 }
 

@@ -325,7 +325,7 @@ class EntityWriter {
     common();
     out_.text(100, subclass);
     // The thickness belongs to the data of the kinds that have one.
-    if (entity_.properties.thickness != 0.0) out_.real(39, entity_.properties.thickness);
+    if (entity_.properties->thickness != 0.0) out_.real(39, entity_.properties->thickness);
   }
   // The circle's data, which an arc starts with: the centre in the normal's object coordinate
   // system.
@@ -346,8 +346,8 @@ class EntityWriter {
   }
   // The properties other than their defaults.
   void properties() {
-    const model::EntityProperties& p = entity_.properties;
-    if (!p.lineType.empty()) out_.text(6, encodeName(p.lineType, context_.encoding));
+    const model::EntityProperties& p = entity_.properties.get();
+    if (!p.lineType.empty()) out_.text(6, encodeName(p.lineType.str(), context_.encoding));
     if (p.colour.index != model::Colour::kByLayer) out_.whole(62, p.colour.index);
     if (p.lineWeight != model::EntityProperties::kLineWeightByLayer) out_.whole(370, p.lineWeight);
     if (p.lineTypeScale != 1.0) out_.real(48, p.lineTypeScale);

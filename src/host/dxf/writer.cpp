@@ -213,8 +213,8 @@ std::vector<std::string> contentNotSaved(const model::Document& document, const 
   std::size_t trueColours = 0;
   std::size_t transparencies = 0;
   forEachEntity(document, [&](const model::Entity& entity) {
-    if (entity.properties.colour.trueColour) ++trueColours;
-    if (entity.properties.transparency) ++transparencies;
+    if (entity.properties->colour.trueColour) ++trueColours;
+    if (entity.properties->transparency) ++transparencies;
     if (leftOut(context, entity)) {
       ++droppedEntities[std::get<model::UnsupportedEntity>(entity.data).type];
     } else if (const auto* insert = std::get_if<model::BlockReference>(&entity.data);

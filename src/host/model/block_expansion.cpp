@@ -2,10 +2,30 @@
 
 #include <algorithm>
 #include <optional>
+#include <type_traits>
 #include <variant>
 #include <vector>
 
 namespace host::model {
+
+std::size_t primitivesOf(const Entity& entity) {
+  const std::size_t count = std::visit(
+      [](const auto& data) -> std::size_t {
+        using Data = std::decay_t<decltype(data)>;
+        if constexpr (std::is_same_v<Data, Polyline3d> || std::is_same_v<Data, Polyline2d>) {
+          return data.vertices.size();
+        } else if constexpr (std::is_same_v<Data, Text> || std::is_same_v<Data, MText>) {
+          return data.text.size();
+        } else if constexpr (std::is_same_v<Data, UnsupportedEntity>) {
+          return data.groups.size();
+        } else {
+          return 1;
+        }
+      },
+      entity.data);
+  return std::max<std::size_t>(count, 1);
+}
+
 namespace {
 
 // One block being walked: its entities, the next one to visit, where it is placed.
@@ -68,9 +88,9 @@ class Walk {
       abandonNested();
       return;
     }
-    if (nested) ++spent_;
     Level& level = levels_.back();
     const Entity& entity = level.entities[level.next++];
+    if (nested) spent_ += primitivesOf(entity);
     const Eigen::Affine3d toWorld = level.toWorld;
     if (!visitor_.visit(entity, toWorld)) {
       ++notShown_.overflowing;
@@ -93,7 +113,7 @@ class Walk {
     }
   }
 
-  void follow(const Entity& insert, BlockIndex block, std::span<const Eigen::Affine3d> placements,
+  void follow(const Entity& insert, BlockIndex block, std::span<const Placement> placements,
               const Eigen::Affine3d& toWorld) {
     if (placements.empty() || block >= blocks_.size()) return;
     if (onPath_[block]) markCycle(block);

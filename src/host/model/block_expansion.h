@@ -15,9 +15,10 @@ namespace host::model {
 // blocks inserting blocks multiply it: ten inserts in each of eight nested blocks make a hundred
 // million entities from a page of text.
 struct ExpansionLimits {
-  // Entities met inside blocks, inserts included, so that inserts of empty blocks count too.
-  // The entities listed at the top (model space's) are bounded by the file and always drawn.
-  std::size_t budget = 2'000'000;
+  // Primitives drawn inside blocks (see primitivesOf), so that a block of one long polyline
+  // inserted many times is cut off as early as a block of as many lines. The entities listed at
+  // the top (model space's) are bounded by the file and always drawn.
+  std::size_t budget = 1'000'000;
   // Inserts within inserts.
   std::size_t depth = 64;
 };
@@ -33,11 +34,16 @@ struct EntitiesNotShown {
   std::size_t total() const { return recursive + tooDeep + overBudget + overflowing; }
 };
 
+// What drawing an entity costs, in primitives: a vertex of a polyline, a character of a text, a
+// group of an entity kept as read (drawn from its groups), one for anything else. An insert
+// counts one, so that inserts of empty blocks count too.
+std::size_t primitivesOf(const Entity& entity);
+
 // What an insert places: a block, and where each copy of it goes (one copy for a plain
 // insert, a copy per row and column for an array), as BlockReference::placement.
 struct Insertion {
   BlockIndex block = 0;
-  std::vector<Eigen::Affine3d> placements;
+  std::vector<Placement> placements;
 };
 
 // Receives the entities an expansion reaches.

@@ -9,6 +9,7 @@
 #include "host/geom/checks.h"
 #include "host/geom/invalid_input.h"
 #include "host/model/entity_checks.h"
+#include "host/model/handle_index.h"
 #include "host/model/names.h"
 
 namespace host::model {
@@ -25,7 +26,8 @@ struct Document::State {
   Handle nextHandle = 1;
 };
 
-Document::Document() : state_(std::make_unique<State>()) {}
+Document::Document()
+    : state_(std::make_unique<State>()), handleIndex_(std::make_unique<HandleIndex>()) {}
 
 Document::~Document() = default;
 
@@ -107,16 +109,9 @@ const Entity* Document::find(EntityLocation location, Handle handle) const {
 }
 
 std::optional<EntityLocation> Document::locate(BlockIndex block, Handle handle) const {
-  if (block >= state_->blocks.size()) return std::nullopt;
-  const auto& entities = state_->blocks[block].entities;
-  // New entities come last with growing handles, and files mostly list theirs in order too, so
-  // the entities are usually sorted by handle; a file's own order may differ.
-  const auto found = std::ranges::lower_bound(entities, handle, {}, &Entity::handle);
-  auto at = found != entities.end() && found->handle == handle
-                ? found
-                : std::ranges::find(entities, handle, &Entity::handle);
-  if (at == entities.end()) return std::nullopt;
-  return EntityLocation{block, static_cast<std::size_t>(at - entities.begin())};
+  const auto found = handleIndex_->locate(state_->blocks, changes_.revision(), handle);
+  if (!found || found->block != block) return std::nullopt;
+  return found;
 }
 
 EntityLocation Document::addEntity(BlockIndex block, EntityData data, LayerIndex layer) {
@@ -173,6 +168,7 @@ void Document::giveFreshHandles() {
       if (entity.handle == 0) entity.handle = state_->nextHandle++;
     }
   }
+  handleIndex_->forget();
 }
 
 void Document::replaceEntityState(EntityLocation location, Entity changedEntity) {

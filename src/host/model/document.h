@@ -20,6 +20,8 @@
 
 namespace host::model {
 
+class HandleIndex;
+
 // Where an entity lives: its block (a space or a definition) and its position there.
 struct EntityLocation {
   BlockIndex block = BlockTable::kModelSpace;
@@ -53,7 +55,8 @@ class Document {
   const Entity& entity(EntityLocation location) const;
   // The entity at `location` if it is still the one with `handle` (not undone since).
   const Entity* find(EntityLocation location, Handle handle) const;
-  // Where the entity with `handle` stands in `block` now, if it is there.
+  // Where the entity with `handle` stands in `block` now, if it is there. Takes the same time
+  // however large the drawing, but after a change, when every handle is looked at once.
   std::optional<EntityLocation> locate(BlockIndex block, Handle handle) const;
 
   // --- Changing (each change is recorded for undo and reported to listeners) --------------
@@ -182,6 +185,7 @@ class Document {
   UndoHistory history_;
   Listeners listeners_;
   ChangeLog changes_;
+  std::unique_ptr<HandleIndex> handleIndex_;  // for locate, which is const
   bool notificationPending_ = false;
 
   // `touched`: what the change and its undo touch of model space (see ChangeLog).

@@ -21,12 +21,16 @@ using LayerIndex = std::uint32_t;  // index into the layer table
 using StyleIndex = std::uint32_t;  // index into the text style table
 using BlockIndex = std::uint32_t;  // index into the block table
 
+// Where an insert or a text stands: an affine map held as its 3x4 matrix, the bottom row of a
+// 4x4 one being always 0 0 0 1.
+using Placement = Eigen::Transform<double, 3, Eigen::AffineCompact, Eigen::DontAlign>;
+
 // An insert of a block definition. `placement` maps the block's coordinates, taken relative
 // to its base point, to world coordinates: at creation translation(insertion point) *
 // rotation about Z * scale(x, y, z); any later transformation is composed onto it exactly.
 struct BlockReference {
   BlockIndex block = 0;
-  Eigen::Affine3d placement = Eigen::Affine3d::Identity();
+  Placement placement = Placement::Identity();
 };
 
 // A single-line, left-aligned text. `placement` maps text coordinates to world: origin at the
@@ -34,7 +38,7 @@ struct BlockReference {
 // The glyphs are `height` high in text coordinates.
 struct Text {
   std::string text;
-  Eigen::Affine3d placement = Eigen::Affine3d::Identity();
+  Placement placement = Placement::Identity();
   double height = 1.0;
   StyleIndex style = 0;
 };
@@ -121,7 +125,7 @@ struct EntityOrigin {
 struct Entity {
   Handle handle = 0;
   LayerIndex layer = 0;
-  EntityProperties properties;
+  SharedProperties properties;
   EntityData data;
   EntityOrigin origin;
 };

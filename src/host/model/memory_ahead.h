@@ -1,7 +1,9 @@
 #pragma once
 
-#include <atomic>
+#include <condition_variable>
 #include <cstddef>
+#include <cstdint>
+#include <mutex>
 #include <thread>
 
 namespace host::model {
@@ -19,13 +21,27 @@ class MemoryAhead {
   MemoryAhead(const MemoryAhead&) = delete;
   MemoryAhead& operator=(const MemoryAhead&) = delete;
 
-  // Starts readying [data, data + bytes), after stopping any readying before.
+  // Starts readying all of [data, data + bytes), for an array that will be filled whole; stops
+  // any readying before.
   void ready(const void* data, std::size_t bytes);
+  // The same for room that may not all be filled (room reserved for what a file seems to hold):
+  // readies only a little beyond what filledTo has told is filled, so that room never filled
+  // costs no memory.
+  void readyAsFilled(const void* data, std::size_t bytes);
+  // The end of what is filled so far.
+  void filledTo(const void* end);
 
  private:
-  std::atomic<bool> stopping_{false};
+  std::mutex mutex_;
+  std::condition_variable filling_;
+  std::uintptr_t filled_ = 0;
+  bool paced_ = false;
+  bool stopping_ = false;
   std::thread thread_;
 
+  void start(const void* data, std::size_t bytes, bool paced);
+  // Whether the thread may ready from `at` on; waits until it may, or must stop.
+  bool mayReady(std::uintptr_t at);
   void stop();
 };
 

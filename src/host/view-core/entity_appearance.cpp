@@ -13,10 +13,10 @@ AppearanceResolver::AppearanceResolver(const DrawingDisplay& display) : display_
 }
 
 std::optional<Appearance> AppearanceResolver::of(const model::Entity& entity) const {
-  if (!entity.properties.visible) return std::nullopt;
+  if (!entity.properties->visible) return std::nullopt;
   const model::LayerIndex on = layerOf(entity);
   if (!layer(on).shown()) return std::nullopt;
-  const double scale = entity.properties.lineTypeScale;
+  const double scale = entity.properties->lineTypeScale;
   return Appearance{colourOf(entity, on), dashesOf(entity, on),
                     display_.lineTypeScale * (std::isfinite(scale) && scale > 0.0 ? scale : 1.0),
                     lineWeightOf(entity, on)};
@@ -24,7 +24,7 @@ std::optional<Appearance> AppearanceResolver::of(const model::Entity& entity) co
 
 bool AppearanceResolver::enter(const model::Entity& insert) {
   const model::LayerIndex on = layerOf(insert);
-  if (!insert.properties.visible || layer(on).frozen) return false;
+  if (!insert.properties->visible || layer(on).frozen) return false;
   inserts_.push_back({on, colourOf(insert, on), dashesOf(insert, on), lineWeightOf(insert, on)});
   return true;
 }
@@ -39,7 +39,7 @@ const LayerDisplay& AppearanceResolver::layer(model::LayerIndex index) const {
 }
 
 Rgb AppearanceResolver::colourOf(const model::Entity& entity, model::LayerIndex on) const {
-  const model::Colour& colour = entity.properties.colour;
+  const model::Colour& colour = entity.properties->colour;
   if (colour.trueColour) return *colour.trueColour & 0xFFFFFF;
   if (colour.index == model::Colour::kByLayer) return layer(on).colour;
   if (colour.index == model::Colour::kByBlock) {
@@ -50,7 +50,7 @@ Rgb AppearanceResolver::colourOf(const model::Entity& entity, model::LayerIndex 
 
 const DashPattern* AppearanceResolver::dashesOf(const model::Entity& entity,
                                                 model::LayerIndex on) const {
-  const std::string& name = entity.properties.lineType;
+  const std::string& name = entity.properties->lineType.str();
   if (name.empty() || model::sameName(name, "ByLayer")) {
     return on < layerDashes_.size() ? layerDashes_[on] : nullptr;
   }
@@ -64,7 +64,7 @@ const DashPattern* AppearanceResolver::lineType(const std::string& folded) const
 }
 
 int AppearanceResolver::lineWeightOf(const model::Entity& entity, model::LayerIndex on) const {
-  const int weight = entity.properties.lineWeight;
+  const int weight = entity.properties->lineWeight;
   if (weight == kLineWeightByLayer) return weightOrDefault(layer(on).lineWeight);
   if (weight == kLineWeightByBlock) {
     return inserts_.empty() ? display_.defaultLineWeight : inserts_.back().lineWeight;

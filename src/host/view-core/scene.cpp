@@ -108,7 +108,7 @@ class SceneBuilder : public model::ExpansionVisitor {
   void draw(const model::KeptAttribute& attribute, Rgb insertColour) {
     const auto appearance = appearances_.of(attribute.entity);
     if (!appearance) return;
-    const model::Colour& own = attribute.entity.properties.colour;
+    const model::Colour& own = attribute.entity.properties->colour;
     const bool byBlock = own.index == model::Colour::kByBlock && !own.trueColour;
     projector_.setColour(byBlock ? insertColour : appearance->colour);
     if (attribute.text) {

@@ -8,6 +8,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QTimer>
 #include <QWheelEvent>
 
 #include "host/view-core/drawing_display.h"
@@ -211,23 +212,50 @@ LineWeightDisplay DrawingView::lineWeightDisplay() const {
   return {lineWeightsShown_, double(logicalDpiX())};
 }
 
-const SnapIndex& DrawingView::snapIndex() {
+const SnapIndex* DrawingView::snapIndexIfReady() {
   const double cell = kSnapAperture / projection_.scale();
   // The grid is rebuilt when zooming has made its cells much larger or smaller than the
   // aperture, so that a search always looks at a handful of cells.
   if (snapIndex_ && (snapIndex_->cellSize() > 4 * cell || snapIndex_->cellSize() < cell / 4)) {
     snapIndex_.reset();
   }
-  if (!snapIndex_) {
-    snapIndex_.emplace(projected().snapPoints(), projection_.orientation(), cell);
-  }
+  if (!snapIndex_) makeSnapIndexSoon();
+  return snapIndex_ ? &*snapIndex_ : nullptr;
+}
+
+const SnapIndex& DrawingView::snapIndex() {
+  if (const SnapIndex* ready = snapIndexIfReady()) return *ready;
+  snapIndex_.emplace(projected().snapPoints(), projection_.orientation(),
+                     kSnapAperture / projection_.scale());
   return *snapIndex_;
+}
+
+void DrawingView::makeSnapIndexSoon() {
+  if (snapIndexComing_) return;
+  snapIndexComing_ = true;
+  // Queued behind the events waiting now: the first picture, a mouse move.
+  QTimer::singleShot(0, this, [this] {
+    snapIndexComing_ = false;
+    if (snapIndex_ || !snapEnabled_) return;
+    snapIndex();
+    if (hoverPosition_) updateHover(*hoverPosition_);
+  });
+}
+
+std::optional<SnapPoint> DrawingView::snapIn(const SnapIndex& index, const QPoint& position) const {
+  const Eigen::Vector2d view = projection_.screenToView(toEigen(position));
+  return index.nearest(view, kSnapAperture / projection_.scale());
 }
 
 std::optional<SnapPoint> DrawingView::snapAt(const QPoint& position) {
   if (!snapEnabled_) return std::nullopt;
-  const Eigen::Vector2d view = projection_.screenToView(toEigen(position));
-  return snapIndex().nearest(view, kSnapAperture / projection_.scale());
+  return snapIn(snapIndex(), position);
+}
+
+std::optional<SnapPoint> DrawingView::readySnapAt(const QPoint& position) {
+  if (!snapEnabled_) return std::nullopt;
+  const SnapIndex* index = snapIndexIfReady();
+  return index ? snapIn(*index, position) : std::nullopt;
 }
 
 std::optional<Eigen::Vector3d> DrawingView::pointAt(const QPoint& position) {
@@ -262,6 +290,8 @@ void DrawingView::paintEvent(QPaintEvent*) {
   renderUcsIcon(document_.currentUcs().frame, projection_, canvas);
   if (hoverSnap_) renderSnapMarker(*hoverSnap_, projection_, canvas);
   paintRubberBand(painter);
+  // Snap points are sorted once the drawing shows, before the user can reach for it.
+  if (snapEnabled_ && !snapIndex_) makeSnapIndexSoon();
 }
 
 DrawingImage::Painter DrawingView::drawingPainter(const SceneMark* from) {
@@ -345,6 +375,7 @@ void DrawingView::mouseReleaseEvent(QMouseEvent* event) {
 }
 
 void DrawingView::leaveEvent(QEvent*) {
+  hoverPosition_.reset();
   if (hoverSnap_) {
     hoverSnap_.reset();
     update();
@@ -363,7 +394,8 @@ void DrawingView::keyPressEvent(QKeyEvent* event) {
 }
 
 void DrawingView::updateHover(const QPoint& position) {
-  const auto snap = snapAt(position);
+  hoverPosition_ = position;
+  const auto snap = readySnapAt(position);
   const bool moved = snap.has_value() != hoverSnap_.has_value() ||
                      (snap && !snap->world.isApprox(hoverSnap_->world));
   hoverSnap_ = snap;

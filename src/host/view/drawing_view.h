@@ -69,6 +69,10 @@ class DrawingView : public QWidget {
   const std::set<model::Handle>& highlighted() const { return highlighted_; }
   void clearHighlight();
 
+  // Whether the snap points are sorted for finding them under the cursor; until then a hover
+  // snaps to nothing, and a click waits for them.
+  bool snapReady() const { return snapIndex_.has_value(); }
+
   // How many entities of the drawing cannot be shown (see Scene::notShown).
   std::size_t entitiesNotShown() { return scene().notShown; }
 
@@ -100,6 +104,8 @@ class DrawingView : public QWidget {
   std::optional<ProjectedDrawing> projected_;
   std::optional<SnapIndex> snapIndex_;
   std::optional<SnapPoint> hoverSnap_;
+  bool snapIndexComing_ = false;
+  std::optional<QPoint> hoverPosition_;
   bool snapEnabled_ = true;
   bool lineWeightsShown_ = false;
   bool sized_ = false;
@@ -124,8 +130,16 @@ class DrawingView : public QWidget {
   ProjectedDrawing& projected();
   const Scene& scene() { return projected().scene(); }
   LineWeightDisplay lineWeightDisplay() const;
+  // The snap index for the view as it stands, made now if need be: a click waits for it.
   const SnapIndex& snapIndex();
+  // The same when it is ready; else null, and it is made once the window has shown what it
+  // has to, so that moving the mouse never waits for it.
+  const SnapIndex* snapIndexIfReady();
+  void makeSnapIndexSoon();
+  // The snap point under the cursor, from `index` (a click's) or from what is ready (a hover's).
   std::optional<SnapPoint> snapAt(const QPoint& position);
+  std::optional<SnapPoint> readySnapAt(const QPoint& position);
+  std::optional<SnapPoint> snapIn(const SnapIndex& index, const QPoint& position) const;
   std::optional<Eigen::Vector3d> pointAt(const QPoint& position,
                                          const std::optional<SnapPoint>& snap) const;
   void updateHover(const QPoint& position);

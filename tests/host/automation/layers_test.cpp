@@ -39,8 +39,8 @@ class LayerFixture : public HostFixture {
     Seen s;
     const model::Entity& entity = drawing->entity({model::BlockTable::kModelSpace, 0});
     s.lineLayer = drawing->layers()[entity.layer].name;
-    s.lineColour = entity.properties.colour.index;
-    s.lineTrueColour = entity.properties.colour.trueColour;
+    s.lineColour = entity.properties->colour.index;
+    s.lineTrueColour = entity.properties->colour.trueColour;
     s.activeLayer = drawing->layers()[drawing->header().currentLayer].name;
     for (const auto& layer : drawing->layers().all()) {
       s.layerNames.push_back(layer.name);

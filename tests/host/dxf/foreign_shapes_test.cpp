@@ -39,7 +39,7 @@ void PrintTo(const ShapeCase& c, std::ostream* os) {
 // Gives the first entity of model space another colour, so that it is written anew.
 void recolourFirstEntity(model::Document& document) {
   const model::EntityLocation first{model::BlockTable::kModelSpace, 0};
-  model::EntityProperties properties = document.entity(first).properties;
+  model::EntityProperties properties = document.entity(first).properties.get();
   properties.colour = {5, std::nullopt};
   document.setEntityProperties(first, properties);
 }

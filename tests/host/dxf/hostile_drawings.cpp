@@ -56,4 +56,12 @@ std::string oneRecordOfManyGroups(std::size_t count) {
   return text + kEnd;
 }
 
+std::string bareRecords(std::size_t count) {
+  std::string text = "0\nSECTION\n2\nENTITIES\n";
+  const std::string record = "0\nPOINT\n";
+  text.reserve(text.size() + record.size() * count + kEnd.size());
+  for (std::size_t i = 0; i < count; ++i) text += record;
+  return text + kEnd;
+}
+
 }  // namespace host::dxf::testing

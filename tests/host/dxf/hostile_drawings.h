@@ -19,5 +19,8 @@ std::string manyLayers(std::size_t count);
 std::string manyBlocks(std::size_t count);
 // One entity this program does not model, of `count` one-character groups.
 std::string oneRecordOfManyGroups(std::size_t count);
+// `count` POINT records of no groups at all, in an ENTITIES section without a header before it:
+// the smallest entities a file can list, eight bytes each.
+std::string bareRecords(std::size_t count);
 
 }  // namespace host::dxf::testing

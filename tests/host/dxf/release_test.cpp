@@ -89,7 +89,7 @@ print(circle.dxf.color, circle.dxf.get("true_color"), circle.dxf.layer,
   testing::runPython(python, directory / "make.py", directory / "site.dxf");
   const auto document = readDxf(directory / "site.dxf");
   const model::EntityLocation circle{model::BlockTable::kModelSpace, 0};
-  model::EntityProperties properties = document->entity(circle).properties;
+  model::EntityProperties properties = document->entity(circle).properties.get();
   properties.colour = {5, std::nullopt};
   document->setEntityProperties(circle, properties);
   saveDxf(*document, directory / "changed.dxf");

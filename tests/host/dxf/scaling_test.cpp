@@ -51,13 +51,25 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(Shape{"entities_sections", testing::manyEntitiesSections},
                       Shape{"objects_sections", testing::manyObjectsSections},
                       Shape{"ucss", testing::manyUcss}, Shape{"layers", testing::manyLayers},
-                      Shape{"blocks", testing::manyBlocks}),
+                      Shape{"blocks", testing::manyBlocks},
+                      Shape{"bare_records", testing::bareRecords}),
     [](const auto& info) { return info.param.name; });
 
 TEST(DxfScaling, OneRecordOfAMillionGroupsTakesLessThanFourTimesTheFile) {
   const Load loaded = load("one_record", testing::oneRecordOfManyGroups(1000000));
   EXPECT_LT(loaded.heap.peak, 4 * loaded.fileBytes)
       << loaded.heap.peak << " bytes at most for a file of " << loaded.fileBytes;
+}
+
+// The smallest entities a file can list: the load takes the entities the drawing holds, with a
+// little room to spare, and at most four times the file besides.
+TEST(DxfScaling, BareRecordsTakeTheirEntitiesAndLessThanFourTimesTheFile) {
+  constexpr std::size_t kCount = 1000000;
+  const Load loaded = load("bare_records", testing::bareRecords(kCount));
+  const std::size_t entities = kCount * sizeof(model::Entity);
+  EXPECT_LT(loaded.heap.peak, 4 * loaded.fileBytes + entities + entities / 4)
+      << loaded.heap.peak << " bytes at most for a file of " << loaded.fileBytes << " and "
+      << kCount << " entities of " << sizeof(model::Entity) << " bytes";
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include "host/model/block_expansion.h"
 #include "host/model/world_geometry.h"
 
 namespace host::model {
@@ -124,10 +125,22 @@ INSTANTIATE_TEST_SUITE_P(
                       64,
                       0,
                       {0, 1, 0, 0}},
-        // 10^8 points in full. The budget of two million counts the inserts met as well
-        // (here 200,001), also when the last block is empty.
+        // 10^8 points in full. The budget of a million primitives counts the inserts met as
+        // well (here 100,001), also when the last block is empty.
         ExpansionCase{
-            "EightBlocksEachInsertingTheNextTenTimes", tenfold(8, 10), 1'799'999, 0, {0, 0, 20, 0}},
+            "EightBlocksEachInsertingTheNextTenTimes", tenfold(8, 10), 899'999, 0, {0, 0, 20, 0}},
+        // A polyline of 1000 vertices costs 1000 of the budget: 1000 copies spend it.
+        ExpansionCase{"LongPolylineInsertedTwoThousandTimes",
+                      [](Document& d) {
+                        const auto block = blocks(d, 1)[0];
+                        Polyline3d polyline;
+                        for (int i = 0; i < 1000; ++i) polyline.vertices.emplace_back(i, 0, 0);
+                        d.addEntity(block, polyline);
+                        for (int i = 0; i < 2000; ++i) insert(d, kModel, block);
+                      },
+                      0,
+                      1000,
+                      {0, 0, 1000, 0}},
         ExpansionCase{"EightBlocksInsertingAnEmptyOneAtLast", tenfold(8, 0), 0, 0, {0, 0, 11, 0}},
         // A point at 1e300 scaled by 1e100 has no finite place; the line beside it has.
         ExpansionCase{"HugePointInAHugelyScaledInsert",
@@ -151,6 +164,31 @@ INSTANTIATE_TEST_SUITE_P(
                       0,
                       {0, 0, 0, 1}}),
     [](const auto& info) { return info.param.name; });
+
+TEST(BlockExpansionBudget, CountsWhatAnEntityDraws) {
+  Text text;
+  text.text = "12.345";
+  Polyline2d square;
+  square.vertices.resize(4);
+  UnsupportedEntity hatch{"HATCH", {}};
+  for (int i = 0; i < 7; ++i) hatch.groups.append(8, "0");
+  const struct {
+    const char* kind;
+    EntityData data;
+    std::size_t primitives;
+  } cases[] = {
+      {"line", Line{}, 1},
+      {"point", Point{}, 1},
+      {"insert", BlockReference{}, 1},
+      {"empty polyline", Polyline3d{}, 1},
+      {"text", text, 6},
+      {"square", square, 4},
+      {"kept hatch", hatch, 7},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(primitivesOf(Entity{0, 0, {}, c.data, {}}), c.primitives) << c.kind;
+  }
+}
 
 }  // namespace
 }  // namespace host::model

@@ -1,4 +1,10 @@
+#include <optional>
+#include <vector>
+
 #include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QMouseEvent>
 
 #include "host/geom/vector_near.h"
 #include "host/view/window_fixture.h"
@@ -22,6 +28,29 @@ TEST_F(Picking, ClickNearALineEndSnapsToIt) {
   ASSERT_TRUE(picked);
   EXPECT_TRUE(vectorNear(*picked, {50, 30, 0}));
   EXPECT_TRUE(window->commandLine()->history().contains("Insert Point 50.0000,30.0000,0.0000"));
+}
+
+// The snap points are sorted after the drawing shows: a mouse move before that snaps to
+// nothing at once, and the cursor snaps as soon as they are ready, without moving again.
+TEST_F(Picking, AMouseMoveBeforeTheSnapPointsAreSortedWaitsForNothing) {
+  view->zoomExtents();  // the view changed: the snap points are sorted again
+  ASSERT_FALSE(view->snapReady());
+  std::vector<std::optional<Eigen::Vector3d>> cursor;
+  QObject::connect(view, &DrawingView::cursorMoved,
+                   [&](const std::optional<Eigen::Vector3d>& at) { cursor.push_back(at); });
+  const QPoint nearEnd = view->widgetPosition({50, 30, 0}) + QPoint(4, -3);
+  QMouseEvent move(QEvent::MouseMove, QPointF(nearEnd), view->mapToGlobal(QPointF(nearEnd)),
+                   Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+  QApplication::sendEvent(view, &move);
+  EXPECT_FALSE(view->snapReady());
+  ASSERT_EQ(cursor.size(), 1U);
+  ASSERT_TRUE(cursor[0]);
+  EXPECT_FALSE(vectorNear(*cursor[0], {50, 30, 0}, 1e-3));
+
+  QTRY_VERIFY(view->snapReady());
+  ASSERT_EQ(cursor.size(), 2U);
+  ASSERT_TRUE(cursor[1]);
+  EXPECT_TRUE(vectorNear(*cursor[1], {50, 30, 0}));
 }
 
 TEST_F(Picking, ClickAwayFromEverythingGivesThePointOfTheUcsPlaneUnderTheCursor) {
