@@ -39,7 +39,7 @@ void readSections(ReaderContext& context) {
     if (name == "HEADER") {
       keepHeaderVariables(context, record);
       readHeaderGroups(context, record, header);
-      nextInSection(context, record, name);
+      nextInSection(context, record);
       if (record.type() != "ENDSEC") {
         context.fail(record.line(), "expected ENDSEC after the header variables, found \"" +
                                         std::string(record.type().substr(0, 40)) + "\"");
@@ -48,7 +48,7 @@ void readSections(ReaderContext& context) {
       readHeaderGroups(context, record, header);
       continue;
     }
-    nextInSection(context, record, name);
+    nextInSection(context, record);
     if (name == "TABLES") {
       context.tablesAfterEntities = context.tablesAfterEntities || entitiesRead;
       readTables(context, record);
@@ -65,7 +65,9 @@ void readSections(ReaderContext& context) {
     }
   }
   if (!ended) {
-    context.fail(context.reader.currentLine(), "the file ends without its EOF record");
+    context.source.warnings.push_back("the file ends early after line " +
+                                      std::to_string(context.reader.currentLine() - 1) +
+                                      ": what follows is missing");
   }
   objects.finish(context);
   applyHeader(context, header);
@@ -73,6 +75,12 @@ void readSections(ReaderContext& context) {
 }
 
 }  // namespace
+
+const std::vector<std::string>& readingWarnings(const model::Document& document) {
+  static const std::vector<std::string> kNone;
+  const SourceDrawing* source = sourceOf(document);
+  return source ? source->warnings : kNone;
+}
 
 std::unique_ptr<model::Document> readDxf(const std::filesystem::path& path,
                                          const Progress& progress) {

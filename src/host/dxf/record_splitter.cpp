@@ -137,7 +137,9 @@ bool RecordSplitter::restIsBlank(std::size_t position) {
 bool RecordSplitter::next(Record& record) {
   std::size_t position = begin_;  // offsets into buffer_; begin_ stays at the record's start
   std::size_t line = line_;
-  std::size_t recordEnd = begin_;  // just past the last group's value line
+  // Just past the last group's value line, from begin_: a refill moves the data and begin_ with
+  // it, so that only lengths from begin_ stay true.
+  std::size_t recordLength = 0;
   bool empty = true;
   std::optional<std::size_t> nextRecord;
   found_.clear();
@@ -177,7 +179,7 @@ bool RecordSplitter::next(Record& record) {
       finding = finding && found_.size() < kMostFoundGroups;
       if (finding) found_.push_back({code, valueStart - begin_, valueLength, line + 1});
     }
-    recordEnd = position;
+    recordLength = position - begin_;
     line += 2;
   }
   if (empty) {
@@ -192,7 +194,7 @@ bool RecordSplitter::next(Record& record) {
           {group.code, std::string_view(start + group.valueOffset, group.valueLength), group.line});
     }
   }
-  record = Record(std::string_view(start, recordEnd - begin_), line_, groups_);
+  record = Record(std::string_view(start, recordLength), line_, groups_);
   begin_ = nextRecord.value_or(end_);
   line_ = line;
   return true;

@@ -108,6 +108,8 @@ class SourceDrawing : public model::ForeignContent {
   std::vector<std::string> objectsLostWhenRebuilt;
   // Sections this program neither reads nor builds (THUMBNAILIMAGE, ACDSDATA ...), in order.
   std::vector<std::pair<std::string, std::vector<SourceRecord>>> otherSections;
+  // What the reader read otherwise than the file says, for the user (see readingWarnings).
+  std::vector<std::string> warnings;
 
   // Whether the file can be written back from these records: it has handles, every table the
   // file format asks for, a block record for every block and the root of its objects. Else
