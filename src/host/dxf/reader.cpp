@@ -7,12 +7,22 @@
 namespace host::dxf {
 namespace {
 
+constexpr const char* kNoSectionName = "expected the section name (group code 2) after SECTION";
+
 std::string sectionName(const ReaderContext& context, const Record& record) {
   Group name;
-  if (!record.second(name) || name.code != 2) {
-    context.fail(record.line(), "expected the section name (group code 2) after SECTION");
-  }
+  if (!record.second(name) || name.code != 2) context.fail(record.line(), kNoSectionName);
   return std::string(name.value);
+}
+
+// Whether the file was cut off right after a SECTION record, before the section's name: a
+// SECTION without a name and more after it cannot be read.
+bool endsAfterSectionRecord(ReaderContext& context, const Record& section) {
+  Group name;
+  if (section.second(name)) return false;
+  Record next;
+  if (context.reader.next(next)) context.fail(section.line(), kNoSectionName);
+  return true;
 }
 
 void readSections(ReaderContext& context) {
@@ -35,6 +45,7 @@ void readSections(ReaderContext& context) {
       context.fail(record.line(), "expected SECTION or EOF, found \"" +
                                       std::string(record.type().substr(0, 40)) + "\"");
     }
+    if (endsAfterSectionRecord(context, record)) break;
     const std::string name = sectionName(context, record);
     if (name == "HEADER") {
       keepHeaderVariables(context, record);

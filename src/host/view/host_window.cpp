@@ -116,7 +116,11 @@ bool HostWindow::openFile(const QString& path) {
                             loadProgressDelay_);
       document = readDrawingFile(file, [&progress](double fraction) { progress(fraction); });
     }
+    const std::vector<std::string>& warnings = dxf::readingWarnings(*document);
     open(OpenDrawing(std::move(document), file));
+    for (const std::string& warning : warnings) {
+      warn(QString::fromStdString(file.filename().string() + ": " + warning));
+    }
     return true;
   } catch (const LoadCancelled&) {
     say("Cancelled opening " + path);
@@ -261,6 +265,12 @@ void HostWindow::showCursor(const std::optional<Eigen::Vector3d>& world) {
 
 void HostWindow::say(const QString& line) {
   commandLine_->appendHistory(line);
+}
+
+void HostWindow::warn(const QString& line) {
+  constexpr int kShownForMs = 20000;
+  say(line);
+  statusBar()->showMessage(line, kShownForMs);
 }
 
 }  // namespace host::view

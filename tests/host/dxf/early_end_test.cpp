@@ -133,7 +133,9 @@ INSTANTIATE_TEST_SUITE_P(
                       HandCut{"missing_endsec", kStart + "0\nLINE\n8\n0\n", 8, 1},
                       HandCut{"without_a_line_end", kStart + "0\nPOINT\n10\n1\n20\n2", 10, 1},
                       HandCut{"in_the_header", "0\nSECTION\n2\nHEADER\n9\n$LUPREC\n70\n4\n", 8, 0},
-                      HandCut{"after_a_section_name", kStart, 4, 0}),
+                      HandCut{"after_a_section_name", kStart, 4, 0},
+                      HandCut{"after_a_section_record",
+                              kStart + "0\nPOINT\n10\n1\n20\n2\n0\nENDSEC\n0\nSECTION\n", 14, 1}),
     [](const auto& info) { return info.param.name; });
 
 TEST(DxfEarlyEndByHand, AFileReadWholeHasNoWarnings) {
