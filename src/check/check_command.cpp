@@ -1,6 +1,8 @@
 #include "check/check_command.h"
 
 #include <optional>
+#include <string>
+#include <vector>
 
 #include "check/check_options.h"
 #include "check/check_run.h"
@@ -31,20 +33,39 @@ CheckRequest requestFor(const CheckOptions& options, const std::optional<Drawing
   return request;
 }
 
+std::string joined(const std::vector<std::string>& items) {
+  std::string text;
+  for (const std::string& item : items) text += (text.empty() ? "" : ", ") + item;
+  return text;
+}
+
 int runCheck(const CheckOptions& options, const PdfReportWriter& writePdf,
-             const VectorDrawingWriter& writeDxf, std::ostream& out) {
+             const VectorDrawingWriter& writeDxf, std::ostream& out, std::ostream& err) {
   std::optional<DrawingFrame> drawing;
-  if (options.drawing) drawing = drawingFrame(*options.drawing, options.ucs);
+  if (options.drawing) {
+    drawing = drawingFrame(*options.drawing, options.ucs);
+    for (const std::string& warning : drawing->warnings) {
+      err << "kestova check: warning: " << options.drawing->string() << ": " << warning << '\n';
+    }
+  }
   const CheckRun run = checkSurvey(requestFor(options, drawing));
   const CheckReport report = run.report();
+  std::string leftOut;
   if (options.dxf) {
-    writeDxf({*options.dxf, options.drawing, drawing ? drawing->frame : survey::Frame(),
-              options.vectors},
-             report);
+    leftOut = joined(writeDxf({*options.dxf, options.drawing,
+                               drawing ? drawing->frame : survey::Frame(), options.vectors},
+                              report));
+  }
+  // Worded as the drawing window asks before such a save; here there is no one to ask.
+  if (!leftOut.empty()) {
+    err << "kestova check: warning: a drawing file cannot hold everything in "
+        << options.drawing.value_or("the drawing").string() << ": " << options.dxf->string()
+        << " is saved without " << leftOut << '\n';
   }
   if (options.pdf) writePdf(*options.pdf, report);
   if (options.csv) saveCsvReport(*options.csv, report);
   writeSummary(out, report);
+  if (!leftOut.empty()) out << "Left out of " << options.dxf->string() << ": " << leftOut << '\n';
   return report.allWithinTolerance() ? 0 : 1;
 }
 
@@ -61,7 +82,7 @@ int runCheckCommand(const std::vector<std::string>& arguments, std::ostream& out
     }
     if (options.pdf && !writePdf) throw std::runtime_error("this build cannot write PDF reports");
     if (options.dxf && !writeDxf) throw std::runtime_error("this build cannot draw into drawings");
-    return runCheck(options, writePdf, writeDxf, out);
+    return runCheck(options, writePdf, writeDxf, out, err);
   } catch (const UsageError& e) {
     err << "kestova check: " << e.what() << "\nTry 'kestova check --help'.\n";
   } catch (const std::exception& e) {

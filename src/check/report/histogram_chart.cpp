@@ -82,11 +82,15 @@ QChart* histogramChart(const CheckReport& report, survey::Component component) {
   const Histogram histogram = histogramOf(values, limit, magnitudes);
   const std::size_t highest = *std::max_element(histogram.counts.begin(), histogram.counts.end());
 
-  auto* bars = new QAreaSeries(barOutline(histogram));
+  QLineSeries* outline = barOutline(histogram);
+  auto* bars = new QAreaSeries(outline);
   bars->setName(QStringLiteral("%1 pairs").arg(values.size()));
   bars->setColor(kBars.lighter(150));
   bars->setBorderColor(kBars);
   chart->addSeries(bars);
+  // An area series does not own its outline, though it starts as the outline's child: once the
+  // chart has taken the area over, the outline goes with it.
+  outline->setParent(bars);
   if (limit) {
     const QString limitText = QString::fromStdString(report.number(*limit));
     const QString lineName =
