@@ -106,6 +106,10 @@ struct LinkCase {
   bool chained;   // the link names a second link, which names the file
 };
 
+void PrintTo(const LinkCase& c, std::ostream* os) {
+  *os << c.name;
+}
+
 class DxfSaveThroughLink : public ::testing::TestWithParam<LinkCase> {};
 
 TEST_P(DxfSaveThroughLink, WritesTheLinkedFileAndKeepsTheLink) {
