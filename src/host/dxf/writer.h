@@ -35,7 +35,7 @@ class HandlesUsedUp : public std::runtime_error {
 // what the document changed or added written from the document. Any other is built afresh with
 // handles, owners and the objects other programs expect, keeping the file's header variables,
 // table entries and entities where that is safe; the others are left out (contentNotSaved
-// lists them). Throws HandlesUsedUp, having written part of the file, when the handles run out.
+// lists them). Throws HandlesUsedUp, having written some of the file, when the handles run out.
 void writeDxf(const model::Document& document, DxfOutput& out, const Release& release);
 
 }  // namespace host::dxf

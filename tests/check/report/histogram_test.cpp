@@ -85,19 +85,19 @@ TEST(HistogramChart, EverySeriesGoesWithTheChart) {
                                         "x=0.02,h=0.025");
   for (const survey::Component component : survey::kComponents) {
     QChart* chart = histogramChart(checked.report(), component);
-    std::vector<QPointer<QObject>> parts;
+    std::vector<QPointer<QObject>> pieces;
     for (QAbstractSeries* series : chart->series()) {
-      parts.emplace_back(series);
+      pieces.emplace_back(series);
       if (auto* area = qobject_cast<QAreaSeries*>(series)) {
-        parts.emplace_back(area->upperSeries());
-        if (area->lowerSeries()) parts.emplace_back(area->lowerSeries());
+        pieces.emplace_back(area->upperSeries());
+        if (area->lowerSeries()) pieces.emplace_back(area->lowerSeries());
       }
     }
-    for (QAbstractAxis* axis : chart->axes()) parts.emplace_back(axis);
+    for (QAbstractAxis* axis : chart->axes()) pieces.emplace_back(axis);
     delete chart;
-    for (const QPointer<QObject>& part : parts) {
-      EXPECT_TRUE(part.isNull()) << "component " << static_cast<int>(component) << ": "
-                                 << part->metaObject()->className() << " outlives its chart";
+    for (const QPointer<QObject>& piece : pieces) {
+      EXPECT_TRUE(piece.isNull()) << "component " << static_cast<int>(component) << ": "
+                                  << piece->metaObject()->className() << " outlives its chart";
     }
   }
 }
