@@ -1,6 +1,8 @@
 #include "check/check_command.h"
 
 #include <optional>
+#include <string>
+#include <vector>
 
 #include "check/check_options.h"
 #include "check/check_run.h"
@@ -37,20 +39,40 @@ CheckRequest requestFor(const CheckOptions& options, const std::optional<Drawing
   return request;
 }
 
+std::string joined(const std::vector<std::string>& items) {
+  std::string text;
+  for (const std::string& item : items) text += (text.empty() ? "" : ", ") + item;
+  return text;
+}
+
 int runCheck(const CheckOptions& options, const PdfReportWriter& writePdf,
              const VectorDrawingWriter& writeDxf, std::ostream& out, std::ostream& err) {
   std::optional<DrawingFrame> drawing;
-  if (options.drawing) drawing = drawingFrame(*options.drawing, options.ucs);
+  if (options.drawing) {
+    drawing = drawingFrame(*options.drawing, options.ucs);
+    for (const std::string& warning : drawing->warnings) {
+      err << "kestova check: warning: " << options.drawing->string() << ": " << warning << '\n';
+    }
+  }
   const CheckRun run = checkSurvey(requestFor(options, drawing));
   const CheckReport report = run.report();
-  for (const std::string& warning : run.warnings)
+  for (const std::string& warning : run.warnings) {
     err << "kestova check: warning: " << warning << '\n';
+  }
   StagedOutputs outputs;
+  std::string leftOut;
   if (options.dxf) {
     outputs.write(*options.dxf, [&](const std::filesystem::path& path) {
-      writeDxf({path, options.drawing, drawing ? drawing->frame : survey::Frame(), options.vectors},
-               report);
+      leftOut = joined(writeDxf(
+          {path, options.drawing, drawing ? drawing->frame : survey::Frame(), options.vectors},
+          report));
     });
+  }
+  // Worded as the drawing window asks before such a save; here there is no one to ask.
+  if (!leftOut.empty()) {
+    err << "kestova check: warning: a drawing file cannot hold everything in "
+        << options.drawing.value_or("the drawing").string() << ": " << options.dxf->string()
+        << " is saved without " << leftOut << '\n';
   }
   if (options.pdf) {
     outputs.write(*options.pdf, [&](const std::filesystem::path& path) { writePdf(path, report); });
@@ -61,6 +83,7 @@ int runCheck(const CheckOptions& options, const PdfReportWriter& writePdf,
   }
   outputs.commit();
   writeSummary(out, report);
+  if (!leftOut.empty()) out << "Left out of " << options.dxf->string() << ": " << leftOut << '\n';
   return report.allWithinTolerance() ? 0 : 1;
 }
 

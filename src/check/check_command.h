@@ -27,14 +27,18 @@ struct VectorDrawingJob {
 };
 
 // Draws and saves a VectorDrawingJob, whole or not at all; throws std::exception naming the file
-// when it cannot. The program hands it in: drawing takes the CAD host.
-using VectorDrawingWriter = std::function<void(const VectorDrawingJob&, const CheckReport&)>;
+// when it cannot. Returns what the saved file leaves out of the drawing, one kind per item ("1
+// WIPEOUT"), as the drawing window names it before a save. The program hands it in: drawing
+// takes the CAD host.
+using VectorDrawingWriter =
+    std::function<std::vector<std::string>(const VectorDrawingJob&, const CheckReport&)>;
 
 // `kestova check`, given the arguments after "check": reads the two point files, pairs them,
 // compares each pair along the chosen frame, draws the pairs into a drawing and writes the CSV
-// and PDF reports when asked and prints
-// the summary on `out`; messages go to `err`. Returns the exit status: 0 every pair within
-// tolerance, 1 some pair outside or some point unmatched, 2 bad input (nothing written).
+// and PDF reports when asked and prints the summary on `out`; messages go to `err`, warnings
+// too (a drawing file that ends early, what a drawing written leaves out). Returns the exit status:
+// 0 every pair within tolerance, 1 some pair outside or some point unmatched, 2 bad input (nothing
+// written).
 int runCheckCommand(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err,
                     const PdfReportWriter& writePdf = {}, const VectorDrawingWriter& writeDxf = {});
 

@@ -51,7 +51,7 @@ DrawingFrame drawingFrame(const std::filesystem::path& drawing,
   const host::geom::Frame& frame = ucs->frame;
   try {
     return {survey::Frame(frame.origin(), frame.xAxis(), frame.yAxis()), document->header().luprec,
-            description};
+            description, host::dxf::readingWarnings(*document)};
   } catch (const std::invalid_argument& e) {
     throw std::runtime_error(file + ": " + description + ": " + e.what());
   }

@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "survey/frame.h"
 
@@ -13,6 +14,8 @@ struct DrawingFrame {
   survey::Frame frame;
   int precision = 0;        // $LUPREC: decimals of lengths
   std::string description;  // "UCS 'SITE' of site.dxf"
+  // What the user is told about the drawing as read (see host::dxf::readingWarnings).
+  std::vector<std::string> warnings;
 };
 
 // The drawing's current UCS, or the named one. Throws std::runtime_error naming the file when

@@ -7,10 +7,11 @@
 #include "host/automation/host_application.h"
 #include "host/dxf/reader.h"
 #include "host/dxf/save.h"
+#include "host/dxf/writer.h"
 
 namespace check::draw {
 
-void saveVectorDrawing(const VectorDrawingJob& job, const CheckReport& report) {
+std::vector<std::string> saveVectorDrawing(const VectorDrawingJob& job, const CheckReport& report) {
   std::shared_ptr<host::model::Document> model =
       job.drawing ? std::shared_ptr<host::model::Document>(host::dxf::readDxf(*job.drawing))
                   : std::make_shared<host::model::Document>();
@@ -22,7 +23,9 @@ void saveVectorDrawing(const VectorDrawingJob& job, const CheckReport& report) {
     throw std::runtime_error(job.out.string() +
                              ": the vectors could not be drawn: " + e.description());
   }
+  std::vector<std::string> leftOut = host::dxf::contentNotSaved(*model);
   host::dxf::saveDxf(*model, job.out);
+  return leftOut;
 }
 
 }  // namespace check::draw

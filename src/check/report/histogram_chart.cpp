@@ -83,11 +83,15 @@ QChart* histogramChart(const CheckReport& report, std::size_t component) {
   const Histogram histogram = histogramOf(values, tolerance, magnitudes);
   const std::size_t highest = *std::max_element(histogram.counts.begin(), histogram.counts.end());
 
-  auto* bars = new QAreaSeries(barOutline(histogram));
+  QLineSeries* outline = barOutline(histogram);
+  auto* bars = new QAreaSeries(outline);
   bars->setName(QStringLiteral("%1 pairs").arg(values.size()));
   bars->setColor(kBars.lighter(150));
   bars->setBorderColor(kBars);
   chart->addSeries(bars);
+  // An area series does not own its outline, though it starts as the outline's child: once the
+  // chart has taken the area over, the outline goes with it.
+  outline->setParent(bars);
   if (tolerance) {
     const QString lineName =
         QStringLiteral("tolerance ") + QString::fromStdString(toleranceCell(report, component));

@@ -36,7 +36,7 @@ std::string_view followerType(const ReaderContext& context, const Record& record
 // record after the entity on return.
 class EntityUnit {
  public:
-  std::span<const Record> read(ReaderContext& context, Record& record, std::string_view section) {
+  std::span<const Record> read(ReaderContext& context, Record& record) {
     const std::string_view follower = followerType(context, record);
     single_ = follower.empty();
     if (single_) return std::span<const Record>(&record, 1);
@@ -45,12 +45,12 @@ class EntityUnit {
     parts_.clear();
     keep(record);
     for (;;) {
-      nextInSection(context, record, section);
+      nextInSection(context, record);
       const bool end = record.type() == "SEQEND";
       if (!end && record.type() != follower) break;
       keep(record);
       if (end) {
-        nextInSection(context, record, section);
+        nextInSection(context, record);
         break;
       }
     }
@@ -274,16 +274,16 @@ void readBlocks(ReaderContext& context, Record& record) {
       // The first definition of a name counts, as it does for the block itself.
       if (markers[*current].first.type.empty()) markers[*current].first = keepRecord(record);
       context.noteHandle(handleOf(markers[*current].first));
-      nextInSection(context, record, "BLOCKS");
+      nextInSection(context, record);
     } else if (type == "ENDBLK") {
       if (current && markers[*current].second.type.empty()) {
         markers[*current].second = keepRecord(record);
         context.noteHandle(handleOf(markers[*current].second));
       }
       current.reset();
-      nextInSection(context, record, "BLOCKS");
+      nextInSection(context, record);
     } else {
-      const std::span<const Record> records = unit.read(context, record, "BLOCKS");
+      const std::span<const Record> records = unit.read(context, record);
       if (!current) {
         context.fail(records.front().line(), "an entity (" + std::string(records.front().type()) +
                                                  ") outside a block definition");
@@ -294,7 +294,7 @@ void readBlocks(ReaderContext& context, Record& record) {
       model::Entity asRead = entityAsRead(context, decoded, records);
       pending.push_back({*current, std::move(decoded.data), std::string(decoded.blockName),
                          rawEntity(context, records, inSpace), std::move(asRead)});
-      if (unit.isSingle()) nextInSection(context, record, "BLOCKS");
+      if (unit.isSingle()) nextInSection(context, record);
     }
   }
   for (PendingEntity& entity : pending) {
@@ -312,7 +312,7 @@ void readEntities(ReaderContext& context, Record& record) {
   EntityRoom room(context);
   while (record.type() != "ENDSEC") {
     room.reading(record.text().size());
-    const std::span<const Record> records = unit.read(context, record, "ENTITIES");
+    const std::span<const Record> records = unit.read(context, record);
     DecodedEntity decoded = decodeEntity(context, records);
     if (decoded.data && std::holds_alternative<model::BlockReference>(*decoded.data)) {
       std::get<model::BlockReference>(*decoded.data).block =
@@ -321,7 +321,7 @@ void readEntities(ReaderContext& context, Record& record) {
     const BlockIndex space = decoded.paperSpace ? BlockTable::kPaperSpace : BlockTable::kModelSpace;
     addEntity(context, space, entityAsRead(context, decoded, records), std::move(decoded.data),
               [&] { return rawEntity(context, records, true); });
-    if (unit.isSingle()) nextInSection(context, record, "ENTITIES");
+    if (unit.isSingle()) nextInSection(context, record);
   }
 }
 

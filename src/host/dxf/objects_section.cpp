@@ -99,7 +99,7 @@ void ObjectsReader::readSection(ReaderContext& context, Record& record) {
       candidates_.push_back({handle, ownerOf(record), kept.type});
     }
     context.source.objects.push_back(std::move(kept));
-    nextInSection(context, record, "OBJECTS");
+    nextInSection(context, record);
   }
 }
 

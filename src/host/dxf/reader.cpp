@@ -7,12 +7,22 @@
 namespace host::dxf {
 namespace {
 
+constexpr const char* kNoSectionName = "expected the section name (group code 2) after SECTION";
+
 std::string sectionName(const ReaderContext& context, const Record& record) {
   Group name;
-  if (!record.second(name) || name.code != 2) {
-    context.fail(record.line(), "expected the section name (group code 2) after SECTION");
-  }
+  if (!record.second(name) || name.code != 2) context.fail(record.line(), kNoSectionName);
   return std::string(name.value);
+}
+
+// Whether the file was cut off right after a SECTION record, before the section's name: a
+// SECTION without a name and more after it cannot be read.
+bool endsAfterSectionRecord(ReaderContext& context, const Record& section) {
+  Group name;
+  if (section.second(name)) return false;
+  Record next;
+  if (context.reader.next(next)) context.fail(section.line(), kNoSectionName);
+  return true;
 }
 
 void readSections(ReaderContext& context) {
@@ -35,11 +45,12 @@ void readSections(ReaderContext& context) {
       context.fail(record.line(), "expected SECTION or EOF, found \"" +
                                       std::string(record.type().substr(0, 40)) + "\"");
     }
+    if (endsAfterSectionRecord(context, record)) break;
     const std::string name = sectionName(context, record);
     if (name == "HEADER") {
       keepHeaderVariables(context, record);
       readHeaderGroups(context, record, header);
-      nextInSection(context, record, name);
+      nextInSection(context, record);
       if (record.type() != "ENDSEC") {
         context.fail(record.line(), "expected ENDSEC after the header variables, found \"" +
                                         std::string(record.type().substr(0, 40)) + "\"");
@@ -48,7 +59,7 @@ void readSections(ReaderContext& context) {
       readHeaderGroups(context, record, header);
       continue;
     }
-    nextInSection(context, record, name);
+    nextInSection(context, record);
     if (name == "TABLES") {
       context.tablesAfterEntities = context.tablesAfterEntities || entitiesRead;
       readTables(context, record);
@@ -65,7 +76,9 @@ void readSections(ReaderContext& context) {
     }
   }
   if (!ended) {
-    context.fail(context.reader.currentLine(), "the file ends without its EOF record");
+    context.source.warnings.push_back("the file ends early after line " +
+                                      std::to_string(context.reader.currentLine() - 1) +
+                                      ": what follows is missing");
   }
   objects.finish(context);
   applyHeader(context, header);
@@ -73,6 +86,12 @@ void readSections(ReaderContext& context) {
 }
 
 }  // namespace
+
+const std::vector<std::string>& readingWarnings(const model::Document& document) {
+  static const std::vector<std::string> kNone;
+  const SourceDrawing* source = sourceOf(document);
+  return source ? source->warnings : kNone;
+}
 
 std::unique_ptr<model::Document> readDxf(const std::filesystem::path& path,
                                          const Progress& progress) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -52,7 +53,7 @@ class ReaderContext {
 
   // Notes a handle the file uses, so that new ones stay clear of it.
   void noteHandle(std::uint64_t handle) {
-    if (handle >= source.handleSeed) source.handleSeed = handle + 1;
+    source.handleSeed = std::max(source.handleSeed, model::handleAfter(handle));
   }
   // Whether an entity's handle is free, taking it if so: no entity of the file had it before.
   bool takeEntityHandle(std::uint64_t handle);

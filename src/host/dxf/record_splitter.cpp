@@ -191,7 +191,8 @@ bool RecordSplitter::restIsBlank(std::size_t position) {
 bool RecordSplitter::next(Record& record) {
   std::size_t position = begin_;  // offsets into buffer_; begin_ stays at the record's start
   std::size_t line = line_;
-  // From begin_ to just past the last group's value line; a length, as refilling moves the data.
+  // Just past the last group's value line, from begin_: a refill moves the data and begin_ with
+  // it, so that only lengths from begin_ stay true.
   std::size_t recordLength = 0;
   bool empty = true;
   std::optional<std::size_t> nextRecord;

@@ -75,6 +75,32 @@ class TemporaryFile {
   bool renamed_ = false;
 };
 
+// The file a save replaces: `path`, or the file it links to, through every link, so that the
+// links stay and the file they name gets the new content.
+std::filesystem::path fileToReplace(const std::filesystem::path& path) {
+  constexpr int kMostLinks = 40;  // as the system allows before ELOOP
+  std::filesystem::path target = path;
+  std::error_code error;
+  for (int links = 0; std::filesystem::is_symlink(target, error); ++links) {
+    if (links == kMostLinks) throw DxfError(path, 0, "too many symbolic links to follow");
+    const std::filesystem::path link = std::filesystem::read_symlink(target, error);
+    if (error) throw DxfError(path, 0, "cannot follow the symbolic link: " + error.message());
+    target = link.is_absolute() ? link : target.parent_path() / link;
+  }
+  return target;
+}
+
+// A file nobody may write is the user's wish to keep it; replacing it in a rename would go
+// around that (the folder is writable), so the save is refused before anything is written.
+void refuseReadOnly(const std::filesystem::path& path, const std::filesystem::path& target) {
+  struct stat status {};
+  if (::stat(target.c_str(), &status) != 0) return;
+  const bool noWriteBits = (status.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0;
+  if (noWriteBits || ::access(target.c_str(), W_OK) != 0) {
+    throw DxfError(path, 0, "the file is read-only: save it under another name");
+  }
+}
+
 }  // namespace
 
 void saveDxf(const model::Document& document, const std::filesystem::path& path,
@@ -83,7 +109,9 @@ void saveDxf(const model::Document& document, const std::filesystem::path& path,
       options.write ? options.write : [](int fd, const void* data, std::size_t size) {
         return ::write(fd, data, size);
       };
-  TemporaryFile file(path);
+  const std::filesystem::path target = fileToReplace(path);
+  refuseReadOnly(path, target);
+  TemporaryFile file(target);
   DxfOutput out(
       [&](std::string_view data) {
         while (!data.empty()) {
@@ -97,7 +125,11 @@ void saveDxf(const model::Document& document, const std::filesystem::path& path,
         }
       },
       options.form.value_or(savedForm(document)));
-  writeDxf(document, out, options.release ? *options.release : savedRelease(document));
+  try {
+    writeDxf(document, out, options.release ? *options.release : savedRelease(document));
+  } catch (const HandlesUsedUp& error) {
+    throw DxfError(path, 0, error.what());
+  }
   file.commit();
 }
 

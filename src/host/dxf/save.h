@@ -23,9 +23,10 @@ struct SaveOptions {
 };
 
 // Saves the document as a drawing file (see writeDxf), atomically: the data goes to a new file
-// beside `path`, is flushed to the disk, and only then replaces `path`. If anything fails the
-// old file stays as it was and DxfError says why. What the file cannot hold is left out; ask
-// contentNotSaved first.
+// beside `path`, is flushed to the disk, and only then replaces `path`. A symbolic link stays:
+// the file it links to is replaced (the new file is made beside that one). A read-only file is
+// refused before anything is written. If anything fails the old file stays as it was and
+// DxfError says why. What the file cannot hold is left out; ask contentNotSaved first.
 void saveDxf(const model::Document& document, const std::filesystem::path& path,
              const SaveOptions& options = {});
 

@@ -76,7 +76,7 @@ class ObjectsReader {
   std::vector<Candidate> candidates_;
 };
 
-// Reads the next record; fails when the data ends inside section `name`.
-void nextInSection(ReaderContext& context, Record& record, std::string_view name);
+// Reads the next record; an ENDSEC record when the data has ended.
+void nextInSection(ReaderContext& context, Record& record);
 
 }  // namespace host::dxf

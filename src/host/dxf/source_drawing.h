@@ -109,10 +109,12 @@ class SourceDrawing : public model::ForeignContent {
   // The types of the objects a file built afresh (see whole) loses: the user's records, not
   // the structure and settings the writer builds.
   std::vector<std::string> objectsLostWhenRebuilt;
-  // What the user is told when the drawing opens: how the file is not as its header says.
-  std::vector<std::string> warnings;
   // Sections this program neither reads nor builds (THUMBNAILIMAGE, ACDSDATA ...), in order.
   std::vector<std::pair<std::string, std::vector<SourceRecord>>> otherSections;
+  // What the user is told once when the drawing opens: what the reader read otherwise than the
+  // file says (a file that ends early, text that does not match its code page); see
+  // readingWarnings.
+  std::vector<std::string> warnings;
 
   // Whether the file can be written back from these records: it has handles, every table the
   // file format asks for, a block record for every block and the root of its objects. Else

@@ -111,7 +111,7 @@ void keepSection(ReaderContext& context, Record& record, std::string_view name) 
   }
   while (record.type() != "ENDSEC") {
     kept->push_back(keepRecord(record));
-    nextInSection(context, record, name);
+    nextInSection(context, record);
   }
 }
 

@@ -97,15 +97,15 @@ void readTables(ReaderContext& context, Record& record) {
       }
       tables.back().entries.push_back(std::move(entry));
     }
-    nextInSection(context, record, "TABLES");
+    nextInSection(context, record);
   }
 }
 
-void nextInSection(ReaderContext& context, Record& record, std::string_view name) {
-  if (!context.reader.next(record)) {
-    context.fail(context.reader.currentLine(),
-                 "the file ends inside the " + std::string(name) + " section; expected ENDSEC");
-  }
+void nextInSection(ReaderContext& context, Record& record) {
+  // A file cut off between two records keeps what came before the cut: the section ends here
+  // (the reader of the sections tells the user that the file ends early).
+  static constexpr std::string_view kEndOfSection = "0\nENDSEC\n";
+  if (!context.reader.next(record)) record = Record(kEndOfSection, context.reader.currentLine());
 }
 
 }  // namespace host::dxf

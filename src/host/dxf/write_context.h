@@ -8,6 +8,7 @@
 
 #include "host/dxf/dxf_output.h"
 #include "host/dxf/source_drawing.h"
+#include "host/dxf/writer.h"
 #include "host/model/document.h"
 
 namespace host::dxf {
@@ -54,11 +55,21 @@ struct WriteContext {
   // By layer index: renamed since it was read, so that records naming it are out of date.
   std::vector<bool> renamedLayers;
 
-  Handle allocate() { return nextHandle++; }
+  Handle allocate() {
+    if (nextHandle >= model::kLastHandle) throw HandlesUsedUp();
+    return nextHandle++;
+  }
   const std::string& layerName(model::LayerIndex layer) const { return layerNames.at(layer); }
   const std::string& styleName(model::StyleIndex style) const { return styleNames.at(style); }
   const std::string& blockName(model::BlockIndex block) const { return blockNames.at(block); }
 };
+
+// The handle `count` handles after `first`: the seed of a file whose handles end before it.
+// Throws HandlesUsedUp when that reaches model::kLastHandle.
+inline Handle handleSeedAfter(Handle first, std::uint64_t count) {
+  if (first >= model::kLastHandle || count >= model::kLastHandle - first) throw HandlesUsedUp();
+  return first + count;
+}
 
 void writeHeader(WriteContext& context, Handle handleSeed);
 void writeTables(WriteContext& context);

@@ -208,7 +208,7 @@ void writeFromSource(WriteContext& context, Handle handleSeed) {
   // The text styles and UCSs the document added are numbered on the way too.
   for (const SourceTable& table : source.tables) {
     if (table.name == "STYLE" || table.name == "UCS") {
-      handleSeed += addedEntries(context, table, false);
+      handleSeed = handleSeedAfter(handleSeed, addedEntries(context, table, false));
     }
   }
   writeKeptHeader(context, handleSeed);

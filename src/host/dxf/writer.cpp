@@ -32,7 +32,12 @@ Handle highestEntityHandle(const model::Document& document) {
 void allocateStructure(WriteContext& context) {
   const model::Document& document = context.document;
   StructureHandles& h = context.handles;
-  context.nextHandle = highestEntityHandle(document) + 1;
+  // A file read with its handles used up stays so, though this file is numbered afresh: its
+  // entities may be without handles (see Document::giveFreshHandles).
+  if (context.source != nullptr && context.source->handleSeed == model::kLastHandle) {
+    throw HandlesUsedUp();
+  }
+  context.nextHandle = model::handleAfter(highestEntityHandle(document));
   for (Handle* handle : {&h.vportTable,      &h.ltypeTable,       &h.layerTable,
                          &h.styleTable,      &h.viewTable,        &h.ucsTable,
                          &h.appidTable,      &h.dimstyleTable,    &h.blockRecordTable,
@@ -81,7 +86,8 @@ Handle allocateKept(WriteContext& context) {
   const model::Document& document = context.document;
   const SourceDrawing& source = *context.source;
   StructureHandles& h = context.handles;
-  context.nextHandle = std::max(highestEntityHandle(document) + 1, source.handleSeed);
+  context.nextHandle =
+      std::max(model::handleAfter(highestEntityHandle(document)), source.handleSeed);
   h.blockRecords.assign(document.blocks().size(), 0);
   for (const SourceTableEntry& entry : source.table("BLOCK_RECORD")->entries) {
     if (const auto block = document.blocks().find(entry.name); block && !h.blockRecords[*block]) {
@@ -107,7 +113,7 @@ Handle allocateKept(WriteContext& context) {
     h.blockBegins.push_back(kept ? 0 : context.allocate());
     h.blockEnds.push_back(kept && !markers[i].second.type.empty() ? 0 : context.allocate());
   }
-  return context.nextHandle + followerHandles(context);
+  return handleSeedAfter(context.nextHandle, followerHandles(context));
 }
 
 std::string_view spellingOf(const SourceTableEntry& entry) {
@@ -253,8 +259,8 @@ void writeDxf(const model::Document& document, DxfOutput& out, const Release& re
   }
   nameAll(context);
   allocateStructure(context);
-  writeHeader(context,
-              context.nextHandle + followerHandles(context) + sourceTableEntries(document));
+  writeHeader(context, handleSeedAfter(context.nextHandle,
+                                       followerHandles(context) + sourceTableEntries(document)));
   writeTables(context);
   writeBlocks(context);
   writeEntities(context);

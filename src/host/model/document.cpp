@@ -119,6 +119,9 @@ EntityLocation Document::addEntity(BlockIndex block, EntityData data, LayerIndex
   if (layer >= state_->layers.size()) throw InvalidInput("the layer does not exist");
   checkEntityData(data, state_->blocks, state_->styles);
   auto& entities = state_->blocks.at(block).entities;
+  if (state_->nextHandle == kLastHandle) {
+    throw InvalidInput("the drawing's handles are used up: no entity can be added");
+  }
   const EntityLocation location{block, entities.size()};
   entities.push_back(Entity{state_->nextHandle++, layer, {}, std::move(data), {}});
   if (history_.paused()) {  // loading: no history to build
@@ -152,7 +155,7 @@ EntityLocation Document::addEntityAsRead(BlockIndex block, Entity&& entity) {
   checkEntityData(entity.data, state_->blocks, state_->styles);
   auto& entities = state_->blocks.at(block).entities;
   const EntityLocation location{block, entities.size()};
-  state_->nextHandle = std::max(state_->nextHandle, entity.handle + 1);
+  state_->nextHandle = std::max(state_->nextHandle, handleAfter(entity.handle));
   entities.push_back(std::move(entity));
   changed(touchedBy(location));
   return location;
@@ -165,7 +168,10 @@ void Document::reserveHandlesBelow(Handle handle) {
 void Document::giveFreshHandles() {
   for (BlockIndex block = 0; block < state_->blocks.size(); ++block) {
     for (Entity& entity : state_->blocks.at(block).entities) {
-      if (entity.handle == 0) entity.handle = state_->nextHandle++;
+      // With the handles used up an entity stays without one; the drawing cannot be saved.
+      if (entity.handle == 0 && state_->nextHandle != kLastHandle) {
+        entity.handle = state_->nextHandle++;
+      }
     }
   }
   handleIndex_->forget();

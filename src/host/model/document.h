@@ -61,7 +61,8 @@ class Document {
 
   // --- Changing (each change is recorded for undo and reported to listeners) --------------
   // Appends an entity to a block and gives it a fresh handle. The data is checked (finite
-  // values, non-zero axes, existing block, layer and style) and refused with InvalidInput.
+  // values, non-zero axes, existing block, layer and style) and refused with InvalidInput, as
+  // is any entity once the drawing's handles are used up (see kLastHandle).
   EntityLocation addEntity(BlockIndex block, EntityData data, LayerIndex layer = 0);
   // Appends an entity as a file holds it, with its own handle, properties and origin, for a
   // reader: checked as addEntity. The reader sees that no two entities have the same handle; a

@@ -16,7 +16,15 @@
 // belongs to (model space, paper space or a block definition) unless a field says otherwise.
 namespace host::model {
 
-using Handle = std::uint64_t;      // unique within a document, never reused
+using Handle = std::uint64_t;  // unique within a document, never reused
+// Handles run from 1 to this. It is never handed out afresh: a drawing that reaches it (an
+// entity or the file's handle seed there) has used up its handles and cannot take new ones.
+constexpr Handle kLastHandle = ~Handle{0};
+
+// The handle after `handle`, or kLastHandle at the end of the range: never wraps to 0.
+constexpr Handle handleAfter(Handle handle) {
+  return handle == kLastHandle ? kLastHandle : handle + 1;
+}
 using LayerIndex = std::uint32_t;  // index into the layer table
 using StyleIndex = std::uint32_t;  // index into the text style table
 using BlockIndex = std::uint32_t;  // index into the block table

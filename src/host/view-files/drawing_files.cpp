@@ -14,8 +14,7 @@ std::shared_ptr<model::Document> readDrawingFile(const std::filesystem::path& pa
 }
 
 std::vector<std::string> openingWarnings(const model::Document& document) {
-  const dxf::SourceDrawing* source = dxf::sourceOf(document);
-  return source ? source->warnings : std::vector<std::string>{};
+  return dxf::readingWarnings(document);
 }
 
 namespace {

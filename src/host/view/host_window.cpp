@@ -118,12 +118,8 @@ bool HostWindow::openFile(const QString& path) {
     }
     const std::vector<std::string> warnings = openingWarnings(*document);
     open(OpenDrawing(std::move(document), file));
-    // Told once, in the status bar for a while and in the history for good.
-    constexpr int kWarningShownMs = 15000;
     for (const std::string& warning : warnings) {
-      const QString line = path + ": " + QString::fromStdString(warning);
-      statusBar()->showMessage(line, kWarningShownMs);
-      say(line);
+      warn(QString::fromStdString(file.filename().string() + ": " + warning));
     }
     return true;
   } catch (const LoadCancelled&) {
@@ -269,6 +265,12 @@ void HostWindow::showCursor(const std::optional<Eigen::Vector3d>& world) {
 
 void HostWindow::say(const QString& line) {
   commandLine_->appendHistory(line);
+}
+
+void HostWindow::warn(const QString& line) {
+  constexpr int kShownForMs = 20000;
+  say(line);
+  statusBar()->showMessage(line, kShownForMs);
 }
 
 }  // namespace host::view

@@ -176,6 +176,8 @@ class HostWindow : public QMainWindow {
   void showEntitiesNotShown();
   void showSettings();
   void say(const QString& line);
+  // Says a line that must not be missed, in the status bar too, for a while.
+  void warn(const QString& line);
   bool askAboutLossWithMessageBox(const QString& name, const QString& lost, bool newName);
   // Asks the question a save step names and files the answer in `request`; true when the step
   // was a question.

@@ -43,19 +43,25 @@ class VectorDxf : public testing::Test {
   void write(const std::string& name, const std::string& content) {
     std::ofstream(folder / name, std::ios::binary) << content;
   }
-  // The program's exit status, run in the test's folder; its messages in `err`.
+  std::string read(const std::string& name) const {
+    std::ifstream in(folder / name, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), {}};
+  }
+  // The program's exit status, run in the test's folder; its summary in `out`, its messages in
+  // `err`.
   int run(const std::string& arguments) {
     const std::string command = "cd '" + folder.string() + "' && '" +
                                 ::testing_support::kestovaProgram() + "' " + arguments +
-                                " >/dev/null 2>stderr.txt";
+                                " >stdout.txt 2>stderr.txt";
     const int status = std::system(command.c_str());
-    std::ifstream in(folder / "stderr.txt");
-    err.assign(std::istreambuf_iterator<char>(in), {});
+    out = read("stdout.txt");
+    err = read("stderr.txt");
     return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
   }
 
   std::filesystem::path folder =
       std::filesystem::path(testing::TempDir()) / ("vector_dxf_test_" + std::to_string(::getpid()));
+  std::string out;
   std::string err;
 };
 
@@ -191,6 +197,49 @@ TEST_F(VectorDxf, OverlappingPairsMoveOutAlongTheDiagonal) {
   EXPECT_NEAR(leaderLength({200, 0, 0}, 0), 2, 1e-9);
   EXPECT_NEAR(leaderLength({200, 0, 0}, 7), 12, 1e-9) << "five steps out at most";
 }
+
+// Drawings of other programs, written by hand, that the drawing saved cannot take whole: the
+// user hears of it on the terminal, with no window to ask in, and the drawing read stays.
+struct Told {
+  const char* name;
+  const char* drawing;
+  const char* warnings;  // on standard error
+  const char* summary;   // the summary's last line
+};
+
+void PrintTo(const Told& c, std::ostream* os) {
+  *os << c.name;
+}
+
+class VectorDxfTold : public VectorDxf, public testing::WithParamInterface<Told> {};
+
+TEST_P(VectorDxfTold, WhatTheDrawingCannotTakeIsNamedAndTheDrawingReadStays) {
+  const Told& c = GetParam();
+  write("site.dxf", c.drawing);
+  ASSERT_EQ(run(std::string(kCheck) + "--drawing site.dxf --dxf out.dxf"), 1) << err;
+  EXPECT_EQ(err, c.warnings);
+  EXPECT_EQ(out.substr(out.rfind('\n', out.size() - 2) + 1), c.summary);
+  EXPECT_EQ(read("site.dxf"), c.drawing);
+  const VectorsSeen seen = testing_support::readVectors(folder / "out.dxf");
+  EXPECT_EQ(seen.auditErrors, 0);
+  EXPECT_EQ(seen.on("DEV-FAIL", "INSERT").size(), 2u);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Drawings, VectorDxfTold,
+    testing::Values(
+        Told{
+            "WipeoutWithoutHeader",
+            "0\nSECTION\n2\nENTITIES\n0\nWIPEOUT\n8\n0\n10\n0\n20\n0\n30\n0\n11\n1\n21\n0\n"
+            "31\n0\n12\n0\n22\n1\n32\n0\n13\n1\n23\n1\n0\nENDSEC\n0\nEOF\n",
+            "kestova check: warning: a drawing file cannot hold everything in site.dxf: out.dxf is "
+            "saved without 1 WIPEOUT\n",
+            "Left out of out.dxf: 1 WIPEOUT\n"},
+        Told{"EndsEarly", "0\nSECTION\n2\nENTITIES\n0\nLINE\n8\n0\n10\n0\n20\n0\n11\n1\n21\n1\n",
+             "kestova check: warning: site.dxf: the file ends early after line 16: what follows "
+             "is missing\n",
+             "  P2  x z\n"}),
+    [](const testing::TestParamInfo<Told>& info) { return std::string(info.param.name); });
 
 struct BadOption {
   const char* arguments;

@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <QPointer>
+#include <QtCharts/QAreaSeries>
+#include <QtCharts/QLineSeries>
 #include <QtCharts/QValueAxis>
 #include <memory>
 #include <numeric>
@@ -74,6 +77,31 @@ TEST(HistogramChart, MarksTheToleranceOnTheDeviationsAxis) {
     ASSERT_NE(axis, nullptr);
     EXPECT_LE(axis->min(), c.axisFrom) << c.title.toStdString();
     EXPECT_GE(axis->max(), c.axisTo) << c.title.toStdString();
+  }
+}
+
+// The report draws a chart of every component into every PDF: all that a chart is made of goes
+// with it, the outline its bars are filled under too.
+TEST(HistogramChart, EverySeriesGoesWithTheChart) {
+  const fixtures::CheckedSurvey checked("Point,Easting,Northing,Elevation\nP1,0,0,0\nP2,10,0,0\n",
+                                        "P1,0.005,-0.002,0.003\nP2,10.030,0.004,-0.020\n",
+                                        "x=0.02,h=0.025");
+  for (std::size_t component = 0; component < survey::pointComponents().size(); ++component) {
+    QChart* chart = histogramChart(checked.report(), component);
+    std::vector<QPointer<QObject>> pieces;
+    for (QAbstractSeries* series : chart->series()) {
+      pieces.emplace_back(series);
+      if (auto* area = qobject_cast<QAreaSeries*>(series)) {
+        pieces.emplace_back(area->upperSeries());
+        if (area->lowerSeries()) pieces.emplace_back(area->lowerSeries());
+      }
+    }
+    for (QAbstractAxis* axis : chart->axes()) pieces.emplace_back(axis);
+    delete chart;
+    for (const QPointer<QObject>& piece : pieces) {
+      EXPECT_TRUE(piece.isNull()) << "component " << component << ": "
+                                  << piece->metaObject()->className() << " outlives its chart";
+    }
   }
 }
 

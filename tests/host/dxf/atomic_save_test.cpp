@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <cerrno>
 
 #include "host/dxf/dxf_error.h"
@@ -57,6 +59,108 @@ TEST(DxfAtomicSaveTarget, UnwritableDirectoryIsAnErrorAndNothingIsCreated) {
   const auto path = testing::scratchDirectory("missing") / "no such folder" / "drawing.dxf";
   EXPECT_THROW(saveDxf(*testing::hostDrawing(), path), DxfError);
   EXPECT_FALSE(std::filesystem::exists(path.parent_path()));
+}
+
+std::size_t modelSpaceCount(const std::filesystem::path& path) {
+  return readDxf(path)->blocks()[model::BlockTable::kModelSpace].entities.size();
+}
+
+std::size_t filesIn(const std::filesystem::path& directory) {
+  return static_cast<std::size_t>(
+      std::distance(std::filesystem::directory_iterator(directory), {}));
+}
+
+// A drawing with one more entity than the host drawing: what a save writes over it.
+std::unique_ptr<model::Document> changedDrawing() {
+  auto document = testing::hostDrawing();
+  document->addEntity(model::BlockTable::kModelSpace,
+                      model::Line{Eigen::Vector3d(0, 0, 0), Eigen::Vector3d(1, 1, 0)});
+  return document;
+}
+
+TEST(DxfSaveReadOnly, IsRefusedWithItsNameAndTheFileStaysAsItWas) {
+  const auto directory = testing::scratchDirectory("read_only");
+  const auto path = directory / "site.dxf";
+  saveDxf(*testing::hostDrawing(), path);
+  ::chmod(path.c_str(), 0444);
+  const std::string before = testing::readFile(path);
+  try {
+    saveDxf(*changedDrawing(), path);
+    FAIL() << "no error";
+  } catch (const DxfError& error) {
+    EXPECT_EQ(error.file(), path);
+    EXPECT_NE(std::string(error.what()).find("site.dxf"), std::string::npos);
+    EXPECT_NE(error.reason().find("read-only: save it under another name"), std::string::npos)
+        << error.what();
+  }
+  EXPECT_EQ(testing::readFile(path), before);
+  struct stat status {};
+  ASSERT_EQ(::stat(path.c_str(), &status), 0);
+  EXPECT_EQ(status.st_mode & 07777, 0444u);
+  EXPECT_EQ(filesIn(directory), 1u) << "a temporary file was left behind";
+}
+
+struct LinkCase {
+  std::string name;
+  bool absolute;  // the link names its target by its full path, else relative to the link
+  bool chained;   // the link names a second link, which names the file
+};
+
+void PrintTo(const LinkCase& c, std::ostream* os) {
+  *os << c.name;
+}
+
+class DxfSaveThroughLink : public ::testing::TestWithParam<LinkCase> {};
+
+TEST_P(DxfSaveThroughLink, WritesTheLinkedFileAndKeepsTheLink) {
+  const LinkCase& c = GetParam();
+  const auto root = testing::scratchDirectory("link_" + c.name);
+  const auto files = root / "files";
+  const auto links = root / "links";
+  std::filesystem::create_directories(files);
+  std::filesystem::create_directories(links);
+  const auto target = files / "site.dxf";
+  saveDxf(*testing::hostDrawing(), target);
+  ::chmod(target.c_str(), 0640);
+  const std::filesystem::path named = c.absolute ? target : "../files/site.dxf";
+  auto link = links / "site.dxf";
+  if (c.chained) {
+    std::filesystem::create_symlink(named, links / "inner.dxf");
+    std::filesystem::create_symlink("inner.dxf", link);
+  } else {
+    std::filesystem::create_symlink(named, link);
+  }
+
+  saveDxf(*changedDrawing(), link);
+
+  EXPECT_TRUE(std::filesystem::is_symlink(link));
+  EXPECT_EQ(std::filesystem::canonical(link), std::filesystem::canonical(target));
+  EXPECT_EQ(modelSpaceCount(target), modelSpaceCount(link));
+  EXPECT_EQ(modelSpaceCount(target),
+            testing::hostDrawing()->blocks()[model::BlockTable::kModelSpace].entities.size() + 1);
+  struct stat status {};
+  ASSERT_EQ(::stat(target.c_str(), &status), 0);
+  EXPECT_EQ(status.st_mode & 07777, 0640u) << "the linked file keeps its mode";
+  EXPECT_EQ(filesIn(files), 1u) << "a temporary file was left behind";
+  EXPECT_EQ(filesIn(links), c.chained ? 2u : 1u);
+}
+
+INSTANTIATE_TEST_SUITE_P(Links, DxfSaveThroughLink,
+                         ::testing::Values(LinkCase{"relative", false, false},
+                                           LinkCase{"absolute", true, false},
+                                           LinkCase{"chained", false, true}),
+                         [](const auto& info) { return info.param.name; });
+
+TEST(DxfSaveThroughLink, ToAReadOnlyFileIsRefused) {
+  const auto directory = testing::scratchDirectory("link_read_only");
+  const auto target = directory / "site.dxf";
+  saveDxf(*testing::hostDrawing(), target);
+  ::chmod(target.c_str(), 0444);
+  const std::string before = testing::readFile(target);
+  std::filesystem::create_symlink("site.dxf", directory / "link.dxf");
+  EXPECT_THROW(saveDxf(*changedDrawing(), directory / "link.dxf"), DxfError);
+  EXPECT_EQ(testing::readFile(target), before);
+  EXPECT_TRUE(std::filesystem::is_symlink(directory / "link.dxf"));
 }
 
 }  // namespace

@@ -79,8 +79,9 @@ INSTANTIATE_TEST_SUITE_P(
                       "group code"},
         MalformedCase{"bad_whole_number", kStart + "0\nTEXT\n72\nleft\n" + kEnd, 8,
                       "expected a whole number"},
-        MalformedCase{"missing_eof", kStart + "0\nENDSEC\n", 7, "EOF"},
-        MalformedCase{"missing_endsec", kStart + "0\nLINE\n8\n0\n", 9, "expected ENDSEC"},
+        // Cut inside a group, in a record before the last: not cut between two records.
+        MalformedCase{"value_missing_mid_record", kStart + "0\nPOLYLINE\n66\n1\n0\nVERTEX\n10", 11,
+                      "ends after group code 10"},
         MalformedCase{"impossible_count",
                       kStart + "0\nLWPOLYLINE\n90\n1000000000\n10\n0\n20\n0\n" + kEnd, 8,
                       "declares 1000000000 vertices but holds 1"},

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <QFile>
+#include <QStatusBar>
 #include <QTemporaryDir>
 
 #include "host/geom/vector_near.h"
@@ -58,6 +60,27 @@ TEST_F(Files, SaveThatFailsKeepsTheDrawingModified) {
   type("saveas " + pathOf("no/such/folder/site.dxf"));
   EXPECT_TRUE(window->isWindowModified());
   EXPECT_TRUE(window->commandLine()->history().contains("Cannot save"));
+}
+
+// A file cut off after its line: the drawing opens with the line, and the user is told where
+// the file ends, once.
+TEST_F(Files, FileThatEndsEarlyOpensWithAWarningOnce) {
+  QFile cut(pathOf("cut.dxf"));
+  ASSERT_TRUE(cut.open(QIODevice::WriteOnly));
+  cut.write("0\nSECTION\n2\nENTITIES\n0\nLINE\n8\n0\n10\n1\n20\n2\n11\n3\n21\n4\n");
+  cut.close();
+  const QString warning = "cut.dxf: the file ends early after line 16: what follows is missing";
+
+  type("open " + pathOf("cut.dxf"));
+  ASSERT_EQ(window->views().size(), 2);
+  EXPECT_EQ(
+      window->activeView()->document()->blocks()[model::BlockTable::kModelSpace].entities.size(),
+      1u);
+  EXPECT_EQ(window->statusBar()->currentMessage(), warning);
+  EXPECT_EQ(window->commandLine()->history().count(warning), 1);
+
+  type("saveas " + pathOf("mended.dxf"));
+  EXPECT_EQ(window->commandLine()->history().count("ends early"), 1);
 }
 
 }  // namespace

@@ -353,7 +353,7 @@ TEST_F(Saving, NamesNotInTheirCodePageAreToldWhenTheDrawingOpens) {
       "0\nENDTAB\n0\nENDSEC\n0\nEOF\n");
   file.close();
   ASSERT_TRUE(window->openFile(path));
-  const QString told = path +
+  const QString told = QString("utf8.dxf") +
                        ": The text of LAYER \"B\u00f6schung\" does not match the code page "
                        "ANSI_1252 of the file: read as UTF-8";
   EXPECT_EQ(window->statusBar()->currentMessage(), told);
