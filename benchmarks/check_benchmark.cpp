@@ -18,7 +18,7 @@
 
 #include "check/check_report.h"
 #include "check/csv_report.h"
-#include "form/number_format.h"
+#include "numbers/number_format.h"
 #include "survey/comparison.h"
 #include "survey/point_file.h"
 
@@ -71,9 +71,9 @@ void writeReport(const survey::PointFile& design, const survey::PointFile& surve
                  const survey::Pairing& pairing, const std::filesystem::path& path) {
   const survey::Tolerances tolerances = survey::parseTolerances(kTolerances);
   const survey::Comparison comparison =
-      survey::compare(pairing, design.points, survey::Frame(), tolerances, 3);
+      survey::compare(pairing, design.points, host::geom::Frame(), tolerances, 3);
   const check::CheckReport report{
-      design, surveyed, pairing, comparison, tolerances, "", "", 3, form::numberFormatFor(3)};
+      design, surveyed, pairing, comparison, tolerances, "", "", 3, numbers::numberFormatFor(3)};
   check::saveCsvReport(path, report);
 }
 

@@ -38,7 +38,7 @@ int runCheck(const CheckOptions& options, const PdfReportWriter& writePdf,
   const CheckRun run = checkSurvey(requestFor(options, drawing));
   const CheckReport report = run.report();
   if (options.dxf) {
-    writeDxf({*options.dxf, options.drawing, drawing ? drawing->frame : survey::Frame(),
+    writeDxf({*options.dxf, options.drawing, drawing ? drawing->frame : host::geom::Frame(),
               options.vectors},
              report);
   }

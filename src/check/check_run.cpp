@@ -1,6 +1,6 @@
 #include "check/check_run.h"
 
-#include "form/number_format.h"
+#include "numbers/number_format.h"
 #include "survey/point_file_error.h"
 
 namespace check {
@@ -15,7 +15,7 @@ survey::PointFile readPoints(const std::filesystem::path& path,
 
 std::string matchingText(const CheckRequest& request) {
   if (request.matching == Matching::ById) return "by id";
-  return "by proximity within " + form::storedForm(request.radius, ".");
+  return "by proximity within " + numbers::storedForm(request.radius, ".");
 }
 
 void stopIfAsked(const std::stop_token& stop) {
@@ -44,7 +44,7 @@ CheckRun checkSurvey(const CheckRequest& request, std::stop_token stop) {
   run.matching = matchingText(request);
   run.frame = request.frameDescription;
   run.decimals = request.decimals;
-  run.numberFormat = form::numberFormatFor(request.decimals);
+  run.numberFormat = numbers::numberFormatFor(request.decimals);
   return run;
 }
 

@@ -6,8 +6,8 @@
 #include <string>
 
 #include "check/check_report.h"
+#include "host/geom/frame.h"
 #include "survey/comparison.h"
-#include "survey/frame.h"
 #include "survey/pairing.h"
 #include "survey/point.h"
 #include "survey/point_file.h"
@@ -29,7 +29,7 @@ struct CheckRequest {
   survey::IdMatching idMatching;
   survey::Tolerances tolerances;
   // The axes deviations are measured along, and how reports name them.
-  survey::Frame frame;
+  host::geom::Frame frame;
   std::string frameDescription = "the world axes";
   int decimals = 3;
 };

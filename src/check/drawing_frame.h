@@ -4,13 +4,13 @@
 #include <optional>
 #include <string>
 
-#include "survey/frame.h"
+#include "host/geom/frame.h"
 
 namespace check {
 
 // The UCS of a drawing that deviations are measured along, and the drawing's precision.
 struct DrawingFrame {
-  survey::Frame frame;
+  host::geom::Frame frame;
   int precision = 0;        // $LUPREC: decimals of lengths
   std::string description;  // "UCS 'SITE' of site.dxf"
 };

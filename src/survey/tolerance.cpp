@@ -5,8 +5,9 @@
 #include <stdexcept>
 #include <string>
 
-#include "form/decimal_text.h"
-#include "survey/number_text.h"
+#include "numbers/decimal_text.h"
+#include "numbers/number_text.h"
+#include "survey/coordinate_text.h"
 
 namespace survey {
 
@@ -52,7 +53,7 @@ Tolerances parseTolerances(std::string_view text) {
       throw std::invalid_argument(inQuotes(item) + " is not a tolerance: write x=, y=, z= or h= " +
                                   "and a value, such as x=0.02");
     }
-    const std::optional<double> limit = numberIn(item.substr(equals + 1), false);
+    const std::optional<double> limit = numbers::numberIn(item.substr(equals + 1), false);
     if (!limit || *limit < 0.0) {
       throw std::invalid_argument(inQuotes(item) + ": the tolerance must be a number, 0 or more");
     }
@@ -83,7 +84,7 @@ bool withinTolerance(double value, double limit, int decimals) {
   const double half = 0.5 * lastPlace(decimals) * (1.0 + 1e-9);
   if (magnitude + half <= limit) return true;
   if (magnitude - half > limit) return false;
-  return form::DecimalText::of(magnitude).roundedToDecimals(decimals).toDouble() <= limit;
+  return numbers::DecimalText::of(magnitude).roundedToDecimals(decimals).toDouble() <= limit;
 }
 
 std::vector<Component> failingComponents(const Deviation& deviation, const Tolerances& tolerances,
