@@ -42,6 +42,7 @@ class Batch {
     grid_.add(spot.footprint.boxes);
 
     space_->setLayer(compared.failing.empty() ? kPassLayer : kFailLayer);
+    // Each pair in a frame of its own, which for a check along a UCS is that UCS.
     insert::Placement placement;
     placement.frame = ucsMatrix_;
     placement.basePoint = [&] { return spot.insertPoint; };
