@@ -18,7 +18,7 @@
 
 #include "check/check_report.h"
 #include "check/csv_report.h"
-#include "form/number_format.h"
+#include "numbers/number_format.h"
 #include "survey/comparison.h"
 #include "survey/design_points.h"
 #include "survey/point_file.h"
@@ -72,11 +72,11 @@ void writeReport(const survey::PointFile& design, const survey::PointFile& surve
                  const survey::Pairing& pairing, const std::filesystem::path& path) {
   const survey::Tolerances tolerances =
       survey::parseTolerances(kTolerances, survey::pointComponents());
-  const survey::Frame world;
+  const host::geom::Frame world;
   const survey::Comparison comparison =
       survey::compare(survey::DesignPoints(pairing, design.points, world), tolerances, 3);
   const check::CheckReport report{
-      design, surveyed, pairing, comparison, tolerances, "", "", 3, form::numberFormatFor(3)};
+      design, surveyed, pairing, comparison, tolerances, "", "", 3, numbers::numberFormatFor(3)};
   check::saveCsvReport(path, report);
 }
 

@@ -17,6 +17,7 @@
 #include "host/automation/host_application.h"
 #include "host/dxf/save.h"
 #include "survey/design_points.h"
+#include "survey/measuring_frame.h"
 
 namespace {
 
@@ -57,8 +58,8 @@ int main(int argc, char** argv) {
   request.survey = directory / "survey.csv";
   request.tolerances = survey::parseTolerances("x=0.02,y=0.02,z=0.015", survey::pointComponents());
   const double turn = 0.3;
-  request.frame = survey::Frame({512000, 5401000, 0}, {std::cos(turn), std::sin(turn), 0},
-                                {-std::sin(turn), std::cos(turn), 0});
+  request.frame = survey::measuringFrame({512000, 5401000, 0}, {std::cos(turn), std::sin(turn), 0},
+                                         {-std::sin(turn), std::cos(turn), 0});
   const check::CheckRun run = check::checkSurvey(request);
   check::DrawSettings settings;
   settings.textHeight = 0.1;

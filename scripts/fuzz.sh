@@ -20,8 +20,8 @@ targets=(
   "drawing tests/host/view-core/fuzz tests/host/dxf/fuzz/dxf.dict"
   "round_trip tests/host/dxf/fuzz tests/host/dxf/fuzz/dxf.dict"
   "command_line tests/host/view-core/fuzz -"
-  "numeric_text tests/cad/fuzz -"
-  "number_rules tests/form/fuzz -"
+  "numeric_text tests/numbers/fuzz -"
+  "number_rules tests/numbers/fuzz -"
   "point_files tests/survey/fuzz -"
 )
 # Generous for a sanitizer build: a single input taking longer than this is a hang, and a

@@ -64,7 +64,7 @@ int runCheck(const CheckOptions& options, const PdfReportWriter& writePdf,
   if (options.dxf) {
     outputs.write(*options.dxf, [&](const std::filesystem::path& path) {
       leftOut = joined(writeDxf(
-          {path, options.drawing, drawing ? drawing->frame : survey::Frame(), options.vectors},
+          {path, options.drawing, drawing ? drawing->frame : host::geom::Frame(), options.vectors},
           report));
     });
   }

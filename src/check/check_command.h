@@ -9,7 +9,7 @@
 
 #include "check/check_report.h"
 #include "check/draw_settings.h"
-#include "survey/frame.h"
+#include "host/geom/frame.h"
 
 namespace check {
 
@@ -22,7 +22,7 @@ using PdfReportWriter = std::function<void(const std::filesystem::path&, const C
 struct VectorDrawingJob {
   std::filesystem::path out;
   std::optional<std::filesystem::path> drawing;
-  survey::Frame ucs;
+  host::geom::Frame ucs;
   DrawSettings settings;
 };
 

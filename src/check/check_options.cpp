@@ -3,8 +3,9 @@
 #include <cctype>
 #include <charconv>
 
+#include "numbers/number_text.h"
+#include "survey/coordinate_text.h"
 #include "survey/design_points.h"
-#include "survey/number_text.h"
 
 namespace check {
 namespace {
@@ -53,7 +54,7 @@ bool takesValue(const std::string& name) {
 }
 
 double radiusOf(const std::string& match) {
-  const std::optional<double> radius = survey::numberIn(match.substr(5), false);
+  const std::optional<double> radius = numbers::numberIn(match.substr(5), false);
   if (!radius || *radius <= 0.0) {
     throw UsageError("--match near:R needs a distance R greater than 0, such as near:0.5");
   }
@@ -80,7 +81,7 @@ int decimalsOf(const std::string& text) {
 }
 
 double textHeightOf(const std::string& text) {
-  const std::optional<double> height = survey::numberIn(text, false);
+  const std::optional<double> height = numbers::numberIn(text, false);
   if (!height || *height <= 0.0) {
     throw UsageError("--text-height takes a number greater than 0, not " + survey::inQuotes(text));
   }

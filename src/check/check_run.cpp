@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "form/number_format.h"
+#include "numbers/number_format.h"
 #include "survey/coordinate_transform.h"
 #include "survey/design_points.h"
 #include "survey/plausibility.h"
@@ -20,7 +20,7 @@ survey::PointFile readPoints(const std::filesystem::path& path,
 
 std::string matchingText(const CheckRequest& request) {
   if (request.matching == Matching::ById) return "by id";
-  return "by proximity within " + form::storedForm(request.radius, ".");
+  return "by proximity within " + numbers::storedForm(request.radius, ".");
 }
 
 // Latitude and longitude cannot be compared with a grid without knowing both systems.
@@ -108,7 +108,7 @@ CheckRun checkSurvey(const CheckRequest& request, std::stop_token stop) {
   run.matching = matchingText(request);
   run.frame = request.frameDescription;
   run.decimals = request.decimals;
-  run.numberFormat = form::numberFormatFor(request.decimals);
+  run.numberFormat = numbers::numberFormatFor(request.decimals);
   run.warnings = std::move(transformWarnings);
   const std::vector<std::string> plausibility = survey::plausibilityWarnings(
       run.design.points, run.survey.points, run.pairing,

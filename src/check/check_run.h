@@ -8,9 +8,9 @@
 #include <vector>
 
 #include "check/check_report.h"
+#include "host/geom/frame.h"
 #include "survey/code_filter.h"
 #include "survey/comparison.h"
-#include "survey/frame.h"
 #include "survey/length_unit.h"
 #include "survey/pairing.h"
 #include "survey/point.h"
@@ -43,7 +43,7 @@ struct CheckRequest {
   survey::IdMatching idMatching;
   survey::Tolerances tolerances;
   // The axes deviations are measured along, and how reports name them.
-  survey::Frame frame;
+  host::geom::Frame frame;
   std::string frameDescription = "the world axes";
   int decimals = 3;
 };

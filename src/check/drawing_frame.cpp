@@ -4,6 +4,7 @@
 
 #include "host/dxf/dxf_error.h"
 #include "host/dxf/reader.h"
+#include "survey/measuring_frame.h"
 
 namespace check {
 namespace {
@@ -50,8 +51,8 @@ DrawingFrame drawingFrame(const std::filesystem::path& drawing,
   }
   const host::geom::Frame& frame = ucs->frame;
   try {
-    return {survey::Frame(frame.origin(), frame.xAxis(), frame.yAxis()), document->header().luprec,
-            description, host::dxf::readingWarnings(*document)};
+    return {survey::measuringFrame(frame.origin(), frame.xAxis(), frame.yAxis()),
+            document->header().luprec, description, host::dxf::readingWarnings(*document)};
   } catch (const std::invalid_argument& e) {
     throw std::runtime_error(file + ": " + description + ": " + e.what());
   }

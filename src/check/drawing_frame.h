@@ -5,13 +5,13 @@
 #include <string>
 #include <vector>
 
-#include "survey/frame.h"
+#include "host/geom/frame.h"
 
 namespace check {
 
 // The UCS of a drawing that deviations are measured along, and the drawing's precision.
 struct DrawingFrame {
-  survey::Frame frame;
+  host::geom::Frame frame;
   int precision = 0;        // $LUPREC: decimals of lengths
   std::string description;  // "UCS 'SITE' of site.dxf"
   // What the user is told about the drawing as read (see host::dxf::readingWarnings).

@@ -1,6 +1,6 @@
 #include "check/statistics_cells.h"
 
-#include "form/number_format.h"
+#include "numbers/number_format.h"
 
 namespace check {
 namespace {
@@ -9,7 +9,7 @@ std::string withinText(const survey::ComponentStatistics& s) {
   if (!s.withinTolerance) return "-";
   const double share =
       100.0 * static_cast<double>(*s.withinTolerance) / static_cast<double>(s.count);
-  return std::to_string(*s.withinTolerance) + " (" + form::formatWithDP(share, "###0.0", ".") +
+  return std::to_string(*s.withinTolerance) + " (" + numbers::formatWithDP(share, "###0.0", ".") +
          "%)";
 }
 

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "survey/frame.h"
+#include "host/geom/frame.h"
 
 namespace check {
 
@@ -11,12 +11,12 @@ namespace check {
 struct UcsChoice {
   std::string label;        // as the list shows it: "SITE (current)", "World"
   std::string description;  // as reports name it: "UCS 'SITE' of site.dxf"
-  survey::Frame frame;
+  host::geom::Frame frame;
 };
 
 // The only choice without a drawing.
 inline UcsChoice worldUcs() {
-  return {"World", "the world axes", survey::Frame()};
+  return {"World", "the world axes", host::geom::Frame()};
 }
 
 }  // namespace check

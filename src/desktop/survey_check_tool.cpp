@@ -8,6 +8,7 @@
 #include "check/window/check_window.h"
 #include "check/window/vector_drawer.h"
 #include "form/stored_text_height.h"
+#include "survey/measuring_frame.h"
 
 namespace desktop {
 namespace {
@@ -17,7 +18,7 @@ std::optional<check::UcsChoice> choiceOf(const host::model::Ucs& ucs, std::strin
   const host::geom::Frame& frame = ucs.frame;
   try {
     return check::UcsChoice{std::move(label), std::move(description),
-                            survey::Frame(frame.origin(), frame.xAxis(), frame.yAxis())};
+                            survey::measuringFrame(frame.origin(), frame.xAxis(), frame.yAxis())};
   } catch (const std::invalid_argument&) {
     return {};  // a UCS no deviation can be measured along is not offered
   }

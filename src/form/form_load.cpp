@@ -3,8 +3,8 @@
 #include "cad/prog_ids.h"
 #include "form/continue_on_failure.h"
 #include "form/frm_kestova.h"
-#include "form/number_format.h"
 #include "insert/arrow_block.h"
+#include "numbers/number_format.h"
 
 namespace form {
 namespace {
@@ -60,7 +60,7 @@ void frmKestova::Form_Load() {
     const cad::Variable luprec = vars_.acadDoc->GetVariable("LUPREC");
     if (const auto* whole = std::get_if<std::int32_t>(&luprec)) precision = *whole;
   });
-  vars_.DP = numberFormatFor(precision);
+  vars_.DP = numbers::numberFormatFor(precision);
 
   // 8. The stored text height.
   loadTextHeight();

@@ -5,9 +5,10 @@
 
 #include "cad/arithmetic.h"
 #include "cad/automation_error.h"
-#include "cad/numeric_text.h"
 #include "form/frm_kestova.h"
-#include "form/number_format.h"
+#include "insert/number_overflow.h"
+#include "numbers/number_format.h"
+#include "numbers/numeric_text.h"
 
 namespace form {
 namespace {
@@ -28,44 +29,49 @@ std::int16_t incremented(std::int16_t count) {
 }  // namespace
 
 void frmKestova::cmdPickDevs_Click() {
-  Hide();
-  // Each point goes into the current UCS before the next one is asked for.
-  vars_.PickPnt1 = vars_.utilObj->GetPoint(std::nullopt, "From Design Point ");
-  vars_.PickPnt1 = vars_.utilObj->TranslateCoordinates(*vars_.PickPnt1, cad::kWorld, cad::kUcs, 0);
-  vars_.PickPnt2 = vars_.utilObj->GetPoint(std::nullopt, "To Survey Point ");
-  vars_.PickPnt2 = vars_.utilObj->TranslateCoordinates(*vars_.PickPnt2, cad::kWorld, cad::kUcs, 0);
+  insert::withOverflowAsAutomationError([&] {
+    Hide();
+    // Each point goes into the current UCS before the next one is asked for.
+    vars_.PickPnt1 = vars_.utilObj->GetPoint(std::nullopt, "From Design Point ");
+    vars_.PickPnt1 =
+        vars_.utilObj->TranslateCoordinates(*vars_.PickPnt1, cad::kWorld, cad::kUcs, 0);
+    vars_.PickPnt2 = vars_.utilObj->GetPoint(std::nullopt, "To Survey Point ");
+    vars_.PickPnt2 =
+        vars_.utilObj->TranslateCoordinates(*vars_.PickPnt2, cad::kWorld, cad::kUcs, 0);
 
-  for (int axis = 0; axis < 3; ++axis) {
-    const double deviation = cad::checked((*vars_.PickPnt2)[axis] - (*vars_.PickPnt1)[axis]);
-    SetText(kDeviationFields[axis],
-            formatWithDP(roundedTo15Digits(deviation), vars_.DP, kFieldSeparator));
-  }
+    for (int axis = 0; axis < 3; ++axis) {
+      const double deviation = cad::checked((*vars_.PickPnt2)[axis] - (*vars_.PickPnt1)[axis]);
+      SetText(kDeviationFields[axis], numbers::formatWithDP(numbers::roundedTo15Digits(deviation),
+                                                            vars_.DP, kFieldSeparator));
+    }
 
-  if (CheckValue("chkAvDevs") == 1) {
-    if (Text("txtXav").empty()) {
-      for (int axis = 0; axis < 3; ++axis) {
-        SetText(kAverageFields[axis], Text(kDeviationFields[axis]));
-      }
-    } else {
-      // The average lives only in its fields: each pick reads back the rounded texts, so a
-      // typed average is taken as it stands.
-      const double n = vars_.X1;
-      const double nPlusOne = incremented(vars_.X1);
-      std::array<double, 3> averages{};
-      for (int axis = 0; axis < 3; ++axis) {
-        const double average = cad::numericValue(Text(kAverageFields[axis]));
-        const double deviation = cad::numericValue(Text(kDeviationFields[axis]));
-        averages[axis] = roundedTo15Digits(
-            cad::checkedDivide(cad::checked(deviation + cad::checked(n * average)), nPlusOne));
-      }
-      for (int axis = 0; axis < 3; ++axis) {
-        SetText(kAverageFields[axis], formatWithDP(averages[axis], vars_.DP, kFieldSeparator));
+    if (CheckValue("chkAvDevs") == 1) {
+      if (Text("txtXav").empty()) {
+        for (int axis = 0; axis < 3; ++axis) {
+          SetText(kAverageFields[axis], Text(kDeviationFields[axis]));
+        }
+      } else {
+        // The average lives only in its fields: each pick reads back the rounded texts, so a
+        // typed average is taken as it stands.
+        const double n = vars_.X1;
+        const double nPlusOne = incremented(vars_.X1);
+        std::array<double, 3> averages{};
+        for (int axis = 0; axis < 3; ++axis) {
+          const double average = numbers::numericValue(Text(kAverageFields[axis]));
+          const double deviation = numbers::numericValue(Text(kDeviationFields[axis]));
+          averages[axis] = numbers::roundedTo15Digits(
+              cad::checkedDivide(cad::checked(deviation + cad::checked(n * average)), nPlusOne));
+        }
+        for (int axis = 0; axis < 3; ++axis) {
+          SetText(kAverageFields[axis],
+                  numbers::formatWithDP(averages[axis], vars_.DP, kFieldSeparator));
+        }
       }
     }
-  }
 
-  vars_.X1 = incremented(vars_.X1);
-  Show();
+    vars_.X1 = incremented(vars_.X1);
+    Show();
+  });
 }
 
 // A click on the Average box, in either direction, starts a new average.

@@ -1,7 +1,7 @@
 #include "insert/arrow_deviation.h"
 
 #include "cad/arithmetic.h"
-#include "cad/numeric_text.h"
+#include "insert/arrow_block.h"
 #include "insert/deviation_text.h"
 
 namespace insert {
@@ -50,19 +50,9 @@ ArrowLayout layoutAlongY(const std::string& devText, double value, const cad::Po
   return layout;
 }
 
-void finish(const InsertRun& run, cad::Entity& entity, const std::optional<Turn>& turn) {
-  place(run, entity);
+void finish(const VectorCanvas& canvas, cad::Entity& entity, const std::optional<Turn>& turn) {
+  place(canvas, entity);
   if (turn) entity.Rotate3D(turn->axisPoint1, turn->axisPoint2, turn->angle);
-}
-
-void drawAxisDeviation(InsertRun& run, Axis axis, std::string& devText, ArrowDirection direction,
-                       const std::string& prompt) {
-  devText = readDeviationText(run.form, axis);
-  const double value = cad::numericValue(devText);
-  const cad::Point3 basePnt =
-      picksSeparately(run) ? pickUcsPoint(run, prompt) : groupedBasePoint(run);
-  drawArrowLayout(run, basePnt, layoutArrow(direction, devText, value, basePnt, run.textHgt),
-                  std::nullopt);
 }
 
 }  // namespace
@@ -73,24 +63,18 @@ ArrowLayout layoutArrow(ArrowDirection direction, const std::string& devText, do
                                              : layoutAlongY(devText, value, basePnt, h);
 }
 
-void drawArrowLayout(const InsertRun& run, const cad::Point3& basePnt, const ArrowLayout& layout,
-                     const std::optional<Turn>& turn) {
-  cad::ModelSpace& space = *run.vars.moSpace;
-  const double h = run.textHgt;
-  finish(run, *space.InsertBlock(basePnt, run.blockName, h, h, h, layout.arrowRot), turn);
+void drawArrowLayout(const VectorCanvas& canvas, const cad::Point3& basePnt,
+                     const ArrowLayout& layout, const std::optional<Turn>& turn) {
+  cad::ModelSpace& space = canvas.space;
+  const double h = canvas.textHeight;
+  finish(canvas, *space.InsertBlock(basePnt, kArrowBlockInsertName, h, h, h, layout.arrowRot),
+         turn);
   if (layout.arrow2Pnt) {
-    finish(run, *space.InsertBlock(*layout.arrow2Pnt, run.blockName, h, h, h, layout.arrow2Rot),
+    finish(canvas,
+           *space.InsertBlock(*layout.arrow2Pnt, kArrowBlockInsertName, h, h, h, layout.arrow2Rot),
            turn);
   }
-  finish(run, *space.AddText(layout.labelText, layout.textPnt, h), turn);
-}
-
-void drawXDeviation(InsertRun& run) {
-  drawAxisDeviation(run, Axis::X, run.xDevText, ArrowDirection::AlongX, "X Dev Insert Point ");
-}
-
-void drawYDeviation(InsertRun& run) {
-  drawAxisDeviation(run, Axis::Y, run.yDevText, ArrowDirection::AlongY, "Y Dev Insert Point ");
+  finish(canvas, *space.AddText(layout.labelText, layout.textPnt, h), turn);
 }
 
 }  // namespace insert

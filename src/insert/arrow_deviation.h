@@ -4,14 +4,14 @@
 #include <string>
 
 #include "cad/automation.h"
-#include "insert/insert_run.h"
+#include "insert/vector_canvas.h"
 
 namespace insert {
 
 // The direction a positive deviation's arrow points in, before any turn.
 enum class ArrowDirection { AlongX, AlongY };
 
-// Where the arrows and the label of one deviation lie, in UCS coordinates.
+// Where the arrows and the label of one deviation lie, in the frame's coordinates.
 struct ArrowLayout {
   double arrowRot = 0.0;
   std::string labelText;
@@ -35,13 +35,9 @@ struct Turn {
   double angle = 0.0;
 };
 
-// Inserts the arrow (two for a zero deviation) and adds the label, each placed into the UCS
+// Inserts the arrow (two for a zero deviation) and adds the label, each placed into the frame
 // and then turned, if a turn is given, before the next one is created.
-void drawArrowLayout(const InsertRun& run, const cad::Point3& basePnt, const ArrowLayout& layout,
-                     const std::optional<Turn>& turn);
-
-// The X and Y steps of the Insert command.
-void drawXDeviation(InsertRun& run);
-void drawYDeviation(InsertRun& run);
+void drawArrowLayout(const VectorCanvas& canvas, const cad::Point3& basePnt,
+                     const ArrowLayout& layout, const std::optional<Turn>& turn);
 
 }  // namespace insert

@@ -4,10 +4,10 @@
 
 namespace insert {
 
-// The Insert command: draws the ticked deviations of the dialog into the drawing, each arrow
-// and label laid out in the current UCS and moved into place with its matrix. Fails with
-// cad::AutomationError at the first failing step; what was drawn before stays, and the dialog
-// is left hidden for the caller to report the failure and show it again.
+// The Insert command: draws the ticked deviations of the dialog into the drawing with
+// drawVectors, in the current UCS, at the points the user picks as the drawing reaches them.
+// Fails with cad::AutomationError at the first failing step; what was drawn before stays, and
+// the dialog is left hidden for the caller to report the failure and show it again.
 void cmdInsert_Click(DialogControls& form, DialogVariables& vars);
 
 }  // namespace insert

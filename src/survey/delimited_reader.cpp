@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <optional>
 
+#include "survey/coordinate_text.h"
 #include "survey/delimited_line.h"
-#include "survey/number_text.h"
 #include "survey/point_collector.h"
 
 namespace survey {

@@ -16,7 +16,7 @@ const ComponentSchema& pointComponents() {
 }
 
 DesignPoints::DesignPoints(const Pairing& pairing, const std::vector<Point>& design,
-                           const Frame& frame)
+                           const host::geom::Frame& frame)
     : pairing_(pairing), design_(design), frame_(frame) {}
 
 const ComponentSchema& DesignPoints::schema() const {

@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "survey/frame.h"
+#include "host/geom/frame.h"
 #include "survey/pairing.h"
 #include "survey/point.h"
 #include "survey/reference.h"
@@ -20,7 +20,8 @@ const ComponentSchema& pointComponents();
 class DesignPoints : public Reference {
  public:
   // Refers to all three; they outlive it.
-  DesignPoints(const Pairing& pairing, const std::vector<Point>& design, const Frame& frame);
+  DesignPoints(const Pairing& pairing, const std::vector<Point>& design,
+               const host::geom::Frame& frame);
 
   const ComponentSchema& schema() const override;
   std::size_t shotCount() const override;
@@ -30,7 +31,7 @@ class DesignPoints : public Reference {
  private:
   const Pairing& pairing_;
   const std::vector<Point>& design_;
-  const Frame& frame_;
+  const host::geom::Frame& frame_;
 };
 
 }  // namespace survey

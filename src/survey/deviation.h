@@ -2,10 +2,13 @@
 
 #include <optional>
 
-#include "survey/frame.h"
+#include "host/geom/frame.h"
 #include "survey/point.h"
 
 namespace survey {
+
+// The axes deviations are measured along, such as a drawing's UCS, given by the caller.
+using host::geom::Frame;
 
 // Survey minus design along the axes of a frame, and the horizontal distance between them.
 struct Deviation {

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <pugixml.hpp>
 
-#include "survey/number_text.h"
+#include "survey/coordinate_text.h"
 #include "survey/point_collector.h"
 #include "survey/point_file_error.h"
 

@@ -8,7 +8,7 @@
 #include <optional>
 #include <queue>
 
-#include "form/number_format.h"
+#include "numbers/number_format.h"
 #include "survey/pairing.h"
 #include "survey/point_file_error.h"
 #include "survey/shot_group.h"
@@ -122,7 +122,7 @@ class ProximityMatcher {
     if (!count.full()) return;
     throw PointFileError(survey.name, point.line,
                          "more than " + std::to_string(kMaxWithinRadius) +
-                             " design points lie within " + form::storedForm(radius_, ".") +
+                             " design points lie within " + numbers::storedForm(radius_, ".") +
                              " of survey point '" + point.id + "'; pair with a smaller radius");
   }
 

@@ -5,8 +5,9 @@
 #include <stdexcept>
 #include <string>
 
-#include "form/decimal_text.h"
-#include "survey/number_text.h"
+#include "numbers/decimal_text.h"
+#include "numbers/number_text.h"
+#include "survey/coordinate_text.h"
 
 namespace survey {
 
@@ -43,15 +44,15 @@ std::size_t componentNamed(std::string_view key, const ComponentSchema& schema) 
 Tolerance toleranceIn(std::string_view item, std::string_view value, ToleranceRule rule) {
   const std::size_t colon = value.find(':');
   if (rule == ToleranceRule::Bounds && colon != std::string_view::npos) {
-    const std::optional<double> lower = numberIn(value.substr(0, colon), false);
-    const std::optional<double> upper = numberIn(value.substr(colon + 1), false);
+    const std::optional<double> lower = numbers::numberIn(value.substr(0, colon), false);
+    const std::optional<double> upper = numbers::numberIn(value.substr(colon + 1), false);
     if (!lower || !upper || *lower > *upper) {
       throw std::invalid_argument(inQuotes(item) +
                                   ": the bounds must be two numbers, the lower one first");
     }
     return {*lower, *upper};
   }
-  const std::optional<double> limit = numberIn(value, false);
+  const std::optional<double> limit = numbers::numberIn(value, false);
   if (!limit || *limit < 0.0) {
     throw std::invalid_argument(inQuotes(item) + ": the tolerance must be a number, 0 or more");
   }
@@ -103,7 +104,7 @@ bool withinTolerance(double value, const Tolerance& tolerance, int decimals) {
   if (value - half >= tolerance.lower && value + half <= tolerance.upper) return true;
   if (value + half < tolerance.lower || value - half > tolerance.upper) return false;
   const double written = std::copysign(
-      form::DecimalText::of(std::abs(value)).roundedToDecimals(decimals).toDouble(), value);
+      numbers::DecimalText::of(std::abs(value)).roundedToDecimals(decimals).toDouble(), value);
   return tolerance.lower <= written && written <= tolerance.upper;
 }
 

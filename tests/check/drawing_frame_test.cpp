@@ -10,9 +10,9 @@
 #include <random>
 
 #include "cad/arithmetic.h"
-#include "form/number_format.h"
 #include "host/automation/host_application.h"
 #include "host/dxf/reader.h"
+#include "numbers/number_format.h"
 #include "site_drawing.h"
 #include "survey/deviation.h"
 
@@ -50,7 +50,7 @@ TEST_F(DrawingFrameTest, DeviationsAreThoseOfPickBitForBit) {
   const auto host = std::make_shared<host::HostApplication>();
   host->addDocument(std::shared_ptr<host::model::Document>(host::dxf::readDxf(drawing)));
   const cad::Ref<cad::Utility> utility = host->ActiveDocument()->Utility();
-  const survey::Frame frame = drawingFrame(drawing, std::nullopt).frame;
+  const host::geom::Frame frame = drawingFrame(drawing, std::nullopt).frame;
 
   // Points from a millimetre to thousands of kilometres off the UCS origin, shots off by up to
   // a metre.
@@ -66,11 +66,11 @@ TEST_F(DrawingFrameTest, DeviationsAreThoseOfPickBitForBit) {
     // As Pick: each point into the UCS, the difference per axis, 15 digits.
     const cad::Point3 from = utility->TranslateCoordinates(design, cad::kWorld, cad::kUcs, 0);
     const cad::Point3 to = utility->TranslateCoordinates(surveyed, cad::kWorld, cad::kUcs, 0);
-    ASSERT_EQ(frame.toLocal(design), from);
+    ASSERT_EQ(frame.pointToLocal(design), from);
     const survey::Deviation ours = survey::deviationOf(pointAt(design), pointAt(surveyed), frame);
-    const double theirs[3] = {form::roundedTo15Digits(cad::checked(to.x() - from.x())),
-                              form::roundedTo15Digits(cad::checked(to.y() - from.y())),
-                              form::roundedTo15Digits(cad::checked(to.z() - from.z()))};
+    const double theirs[3] = {numbers::roundedTo15Digits(cad::checked(to.x() - from.x())),
+                              numbers::roundedTo15Digits(cad::checked(to.y() - from.y())),
+                              numbers::roundedTo15Digits(cad::checked(to.z() - from.z()))};
     ASSERT_EQ(bitsOf(ours.dx), bitsOf(theirs[0])) << i;
     ASSERT_EQ(bitsOf(ours.dy), bitsOf(theirs[1])) << i;
     ASSERT_EQ(bitsOf(*ours.dz), bitsOf(theirs[2])) << i;
@@ -85,7 +85,7 @@ TEST_F(DrawingFrameTest, ANamedUcsAndThePrecision) {
   const DrawingFrame named = drawingFrame(drawing, "site");  // names in any case
   EXPECT_EQ(named.description, "UCS 'SITE' of " + drawing.string());
   // X along world Y, Y along world -X.
-  EXPECT_EQ(named.frame.toLocal({1000.5, 2000.25, 3}), Eigen::Vector3d(0.25, -0.5, 3));
+  EXPECT_EQ(named.frame.pointToLocal({1000.5, 2000.25, 3}), Eigen::Vector3d(0.25, -0.5, 3));
 }
 
 TEST_F(DrawingFrameTest, AnUnknownNameOrABadDrawingIsBadInputNamingIt) {

@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "check/check_report.h"
-#include "form/number_format.h"
+#include "numbers/number_format.h"
 #include "survey/comparison.h"
 #include "survey/pairing.h"
 #include "survey/point.h"
@@ -68,7 +68,7 @@ struct RiseCheck {
                      "by id",
                      "the level of the site",
                      3,
-                     form::numberFormatFor(3)};
+                     numbers::numberFormatFor(3)};
 };
 
 }  // namespace check::fixtures

@@ -6,7 +6,7 @@
 #include <ostream>
 #include <string>
 
-#include "cad/numeric_text.h"
+#include "numbers/numeric_text.h"
 #include "recording_cad.h"
 
 namespace {
@@ -35,7 +35,7 @@ TEST_P(ArrowLayout, PlacesArrowsAndLabelBesideTheTip) {
   const LayoutCase& c = GetParam();
   const cad::Point3 base(10, 20, 30);
   const insert::ArrowLayout layout =
-      insert::layoutArrow(c.direction, c.text, cad::numericValue(c.text), base, 2.0);
+      insert::layoutArrow(c.direction, c.text, numbers::numericValue(c.text), base, 2.0);
   EXPECT_EQ(layout.arrowRot, c.arrowRot);
   EXPECT_EQ(layout.labelText, c.label);
   EXPECT_EQ(recording::text(layout.textPnt), recording::text(c.textPnt));

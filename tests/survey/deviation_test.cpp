@@ -6,6 +6,7 @@
 #include <stdexcept>
 
 #include "survey/design_points.h"
+#include "survey/measuring_frame.h"
 #include "survey/tolerance.h"
 
 // Deviations and their verdicts as the surveyor reads them: survey minus design along the
@@ -43,9 +44,9 @@ TEST_P(DeviationAlongFrame, IsSurveyMinusDesign) {
 }
 
 // X along world Y, Y along world -X, far from the world origin.
-const Frame kTurned({5000, 3000, 10}, {0, 1, 0}, {-1, 0, 0});
+const Frame kTurned = measuringFrame({5000, 3000, 10}, {0, 1, 0}, {-1, 0, 0});
 // Turned 90° about world X: UCS Y is world Z, UCS Z is world -Y.
-const Frame kUpright({0, 0, 0}, {1, 0, 0}, {0, 0, 1});
+const Frame kUpright = measuringFrame({0, 0, 0}, {1, 0, 0}, {0, 0, 1});
 
 INSTANTIATE_TEST_SUITE_P(
     Frames, DeviationAlongFrame,
@@ -62,11 +63,11 @@ INSTANTIATE_TEST_SUITE_P(
                       at(0, 0, 7), at(1, 2), 1, 0, std::nullopt}));
 
 TEST(Frame, RefusesAxesThatAreNoFrame) {
-  EXPECT_THROW(Frame({0, 0, 0}, {2, 0, 0}, {0, 1, 0}), std::invalid_argument);
-  EXPECT_THROW(Frame({0, 0, 0}, {1, 0, 0}, Eigen::Vector3d(0.1, 1, 0).normalized()),
+  EXPECT_THROW(measuringFrame({0, 0, 0}, {2, 0, 0}, {0, 1, 0}), std::invalid_argument);
+  EXPECT_THROW(measuringFrame({0, 0, 0}, {1, 0, 0}, Eigen::Vector3d(0.1, 1, 0).normalized()),
                std::invalid_argument);
-  EXPECT_THROW(Frame({2e12, 0, 0}, {1, 0, 0}, {0, 1, 0}), std::invalid_argument);
-  EXPECT_THROW(Frame({NAN, 0, 0}, {1, 0, 0}, {0, 1, 0}), std::invalid_argument);
+  EXPECT_THROW(measuringFrame({2e12, 0, 0}, {1, 0, 0}, {0, 1, 0}), std::invalid_argument);
+  EXPECT_THROW(measuringFrame({NAN, 0, 0}, {1, 0, 0}, {0, 1, 0}), std::invalid_argument);
 }
 
 TEST(Tolerances, AreReadFromTheCommandLineText) {

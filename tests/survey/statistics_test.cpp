@@ -123,7 +123,7 @@ TEST(Statistics, AgreeWithNumpyOnAWholeSurvey) {
       parseTolerances("x=0.0105,y=0.0105,z=0.0105,h=0.0105", pointComponents());
   // Tolerances are tested on the values written: with 9 places that is the value itself here.
   const Pairing pairing = matchById(designFile, surveyFile, {});
-  const Frame world;
+  const host::geom::Frame world;
   const Comparison comparison =
       compare(DesignPoints(pairing, designFile.points, world), tolerances, 9);
 

@@ -1,13 +1,13 @@
 #include "check/draw/pair_footprint.h"
 
-#include "cad/numeric_text.h"
 #include "insert/arrow_deviation.h"
 #include "insert/deviation_text.h"
+#include "insert/z_deviation.h"
 
 namespace check::draw {
 namespace {
 
-// Labels are reckoned as the Insert command reckons them: a text height per character.
+// Labels are reckoned as drawVectors reckons them: a text height per character.
 Box labelBox(const cad::Point3& start, const std::string& text, double h) {
   const double width = static_cast<double>(insert::characterCount(text)) * h;
   return Box(Eigen::Vector2d(start.x(), start.y()),
@@ -24,39 +24,30 @@ Box arrowBox(const cad::Point3& b, double along, bool alongX, double h) {
              Eigen::Vector2d(b.x() + h / 2, std::max(b.y(), b.y() + reach)));
 }
 
-void addAxis(PairFootprint& footprint, insert::ArrowDirection direction, const std::string& text,
-             const cad::Point3& b, double h) {
-  const double value = cad::numericValue(text);
-  const insert::ArrowLayout layout = insert::layoutArrow(direction, text, value, b, h);
-  footprint.boxes.push_back(arrowBox(b, value, direction == insert::ArrowDirection::AlongX, h));
+void addAxis(PairFootprint& footprint, insert::ArrowDirection direction,
+             const insert::Deviation& deviation, const cad::Point3& b, double h) {
+  const insert::ArrowLayout layout =
+      insert::layoutArrow(direction, deviation.text, deviation.value, b, h);
+  footprint.boxes.push_back(
+      arrowBox(b, deviation.value, direction == insert::ArrowDirection::AlongX, h));
   footprint.boxes.push_back(labelBox(layout.textPnt, layout.labelText, h));
 }
 
-double signOf(bool drawn, const std::string& text) {
-  return drawn && cad::numericValue(text) < 0 ? -1.0 : 1.0;
-}
-
-// The bubble of a grouped Z deviation: its label in the quadrant the X and Y arrows point
-// into, 1.75 text heights from the insert point, in an ellipse half a height wider at each end
-// and 0.75 heights high either side of the label's middle.
-Box bubbleBox(const PairControls& pair, const cad::Point3& b, double h) {
-  const double value = cad::numericValue(pair.values().dz);
-  const std::string label = value > 0 ? "+" + pair.values().dz : pair.values().dz;
-  const double length = value == 0 ? 2.0 : static_cast<double>(insert::characterCount(label));
-  const double sx = signOf(pair.drawsX(), pair.values().dx);
-  const double sy = signOf(pair.drawsY(), pair.values().dy);
-  const double x = b.x() + 1.75 * h * sx - (sx < 0 ? length * h : 0.0);
-  const double y = b.y() + 1.75 * h * sy - (sy < 0 ? h : 0.0);
-  return Box(Eigen::Vector2d(x - h / 2, y - h / 4),
-             Eigen::Vector2d(x + (length + 0.5) * h, y + 1.25 * h));
+// The bubble of a grouped Z deviation: its label where drawVectors puts it, in an ellipse half
+// a height wider at each end and 0.75 heights high either side of the label's middle.
+Box bubbleBox(const insert::VectorSpec& pair, const cad::Point3& b, double h) {
+  const insert::BubbleLabel label = insert::bubbleLabel(*pair.z);
+  const cad::Point3 start = insert::clearOfArrows(pair, b, label);
+  const double length = static_cast<double>(label.length);
+  return Box(Eigen::Vector2d(start.x() - h / 2, start.y() - h / 4),
+             Eigen::Vector2d(start.x() + (length + 0.5) * h, start.y() + 1.25 * h));
 }
 
 // A Z arrow stands up out of the plane; seen from above only its label's baseline is left,
 // running along X from beside the insert point.
-Box standingLabelBox(const PairControls& pair, const cad::Point3& b, double h) {
-  const std::string& text = pair.values().dz;
+Box standingLabelBox(const insert::Deviation& z, const cad::Point3& b, double h) {
   const insert::ArrowLayout layout =
-      insert::layoutArrow(insert::ArrowDirection::AlongY, text, cad::numericValue(text), b, h);
+      insert::layoutArrow(insert::ArrowDirection::AlongY, z.text, z.value, b, h);
   const Box baseline = labelBox(layout.textPnt, layout.labelText, h);
   return Box(Eigen::Vector2d(baseline.min().x(), b.y() - h / 2),
              Eigen::Vector2d(baseline.max().x(), b.y() + h / 2));
@@ -64,15 +55,16 @@ Box standingLabelBox(const PairControls& pair, const cad::Point3& b, double h) {
 
 }  // namespace
 
-PairFootprint footprintOf(const PairControls& pair, const std::string& id,
+PairFootprint footprintOf(const insert::VectorSpec& pair, const std::string& id,
                           const cad::Point3& insertPoint, double h) {
   PairFootprint footprint;
   const cad::Point3& b = insertPoint;
-  if (pair.drawsX()) addAxis(footprint, insert::ArrowDirection::AlongX, pair.values().dx, b, h);
-  if (pair.drawsY()) addAxis(footprint, insert::ArrowDirection::AlongY, pair.values().dy, b, h);
-  if (pair.drawsZ()) {
-    footprint.boxes.push_back(pair.zAsBubble() ? bubbleBox(pair, b, h)
-                                               : standingLabelBox(pair, b, h));
+  if (pair.x) addAxis(footprint, insert::ArrowDirection::AlongX, *pair.x, b, h);
+  if (pair.y) addAxis(footprint, insert::ArrowDirection::AlongY, *pair.y, b, h);
+  if (pair.z) {
+    footprint.boxes.push_back(pair.zStyle == insert::ZStyle::Bubble
+                                  ? bubbleBox(pair, b, h)
+                                  : standingLabelBox(*pair.z, b, h));
   }
   Box group(Eigen::Vector2d(b.x(), b.y()), Eigen::Vector2d(b.x(), b.y()));
   for (const Box& box : footprint.boxes) group.extend(box);

@@ -7,11 +7,9 @@
 #include "check/draw/batch_space.h"
 #include "check/draw/box_grid.h"
 #include "check/draw/deviation_layers.h"
-#include "check/draw/pair_controls.h"
 #include "check/draw/pair_footprint.h"
-#include "insert/arrow_deviation.h"
-#include "insert/insert_run.h"
-#include "insert/z_deviation.h"
+#include "insert/draw_vectors.h"
+#include "numbers/number_format.h"
 #include "survey/design_points.h"
 
 namespace check::draw {
@@ -27,43 +25,33 @@ constexpr double kCellSize = 8.0;
 class Batch {
  public:
   Batch(cad::Document& drawing, const CheckReport& report, const DrawSettings& settings,
-        const survey::Frame& ucs)
+        const host::geom::Frame& ucs)
       : report_(report),
         settings_(settings),
         ucs_(ucs),
-        ucsMatrix_(ucsMatrixOf(ucs)),
+        ucsMatrix_(ucs.matrix()),
         h_(settings.textHeight),
         space_(std::make_shared<BatchSpace>(drawing.ModelSpace())),
-        grid_(kCellSize * settings.textHeight) {
-    vars_.moSpace = cad::Ref<cad::ModelSpace>(space_);
-  }
+        grid_(kCellSize * settings.textHeight) {}
 
   DrawnPair drawPair(const survey::Pair& pair, const survey::ComparedPair& compared) {
     const std::size_t before = space_->drawn();
     const survey::Point& design = report_.design.points[pair.design];
-    const survey::ComponentValues& values = compared.values;
-    PairControls controls(
-        settings_, {report_.number(*values[survey::kDx]), report_.number(*values[survey::kDy]),
-                    values[survey::kDz] ? report_.number(*values[survey::kDz]) : std::string()});
+    const insert::VectorSpec spec = specOf(compared.values);
     const cad::Point3 designPoint = local(design);
-    const auto [insertPoint, footprint] = clearInsertPoint(controls, design.id, designPoint);
-    grid_.add(footprint.boxes);
+    const InsertSpot spot = clearInsertPoint(spec, design.id, designPoint);
+    grid_.add(spot.footprint.boxes);
 
     space_->setLayer(compared.failing.empty() ? kPassLayer : kFailLayer);
-    insert::InsertRun run = runAt(controls, insertPoint);
-    if (controls.drawsX()) insert::drawXDeviation(run);
-    if (controls.drawsY()) insert::drawYDeviation(run);
-    if (controls.drawsZ()) {
-      if (controls.zAsBubble()) {
-        insert::drawZBubble(run);
-      } else {
-        insert::drawZArrow(run);
-      }
-    }
-    insert::place(run, *space_->AddLine(insertPoint, designPoint));
-    insert::place(run, *space_->AddText(design.id, footprint.idPoint, h_));
+    // Each pair in a frame of its own, which for a check along a UCS is that UCS.
+    insert::Placement placement;
+    placement.frame = ucsMatrix_;
+    placement.basePoint = [&] { return spot.insertPoint; };
+    placement.leaderEnd = [&] { return designPoint; };
+    insert::drawVectors(*space_, spec, placement);
+    space_->AddText(design.id, spot.footprint.idPoint, h_)->TransformBy(ucsMatrix_);
     return {0, space_->drawnAfter(before),
-            worldBox(footprint, {designPoint, insertPoint, local(pair.survey.point)})};
+            worldBox(spot.footprint, {designPoint, spot.insertPoint, local(pair.survey.point)})};
   }
 
   void markMissing(const survey::Point& design) {
@@ -85,13 +73,31 @@ class Batch {
   std::size_t moved() const { return moved_; }
 
  private:
-  struct Placement {
+  struct InsertSpot {
     cad::Point3 insertPoint;
     PairFootprint footprint;
   };
 
+  // A deviation as the check writes it, and its value as that text reads, so that an arrow
+  // points the way its label says and a deviation written as zero is drawn as one.
+  insert::Deviation shown(double value) const {
+    return {numbers::roundedWithDP(value, report_.numberFormat), report_.number(value)};
+  }
+
+  // The pair's deviations grouped at one point, the chosen axes drawn and Z as the user chose.
+  insert::VectorSpec specOf(const survey::ComponentValues& values) const {
+    insert::VectorSpec spec;
+    if (settings_.axisX) spec.x = shown(*values[survey::kDx]);
+    if (settings_.axisY) spec.y = shown(*values[survey::kDy]);
+    if (settings_.axisZ && values[survey::kDz]) spec.z = shown(*values[survey::kDz]);
+    spec.zStyle = settings_.z == ZStyle::Bubble ? insert::ZStyle::Bubble : insert::ZStyle::Arrow;
+    spec.grouped = true;
+    spec.textHeight = h_;
+    return spec;
+  }
+
   cad::Point3 local(const survey::Point& point) const {
-    return ucs_.toLocal(Eigen::Vector3d(point.x, point.y, point.z.value_or(0.0)));
+    return ucs_.pointToLocal(Eigen::Vector3d(point.x, point.y, point.z.value_or(0.0)));
   }
   cad::Point3 world(const cad::Point3& local) const {
     return (ucsMatrix_ * local.homogeneous()).head<3>();
@@ -109,57 +115,33 @@ class Batch {
     return box;
   }
 
-  Placement clearInsertPoint(const PairControls& controls, const std::string& id,
-                             const cad::Point3& designPoint) {
+  InsertSpot clearInsertPoint(const insert::VectorSpec& spec, const std::string& id,
+                              const cad::Point3& designPoint) {
     const cad::Point3 diagonal = cad::Point3(1, 1, 0).normalized() * h_;
-    Placement placement;
+    InsertSpot spot;
     for (int step = 0; step <= kMaxSteps; ++step) {
-      placement.insertPoint = designPoint + (kFirstDistance + kStep * step) * diagonal;
-      placement.footprint = footprintOf(controls, id, placement.insertPoint, h_);
-      if (!grid_.overlapsAny(placement.footprint.boxes)) break;
+      spot.insertPoint = designPoint + (kFirstDistance + kStep * step) * diagonal;
+      spot.footprint = footprintOf(spec, id, spot.insertPoint, h_);
+      if (!grid_.overlapsAny(spot.footprint.boxes)) break;
     }
-    if (placement.insertPoint != designPoint + kFirstDistance * diagonal) ++moved_;
-    return placement;
-  }
-
-  // The working values the Insert command would have after the user picked `insertPoint` in
-  // Grouped mode, placing in the chosen UCS.
-  insert::InsertRun runAt(PairControls& controls, const cad::Point3& insertPoint) {
-    insert::InsertRun run(controls, vars_);
-    run.textHgt = h_;
-    run.frame.ucsMatrix = ucsMatrix_;
-    run.basePnt = insertPoint;
-    run.leaderStart = insertPoint;
-    run.insPntWorld = world(insertPoint);
-    vars_.PickPnt1 = insertPoint;
-    vars_.PickPnt2 = world(insertPoint + cad::Point3::UnitX());
-    return run;
+    if (spot.insertPoint != designPoint + kFirstDistance * diagonal) ++moved_;
+    return spot;
   }
 
   const CheckReport& report_;
   const DrawSettings& settings_;
-  const survey::Frame& ucs_;
+  const host::geom::Frame& ucs_;
   cad::Matrix4 ucsMatrix_;
   double h_;
   std::shared_ptr<BatchSpace> space_;
-  insert::DialogVariables vars_;
   BoxGrid grid_;
   std::size_t moved_ = 0;
 };
 
 }  // namespace
 
-cad::Matrix4 ucsMatrixOf(const survey::Frame& frame) {
-  cad::Matrix4 matrix = cad::Matrix4::Identity();
-  matrix.block<3, 1>(0, 0) = frame.xAxis();
-  matrix.block<3, 1>(0, 1) = frame.yAxis();
-  matrix.block<3, 1>(0, 2) = frame.xAxis().cross(frame.yAxis());
-  matrix.block<3, 1>(0, 3) = frame.origin();
-  return matrix;
-}
-
 DrawnVectors drawVectors(cad::Document& drawing, const CheckReport& report,
-                         const DrawSettings& settings, const survey::Frame& ucs,
+                         const DrawSettings& settings, const host::geom::Frame& ucs,
                          const DrawProgress& progress) {
   if (!std::isfinite(settings.textHeight) || settings.textHeight <= 0) {
     throw std::invalid_argument("the text height must be a number greater than 0");

@@ -9,10 +9,9 @@
 #include "cad/automation.h"
 #include "check/check_report.h"
 #include "check/draw_settings.h"
-#include "survey/frame.h"
+#include "host/geom/frame.h"
 
-// Every pair of a check drawn into a drawing as the dialog's Insert command draws one
-// deviation, coloured by its verdict.
+// Every pair of a check drawn into a drawing with insert::drawVectors, coloured by its verdict.
 namespace check::draw {
 
 // Told after each pair how many of how many are drawn; answering false cancels the batch.
@@ -35,9 +34,6 @@ struct DrawnVectors {
   std::vector<DrawnPair> pairs;  // each pair drawn, in the order of the pairing
 };
 
-// The matrix that maps coordinates along `frame` to world coordinates.
-cad::Matrix4 ucsMatrixOf(const survey::Frame& frame);
-
 // Draws each pair of `report` in the UCS `ucs`, grouped at an insert point two text heights
 // from its design point along the UCS's (+X, +Y) diagonal, with a leader to the design point
 // and the point id above the group; a pair whose labels would overlap those drawn before moves
@@ -48,7 +44,7 @@ cad::Matrix4 ucsMatrixOf(const survey::Frame& frame);
 // height that is not a number greater than 0 is refused (std::invalid_argument) before
 // anything is drawn.
 DrawnVectors drawVectors(cad::Document& drawing, const CheckReport& report,
-                         const DrawSettings& settings, const survey::Frame& ucs,
+                         const DrawSettings& settings, const host::geom::Frame& ucs,
                          const DrawProgress& progress = {});
 
 }  // namespace check::draw

@@ -5,7 +5,7 @@
 
 #include "check/report/plan_scale.h"
 #include "check/report/report_pages.h"
-#include "form/number_format.h"
+#include "numbers/number_format.h"
 
 namespace check::report {
 namespace {
@@ -250,11 +250,12 @@ void drawPlanPage(ReportCanvas& canvas, const CheckReport& report) {
   drawLegend(canvas, report, below + 3);
   const double planBar = roundNumberAtMost(40.0 / plan.mmPerUnit());
   drawScaleBar(canvas, ReportCanvas::kMargin, below + 15, planBar * plan.mmPerUnit(),
-               QStringLiteral("Plan"), QString::fromStdString(form::storedForm(planBar, ".")));
+               QStringLiteral("Plan"), QString::fromStdString(numbers::storedForm(planBar, ".")));
   const double mmPerDeviation = plan.mmPerUnit() * exaggeration;
   const double vectorBar = roundNumberAtMost(20.0 / mmPerDeviation);
   drawScaleBar(canvas, ReportCanvas::kMargin + 95, below + 15, vectorBar * mmPerDeviation,
-               QStringLiteral("Vectors"), QString::fromStdString(form::storedForm(vectorBar, ".")));
+               QStringLiteral("Vectors"),
+               QString::fromStdString(numbers::storedForm(vectorBar, ".")));
 }
 
 }  // namespace check::report

@@ -8,12 +8,12 @@
 #include <string>
 #include <vector>
 
-#include "cad/trimmed_text.h"
+#include "numbers/trimmed_text.h"
 
 namespace host::view {
 namespace {
 
-using cad::trimmed;
+using numbers::trimmed;
 
 using Result = std::variant<Command, EntryError>;
 

@@ -4,12 +4,12 @@
 #include <cmath>
 #include <vector>
 
-#include "cad/trimmed_text.h"
+#include "numbers/trimmed_text.h"
 
 namespace host::view {
 namespace {
 
-using cad::trimmed;
+using numbers::trimmed;
 
 std::vector<std::string_view> split(std::string_view text, char separator) {
   std::vector<std::string_view> parts;

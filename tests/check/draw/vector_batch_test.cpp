@@ -48,7 +48,7 @@ class VectorBatch : public testing::Test {
 };
 
 TEST_F(VectorBatch, DrawsEveryPairAndMarksTheMissing) {
-  const DrawnVectors drawn = drawVectors(*drawing, run.report(), {}, survey::Frame());
+  const DrawnVectors drawn = drawVectors(*drawing, run.report(), {}, host::geom::Frame());
   EXPECT_EQ(drawn.passing, 2u);
   EXPECT_EQ(drawn.failing, 1u);
   EXPECT_EQ(drawn.missing, 1u);
@@ -60,7 +60,7 @@ TEST_F(VectorBatch, DrawsEveryPairAndMarksTheMissing) {
 TEST_F(VectorBatch, CancelLeavesTheDrawingAsItWas) {
   for (const std::size_t cancelAt : {1u, 2u, 4u}) {
     std::vector<std::size_t> told;
-    const DrawnVectors drawn = drawVectors(*drawing, run.report(), {}, survey::Frame(),
+    const DrawnVectors drawn = drawVectors(*drawing, run.report(), {}, host::geom::Frame(),
                                            [&](std::size_t done, std::size_t total) {
                                              told.push_back(done);
                                              EXPECT_EQ(total, 4u);
@@ -79,7 +79,7 @@ TEST_F(VectorBatch, ATextHeightThatIsNoHeightDrawsNothing) {
   for (const double height : {0.0, -1.0, std::nan("")}) {
     DrawSettings settings;
     settings.textHeight = height;
-    EXPECT_THROW(drawVectors(*drawing, run.report(), settings, survey::Frame()),
+    EXPECT_THROW(drawVectors(*drawing, run.report(), settings, host::geom::Frame()),
                  std::invalid_argument);
     EXPECT_EQ(entityCount(), 1u);
   }
@@ -88,7 +88,7 @@ TEST_F(VectorBatch, ATextHeightThatIsNoHeightDrawsNothing) {
 // A layer the drawing already has keeps its author's colour.
 TEST_F(VectorBatch, ExistingLayersKeepTheirColour) {
   drawing->Layers()->Add(kFailLayer)->color(5);
-  drawVectors(*drawing, run.report(), {}, survey::Frame());
+  drawVectors(*drawing, run.report(), {}, host::geom::Frame());
   EXPECT_EQ(drawing->Layers()->Item(kFailLayer)->color(), 5);
   EXPECT_EQ(drawing->Layers()->Item(kPassLayer)->color(), kPassColor);
 }

@@ -1,6 +1,6 @@
 #include "checked_survey.h"
 
-#include "form/number_format.h"
+#include "numbers/number_format.h"
 #include "survey/point_file.h"
 
 namespace fixtures {
@@ -15,6 +15,6 @@ CheckedSurvey::CheckedSurvey(const std::string& design, const std::string& surve
                                   tolerances_, decimals)),
       report_{design_,          survey_,     pairing_,
               comparison_,      tolerances_, "by id",
-              "the world axes", decimals,    form::numberFormatFor(decimals)} {}
+              "the world axes", decimals,    numbers::numberFormatFor(decimals)} {}
 
 }  // namespace fixtures

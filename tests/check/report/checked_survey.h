@@ -26,7 +26,7 @@ class CheckedSurvey {
   survey::PointFile design_;
   survey::PointFile survey_;
   survey::Pairing pairing_;
-  survey::Frame frame_;  // the world axes
+  host::geom::Frame frame_;  // the world axes
   survey::Tolerances tolerances_;
   survey::Comparison comparison_;
   check::CheckReport report_;

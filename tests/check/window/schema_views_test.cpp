@@ -9,7 +9,7 @@
 
 #include "check/window/pair_table_model.h"
 #include "check/window/summary_view.h"
-#include "form/number_format.h"
+#include "numbers/number_format.h"
 #include "rise_check.h"
 #include "survey/comparison.h"
 #include "survey/design_points.h"
@@ -18,7 +18,7 @@
 namespace check::windowtest {
 namespace {
 
-const survey::Frame kWorld;
+const host::geom::Frame kWorld;
 
 std::unique_ptr<survey::Reference> risesOf(const CheckRun& run) {
   return std::make_unique<fixtures::RiseReference>(run.pairing, run.design.points);
@@ -44,7 +44,7 @@ std::shared_ptr<const CheckRun> checkOf(
   run->comparison = survey::compare(*reference, run->tolerances, 3);
   run->matching = "by id";
   run->frame = "the world axes";
-  run->numberFormat = form::numberFormatFor(3);
+  run->numberFormat = numbers::numberFormatFor(3);
   return run;
 }
 

@@ -7,6 +7,7 @@
 #include "check_window_fixture.h"
 #include "host/automation/host_application.h"
 #include "host/automation/host_entity.h"
+#include "survey/measuring_frame.h"
 
 namespace check::windowtest {
 namespace {
@@ -21,7 +22,8 @@ struct VectorDrawerTest : CheckWindowFixture {
     cad->addDocument(model);
     // The world first, then a UCS turned a quarter about Z with its origin at (10, 20).
     std::vector<UcsChoice> choices{
-        worldUcs(), {"TURNED", "UCS 'TURNED'", survey::Frame({10, 20, 0}, {0, 1, 0}, {-1, 0, 0})}};
+        worldUcs(),
+        {"TURNED", "UCS 'TURNED'", survey::measuringFrame({10, 20, 0}, {0, 1, 0}, {-1, 0, 0})}};
     open({choices, 3, 0.5});
     window->setVectorDrawer(vectorDrawerFor(cad->ActiveDocument(), choices, window.get(),
                                             [this](const std::function<void()>& draw) {

@@ -7,7 +7,7 @@
 // A double written out as its shortest exact decimal, so that rounding happens on the digits a
 // user reads and not on the binary value: 0.0005 rounds to 0.001 at three decimals, although the
 // double nearest 0.0005 lies just below it.
-namespace form {
+namespace numbers {
 
 // The significant digits of a DecimalText, kept in place: a survey check formats millions of
 // numbers, and a heap allocation per number would cost more than the rest of the work.
@@ -39,7 +39,7 @@ struct DecimalText {
   // Where the decimal point stands: the value is 0.<digits> times 10 to this power.
   int pointPosition = 0;
 
-  // Fails with cad::AutomationError 6 "Overflow" for infinities and NaN.
+  // Fails with Overflow for infinities and NaN.
   static DecimalText of(double value);
 
   bool isZero() const { return digits.empty(); }
@@ -50,4 +50,4 @@ struct DecimalText {
   double toDouble() const;
 };
 
-}  // namespace form
+}  // namespace numbers

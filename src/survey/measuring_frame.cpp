@@ -1,6 +1,5 @@
-#include "survey/frame.h"
+#include "survey/measuring_frame.h"
 
-#include <Eigen/Geometry>
 #include <cmath>
 #include <stdexcept>
 
@@ -8,9 +7,8 @@
 
 namespace survey {
 
-Frame::Frame(const Eigen::Vector3d& origin, const Eigen::Vector3d& xAxis,
-             const Eigen::Vector3d& yAxis)
-    : origin_(origin), xAxis_(xAxis), yAxis_(yAxis) {
+host::geom::Frame measuringFrame(const Eigen::Vector3d& origin, const Eigen::Vector3d& xAxis,
+                                 const Eigen::Vector3d& yAxis) {
   if (!origin.allFinite() || !xAxis.allFinite() || !yAxis.allFinite()) {
     throw std::invalid_argument("the frame has a value that is not a number");
   }
@@ -24,12 +22,7 @@ Frame::Frame(const Eigen::Vector3d& origin, const Eigen::Vector3d& xAxis,
       std::abs(xAxis.dot(yAxis)) > kRounding) {
     throw std::invalid_argument("the frame's axes are not of unit length at right angles");
   }
-}
-
-Eigen::Vector3d Frame::toLocal(const Eigen::Vector3d& world) const {
-  const Eigen::Vector3d offset = world - origin_;
-  const Eigen::Vector3d zAxis = xAxis_.cross(yAxis_);
-  return {offset.dot(xAxis_), offset.dot(yAxis_), offset.dot(zAxis)};
+  return host::geom::Frame::fromAxes(origin, xAxis, yAxis);
 }
 
 }  // namespace survey

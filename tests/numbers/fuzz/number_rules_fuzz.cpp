@@ -8,9 +8,9 @@
 #include <optional>
 #include <string>
 
-#include "form/number_format.h"
-#include "cad/automation_error.h"
-#include "cad/numeric_text.h"
+#include "numbers/number_format.h"
+#include "numbers/numeric_text.h"
+#include "numbers/overflow.h"
 #include "support/fuzz_target.h"
 
 namespace {
@@ -19,22 +19,24 @@ constexpr long kMaxPrecision = 8;  // LUPREC
 
 void checkTextHeight(double typed, std::string_view separator) {
   try {
-    form::roundedTo15Digits(typed);
-  } catch (const cad::AutomationError&) {
+    numbers::roundedTo15Digits(typed);
+  } catch (const numbers::Overflow&) {
     return;  // beyond the range once rounded to 15 digits: the dialog does not store it
   }
-  const std::string stored = form::storedForm(typed, separator);
-  const std::optional<double> loaded = form::localeNumber(stored, separator);
+  const std::string stored = numbers::storedForm(typed, separator);
+  const std::optional<double> loaded = numbers::localeNumber(stored, separator);
   fuzz::require(loaded.has_value(), "a stored text height does not load");
-  fuzz::require(*loaded == form::roundedTo15Digits(typed),
+  fuzz::require(*loaded == numbers::roundedTo15Digits(typed),
                 "a stored text height loads as another value");
-  const std::string shown = form::signedDisplayForm(*loaded);
-  fuzz::require(cad::numericValue(shown) == *loaded, "a shown text height reads as another value");
+  const std::string shown = numbers::signedDisplayForm(*loaded);
+  fuzz::require(numbers::numericValue(shown) == *loaded,
+                "a shown text height reads as another value");
 }
 
 void checkDeviation(double value, long precision, std::string_view separator) {
-  const std::string text = form::formatWithDP(value, form::numberFormatFor(precision), separator);
-  const std::optional<double> read = form::localeNumber(text, separator);
+  const std::string text =
+      numbers::formatWithDP(value, numbers::numberFormatFor(precision), separator);
+  const std::optional<double> read = numbers::localeNumber(text, separator);
   fuzz::require(read.has_value(), "a formatted deviation is no number");
   const double halfDigit = 0.5 * std::pow(10.0, -static_cast<double>(precision));
   fuzz::require(std::abs(*read - value) <= halfDigit * (1 + 1e-9) + std::abs(value) * 1e-15,
@@ -53,8 +55,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const long precision = (data[0] >> 1) % (kMaxPrecision + 1);
   double typed = 0.0;
   try {
-    typed = cad::numericValue(fuzz::asText(data + 1, size - 1));
-  } catch (const cad::AutomationError&) {
+    typed = numbers::numericValue(fuzz::asText(data + 1, size - 1));
+  } catch (const numbers::Overflow&) {
     return 0;  // beyond the range of a double: the field keeps its last good value
   }
   checkTextHeight(typed, separator);

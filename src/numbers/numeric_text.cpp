@@ -1,13 +1,13 @@
-#include "cad/numeric_text.h"
+#include "numbers/numeric_text.h"
 
 #include <algorithm>
 #include <cctype>
 #include <charconv>
 #include <string>
 
-#include "cad/automation_error.h"
+#include "numbers/overflow.h"
 
-namespace cad {
+namespace numbers {
 namespace {
 
 std::string withoutBlanks(std::string_view text) {
@@ -88,10 +88,10 @@ double numericValue(std::string_view text) {
   double value = 0.0;
   const auto [end, error] = std::from_chars(first, last, value);
   if (error == std::errc::result_out_of_range) {
-    if (isTooLarge(std::string_view(first, last - first))) throw overflowError();
+    if (isTooLarge(std::string_view(first, last - first))) throw Overflow();
     return s[0] == '-' ? -0.0 : 0.0;
   }
   return value;
 }
 
-}  // namespace cad
+}  // namespace numbers

@@ -1,4 +1,4 @@
-#include "form/number_format.h"
+#include "numbers/number_format.h"
 
 #include <charconv>
 #include <cmath>
@@ -7,10 +7,10 @@
 #include <iterator>
 #include <utility>
 
-#include "cad/trimmed_text.h"
-#include "form/decimal_text.h"
+#include "numbers/decimal_text.h"
+#include "numbers/trimmed_text.h"
 
-namespace form {
+namespace numbers {
 namespace {
 
 constexpr int kSignificantDigits = 15;
@@ -168,6 +168,11 @@ std::string formatWithDP(double value, std::string_view DP, std::string_view sep
   return text;
 }
 
+double roundedWithDP(double value, std::string_view DP) {
+  const DecimalText d = DecimalText::of(value).roundedToDecimals(decimalPlacesOf(DP));
+  return d.isZero() ? 0.0 : d.toDouble();
+}
+
 std::string signedDisplayForm(double value) {
   const std::string text = generalForm(value, ".", false);
   return text[0] == '-' ? text : " " + text;
@@ -178,7 +183,7 @@ std::string storedForm(double value, std::string_view separator) {
 }
 
 std::optional<double> localeNumber(std::string_view text, std::string_view separator) {
-  text = cad::trimmed(text);
+  text = trimmed(text);
 
   std::string plain;  // the number with a point as separator, for from_chars
   std::size_t i = 0;
@@ -212,4 +217,4 @@ std::optional<double> localeNumber(std::string_view text, std::string_view separ
   return value;
 }
 
-}  // namespace form
+}  // namespace numbers

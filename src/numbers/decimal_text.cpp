@@ -1,4 +1,4 @@
-#include "form/decimal_text.h"
+#include "numbers/decimal_text.h"
 
 #include <algorithm>
 #include <cassert>
@@ -6,9 +6,9 @@
 #include <cmath>
 #include <cstdlib>
 
-#include "cad/automation_error.h"
+#include "numbers/overflow.h"
 
-namespace form {
+namespace numbers {
 namespace {
 
 void dropTrailingZeros(DecimalText& d) {
@@ -46,7 +46,7 @@ void Digits::push_front(char digit) {
 }
 
 DecimalText DecimalText::of(double value) {
-  if (!std::isfinite(value)) throw cad::overflowError();
+  if (!std::isfinite(value)) throw Overflow();
   if (value == 0.0) return DecimalText{};
   // "-d.ddde-05": sign, mantissa digits, exponent.
   char text[32];
@@ -95,10 +95,10 @@ double DecimalText::toDouble() const {
   const auto result = std::from_chars(text, end, value);
   if (result.ec == std::errc::result_out_of_range) {
     // Rounding up at the top of the range (1.79769313486232e308) leaves it.
-    if (pointPosition > 0) throw cad::overflowError();
+    if (pointPosition > 0) throw Overflow();
     return negative ? -0.0 : 0.0;
   }
   return value;
 }
 
-}  // namespace form
+}  // namespace numbers

@@ -2,7 +2,7 @@
 
 #include <string_view>
 
-namespace cad {
+namespace numbers {
 
 // The blanks that readers of typed and stored text leave out around it.
 inline constexpr std::string_view kBlanks = " \t\r\n";
@@ -14,4 +14,4 @@ constexpr std::string_view trimmed(std::string_view text, std::string_view blank
   return text.substr(first, text.find_last_not_of(blanks) - first + 1);
 }
 
-}  // namespace cad
+}  // namespace numbers

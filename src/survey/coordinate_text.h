@@ -6,11 +6,6 @@
 
 namespace survey {
 
-// A coordinate as a point file writes it: optional sign, digits with one decimal separator (a
-// point, or a comma where `decimalComma`; never both), optional exponent. None for anything
-// else, and for values that are not finite.
-std::optional<double> numberIn(std::string_view text, bool decimalComma);
-
 // A coordinate read from `text`, or why it is refused, `where` saying where it stood ("no value
 // in column N", "'abc' in column N is not a number", "'1e300' in column N is beyond ±1e12").
 struct CoordinateReading {

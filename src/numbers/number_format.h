@@ -6,14 +6,14 @@
 
 // How the dialog writes numbers: the format `DP` that follows the drawing's length precision,
 // and the two forms of the text height (the one the field shows and the one that is stored).
-namespace form {
+namespace numbers {
 
 // "###0", plus a point and `precision` zeros when the precision is above 0. No precision (the
 // drawing could not be asked) counts as 0.
 std::string numberFormatFor(std::optional<long> precision);
 
 // The value rounded to 15 significant digits, the precision every displayed value is cut to.
-// Fails with cad::AutomationError 6 "Overflow" when the value is not finite or rounds beyond
+// Fails with Overflow when the value is not finite or rounds beyond
 // the range of a double.
 double roundedTo15Digits(double value);
 
@@ -21,6 +21,10 @@ double roundedTo15Digits(double value);
 // with at least one digit and no grouping, then `separator` and as many decimals as `DP` has
 // zeros after its point, rounded half away from zero on the exact decimal digits.
 std::string formatWithDP(double value, std::string_view DP, std::string_view separator);
+
+// `value` as formatWithDP writes it with `DP`, as a number: rounded half away from zero on the
+// exact decimal digits, so that it is zero, positive or negative as the text reads.
+double roundedWithDP(double value, std::string_view DP);
 
 // The text height as the field shows it: a blank before zero or a positive number, a minus
 // before a negative one, the point as separator, no 0 before the point below 1 (" .5"), at most
@@ -36,4 +40,4 @@ std::string storedForm(double value, std::string_view separator);
 // the range of a double, is no number.
 std::optional<double> localeNumber(std::string_view text, std::string_view separator);
 
-}  // namespace form
+}  // namespace numbers

@@ -1,13 +1,10 @@
-#include "survey/number_text.h"
+#include "numbers/number_text.h"
 
 #include <array>
 #include <charconv>
 #include <cmath>
 
-#include "survey/point.h"
-#include "survey/text_encoding.h"
-
-namespace survey {
+namespace numbers {
 namespace {
 
 // Longer than any coordinate written out in full.
@@ -37,25 +34,4 @@ std::optional<double> numberIn(std::string_view text, bool decimalComma) {
   return value;
 }
 
-std::string inQuotes(std::string_view text) {
-  constexpr std::size_t kShown = 40;
-  std::string shown = "'";
-  shown += printable(text.substr(0, kShown));
-  if (text.size() > kShown) shown += "...";
-  shown += '\'';
-  return shown;
-}
-
-CoordinateReading readCoordinate(std::string_view text, std::string_view where, bool decimalComma) {
-  // The message is made only for a refused value: most files hold none.
-  const auto place = [where] { return " " + std::string(where); };
-  if (text.empty()) return {std::nullopt, "no value" + place()};
-  const std::optional<double> number = numberIn(text, decimalComma);
-  if (!number) return {std::nullopt, inQuotes(text) + place() + " is not a number"};
-  if (std::abs(*number) > kCoordinateLimit) {
-    return {std::nullopt, inQuotes(text) + place() + " is beyond ±1e12"};
-  }
-  return {number, {}};
-}
-
-}  // namespace survey
+}  // namespace numbers
