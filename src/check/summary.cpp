@@ -60,6 +60,13 @@ void writeFailures(std::ostream& out, const CheckReport& report) {
   if (comparison.failed > listed) out << "  and " << comparison.failed - listed << " more\n";
 }
 
+// What the reader made of a file's header row and encoding, so that a column taken for the
+// wrong one is seen at once.
+void writeHowRead(std::ostream& out, const survey::PointFile& file) {
+  if (!file.columnsRead.empty()) out << "  Columns: " << file.columnsRead << '\n';
+  if (!file.encoding.empty()) out << "  Read as " << file.encoding << " text\n";
+}
+
 }  // namespace
 
 void writeSummary(std::ostream& out, const CheckReport& report) {
@@ -67,7 +74,9 @@ void writeSummary(std::ostream& out, const CheckReport& report) {
   for (const survey::Pair& pair : report.pairing.pairs) repeated += pair.survey.shots > 1 ? 1 : 0;
 
   out << "Design: " << report.design.name << ", " << report.design.points.size() << " points\n";
+  writeHowRead(out, report.design);
   out << "Survey: " << report.survey.name << ", " << report.survey.points.size() << " shots\n";
+  writeHowRead(out, report.survey);
   out << "Pairs: " << report.pairing.pairs.size() << ", " << report.matching;
   if (repeated > 0) out << " (" << repeated << " from several shots)";
   out << "\nDeviations: survey minus design along " << report.frame << ", " << report.decimals

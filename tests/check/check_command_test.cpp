@@ -114,6 +114,7 @@ TEST_F(CheckCommand, PairsOutsideAndUnmatchedPointsExitWithOne) {
   EXPECT_EQ(result.status, 1) << result.err;
   EXPECT_EQ(result.out,
             "Design: design.csv, 3 points\n"
+            "  Columns: Point → id, Easting → E, Northing → N, Elevation → Z, Code → code\n"
             "Survey: outside.csv, 3 shots\n"
             "Pairs: 2, by id\n"
             "Deviations: survey minus design along the world axes, 3 decimals\n"

@@ -34,6 +34,7 @@ TEST_F(RiseCheck, TheSummaryListsItsComponentAndItsKey) {
   writeSummary(out, report);
   EXPECT_EQ(out.str(),
             "Design: levels.csv, 4 points\n"
+            "  Columns: Point → id, Easting → E, Northing → N, Elevation → Z\n"
             "Survey: shots.csv, 4 shots\n"
             "Pairs: 3, by id\n"
             "Deviations: survey minus design along the level of the site, 3 decimals\n"
