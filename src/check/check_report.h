@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "survey/comparison.h"
 #include "survey/pairing.h"
@@ -20,6 +21,8 @@ struct CheckReport {
   std::string frame;     // "the world axes", "UCS 'SITE' of site.dxf"
   int decimals = 3;
   std::string numberFormat;  // the format `DP` for `decimals`, "###0.000"
+  // What looks wrong about the check although it ran (see CheckRun::warnings).
+  std::vector<std::string> warnings = {};
 
   bool allWithinTolerance() const {
     return comparison.failed == 0 && pairing.unmatchedDesign.empty() &&

@@ -78,7 +78,8 @@ void stopIfAsked(const std::stop_token& stop) {
 }  // namespace
 
 CheckReport CheckRun::report() const {
-  return {design, survey, pairing, comparison, tolerances, matching, frame, decimals, numberFormat};
+  return {design,   survey, pairing,  comparison,   tolerances,
+          matching, frame,  decimals, numberFormat, warnings};
 }
 
 CheckRun checkSurvey(const CheckRequest& request, std::stop_token stop) {

@@ -92,6 +92,7 @@ void writeSummary(std::ostream& out, const CheckReport& report) {
   out << '\n';
   out << "Tolerances: " << tolerancesText(report) << '\n';
   writeFailures(out, report);
+  for (const std::string& warning : report.warnings) out << "Warning: " << warning << '\n';
 }
 
 }  // namespace check

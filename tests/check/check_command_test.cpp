@@ -266,6 +266,10 @@ TEST_F(CheckCommand, ASurveyInFeetIsNamedAndConvertedWhenItsUnitIsGiven) {
             std::string::npos)
       << unwarned.err;
 
+  EXPECT_NE(unwarned.out.find("Warning: the check fits far better with the survey in feet"),
+            std::string::npos)
+      << unwarned.out;
+
   const ProgramRun converted = run("check design.csv feet.csv --survey-units ft");
   EXPECT_EQ(converted.err, "");
   EXPECT_EQ(converted.status, 0) << converted.out;

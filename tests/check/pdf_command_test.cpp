@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <sstream>
 
 #include "pdf_readback.h"
 #include "support/project_paths.h"
@@ -71,6 +72,28 @@ TEST_F(PdfCommand, WritesTheReportWithoutADisplay) {
     EXPECT_NE(text.find(line), std::string::npos) << line << "\nnot in\n" << text;
   }
   EXPECT_EQ(files(), (std::vector<std::string>{"design.csv", "out.csv", "out.pdf", "survey.csv"}));
+}
+
+// A survey in feet against a design in metres: the report says so on its first page, whole.
+TEST_F(PdfCommand, TheFirstPageCarriesTheWarningsWhole) {
+  if (!fixtures::popplerInstalled()) GTEST_SKIP() << "poppler-utils is not installed";
+  std::ofstream(folder / "feet.csv") << "P1,3280.8563,6561.6732,164.0518\n"
+                                        "P2,3313.6483,6561.6864,165.6658\n"
+                                        "P3,3346.4403,6561.6798,167.3294\n";
+  ASSERT_EQ(run("check design.csv feet.csv --pdf out.pdf"), 0) << err;
+  // Words as read, whatever line they were wrapped to and however "fi" was set.
+  std::istringstream words(fixtures::pdfText(folder / "out.pdf"));
+  std::string text;
+  for (std::string word; words >> word;) {
+    for (std::size_t at; (at = word.find("\xEF\xAC\x81")) != std::string::npos;) {
+      word.replace(at, 3, "fi");
+    }
+    text += word + ' ';
+  }
+  EXPECT_NE(text.find("Warning the check fits far better with the survey in feet "
+                      "(--survey-units ft): 0.004 on average instead of 5110.381"),
+            std::string::npos)
+      << text;
 }
 
 TEST_F(PdfCommand, NoReportWhenOneCannotBeWritten) {

@@ -73,6 +73,7 @@ double drawParticulars(ReportCanvas& canvas, const CheckReport& report, const QD
   if (const QString skipped = skippedText(report); !skipped.isEmpty()) {
     lines.emplace_back(QStringLiteral("Skipped"), skipped);
   }
+
   for (const auto& [label, value] : lines) {
     canvas.painter().setFont(ReportCanvas::font(10, true));
     canvas.text(ReportCanvas::kMargin, y, kLabelWidth, kLine, label);
@@ -80,6 +81,14 @@ double drawParticulars(ReportCanvas& canvas, const CheckReport& report, const QD
     canvas.text(ReportCanvas::kMargin + kLabelWidth, y, ReportCanvas::kBodyWidth - kLabelWidth,
                 kLine, value);
     y += kLine;
+  }
+  // A warning is read whole, over as many lines as it takes.
+  for (const std::string& warning : report.warnings) {
+    canvas.painter().setFont(ReportCanvas::font(10, true));
+    canvas.text(ReportCanvas::kMargin, y, kLabelWidth, kLine, QStringLiteral("Warning"));
+    canvas.painter().setFont(ReportCanvas::font(10));
+    y += canvas.wrappedText(ReportCanvas::kMargin + kLabelWidth, y,
+                            ReportCanvas::kBodyWidth - kLabelWidth, kLine, q(warning));
   }
   return y;
 }

@@ -41,6 +41,27 @@ void ReportCanvas::text(double x, double y, double width, double height, const Q
   painter_.drawText(box, static_cast<int>(alignment | Qt::AlignVCenter), shown);
 }
 
+double ReportCanvas::wrappedText(double x, double y, double width, double lineHeight,
+                                 const QString& text) {
+  const QFontMetricsF metrics(painter_.font(), &writer_);
+  const double widthUnits = units(width);
+  QStringList lines;
+  QString line;
+  for (const QString& word : text.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+    const QString longer = line.isEmpty() ? word : line + QLatin1Char(' ') + word;
+    if (!line.isEmpty() && metrics.horizontalAdvance(longer) > widthUnits) {
+      lines << line;
+      line = word;
+    } else {
+      line = longer;
+    }
+  }
+  if (!line.isEmpty()) lines << line;
+  for (int k = 0; k < lines.size(); ++k)
+    this->text(x, y + k * lineHeight, width, lineHeight, lines[k]);
+  return static_cast<double>(lines.size()) * lineHeight;
+}
+
 void ReportCanvas::drawFrame() {
   painter_.setPen(Qt::black);
   painter_.setFont(font(8));

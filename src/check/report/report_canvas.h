@@ -44,6 +44,9 @@ class ReportCanvas {
   // when it does not fit.
   void text(double x, double y, double width, double height, const QString& text,
             Qt::Alignment alignment = Qt::AlignLeft);
+  // Text wrapped at word boundaries in lines `lineHeight` high within `width` millimetres from
+  // (x, y); returns the height it took.
+  double wrappedText(double x, double y, double width, double lineHeight, const QString& text);
 
  private:
   void drawFrame();
