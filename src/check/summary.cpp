@@ -11,12 +11,23 @@ namespace {
 // Lists longer than this are cut short on the terminal; the CSV has them all.
 constexpr std::size_t kListed = 20;
 
+// Ids longer than this are cut in the summary's lists and columns; the CSV has them whole.
+constexpr std::size_t kIdShown = 24;
+
+// `id` as the summary shows it: cut with an ellipsis when long, never inside a UTF-8 character.
+std::string shownId(const std::string& id) {
+  if (id.size() <= kIdShown) return id;
+  std::size_t cut = kIdShown - 1;
+  while (cut > 0 && (static_cast<unsigned char>(id[cut]) & 0xC0) == 0x80) --cut;
+  return id.substr(0, cut) + "\u2026";
+}
+
 template <class Items, class Name>
 void writeList(std::ostream& out, const std::string& title, const Items& items, Name name) {
   if (items.empty()) return;
   out << title << " (" << items.size() << "): ";
   const std::size_t shown = std::min(items.size(), kListed);
-  for (std::size_t i = 0; i < shown; ++i) out << (i > 0 ? ", " : "") << name(items[i]);
+  for (std::size_t i = 0; i < shown; ++i) out << (i > 0 ? ", " : "") << shownId(name(items[i]));
   if (items.size() > shown) out << " and " << items.size() - shown << " more";
   out << '\n';
 }
@@ -38,7 +49,7 @@ void writeStatistics(std::ostream& out, const CheckReport& report) {
   for (std::size_t k = 0; k < report.comparison.schema.size(); ++k) {
     const StatisticsCells c = statisticsCells(report, k);
     table.addRow({c.name, c.count, c.mean, c.standardDeviation, c.rms, c.min, c.max, c.largest,
-                  c.largestId, c.percentile95, c.withinTolerance});
+                  shownId(c.largestId), c.percentile95, c.withinTolerance});
   }
   table.write(out);
 }
@@ -52,7 +63,7 @@ void writeFailures(std::ostream& out, const CheckReport& report) {
   for (std::size_t i = 0; i < comparison.pairs.size() && listed < kListed; ++i) {
     const auto& failing = comparison.pairs[i].failing;
     if (failing.empty()) continue;
-    table.addRow({"  " + report.design.points[report.pairing.pairs[i].design].id,
+    table.addRow({"  " + shownId(report.design.points[report.pairing.pairs[i].design].id),
                   survey::keysOf(comparison.schema, failing)});
     ++listed;
   }

@@ -322,6 +322,19 @@ TEST_F(CheckCommand, CodesChooseWhatIsChecked) {
                                     kHeader, "X9||||5.000|6.000|7.000|1|||||unmatched-survey|||"}));
 }
 
+// An id of 40 characters, one of them beyond ASCII, fits the summary's columns cut and stays
+// whole in the CSV.
+TEST_F(CheckCommand, LongIdsAreCutInTheSummaryAndWholeInTheCsv) {
+  const std::string id = "Böschungskante-Nord-Abschnitt-7-Punkt-01";
+  write("long_design.csv", id + ",1000,2000,50\n");
+  write("long_survey.csv", id + ",1000.05,2000,50\n");
+  const ProgramRun result =
+      run("check long_design.csv long_survey.csv --tolerance x=0.02 --csv out.csv");
+  EXPECT_NE(result.out.find("  Böschungskante-Nord-Ab\u2026  x\n"), std::string::npos)
+      << result.out;
+  EXPECT_EQ(csvRows("out.csv")[1].substr(0, id.size() + 1), id + "|");
+}
+
 TEST_F(CheckCommand, InputsAreNeverReplacedByReports) {
   const std::string design = read(folder / "design.csv");
   const ProgramRun result = run("check design.csv within.csv --csv design.csv");
