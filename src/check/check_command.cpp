@@ -22,7 +22,10 @@ CheckRequest requestFor(const CheckOptions& options, const std::optional<Drawing
   request.survey = options.survey;
   request.designReading = options.designReading;
   request.surveyReading = options.surveyReading;
-  request.designUnit = options.designUnit;
+  // A design drawn in feet says so in its drawing, unless the user says otherwise.
+  request.designUnit = options.designUnit ? options.designUnit
+                       : drawing          ? drawing->unit
+                                          : std::nullopt;
   request.surveyUnit = options.surveyUnit;
   request.designCrs = options.designCrs;
   request.codes = options.codes;

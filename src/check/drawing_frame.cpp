@@ -9,6 +9,20 @@
 namespace check {
 namespace {
 
+// The drawing units codes of $INSUNITS that are survey lengths.
+std::optional<survey::LengthUnit> unitOf(int insunits) {
+  switch (insunits) {
+    case 2:
+      return survey::LengthUnit::Foot;
+    case 6:
+      return survey::LengthUnit::Metre;
+    case 21:
+      return survey::LengthUnit::UsSurveyFoot;
+    default:
+      return std::nullopt;
+  }
+}
+
 std::string namesOf(const host::model::UcsTable& table) {
   if (table.size() == 0) return "none";
   std::string names;
@@ -52,7 +66,8 @@ DrawingFrame drawingFrame(const std::filesystem::path& drawing,
   const host::geom::Frame& frame = ucs->frame;
   try {
     return {survey::measuringFrame(frame.origin(), frame.xAxis(), frame.yAxis()),
-            document->header().luprec, description, host::dxf::readingWarnings(*document)};
+            document->header().luprec, description, host::dxf::readingWarnings(*document),
+            unitOf(document->header().insunits)};
   } catch (const std::invalid_argument& e) {
     throw std::runtime_error(file + ": " + description + ": " + e.what());
   }

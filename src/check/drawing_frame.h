@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "host/geom/frame.h"
+#include "survey/length_unit.h"
 
 namespace check {
 
@@ -16,6 +17,8 @@ struct DrawingFrame {
   std::string description;  // "UCS 'SITE' of site.dxf"
   // What the user is told about the drawing as read (see host::dxf::readingWarnings).
   std::vector<std::string> warnings;
+  // $INSUNITS where it names a length a survey comes in (metres, feet, US survey feet).
+  std::optional<survey::LengthUnit> unit;
 };
 
 // The drawing's current UCS, or the named one. Throws std::runtime_error naming the file when
