@@ -142,4 +142,20 @@ std::optional<SnapPoint> SnapIndex::nearest(const Eigen::Vector2d& view, double 
   return points_[*best];
 }
 
+std::optional<SnapPoint> nearestAmong(std::span<const SnapPoint> points,
+                                      const Eigen::Matrix3d& worldToView,
+                                      const Eigen::Vector2d& view, double radius) {
+  const SnapPoint* best = nullptr;
+  double bestDistance = std::numeric_limits<double>::infinity();
+  for (const SnapPoint& point : points) {
+    const double distance = ((worldToView * point.world).head<2>() - view).norm();
+    if (point.world.allFinite() && distance <= radius && distance < bestDistance) {
+      bestDistance = distance;
+      best = &point;
+    }
+  }
+  if (!best) return std::nullopt;
+  return *best;
+}
+
 }  // namespace host::view
