@@ -5,7 +5,9 @@
 // a snap query; then in the window itself the time to open the drawing's file to the first
 // picture, the first mouse move and the time to idle (the snap points sorted), a mouse move
 // with snapping, a full repaint, a zoom and a pan step, and the window's
-// work for an Insert of about ten entities and its undo.
+// work for an Insert of about ten entities and its undo. Last, the program itself launched on
+// the drawing's file as a user would (`kestova big.dxf`): from the process's start to the first
+// picture and to idle, as it reports them and as seen from outside.
 //
 //   view_benchmark
 #include <time.h>
@@ -21,6 +23,8 @@
 #include <QImage>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QProcess>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QWheelEvent>
 
@@ -190,6 +194,33 @@ void useTheWindow(const std::filesystem::path& file) {
   }) << " ms\n";
 }
 
+// The program launched on `file` until it is idle: the milliseconds it reports, and when each
+// report reached this process, from just before the process was started.
+void launchTheProgram(const std::filesystem::path& file) {
+  QTemporaryDir settings;  // the user's own settings are left alone
+  QProcess program;
+  QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+  environment.insert("QT_QPA_PLATFORM", "offscreen");
+  environment.insert("KESTOVA_TIMINGS", "quit");
+  environment.insert("XDG_CONFIG_HOME", settings.path());
+  program.setProcessEnvironment(environment);
+  program.setReadChannel(QProcess::StandardError);
+  const auto start = Clock::now();
+  program.start(KESTOVA_PROGRAM, {QString::fromStdString(file.string())});
+  std::cout << "the program on the drawing's file (kestova big.dxf), from its start:\n";
+  while (program.waitForReadyRead(120000) || program.canReadLine()) {
+    while (program.canReadLine()) {
+      const QString line = QString::fromUtf8(program.readLine()).trimmed();
+      if (!line.startsWith("kestova timings: ")) continue;
+      std::cout << "  " << line.mid(17).toStdString() << " (seen here after "
+                << millisecondsSince(start) << " ms)\n";
+    }
+  }
+  program.waitForFinished(120000);
+  std::cout << "  quit after " << millisecondsSince(start) << " ms, exit code "
+            << program.exitCode() << "\n";
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -229,6 +260,7 @@ int main(int argc, char** argv) {
   const auto file = std::filesystem::temp_directory_path() / "kestova_view_benchmark.dxf";
   host::view::writeDrawingFile(*document, file);
   useTheWindow(file);
+  launchTheProgram(file);
   std::filesystem::remove(file);
   return 0;
 }

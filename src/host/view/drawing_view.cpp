@@ -41,7 +41,7 @@ DrawingView::DrawingView(std::shared_ptr<OpenDrawing> drawing, QWidget* parent)
   setMinimumSize(200, 150);
   listener_ = document_.addListener([this] { documentChanged(); });
   connect(&snapSorting_, &QFutureWatcher<SnapIndex>::finished, this,
-          &DrawingView::snapPointsSorted);
+          &DrawingView::takeSortedSnapPoints);
   lineWeightsShown_ = drawingDisplay(document_).lineWeightsShown;
 }
 
@@ -247,6 +247,7 @@ void DrawingView::paintEvent(QPaintEvent*) {
   paintRubberBand(painter);
   // Snap points are sorted once the drawing shows, before the user can reach for it.
   if (snapEnabled_ && !snapIndex_) makeSnapIndexSoon();
+  emit painted();
 }
 
 DrawingImage::Painter DrawingView::drawingPainter(const SceneMark* from) {

@@ -87,6 +87,10 @@ class DrawingView : public QWidget {
   void drawingChanged();
   // The drawing was projected again after a change: what it shows may have changed.
   void sceneBuilt();
+  // The view was painted, the drawing in it.
+  void painted();
+  // The snap points were sorted: snapReady() holds now.
+  void snapPointsReady();
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -146,7 +150,7 @@ class DrawingView : public QWidget {
   void forgetSnapIndex();
   void makeSnapIndexSoon();
   void startSortingSnapPoints();
-  void snapPointsSorted();
+  void takeSortedSnapPoints();
   // The snap point under the cursor: a click's looks at the snap points one by one while the
   // index is not ready, a hover's takes only what is ready.
   std::optional<SnapPoint> snapAt(const QPoint& position);

@@ -56,7 +56,7 @@ void DrawingView::startSortingSnapPoints() {
                          cell] { return SnapIndex(points, orientation, cell); }));
 }
 
-void DrawingView::snapPointsSorted() {
+void DrawingView::takeSortedSnapPoints() {
   SnapIndex sorted = snapSorting_.future().takeResult();
   if (snapSortingAge_ != snapIndexAge_ || snapIndex_) {
     makeSnapIndexSoon();  // sorted for a drawing or a view that has changed since
@@ -64,6 +64,7 @@ void DrawingView::snapPointsSorted() {
   }
   snapIndex_ = std::move(sorted);
   if (hoverPosition_) updateHover(*hoverPosition_);
+  emit snapPointsReady();
 }
 
 std::optional<SnapPoint> DrawingView::snapIn(const SnapIndex& index, const QPoint& position) const {
