@@ -98,6 +98,19 @@ TEST_F(Picking, AnEditWhileTheSnapPointsAreSortedIsSnappedToOnceSorted) {
   }
 }
 
+// Sorting goes on from its own copy of the snap points after the window is gone.
+TEST_F(Picking, ClosingTheWindowWhileTheSnapPointsAreSortedIsSafe) {
+  QTRY_VERIFY(view->snapReady());
+  view->zoomExtents();
+  QTest::mouseMove(view, QPoint(5, 5));  // asks for the snap points to be sorted
+  QCoreApplication::sendPostedEvents(view, QEvent::MetaCall);  // starts sorting them
+  ASSERT_FALSE(view->snapReady());
+  window.reset();
+  view = nullptr;
+  QTest::qWait(20);
+  SUCCEED();
+}
+
 TEST_F(Picking, ClickAwayFromEverythingGivesThePointOfTheUcsPlaneUnderTheCursor) {
   // A UCS tilted out of the world XY plane, looked at from the south-west.
   type("UCS X 30");
