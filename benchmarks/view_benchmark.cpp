@@ -277,6 +277,14 @@ int main(int argc, char** argv) {
   }
   std::cout << "one snap query: " << millisecondsSince(start) / 1000.0 << " ms (" << found
             << " of 1000 snapped)\n";
+  std::cout << "one snap query looking at every point, as a click before the index is ready: "
+            << millisecondsEach(10,
+                                [&](int i) {
+                                  host::view::nearestAmong(
+                                      points, orientation,
+                                      projection.screenToView({i * 100.0, i * 70.0}), cell);
+                                })
+            << " ms\n";
   const auto file = std::filesystem::temp_directory_path() / "kestova_view_benchmark.dxf";
   host::view::writeDrawingFile(*document, file);
   useTheWindow(file);
