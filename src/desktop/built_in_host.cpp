@@ -11,6 +11,7 @@
 #include "app/run_kestova.h"
 #include "cad/prog_ids.h"
 #include "desktop/host_command_boundaries.h"
+#include "desktop/launch_timings.h"
 #include "desktop/survey_check_tool.h"
 #include "desktop/terminal_answer.h"
 #include "help/show_notes.h"
@@ -71,6 +72,7 @@ int runWithBuiltInHost(const QStringList& arguments) {
     if (drawing) {
       running[cad::kStartProgId] = withWindow(std::make_shared<host::HostApplication>(),
                                               host::view::OpenDrawing(drawing, file));
+      reportLaunchTimings(*windows.back()->activeView());
     }
   }
 

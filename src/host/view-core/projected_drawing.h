@@ -39,6 +39,8 @@ class ProjectedDrawing {
   const Scene& scene() const { return scene_; }
   // Found when first asked for, then kept up to date.
   const std::vector<SnapPoint>& snapPoints();
+  // Whether they were asked for, and so are at hand without finding them.
+  bool snapPointsFound() const { return snapPoints_.has_value(); }
 
  private:
   // How far the scene and the snap points reached after projecting entities up to `entities`.

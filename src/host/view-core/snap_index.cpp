@@ -21,6 +21,8 @@ constexpr std::int64_t kMaxCellReach = 8;
 constexpr std::size_t kCellsPerPart = 200000;
 // Fewer points than this fill too little memory to ready it on another core.
 constexpr std::size_t kPointsReadiedAhead = 100000;
+// Fewer points than this are looked at one by one on one core.
+constexpr std::size_t kPointsLookedAtPerPart = 200000;
 
 // Sorts the cells on every core: each part on its own, then the sorted parts merged in pairs.
 // The index of a large drawing is built on the first mouse move over it, while the user waits.
@@ -140,6 +142,38 @@ std::optional<SnapPoint> SnapIndex::nearest(const Eigen::Vector2d& view, double 
   }
   if (!best) return std::nullopt;
   return points_[*best];
+}
+
+std::optional<SnapPoint> nearestAmong(std::span<const SnapPoint> points,
+                                      const Eigen::Matrix3d& worldToView,
+                                      const Eigen::Vector2d& view, double radius) {
+  // A click waits for this: only the two rows that place a point in the view are used, squared
+  // distances are compared, and the points are looked at in parts on every core.
+  const Eigen::Vector3d across = worldToView.row(0);
+  const Eigen::Vector3d up = worldToView.row(1);
+  const double reach = radius * radius;
+  struct Best {
+    const SnapPoint* point = nullptr;
+    double distance = std::numeric_limits<double>::infinity();
+  };
+  const std::size_t parts = partsFor(points.size(), kPointsLookedAtPerPart);
+  std::vector<Best> best(parts);
+  inParallel(parts, [&](std::size_t part) {
+    const std::size_t end = points.size() * (part + 1) / parts;
+    for (std::size_t i = points.size() * part / parts; i < end; ++i) {
+      const Eigen::Vector3d& world = points[i].world;
+      const double x = across.dot(world) - view.x();
+      const double y = up.dot(world) - view.y();
+      const double distance = x * x + y * y;
+      if (distance <= reach && distance < best[part].distance && world.allFinite()) {
+        best[part] = {&points[i], distance};
+      }
+    }
+  });
+  // The first of equally near points wins, as when looking at them in order.
+  const auto nearest = std::ranges::min_element(best, {}, &Best::distance);
+  if (nearest == best.end() || !nearest->point) return std::nullopt;
+  return *nearest->point;
 }
 
 }  // namespace host::view

@@ -50,4 +50,10 @@ class SnapIndex {
   static std::uint64_t key(std::int64_t column, std::int64_t row);
 };
 
+// The point of `points` nearest to `view` within `radius` (view units), found by looking at
+// every one: the answer of an index, for when none is ready yet.
+std::optional<SnapPoint> nearestAmong(std::span<const SnapPoint> points,
+                                      const Eigen::Matrix3d& worldToView,
+                                      const Eigen::Vector2d& view, double radius);
+
 }  // namespace host::view

@@ -8,7 +8,6 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QTimer>
 #include <QWheelEvent>
 
 #include "host/view-core/drawing_display.h"
@@ -19,8 +18,6 @@
 namespace host::view {
 namespace {
 
-// How near (pixels) the cursor must be to a snap point to take it.
-constexpr double kSnapAperture = 8.0;
 // One wheel notch zooms by this factor.
 constexpr double kZoomPerNotch = 1.2;
 // The rubber band shows light on the dark drawing background, apart from the drawing's lines.
@@ -43,6 +40,8 @@ DrawingView::DrawingView(std::shared_ptr<OpenDrawing> drawing, QWidget* parent)
   setAttribute(Qt::WA_OpaquePaintEvent);
   setMinimumSize(200, 150);
   listener_ = document_.addListener([this] { documentChanged(); });
+  connect(&snapSorting_, &QFutureWatcher<SnapIndex>::finished, this,
+          &DrawingView::takeSortedSnapPoints);
   lineWeightsShown_ = drawingDisplay(document_).lineWeightsShown;
 }
 
@@ -64,6 +63,8 @@ void DrawingView::showChanges(const ProjectedDrawing::Update& change) {
     const std::vector<SnapPoint>& points = projected_->snapPoints();
     snapIndex_->truncate(change.snapFrom);
     snapIndex_->append(std::span(points).subspan(change.snapFrom));
+  } else {
+    forgetSnapIndex();  // one being sorted holds the points from before the change
   }
   // New pieces are drawn last, over the rest, as a full repaint draws them; a highlight must
   // stay on top.
@@ -82,7 +83,7 @@ void DrawingView::setOrientation(const Eigen::Matrix3d& worldToView) {
   image_.invalidate();
   projected_.reset();
   highlightScene_.reset();
-  snapIndex_.reset();
+  forgetSnapIndex();
   hoverSnap_.reset();
   fitExtents();
 }
@@ -102,7 +103,7 @@ void DrawingView::zoomExtents() {
 
 void DrawingView::fitExtents() {
   projection_.fit(scene().bounds);
-  snapIndex_.reset();
+  forgetSnapIndex();
   update();
 }
 
@@ -113,7 +114,7 @@ void DrawingView::zoomWindow(const Eigen::Vector3d& corner, const Eigen::Vector3
   if (!box.sizes().allFinite()) return;
   rememberView();
   projection_.fit(box);
-  snapIndex_.reset();
+  forgetSnapIndex();
   update();
 }
 
@@ -128,7 +129,7 @@ bool DrawingView::zoomPrevious() {
     projected_.reset();
     highlightScene_.reset();
   }
-  snapIndex_.reset();
+  forgetSnapIndex();
   hoverSnap_.reset();
   update();
   return true;
@@ -212,52 +213,6 @@ LineWeightDisplay DrawingView::lineWeightDisplay() const {
   return {lineWeightsShown_, double(logicalDpiX())};
 }
 
-const SnapIndex* DrawingView::snapIndexIfReady() {
-  const double cell = kSnapAperture / projection_.scale();
-  // The grid is rebuilt when zooming has made its cells much larger or smaller than the
-  // aperture, so that a search always looks at a handful of cells.
-  if (snapIndex_ && (snapIndex_->cellSize() > 4 * cell || snapIndex_->cellSize() < cell / 4)) {
-    snapIndex_.reset();
-  }
-  if (!snapIndex_) makeSnapIndexSoon();
-  return snapIndex_ ? &*snapIndex_ : nullptr;
-}
-
-const SnapIndex& DrawingView::snapIndex() {
-  if (const SnapIndex* ready = snapIndexIfReady()) return *ready;
-  snapIndex_.emplace(projected().snapPoints(), projection_.orientation(),
-                     kSnapAperture / projection_.scale());
-  return *snapIndex_;
-}
-
-void DrawingView::makeSnapIndexSoon() {
-  if (snapIndexComing_) return;
-  snapIndexComing_ = true;
-  // Queued behind the events waiting now: the first picture, a mouse move.
-  QTimer::singleShot(0, this, [this] {
-    snapIndexComing_ = false;
-    if (snapIndex_ || !snapEnabled_) return;
-    snapIndex();
-    if (hoverPosition_) updateHover(*hoverPosition_);
-  });
-}
-
-std::optional<SnapPoint> DrawingView::snapIn(const SnapIndex& index, const QPoint& position) const {
-  const Eigen::Vector2d view = projection_.screenToView(toEigen(position));
-  return index.nearest(view, kSnapAperture / projection_.scale());
-}
-
-std::optional<SnapPoint> DrawingView::snapAt(const QPoint& position) {
-  if (!snapEnabled_) return std::nullopt;
-  return snapIn(snapIndex(), position);
-}
-
-std::optional<SnapPoint> DrawingView::readySnapAt(const QPoint& position) {
-  if (!snapEnabled_) return std::nullopt;
-  const SnapIndex* index = snapIndexIfReady();
-  return index ? snapIn(*index, position) : std::nullopt;
-}
-
 std::optional<Eigen::Vector3d> DrawingView::pointAt(const QPoint& position) {
   return pointAt(position, snapAt(position));
 }
@@ -292,6 +247,7 @@ void DrawingView::paintEvent(QPaintEvent*) {
   paintRubberBand(painter);
   // Snap points are sorted once the drawing shows, before the user can reach for it.
   if (snapEnabled_ && !snapIndex_) makeSnapIndexSoon();
+  emit painted();
 }
 
 DrawingImage::Painter DrawingView::drawingPainter(const SceneMark* from) {
@@ -323,7 +279,7 @@ void DrawingView::resizeEvent(QResizeEvent*) {
   if (showedExtents) {
     sized_ = true;
     projection_.fit(scene().bounds);
-    snapIndex_.reset();
+    forgetSnapIndex();
   }
 }
 

@@ -1,10 +1,12 @@
 #pragma once
 
+#include <cstdint>
 #include <memory>
 #include <optional>
 #include <set>
 #include <vector>
 
+#include <QFutureWatcher>
 #include <QPoint>
 #include <QWidget>
 
@@ -69,8 +71,9 @@ class DrawingView : public QWidget {
   const std::set<model::Handle>& highlighted() const { return highlighted_; }
   void clearHighlight();
 
-  // Whether the snap points are sorted for finding them under the cursor; until then a hover
-  // snaps to nothing, and a click waits for them.
+  // Whether the snap points are sorted for finding them under the cursor. They are sorted on
+  // another thread; until then a hover snaps to nothing, and a click to the snap points found
+  // so far, looked at one by one (to nothing before any are found).
   bool snapReady() const { return snapIndex_.has_value(); }
 
   // How many entities of the drawing cannot be shown (see Scene::notShown).
@@ -84,6 +87,10 @@ class DrawingView : public QWidget {
   void drawingChanged();
   // The drawing was projected again after a change: what it shows may have changed.
   void sceneBuilt();
+  // The view was painted, the drawing in it.
+  void painted();
+  // The snap points were sorted: snapReady() holds now.
+  void snapPointsReady();
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -103,6 +110,12 @@ class DrawingView : public QWidget {
   // Made when first painted, and again when the view turns.
   std::optional<ProjectedDrawing> projected_;
   std::optional<SnapIndex> snapIndex_;
+  // The index being sorted on another thread from a copy of the snap points. Each time the
+  // index goes out of date the count goes up, so that one sorted for an earlier count (before
+  // an edit or a change of view) is dropped and sorted again.
+  QFutureWatcher<SnapIndex> snapSorting_;
+  std::uint64_t snapIndexAge_ = 0;
+  std::uint64_t snapSortingAge_ = 0;
   std::optional<SnapPoint> hoverSnap_;
   bool snapIndexComing_ = false;
   std::optional<QPoint> hoverPosition_;
@@ -130,13 +143,16 @@ class DrawingView : public QWidget {
   ProjectedDrawing& projected();
   const Scene& scene() { return projected().scene(); }
   LineWeightDisplay lineWeightDisplay() const;
-  // The snap index for the view as it stands, made now if need be: a click waits for it.
-  const SnapIndex& snapIndex();
-  // The same when it is ready; else null, and it is made once the window has shown what it
-  // has to, so that moving the mouse never waits for it.
+  // The snap index for the view as it stands when it is ready; else null, and it is sorted on
+  // another thread once the window has shown what it has to, so that the window never waits.
   const SnapIndex* snapIndexIfReady();
+  // Forgets the index and any being sorted: the view or the drawing changed.
+  void forgetSnapIndex();
   void makeSnapIndexSoon();
-  // The snap point under the cursor, from `index` (a click's) or from what is ready (a hover's).
+  void startSortingSnapPoints();
+  void takeSortedSnapPoints();
+  // The snap point under the cursor: a click's looks at the snap points one by one while the
+  // index is not ready, a hover's takes only what is ready.
   std::optional<SnapPoint> snapAt(const QPoint& position);
   std::optional<SnapPoint> readySnapAt(const QPoint& position);
   std::optional<SnapPoint> snapIn(const SnapIndex& index, const QPoint& position) const;

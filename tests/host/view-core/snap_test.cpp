@@ -26,7 +26,8 @@ void PrintTo(const IndexCase& c, std::ostream* os) {
 class SnapIndexOf : public testing::TestWithParam<IndexCase> {};
 
 // A large index is sorted on every core in parts; small or large, it answers as looking at
-// every point does, with cells much smaller than the radius, about equal to it, and larger.
+// every point does, with cells much smaller than the radius, about equal to it, and larger. So
+// does nearestAmong, which a click takes before the index is ready.
 TEST_P(SnapIndexOf, FindsTheSameNearestPointAsLookingAtEveryPoint) {
   std::mt19937 random(7);
   std::uniform_real_distribution<double> coordinate(-50.0, 50.0);
@@ -51,10 +52,12 @@ TEST_P(SnapIndexOf, FindsTheSameNearestPointAsLookingAtEveryPoint) {
           expected = points[i].world;
         }
       }
-      const auto found = index.nearest(at, radius);
-      ASSERT_EQ(found.has_value(), expected.has_value()) << "cell " << cell;
-      if (found) {
-        EXPECT_TRUE(vectorNear(found->world, *expected));
+      for (const auto& found :
+           {index.nearest(at, radius), nearestAmong(points, orientation, at, radius)}) {
+        ASSERT_EQ(found.has_value(), expected.has_value()) << "cell " << cell;
+        if (found) {
+          EXPECT_TRUE(vectorNear(found->world, *expected));
+        }
       }
     }
   }
@@ -80,13 +83,16 @@ TEST(SnapIndex, LeavesOutPointsWithoutAFinitePlaceInTheView) {
   const double inf = std::numeric_limits<double>::infinity();
   const double huge = std::numeric_limits<double>::max();
   // The last is finite in the world but overflows when the view turns it.
-  const SnapIndex index({{{nan, 0, 0}}, {{0, inf, 0}}, {{1, 1, 0}}, {{huge, huge, 0}}},
-                        viewOrientation(StandardView::SouthEastIso), 1.0);
+  const std::vector<SnapPoint> points{{{nan, 0, 0}}, {{0, inf, 0}}, {{1, 1, 0}}, {{huge, huge, 0}}};
+  const Eigen::Matrix3d orientation = viewOrientation(StandardView::SouthEastIso);
+  const SnapIndex index(points, orientation, 1.0);
   EXPECT_EQ(index.size(), 1u);
-  const Eigen::Vector2d at =
-      (viewOrientation(StandardView::SouthEastIso) * Eigen::Vector3d(1, 1, 0)).head<2>();
+  const Eigen::Vector2d at = (orientation * Eigen::Vector3d(1, 1, 0)).head<2>();
   ASSERT_TRUE(index.nearest(at, 0.5));
   EXPECT_TRUE(vectorNear(index.nearest(at, 0.5)->world, {1, 1, 0}));
+  ASSERT_TRUE(nearestAmong(points, orientation, at, 1e300));
+  EXPECT_TRUE(vectorNear(nearestAmong(points, orientation, at, 1e300)->world, {1, 1, 0}));
+  EXPECT_FALSE(nearestAmong(points, orientation, {nan, 0}, 1e300));
   // Nor does a query from nowhere or with a radius of countless cells go wrong.
   EXPECT_FALSE(index.nearest({nan, 0}, 0.5));
   EXPECT_TRUE(index.nearest(at, 1e300));

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QMouseEvent>
 
 #include "host/geom/vector_near.h"
@@ -51,6 +52,63 @@ TEST_F(Picking, AMouseMoveBeforeTheSnapPointsAreSortedWaitsForNothing) {
   ASSERT_EQ(cursor.size(), 2U);
   ASSERT_TRUE(cursor[1]);
   EXPECT_TRUE(vectorNear(*cursor[1], {50, 30, 0}));
+}
+
+// The snap points are sorted on another thread: a click before they are sorted looks at each
+// of those found so far, and snaps as a click after would.
+TEST_F(Picking, AClickBeforeTheSnapPointsAreSortedSnapsAllTheSame) {
+  QTRY_VERIFY(view->snapReady());
+  view->zoomExtents();  // the view changed: the snap points are sorted again
+  bool readyAtClick = true;
+  const QPoint nearEnd = view->widgetPosition({50, 30, 0}) + QPoint(4, -3);
+  const auto picked = getPoint([&] {
+    readyAtClick = view->snapReady();
+    QTest::mouseClick(view, Qt::LeftButton, {}, nearEnd);
+  });
+  EXPECT_FALSE(readyAtClick);
+  ASSERT_TRUE(picked);
+  EXPECT_TRUE(vectorNear(*picked, {50, 30, 0}));
+  QTRY_VERIFY(view->snapReady());
+}
+
+// An edit while the snap points are being sorted leaves those sorted out of date: they are
+// sorted again, and the cursor snaps to what the edit added.
+TEST_F(Picking, AnEditWhileTheSnapPointsAreSortedIsSnappedToOnceSorted) {
+  QTRY_VERIFY(view->snapReady());
+  view->zoomExtents();
+  const QPoint away(5, 5);
+  QMouseEvent move(QEvent::MouseMove, QPointF(away), view->mapToGlobal(QPointF(away)), Qt::NoButton,
+                   Qt::NoButton, Qt::NoModifier);
+  QApplication::sendEvent(view, &move);  // asks for the snap points to be sorted
+  QCoreApplication::sendPostedEvents(view, QEvent::MetaCall);  // starts sorting them
+  ASSERT_FALSE(view->snapReady());
+  document->ModelSpace()->AddLine({20, 25, 0}, {30, 12, 0});
+  QTRY_VERIFY(view->snapReady());
+
+  std::optional<Eigen::Vector3d> cursor;
+  QObject::connect(view, &DrawingView::cursorMoved,
+                   [&](const std::optional<Eigen::Vector3d>& at) { cursor = at; });
+  for (const Eigen::Vector3d& end : {Eigen::Vector3d(20, 25, 0), Eigen::Vector3d(50, 30, 0)}) {
+    const QPoint nearEnd = view->widgetPosition(end) + QPoint(3, 2);
+    QMouseEvent near(QEvent::MouseMove, QPointF(nearEnd), view->mapToGlobal(QPointF(nearEnd)),
+                     Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(view, &near);
+    ASSERT_TRUE(cursor);
+    EXPECT_TRUE(vectorNear(*cursor, end));
+  }
+}
+
+// Sorting goes on from its own copy of the snap points after the window is gone.
+TEST_F(Picking, ClosingTheWindowWhileTheSnapPointsAreSortedIsSafe) {
+  QTRY_VERIFY(view->snapReady());
+  view->zoomExtents();
+  QTest::mouseMove(view, QPoint(5, 5));  // asks for the snap points to be sorted
+  QCoreApplication::sendPostedEvents(view, QEvent::MetaCall);  // starts sorting them
+  ASSERT_FALSE(view->snapReady());
+  window.reset();
+  view = nullptr;
+  QTest::qWait(20);
+  SUCCEED();
 }
 
 TEST_F(Picking, ClickAwayFromEverythingGivesThePointOfTheUcsPlaneUnderTheCursor) {
