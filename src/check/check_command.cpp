@@ -22,10 +22,10 @@ CheckRequest requestFor(const CheckOptions& options, const std::optional<Drawing
   request.survey = options.survey;
   request.designReading = options.designReading;
   request.surveyReading = options.surveyReading;
-  // A design drawn in feet says so in its drawing, unless the user says otherwise.
-  request.designUnit = options.designUnit ? options.designUnit
-                       : drawing          ? drawing->unit
-                                          : std::nullopt;
+  // A survey unit given alone is converted to the unit the design drawing's $INSUNITS names;
+  // without one, files are taken to be in the same unit, and nothing is converted.
+  request.designUnit = options.designUnit;
+  if (!request.designUnit && options.surveyUnit && drawing) request.designUnit = drawing->unit;
   request.surveyUnit = options.surveyUnit;
   request.designCrs = options.designCrs;
   request.codes = options.codes;

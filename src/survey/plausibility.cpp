@@ -85,12 +85,13 @@ std::vector<std::string> plausibilityWarnings(const std::vector<Point>& design,
         {scaledBy(1200.0 / 3937.0), "with the survey in US survey feet (--survey-units usft)"},
         {scaledBy(3937.0 / 1200.0), "with the design in US survey feet (--design-units usft)"},
     };
-    // Feet and US survey feet both come far closer than metres; only the best is named.
+    // Feet and US survey feet both come far closer than metres, and differ by little: a later
+    // reading is named only when it halves the distance an earlier one leaves.
     const Reading* best = nullptr;
     double bestMean = mean;
     for (const Reading& reading : readings) {
       const double other = meanDistance(design, survey, pairing, reading.change);
-      if (other < bestMean) {
+      if (best ? other < bestMean / 2.0 : other < bestMean) {
         best = &reading;
         bestMean = other;
       }

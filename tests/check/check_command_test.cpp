@@ -335,6 +335,23 @@ TEST_F(CheckCommand, LongIdsAreCutInTheSummaryAndWholeInTheCsv) {
   EXPECT_EQ(csvRows("out.csv")[1].substr(0, id.size() + 1), id + "|");
 }
 
+// A design drawing in feet ($INSUNITS 2): a survey in feet is not converted, one in metres is.
+TEST_F(CheckCommand, TheDesignDrawingsUnitsMeetTheSurveyUnits) {
+  write("feet.dxf",
+        "0\nSECTION\n2\nHEADER\n9\n$ACADVER\n1\nAC1015\n9\n$INSUNITS\n70\n2\n0\nENDSEC\n"
+        "0\nSECTION\n2\nENTITIES\n0\nENDSEC\n0\nEOF\n");
+  write("design_ft.csv", "P1,1000,2000,50\n");
+  write("survey_ft.csv", "P1,1000.01,2000,50\n");
+  write("survey_m.csv", "P1,304.803048,609.6,15.24\n");
+  const ProgramRun feet =
+      run("check design_ft.csv survey_ft.csv --drawing feet.dxf --survey-units ft");
+  EXPECT_NE(feet.out.find("\ndx  1  0.0100 "), std::string::npos) << feet.out;
+  const ProgramRun metres =
+      run("check design_ft.csv survey_m.csv --drawing feet.dxf --survey-units m");
+  EXPECT_NE(metres.out.find("\ndx  1  0.0100 "), std::string::npos) << metres.out;
+  EXPECT_EQ(metres.err, "");
+}
+
 TEST_F(CheckCommand, InputsAreNeverReplacedByReports) {
   const std::string design = read(folder / "design.csv");
   const ProgramRun result = run("check design.csv within.csv --csv design.csv");
