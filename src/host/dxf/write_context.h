@@ -4,6 +4,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <unordered_set>
 #include <vector>
 
 #include "host/dxf/dxf_output.h"
@@ -55,9 +56,23 @@ struct WriteContext {
   // By layer index: renamed since it was read, so that records naming it are out of date.
   std::vector<bool> renamedLayers;
 
+  // In a file built afresh, the handles of the source's records it keeps (and its entities'),
+  // and the first of the handles numbered afresh, above all of those.
+  std::unordered_set<Handle> keptHandles;
+  Handle firstFresh = 0;
+
   Handle allocate() {
     if (nextHandle >= model::kLastHandle) throw HandlesUsedUp();
     return nextHandle++;
+  }
+  // The handle of a record of the source in a file built afresh: the one it had, unless it
+  // had none or another record took it first; then a fresh one. In a file written back from
+  // its records, always a fresh one.
+  Handle keep(Handle asRead) {
+    if (!fromRecords && asRead != 0 && asRead < firstFresh && keptHandles.insert(asRead).second) {
+      return asRead;
+    }
+    return allocate();
   }
   const std::string& layerName(model::LayerIndex layer) const { return layerNames.at(layer); }
   const std::string& styleName(model::StyleIndex style) const { return styleNames.at(style); }

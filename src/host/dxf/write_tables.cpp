@@ -68,7 +68,7 @@ void writeTableOfFile(WriteContext& context, std::string_view name, Handle handl
     }
   }
   for (const SourceTableEntry* other : others) {
-    writeConverted(context, *other, context.allocate(), handle, subclass);
+    writeConverted(context, *other, context.keep(other->handle), handle, subclass);
   }
 }
 
@@ -201,7 +201,7 @@ void writeBlockRecords(WriteContext& context) {
     if (i == model::BlockTable::kPaperSpace) out.handle(340, h.paperLayout);
   }
   for (const SourceTableEntry* record : withoutBlocks) {
-    writeConverted(context, *record, context.allocate(), h.blockRecordTable,
+    writeConverted(context, *record, context.keep(record->handle), h.blockRecordTable,
                    "AcDbBlockTableRecord");
   }
 }

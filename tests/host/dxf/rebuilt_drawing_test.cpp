@@ -1,0 +1,134 @@
+#include <gtest/gtest.h>
+
+#include "ezdxf_runner.h"
+#include "host/dxf/reader.h"
+#include "host/dxf/save.h"
+#include "host/dxf/writer.h"
+#include "host_drawing.h"
+
+// Drawings the writer builds afresh from the document (release 12, or a file with an entity
+// without its handle) keep what their file held: the handles of table entries and of the
+// records that follow an entity or end a block, and the groups of table entries this program
+// does not model. Each is drawn with ezdxf, saved twice, and read back by ezdxf.
+namespace host::dxf {
+namespace {
+
+// Drops the handle of the drawing's last line from the file at sys.argv[1]: the file is
+// built afresh on saving.
+constexpr const char* kWithoutLineHandle = R"(
+doc.saveas(sys.argv[1])
+text = Path(sys.argv[1]).read_text()
+assert "LINE\n  5\n%s\n" % line.dxf.handle in text
+Path(sys.argv[1]).write_text(text.replace("LINE\n  5\n%s\n" % line.dxf.handle, "LINE\n"))
+)";
+
+// The handles of table entries, block ends, attributes, vertices and SEQEND records.
+constexpr const char* kHandles = R"(
+for table in (doc.layers, doc.linetypes, doc.styles, doc.appids, doc.dimstyles, doc.viewports):
+    for entry in table:
+        print(entry.dxftype(), entry.dxf.name, entry.dxf.handle)
+for e in doc.modelspace():
+    if e.dxftype() == "INSERT":
+        print("INSERT", [a.dxf.handle for a in e.attribs], e.seqend.dxf.handle)
+    if e.dxftype() == "POLYLINE":
+        print("POLYLINE", [v.dxf.handle for v in e.vertices], e.seqend.dxf.handle)
+)";
+
+constexpr const char* kBlockHandles = R"(
+for record in doc.block_records:
+    print(record.dxf.name, record.dxf.handle)
+for block in doc.blocks:
+    print("ENDBLK", block.name, block.endblk.dxf.handle)
+)";
+
+struct RebuiltCase {
+  const char* name;
+  const char* make;      // after "import sys, ezdxf" and "from pathlib import Path"
+  const char* describe;  // after "doc = ezdxf.readfile(sys.argv[1])"
+};
+
+const RebuiltCase kCases[] = {
+    {"handles_of_release_2010",
+     R"(doc = ezdxf.new("R2010")
+doc.layers.add("SURVEY", color=3)
+doc.styles.add("NARROW", font="arial.ttf")
+doc.blocks.new("MARK").add_attdef("ID", (0, 0))
+msp = doc.modelspace()
+msp.add_blockref("MARK", (1, 1)).add_attrib("ID", "P1", (1, 1))
+msp.add_polyline2d([(0, 0), (1, 0), (1, 1)])
+msp.add_polyline3d([(0, 0, 0), (1, 0, 1)])
+line = msp.add_line((0, 0), (1, 1))
+)",
+     "%HANDLES%%BLOCKS%"},
+    // A drawing of release 12 becomes one of release 2000, which has block records: the
+    // handles it gave stay.
+    {"handles_of_release_12",
+     R"(doc = ezdxf.new("R12")
+doc.layers.add("SURVEY", color=3)
+msp = doc.modelspace()
+msp.add_polyline2d([(0, 0), (1, 0), (1, 1)])
+msp.add_polyline3d([(0, 0, 0), (1, 0, 1)])
+line = msp.add_line((0, 0), (1, 1))
+)",
+     "%HANDLES%"},
+    // The ambient colour of the active viewport, in both its forms.
+    {"viewport_ambient_colour",
+     R"(doc = ezdxf.new("R2010")
+doc.viewports.get("*Active")[0].dxf.ambient_color_aci = 5
+line = doc.modelspace().add_line((0, 0), (1, 1))
+doc.saveas(sys.argv[1])
+old = "146\n0.0\n 63\n5\n"
+text = Path(sys.argv[1]).read_text()
+assert old in text
+Path(sys.argv[1]).write_text(text.replace(old, old + "421\n3355443\n431\nSURVEY GREY\n"))
+)",
+     R"(lines = Path(sys.argv[1]).read_text().splitlines()
+groups = list(zip(lines[0::2], lines[1::2]))
+at = next(i for i, (code, value) in enumerate(groups) if code.strip() == "2" and value == "*Active")
+end = next(i for i in range(at, len(groups)) if groups[i][0].strip() == "0")
+print([(int(code), value) for code, value in groups[at:end] if int(code) in (63, 421, 431)])
+)"},
+};
+
+std::string expanded(std::string text) {
+  for (const auto& [marker, value] :
+       {std::pair<std::string, std::string>{"%HANDLES%", kHandles}, {"%BLOCKS%", kBlockHandles}}) {
+    if (const auto at = text.find(marker); at != std::string::npos) {
+      text.replace(at, marker.size(), value);
+    }
+  }
+  return text;
+}
+
+class DxfRebuiltDrawing : public ::testing::TestWithParam<RebuiltCase> {};
+
+TEST_P(DxfRebuiltDrawing, KeepsWhatItsFileHeld) {
+  const RebuiltCase& c = GetParam();
+  const std::string python = testing::ezdxfPython();
+  if (python.empty()) GTEST_SKIP() << "python3-ezdxf is not installed";
+  const auto directory = testing::scratchDirectory(std::string("rebuilt_") + c.name);
+  testing::writeFile(directory / "make.py", std::string("import sys, ezdxf\nfrom pathlib import "
+                                                        "Path\n") +
+                                                c.make + kWithoutLineHandle);
+  testing::writeFile(
+      directory / "describe.py",
+      "import sys, ezdxf\nfrom pathlib import Path\ndoc = ezdxf.readfile(sys.argv[1])\n" +
+          expanded(c.describe));
+  testing::runPython(python, directory / "make.py", directory / "drawn.dxf");
+  const std::string drawn =
+      testing::runPython(python, directory / "describe.py", directory / "drawn.dxf");
+  const auto document = readDxf(directory / "drawn.dxf");
+  EXPECT_TRUE(contentNotSaved(*document).empty());
+  saveDxf(*document, directory / "saved.dxf");
+  EXPECT_EQ(testing::runPython(python, directory / "describe.py", directory / "saved.dxf"), drawn);
+  // A second save of what was saved changes nothing more.
+  const auto saved = readDxf(directory / "saved.dxf");
+  saveDxf(*saved, directory / "again.dxf");
+  EXPECT_EQ(testing::runPython(python, directory / "describe.py", directory / "again.dxf"), drawn);
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, DxfRebuiltDrawing, ::testing::ValuesIn(kCases),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+}  // namespace
+}  // namespace host::dxf
