@@ -129,6 +129,15 @@ bool writtenAsRecord(const WriteContext& context, const model::Entity& entity,
 bool readAs(const WriteContext& context, const model::Entity& entity, std::string_view type);
 bool leftOut(const WriteContext& context, const model::Entity& entity);
 
+// Whether a file built afresh writes an entity of a kind this program does not know as its kept
+// record of release 2000 or later (MULTILEADER and the like), and writes it so: its handle, owner,
+// layer and space the document's, the records that follow it owned by it, their handles kept
+// where they stay (see WriteContext::keep), and without its application data, which names
+// records of the old file.
+bool keptInRebuiltFile(const WriteContext& context, const model::Entity& entity);
+void writeKeptInRebuiltFile(WriteContext& context, const model::Entity& entity, Handle owner,
+                            bool paperSpace);
+
 // Writes a kept record as read (see WriteContext::keptGroup).
 void writeRecord(WriteContext& context, const RecordView& record);
 

@@ -403,6 +403,10 @@ void writeEntity(WriteContext& context, const model::Entity& entity, Handle owne
     }
     return;
   }
+  if (keptInRebuiltFile(context, entity)) {
+    writeKeptInRebuiltFile(context, entity, owner, paperSpace);
+    return;
+  }
   if (leftOut(context, entity)) return;
   EntityWriter writer(context, entity, owner, paperSpace);
   if (const auto record = release12Record(context, entity)) {

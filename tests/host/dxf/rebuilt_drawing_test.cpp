@@ -88,6 +88,22 @@ at = next(i for i, (code, value) in enumerate(groups) if code.strip() == "2" and
 end = next(i for i in range(at, len(groups)) if groups[i][0].strip() == "0")
 print([(int(code), value) for code, value in groups[at:end] if int(code) in (63, 421, 431)])
 )"},
+    // An entity this program does not model comes back with its handle and owner.
+    {"multileader",
+     R"(doc = ezdxf.new("R2010", setup=True)
+msp = doc.modelspace()
+leader = msp.add_multileader_mtext("Standard", dxfattribs={"layer": "NOTES"})
+leader.set_content("P1")
+leader.add_leader_line(ezdxf.render.mleader.ConnectionSide.left, [(0, 0)])
+leader.build(insert=ezdxf.math.Vec2(5, 5))
+line = msp.add_line((0, 0), (1, 1))
+)",
+     R"(for e in doc.modelspace():
+    print(e.dxftype(), e.dxf.handle, e.dxf.owner, e.dxf.layer)
+    if e.dxftype() == "MULTILEADER":
+        print(e.context.mtext.default_content, e.context.leaders[0].lines[0].vertices)
+print("audit", [error.message for error in doc.audit().errors])
+)"},
 };
 
 std::string expanded(std::string text) {
