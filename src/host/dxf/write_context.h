@@ -25,6 +25,7 @@ struct StructureHandles {
   Handle activeViewport = 0, byBlock = 0, byLayer = 0, continuous = 0, standardDimstyle = 0;
   std::vector<Handle> layers, styles, ucss, appids;
   std::vector<Handle> blockRecords, blockBegins, blockEnds;
+  std::vector<Handle> blockLayouts;  // by block index: the layout of a space, else 0
   Handle rootDictionary = 0, groupDictionary = 0, layoutDictionary = 0, plotStyleDictionary = 0,
          normalPlotStyle = 0, modelLayout = 0, paperLayout = 0;
 };
@@ -60,6 +61,8 @@ struct WriteContext {
   // and the first of the handles numbered afresh, above all of those.
   std::unordered_set<Handle> keptHandles;
   Handle firstFresh = 0;
+  // A file built afresh writes the objects of its source as read (see keepsObjects).
+  bool objectsKept = false;
 
   Handle allocate() {
     if (nextHandle >= model::kLastHandle) throw HandlesUsedUp();
@@ -91,6 +94,11 @@ void writeTables(WriteContext& context);
 void writeBlocks(WriteContext& context);
 void writeEntities(WriteContext& context);
 void writeObjects(WriteContext& context);
+
+// Whether a file built afresh can write the objects of its source as read, and claims their
+// handles if so: the source has a root dictionary, and each object a handle of its own that no
+// entity took.
+bool keepsObjects(WriteContext& context);
 // Writes the whole file from the records of the file the drawing was read from (source whole).
 void writeFromSource(WriteContext& context, Handle handleSeed);
 

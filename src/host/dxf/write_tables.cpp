@@ -197,8 +197,7 @@ void writeBlockRecords(WriteContext& context) {
                     blocks.size() + withoutBlocks.size());
   for (std::size_t i = 0; i < blocks.size(); ++i) {
     table.entry("BLOCK_RECORD", h.blockRecords[i], "AcDbBlockTableRecord", context.blockNames[i]);
-    if (i == model::BlockTable::kModelSpace) out.handle(340, h.modelLayout);
-    if (i == model::BlockTable::kPaperSpace) out.handle(340, h.paperLayout);
+    if (h.blockLayouts[i] != 0) out.handle(340, h.blockLayouts[i]);
   }
   for (const SourceTableEntry* record : withoutBlocks) {
     writeConverted(context, *record, context.keep(record->handle), h.blockRecordTable,

@@ -42,6 +42,7 @@ void allocateStructure(WriteContext& context) {
   context.firstFresh = context.nextHandle;
   forEachEntity(document,
                 [&](const model::Entity& entity) { context.keptHandles.insert(entity.handle); });
+  context.objectsKept = keepsObjects(context);
   for (Handle* handle :
        {&h.vportTable, &h.ltypeTable, &h.layerTable, &h.styleTable, &h.viewTable, &h.ucsTable,
         &h.appidTable, &h.dimstyleTable, &h.blockRecordTable, &h.rootDictionary, &h.groupDictionary,
@@ -69,6 +70,23 @@ void allocateStructure(WriteContext& context) {
   keepEach(h.styles, "STYLE", document.textStyles().all());
   keepEach(h.ucss, "UCS", document.ucsTable().all());
   keepEach(h.blockRecords, "BLOCK_RECORD", document.blocks().all());
+  h.blockLayouts.assign(document.blocks().size(), 0);
+  if (context.objectsKept) {
+    // The layouts come with the objects: each block record names its own, as read.
+    const ConvertedEntries records(context, "BLOCK_RECORD");
+    for (model::BlockIndex i = 0; i < document.blocks().size(); ++i) {
+      if (const SourceTableEntry* entry = records.find(document.blocks()[i].name)) {
+        for (const auto [code, value] : entry->record.groups) {
+          if (code == 340) h.blockLayouts[i] = parseHandle(value).value_or(0);
+        }
+      }
+    }
+    // The source's plot styles are its own objects.
+    h.normalPlotStyle = 0;
+  } else {
+    h.blockLayouts[model::BlockTable::kModelSpace] = h.modelLayout;
+    h.blockLayouts[model::BlockTable::kPaperSpace] = h.paperLayout;
+  }
   for (model::BlockIndex i = 0; i < document.blocks().size(); ++i) {
     const bool marked = source != nullptr && i < source->blockMarkers.size();
     h.blockBegins.push_back(context.keep(marked ? handleOf(source->blockMarkers[i].first) : 0));
@@ -207,7 +225,8 @@ WriteContext contextFor(const model::Document& document, DxfOutput& out, const R
                        false,
                        {},
                        {},
-                       0};
+                       0,
+                       false};
   context.encoding = encodingFor(release.version, {});
   context.recode = context.source != nullptr && context.source->encoding != context.encoding;
   // Files of release 2000 written by other programs may hold them already: only a save down
@@ -251,7 +270,7 @@ std::vector<std::string> contentNotSaved(const model::Document& document, const 
     }
   });
   std::map<std::string, std::size_t> droppedObjects;
-  if (context.source != nullptr && !context.fromRecords) {
+  if (context.source != nullptr && !context.fromRecords && !context.objectsKept) {
     for (const std::string& type : context.source->objectsLostWhenRebuilt) ++droppedObjects[type];
   }
   std::vector<std::string> lines;

@@ -104,6 +104,27 @@ line = msp.add_line((0, 0), (1, 1))
         print(e.context.mtext.default_content, e.context.leaders[0].lines[0].vertices)
 print("audit", [error.message for error in doc.audit().errors])
 )"},
+    // The objects: layouts with their page settings, line styles, plot settings, variables.
+    {"objects",
+     R"(doc = ezdxf.new("R2010")
+doc.mline_styles.new("DOUBLE")
+doc.layouts.new("Plan").page_setup(size=(594, 420))
+doc.layouts.get("Plan").add_line((0, 0), (5, 5))
+variables = doc.rootdict.get_required_dict("AcDbVariableDictionary")
+variables.add_dict_var("SURVEY_ID", "K-17")
+settings = doc.rootdict.get_required_dict("ACAD_PLOTSETTINGS")
+plot = doc.objects.new_entity("PLOTSETTINGS", dxfattribs={"owner": settings.dxf.handle})
+settings["A3"] = plot
+line = doc.modelspace().add_line((0, 0), (1, 1))
+)",
+     R"(print(sorted(doc.rootdict.keys()))
+print([(name, doc.layouts.get(name).dxf.handle, doc.layouts.get(name).block_record_handle)
+       for name in doc.layout_names()])
+print(doc.layouts.get("Plan").dxf.paper_width, [e.dxftype() for e in doc.layouts.get("Plan")])
+print(sorted(doc.rootdict["ACAD_MLINESTYLE"].keys()), doc.rootdict["AcDbVariableDictionary"]["SURVEY_ID"].dxf.value)
+print([(o.dxftype(), o.dxf.handle) for o in doc.objects if o.dxftype() == "PLOTSETTINGS"])
+print("audit", [error.message for error in doc.audit().errors])
+)"},
 };
 
 std::string expanded(std::string text) {
