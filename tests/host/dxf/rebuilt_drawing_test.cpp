@@ -13,16 +13,18 @@
 namespace host::dxf {
 namespace {
 
-// Drops the handle of the drawing's last line from the file at sys.argv[1]: the file is
-// built afresh on saving.
+// Drops the handle of the drawing's last line from the file at sys.argv[1], so that the file is
+// built afresh on saving, and makes the case's own patches (old text, new text).
 constexpr const char* kWithoutLineHandle = R"(
 doc.saveas(sys.argv[1])
 text = Path(sys.argv[1]).read_text()
-assert "LINE\n  5\n%s\n" % line.dxf.handle in text
-Path(sys.argv[1]).write_text(text.replace("LINE\n  5\n%s\n" % line.dxf.handle, "LINE\n"))
+for old, new in [("LINE\n  5\n%s\n" % line.dxf.handle, "LINE\n")] + globals().get("patches", []):
+    assert old in text, old
+    text = text.replace(old, new)
+Path(sys.argv[1]).write_text(text)
 )";
 
-// The handles of table entries, block ends, attributes, vertices and SEQEND records.
+// The handles of table entries, attributes, vertices and SEQEND records.
 constexpr const char* kHandles = R"(
 for table in (doc.layers, doc.linetypes, doc.styles, doc.appids, doc.dimstyles, doc.viewports):
     for entry in table:
@@ -34,7 +36,10 @@ for e in doc.modelspace():
         print("POLYLINE", [v.dxf.handle for v in e.vertices], e.seqend.dxf.handle)
 )";
 
+// The handles of tables, block records and block ends (a file of release 2000 on).
 constexpr const char* kBlockHandles = R"(
+for table in (doc.layers, doc.linetypes, doc.styles, doc.appids, doc.dimstyles, doc.viewports):
+    print("TABLE", table.head.dxf.handle)
 for record in doc.block_records:
     print(record.dxf.name, record.dxf.handle)
 for block in doc.blocks:
@@ -71,22 +76,23 @@ msp.add_polyline3d([(0, 0, 0), (1, 0, 1)])
 line = msp.add_line((0, 0), (1, 1))
 )",
      "%HANDLES%"},
-    // The ambient colour of the active viewport, in both its forms.
-    {"viewport_ambient_colour",
+    // The ambient colour of the active viewport, in all its forms, and its visual style.
+    {"viewport_ambient_colour_and_visual_style",
      R"(doc = ezdxf.new("R2010")
+styles = doc.rootdict.get_required_dict("ACAD_VISUALSTYLE")
+style = doc.objects.new_entity("VISUALSTYLE", dxfattribs={"owner": styles.dxf.handle, "description": "Survey", "style_type": 5, "internal_use_only_flag": 0})
+styles["Survey"] = style
 doc.viewports.get("*Active")[0].dxf.ambient_color_aci = 5
 line = doc.modelspace().add_line((0, 0), (1, 1))
-doc.saveas(sys.argv[1])
 old = "146\n0.0\n 63\n5\n"
-text = Path(sys.argv[1]).read_text()
-assert old in text
-Path(sys.argv[1]).write_text(text.replace(old, old + "421\n3355443\n431\nSURVEY GREY\n"))
+patches = [(old, old + "421\n3355443\n431\nSURVEY GREY\n348\n%s\n" % style.dxf.handle)]
 )",
      R"(lines = Path(sys.argv[1]).read_text().splitlines()
 groups = list(zip(lines[0::2], lines[1::2]))
 at = next(i for i, (code, value) in enumerate(groups) if code.strip() == "2" and value == "*Active")
 end = next(i for i in range(at, len(groups)) if groups[i][0].strip() == "0")
-print([(int(code), value) for code, value in groups[at:end] if int(code) in (63, 421, 431)])
+kept = [(int(code), value) for code, value in groups[at:end] if int(code) in (63, 348, 421, 431)]
+print(kept, [doc.entitydb[value].dxf.description for code, value in kept if code == 348])
 )"},
     // An entity this program does not model comes back with its handle and owner.
     {"multileader",
