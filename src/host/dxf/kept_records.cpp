@@ -76,6 +76,31 @@ bool readAs(const WriteContext& context, const model::Entity& entity, std::strin
          context.source->entities[entity.origin.record].type == type;
 }
 
+std::vector<RecordView> keptFollowersOf(const WriteContext& context, const model::Entity& entity,
+                                        std::string_view type) {
+  std::vector<RecordView> found;
+  if (context.source == nullptr || entity.origin.record == model::EntityOrigin::kNoRecord) {
+    return found;
+  }
+  const RecordView record = context.source->entities[entity.origin.record];
+  bool inFound = false;
+  for (std::size_t i = record.first; i < record.last; ++i) {
+    const auto [code, value] = (*record.groups)[i];
+    if (code != 0) continue;
+    if (inFound) found.back().last = i;  // a record ends where the next begins
+    inFound = type.empty() || value == type;
+    if (inFound) found.push_back({value, record.groups, i + 1, record.last});
+  }
+  return found;
+}
+
+Handle handleIn(const RecordView& record) {
+  for (const auto [code, value] : record) {
+    if (code == 5) return parseHandle(value).value_or(0);
+  }
+  return 0;
+}
+
 bool keptInRebuiltFile(const WriteContext& context, const model::Entity& entity) {
   const auto* raw = std::get_if<model::UnsupportedEntity>(&entity.data);
   if (raw == nullptr || context.fromRecords || context.source == nullptr || !entity.origin.asRead ||

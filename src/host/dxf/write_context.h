@@ -137,6 +137,12 @@ bool writtenAsRecord(const WriteContext& context, const model::Entity& entity,
 bool readAs(const WriteContext& context, const model::Entity& entity, std::string_view type);
 bool leftOut(const WriteContext& context, const model::Entity& entity);
 
+// The records of `type` (of any, when empty) that followed the entity's own in its kept record,
+// in order, and the handle a kept record gave (0 for none).
+std::vector<RecordView> keptFollowersOf(const WriteContext& context, const model::Entity& entity,
+                                        std::string_view type);
+Handle handleIn(const RecordView& record);
+
 // Whether a file built afresh writes an entity of a kind this program does not know as its kept
 // record of release 2000 or later (MULTILEADER and the like), and writes it so: its handle, owner,
 // layer and space the document's, the records that follow it owned by it, their handles kept

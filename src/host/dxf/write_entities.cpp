@@ -260,31 +260,8 @@ class EntityWriter {
     for (const RecordView& seqend : keptFollowers("SEQEND")) followerProperties(seqend);
   }
 
-  // The records of `type` (of any, when empty) that followed the entity's own in its kept
-  // record, in order.
   std::vector<RecordView> keptFollowers(std::string_view type) const {
-    std::vector<RecordView> found;
-    if (context_.source == nullptr || entity_.origin.record == model::EntityOrigin::kNoRecord) {
-      return found;
-    }
-    const RecordView record = context_.source->entities[entity_.origin.record];
-    bool inFound = false;
-    for (std::size_t i = record.first; i < record.last; ++i) {
-      const auto [code, value] = (*record.groups)[i];
-      if (code != 0) continue;
-      if (inFound) found.back().last = i;  // a record ends where the next begins
-      inFound = type.empty() || value == type;
-      if (inFound) found.push_back({value, record.groups, i + 1, record.last});
-    }
-    return found;
-  }
-
-  // The handle a kept record gave, or 0.
-  static Handle handleIn(const RecordView& record) {
-    for (const auto [code, value] : record) {
-      if (code == 5) return parseHandle(value).value_or(0);
-    }
-    return 0;
+    return keptFollowersOf(context_, entity_, type);
   }
   Handle keptSeqendHandle() const {
     const std::vector<RecordView> seqends = keptFollowers("SEQEND");

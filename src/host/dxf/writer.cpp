@@ -43,18 +43,22 @@ void allocateStructure(WriteContext& context) {
   forEachEntity(document,
                 [&](const model::Entity& entity) { context.keptHandles.insert(entity.handle); });
   context.objectsKept = keepsObjects(context);
-  const std::pair<Handle*, std::string_view> tables[] = {
-      {&h.vportTable, "VPORT"},         {&h.ltypeTable, "LTYPE"}, {&h.layerTable, "LAYER"},
-      {&h.styleTable, "STYLE"},         {&h.viewTable, "VIEW"},   {&h.ucsTable, "UCS"},
-      {&h.appidTable, "APPID"},         {&h.dimstyleTable, "DIMSTYLE"},
-      {&h.blockRecordTable, "BLOCK_RECORD"}};
+  const std::pair<Handle*, std::string_view> tables[] = {{&h.vportTable, "VPORT"},
+                                                         {&h.ltypeTable, "LTYPE"},
+                                                         {&h.layerTable, "LAYER"},
+                                                         {&h.styleTable, "STYLE"},
+                                                         {&h.viewTable, "VIEW"},
+                                                         {&h.ucsTable, "UCS"},
+                                                         {&h.appidTable, "APPID"},
+                                                         {&h.dimstyleTable, "DIMSTYLE"},
+                                                         {&h.blockRecordTable, "BLOCK_RECORD"}};
   for (const auto& [handle, name] : tables) {
     const SourceTable* table = source != nullptr ? source->table(name) : nullptr;
     *handle = context.keep(table != nullptr ? handleOf(table->head) : 0);
   }
-  for (Handle* handle : {&h.rootDictionary, &h.groupDictionary, &h.layoutDictionary,
-                         &h.plotStyleDictionary, &h.normalPlotStyle, &h.modelLayout,
-                         &h.paperLayout}) {
+  for (Handle* handle :
+       {&h.rootDictionary, &h.groupDictionary, &h.layoutDictionary, &h.plotStyleDictionary,
+        &h.normalPlotStyle, &h.modelLayout, &h.paperLayout}) {
     *handle = context.allocate();
   }
   // The handle of the source's table entry of that name, if it had one.
