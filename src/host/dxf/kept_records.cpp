@@ -129,8 +129,9 @@ void writeKeptInRebuiltFile(WriteContext& context, const model::Entity& entity, 
       beforeSubclass = true;
       continue;
     }
-    // Application data names records of the old file (reactors, extension dictionaries).
-    if (code == 102) {
+    // Application data names objects of the old file (reactors, extension dictionaries): kept
+    // with them.
+    if (code == 102 && !context.objectsKept) {
       inApplicationData = value.starts_with("{");
       continue;
     }

@@ -96,8 +96,8 @@ void writeEntities(WriteContext& context);
 void writeObjects(WriteContext& context);
 
 // Whether a file built afresh can write the objects of its source as read, and claims their
-// handles if so: the source has a root dictionary, and each object a handle of its own that no
-// entity took.
+// handles if so: the source has a root dictionary with layouts, and each object a handle of its
+// own that no entity took.
 bool keepsObjects(WriteContext& context);
 // Writes the whole file from the records of the file the drawing was read from (source whole).
 void writeFromSource(WriteContext& context, Handle handleSeed);
@@ -146,8 +146,8 @@ Handle handleIn(const RecordView& record);
 // Whether a file built afresh writes an entity of a kind this program does not know as its kept
 // record of release 2000 or later (MULTILEADER and the like), and writes it so: its handle, owner,
 // layer and space the document's, the records that follow it owned by it, their handles kept
-// where they stay (see WriteContext::keep), and without its application data, which names
-// records of the old file.
+// where they stay (see WriteContext::keep), and its application data only where the objects it
+// names are kept (see keepsObjects).
 bool keptInRebuiltFile(const WriteContext& context, const model::Entity& entity);
 void writeKeptInRebuiltFile(WriteContext& context, const model::Entity& entity, Handle owner,
                             bool paperSpace);

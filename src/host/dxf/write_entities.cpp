@@ -289,7 +289,9 @@ class EntityWriter {
     if (context_.source == nullptr || entity_.origin.record == model::EntityOrigin::kNoRecord) {
       return;
     }
-    if (part == KeptPart::kApplicationData && !context_.fromRecords) return;
+    if (part == KeptPart::kApplicationData && !context_.fromRecords && !context_.objectsKept) {
+      return;
+    }
     const RecordView record = context_.source->entities[entity_.origin.record];
     bool inApplicationData = false;
     bool inExtendedData = false;

@@ -65,10 +65,16 @@ void layout(DxfOutput& out, Handle handle, Handle owner, std::string_view name, 
 
 bool keepsObjects(WriteContext& context) {
   const SourceDrawing* source = context.source;
-  if (source == nullptr || source->objects.empty() ||
-      source->objects.front().type != "DICTIONARY") {
-    return false;
+  if (source == nullptr || source->objects.empty()) return false;
+  // The root dictionary, owned by nothing, with the layouts this file needs.
+  const SourceRecord& root = source->objects.front();
+  bool owned = false;
+  bool layouts = false;
+  for (const auto [code, value] : root.groups) {
+    if (code == 330) owned = owned || parseHandle(value).has_value();
+    if (code == 3) layouts = layouts || value == "ACAD_LAYOUT";
   }
+  if (root.type != "DICTIONARY" || owned || !layouts) return false;
   std::unordered_set<Handle> handles;
   for (const SourceRecord& object : source->objects) {
     const Handle handle = handleOf(object);

@@ -265,7 +265,15 @@ std::vector<std::string> contentNotSaved(const model::Document& document) {
 
 std::vector<std::string> contentNotSaved(const model::Document& document, const Release& release) {
   DxfOutput nowhere([](std::string_view) {});
-  const WriteContext context = contextFor(document, nowhere, release);
+  WriteContext context = contextFor(document, nowhere, release);
+  // Whether a file built afresh keeps the objects is told by numbering it.
+  if (!context.fromRecords) {
+    try {
+      allocateStructure(context);
+    } catch (const HandlesUsedUp&) {
+      context.objectsKept = false;
+    }
+  }
   std::map<std::string, std::size_t> droppedEntities;
   std::size_t shearedInserts = 0;
   std::size_t trueColours = 0;

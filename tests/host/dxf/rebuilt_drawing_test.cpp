@@ -121,6 +121,11 @@ variables.add_dict_var("SURVEY_ID", "K-17")
 settings = doc.rootdict.get_required_dict("ACAD_PLOTSETTINGS")
 plot = doc.objects.new_entity("PLOTSETTINGS", dxfattribs={"owner": settings.dxf.handle})
 settings["A3"] = plot
+data = doc.rootdict.get_required_dict("SURVEY_DATA")
+record = doc.objects.new_entity("XRECORD", dxfattribs={"owner": data.dxf.handle})
+record.extend([(1, "station 12")])
+data["STATION"] = record
+doc.modelspace().add_circle((0, 0), 1).new_extension_dict()
 line = doc.modelspace().add_line((0, 0), (1, 1))
 )",
      R"(print(sorted(doc.rootdict.keys()))
@@ -129,6 +134,8 @@ print([(name, doc.layouts.get(name).dxf.handle, doc.layouts.get(name).block_reco
 print(doc.layouts.get("Plan").dxf.paper_width, [e.dxftype() for e in doc.layouts.get("Plan")])
 print(sorted(doc.rootdict["ACAD_MLINESTYLE"].keys()), doc.rootdict["AcDbVariableDictionary"]["SURVEY_ID"].dxf.value)
 print([(o.dxftype(), o.dxf.handle) for o in doc.objects if o.dxftype() == "PLOTSETTINGS"])
+print(list(doc.rootdict["SURVEY_DATA"]["STATION"].tags))
+print([e.get_extension_dict().dictionary.dxf.handle for e in doc.modelspace() if e.has_extension_dict])
 print("audit", [error.message for error in doc.audit().errors])
 )"},
 };
