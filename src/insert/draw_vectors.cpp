@@ -13,8 +13,10 @@ cad::Point3 toWorld(const cad::Matrix4& frame, const cad::Point3& point) {
 
 class VectorDrawing {
  public:
-  VectorDrawing(cad::ModelSpace& space, const VectorSpec& spec, const Placement& placement)
-      : canvas_{space, placement.frame, spec.textHeight}, spec_(spec), placement_(placement) {}
+  VectorDrawing(cad::ModelSpace& space, const VectorSpec& vectors, const Placement& placement)
+      : canvas_{space, placement.frame, vectors.textHeight},
+        spec_(vectors),
+        placement_(placement) {}
 
   void draw() {
     if (spec_.grouped) basePoint_ = placement_.basePoint();
@@ -64,8 +66,8 @@ class VectorDrawing {
 
 }  // namespace
 
-void drawVectors(cad::ModelSpace& space, const VectorSpec& spec, const Placement& placement) {
-  VectorDrawing(space, spec, placement).draw();
+void drawVectors(cad::ModelSpace& space, const VectorSpec& vectors, const Placement& placement) {
+  VectorDrawing(space, vectors, placement).draw();
 }
 
 }  // namespace insert

@@ -5,13 +5,13 @@
 
 namespace insert {
 
-// Draws the deviations of `spec` into `space`, each arrow and label laid out in the frame's
+// Draws the deviations of `vectors` into `space`, each arrow and label laid out in the frame's
 // coordinates and moved into place with its matrix: X and Y as arrows along the frame's axes,
 // then Z, then the leader. A negative deviation's arrow points the other way and its label
 // drops the minus sign; a zero deviation gets a double-headed arrow labelled "0". A grouped Z
 // bubble sits in the quadrant the X and Y arrows point into. The arrow block must be in the
 // drawing. Fails with cad::AutomationError at the first failing step, a coordinate beyond the
 // range of a double included; what was drawn before stays.
-void drawVectors(cad::ModelSpace& space, const VectorSpec& spec, const Placement& placement);
+void drawVectors(cad::ModelSpace& space, const VectorSpec& vectors, const Placement& placement);
 
 }  // namespace insert

@@ -26,14 +26,14 @@ std::optional<Deviation> deviationOf(const DialogControls& form, std::string_vie
 }
 
 VectorSpec specOf(const DialogControls& form, double textHgt) {
-  VectorSpec spec;
-  spec.x = deviationOf(form, "chkXdev", Axis::X);
-  spec.y = deviationOf(form, "chkYdev", Axis::Y);
-  spec.z = deviationOf(form, "chkZdev", Axis::Z);
-  spec.zStyle = form.OptionValue("optZBubble") ? ZStyle::Bubble : ZStyle::Arrow;
-  spec.grouped = !form.OptionValue("optInSeperatly");
-  spec.textHeight = textHgt;
-  return spec;
+  VectorSpec vectors;
+  vectors.x = deviationOf(form, "chkXdev", Axis::X);
+  vectors.y = deviationOf(form, "chkYdev", Axis::Y);
+  vectors.z = deviationOf(form, "chkZdev", Axis::Z);
+  vectors.zStyle = form.OptionValue("optZBubble") ? ZStyle::Bubble : ZStyle::Arrow;
+  vectors.grouped = !form.OptionValue("optInSeperatly");
+  vectors.textHeight = textHgt;
+  return vectors;
 }
 
 // The points the user picks, each translated into the UCS and kept in the dialog's scratch
@@ -71,7 +71,7 @@ class DialogPicks {
   std::optional<cad::Point3> insertWorld_;
 };
 
-Placement placementOf(DialogPicks& picks, const UcsFrame& frame, const VectorSpec& spec) {
+Placement placementOf(DialogPicks& picks, const UcsFrame& frame, const VectorSpec& vectors) {
   Placement placement;
   placement.frame = frame.ucsMatrix;
   placement.basePoint = [&picks] { return picks.insertPoint("Insert Point "); };
@@ -79,7 +79,7 @@ Placement placementOf(DialogPicks& picks, const UcsFrame& frame, const VectorSpe
   placement.xPoint = [&picks] { return picks.ucsPoint("X Dev Insert Point "); };
   placement.yPoint = [&picks] { return picks.ucsPoint("Y Dev Insert Point "); };
   // A bubble lies flat: it needs no turn axis, and its point is asked for as a plain point.
-  if (spec.zStyle == ZStyle::Bubble) {
+  if (vectors.zStyle == ZStyle::Bubble) {
     placement.zPoint = [&picks] { return picks.ucsPoint("Z Dev Insert Point "); };
   } else {
     placement.zPoint = [&picks] { return picks.insertPoint("Z Dev Insert Point "); };
@@ -101,14 +101,14 @@ void cmdInsert_Click(DialogControls& form, DialogVariables& vars) {
     const UcsFrame frame = establishFrame(*vars.acadDoc);
 
     form.Hide();
-    const VectorSpec spec = specOf(form, textHgt);
+    const VectorSpec vectors = specOf(form, textHgt);
     // With neither placement selected there is no point to draw at: like any other use of a
     // point that was never set, a ticked axis fails rather than drawing at the origin.
-    if (!form.OptionValue("optInGrouped") && spec.grouped) {
-      if (spec.x || spec.y || spec.z) throw cad::objectNotSetError();
+    if (!form.OptionValue("optInGrouped") && vectors.grouped) {
+      if (vectors.x || vectors.y || vectors.z) throw cad::objectNotSetError();
     } else {
       DialogPicks picks(vars);
-      drawVectors(*vars.moSpace, spec, placementOf(picks, frame, spec));
+      drawVectors(*vars.moSpace, vectors, placementOf(picks, frame, vectors));
     }
     if (isTemporaryUcs(frame.ucsName)) frame.ucsObj->Delete();
     form.Show();

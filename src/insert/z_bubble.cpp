@@ -33,10 +33,11 @@ BubbleLabel bubbleLabel(const Deviation& z) {
   return {"%%p0", 2};
 }
 
-cad::Point3 clearOfArrows(const VectorSpec& spec, const cad::Point3& b, const BubbleLabel& label) {
-  const double h = spec.textHeight;
-  const double sx = signOf(spec.x);
-  const double sy = signOf(spec.y);
+cad::Point3 clearOfArrows(const VectorSpec& vectors, const cad::Point3& b,
+                          const BubbleLabel& label) {
+  const double h = vectors.textHeight;
+  const double sx = signOf(vectors.x);
+  const double sy = signOf(vectors.y);
   double x = cad::checked(b.x() + 1.75 * h * sx);
   double y = cad::checked(b.y() + 1.75 * h * sy);
   if (sx < 0) x = cad::checked(x - static_cast<double>(label.length) * h);

@@ -26,7 +26,7 @@ BubbleLabel bubbleLabel(const Deviation& z);
 // Where a grouped bubble's label starts: in the quadrant the X and Y arrows point into, its
 // near corner 1.75 text heights from the base point along each axis. An axis not drawn counts
 // as positive.
-cad::Point3 clearOfArrows(const VectorSpec& spec, const cad::Point3& basePnt,
+cad::Point3 clearOfArrows(const VectorSpec& vectors, const cad::Point3& basePnt,
                           const BubbleLabel& label);
 
 // The Z deviation drawn for plan views: the label from `labelPnt` in an ellipse, flat in the

@@ -34,7 +34,7 @@ struct Label {
 // Everything in the frame's coordinates.
 struct DrawCase {
   const char* name;
-  VectorSpec spec;
+  VectorSpec vectors;
   Points points;  // grouped: the base point; separately: each drawn axis's point, X, Y, Z
   std::optional<cad::Point3> leaderEnd;
   std::vector<Arrow> arrows;
@@ -46,8 +46,8 @@ void PrintTo(const DrawCase& c, std::ostream* os) {
   *os << c.name;
 }
 
-VectorSpec spec(std::optional<Deviation> x, std::optional<Deviation> y, std::optional<Deviation> z,
-                ZStyle zStyle, bool grouped, double h) {
+VectorSpec vectors(std::optional<Deviation> x, std::optional<Deviation> y,
+                   std::optional<Deviation> z, ZStyle zStyle, bool grouped, double h) {
   return {x, y, z, zStyle, grouped, h};
 }
 
@@ -59,7 +59,7 @@ class DrawVectors : public HostRun, public ::testing::WithParamInterface<DrawCas
     insert::Placement placement;
     placement.frame = kFrame.matrix();
     const auto next = [this, &c] { return c.points.at(asked_++); };
-    if (c.spec.grouped) {
+    if (c.vectors.grouped) {
       placement.basePoint = next;
     } else {
       placement.xPoint = placement.yPoint = placement.zPoint = next;
@@ -73,7 +73,7 @@ class DrawVectors : public HostRun, public ::testing::WithParamInterface<DrawCas
 
 TEST_P(DrawVectors, LeavesTheArrowsLabelsAndLeaderInTheFrame) {
   const DrawCase& c = GetParam();
-  insert::drawVectors(*vars.moSpace, c.spec, placement(c));
+  insert::drawVectors(*vars.moSpace, c.vectors, placement(c));
 
   const WorldDrawing drawn = modelSpace();
   EXPECT_EQ(asked_, c.points.size()) << "each point is asked for once";
@@ -87,7 +87,7 @@ TEST_P(DrawVectors, LeavesTheArrowsLabelsAndLeaderInTheFrame) {
     EXPECT_EQ(drawn.texts[i].text, c.labels[i].text);
     EXPECT_TRUE(samePoint(drawn.texts[i].placement.translation(), world(c.labels[i].start)))
         << c.labels[i].text;
-    EXPECT_DOUBLE_EQ(drawn.texts[i].height, c.spec.textHeight);
+    EXPECT_DOUBLE_EQ(drawn.texts[i].height, c.vectors.textHeight);
   }
   ASSERT_EQ(drawn.ellipses.size(), c.bubbleCentre ? 1u : 0u);
   if (c.bubbleCentre) {
@@ -107,8 +107,8 @@ INSTANTIATE_TEST_SUITE_P(
     Cases, DrawVectors,
     ::testing::Values(
         DrawCase{"GroupedNegativeXPositiveYZeroZArrow",
-                 spec(Deviation{-0.012, "-0.012"}, Deviation{0.5, "0.5"}, Deviation{0, "0.000"},
-                      ZStyle::Arrow, true, 2),
+                 vectors(Deviation{-0.012, "-0.012"}, Deviation{0.5, "0.5"}, Deviation{0, "0.000"},
+                         ZStyle::Arrow, true, 2),
                  {{10, 20, 3}},
                  cad::Point3(30, 40, 3),
                  // A zero Z stands up as two arrows, the second from the tip back.
@@ -119,30 +119,32 @@ INSTANTIATE_TEST_SUITE_P(
                  {{"0.012", {-7, 19, 3}}, {"0.5", {9, 27, 3}}, {"0", {9, 20, 10}}},
                  std::nullopt},
         DrawCase{"GroupedBubbleInTheQuadrantTheArrowsPointInto",
-                 spec(Deviation{-1, "-1"}, Deviation{-0.25, "-0.25"}, Deviation{0.005, "0.005"},
-                      ZStyle::Bubble, true, 2),
+                 vectors(Deviation{-1, "-1"}, Deviation{-0.25, "-0.25"}, Deviation{0.005, "0.005"},
+                         ZStyle::Bubble, true, 2),
                  {{10, 20, 3}},
                  cad::Point3(0, 0, 3),
                  {{{10, 20, 3}, {4, 20, 3}}, {{10, 20, 3}, {10, 14, 3}}},
                  {{"1", {1, 19, 3}}, {"0.25", {9, 11, 3}}, {"+0.005", {-5.5, 14.5, 3}}},
                  cad::Point3(0.5, 15.5, 3)},
-        DrawCase{"GroupedZeroBubbleAloneWithoutLeader",
-                 spec(std::nullopt, std::nullopt, Deviation{0, "0.000"}, ZStyle::Bubble, true, 2),
-                 {{10, 20, 3}},
-                 std::nullopt,
-                 {},
-                 {{"%%p0", {13.5, 23.5, 3}}},
-                 cad::Point3(15.5, 24.5, 3)},
-        DrawCase{"NegativeZeroIsZero",
-                 spec(Deviation{-0.0, "0.000"}, std::nullopt, std::nullopt, ZStyle::Arrow, true, 1),
-                 {{0, 0, 0}},
-                 std::nullopt,
-                 {{{0, 0, 0}, {3, 0, 0}}, {{3, 0, 0}, {0, 0, 0}}},
-                 {{"0", {3.5, -0.5, 0}}},
-                 std::nullopt},
+        DrawCase{
+            "GroupedZeroBubbleAloneWithoutLeader",
+            vectors(std::nullopt, std::nullopt, Deviation{0, "0.000"}, ZStyle::Bubble, true, 2),
+            {{10, 20, 3}},
+            std::nullopt,
+            {},
+            {{"%%p0", {13.5, 23.5, 3}}},
+            cad::Point3(15.5, 24.5, 3)},
+        DrawCase{
+            "NegativeZeroIsZero",
+            vectors(Deviation{-0.0, "0.000"}, std::nullopt, std::nullopt, ZStyle::Arrow, true, 1),
+            {{0, 0, 0}},
+            std::nullopt,
+            {{{0, 0, 0}, {3, 0, 0}}, {{3, 0, 0}, {0, 0, 0}}},
+            {{"0", {3.5, -0.5, 0}}},
+            std::nullopt},
         DrawCase{"SeparatelyEachAxisAtItsOwnPoint",
-                 spec(Deviation{0.1, "0.1"}, Deviation{-0.2, "-0.2"}, Deviation{0.3, "0.3"},
-                      ZStyle::Arrow, false, 1),
+                 vectors(Deviation{0.1, "0.1"}, Deviation{-0.2, "-0.2"}, Deviation{0.3, "0.3"},
+                         ZStyle::Arrow, false, 1),
                  {{0, 0, 0}, {10, 0, 0}, {20, 5, 1}},
                  std::nullopt,
                  {{{0, 0, 0}, {3, 0, 0}}, {{10, 0, 0}, {10, -3, 0}}, {{20, 5, 1}, {20, 5, 4}}},
@@ -150,7 +152,7 @@ INSTANTIATE_TEST_SUITE_P(
                  std::nullopt},
         DrawCase{
             "SeparateBubbleAtItsOwnPoint",
-            spec(std::nullopt, std::nullopt, Deviation{-0.5, "-0.5"}, ZStyle::Bubble, false, 2),
+            vectors(std::nullopt, std::nullopt, Deviation{-0.5, "-0.5"}, ZStyle::Bubble, false, 2),
             {{7, 8, 0}},
             std::nullopt,
             {},
@@ -181,7 +183,7 @@ TEST_F(HostRun, PointsAreAskedForWhenTheDrawingReachesThem) {
   };
   insert::drawVectors(
       *vars.moSpace,
-      spec(Deviation{1, "1"}, Deviation{1, "1"}, Deviation{1, "1"}, ZStyle::Arrow, false, 1),
+      vectors(Deviation{1, "1"}, Deviation{1, "1"}, Deviation{1, "1"}, ZStyle::Arrow, false, 1),
       placement);
   // Two entities per axis: its arrow and its label.
   EXPECT_EQ(drawnWhenAsked, (std::vector<std::size_t>{0, 2, 4, 4}));

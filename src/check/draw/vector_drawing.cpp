@@ -37,9 +37,9 @@ class Batch {
   DrawnPair drawPair(const survey::Pair& pair, const survey::ComparedPair& compared) {
     const std::size_t before = space_->drawn();
     const survey::Point& design = report_.design.points[pair.design];
-    const insert::VectorSpec spec = specOf(compared.values);
+    const insert::VectorSpec vectors = specOf(compared.values);
     const cad::Point3 designPoint = local(design);
-    const InsertSpot spot = clearInsertPoint(spec, design.id, designPoint);
+    const InsertSpot spot = clearInsertPoint(vectors, design.id, designPoint);
     grid_.add(spot.footprint.boxes);
 
     space_->setLayer(compared.failing.empty() ? kPassLayer : kFailLayer);
@@ -48,7 +48,7 @@ class Batch {
     placement.frame = ucsMatrix_;
     placement.basePoint = [&] { return spot.insertPoint; };
     placement.leaderEnd = [&] { return designPoint; };
-    insert::drawVectors(*space_, spec, placement);
+    insert::drawVectors(*space_, vectors, placement);
     space_->AddText(design.id, spot.footprint.idPoint, h_)->TransformBy(ucsMatrix_);
     return {0, space_->drawnAfter(before),
             worldBox(spot.footprint, {designPoint, spot.insertPoint, local(pair.survey.point)})};
@@ -86,14 +86,14 @@ class Batch {
 
   // The pair's deviations grouped at one point, the chosen axes drawn and Z as the user chose.
   insert::VectorSpec specOf(const survey::ComponentValues& values) const {
-    insert::VectorSpec spec;
-    if (settings_.axisX) spec.x = shown(*values[survey::kDx]);
-    if (settings_.axisY) spec.y = shown(*values[survey::kDy]);
-    if (settings_.axisZ && values[survey::kDz]) spec.z = shown(*values[survey::kDz]);
-    spec.zStyle = settings_.z == ZStyle::Bubble ? insert::ZStyle::Bubble : insert::ZStyle::Arrow;
-    spec.grouped = true;
-    spec.textHeight = h_;
-    return spec;
+    insert::VectorSpec vectors;
+    if (settings_.axisX) vectors.x = shown(*values[survey::kDx]);
+    if (settings_.axisY) vectors.y = shown(*values[survey::kDy]);
+    if (settings_.axisZ && values[survey::kDz]) vectors.z = shown(*values[survey::kDz]);
+    vectors.zStyle = settings_.z == ZStyle::Bubble ? insert::ZStyle::Bubble : insert::ZStyle::Arrow;
+    vectors.grouped = true;
+    vectors.textHeight = h_;
+    return vectors;
   }
 
   cad::Point3 local(const survey::Point& point) const {
@@ -115,13 +115,13 @@ class Batch {
     return box;
   }
 
-  InsertSpot clearInsertPoint(const insert::VectorSpec& spec, const std::string& id,
+  InsertSpot clearInsertPoint(const insert::VectorSpec& vectors, const std::string& id,
                               const cad::Point3& designPoint) {
     const cad::Point3 diagonal = cad::Point3(1, 1, 0).normalized() * h_;
     InsertSpot spot;
     for (int step = 0; step <= kMaxSteps; ++step) {
       spot.insertPoint = designPoint + (kFirstDistance + kStep * step) * diagonal;
-      spot.footprint = footprintOf(spec, id, spot.insertPoint, h_);
+      spot.footprint = footprintOf(vectors, id, spot.insertPoint, h_);
       if (!grid_.overlapsAny(spot.footprint.boxes)) break;
     }
     if (spot.insertPoint != designPoint + kFirstDistance * diagonal) ++moved_;
