@@ -16,6 +16,8 @@ build_packages=(
   libpugixml-dev             # LandXML point files
   libnanoflann-dev           # pairing survey points by proximity
   libproj-dev                # coordinate systems: GNSS latitude and longitude to a design's grid
+  libcgal-dev                # design surfaces: constrained Delaunay triangulation, AABB trees
+  libxlsxwriter-dev          # the survey check's Excel report
   help2man                   # the manual page, made from the program's --help
 )
 
@@ -36,7 +38,8 @@ test_packages=(
   python3-numpy              # survey statistics computed independently
   poppler-utils              # pdftotext and pdftoppm, reading the PDF report back
   python3-pandas             # the survey check benchmark's comparison...
-  python3-scipy              # ...pairing by proximity with cKDTree
+  python3-scipy              # ...pairing by proximity with cKDTree, and Delaunay for surfaces
+  python3-openpyxl           # reading the Excel report back
   fonts-dejavu-core          # the same fonts in the windows on every machine
   fonts-dejavu-extra         # the same fonts in the windows on every machine
   xvfb                       # the screenshots' virtual X server
