@@ -103,6 +103,13 @@ void writeConverted(WriteContext& context, const SourceTableEntry& entry, Handle
       out.handle(code, *renumbered);
       continue;
     }
+    // A reference to a record the new file keeps under the same handle (the visual style of a
+    // viewport, the plot style of a layer) still leads there.
+    if (!inApplicationData && isHandleReference(code) && parseHandle(value) &&
+        context.keptHandles.contains(*parseHandle(value))) {
+      context.keptGroup(code, value);
+      continue;
+    }
     if (inApplicationData || code == handleCode || code == 330 || code == 100 ||
         isHandleReference(code)) {
       continue;

@@ -76,9 +76,84 @@ bool readAs(const WriteContext& context, const model::Entity& entity, std::strin
          context.source->entities[entity.origin.record].type == type;
 }
 
+std::vector<RecordView> keptFollowersOf(const WriteContext& context, const model::Entity& entity,
+                                        std::string_view type) {
+  std::vector<RecordView> found;
+  if (context.source == nullptr || entity.origin.record == model::EntityOrigin::kNoRecord) {
+    return found;
+  }
+  const RecordView record = context.source->entities[entity.origin.record];
+  bool inFound = false;
+  for (std::size_t i = record.first; i < record.last; ++i) {
+    const auto [code, value] = (*record.groups)[i];
+    if (code != 0) continue;
+    if (inFound) found.back().last = i;  // a record ends where the next begins
+    inFound = type.empty() || value == type;
+    if (inFound) found.push_back({value, record.groups, i + 1, record.last});
+  }
+  return found;
+}
+
+Handle handleIn(const RecordView& record) {
+  for (const auto [code, value] : record) {
+    if (code == 5) return parseHandle(value).value_or(0);
+  }
+  return 0;
+}
+
+bool keptInRebuiltFile(const WriteContext& context, const model::Entity& entity) {
+  const auto* raw = std::get_if<model::UnsupportedEntity>(&entity.data);
+  if (raw == nullptr || context.fromRecords || context.source == nullptr || !entity.origin.asRead ||
+      entity.origin.record == model::EntityOrigin::kNoRecord || isBuiltInEntity(raw->type)) {
+    return false;
+  }
+  // Built-in entities that hold references into the old file (a clipped viewport) stay left
+  // out; a kind of release 2000 or later is told by its subclass markers.
+  const RecordView record = context.source->entities[entity.origin.record];
+  return std::any_of(record.begin(), record.end(),
+                     [](const auto& group) { return group.code == 100; });
+}
+
+void writeKeptInRebuiltFile(WriteContext& context, const model::Entity& entity, Handle owner,
+                            bool paperSpace) {
+  const RecordView record = context.source->entities[entity.origin.record];
+  DxfOutput& out = context.out;
+  out.text(0, record.type);
+  bool ownRecord = true;  // the entity's first record, not one that follows it
+  bool beforeSubclass = true;
+  bool inApplicationData = false;
+  for (const auto [code, value] : record) {
+    if (code == 0) {
+      out.text(0, value);
+      ownRecord = false;
+      beforeSubclass = true;
+      continue;
+    }
+    // Application data names objects of the old file (reactors, extension dictionaries): kept
+    // with them.
+    if (code == 102 && !context.objectsKept) {
+      inApplicationData = value.starts_with("{");
+      continue;
+    }
+    if (inApplicationData) continue;
+    if (code == 100) beforeSubclass = false;
+    if (code == 5) {
+      out.handle(5, ownRecord ? entity.handle : context.keep(parseHandle(value).value_or(0)));
+    } else if (code == 330 && beforeSubclass) {
+      out.handle(330, ownRecord ? owner : entity.handle);
+    } else if (ownRecord && code == 8) {
+      if (paperSpace) out.whole(67, 1);
+      out.text(8, context.layerName(entity.layer));
+    } else if (!(ownRecord && code == 67)) {
+      context.keptGroup(code, value);
+    }
+  }
+}
+
 bool leftOut(const WriteContext& context, const model::Entity& entity) {
   const auto* raw = std::get_if<model::UnsupportedEntity>(&entity.data);
-  return raw != nullptr && !writtenAsRecord(context, entity) && !canWriteBack(*raw);
+  return raw != nullptr && !writtenAsRecord(context, entity) &&
+         !keptInRebuiltFile(context, entity) && !canWriteBack(*raw);
 }
 
 std::optional<RecordView> release12Record(const WriteContext& context,

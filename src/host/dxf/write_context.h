@@ -4,6 +4,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <unordered_set>
 #include <vector>
 
 #include "host/dxf/dxf_output.h"
@@ -24,6 +25,7 @@ struct StructureHandles {
   Handle activeViewport = 0, byBlock = 0, byLayer = 0, continuous = 0, standardDimstyle = 0;
   std::vector<Handle> layers, styles, ucss, appids;
   std::vector<Handle> blockRecords, blockBegins, blockEnds;
+  std::vector<Handle> blockLayouts;  // by block index: the layout of a space, else 0
   Handle rootDictionary = 0, groupDictionary = 0, layoutDictionary = 0, plotStyleDictionary = 0,
          normalPlotStyle = 0, modelLayout = 0, paperLayout = 0;
 };
@@ -55,9 +57,25 @@ struct WriteContext {
   // By layer index: renamed since it was read, so that records naming it are out of date.
   std::vector<bool> renamedLayers;
 
+  // In a file built afresh, the handles of the source's records it keeps (and its entities'),
+  // and the first of the handles numbered afresh, above all of those.
+  std::unordered_set<Handle> keptHandles;
+  Handle firstFresh = 0;
+  // A file built afresh writes the objects of its source as read (see keepsObjects).
+  bool objectsKept = false;
+
   Handle allocate() {
     if (nextHandle >= model::kLastHandle) throw HandlesUsedUp();
     return nextHandle++;
+  }
+  // The handle of a record of the source in a file built afresh: the one it had, unless it
+  // had none or another record took it first; then a fresh one. In a file written back from
+  // its records, always a fresh one.
+  Handle keep(Handle asRead) {
+    if (!fromRecords && asRead != 0 && asRead < firstFresh && keptHandles.insert(asRead).second) {
+      return asRead;
+    }
+    return allocate();
   }
   const std::string& layerName(model::LayerIndex layer) const { return layerNames.at(layer); }
   const std::string& styleName(model::StyleIndex style) const { return styleNames.at(style); }
@@ -76,6 +94,11 @@ void writeTables(WriteContext& context);
 void writeBlocks(WriteContext& context);
 void writeEntities(WriteContext& context);
 void writeObjects(WriteContext& context);
+
+// Whether a file built afresh can write the objects of its source as read, and claims their
+// handles if so: the source has a root dictionary with layouts, and each object a handle of its
+// own that no entity took.
+bool keepsObjects(WriteContext& context);
 // Writes the whole file from the records of the file the drawing was read from (source whole).
 void writeFromSource(WriteContext& context, Handle handleSeed);
 
@@ -113,6 +136,21 @@ bool writtenAsRecord(const WriteContext& context, const model::Entity& entity,
 // Whether the entity was read from a record of that type that is kept.
 bool readAs(const WriteContext& context, const model::Entity& entity, std::string_view type);
 bool leftOut(const WriteContext& context, const model::Entity& entity);
+
+// The records of `type` (of any, when empty) that followed the entity's own in its kept record,
+// in order, and the handle a kept record gave (0 for none).
+std::vector<RecordView> keptFollowersOf(const WriteContext& context, const model::Entity& entity,
+                                        std::string_view type);
+Handle handleIn(const RecordView& record);
+
+// Whether a file built afresh writes an entity of a kind this program does not know as its kept
+// record of release 2000 or later (MULTILEADER and the like), and writes it so: its handle, owner,
+// layer and space the document's, the records that follow it owned by it, their handles kept
+// where they stay (see WriteContext::keep), and its application data only where the objects it
+// names are kept (see keepsObjects).
+bool keptInRebuiltFile(const WriteContext& context, const model::Entity& entity);
+void writeKeptInRebuiltFile(WriteContext& context, const model::Entity& entity, Handle owner,
+                            bool paperSpace);
 
 // Writes a kept record as read (see WriteContext::keptGroup).
 void writeRecord(WriteContext& context, const RecordView& record);

@@ -125,14 +125,16 @@ class EntityWriter {
     out_.whole(70, 8 | (polyline.closed ? 1 : 0));
     const Handle polylineHandle = entity_.handle;
     finish();
-    for (const Vector3d& vertex : polyline.vertices) {
-      follower("VERTEX", polylineHandle);
+    const std::vector<RecordView> vertices = keptFollowers("VERTEX");
+    for (std::size_t i = 0; i < polyline.vertices.size(); ++i) {
+      const Vector3d& vertex = polyline.vertices[i];
+      follower("VERTEX", polylineHandle, i < vertices.size() ? handleIn(vertices[i]) : 0);
       out_.text(100, "AcDbVertex");
       out_.text(100, "AcDb3dPolylineVertex");
       out_.point(10, vertex);
       out_.whole(70, 32);
     }
-    follower("SEQEND", polylineHandle);
+    follower("SEQEND", polylineHandle, keptSeqendHandle());
   }
   void operator()(const model::UnsupportedEntity& raw) {
     // Kept as read: fresh handles and owners, the current layer name and space; every other
@@ -149,11 +151,15 @@ class EntityWriter {
     writeRecordStart(raw.type, head, owner_);
     bool layerWritten = false;
     ExtrusionGroups extrusion;
+    const std::vector<RecordView> followers = keptFollowers({});
+    std::size_t next = 0;
     for (const auto [code, value] : raw.groups) {
       extrusion.before(code, out_);
       if (code == 0) {
         if (!layerWritten) placement();
-        writeRecordStart(value, context_.allocate(), head);
+        const Handle asRead = next < followers.size() ? handleIn(followers[next]) : 0;
+        ++next;
+        writeRecordStart(value, context_.keep(asRead), head);
         layerWritten = false;
         continue;
       }
@@ -243,33 +249,23 @@ class EntityWriter {
     const std::vector<RecordView> vertices = keptFollowers("VERTEX");
     for (std::size_t i = 0; i < polyline.vertices.size(); ++i) {
       const auto& vertex = polyline.vertices[i];
-      follower("VERTEX", entity_.handle);
+      follower("VERTEX", entity_.handle, i < vertices.size() ? handleIn(vertices[i]) : 0);
       if (i < vertices.size()) followerProperties(vertices[i]);
       out_.text(100, "AcDbVertex");
       out_.text(100, "AcDb2dVertex");
       out_.point(10, Vector3d(vertex.point.x(), vertex.point.y(), polyline.elevation));
       if (vertex.bulge != 0.0) out_.real(42, vertex.bulge);
     }
-    follower("SEQEND", entity_.handle);
+    follower("SEQEND", entity_.handle, keptSeqendHandle());
     for (const RecordView& seqend : keptFollowers("SEQEND")) followerProperties(seqend);
   }
 
-  // The records of `type` that followed the entity's own in its kept record, in order.
   std::vector<RecordView> keptFollowers(std::string_view type) const {
-    std::vector<RecordView> found;
-    if (context_.source == nullptr || entity_.origin.record == model::EntityOrigin::kNoRecord) {
-      return found;
-    }
-    const RecordView record = context_.source->entities[entity_.origin.record];
-    bool inFound = false;
-    for (std::size_t i = record.first; i < record.last; ++i) {
-      const auto [code, value] = (*record.groups)[i];
-      if (code != 0) continue;
-      if (inFound) found.back().last = i;  // a record ends where the next begins
-      inFound = value == type;
-      if (inFound) found.push_back({value, record.groups, i + 1, record.last});
-    }
-    return found;
+    return keptFollowersOf(context_, entity_, type);
+  }
+  Handle keptSeqendHandle() const {
+    const std::vector<RecordView> seqends = keptFollowers("SEQEND");
+    return seqends.empty() ? 0 : handleIn(seqends.front());
   }
 
   void followerProperties(const RecordView& record) {
@@ -293,7 +289,9 @@ class EntityWriter {
     if (context_.source == nullptr || entity_.origin.record == model::EntityOrigin::kNoRecord) {
       return;
     }
-    if (part == KeptPart::kApplicationData && !context_.fromRecords) return;
+    if (part == KeptPart::kApplicationData && !context_.fromRecords && !context_.objectsKept) {
+      return;
+    }
     const RecordView record = context_.source->entities[entity_.origin.record];
     bool inApplicationData = false;
     bool inExtendedData = false;
@@ -361,9 +359,10 @@ class EntityWriter {
     if (paperSpace_) out_.whole(67, 1);
     out_.text(8, layerName());
   }
-  // A record that follows the entity's own (a vertex, SEQEND): its properties are its own.
-  void follower(std::string_view type, Handle owner) {
-    writeRecordStart(type, context_.allocate(), owner);
+  // A record that follows the entity's own (a vertex, SEQEND): its properties are its own, its
+  // handle the one its kept record gave where that stays (see WriteContext::keep).
+  void follower(std::string_view type, Handle owner, Handle asRead = 0) {
+    writeRecordStart(type, context_.keep(asRead), owner);
     out_.text(100, "AcDbEntity");
     placement();
   }
@@ -381,6 +380,10 @@ void writeEntity(WriteContext& context, const model::Entity& entity, Handle owne
       extrusion.before(code, context.out);
       context.keptGroup(code, value);
     }
+    return;
+  }
+  if (keptInRebuiltFile(context, entity)) {
+    writeKeptInRebuiltFile(context, entity, owner, paperSpace);
     return;
   }
   if (leftOut(context, entity)) return;

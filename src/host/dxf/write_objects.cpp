@@ -1,3 +1,5 @@
+#include <unordered_set>
+
 #include "host/dxf/write_context.h"
 
 namespace host::dxf {
@@ -61,11 +63,40 @@ void layout(DxfOutput& out, Handle handle, Handle owner, std::string_view name, 
 
 }  // namespace
 
+bool keepsObjects(WriteContext& context) {
+  const SourceDrawing* source = context.source;
+  if (source == nullptr || source->objects.empty()) return false;
+  // The root dictionary, owned by nothing, with the layouts this file needs.
+  const SourceRecord& root = source->objects.front();
+  bool owned = false;
+  bool layouts = false;
+  for (const auto [code, value] : root.groups) {
+    if (code == 330) owned = owned || parseHandle(value).has_value();
+    if (code == 3) layouts = layouts || value == "ACAD_LAYOUT";
+  }
+  if (root.type != "DICTIONARY" || owned || !layouts) return false;
+  std::unordered_set<Handle> handles;
+  for (const SourceRecord& object : source->objects) {
+    const Handle handle = handleOf(object);
+    if (handle == 0 || handle >= context.firstFresh || context.keptHandles.contains(handle) ||
+        !handles.insert(handle).second) {
+      return false;
+    }
+  }
+  context.keptHandles.merge(handles);
+  return true;
+}
+
 void writeObjects(WriteContext& context) {
   DxfOutput& out = context.out;
   const StructureHandles& h = context.handles;
   out.text(0, "SECTION");
   out.text(2, "OBJECTS");
+  if (context.objectsKept) {
+    for (const SourceRecord& object : context.source->objects) writeRecord(context, object.view());
+    out.text(0, "ENDSEC");
+    return;
+  }
   dictionary(out, h.rootDictionary, 0,
              {{"ACAD_GROUP", h.groupDictionary},
               {"ACAD_LAYOUT", h.layoutDictionary},

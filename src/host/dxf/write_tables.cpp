@@ -68,7 +68,7 @@ void writeTableOfFile(WriteContext& context, std::string_view name, Handle handl
     }
   }
   for (const SourceTableEntry* other : others) {
-    writeConverted(context, *other, context.allocate(), handle, subclass);
+    writeConverted(context, *other, context.keep(other->handle), handle, subclass);
   }
 }
 
@@ -197,11 +197,10 @@ void writeBlockRecords(WriteContext& context) {
                     blocks.size() + withoutBlocks.size());
   for (std::size_t i = 0; i < blocks.size(); ++i) {
     table.entry("BLOCK_RECORD", h.blockRecords[i], "AcDbBlockTableRecord", context.blockNames[i]);
-    if (i == model::BlockTable::kModelSpace) out.handle(340, h.modelLayout);
-    if (i == model::BlockTable::kPaperSpace) out.handle(340, h.paperLayout);
+    if (h.blockLayouts[i] != 0) out.handle(340, h.blockLayouts[i]);
   }
   for (const SourceTableEntry* record : withoutBlocks) {
-    writeConverted(context, *record, context.allocate(), h.blockRecordTable,
+    writeConverted(context, *record, context.keep(record->handle), h.blockRecordTable,
                    "AcDbBlockTableRecord");
   }
 }

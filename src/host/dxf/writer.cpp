@@ -31,32 +31,78 @@ Handle highestEntityHandle(const model::Document& document) {
 
 void allocateStructure(WriteContext& context) {
   const model::Document& document = context.document;
+  const SourceDrawing* source = context.source;
   StructureHandles& h = context.handles;
   // A file read with its handles used up stays so, though this file is numbered afresh: its
   // entities may be without handles (see Document::giveFreshHandles).
-  if (context.source != nullptr && context.source->handleSeed == model::kLastHandle) {
-    throw HandlesUsedUp();
-  }
+  if (source != nullptr && source->handleSeed == model::kLastHandle) throw HandlesUsedUp();
   context.nextHandle = model::handleAfter(highestEntityHandle(document));
-  for (Handle* handle : {&h.vportTable,      &h.ltypeTable,       &h.layerTable,
-                         &h.styleTable,      &h.viewTable,        &h.ucsTable,
-                         &h.appidTable,      &h.dimstyleTable,    &h.blockRecordTable,
-                         &h.activeViewport,  &h.byBlock,          &h.byLayer,
-                         &h.continuous,      &h.standardDimstyle, &h.rootDictionary,
-                         &h.groupDictionary, &h.layoutDictionary, &h.plotStyleDictionary,
-                         &h.normalPlotStyle, &h.modelLayout,      &h.paperLayout}) {
+  // The source's handles stay where no entity took them; fresh ones come above them all.
+  if (source != nullptr) context.nextHandle = std::max(context.nextHandle, source->handleSeed);
+  context.firstFresh = context.nextHandle;
+  forEachEntity(document,
+                [&](const model::Entity& entity) { context.keptHandles.insert(entity.handle); });
+  context.objectsKept = keepsObjects(context);
+  const std::pair<Handle*, std::string_view> tables[] = {{&h.vportTable, "VPORT"},
+                                                         {&h.ltypeTable, "LTYPE"},
+                                                         {&h.layerTable, "LAYER"},
+                                                         {&h.styleTable, "STYLE"},
+                                                         {&h.viewTable, "VIEW"},
+                                                         {&h.ucsTable, "UCS"},
+                                                         {&h.appidTable, "APPID"},
+                                                         {&h.dimstyleTable, "DIMSTYLE"},
+                                                         {&h.blockRecordTable, "BLOCK_RECORD"}};
+  for (const auto& [handle, name] : tables) {
+    const SourceTable* table = source != nullptr ? source->table(name) : nullptr;
+    *handle = context.keep(table != nullptr ? handleOf(table->head) : 0);
+  }
+  for (Handle* handle :
+       {&h.rootDictionary, &h.groupDictionary, &h.layoutDictionary, &h.plotStyleDictionary,
+        &h.normalPlotStyle, &h.modelLayout, &h.paperLayout}) {
     *handle = context.allocate();
   }
-  const auto allocateEach = [&](std::vector<Handle>& handles, std::size_t count) {
-    handles.resize(count);
-    for (Handle& handle : handles) handle = context.allocate();
+  // The handle of the source's table entry of that name, if it had one.
+  const auto keepEntry = [&](const ConvertedEntries& table, std::string_view name) {
+    const SourceTableEntry* entry = table.find(name);
+    return context.keep(entry != nullptr ? entry->handle : 0);
   };
-  allocateEach(h.layers, document.layers().size());
-  allocateEach(h.styles, document.textStyles().size());
-  allocateEach(h.ucss, document.ucsTable().size());
-  allocateEach(h.blockRecords, document.blocks().size());
-  allocateEach(h.blockBegins, document.blocks().size());
-  allocateEach(h.blockEnds, document.blocks().size());
+  h.activeViewport = keepEntry(ConvertedEntries(context, "VPORT"), "*Active");
+  const ConvertedEntries lineTypes(context, "LTYPE");
+  h.byBlock = keepEntry(lineTypes, "ByBlock");
+  h.byLayer = keepEntry(lineTypes, "ByLayer");
+  h.continuous = keepEntry(lineTypes, "Continuous");
+  h.standardDimstyle = keepEntry(ConvertedEntries(context, "DIMSTYLE"), "Standard");
+  const auto keepEach = [&](std::vector<Handle>& handles, std::string_view table,
+                            const auto& entries) {
+    const ConvertedEntries converted(context, table);
+    for (const auto& entry : entries) handles.push_back(keepEntry(converted, entry.name));
+  };
+  keepEach(h.layers, "LAYER", document.layers().all());
+  keepEach(h.styles, "STYLE", document.textStyles().all());
+  keepEach(h.ucss, "UCS", document.ucsTable().all());
+  keepEach(h.blockRecords, "BLOCK_RECORD", document.blocks().all());
+  h.blockLayouts.assign(document.blocks().size(), 0);
+  if (context.objectsKept) {
+    // The layouts come with the objects: each block record names its own, as read.
+    const ConvertedEntries records(context, "BLOCK_RECORD");
+    for (model::BlockIndex i = 0; i < document.blocks().size(); ++i) {
+      if (const SourceTableEntry* entry = records.find(document.blocks()[i].name)) {
+        for (const auto [code, value] : entry->record.groups) {
+          if (code == 340) h.blockLayouts[i] = parseHandle(value).value_or(0);
+        }
+      }
+    }
+    // The source's plot styles are its own objects.
+    h.normalPlotStyle = 0;
+  } else {
+    h.blockLayouts[model::BlockTable::kModelSpace] = h.modelLayout;
+    h.blockLayouts[model::BlockTable::kPaperSpace] = h.paperLayout;
+  }
+  for (model::BlockIndex i = 0; i < document.blocks().size(); ++i) {
+    const bool marked = source != nullptr && i < source->blockMarkers.size();
+    h.blockBegins.push_back(context.keep(marked ? handleOf(source->blockMarkers[i].first) : 0));
+    h.blockEnds.push_back(context.keep(marked ? handleOf(source->blockMarkers[i].second) : 0));
+  }
   context.applications = {"ACAD"};
   std::unordered_set<std::string> knownApplications = {model::foldedName("ACAD")};
   forEachEntity(document, [&](const model::Entity& entity) {
@@ -65,8 +111,11 @@ void allocateStructure(WriteContext& context) {
       collectApplications(*raw, context.applications, knownApplications);
     }
   });
+  const ConvertedEntries applications(context, "APPID");
+  for (const std::string& name : context.applications) {
+    h.appids.push_back(keepEntry(applications, name));
+  }
   for (std::string& name : context.applications) name = encodeName(name, context.encoding);
-  allocateEach(h.appids, context.applications.size());
 }
 
 // Handles the entity writer numbers on the way: vertices and SEQEND of 3D polylines, the
@@ -185,7 +234,10 @@ WriteContext contextFor(const model::Document& document, DxfOutput& out, const R
                        release.version,
                        false,
                        false,
-                       {}};
+                       {},
+                       {},
+                       0,
+                       false};
   context.encoding = encodingFor(release.version, {});
   context.recode = context.source != nullptr && context.source->encoding != context.encoding;
   // Files of release 2000 written by other programs may hold them already: only a save down
@@ -213,7 +265,15 @@ std::vector<std::string> contentNotSaved(const model::Document& document) {
 
 std::vector<std::string> contentNotSaved(const model::Document& document, const Release& release) {
   DxfOutput nowhere([](std::string_view) {});
-  const WriteContext context = contextFor(document, nowhere, release);
+  WriteContext context = contextFor(document, nowhere, release);
+  // Whether a file built afresh keeps the objects is told by numbering it.
+  if (!context.fromRecords) {
+    try {
+      allocateStructure(context);
+    } catch (const HandlesUsedUp&) {
+      context.objectsKept = false;
+    }
+  }
   std::map<std::string, std::size_t> droppedEntities;
   std::size_t shearedInserts = 0;
   std::size_t trueColours = 0;
@@ -229,7 +289,7 @@ std::vector<std::string> contentNotSaved(const model::Document& document, const 
     }
   });
   std::map<std::string, std::size_t> droppedObjects;
-  if (context.source != nullptr && !context.fromRecords) {
+  if (context.source != nullptr && !context.fromRecords && !context.objectsKept) {
     for (const std::string& type : context.source->objectsLostWhenRebuilt) ++droppedObjects[type];
   }
   std::vector<std::string> lines;
