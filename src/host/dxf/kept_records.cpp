@@ -101,17 +101,39 @@ Handle handleIn(const RecordView& record) {
   return 0;
 }
 
+namespace {
+
+// Whether the entity's own record, up to the first record that follows it, holds the group.
+bool ownRecordHolds(const RecordView& record, int code, std::string_view value) {
+  for (const auto group : record) {
+    if (group.code == 0) return false;
+    if (group.code == code && group.value == value) return true;
+  }
+  return false;
+}
+
+// Whether a group of a kept entity that may refer to another record by its handle still leads
+// to that record in a file built afresh: a null reference, or one to a handle the file keeps.
+bool keepsReference(const WriteContext& context, int code, std::string_view value) {
+  if (!isHandleReference(code) && code != 1005) return true;
+  const std::optional<Handle> handle = parseHandle(value);
+  return !handle || *handle == 0 || context.keptHandles.contains(*handle);
+}
+
+}  // namespace
+
 bool keptInRebuiltFile(const WriteContext& context, const model::Entity& entity) {
   const auto* raw = std::get_if<model::UnsupportedEntity>(&entity.data);
   if (raw == nullptr || context.fromRecords || context.source == nullptr || !entity.origin.asRead ||
-      entity.origin.record == model::EntityOrigin::kNoRecord || isBuiltInEntity(raw->type)) {
+      entity.origin.record == model::EntityOrigin::kNoRecord || isBuiltInEntity(raw->type) ||
+      raw->type == "BLOCK" || raw->type == "ENDBLK") {
     return false;
   }
   // Built-in entities that hold references into the old file (a clipped viewport) stay left
-  // out; a kind of release 2000 or later is told by its subclass markers.
-  const RecordView record = context.source->entities[entity.origin.record];
-  return std::any_of(record.begin(), record.end(),
-                     [](const auto& group) { return group.code == 100; });
+  // out. An entity of release 2000 or later says it is one with its subclass marker: other
+  // records found among the entities (a layout or dictionary out of place) are objects, whose
+  // owners and references a file built afresh does not keep.
+  return ownRecordHolds(context.source->entities[entity.origin.record], 100, "AcDbEntity");
 }
 
 void writeKeptInRebuiltFile(WriteContext& context, const model::Entity& entity, Handle owner,
@@ -119,9 +141,20 @@ void writeKeptInRebuiltFile(WriteContext& context, const model::Entity& entity, 
   const RecordView record = context.source->entities[entity.origin.record];
   DxfOutput& out = context.out;
   out.text(0, record.type);
+  out.handle(5, entity.handle);
+  // Application data names objects of the old file (reactors, extension dictionaries): kept
+  // with them, in its place after the handle.
+  bool inApplicationData = false;
+  for (const auto [code, value] : record) {
+    if (code == 0) break;
+    if (code == 102) inApplicationData = value.starts_with("{");
+    if ((code == 102 || inApplicationData) && context.objectsKept) context.keptGroup(code, value);
+  }
+  out.handle(330, owner);
   bool ownRecord = true;  // the entity's first record, not one that follows it
   bool beforeSubclass = true;
-  bool inApplicationData = false;
+  bool layerWritten = false;
+  inApplicationData = false;
   for (const auto [code, value] : record) {
     if (code == 0) {
       out.text(0, value);
@@ -129,24 +162,31 @@ void writeKeptInRebuiltFile(WriteContext& context, const model::Entity& entity, 
       beforeSubclass = true;
       continue;
     }
-    // Application data names objects of the old file (reactors, extension dictionaries): kept
-    // with them.
-    if (code == 102 && !context.objectsKept) {
+    if (code == 102) {
       inApplicationData = value.starts_with("{");
-      continue;
+      if (ownRecord || !context.objectsKept) continue;
     }
-    if (inApplicationData) continue;
-    if (code == 100) beforeSubclass = false;
-    if (code == 5) {
-      out.handle(5, ownRecord ? entity.handle : context.keep(parseHandle(value).value_or(0)));
-    } else if (code == 330 && beforeSubclass) {
-      out.handle(330, ownRecord ? owner : entity.handle);
-    } else if (ownRecord && code == 8) {
+    if (inApplicationData && (ownRecord || !context.objectsKept)) continue;
+    const bool subclass = code == 100;
+    if (ownRecord && subclass && value == "AcDbEntity" && !layerWritten) {
+      // Where the entity's space and layer belong, whether or not its record named them.
+      layerWritten = true;
+      out.text(100, value);
       if (paperSpace) out.whole(67, 1);
       out.text(8, context.layerName(entity.layer));
-    } else if (!(ownRecord && code == 67)) {
+    } else if (ownRecord && (code == 5 || code == 8 || code == 67)) {
+      // Written above, as the document has them now.
+    } else if (code == 5) {
+      out.handle(5, context.keep(parseHandle(value).value_or(0)));
+    } else if (code == 330 && beforeSubclass) {
+      if (!ownRecord) out.handle(330, entity.handle);
+    } else if (!keepsReference(context, code, value)) {
+      // A reference to a record the new file does not hold under that handle would lead
+      // elsewhere or nowhere: left out.
+    } else {
       context.keptGroup(code, value);
     }
+    if (subclass) beforeSubclass = false;
   }
 }
 

@@ -1,6 +1,9 @@
+#include <unordered_map>
 #include <unordered_set>
 
+#include "host/dxf/unsupported_records.h"
 #include "host/dxf/write_context.h"
+#include "host/model/names.h"
 
 namespace host::dxf {
 namespace {
@@ -63,6 +66,57 @@ void layout(DxfOutput& out, Handle handle, Handle owner, std::string_view name, 
 
 }  // namespace
 
+namespace {
+
+// The tables a file built afresh writes, each entry of the table's own type with it.
+constexpr std::string_view kWrittenTables[] = {"VPORT", "LTYPE", "LAYER",    "STYLE",       "VIEW",
+                                               "UCS",   "APPID", "DIMSTYLE", "BLOCK_RECORD"};
+
+// Counts each handle the source's records give, entities' aside (the document holds those).
+std::unordered_map<Handle, int> sourceHandleCounts(const SourceDrawing& source) {
+  std::unordered_map<Handle, int> counts;
+  for (const SourceTable& table : source.tables) {
+    ++counts[handleOf(table.head)];
+    for (const SourceTableEntry& entry : table.entries) ++counts[entry.handle];
+  }
+  for (const auto& [begin, end] : source.blockMarkers) {
+    ++counts[handleOf(begin)];
+    ++counts[handleOf(end)];
+  }
+  for (const SourceRecord& object : source.objects) ++counts[handleOf(object)];
+  return counts;
+}
+
+// The handles of tables and table entries that a file built afresh writes with the handle the
+// source gave them, whatever else it holds: one no other record of the source has, that no
+// entity took, below the fresh handles, of an entry whose name no other entry of its table has.
+std::unordered_set<Handle> tableHandlesKept(const WriteContext& context) {
+  const SourceDrawing& source = *context.source;
+  const std::unordered_map<Handle, int> counts = sourceHandleCounts(source);
+  std::unordered_set<Handle> kept;
+  const auto keep = [&](Handle handle) {
+    if (handle != 0 && handle < context.firstFresh && counts.at(handle) == 1 &&
+        !context.keptHandles.contains(handle)) {
+      kept.insert(handle);
+    }
+  };
+  for (const std::string_view name : kWrittenTables) {
+    const SourceTable* table = source.table(name);
+    if (table == nullptr) continue;
+    keep(handleOf(table->head));
+    std::unordered_map<std::string, int> names;
+    for (const SourceTableEntry& entry : table->entries) ++names[model::foldedName(entry.name)];
+    for (const SourceTableEntry& entry : table->entries) {
+      if (entry.record.type == name && names[model::foldedName(entry.name)] == 1) {
+        keep(entry.handle);
+      }
+    }
+  }
+  return kept;
+}
+
+}  // namespace
+
 bool keepsObjects(WriteContext& context) {
   const SourceDrawing* source = context.source;
   if (source == nullptr || source->objects.empty()) return false;
@@ -81,6 +135,19 @@ bool keepsObjects(WriteContext& context) {
     if (handle == 0 || handle >= context.firstFresh || context.keptHandles.contains(handle) ||
         !handles.insert(handle).second) {
       return false;
+    }
+  }
+  // Every record an object refers to (its owner, the block record of a layout, the entities
+  // of a group) must be in the new file under the handle named: else none is kept.
+  const std::unordered_set<Handle> tables = tableHandlesKept(context);
+  for (const SourceRecord& object : source->objects) {
+    for (const auto [code, value] : object.groups) {
+      if (!isHandleReference(code) && code != 1005) continue;
+      const Handle target = parseHandle(value).value_or(0);
+      if (target != 0 && !handles.contains(target) && !context.keptHandles.contains(target) &&
+          !tables.contains(target)) {
+        return false;
+      }
     }
   }
   context.keptHandles.merge(handles);

@@ -40,8 +40,10 @@ void allocateStructure(WriteContext& context) {
   // The source's handles stay where no entity took them; fresh ones come above them all.
   if (source != nullptr) context.nextHandle = std::max(context.nextHandle, source->handleSeed);
   context.firstFresh = context.nextHandle;
-  forEachEntity(document,
-                [&](const model::Entity& entity) { context.keptHandles.insert(entity.handle); });
+  // Only the entities written: a reference to one left out must not lead to another record.
+  forEachEntity(document, [&](const model::Entity& entity) {
+    if (!leftOut(context, entity)) context.keptHandles.insert(entity.handle);
+  });
   context.objectsKept = keepsObjects(context);
   const std::pair<Handle*, std::string_view> tables[] = {{&h.vportTable, "VPORT"},
                                                          {&h.ltypeTable, "LTYPE"},
@@ -291,6 +293,10 @@ std::vector<std::string> contentNotSaved(const model::Document& document, const 
   std::map<std::string, std::size_t> droppedObjects;
   if (context.source != nullptr && !context.fromRecords && !context.objectsKept) {
     for (const std::string& type : context.source->objectsLostWhenRebuilt) ++droppedObjects[type];
+    // The file built afresh has the model's layout and one of paper space: any other is lost.
+    const auto layouts = std::ranges::count(context.source->objects, std::string_view("LAYOUT"),
+                                            &SourceRecord::type);
+    if (layouts > 2) droppedObjects["LAYOUT"] += static_cast<std::size_t>(layouts - 2);
   }
   std::vector<std::string> lines;
   // Entity and object kinds by their record names, as other programs list them.
