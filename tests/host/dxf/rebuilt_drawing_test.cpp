@@ -194,6 +194,41 @@ patches = [("BLOCK_RECORD\n  5\n%s\n" % record.dxf.handle, "BLOCK_RECORD\n  5\n%
 print("audit", [error.message for error in doc.audit().errors])
 )",
      "1 LAYOUT", "[('Layout1', 'BLOCK_RECORD'), ('Model', 'BLOCK_RECORD')]\naudit []\n"},
+    // Entities of later releases that refer to objects (an image to its definition) come back
+    // with their handles and references.
+    {"entities_of_later_releases",
+     R"(doc = ezdxf.new("R2010")
+msp = doc.modelspace()
+msp.add_image(doc.add_image_def("survey.png", size_in_pixel=(64, 32)), insert=(0, 0), size_in_units=(6.4, 3.2))
+msp.add_wipeout([(0, 0), (2, 0), (2, 1)])
+mesh = msp.add_mesh()
+with mesh.edit_data() as data:
+    data.vertices = [(0, 0, 0), (1, 0, 0), (1, 1, 0)]
+    data.faces = [(0, 1, 2)]
+msp.add_helix(2, 1, 3)
+line = msp.add_line((0, 0), (1, 1))
+)",
+     R"(print([(e.dxftype(), e.dxf.handle) for e in doc.modelspace()])
+image = doc.modelspace().query("IMAGE").first
+print(image.image_def.dxf.filename, image.dxf.image_def_reactor_handle)
+print("audit", [error.message for error in doc.audit().errors])
+)"},
+    // A layer repeating the handle of an entity: only the layer is numbered afresh, the same
+    // way on every save, and no handle repeats.
+    {"layer_repeating_the_handle_of_an_entity",
+     R"(doc = ezdxf.new("R2010")
+layer = doc.layers.add("SURVEY", color=3)
+circle = doc.modelspace().add_circle((0, 0), 1, dxfattribs={"layer": "SURVEY"})
+line = doc.modelspace().add_line((0, 0), (1, 1))
+patches = [("LAYER\n  5\n%s\n" % layer.dxf.handle, "LAYER\n  5\n%s\n" % circle.dxf.handle)]
+)",
+     R"(lines = Path(sys.argv[1]).read_text().splitlines()
+handles = [value for code, value in zip(lines[0::2], lines[1::2]) if code.strip() in ("5", "105")]
+print(len(handles) == len(set(handles)), doc.layers.get("SURVEY").dxf.color)
+print([(e.dxftype(), e.dxf.handle, e.dxf.layer) for e in doc.modelspace()])
+print("audit", [error.message for error in doc.audit().errors])
+)",
+     "", "True 3\n[('CIRCLE', '30', 'SURVEY'), ('LINE', '35', '0')]\naudit []\n"},
     // A layout of paper space whose block record has no block keeps both.
     {"layout_of_a_paper_space_without_a_block",
      R"(doc = ezdxf.new("R2010")
