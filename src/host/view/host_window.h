@@ -188,7 +188,10 @@ class HostWindow : public QMainWindow {
 
   void submitted(const QString& text);
   void escapePressed();
-  void clicked(DrawingView* view, const Eigen::Vector3d& world);
+  // A click answers a waiting request; with snap on, a click that snapped nothing says which
+  // height it took, so that a point meant to lie on an object is not taken at the elevation
+  // unnoticed.
+  void clicked(DrawingView* view, const Eigen::Vector3d& world, bool snapped);
   void answerRequest(std::optional<Eigen::Vector3d> answer);
   void typedPoint(const QString& text);
   void setDrawingActionsEnabled(bool enabled);
