@@ -34,8 +34,8 @@ std::vector<std::string> contentLostOnSave(const model::Document& document,
 // why. The file saved over is kept as "name.bak" beside it (only the last one); returns why that
 // backup could not be made, or nothing.
 std::string writeDrawingFile(const model::Document& document, const std::filesystem::path& path,
-                      const std::string& release = {},
-                      std::optional<dxf::FileForm> form = std::nullopt);
+                             const std::string& release = {},
+                             std::optional<dxf::FileForm> form = std::nullopt);
 
 // The releases a drawing file can be written in ("R2000" ... "R2018"), oldest first, and the
 // one a save writes unless told otherwise.

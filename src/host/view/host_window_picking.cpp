@@ -54,8 +54,7 @@ void HostWindow::clicked(DrawingView* view, const Eigen::Vector3d& world, bool s
   say(commandLine_->prompt() + QString::fromStdString(echo));
   if (!snapped && view->snapEnabled()) {
     say(QString::fromStdString("No object snapped: Z = " +
-                               formatLength(local.z(), document.header().luprec) +
-                               " (ELEVATION)"));
+                               formatLength(local.z(), document.header().luprec) + " (ELEVATION)"));
   }
   answerRequest(world);
 }

@@ -139,8 +139,8 @@ TEST_F(Picking, AClickThatSnapsNothingSaysWhichElevationItTook) {
   const auto empty = getPoint([&] { QTest::mouseClick(view, Qt::LeftButton, {}, QPoint(60, 60)); });
   ASSERT_TRUE(empty);
   EXPECT_NEAR(empty->z(), -46.222, 1e-9);
-  EXPECT_TRUE(window->commandLine()->history().contains(
-      "No object snapped: Z = -46.2220 (ELEVATION)"));
+  EXPECT_TRUE(
+      window->commandLine()->history().contains("No object snapped: Z = -46.2220 (ELEVATION)"));
 
   type("LUPREC 3");
   type("ELEVATION 0");
@@ -150,8 +150,10 @@ TEST_F(Picking, AClickThatSnapsNothingSaysWhichElevationItTook) {
   EXPECT_FALSE(window->commandLine()->history().mid(before.size()).contains("No object snapped"));
 
   ASSERT_TRUE(getPoint([&] { QTest::mouseClick(view, Qt::LeftButton, {}, QPoint(60, 60)); }));
-  EXPECT_TRUE(window->commandLine()->history().mid(before.size()).contains(
-      "No object snapped: Z = 0.000 (ELEVATION)"));
+  EXPECT_TRUE(window->commandLine()
+                  ->history()
+                  .mid(before.size())
+                  .contains("No object snapped: Z = 0.000 (ELEVATION)"));
 }
 
 // The UCS of these cases: turned 90 degrees about Z, then moved to world (100, 0, 5), so UCS X
