@@ -35,11 +35,6 @@ class DrawingTools : public WindowFixture {
     document->ModelSpace()->AddLine({10, 40, 0}, {20, 40, 0});
     document->ModelSpace()->AddText("STATION 12", {30, 50, 0}, 2.5);
     view->zoomExtents();
-  }
-
-  // Answers the point requests a command makes, one action per request, in order.
-  void answerRequests(std::deque<std::function<void()>> actions) {
-    pending_ = std::move(actions);
     answering_.setInterval(1);
     QObject::connect(&answering_, &QTimer::timeout, [this] {
       if (!window->pointRequestWaiting() || pending_.empty()) return;
@@ -47,6 +42,11 @@ class DrawingTools : public WindowFixture {
       pending_.pop_front();
       next();
     });
+  }
+
+  // Answers the point requests the next command makes, one action per request, in order.
+  void answerRequests(std::deque<std::function<void()>> actions) {
+    pending_ = std::move(actions);
     answering_.start();
   }
   void click(const Eigen::Vector3d& world) {
@@ -145,14 +145,14 @@ TEST_F(DrawingTools, PlotWritesOnePageOfTheChosenSheetWithTheDrawingsTexts) {
   const std::string info = outputOf("pdfinfo '" + path.toStdString() + "'");
   EXPECT_NE(info.find("Pages:           1"), std::string::npos) << info;
   EXPECT_NE(info.find("(A3)"), std::string::npos) << info;
-  EXPECT_NE(info.find("1190.55 x 841.89 pts"), std::string::npos) << info;
+  EXPECT_NE(info.find("1191 x 842 pts (A3)"), std::string::npos) << info;
   EXPECT_NE(outputOf("pdftotext '" + path.toStdString() + "' -").find("STATION 12"),
             std::string::npos);
 
   const QString portrait = folder.filePath("portrait");
   type("plot a4 portrait view fit " + portrait);
   const std::string portraitInfo = outputOf("pdfinfo '" + portrait.toStdString() + ".pdf'");
-  EXPECT_NE(portraitInfo.find("595.276 x 841.89 pts (A4)"), std::string::npos) << portraitInfo;
+  EXPECT_NE(portraitInfo.find("595 x 842 pts (A4)"), std::string::npos) << portraitInfo;
 
   type("plot a3 1:10 " + folder.filePath("cut.pdf"));
   EXPECT_TRUE(historyHas("larger than the sheet"));
