@@ -104,7 +104,8 @@ Result plot(std::string_view typed) {
     } else if (key.size() == 2 && key[0] == 'A' && key[1] >= '0' && key[1] <= '4') {
       result.sheet = key[1] - '0';
       given = &sheetGiven;
-    } else if (key.size() == 2 && key[0] == 'A' && std::isdigit(static_cast<unsigned char>(key[1]))) {
+    } else if (key.size() == 2 && key[0] == 'A' &&
+               std::isdigit(static_cast<unsigned char>(key[1]))) {
       return EntryError{"PLOT: the sheets go from A0 to A4"};
     } else if (key == "LANDSCAPE" || key == "PORTRAIT") {
       result.landscape = key == "LANDSCAPE";

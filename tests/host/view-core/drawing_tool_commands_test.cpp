@@ -82,21 +82,19 @@ TEST_P(BadDrawingToolCommand, SaysWhyInOneLine) {
 
 INSTANTIATE_TEST_SUITE_P(
     Malformed, BadDrawingToolCommand,
-    testing::Values(RefusedCase{"id 1,x", "ID"}, RefusedCase{"id 1,2 3,4", "ID"},
-                    RefusedCase{"dist 0,0", "two points"},
-                    RefusedCase{"dist 0,0 1;1", "DIST second point"},
-                    RefusedCase{"list now", "LIST takes no arguments"},
-                    RefusedCase{"erase all", "ERASE takes no arguments"},
-                    RefusedCase{"units parsecs", "\"parsecs\" is not one of MM"},
-                    RefusedCase{"units 9", "0 to 8"}, RefusedCase{"units m ft", "\"ft\""},
-                    RefusedCase{"units 2.5", "\"2.5\""}, RefusedCase{"plot", "PDF file"},
-                    RefusedCase{"plot a3 landscape", "PDF file"},
-                    RefusedCase{"plot a5 site.pdf", "A0 to A4"},
-                    RefusedCase{"plot 1:0 site.pdf", "1:N"},
-                    RefusedCase{"plot 1:x site.pdf", "1:N"},
-                    RefusedCase{"plot a3 a4 site.pdf", "\"a4\" says again"},
-                    RefusedCase{"plot fit 1:500 site.pdf", "says again"},
-                    RefusedCase{"plot one.pdf two.pdf", "quote"}));
+    testing::Values(
+        RefusedCase{"id 1,x", "ID"}, RefusedCase{"id 1,2 3,4", "ID"},
+        RefusedCase{"dist 0,0", "two points"}, RefusedCase{"dist 0,0 1;1", "DIST second point"},
+        RefusedCase{"list now", "LIST takes no arguments"},
+        RefusedCase{"erase all", "ERASE takes no arguments"},
+        RefusedCase{"units parsecs", "\"parsecs\" is not one of MM"},
+        RefusedCase{"units 9", "0 to 8"}, RefusedCase{"units m ft", "\"ft\""},
+        RefusedCase{"units 2.5", "\"2.5\""}, RefusedCase{"plot", "PDF file"},
+        RefusedCase{"plot a3 landscape", "PDF file"}, RefusedCase{"plot a5 site.pdf", "A0 to A4"},
+        RefusedCase{"plot 1:0 site.pdf", "1:N"}, RefusedCase{"plot 1:x site.pdf", "1:N"},
+        RefusedCase{"plot a3 a4 site.pdf", "\"a4\" says again"},
+        RefusedCase{"plot fit 1:500 site.pdf", "says again"},
+        RefusedCase{"plot one.pdf two.pdf", "quote"}));
 
 TEST(UnitsCommand, TellsTheUnitsAndChangesOnlyWhatIsGiven) {
   model::Document document;
