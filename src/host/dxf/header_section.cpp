@@ -59,6 +59,8 @@ void readHeaderGroups(ReaderContext& context, const Record& record, HeaderValues
       header.tilemode = context.whole(group);
     } else if (name == "$INSUNITS" && group.code == 70) {
       header.insunits = context.whole(group);
+    } else if (name == "$LUNITS" && group.code == 70) {
+      header.lunits = context.whole(group);
     } else if (name == "$ELEVATION" && group.code == 40) {
       header.elevation = context.real(group);
     } else if (name == "$CLAYER" && group.code == 8) {
@@ -85,6 +87,7 @@ void applyHeader(ReaderContext& context, const HeaderValues& header) {
     variables.luprec = static_cast<int>(std::clamp<std::int64_t>(*header.luprec, 0, 8));
   if (header.tilemode) variables.tilemode = *header.tilemode != 0;
   if (header.insunits) variables.insunits = static_cast<int>(*header.insunits);
+  if (header.lunits) variables.lunits = static_cast<int>(*header.lunits);
   // An elevation out of all range means nothing to a click; the drawing keeps 0.
   if (header.elevation && std::isfinite(*header.elevation)) variables.elevation = *header.elevation;
   if (header.currentLayer) variables.currentLayer = context.layer(*header.currentLayer);

@@ -8,6 +8,7 @@
 #include <cstring>
 #include <string>
 
+#include "host/dxf/backup_file.h"
 #include "host/dxf/dxf_error.h"
 #include "host/dxf/dxf_output.h"
 #include "host/dxf/writer.h"
@@ -49,11 +50,13 @@ class TemporaryFile {
 
   int fd() const { return fd_; }
 
-  void commit() {
+  // Puts the written file in the target's place; `beforeReplacing` runs once it is complete.
+  void commit(const std::function<void()>& beforeReplacing) {
     if (::fsync(fd_) != 0) throw DxfError(target_, 0, systemError("cannot flush the file"));
     const int fd = fd_;
     fd_ = -1;
     if (::close(fd) != 0) throw DxfError(target_, 0, systemError("cannot close the file"));
+    beforeReplacing();
     if (::rename(name_.c_str(), target_.c_str()) != 0) {
       throw DxfError(target_, 0, systemError("cannot replace the file"));
     }
@@ -103,8 +106,8 @@ void refuseReadOnly(const std::filesystem::path& path, const std::filesystem::pa
 
 }  // namespace
 
-void saveDxf(const model::Document& document, const std::filesystem::path& path,
-             const SaveOptions& options) {
+Saved saveDxf(const model::Document& document, const std::filesystem::path& path,
+              const SaveOptions& options) {
   const auto write =
       options.write ? options.write : [](int fd, const void* data, std::size_t size) {
         return ::write(fd, data, size);
@@ -130,7 +133,11 @@ void saveDxf(const model::Document& document, const std::filesystem::path& path,
   } catch (const HandlesUsedUp& error) {
     throw DxfError(path, 0, error.what());
   }
-  file.commit();
+  Saved saved;
+  file.commit([&] {
+    if (options.keepBackup) saved.backupNotKept = keepBackup(target);
+  });
+  return saved;
 }
 
 }  // namespace host::dxf

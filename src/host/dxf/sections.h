@@ -23,6 +23,7 @@ struct HeaderValues {
   std::optional<std::int64_t> luprec;
   std::optional<std::int64_t> tilemode;
   std::optional<std::int64_t> insunits;
+  std::optional<std::int64_t> lunits;
   std::optional<double> elevation;
   std::optional<std::string> textStyle;
   std::optional<std::string> currentLayer;

@@ -9,9 +9,9 @@ namespace host::dxf {
 namespace {
 
 // The variables written from the document, or for the file as written.
-constexpr std::array<std::string_view, 13> kWrittenVariables = {
-    "$ACADVER", "$DWGCODEPAGE", "$HANDSEED", "$LUPREC", "$TILEMODE", "$INSUNITS", "$ELEVATION",
-    "$CLAYER",  "$TEXTSTYLE",   "$UCSNAME",  "$UCSORG", "$UCSXDIR",  "$UCSYDIR"};
+constexpr std::array<std::string_view, 14> kWrittenVariables = {
+    "$ACADVER",   "$DWGCODEPAGE", "$HANDSEED",  "$LUPREC",  "$TILEMODE", "$INSUNITS", "$LUNITS",
+    "$ELEVATION", "$CLAYER",      "$TEXTSTYLE", "$UCSNAME", "$UCSORG",   "$UCSXDIR",  "$UCSYDIR"};
 
 // The other variables of the file the drawing was read from, as read: settings of the drawing
 // that a file built afresh keeps all the same.
@@ -36,6 +36,7 @@ const SourceHeaderVariable* keptSetting(const WriteContext& context, std::string
   const bool unchanged = name == "$LUPREC"     ? now.luprec == read.luprec
                          : name == "$TILEMODE" ? now.tilemode == read.tilemode
                          : name == "$INSUNITS" ? now.insunits == read.insunits
+                         : name == "$LUNITS"   ? now.lunits == read.lunits
                                                : now.elevation == read.elevation;
   if (!unchanged) return nullptr;
   for (const SourceHeaderVariable& variable : source->header) {
@@ -70,6 +71,7 @@ void writeHeader(WriteContext& context, Handle handleSeed) {
   setting("$LUPREC", [&] { out.whole(70, document.header().luprec); });
   setting("$TILEMODE", [&] { out.whole(70, document.header().tilemode ? 1 : 0); });
   setting("$INSUNITS", [&] { out.whole(70, document.header().insunits); });
+  setting("$LUNITS", [&] { out.whole(70, document.header().lunits); });
   setting("$ELEVATION", [&] { out.real(40, document.header().elevation); });
   variable("$CLAYER");
   out.text(8, context.layerName(document.header().currentLayer));

@@ -37,6 +37,7 @@ std::map<std::string, VariableWriter> changedVariables(const WriteContext& conte
   whole("$LUPREC", now.luprec, read.variables.luprec);
   whole("$TILEMODE", now.tilemode ? 1 : 0, read.variables.tilemode ? 1 : 0);
   whole("$INSUNITS", now.insunits, read.variables.insunits);
+  whole("$LUNITS", now.lunits, read.variables.lunits);
   if (now.elevation != read.variables.elevation) {
     const double elevation = now.elevation;
     changed["$ELEVATION"] = [elevation](DxfOutput& out) { out.real(40, elevation); };

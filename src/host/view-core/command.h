@@ -122,6 +122,44 @@ struct ShowLineWeights {
   friend bool operator==(const ShowLineWeights&, const ShowLineWeights&) = default;
 };
 
+// ID tells a point's coordinates in the current UCS and in world; asked for when not typed.
+struct Identify {
+  std::optional<PointEntry> at;
+  friend bool operator==(const Identify&, const Identify&) = default;
+};
+// DIST measures between two points, typed or asked for.
+struct Measure {
+  std::optional<PointEntry> from;
+  std::optional<PointEntry> to;
+  friend bool operator==(const Measure&, const Measure&) = default;
+};
+// LIST tells what a picked entity is.
+struct ListEntity {
+  friend bool operator==(const ListEntity&, const ListEntity&) = default;
+};
+// ERASE removes the entity picked, or those inside a window, as one step.
+struct Erase {
+  friend bool operator==(const Erase&, const Erase&) = default;
+};
+// UNITS tells the drawing's units, how lengths are written and their decimals; what is given
+// is changed ($INSUNITS, $LUNITS, $LUPREC).
+struct Units {
+  std::optional<int> insertionUnits;
+  std::optional<int> lengthFormat;
+  std::optional<int> decimals;
+  friend bool operator==(const Units&, const Units&) = default;
+};
+// PLOT writes a PDF of the drawing on one sheet.
+struct Plot {
+  enum class Area { View, Extents };
+  std::string path;
+  Area area = Area::Extents;
+  int sheet = 4;  // A0 to A4
+  bool landscape = true;
+  std::optional<double> scale;  // the N of 1:N; none fits the area to the sheet
+  friend bool operator==(const Plot&, const Plot&) = default;
+};
+
 }  // namespace host::view::command
 
 namespace host::view {
@@ -132,6 +170,8 @@ using Command =
                  command::SetElevation, command::UcsWorld, command::UcsOrigin, command::UcsRotate,
                  command::UcsThreePoint, command::UcsSave, command::UcsRestore, command::UcsDelete,
                  command::AddPoint, command::AddLine, command::DrawLines, command::SetView,
-                 command::Zoom, command::ShowLayers, command::ShowLineWeights>;
+                 command::Zoom, command::ShowLayers, command::ShowLineWeights, command::Identify,
+                 command::Measure, command::ListEntity, command::Erase, command::Units,
+                 command::Plot>;
 
 }  // namespace host::view

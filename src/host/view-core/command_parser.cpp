@@ -1,46 +1,23 @@
 #include "host/view-core/command_parser.h"
 
-#include <algorithm>
-#include <cctype>
 #include <cmath>
 #include <functional>
 #include <map>
 #include <string>
 #include <vector>
 
-#include "numbers/trimmed_text.h"
+#include "host/view-core/command_words.h"
+#include "host/view-core/drawing_tool_parsers.h"
 
 namespace host::view {
 namespace {
 
-using numbers::trimmed;
+using command_words::firstWord;
+using command_words::unquoted;
+using command_words::upper;
+using command_words::words;
 
 using Result = std::variant<Command, EntryError>;
-
-std::string upper(std::string_view text) {
-  std::string result(text);
-  std::ranges::transform(result, result.begin(),
-                         [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
-  return result;
-}
-
-// The first word and what follows it, trimmed.
-std::pair<std::string_view, std::string_view> firstWord(std::string_view text) {
-  text = trimmed(text);
-  const auto end = text.find_first_of(" \t");
-  if (end == std::string_view::npos) return {text, {}};
-  return {text.substr(0, end), trimmed(text.substr(end))};
-}
-
-std::vector<std::string_view> words(std::string_view text) {
-  std::vector<std::string_view> result;
-  while (!(text = trimmed(text)).empty()) {
-    auto [word, rest] = firstWord(text);
-    result.push_back(word);
-    text = rest;
-  }
-  return result;
-}
 
 std::vector<std::string_view> splitAtSemicolons(std::string_view text) {
   std::vector<std::string_view> parts;
@@ -53,14 +30,6 @@ std::vector<std::string_view> splitAtSemicolons(std::string_view text) {
   }
   parts.push_back(text.substr(start));
   return parts;
-}
-
-// A path may be quoted so that it can carry leading or trailing blanks.
-std::string_view unquoted(std::string_view path) {
-  if (path.size() >= 2 && path.front() == '"' && path.back() == '"') {
-    return path.substr(1, path.size() - 2);
-  }
-  return path;
 }
 
 Result noArguments(std::string_view name, std::string_view rest, Command command) {
@@ -173,7 +142,8 @@ Result lineWeights(std::string_view rest) {
 // Short names CAD users type for the commands they use most.
 std::string_view expandAlias(const std::string& name) {
   static const std::map<std::string, std::string_view> kAliases{
-      {"L", "LINE"}, {"LA", "LAYER"}, {"PO", "POINT"}, {"U", "UNDO"}, {"Z", "ZOOM"}};
+      {"DI", "DIST"},  {"E", "ERASE"}, {"L", "LINE"},   {"LA", "LAYER"}, {"LI", "LIST"},
+      {"PO", "POINT"}, {"U", "UNDO"},  {"UN", "UNITS"}, {"Z", "ZOOM"}};
   const auto found = kAliases.find(name);
   return found == kAliases.end() ? std::string_view(name) : found->second;
 }
@@ -271,6 +241,12 @@ std::variant<Command, EntryError> parseCommand(std::string_view text,
   if (name == "ZOOM") return zoom(rest);
   if (name == "LAYER") return noArguments(name, rest, command::ShowLayers{});
   if (name == "LWT") return lineWeights(rest);
+  if (name == "ID") return identify(rest);
+  if (name == "DIST") return measure(rest);
+  if (name == "LIST") return noArguments(name, rest, command::ListEntity{});
+  if (name == "ERASE") return noArguments(name, rest, command::Erase{});
+  if (name == "UNITS") return units(rest);
+  if (name == "PLOT") return plot(rest);
   return EntryError{"Unknown command \"" + std::string(word) + "\""};
 }
 

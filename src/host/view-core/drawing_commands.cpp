@@ -5,6 +5,7 @@
 #include <numbers>
 
 #include "host/geom/invalid_input.h"
+#include "host/view-core/drawing_units.h"
 #include "host/view-core/length_format.h"
 #include "host/view-core/overloaded.h"
 
@@ -126,6 +127,17 @@ class Applier {
     document_.setHeader(header);
     return std::nullopt;
   }
+  std::optional<std::string> operator()(const command::Units& c) {
+    model::HeaderVariables header = document_.header();
+    header.insunits = c.insertionUnits.value_or(header.insunits);
+    header.lunits = c.lengthFormat.value_or(header.lunits);
+    header.luprec = c.decimals.value_or(header.luprec);
+    if (!(header == document_.header())) document_.setHeader(header);
+    return "Units: " + unitsName(header.insunits) + " (INSUNITS " +
+           std::to_string(header.insunits) + "); lengths " + lengthFormatName(header.lunits) +
+           " (LUNITS " + std::to_string(header.lunits) + ") with " + std::to_string(header.luprec) +
+           " decimals (LUPREC)" + (header.lunits == 2 ? "" : "; this window writes them decimal");
+  }
   std::optional<std::string> operator()(const command::AddPoint& c) {
     assert(c.at && "the window asks for the point");
     std::optional<Eigen::Vector3d> last = last_;
@@ -182,7 +194,13 @@ std::string commandName(const Command& command) {
                                [](const command::SetView&) { return "VIEW"; },
                                [](const command::Zoom&) { return "ZOOM"; },
                                [](const command::ShowLayers&) { return "LAYER"; },
-                               [](const command::ShowLineWeights&) { return "LWT"; }},
+                               [](const command::ShowLineWeights&) { return "LWT"; },
+                               [](const command::Identify&) { return "ID"; },
+                               [](const command::Measure&) { return "DIST"; },
+                               [](const command::ListEntity&) { return "LIST"; },
+                               [](const command::Erase&) { return "ERASE"; },
+                               [](const command::Units&) { return "UNITS"; },
+                               [](const command::Plot&) { return "PLOT"; }},
                     command);
 }
 
@@ -199,6 +217,7 @@ bool changesDrawing(const Command& command) {
                  [](const command::UcsSave&) { return true; },
                  [](const command::UcsRestore&) { return true; },
                  [](const command::UcsDelete&) { return true; },
+                 [](const command::Units&) { return true; },
                  [](const command::AddPoint& c) { return c.at.has_value(); },
                  [](const command::AddLine&) { return true; }, [](const auto&) { return false; }},
       command);

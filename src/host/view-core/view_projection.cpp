@@ -90,6 +90,11 @@ void ViewProjection::panByPixels(const Eigen::Vector2d& delta) {
   centre_ += Eigen::Vector2d(-delta.x() / scale_, delta.y() / scale_);
 }
 
+void ViewProjection::show(const Eigen::Vector2d& centre, double scale) {
+  centre_ = centre;
+  scale_ = std::clamp(scale, kMinScale, kMaxScale);
+}
+
 void ViewProjection::fit(const Eigen::AlignedBox2d& viewBox) {
   if (viewBox.isEmpty()) {
     centre_ = Eigen::Vector2d::Zero();

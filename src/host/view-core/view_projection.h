@@ -48,6 +48,8 @@ class ViewProjection {
   // Shows the whole of `viewBox` (view coordinates) with a small margin. An empty box leaves
   // the view centred on the origin at the current scale.
   void fit(const Eigen::AlignedBox2d& viewBox);
+  // Shows `centre` (view coordinates) in the middle at `scale` pixels per drawing unit.
+  void show(const Eigen::Vector2d& centre, double scale);
 
  private:
   Eigen::Matrix3d worldToView_ = Eigen::Matrix3d::Identity();

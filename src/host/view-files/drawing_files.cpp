@@ -33,12 +33,13 @@ std::vector<std::string> contentLostOnSave(const model::Document& document,
   return dxf::contentNotSaved(document, releaseOf(document, release));
 }
 
-void writeDrawingFile(const model::Document& document, const std::filesystem::path& path,
-                      const std::string& release, std::optional<dxf::FileForm> form) {
+std::string writeDrawingFile(const model::Document& document, const std::filesystem::path& path,
+                             const std::string& release, std::optional<dxf::FileForm> form) {
   dxf::SaveOptions options;
   options.release = &releaseOf(document, release);
   options.form = form;
-  dxf::saveDxf(document, path, options);
+  options.keepBackup = true;
+  return dxf::saveDxf(document, path, options).backupNotKept;
 }
 
 std::vector<std::string> savableReleases() {

@@ -31,10 +31,11 @@ std::vector<std::string> contentLostOnSave(const model::Document& document,
 // Writes a document to a file of `release` (as contentLostOnSave) in `form` (none for the form
 // the drawing was read in, text for a new one), leaving out what contentLostOnSave lists; the
 // old file stays as it was if that fails. Throws std::runtime_error saying what went wrong and
-// why.
-void writeDrawingFile(const model::Document& document, const std::filesystem::path& path,
-                      const std::string& release = {},
-                      std::optional<dxf::FileForm> form = std::nullopt);
+// why. The file saved over is kept as "name.bak" beside it (only the last one); returns why that
+// backup could not be made, or nothing.
+std::string writeDrawingFile(const model::Document& document, const std::filesystem::path& path,
+                             const std::string& release = {},
+                             std::optional<dxf::FileForm> form = std::nullopt);
 
 // The releases a drawing file can be written in ("R2000" ... "R2018"), oldest first, and the
 // one a save writes unless told otherwise.

@@ -306,7 +306,9 @@ void DrawingView::mousePressEvent(QMouseEvent* event) {
     setCursor(Qt::ClosedHandCursor);
   } else if (event->button() == Qt::LeftButton) {
     clearHighlight();
-    if (const auto point = pointAt(event->position().toPoint())) emit pointClicked(*point);
+    const QPoint position = event->position().toPoint();
+    const std::optional<SnapPoint> snap = snapAt(position);
+    if (const auto point = pointAt(position, snap)) emit pointClicked(*point, snap.has_value());
   }
 }
 

@@ -80,7 +80,9 @@ class DrawingView : public QWidget {
   std::size_t entitiesNotShown() { return scene().notShown; }
 
  signals:
-  void pointClicked(const Eigen::Vector3d& world);
+  // A left click gave a point; `snapped` says whether object snap found one, else the point
+  // lies at the drawing's elevation.
+  void pointClicked(const Eigen::Vector3d& world, bool snapped);
   // The cursor's point on the UCS plane (or its snap point), or none when it has none.
   void cursorMoved(const std::optional<Eigen::Vector3d>& world);
   // The drawing changed (an edit, undo or redo, its file state).

@@ -82,8 +82,9 @@ void HostWindow::addDrawing(OpenDrawing drawing) {
   // Keys typed anywhere over the drawing go to the command line.
   view->setFocusProxy(commandLine_->input());
   view->setFocusPolicy(Qt::ClickFocus);
-  connect(view, &DrawingView::pointClicked, this,
-          [this, view](const Eigen::Vector3d& world) { clicked(view, world); });
+  connect(
+      view, &DrawingView::pointClicked, this,
+      [this, view](const Eigen::Vector3d& world, bool snapped) { clicked(view, world, snapped); });
   connect(view, &DrawingView::cursorMoved, this,
           [this](const std::optional<Eigen::Vector3d>& world) { showCursor(world); });
   connect(view, &DrawingView::drawingChanged, this, [this] {

@@ -188,7 +188,10 @@ class HostWindow : public QMainWindow {
 
   void submitted(const QString& text);
   void escapePressed();
-  void clicked(DrawingView* view, const Eigen::Vector3d& world);
+  // A click answers a waiting request; with snap on, a click that snapped nothing says which
+  // height it took, so that a point meant to lie on an object is not taken at the elevation
+  // unnoticed.
+  void clicked(DrawingView* view, const Eigen::Vector3d& world, bool snapped);
   void answerRequest(std::optional<Eigen::Vector3d> answer);
   void typedPoint(const QString& text);
   void setDrawingActionsEnabled(bool enabled);
@@ -197,6 +200,15 @@ class HostWindow : public QMainWindow {
   void addPickedPoint(DrawingView& view);
   void drawLines(DrawingView& view);
   void zoom(DrawingView& view, const command::Zoom& zoom);
+  // ID, DIST, LIST and ERASE: the points and the entities they ask for, and what they tell.
+  void identify(DrawingView& view, const command::Identify& identify);
+  void measure(DrawingView& view, const command::Measure& measure);
+  void listEntity(DrawingView& view);
+  void erase(DrawingView& view);
+  // The entity shown under a picked point, none when nothing is.
+  std::optional<model::Handle> entityUnder(DrawingView& view, const Eigen::Vector3d& picked);
+  void plot(DrawingView& view, const command::Plot& plot);
+  void sayLines(const std::vector<std::string>& lines);
   // The point typed with the command, or else the one the user gives when asked.
   std::optional<Eigen::Vector3d> pointFor(DrawingView& view, const std::optional<PointEntry>& typed,
                                           const std::string& prompt, const PointRequest& request);

@@ -104,6 +104,21 @@ void HostWindow::runWindowCommand(const Command& command) {
             layers_->show();
             layers_->raise();
           },
+          [&](const command::Identify& c) {
+            if (needsView()) identify(*view, c);
+          },
+          [&](const command::Measure& c) {
+            if (needsView()) measure(*view, c);
+          },
+          [&](const command::ListEntity&) {
+            if (needsView()) listEntity(*view);
+          },
+          [&](const command::Erase&) {
+            if (needsView()) erase(*view);
+          },
+          [&](const command::Plot& c) {
+            if (needsView()) plot(*view, c);
+          },
           [&](const command::ShowLineWeights& c) {
             if (needsView()) setLineWeightsShown(c.shown.value_or(!view->lineWeightsShown()));
           },

@@ -45,13 +45,17 @@ void HostWindow::answerRequest(std::optional<Eigen::Vector3d> answer) {
   request_->loop->quit();
 }
 
-void HostWindow::clicked(DrawingView* view, const Eigen::Vector3d& world) {
+void HostWindow::clicked(DrawingView* view, const Eigen::Vector3d& world, bool snapped) {
   // A click in another drawing does not answer; its points mean nothing here.
   if (!request_ || request_->view != view) return;
   const model::Document& document = *view->document();
   const Eigen::Vector3d local = document.currentUcs().frame.pointToLocal(world);
   const std::string echo = formatPoint(local.x(), local.y(), local.z(), document.header().luprec);
   say(commandLine_->prompt() + QString::fromStdString(echo));
+  if (!snapped && view->snapEnabled()) {
+    say(QString::fromStdString("No object snapped: Z = " +
+                               formatLength(local.z(), document.header().luprec) + " (ELEVATION)"));
+  }
   answerRequest(world);
 }
 

@@ -89,8 +89,9 @@ bool HostWindow::write(OpenDrawing& drawing, const save_step::Write& step,
   const std::string converted = drawing.savedOnce() ? std::string() : olderReleaseName(document);
   const QString written =
       QString::fromStdString(release.empty() ? savedRelease(document) : release);
+  std::string backupNotKept;
   try {
-    writeDrawingFile(document, step.path, release, request.form);
+    backupNotKept = writeDrawingFile(document, step.path, release, request.form);
   } catch (const std::exception& failure) {
     say(QString("Cannot save %1: %2").arg(path, failure.what()));
     return false;
@@ -106,6 +107,7 @@ bool HostWindow::write(OpenDrawing& drawing, const save_step::Write& step,
         QString(" (converted from %1 to %2)").arg(QString::fromStdString(converted), written);
   }
   say(message);
+  if (!backupNotKept.empty()) warn(QString::fromStdString("No backup: " + backupNotKept));
   return true;
 }
 

@@ -37,7 +37,10 @@ QPointF toQt(const Eigen::Vector2d& p) {
 
 }  // namespace
 
-QtCanvas::QtCanvas(QPainter& painter) : painter_(painter), font_("DejaVu Sans") {
+QtCanvas::QtCanvas(QPainter& painter, Surface surface)
+    : painter_(painter),
+      foreground_(surface == Surface::Paper ? QColor(Qt::black) : inkColour(Ink::Entity)),
+      font_("DejaVu Sans") {
   font_.setPixelSize(kLayoutPixels);
   capHeight_ = QFontMetricsF(font_).capHeight();
   if (capHeight_ <= 0) capHeight_ = 0.7 * kLayoutPixels;
@@ -65,7 +68,7 @@ QColor QtCanvas::background() {
 void QtCanvas::setInk(Ink ink) {
   paintDots();
   dotSide_ = 1;
-  QPen pen(inkColour(ink));
+  QPen pen(ink == Ink::Entity ? foreground_ : inkColour(ink));
   pen.setWidthF(ink == Ink::SnapMarker ? 2.0 : 1.0);
   pen.setCosmetic(true);
   painter_.setPen(pen);
@@ -75,7 +78,7 @@ void QtCanvas::setInk(Ink ink) {
 void QtCanvas::setColour(Rgb colour) {
   paintDots();
   QPen pen = painter_.pen();
-  pen.setColor(colour == kForeground ? inkColour(Ink::Entity) : QColor::fromRgb(colour));
+  pen.setColor(colour == kForeground ? foreground_ : QColor::fromRgb(colour));
   painter_.setPen(pen);
 }
 

@@ -10,10 +10,11 @@
 namespace host::view {
 
 // Paints canvas calls with a QPainter on the dark drawing background: the drawing in its
-// colours, the foreground colour light.
+// colours, the foreground colour light; or, on paper, the foreground colour black.
 class QtCanvas : public Canvas {
  public:
-  explicit QtCanvas(QPainter& painter);
+  enum class Surface { Screen, Paper };
+  explicit QtCanvas(QPainter& painter, Surface surface = Surface::Screen);
   // Paints the dots still waiting.
   ~QtCanvas() override;
   QtCanvas(const QtCanvas&) = delete;
@@ -33,6 +34,7 @@ class QtCanvas : public Canvas {
 
  private:
   QPainter& painter_;
+  QColor foreground_;
   QFont font_;
   double capHeight_ = 1.0;
   // Dots of the current colour, painted together before anything else is painted or the

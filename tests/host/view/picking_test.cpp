@@ -132,6 +132,30 @@ TEST_F(Picking, F3TurnsObjectSnapOff) {
   EXPECT_NEAR(picked->z(), 0.0, 1e-9);
 }
 
+// A click that snapped nothing took its height from the elevation: the command line says so,
+// so that a point meant to lie on an object is not taken at the wrong height unnoticed.
+TEST_F(Picking, AClickThatSnapsNothingSaysWhichElevationItTook) {
+  type("ELEVATION -46.222");
+  const auto empty = getPoint([&] { QTest::mouseClick(view, Qt::LeftButton, {}, QPoint(60, 60)); });
+  ASSERT_TRUE(empty);
+  EXPECT_NEAR(empty->z(), -46.222, 1e-9);
+  EXPECT_TRUE(
+      window->commandLine()->history().contains("No object snapped: Z = -46.2220 (ELEVATION)"));
+
+  type("LUPREC 3");
+  type("ELEVATION 0");
+  const QString before = window->commandLine()->history();
+  const QPoint nearEnd = view->widgetPosition({50, 30, 0}) + QPoint(4, -3);
+  ASSERT_TRUE(getPoint([&] { QTest::mouseClick(view, Qt::LeftButton, {}, nearEnd); }));
+  EXPECT_FALSE(window->commandLine()->history().mid(before.size()).contains("No object snapped"));
+
+  ASSERT_TRUE(getPoint([&] { QTest::mouseClick(view, Qt::LeftButton, {}, QPoint(60, 60)); }));
+  EXPECT_TRUE(window->commandLine()
+                  ->history()
+                  .mid(before.size())
+                  .contains("No object snapped: Z = 0.000 (ELEVATION)"));
+}
+
 // The UCS of these cases: turned 90 degrees about Z, then moved to world (100, 0, 5), so UCS X
 // runs along world Y and UCS Y along world -X.
 struct TypedCase {

@@ -153,6 +153,37 @@ TEST_F(Saving, DrawingThatLosesNothingSavesWithoutTheQuestion) {
   EXPECT_TRUE(std::filesystem::exists(folder.filePath("own.dxf").toStdString()));
 }
 
+// The first SAVE of a drawing keeps no backup (there is no earlier file); each later one keeps
+// the file it replaces as own.bak, only the last one.
+TEST_F(Saving, SaveKeepsThePreviousFileAsItsBackup) {
+  type("close");
+  type("line 0,0,0 1,1,1");
+  type("saveas " + folder.filePath("own.dxf"));
+  EXPECT_FALSE(files().contains("own.bak"));
+  for (int save = 1; save <= 2; ++save) {
+    const QByteArray before = contentOf(folder.filePath("own.dxf"));
+    type(QString("line %1,0,0 %1,1,0").arg(save));
+    type("save");
+    EXPECT_EQ(contentOf(folder.filePath("own.bak")), before) << "save " << save;
+    EXPECT_EQ(dxf::readDxf(folder.filePath("own.dxf").toStdString())
+                  ->blocks()[model::BlockTable::kModelSpace]
+                  .entities.size(),
+              1u + save);
+  }
+  EXPECT_EQ(files(), (QStringList{"own.bak", "own.dxf", "site.dxf"}));
+  EXPECT_FALSE(historyHas("No backup"));
+}
+
+TEST_F(Saving, ABackupThatCannotBeMadeIsToldAndTheDrawingIsSaved) {
+  type("close");
+  type("saveas " + folder.filePath("own.dxf"));
+  ASSERT_TRUE(QDir(folder.path()).mkpath("own.bak/inside"));
+  type("line 0,0,0 1,1,1");
+  type("save");
+  EXPECT_TRUE(historyHas("No backup: cannot replace " + folder.filePath("own.bak")));
+  EXPECT_FALSE(view->document()->modified());
+}
+
 }  // namespace
 }  // namespace host::view
 
