@@ -29,6 +29,8 @@ PointFile joinedSurvey(std::vector<PointFile> files) {
       point.file = index;
       joined.points.push_back(std::move(point));
     }
+    // Given back at once, so that a large survey is held once and not twice while joined.
+    std::vector<Point>().swap(file.points);
     joined.skippedCount += file.skippedCount;
     const std::size_t room = kMaxSkippedListed - joined.skipped.size();
     const std::size_t listed = std::min(room, file.skipped.size());
