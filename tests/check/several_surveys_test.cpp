@@ -101,16 +101,27 @@ TEST_F(SeveralSurveys, AreCheckedAsOneSurveyEachShotNamingItsFileAndLine) {
 
 // Each survey file is read with the survey's options: both need their decimal commas.
 TEST_F(SeveralSurveys, AreEachReadWithTheSurveysOptions) {
-  write("day1.csv", "P1;1000,004;2000,000;50,000\n");
+  write("day1.csv", "PktNr;Ost;Nord;Hoehe\nP1;1000,004;2000,000;50,000\n");
   write("day2.csv", "K1\t1010,0\t2000,0\t50,0\n");
   const ProgramRun comma = run("design.csv day1.csv day2.csv --survey-decimal-comma");
   EXPECT_EQ(comma.status, 1) << comma.err;
-  EXPECT_NE(comma.out.find("  day1.csv, 1 shots\n  day2.csv, 1 shots\n"), std::string::npos)
+  EXPECT_NE(
+      comma.out.find("  day1.csv, 1 shots\n"
+                     "    Columns: PktNr \u2192 id, Ost \u2192 E, Nord \u2192 N, Hoehe \u2192 Z\n"
+                     "  day2.csv, 1 shots\n"),
+      std::string::npos)
       << comma.out;
   EXPECT_NE(comma.out.find("Pairs: 2, by id\n"), std::string::npos) << comma.out;
   const ProgramRun plain = run("design.csv day1.csv day2.csv");
   EXPECT_EQ(plain.status, 2);
-  EXPECT_NE(plain.err.find("day1.csv:1:"), std::string::npos) << plain.err;
+  EXPECT_NE(plain.err.find("day1.csv:2:"), std::string::npos) << plain.err;
+}
+
+TEST_F(SeveralSurveys, HelpDescribesThemAndTolerancesPerCode) {
+  const ProgramRun help = run("--help");
+  EXPECT_EQ(help.out.rfind("Usage: kestova check DESIGN SURVEY [SURVEY...] [options]\n", 0), 0u);
+  EXPECT_NE(help.out.find("--tolerance CODE:x=,y=,z=,h="), std::string::npos) << help.out;
+  EXPECT_NE(help.out.find("survey_file,"), std::string::npos) << help.out;
 }
 
 TEST_F(SeveralSurveys, NoneIsEverReplacedByAReport) {
