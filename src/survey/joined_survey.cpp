@@ -9,6 +9,7 @@ namespace survey {
 PointFile joinedSurvey(std::vector<PointFile> files) {
   if (files.size() == 1) return std::move(files.front());
   PointFile joined;
+  joined.named = false;
   std::size_t total = 0;
   for (const PointFile& file : files) total += file.points.size();
   joined.points.reserve(total);
@@ -23,7 +24,9 @@ PointFile joinedSurvey(std::vector<PointFile> files) {
                                " and " + files.front().name + " does not: check them apart");
     }
     joined.name += (index > 0 ? ", " : "") + file.name;
-    joined.named = joined.named && file.named;
+    // The ids made up for a file without names ("file:line") are its own, so the repeated
+    // shots of the files with names are still combined.
+    joined.named = joined.named || file.named;
     joined.sources.push_back({file.name, file.points.size(), file.columnsRead, file.encoding});
     for (Point& point : file.points) {
       point.file = index;

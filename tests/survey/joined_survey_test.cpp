@@ -68,6 +68,24 @@ TEST(JoinedSurvey, ShotsOfOneIdInSeveralFilesAreRepeatedShots) {
   }
 }
 
+// By proximity, a file without ids beside files with ids: the stake shot on two days is still
+// one observation, and the shot without an id one of its own.
+TEST(JoinedSurvey, RepeatedShotsAreCombinedBesideAFileWithoutIds) {
+  const PointFile design = parsePoints("A,0,0,1\nB,10,0,1\nC,20,0,1\n", "design.csv", {});
+  std::vector<PointFile> files = days();
+  files.push_back(parsePoints("Easting,Northing\n10.01,0\n", "no_ids.csv", {}));
+  ASSERT_FALSE(files.back().named);
+  const PointFile joined = joinedSurvey(std::move(files));
+  const Pairing pairing = matchByProximity(design, joined, 0.5, IdMatching{});
+  std::vector<std::string> observed;
+  for (const Pair& pair : pairing.pairs) {
+    observed.push_back(pair.survey.point.id + "x" + std::to_string(pair.survey.shots));
+  }
+  EXPECT_EQ(observed, (std::vector<std::string>{"Ax2", "Bx2", "Cx1"}));
+  ASSERT_EQ(pairing.unmatchedSurvey.size(), 1u);
+  EXPECT_EQ(pairing.unmatchedSurvey[0].point.id, "no_ids.csv:2");
+}
+
 TEST(JoinedSurvey, RefusesLatitudesBesideGridCoordinates) {
   std::vector<PointFile> files = days();
   files.push_back(
