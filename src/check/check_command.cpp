@@ -20,6 +20,7 @@ CheckRequest requestFor(const CheckOptions& options, const std::optional<Drawing
   CheckRequest request;
   request.design = options.design;
   request.survey = options.survey;
+  request.moreSurveys = options.moreSurveys;
   request.designReading = options.designReading;
   request.surveyReading = options.surveyReading;
   // A survey unit given alone is converted to the unit the design drawing's $INSUNITS names;
@@ -34,6 +35,7 @@ CheckRequest requestFor(const CheckOptions& options, const std::optional<Drawing
   request.radius = options.radius;
   request.idMatching = options.idMatching;
   request.tolerances = options.tolerances;
+  request.codeTolerances = options.codeTolerances;
   if (drawing) {
     request.frame = drawing->frame;
     request.frameDescription = drawing->description;

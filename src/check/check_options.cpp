@@ -148,6 +148,9 @@ void apply(CheckOptions& options, const std::string& name, const std::string& va
       }
       options.idMatching.repeats =
           value == "last" ? survey::Repeats::Last : survey::Repeats::Average;
+    } else if (name == "--tolerance" && survey::namesCode(value)) {
+      survey::setCodeTolerances(options.codeTolerances,
+                                survey::parseCodeTolerances(value, survey::pointComponents()));
     } else if (name == "--tolerance") {
       options.tolerances = survey::parseTolerances(value, survey::pointComponents());
     } else if (name == "--drawing") {
@@ -193,9 +196,12 @@ void refuseOutputsOverInputs(const CheckOptions& options) {
     const char* what;
     std::optional<std::filesystem::path> path;
   };
-  const Named inputs[] = {{"the design file", options.design},
-                          {"the survey file", options.survey},
-                          {"the drawing", options.drawing}};
+  std::vector<Named> inputs = {{"the design file", options.design},
+                               {"the survey file", options.survey},
+                               {"the drawing", options.drawing}};
+  for (const std::filesystem::path& survey : options.moreSurveys) {
+    inputs.push_back({"the survey file", survey});
+  }
   const Named outputs[] = {{"--csv", options.csv}, {"--pdf", options.pdf}, {"--dxf", options.dxf}};
   for (std::size_t k = 0; k < std::size(outputs); ++k) {
     const Named& output = outputs[k];
@@ -252,12 +258,13 @@ CheckOptions parseCheckOptions(const std::vector<std::string>& arguments) {
       files.push_back(arguments[i]);
     }
   }
-  if (files.size() != 2) {
-    throw UsageError("give two point files, the design and the survey (" +
+  if (files.size() < 2) {
+    throw UsageError("give the design file and one or more survey files (" +
                      std::to_string(files.size()) + " given)");
   }
   options.design = files[0];
   options.survey = files[1];
+  options.moreSurveys.assign(files.begin() + 2, files.end());
   // Deviations are taken along a drawing's UCS; a name alone says nothing.
   if (options.ucs && !options.drawing) throw UsageError("--ucs needs --drawing FILE");
   for (const std::string& option : drawingOptions) {

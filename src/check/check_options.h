@@ -8,6 +8,7 @@
 
 #include "check/check_run.h"
 #include "check/draw_settings.h"
+#include "survey/code_tolerances.h"
 #include "survey/length_unit.h"
 #include "survey/pairing.h"
 #include "survey/point_file.h"
@@ -26,6 +27,7 @@ struct CheckOptions {
   bool help = false;
   std::filesystem::path design;
   std::filesystem::path survey;
+  std::vector<std::filesystem::path> moreSurveys;  // checked with the first as one survey
   Matching matching = Matching::ById;
   double radius = 0.0;  // for ByProximity
   // How each file is read: --columns and --decimal-comma set both, --design-... and
@@ -41,6 +43,7 @@ struct CheckOptions {
   survey::IdMatching idMatching;
   survey::CodeFilter codes;
   survey::Tolerances tolerances;
+  std::vector<survey::CodeTolerances> codeTolerances;  // --tolerance KERB:z=0.005
   std::optional<std::filesystem::path> drawing;
   std::optional<std::string> ucs;
   std::optional<std::filesystem::path> csv;

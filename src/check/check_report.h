@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "survey/code_tolerances.h"
 #include "survey/comparison.h"
 #include "survey/pairing.h"
 #include "survey/point.h"
@@ -23,6 +24,8 @@ struct CheckReport {
   std::string numberFormat;  // the format `DP` for `decimals`, "###0.000"
   // What looks wrong about the check although it ran (see CheckRun::warnings).
   std::vector<std::string> warnings = {};
+  // The codes with tolerances of their own, and those tolerances (see CheckRun).
+  std::vector<survey::CodeTolerances> codeTolerances = {};
 
   bool allWithinTolerance() const {
     return comparison.failed == 0 && pairing.unmatchedDesign.empty() &&

@@ -5,6 +5,7 @@
 #include "numbers/number_format.h"
 #include "survey/coordinate_transform.h"
 #include "survey/design_points.h"
+#include "survey/joined_survey.h"
 #include "survey/plausibility.h"
 #include "survey/point_file_error.h"
 
@@ -75,18 +76,34 @@ void stopIfAsked(const std::stop_token& stop) {
   if (stop.stop_requested()) throw CheckCancelled();
 }
 
+// Every survey file as one survey. Pairing by id needs the ids of each file.
+survey::PointFile readSurvey(const CheckRequest& request, const std::stop_token& stop) {
+  std::vector<survey::PointFile> files;
+  files.push_back(readPoints(request.survey, request.surveyReading));
+  for (const std::filesystem::path& path : request.moreSurveys) {
+    stopIfAsked(stop);
+    files.push_back(readPoints(path, request.surveyReading));
+  }
+  for (const survey::PointFile& file : files) {
+    if (request.matching == Matching::ById && !file.named && files.size() > 1) {
+      throw survey::PointFileError(file.name, 0, "has no point ids to pair by (no column P)");
+    }
+  }
+  return survey::joinedSurvey(std::move(files));
+}
+
 }  // namespace
 
 CheckReport CheckRun::report() const {
-  return {design,   survey, pairing,  comparison,   tolerances,
-          matching, frame,  decimals, numberFormat, warnings};
+  return {design, survey,   pairing,      comparison, tolerances,    matching,
+          frame,  decimals, numberFormat, warnings,   codeTolerances};
 }
 
 CheckRun checkSurvey(const CheckRequest& request, std::stop_token stop) {
   CheckRun run;
   run.design = readPoints(request.design, request.designReading);
   stopIfAsked(stop);
-  run.survey = readPoints(request.survey, request.surveyReading);
+  run.survey = readSurvey(request, stop);
   requireSystemFor(run.survey, request.surveyCrs, "--survey-crs");
   requireSystemFor(run.design, request.designCrs, "--design-crs");
   std::vector<std::string> transformWarnings;
@@ -102,10 +119,17 @@ CheckRun checkSurvey(const CheckRequest& request, std::stop_token stop) {
           : survey::matchByProximity(run.design, run.survey, request.radius, request.idMatching);
   run.pairing = survey::filteredByCode(run.pairing, run.design.points, request.codes);
   stopIfAsked(stop);
+  const survey::TolerancesByCode tolerances(request.tolerances, request.codeTolerances,
+                                            survey::pointComponents().size());
+  const auto tolerancesOf = [&](std::size_t shot) -> const survey::Tolerances& {
+    const survey::Pair& pair = run.pairing.pairs[shot];
+    return tolerances.forCodes(run.design.points[pair.design].code, pair.survey.point.code);
+  };
   run.comparison =
       survey::compare(survey::DesignPoints(run.pairing, run.design.points, request.frame),
-                      request.tolerances, request.decimals);
+                      tolerancesOf, request.decimals);
   run.tolerances = request.tolerances;
+  run.codeTolerances = tolerances.byCode();
   run.matching = matchingText(request);
   run.frame = request.frameDescription;
   run.decimals = request.decimals;

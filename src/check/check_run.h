@@ -10,6 +10,7 @@
 #include "check/check_report.h"
 #include "host/geom/frame.h"
 #include "survey/code_filter.h"
+#include "survey/code_tolerances.h"
 #include "survey/comparison.h"
 #include "survey/length_unit.h"
 #include "survey/pairing.h"
@@ -26,6 +27,8 @@ enum class Matching { ById, ByProximity };
 struct CheckRequest {
   std::filesystem::path design;
   std::filesystem::path survey;
+  // Further survey files, checked together with the first as one survey.
+  std::vector<std::filesystem::path> moreSurveys;
   survey::ReadOptions designReading;
   survey::ReadOptions surveyReading;
   // The units of each file's coordinates, metres where not given: the survey is converted to
@@ -42,6 +45,8 @@ struct CheckRequest {
   double radius = 0.0;  // for ByProximity
   survey::IdMatching idMatching;
   survey::Tolerances tolerances;
+  // Tolerances of their own for the pairs of some codes, for the components each gives.
+  std::vector<survey::CodeTolerances> codeTolerances;
   // The axes deviations are measured along, and how reports name them.
   host::geom::Frame frame;
   std::string frameDescription = "the world axes";
@@ -51,10 +56,12 @@ struct CheckRequest {
 // What a check found. CheckReport refers into it, so it stays where it was made.
 struct CheckRun {
   survey::PointFile design;
-  survey::PointFile survey;
+  survey::PointFile survey;  // all survey files as one (survey::joinedSurvey)
   survey::Pairing pairing;
   survey::Comparison comparison;
   survey::Tolerances tolerances;
+  // The tolerances of the codes that have their own, the general ones filled in.
+  std::vector<survey::CodeTolerances> codeTolerances;
   std::string matching;  // "by id", "by proximity within 0.5"
   std::string frame;     // "the world axes", "UCS 'SITE' of site.dxf"
   int decimals = 3;
@@ -72,7 +79,7 @@ class CheckCancelled : public std::runtime_error {
   CheckCancelled() : std::runtime_error("the check was cancelled") {}
 };
 
-// Reads both point files, pairs them and compares each pair. Throws what the user is told
+// Reads the point files, pairs them and compares each pair. Throws what the user is told
 // about bad input (survey::PointFileError naming the file and line, std::runtime_error), and
 // CheckCancelled when `stop` is requested between two steps.
 CheckRun checkSurvey(const CheckRequest& request, std::stop_token stop = {});

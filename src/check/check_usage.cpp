@@ -16,7 +16,7 @@ std::string toleranceKeys() {
 }  // namespace
 
 std::string checkUsage() {
-  return "Usage: kestova check DESIGN SURVEY [options]\n"
+  return "Usage: kestova check DESIGN SURVEY [SURVEY...] [options]\n"
          "Checks a whole survey against its design: pairs the surveyed points with the design\n"
          "points, takes survey minus design along each axis (world axes, or a drawing's UCS),\n"
          "tests the tolerances and prints a summary with statistics per component; writes the\n"
@@ -27,6 +27,8 @@ std::string checkUsage() {
          "French, Spanish or Dutch, X and Y taken as easting and northing, or the order given\n"
          "with --columns; UTF-8, UTF-16 or Windows-1252), Leica GSI-8 or GSI-16 (words 11,\n"
          "81, 82, 83, 71), or LandXML (CgPoints: name, then northing easting elevation).\n"
+         "Several SURVEY files (day 1, day 2) are checked as one survey, each read with the\n"
+         "--survey- options; shots of one id in different files are repeated shots.\n"
          "\n"
          "Options:\n"
          "  --match id|near:R      pair by point id (default), or each survey point with the\n"
@@ -65,11 +67,18 @@ std::string checkUsage() {
          "\n"
          "                         largest deviation allowed per component, any of them, such\n"
          "                         as x=0.02,y=0.02,z=0.01,h=0.025 (h: horizontal distance)\n"
+         "  --tolerance CODE:" +
+         toleranceKeys() +
+         "\n"
+         "                         the pairs whose design (else survey) code is CODE: these\n"
+         "                         components, the others as above, such as KERB:z=0.005\n"
+         "                         (case ignored; once per code)\n"
          "  --drawing FILE         measure along the current UCS of this drawing (.dxf)\n"
          "  --ucs NAME             measure along this named UCS of the drawing instead\n"
          "  --csv OUT.csv          write a row per pair and per unmatched point: id,design_x,\n"
          "                         design_y,design_z,survey_x,survey_y,survey_z,shots,dx,dy,dz,\n"
-         "                         dh,status,failing\n"
+         "                         dh,status,failing,design_code,survey_code,survey_file,\n"
+         "                         survey_line\n"
          "  --pdf OUT.pdf          write the report for the site engineer (A4): the files,\n"
          "                         tolerances and statistics, a plan of every pair with its\n"
          "                         vector exaggerated, a histogram per component, and the\n"

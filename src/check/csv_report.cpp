@@ -4,6 +4,7 @@
 #include <string>
 
 #include "check/whole_file.h"
+#include "survey/joined_survey.h"
 
 namespace check {
 namespace {
@@ -31,12 +32,19 @@ void appendCoordinates(std::string& row, const CheckReport& report, const survey
   if (point.z) row += report.number(*point.z);
 }
 
-// ",design code,survey code" and the line end.
+// ",design code,survey code" and, for a survey point, ",file,line" where it was read.
 void appendCodes(std::string& row, const std::string& design, const std::string& survey) {
   row += ',';
   appendField(row, design);
   row += ',';
   appendField(row, survey);
+}
+
+void appendSource(std::string& row, const survey::PointFile& file, const survey::Point& point) {
+  row += ',';
+  appendField(row, survey::fileNameOf(file, point));
+  row += ',';
+  row += std::to_string(point.line);
   row += '\n';
 }
 
@@ -47,7 +55,7 @@ void writeCsvReport(std::ostream& out, const CheckReport& report) {
   out << "id,design_x,design_y,design_z,survey_x,survey_y,survey_z,shots";
   for (const survey::Component& component : schema) out << ',' << component.column;
   // Columns after `failing` are appended, so that scripts reading the first ones by place go on.
-  out << ",status,failing,design_code,survey_code\n";
+  out << ",status,failing,design_code,survey_code,survey_file,survey_line\n";
   // An unmatched point has no values: a comma for each and one before its status.
   const std::string noValues(schema.size() + 1, ',');
   // Each row is put together first and written whole: a report has a row per point, and the
@@ -75,6 +83,7 @@ void writeCsvReport(std::ostream& out, const CheckReport& report) {
     row += compared.failing.empty() ? ",pass," : ",fail,";
     row += survey::keysOf(schema, compared.failing);
     appendCodes(row, design[pair.design].code, pair.survey.point.code);
+    appendSource(row, report.survey, pair.survey.point);
     writeRow();
   }
   for (const std::size_t i : report.pairing.unmatchedDesign) {
@@ -85,6 +94,7 @@ void writeCsvReport(std::ostream& out, const CheckReport& report) {
     row += noValues;
     row += "unmatched-design,";
     appendCodes(row, design[i].code, {});
+    row += ",,\n";
     writeRow();
   }
   for (const survey::Observation& observation : report.pairing.unmatchedSurvey) {
@@ -96,6 +106,7 @@ void writeCsvReport(std::ostream& out, const CheckReport& report) {
     row += noValues;
     row += "unmatched-survey,";
     appendCodes(row, {}, observation.point.code);
+    appendSource(row, report.survey, observation.point);
     writeRow();
   }
 }

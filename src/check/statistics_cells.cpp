@@ -20,10 +20,14 @@ std::string boundsText(const CheckReport& report, const survey::Tolerance& toler
 }  // namespace
 
 std::string tolerancesText(const CheckReport& report) {
+  return tolerancesText(report, report.tolerances);
+}
+
+std::string tolerancesText(const CheckReport& report, const survey::Tolerances& tolerances) {
   const survey::ComponentSchema& schema = report.comparison.schema;
   std::string text;
   for (std::size_t k = 0; k < schema.size(); ++k) {
-    if (const std::optional<survey::Tolerance> tolerance = report.tolerances[k]) {
+    if (const std::optional<survey::Tolerance> tolerance = tolerances[k]) {
       if (!text.empty()) text += ", ";
       text += schema[k].key + ' ';
       text += schema[k].rule == survey::ToleranceRule::Bounds ? boundsText(report, *tolerance)

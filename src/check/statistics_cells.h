@@ -26,6 +26,8 @@ struct StatisticsCells {
 // The tolerances tested, "x 0.020, y 0.020, z 0.010, h 0.025" ("k -0.010 to 0.020" for
 // bounds), or "none".
 std::string tolerancesText(const CheckReport& report);
+// The same of other tolerances, such as a code's.
+std::string tolerancesText(const CheckReport& report, const survey::Tolerances& tolerances);
 
 // A component's tolerance as a table cell: "±0.020", "0.025" for a magnitude, "-0.010 to
 // 0.020" for bounds, "-" without one.

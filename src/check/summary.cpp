@@ -78,6 +78,22 @@ void writeHowRead(std::ostream& out, const survey::PointFile& file) {
   if (!file.encoding.empty()) out << "  Read as " << file.encoding << " text\n";
 }
 
+// The survey, or each of its files with its count when several were read as one.
+void writeSurvey(std::ostream& out, const survey::PointFile& surveyed) {
+  if (surveyed.sources.empty()) {
+    out << "Survey: " << surveyed.name << ", " << surveyed.points.size() << " shots\n";
+    writeHowRead(out, surveyed);
+    return;
+  }
+  out << "Survey: " << surveyed.sources.size() << " files, " << surveyed.points.size()
+      << " shots\n";
+  for (const survey::SourceFile& file : surveyed.sources) {
+    out << "  " << file.name << ", " << file.points << " shots\n";
+    if (!file.columnsRead.empty()) out << "    Columns: " << file.columnsRead << '\n';
+    if (!file.encoding.empty()) out << "    Read as " << file.encoding << " text\n";
+  }
+}
+
 }  // namespace
 
 void writeSummary(std::ostream& out, const CheckReport& report) {
@@ -86,8 +102,7 @@ void writeSummary(std::ostream& out, const CheckReport& report) {
 
   out << "Design: " << report.design.name << ", " << report.design.points.size() << " points\n";
   writeHowRead(out, report.design);
-  out << "Survey: " << report.survey.name << ", " << report.survey.points.size() << " shots\n";
-  writeHowRead(out, report.survey);
+  writeSurvey(out, report.survey);
   out << "Pairs: " << report.pairing.pairs.size() << ", " << report.matching;
   if (repeated > 0) out << " (" << repeated << " from several shots)";
   out << "\nDeviations: survey minus design along " << report.frame << ", " << report.decimals
@@ -102,6 +117,10 @@ void writeSummary(std::ostream& out, const CheckReport& report) {
   writeStatistics(out, report);
   out << '\n';
   out << "Tolerances: " << tolerancesText(report) << '\n';
+  for (const survey::CodeTolerances& code : report.codeTolerances) {
+    out << "Tolerances for code " << code.code << ": " << tolerancesText(report, code.tolerances)
+        << '\n';
+  }
   writeFailures(out, report);
   for (const std::string& warning : report.warnings) out << "Warning: " << warning << '\n';
 }

@@ -4,13 +4,13 @@
 #include <stdexcept>
 
 namespace survey {
-namespace {
-
 bool sameCode(std::string_view a, std::string_view b) {
   const auto folded = [](char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 32) : c; };
   return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(),
                                             [&](char x, char y) { return folded(x) == folded(y); });
 }
+
+namespace {
 
 bool listed(const std::vector<std::string>& codes, const std::string& code) {
   return !code.empty() && std::any_of(codes.begin(), codes.end(),

@@ -19,6 +19,9 @@ struct CodeFilter {
   bool empty() const { return only.empty() && except.empty(); }
 };
 
+// Whether two codes are the same, without regard to the case of ASCII letters.
+bool sameCode(std::string_view a, std::string_view b);
+
 // "STK,KERB": the codes of a comma-separated list, blanks around them dropped. Throws
 // std::invalid_argument for an empty list or an empty code.
 std::vector<std::string> parseCodeList(std::string_view text);

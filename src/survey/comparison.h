@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <functional>
 #include <vector>
 
 #include "survey/component.h"
@@ -30,5 +31,12 @@ struct Comparison {
 
 // Every shot of `reference`, tolerances tested on the values written with `decimals` places.
 Comparison compare(const Reference& reference, const Tolerances& tolerances, int decimals);
+
+// The tolerances one shot (by its index) is tested against.
+using ShotTolerances = std::function<const Tolerances&(std::size_t shot)>;
+
+// The same, each shot tested against its own tolerances (those of its code): a component's
+// count within tolerance counts its values that were tested and passed.
+Comparison compare(const Reference& reference, const ShotTolerances& tolerancesOf, int decimals);
 
 }  // namespace survey

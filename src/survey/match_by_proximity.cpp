@@ -9,6 +9,7 @@
 #include <queue>
 
 #include "numbers/number_format.h"
+#include "survey/joined_survey.h"
 #include "survey/pairing.h"
 #include "survey/point_file_error.h"
 #include "survey/shot_group.h"
@@ -120,7 +121,7 @@ class ProximityMatcher {
     const double query[2] = {point.x, point.y};
     tree_.findNeighbors(count, query, nanoflann::SearchParams());
     if (!count.full()) return;
-    throw PointFileError(survey.name, point.line,
+    throw PointFileError(fileNameOf(survey, point), point.line,
                          "more than " + std::to_string(kMaxWithinRadius) +
                              " design points lie within " + numbers::storedForm(radius_, ".") +
                              " of survey point '" + point.id + "'; pair with a smaller radius");

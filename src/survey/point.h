@@ -22,6 +22,16 @@ struct Point {
   std::size_t line = 0;
   // The point's code as the file gives it ("STK", "KERB"); empty when it has none.
   std::string code = {};
+  // Which of several files read as one the point stands in (PointFile::sources); 0 for one file.
+  std::size_t file = 0;
+};
+
+// One of several files read as one: its name, its number of points and how it was read.
+struct SourceFile {
+  std::string name;
+  std::size_t points = 0;
+  std::string columnsRead;
+  std::string encoding;
 };
 
 struct PointFile {
@@ -41,6 +51,8 @@ struct PointFile {
   // What --skip-bad-lines left out, as "survey.csv:17: why" (at most kMaxSkippedListed).
   std::vector<std::string> skipped;
   std::size_t skippedCount = 0;
+  // The files the points were read from when several were read as one survey; empty for one.
+  std::vector<SourceFile> sources = {};
 };
 
 inline constexpr std::size_t kMaxSkippedListed = 100;

@@ -98,7 +98,7 @@ class CheckCommand : public testing::Test {
 
 constexpr const char* kHeader =
     "id|design_x|design_y|design_z|survey_x|survey_y|survey_z|shots|dx|dy|dz|dh|status|failing|"
-    "design_code|survey_code";
+    "design_code|survey_code|survey_file|survey_line";
 
 TEST_F(CheckCommand, AllWithinToleranceExitsWithZero) {
   const ProgramRun result = run(std::string("check design.csv within.csv ") + kTolerance);
@@ -134,11 +134,11 @@ TEST_F(CheckCommand, PairsOutsideAndUnmatchedPointsExitWithOne) {
             (std::vector<std::string>{
                 kHeader,
                 "P1|1000.000|2000.000|50.000|1000.005|1999.998|50.003|1|0.005|-0.002|0.003|0.005|"
-                "pass||stake|",
+                "pass||stake||outside.csv|2",
                 "P2|1010.000|2000.000|50.500|1010.030|2000.004|50.480|1|0.030|0.004|-0.020|0.030|"
-                "fail|x z h|stake|",
-                "P3|1020.000|2000.000|51.000|||||||||unmatched-design||stake|",
-                "X9||||5.000|6.000|7.000|1|||||unmatched-survey|||"}));
+                "fail|x z h|stake||outside.csv|3",
+                "P3|1020.000|2000.000|51.000|||||||||unmatched-design||stake|||",
+                "X9||||5.000|6.000|7.000|1|||||unmatched-survey||||outside.csv|4"}));
 }
 
 // Along the drawing's UCS "SITE" (X along world Y), with the drawing's 4 decimals.
@@ -155,7 +155,7 @@ TEST_F(CheckCommand, DeviationsAlongANamedUcsOfADrawing) {
   ASSERT_EQ(rows.size(), 5u);
   EXPECT_EQ(rows[2],
             "P2|1010.0000|2000.0000|50.5000|1010.0300|2000.0040|50.4800|1|0.0040|-0.0300|-0.0200|"
-            "0.0303|fail|y z h|stake|");
+            "0.0303|fail|y z h|stake||outside.csv|3");
 }
 
 // Survey points paired by proximity, a LandXML design, blank-separated survey shots.
@@ -173,9 +173,10 @@ TEST_F(CheckCommand, LandXmlDesignPairedByProximity) {
   EXPECT_EQ(
       csvRows("out.csv"),
       (std::vector<std::string>{
-          kHeader, "A|1000.00|2000.00|50.00|1000.00|2000.01|50.00|1|0.00|0.01|0.00|0.01|pass|||",
-          "B|1010.00|2000.00|50.00|||||||||unmatched-design|||",
-          "102||||1010.00|2000.30|50.00|1|||||unmatched-survey|||"}));
+          kHeader,
+          "A|1000.00|2000.00|50.00|1000.00|2000.01|50.00|1|0.00|0.01|0.00|0.01|pass||||shots.txt|1",
+          "B|1010.00|2000.00|50.00|||||||||unmatched-design|||||",
+          "102||||1010.00|2000.30|50.00|1|||||unmatched-survey||||shots.txt|2"}));
 }
 
 TEST_F(CheckCommand, SkippedLinesAreListed) {
@@ -228,8 +229,8 @@ INSTANTIATE_TEST_SUITE_P(
                      "kestova check: unknown option '--frobnicate'\n"
                      "Try 'kestova check --help'.\n"},
         BadInputCase{"design.csv",
-                     "kestova check: give two point files, the design and "
-                     "the survey (1 given)\nTry 'kestova check --help'.\n"},
+                     "kestova check: give the design file and one or more survey files (1 "
+                     "given)\nTry 'kestova check --help'.\n"},
         BadInputCase{"design.csv within.csv --decimals=9",
                      "kestova check: --decimals takes a whole number from 0 to 8, not '9'\n"
                      "Try 'kestova check --help'.\n"},
@@ -308,7 +309,7 @@ TEST_F(CheckCommand, AGnssSurveyIsTransformedToTheDesignsGrid) {
   // No survey height, so no dz: dx, dy and dH alone.
   EXPECT_EQ(rows[1],
             "S1|500000.000|5538630.703|312.500|500000.000|5538630.703||1|0.000|0.000||"
-            "0.000|pass|||");
+            "0.000|pass||||rover.csv|2");
 }
 
 // The design's points are all stakes: leaving them out leaves the survey point without a code.
@@ -318,8 +319,9 @@ TEST_F(CheckCommand, CodesChooseWhatIsChecked) {
   EXPECT_EQ(csvRows("out.csv").size(), 4u);  // the header, two pairs, P3 never surveyed
   const ProgramRun others = run("check design.csv outside.csv --exclude-codes stake --csv out.csv");
   EXPECT_NE(others.out.find("Pairs: 0, by id\n"), std::string::npos) << others.out;
-  EXPECT_EQ(csvRows("out.csv"), (std::vector<std::string>{
-                                    kHeader, "X9||||5.000|6.000|7.000|1|||||unmatched-survey|||"}));
+  EXPECT_EQ(csvRows("out.csv"),
+            (std::vector<std::string>{
+                kHeader, "X9||||5.000|6.000|7.000|1|||||unmatched-survey||||outside.csv|4"}));
 }
 
 // An id of 40 characters, one of them beyond ASCII, fits the summary's columns cut and stays
@@ -374,7 +376,7 @@ TEST_F(CheckCommand, AReportThatCannotBeWrittenLeavesNoneBehind) {
 TEST_F(CheckCommand, HelpDescribesTheCommand) {
   const ProgramRun help = run("check --help");
   EXPECT_EQ(help.status, 0);
-  EXPECT_EQ(help.out.rfind("Usage: kestova check DESIGN SURVEY [options]\n", 0), 0u);
+  EXPECT_EQ(help.out.rfind("Usage: kestova check DESIGN SURVEY [SURVEY...] [options]\n", 0), 0u);
   for (const char* option :
        {"--match id|near:R", "--columns ORDER", "--decimal-comma", "--ignore-case",
         "--survey-prefix P", "--survey-suffix S", "--repeats average|last", "--skip-bad-lines",

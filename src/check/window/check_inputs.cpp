@@ -47,7 +47,7 @@ CheckInputs::CheckInputs(std::vector<UcsChoice> ucsChoices, int decimals, double
     : QWidget(parent),
       ucsChoices_(ucsChoices.empty() ? std::vector<UcsChoice>{worldUcs()} : std::move(ucsChoices)),
       design_(named(new PointFileBox("Design file", this), "design")),
-      survey_(named(new PointFileBox("Survey file", this), "survey")) {
+      survey_(named(new PointFileBox("Survey file", this, true), "survey")) {
   auto* layout = new QGridLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
   layout->addWidget(design_, 0, 0, 1, 2);
@@ -169,7 +169,9 @@ CheckRequest CheckInputs::request() const {
   }
   CheckRequest request;
   request.design = design_->path();
-  request.survey = survey_->path();
+  const std::vector<std::filesystem::path> surveys = survey_->paths();
+  request.survey = surveys.front();
+  request.moreSurveys.assign(surveys.begin() + 1, surveys.end());
   request.designReading = design_->readOptions();
   request.surveyReading = survey_->readOptions();
   request.designReading.skipBadLines = request.surveyReading.skipBadLines =

@@ -53,8 +53,9 @@ QString headerText(const survey::ColumnOrder& header) {
 
 }  // namespace
 
-PointFileBox::PointFileBox(const QString& title, QWidget* parent)
+PointFileBox::PointFileBox(const QString& title, QWidget* parent, bool several)
     : QGroupBox(title, parent),
+      several_(several),
       path_(new QLineEdit(this)),
       columns_(new QComboBox(this)),
       decimalComma_(new QCheckBox("Decimal comma", this)),
@@ -67,7 +68,8 @@ PointFileBox::PointFileBox(const QString& title, QWidget* parent)
   columnsFrom_->setObjectName("columnsFrom");
   preview_->setObjectName("preview");
 
-  path_->setPlaceholderText("Point file: .csv, .txt, .pnt or LandXML");
+  path_->setPlaceholderText(several ? "Point files: .csv, .txt, .pnt or LandXML, separated by ;"
+                                    : "Point file: .csv, .txt, .pnt or LandXML");
   columns_->setEditable(true);
   columns_->addItems(
       {"PENZD", "PNEZD", "PXYZD", "PYXZD", "PENZ", "PNEZ", "PEN", "PNE", "ENZ", "NEZ", "EN", "NE"});
@@ -98,11 +100,22 @@ PointFileBox::PointFileBox(const QString& title, QWidget* parent)
 }
 
 std::filesystem::path PointFileBox::path() const {
-  return std::filesystem::path(path_->text().trimmed().toStdU16String());
+  const std::vector<std::filesystem::path> all = paths();
+  return all.empty() ? std::filesystem::path() : all.front();
+}
+
+std::vector<std::filesystem::path> PointFileBox::paths() const {
+  const QString text = path_->text().trimmed();
+  const QStringList names = several_ ? text.split(';', Qt::SkipEmptyParts) : QStringList{text};
+  std::vector<std::filesystem::path> all;
+  for (const QString& name : names) {
+    if (!name.trimmed().isEmpty()) all.emplace_back(name.trimmed().toStdU16String());
+  }
+  return all;
 }
 
 bool PointFileBox::pathGiven() const {
-  return !path_->text().trimmed().isEmpty();
+  return !paths().empty();
 }
 
 survey::ReadOptions PointFileBox::readOptions() const {
@@ -119,10 +132,13 @@ survey::ReadOptions PointFileBox::readOptions() const {
 }
 
 void PointFileBox::browse() {
-  const QString chosen = QFileDialog::getOpenFileName(
-      this, title(), path_->text(), "Point files (*.csv *.txt *.pnt *.xml);;All files (*)");
-  if (chosen.isEmpty()) return;
-  path_->setText(chosen);
+  const QString filter = "Point files (*.csv *.txt *.pnt *.gsi *.xml);;All files (*)";
+  const QString start = QString::fromStdU16String(path().u16string());
+  const QStringList chosen =
+      several_ ? QFileDialog::getOpenFileNames(this, title(), start, filter)
+               : QStringList{QFileDialog::getOpenFileName(this, title(), start, filter)};
+  if (chosen.join("").isEmpty()) return;
+  path_->setText(chosen.join("; "));
   showPreview();
 }
 
@@ -135,8 +151,9 @@ void PointFileBox::showPreview() {
     return;
   }
   const FilePreview preview = previewPointFile(path(), decimalComma_->isChecked(), kPreviewLines);
+  const QString first = QString::fromStdU16String(path().u16string());
   if (!preview.problem.empty()) {
-    columnsFrom_->setText(path_->text().trimmed() + ": " + qText(preview.problem));
+    columnsFrom_->setText(first + ": " + qText(preview.problem));
     return;
   }
   QStringList lines;
@@ -151,6 +168,11 @@ void PointFileBox::showPreview() {
     columns_->setEnabled(false);
   } else {
     columnsFrom_->setText("No header row: the columns are in the order chosen");
+  }
+  const std::size_t files = paths().size();
+  if (files > 1) {
+    columnsFrom_->setText(columnsFrom_->text() +
+                          QString("\n%1 files, read alike; the first shown").arg(files));
   }
 }
 

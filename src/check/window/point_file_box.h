@@ -2,6 +2,7 @@
 
 #include <QGroupBox>
 #include <filesystem>
+#include <vector>
 
 #include "survey/point_file.h"
 
@@ -18,9 +19,12 @@ namespace check {
 // columns come from.
 class PointFileBox : public QGroupBox {
  public:
-  PointFileBox(const QString& title, QWidget* parent);
+  // `several`: the box takes one or more files, separated by ';' (a survey of several days),
+  // all read alike; the preview shows the first.
+  PointFileBox(const QString& title, QWidget* parent, bool several = false);
 
-  std::filesystem::path path() const;
+  std::filesystem::path path() const;  // the first file
+  std::vector<std::filesystem::path> paths() const;
   bool pathGiven() const;
   // Throws std::invalid_argument saying what is wrong with the column order.
   survey::ReadOptions readOptions() const;
@@ -29,6 +33,7 @@ class PointFileBox : public QGroupBox {
   void browse();
   void showPreview();
 
+  bool several_;
   QLineEdit* path_;
   QComboBox* columns_;
   QCheckBox* decimalComma_;

@@ -1,0 +1,173 @@
+// Several survey files in one `kestova check`, and tolerances per code, as a script meets them:
+// the built program run on point files, its summary, and its CSV read back with Python's csv.
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "support/project_paths.h"
+
+namespace check {
+namespace {
+
+constexpr const char* kDesign =
+    "Point,Easting,Northing,Elevation,Code\n"
+    "P1,1000.000,2000.000,50.000,STK\n"
+    "K1,1010.000,2000.000,50.000,KERB\n"
+    "K2,1020.000,2000.000,50.000,kerb\n";
+
+constexpr const char* kCsvReader = R"(import csv, sys
+for row in csv.reader(open(sys.argv[1], newline="")):
+    print("|".join(row[:2] + row[7:8] + row[12:]))
+)";
+
+struct ProgramRun {
+  int status = -1;
+  std::string out;
+  std::string err;
+};
+
+class SeveralSurveys : public testing::Test {
+ protected:
+  void SetUp() override {
+    std::filesystem::remove_all(folder);
+    std::filesystem::create_directories(folder);
+    write("design.csv", kDesign);
+    // Day 2 is semicolon-separated; its first line is a note.
+    write("day1.csv", "P1,1000.004,2000.000,50.000\nK1,1010.000,2000.000,50.004\n");
+    write("day2.csv", "# day 2\nP1;1000.010;2000.000;50.000\nK2;1020.000;2000.000;50.006\n");
+  }
+  void TearDown() override { std::filesystem::remove_all(folder); }
+
+  void write(const std::string& name, const std::string& content) {
+    std::ofstream(folder / name, std::ios::binary) << content;
+  }
+  std::string read(const std::string& name) {
+    std::ifstream in(folder / name, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), {}};
+  }
+
+  ProgramRun run(const std::string& arguments) {
+    const std::string command = "cd '" + folder.string() + "' && '" +
+                                testing_support::kestovaProgram() + "' check " + arguments +
+                                " >stdout.txt 2>stderr.txt";
+    const int status = std::system(command.c_str());
+    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, read("stdout.txt"), read("stderr.txt")};
+  }
+
+  // The CSV report's rows as Python's csv module reads them: id, design_x, shots, and the
+  // columns from status on, joined by '|'.
+  std::vector<std::string> csvRows(const std::string& name) {
+    write("read_csv.py", kCsvReader);
+    const std::string command = "/usr/bin/python3 '" + (folder / "read_csv.py").string() + "' '" +
+                                (folder / name).string() + "'";
+    std::vector<std::string> rows;
+    FILE* pipe = ::popen(command.c_str(), "r");
+    char line[4096];
+    while (std::fgets(line, sizeof line, pipe)) rows.emplace_back(line, std::strlen(line) - 1);
+    EXPECT_EQ(::pclose(pipe), 0);
+    return rows;
+  }
+
+  std::filesystem::path folder = std::filesystem::path(testing::TempDir()) /
+                                 ("several_surveys_test_" + std::to_string(::getpid()));
+};
+
+TEST_F(SeveralSurveys, AreCheckedAsOneSurveyEachShotNamingItsFileAndLine) {
+  const ProgramRun result = run("design.csv day1.csv day2.csv --csv out.csv");
+  EXPECT_EQ(result.status, 0) << result.err;
+  EXPECT_NE(result.out.find("Survey: 2 files, 4 shots\n"
+                            "  day1.csv, 2 shots\n"
+                            "  day2.csv, 2 shots\n"),
+            std::string::npos)
+      << result.out;
+  EXPECT_NE(result.out.find("Pairs: 3, by id (1 from several shots)\n"), std::string::npos);
+  // P1 shot on both days: averaged, placed at its first shot.
+  EXPECT_EQ(csvRows("out.csv"),
+            (std::vector<std::string>{"id|design_x|shots|status|failing|design_code|survey_code|"
+                                      "survey_file|survey_line",
+                                      "P1|1000.000|2|pass||STK||day1.csv|1",
+                                      "K1|1010.000|1|pass||KERB||day1.csv|2",
+                                      "K2|1020.000|1|pass||kerb||day2.csv|3"}));
+  EXPECT_EQ(run("design.csv day1.csv day2.csv --repeats last --csv out.csv").status, 0);
+  EXPECT_EQ(csvRows("out.csv")[1], "P1|1000.000|2|pass||STK||day2.csv|2");
+}
+
+// Each survey file is read with the survey's options: both need their decimal commas.
+TEST_F(SeveralSurveys, AreEachReadWithTheSurveysOptions) {
+  write("day1.csv", "PktNr;Ost;Nord;Hoehe\nP1;1000,004;2000,000;50,000\n");
+  write("day2.csv", "K1\t1010,0\t2000,0\t50,0\n");
+  const ProgramRun comma = run("design.csv day1.csv day2.csv --survey-decimal-comma");
+  EXPECT_EQ(comma.status, 1) << comma.err;
+  EXPECT_NE(
+      comma.out.find("  day1.csv, 1 shots\n"
+                     "    Columns: PktNr \u2192 id, Ost \u2192 E, Nord \u2192 N, Hoehe \u2192 Z\n"
+                     "  day2.csv, 1 shots\n"),
+      std::string::npos)
+      << comma.out;
+  EXPECT_NE(comma.out.find("Pairs: 2, by id\n"), std::string::npos) << comma.out;
+  const ProgramRun plain = run("design.csv day1.csv day2.csv");
+  EXPECT_EQ(plain.status, 2);
+  EXPECT_NE(plain.err.find("day1.csv:2:"), std::string::npos) << plain.err;
+}
+
+TEST_F(SeveralSurveys, HelpDescribesThemAndTolerancesPerCode) {
+  const ProgramRun help = run("--help");
+  EXPECT_EQ(help.out.rfind("Usage: kestova check DESIGN SURVEY [SURVEY...] [options]\n", 0), 0u);
+  EXPECT_NE(help.out.find("--tolerance CODE:x=,y=,z=,h="), std::string::npos) << help.out;
+  EXPECT_NE(help.out.find("survey_file,"), std::string::npos) << help.out;
+}
+
+TEST_F(SeveralSurveys, NoneIsEverReplacedByAReport) {
+  for (const char* output : {"--csv day2.csv", "--pdf ./day1.csv", "--dxf day2.csv"}) {
+    const ProgramRun result = run(std::string("design.csv day1.csv day2.csv ") + output);
+    EXPECT_EQ(result.status, 2) << output;
+    EXPECT_NE(result.err.find("names the survey file"), std::string::npos) << result.err;
+  }
+  EXPECT_EQ(read("day1.csv"), "P1,1000.004,2000.000,50.000\nK1,1010.000,2000.000,50.004\n");
+  EXPECT_EQ(read("day2.csv"),
+            "# day 2\nP1;1000.010;2000.000;50.000\nK2;1020.000;2000.000;50.006\n");
+}
+
+TEST_F(SeveralSurveys, OneWithoutIdsIsNamedWhenPairingById) {
+  write("no_ids.csv", "Easting,Northing,Height\n1010.0,2000.0,50.0\n");
+  const ProgramRun result = run("design.csv day1.csv no_ids.csv");
+  EXPECT_EQ(result.status, 2);
+  EXPECT_EQ(result.err, "kestova check: no_ids.csv: has no point ids to pair by (no column P)\n");
+}
+
+// Kerbs at z 0.005 beside z 0.01 for the rest: K1 (dz 0.004) passes, K2 (dz 0.006) fails,
+// P1 (dz 0) passes; at z 0.003 for kerbs both fail.
+TEST_F(SeveralSurveys, TolerancesOfACodeHoldForItsPairs) {
+  const ProgramRun result =
+      run("design.csv day1.csv day2.csv --tolerance x=0.02,z=0.01 "
+          "--tolerance KERB:z=0.005 --csv out.csv");
+  EXPECT_EQ(result.status, 1) << result.err;
+  EXPECT_NE(result.out.find("Tolerances: x 0.020, z 0.010\n"
+                            "Tolerances for code KERB: x 0.020, z 0.005\n"
+                            "Outside tolerance: 1 of 3 pairs\n"
+                            "  K2  z\n"),
+            std::string::npos)
+      << result.out;
+  const std::vector<std::string> rows = csvRows("out.csv");
+  ASSERT_EQ(rows.size(), 4u);
+  EXPECT_EQ(rows[2], "K1|1010.000|1|pass||KERB||day1.csv|2");
+  EXPECT_EQ(rows[3], "K2|1020.000|1|fail|z|kerb||day2.csv|3");
+  const ProgramRun tighter = run("design.csv day1.csv day2.csv --tolerance kerb:z=0.003,x=0.1");
+  EXPECT_NE(tighter.out.find("Tolerances: none\nTolerances for code kerb: x 0.100, z 0.003\n"
+                             "Outside tolerance: 2 of 3 pairs\n"),
+            std::string::npos)
+      << tighter.out;
+  const ProgramRun bad = run("design.csv day1.csv --tolerance KERB:w=1");
+  EXPECT_EQ(bad.status, 2);
+  EXPECT_NE(bad.err.find("--tolerance: 'w=1' is not a tolerance"), std::string::npos) << bad.err;
+}
+
+}  // namespace
+}  // namespace check
