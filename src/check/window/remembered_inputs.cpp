@@ -16,6 +16,7 @@ constexpr const char* kPreset = "CheckWindow/preset";
 
 void rememberInputs(const CheckInputs& inputs) {
   QSettings settings;
+  if (settings.status() != QSettings::NoError) return;  // a program without names keeps none
   settings.setValue(kDesign, inputs.designPath());
   settings.setValue(kSurvey, inputs.surveyPath());
   settings.setValue(kPreset, inputs.chosenPreset());
@@ -28,6 +29,7 @@ void rememberInputs(const CheckInputs& inputs) {
 
 void restoreInputs(CheckInputs& inputs) {
   const QSettings settings;
+  if (settings.status() != QSettings::NoError) return;
   inputs.setPaths(settings.value(kDesign).toString(), settings.value(kSurvey).toString());
   if (settings.contains(kOptions)) {
     try {
