@@ -4,6 +4,7 @@
 // terminal, its PDF report drawn offscreen and its vectors drawn into a drawing of the built-in
 // host, without a window.
 #include <QApplication>
+#include <QSettings>
 #include <iostream>
 #include <string>
 #include <vector>
@@ -38,6 +39,10 @@ int main(int argc, char** argv) {
   }
 
   QApplication application(argc, argv);
+  // The windows' settings (QSettings) go beside the main dialog's: ~/.config/Kestova/Kestova.ini.
+  QCoreApplication::setOrganizationName("Kestova");
+  QCoreApplication::setApplicationName("Kestova");
+  QSettings::setDefaultFormat(QSettings::IniFormat);
   // Ties the windows to the installed desktop entry, whose icon the desktop then shows.
   QGuiApplication::setDesktopFileName("kestova");
 #ifdef _WIN32

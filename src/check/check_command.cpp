@@ -8,6 +8,7 @@
 #include "check/check_run.h"
 #include "check/csv_report.h"
 #include "check/drawing_frame.h"
+#include "check/preset_folder.h"
 #include "check/staged_outputs.h"
 #include "check/summary.h"
 
@@ -98,7 +99,7 @@ int runCheckCommand(const std::vector<std::string>& arguments, std::ostream& out
                     const PdfReportWriter& writePdf, const VectorDrawingWriter& writeDxf) {
   constexpr int kBadInput = 2;
   try {
-    const CheckOptions options = parseCheckOptions(arguments);
+    const CheckOptions options = parseCheckOptions(withPreset(arguments));
     if (options.help) {
       out << checkUsage();
       return 0;

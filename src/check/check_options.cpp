@@ -180,6 +180,24 @@ void apply(CheckOptions& options, const std::string& name, const std::string& va
   }
 }
 
+// Sets the option that `name` switches on; false for a name that is no such option.
+bool applyFlag(CheckOptions& options, const std::string& name) {
+  if (name == "--decimal-comma" || name == "--design-decimal-comma" ||
+      name == "--survey-decimal-comma") {
+    for (survey::ReadOptions* reading : readingsNamed(options, name, "-decimal-comma")) {
+      reading->decimalComma = true;
+    }
+  } else if (name == "--ignore-case") {
+    options.idMatching.ignoreCase = true;
+  } else if (name == "--skip-bad-lines") {
+    options.designReading.skipBadLines = true;
+    options.surveyReading.skipBadLines = true;
+  } else {
+    return false;
+  }
+  return true;
+}
+
 bool sameFile(const std::filesystem::path& a, const std::filesystem::path& b) {
   std::error_code error;
   if (std::filesystem::equivalent(a, b, error)) return true;
@@ -241,17 +259,8 @@ CheckOptions parseCheckOptions(const std::vector<std::string>& arguments) {
       if (name == "--text-height" || name == "--axes" || name == "--z") {
         drawingOptions.push_back(name);
       }
-    } else if ((name == "--decimal-comma" || name == "--design-decimal-comma" ||
-                name == "--survey-decimal-comma") &&
-               !argument.value) {
-      for (survey::ReadOptions* reading : readingsNamed(options, name, "-decimal-comma")) {
-        reading->decimalComma = true;
-      }
-    } else if (name == "--ignore-case" && !argument.value) {
-      options.idMatching.ignoreCase = true;
-    } else if (name == "--skip-bad-lines" && !argument.value) {
-      options.designReading.skipBadLines = true;
-      options.surveyReading.skipBadLines = true;
+    } else if (!argument.value && applyFlag(options, name)) {
+      continue;  // a switch, now on
     } else if (name.size() > 1 && name[0] == '-') {
       throw UsageError("unknown option " + survey::inQuotes(arguments[i]));
     } else {
@@ -281,6 +290,17 @@ CheckOptions parseCheckOptions(const std::vector<std::string>& arguments) {
   }
   refuseOutputsOverInputs(options);
   return options;
+}
+
+void applyOption(CheckOptions& options, const std::string& name,
+                 const std::optional<std::string>& value) {
+  if (takesValue(name) && value) {
+    apply(options, name, *value);
+  } else if (takesValue(name)) {
+    throw UsageError(name + " needs a value");
+  } else if (value || !applyFlag(options, name)) {
+    throw UsageError("unknown option " + survey::inQuotes(name));
+  }
 }
 
 }  // namespace check

@@ -58,6 +58,11 @@ struct CheckOptions {
 // as the next argument or after '='. Throws UsageError.
 CheckOptions parseCheckOptions(const std::vector<std::string>& arguments);
 
+// Applies one option as the command line gives it, "--units" with "ft" or a switch such as
+// "--ignore-case" without a value, to `options`. Throws UsageError. A preset is applied so.
+void applyOption(CheckOptions& options, const std::string& name,
+                 const std::optional<std::string>& value);
+
 // What `kestova check --help` prints.
 std::string checkUsage();
 

@@ -1,3 +1,4 @@
+#include "check/pair_code.h"
 #include "check/report/report_list.h"
 #include "check/report/report_pages.h"
 
@@ -15,12 +16,13 @@ QString coordinate(const CheckReport& report, const std::optional<double>& value
 }
 
 QStringList pointRow(const CheckReport& report, const survey::Point& point) {
-  return {q(point.id), q(report.number(point.x)), q(report.number(point.y)),
+  return {q(point.id), q(point.code), q(report.number(point.x)), q(report.number(point.y)),
           coordinate(report, point.z)};
 }
 
 std::vector<ListColumn> pointColumns() {
-  return {{QStringLiteral("point"), 60, Qt::AlignLeft},
+  return {{QStringLiteral("point"), 45, Qt::AlignLeft},
+          {QStringLiteral("code"), 20, Qt::AlignLeft},
           {QStringLiteral("x"), 35},
           {QStringLiteral("y"), 35},
           {QStringLiteral("z"), 25}};
@@ -28,12 +30,13 @@ std::vector<ListColumn> pointColumns() {
 
 ReportList failures(const CheckReport& report) {
   const survey::Comparison& comparison = report.comparison;
-  ReportList list{QStringLiteral("Pairs outside tolerance (%1 of %2)")
-                      .arg(comparison.failed)
-                      .arg(comparison.pairs.size()),
-                  {{QStringLiteral("point"), 50, Qt::AlignLeft}},
-                  {},
-                  QStringLiteral("None: every pair is within tolerance.")};
+  ReportList list{
+      QStringLiteral("Pairs outside tolerance (%1 of %2)")
+          .arg(comparison.failed)
+          .arg(comparison.pairs.size()),
+      {{QStringLiteral("point"), 40, Qt::AlignLeft}, {QStringLiteral("code"), 20, Qt::AlignLeft}},
+      {},
+      QStringLiteral("None: every pair is within tolerance.")};
   for (const survey::Component& component : comparison.schema) {
     list.columns.push_back({q(component.heading), 22});
   }
@@ -41,7 +44,9 @@ ReportList failures(const CheckReport& report) {
   for (std::size_t i = 0; i < comparison.pairs.size(); ++i) {
     const survey::ComparedPair& pair = comparison.pairs[i];
     if (pair.failing.empty()) continue;
-    QStringList row{q(report.design.points[report.pairing.pairs[i].design].id)};
+    const survey::Point& design = report.design.points[report.pairing.pairs[i].design];
+    QStringList row{q(design.id),
+                    q(pairCode(design.code, report.pairing.pairs[i].survey.point.code))};
     for (const std::optional<double>& value : pair.values) row << coordinate(report, value);
     // The CSV's keys with a comma between them, easier to read on paper: "x, z, h".
     row << q(survey::keysOf(comparison.schema, pair.failing, ", "));

@@ -14,7 +14,9 @@
 #include <cmath>
 #include <stdexcept>
 
+#include "check/window/options_panel.h"
 #include "check/window/point_file_box.h"
+#include "check/window/preset_bar.h"
 #include "survey/design_points.h"
 
 namespace check {
@@ -47,15 +49,28 @@ CheckInputs::CheckInputs(std::vector<UcsChoice> ucsChoices, int decimals, double
     : QWidget(parent),
       ucsChoices_(ucsChoices.empty() ? std::vector<UcsChoice>{worldUcs()} : std::move(ucsChoices)),
       design_(named(new PointFileBox("Design file", this), "design")),
-      survey_(named(new PointFileBox("Survey file", this, true), "survey")) {
-  auto* layout = new QGridLayout(this);
+      survey_(named(new PointFileBox("Survey file", this, true), "survey")),
+      options_(new OptionsPanel(this)),
+      presets_(new PresetBar([this] { return preset(); },
+                             [this](const Preset& chosen) { applyPreset(chosen); }, this)) {
+  auto* files = new QHBoxLayout;
+  files->addWidget(design_);
+  files->addWidget(survey_);
+  // Three columns, so that the window fits a screen 800 wide.
+  auto* deviations = new QVBoxLayout;
+  deviations->addWidget(frameBox(decimals));
+  deviations->addWidget(drawingBox(textHeight));
+  auto* check = new QHBoxLayout;
+  check->addWidget(matchingBox());
+  check->addWidget(toleranceBox());
+  check->addLayout(deviations);
+  auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
-  layout->addWidget(design_, 0, 0, 1, 2);
-  layout->addWidget(survey_, 0, 2, 1, 2);
-  layout->addWidget(matchingBox(), 1, 0);
-  layout->addWidget(toleranceBox(), 1, 1);
-  layout->addWidget(frameBox(decimals), 1, 2);
-  layout->addWidget(drawingBox(textHeight), 1, 3);
+  layout->addWidget(presets_);
+  layout->addLayout(files);
+  layout->addLayout(check);
+  layout->addWidget(options_);
+  layout->addStretch();
 }
 
 QGroupBox* CheckInputs::matchingBox() {
@@ -167,27 +182,27 @@ CheckRequest CheckInputs::request() const {
   if (!design_->pathGiven() || !survey_->pathGiven()) {
     throw std::invalid_argument("Choose the design file and the survey file.");
   }
+  // The options go the command line's way, so that the window checks as `kestova check` does.
+  const CheckOptions options = presetOptions(preset());
+  if (options.designCrs.has_value() != options.surveyCrs.has_value()) {
+    throw std::invalid_argument("Give the coordinate systems of both files, or of neither.");
+  }
   CheckRequest request;
   request.design = design_->path();
   const std::vector<std::filesystem::path> surveys = survey_->paths();
   request.survey = surveys.front();
   request.moreSurveys.assign(surveys.begin() + 1, surveys.end());
-  request.designReading = design_->readOptions();
-  request.surveyReading = survey_->readOptions();
-  request.designReading.skipBadLines = request.surveyReading.skipBadLines =
-      skipBadLines_->isChecked();
-  request.matching = byId_->isChecked() ? Matching::ById : Matching::ByProximity;
-  request.radius = radius_->value();
-  request.idMatching.ignoreCase = ignoreCase_->isChecked();
-  request.idMatching.surveyPrefix = surveyPrefix_->text().toStdString();
-  request.idMatching.surveySuffix = surveySuffix_->text().toStdString();
-  request.idMatching.repeats =
-      repeats_->currentIndex() == 1 ? survey::Repeats::Last : survey::Repeats::Average;
-  for (std::size_t k = 0; k < tested_.size(); ++k) {
-    if (tested_[k]->isChecked()) {
-      request.tolerances.set(k, survey::Tolerance::within(tolerance_[k]->value()));
-    }
-  }
+  request.designReading = options.designReading;
+  request.surveyReading = options.surveyReading;
+  request.designUnit = options.designUnit;
+  request.surveyUnit = options.surveyUnit;
+  request.designCrs = options.designCrs;
+  request.surveyCrs = options.surveyCrs;
+  request.codes = options.codes;
+  request.matching = options.matching;
+  request.radius = options.radius;
+  request.idMatching = options.idMatching;
+  request.tolerances = options.tolerances;
   const UcsChoice& ucs = ucsChoices_[static_cast<std::size_t>(ucs_->currentIndex())];
   request.frame = ucs.frame;
   request.frameDescription = ucs.description;
@@ -204,6 +219,75 @@ DrawSettings CheckInputs::drawSettings() const {
   settings.axisZ = axes_[2]->isChecked();
   settings.z = zBubble_->isChecked() ? ZStyle::Bubble : ZStyle::Vector;
   return settings;
+}
+
+Preset CheckInputs::preset() const {
+  Preset preset;
+  const auto add = [&preset](std::string key, std::string value) {
+    preset.push_back({std::move(key), std::move(value)});
+  };
+  QStringList limits;
+  for (std::size_t k = 0; k < tested_.size(); ++k) {
+    if (!tested_[k]->isChecked()) continue;
+    limits << QString::fromStdString(survey::pointComponents()[k].key) + '=' +
+                  QString::number(tolerance_[k]->value(), 'g', 12);
+  }
+  if (!limits.isEmpty()) add("tolerance", limits.join(',').toStdString());
+  add("match", byId_->isChecked()
+                   ? "id"
+                   : "near:" + QString::number(radius_->value(), 'g', 12).toStdString());
+  add("ignore-case", ignoreCase_->isChecked() ? "yes" : "no");
+  if (!surveyPrefix_->text().isEmpty()) add("survey-prefix", surveyPrefix_->text().toStdString());
+  if (!surveySuffix_->text().isEmpty()) add("survey-suffix", surveySuffix_->text().toStdString());
+  add("repeats", repeats_->currentIndex() == 1 ? "last" : "average");
+  add("skip-bad-lines", skipBadLines_->isChecked() ? "yes" : "no");
+  for (auto& [key, value] : design_->presetLines("design")) add(key, value);
+  for (auto& [key, value] : survey_->presetLines("survey")) add(key, value);
+  for (auto& [key, value] : options_->presetLines()) add(key, value);
+  return preset;
+}
+
+void CheckInputs::applyPreset(const Preset& preset) {
+  const CheckOptions options = presetOptions(preset);
+  (options.matching == Matching::ById ? byId_ : byProximity_)->setChecked(true);
+  if (options.matching == Matching::ByProximity) radius_->setValue(options.radius);
+  ignoreCase_->setChecked(options.idMatching.ignoreCase);
+  surveyPrefix_->setText(QString::fromStdString(options.idMatching.surveyPrefix));
+  surveySuffix_->setText(QString::fromStdString(options.idMatching.surveySuffix));
+  repeats_->setCurrentIndex(options.idMatching.repeats == survey::Repeats::Last ? 1 : 0);
+  skipBadLines_->setChecked(options.designReading.skipBadLines);
+  for (std::size_t k = 0; k < tested_.size(); ++k) {
+    const std::optional<survey::Tolerance> tolerance = options.tolerances[k];
+    tested_[k]->setChecked(tolerance.has_value());
+    // The window shows a limit either way of zero: the wider side of uneven bounds.
+    if (tolerance) {
+      tolerance_[k]->setValue(std::max(std::abs(tolerance->lower), std::abs(tolerance->upper)));
+    }
+  }
+  design_->showReading(options.designReading);
+  survey_->showReading(options.surveyReading);
+  options_->showOptions(options);
+}
+
+QString CheckInputs::designPath() const {
+  return design_->pathText();
+}
+
+QString CheckInputs::surveyPath() const {
+  return survey_->pathText();
+}
+
+void CheckInputs::setPaths(const QString& design, const QString& survey) {
+  design_->setPathText(design);
+  survey_->setPathText(survey);
+}
+
+QString CheckInputs::chosenPreset() const {
+  return presets_->chosen();
+}
+
+void CheckInputs::showChosenPreset(const QString& name) {
+  presets_->showChosen(name);
 }
 
 }  // namespace check

@@ -6,6 +6,7 @@
 
 #include "check/check_run.h"
 #include "check/draw_settings.h"
+#include "check/preset.h"
 #include "check/ucs_choice.h"
 
 class QCheckBox;
@@ -18,10 +19,13 @@ class QSpinBox;
 
 namespace check {
 
+class OptionsPanel;
 class PointFileBox;
+class PresetBar;
 
 // Where a check starts from: the design and survey files, how points are paired, the
-// tolerances, the UCS and decimals the deviations are written in, and how they are drawn.
+// tolerances, the UCS and decimals the deviations are written in, and how they are drawn; the
+// units, coordinate systems and codes folded away below them, and the presets above.
 class CheckInputs : public QWidget {
  public:
   // `ucsChoices` empty: the world axes only.
@@ -32,6 +36,19 @@ class CheckInputs : public QWidget {
   CheckRequest request() const;
   DrawSettings drawSettings() const;
 
+  // The options set, as a preset keeps them. Throws std::invalid_argument for a bad column
+  // order.
+  Preset preset() const;
+  // Sets every option a preset keeps, to the preset's value or the command line's default.
+  void applyPreset(const Preset& preset);
+
+  // What the window remembers besides the options: the files and the preset chosen.
+  QString designPath() const;
+  QString surveyPath() const;
+  void setPaths(const QString& design, const QString& survey);
+  QString chosenPreset() const;
+  void showChosenPreset(const QString& name);
+
  private:
   QGroupBox* matchingBox();
   QGroupBox* toleranceBox();
@@ -41,6 +58,8 @@ class CheckInputs : public QWidget {
   std::vector<UcsChoice> ucsChoices_;
   PointFileBox* design_;
   PointFileBox* survey_;
+  OptionsPanel* options_;
+  PresetBar* presets_;
   QRadioButton* byId_ = nullptr;
   QRadioButton* byProximity_ = nullptr;
   QDoubleSpinBox* radius_ = nullptr;

@@ -5,12 +5,15 @@
 #include <QMessageBox>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QSplitter>
 #include <QVBoxLayout>
 #include <QtConcurrent/QtConcurrentRun>
+#include <algorithm>
 
 #include "check/window/check_inputs.h"
 #include "check/window/check_results.h"
+#include "check/window/remembered_inputs.h"
 #include "check/window/report_file.h"
 #include "form/message_boxes.h"
 
@@ -48,10 +51,17 @@ CheckWindow::CheckWindow(CheckWindowSetup setup, QWidget* parent)
   buttons->addStretch();
   buttons->addWidget(draw_);
   buttons->addWidget(save_);
+  // The inputs scroll rather than squeeze the results on a small screen; the buttons stay.
+  auto* inputs = new QScrollArea(this);
+  inputs->setWidget(inputs_);
+  inputs->setWidgetResizable(true);
+  inputs->setFrameShape(QFrame::NoFrame);
+  constexpr int kInputsShownAtLeast = 200;  // pixels: the presets and the files, at 800 by 600
+  inputs->setMinimumHeight(std::min(inputs->sizeHint().height(), kInputsShownAtLeast));
   auto* top = new QWidget(this);
   auto* topLayout = new QVBoxLayout(top);
   topLayout->setContentsMargins(0, 0, 0, 0);
-  topLayout->addWidget(inputs_);
+  topLayout->addWidget(inputs);
   topLayout->addLayout(buttons);
   auto* splitter = new QSplitter(Qt::Vertical, this);
   splitter->addWidget(top);
@@ -65,13 +75,17 @@ CheckWindow::CheckWindow(CheckWindowSetup setup, QWidget* parent)
   connect(draw_, &QPushButton::clicked, this, &CheckWindow::drawVectors);
   connect(save_, &QPushButton::clicked, this, &CheckWindow::saveReport);
   connect(results_, &CheckResults::pairActivated, this, &CheckWindow::pairActivated);
+  restoreInputs(*inputs_);
   showRunning(false);
   updateActions();
   resize(1100, 800);
+  // The inputs whole where the window is tall enough, the results below them.
+  splitter->setSizes({inputs_->sizeHint().height() + check_->sizeHint().height(), height()});
 }
 
 CheckWindow::~CheckWindow() {
   stop_.request_stop();
+  rememberInputs(*inputs_);
 }
 
 void CheckWindow::setVectorDrawer(VectorDrawer drawer) {

@@ -3,6 +3,7 @@
 #include <QBrush>
 #include <array>
 
+#include "check/pair_code.h"
 #include "check/window/results_proxy.h"
 
 namespace check {
@@ -44,6 +45,10 @@ int PairTableModel::statusColumn() const {
   return kFirstComponent + static_cast<int>(run_->comparison.schema.size());
 }
 
+int PairTableModel::codeColumn() const {
+  return statusColumn() + 1;
+}
+
 PairTableModel::PairTableModel(std::shared_ptr<const CheckRun> run, QObject* parent)
     : QAbstractTableModel(parent), run_(std::move(run)), report_(run_->report()) {}
 
@@ -52,7 +57,7 @@ int PairTableModel::rowCount(const QModelIndex& parent) const {
 }
 
 int PairTableModel::columnCount(const QModelIndex& parent) const {
-  return parent.isValid() ? 0 : statusColumn() + 1;
+  return parent.isValid() ? 0 : codeColumn() + 1;
 }
 
 QVariant PairTableModel::data(const QModelIndex& index, int role) const {
@@ -68,12 +73,16 @@ QVariant PairTableModel::cell(int row, int column, int role) const {
   if (role == kFailedRole) return failed;
   if (role == Qt::ForegroundRole) return failed ? QVariant(QBrush(Qt::red)) : QVariant();
   if (role == Qt::TextAlignmentRole) {
-    return column == Id || column == statusColumn() ? QVariant(Qt::AlignLeft | Qt::AlignVCenter)
+    return column == Id || column >= statusColumn() ? QVariant(Qt::AlignLeft | Qt::AlignVCenter)
                                                     : QVariant(Qt::AlignRight | Qt::AlignVCenter);
   }
   if (role != Qt::DisplayRole && role != kSortRole) return {};
 
-  if (column == Id) return QString::fromStdString(run_->design.points[pair.design].id);
+  const survey::Point& design = run_->design.points[pair.design];
+  if (column == Id) return QString::fromStdString(design.id);
+  if (column == codeColumn()) {
+    return QString::fromStdString(pairCode(design.code, pair.survey.point.code));
+  }
   if (column == Shots) {
     return role == kSortRole ? QVariant(static_cast<double>(pair.survey.shots))
                              : QVariant(QString::number(pair.survey.shots));
@@ -94,6 +103,7 @@ QVariant PairTableModel::headerData(int section, Qt::Orientation orientation, in
   }
   if (section < kFirstComponent) return kHeaders[static_cast<std::size_t>(section)];
   if (section == statusColumn()) return QString("Status");
+  if (section == codeColumn()) return QString("Code");
   const auto component = static_cast<std::size_t>(section - kFirstComponent);
   return QString::fromStdString(run_->comparison.schema[component].heading);
 }

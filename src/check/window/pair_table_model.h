@@ -9,8 +9,8 @@
 namespace check {
 
 // The pairs of a check as rows: id, design x y z, survey x y z, shots, a column per component
-// of the schema (dx, dy, dz, dH) and status, the numbers written as the CSV report writes them,
-// the failures in red.
+// of the schema (dx, dy, dz, dH), status and code, the numbers written as the CSV report writes
+// them, the failures in red.
 class PairTableModel : public QAbstractTableModel {
  public:
   PairTableModel(std::shared_ptr<const CheckRun> run, QObject* parent);
@@ -25,6 +25,7 @@ class PairTableModel : public QAbstractTableModel {
   // The number in a cell, if the column holds one and the pair has it.
   std::optional<double> numberIn(std::size_t row, int column) const;
   int statusColumn() const;
+  int codeColumn() const;
 
   std::shared_ptr<const CheckRun> run_;
   CheckReport report_;

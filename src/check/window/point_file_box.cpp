@@ -17,6 +17,8 @@ namespace check {
 namespace {
 
 constexpr std::size_t kPreviewLines = 8;
+// The column order not given: a header row names the columns, else they are PENZD.
+constexpr const char* kFromTheFile = "From the file";
 
 QString qText(const std::string& text) {
   return QString::fromStdString(text);
@@ -71,17 +73,21 @@ PointFileBox::PointFileBox(const QString& title, QWidget* parent, bool several)
   path_->setPlaceholderText(several ? "Point files: .csv, .txt, .pnt or LandXML, separated by ;"
                                     : "Point file: .csv, .txt, .pnt or LandXML");
   columns_->setEditable(true);
-  columns_->addItems(
-      {"PENZD", "PNEZD", "PXYZD", "PYXZD", "PENZ", "PNEZ", "PEN", "PNE", "ENZ", "NEZ", "EN", "NE"});
+  columns_->addItems({kFromTheFile, "PENZD", "PNEZD", "PXYZD", "PYXZD", "PENZ", "PNEZ", "PEN",
+                      "PNE", "ENZ", "NEZ", "EN", "NE"});
   columns_->setToolTip(
-      "Columns of a file without a header row: P point id, E (or X) easting, N (or Y) "
-      "northing, Z height, D description");
+      "From the file: as its header row names them, else PENZD. Or the columns in order, which "
+      "then hold over a header row: P point id, E (or X) easting, N (or Y) northing, Z height, "
+      "D description");
   decimalComma_->setToolTip("Numbers have a decimal comma (semicolon, tab or blank separated)");
   columnsFrom_->setWordWrap(true);
   preview_->setReadOnly(true);
   preview_->setLineWrapMode(QPlainTextEdit::NoWrap);
   preview_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
   preview_->setMaximumBlockCount(static_cast<int>(kPreviewLines));
+  // Five lines in view, so that the window's inputs fit above its results.
+  preview_->setMaximumHeight(preview_->fontMetrics().lineSpacing() * 5 +
+                             2 * preview_->frameWidth() + 8);
 
   auto* layout = new QGridLayout(this);
   layout->addWidget(path_, 0, 0, 1, 3);
@@ -96,6 +102,7 @@ PointFileBox::PointFileBox(const QString& title, QWidget* parent, bool several)
   connect(browse, &QPushButton::clicked, this, &PointFileBox::browse);
   connect(path_, &QLineEdit::editingFinished, this, &PointFileBox::showPreview);
   connect(decimalComma_, &QCheckBox::toggled, this, &PointFileBox::showPreview);
+  connect(columns_, &QComboBox::currentTextChanged, this, &PointFileBox::showPreview);
   showPreview();
 }
 
@@ -118,17 +125,55 @@ bool PointFileBox::pathGiven() const {
   return !paths().empty();
 }
 
+QString PointFileBox::pathText() const {
+  return path_->text().trimmed();
+}
+
+void PointFileBox::setPathText(const QString& path) {
+  path_->setText(path);
+  showPreview();
+}
+
+bool PointFileBox::columnsChosen() const {
+  return columns_->currentText().trimmed() != kFromTheFile;
+}
+
 survey::ReadOptions PointFileBox::readOptions() const {
   survey::ReadOptions options;
   const QString order = columns_->currentText().trimmed();
-  try {
-    options.columns = survey::parseColumnOrder(order.toStdString());
-  } catch (const std::invalid_argument& e) {
-    throw std::invalid_argument(title().toStdString() + ": columns " + order.toStdString() + ": " +
-                                e.what());
+  if (columnsChosen()) {
+    try {
+      options.columns = survey::parseColumnOrder(order.toStdString());
+      options.columnsGiven = true;
+    } catch (const std::invalid_argument& e) {
+      throw std::invalid_argument(title().toStdString() + ": columns " + order.toStdString() +
+                                  ": " + e.what());
+    }
   }
   options.decimalComma = decimalComma_->isChecked();
   return options;
+}
+
+std::vector<std::pair<std::string, std::string>> PointFileBox::presetLines(
+    const std::string& side) const {
+  const survey::ReadOptions reading = readOptions();
+  std::vector<std::pair<std::string, std::string>> lines;
+  if (reading.columnsGiven) {
+    lines.emplace_back(side + "-columns", columns_->currentText().trimmed().toStdString());
+  }
+  lines.emplace_back(side + "-decimal-comma", reading.decimalComma ? "yes" : "no");
+  return lines;
+}
+
+void PointFileBox::showReading(const survey::ReadOptions& reading) {
+  QString order = kFromTheFile;
+  if (reading.columnsGiven) {
+    order.clear();
+    for (const survey::Column& column : reading.columns) order += qText(column.label);
+  }
+  columns_->setCurrentText(order);
+  decimalComma_->setChecked(reading.decimalComma);
+  showPreview();
 }
 
 void PointFileBox::browse() {
@@ -163,11 +208,14 @@ void PointFileBox::showPreview() {
     columnsFrom_->setText("LandXML points: name, then northing, easting, elevation");
     columns_->setEnabled(false);
     decimalComma_->setEnabled(false);
+  } else if (preview.header && columnsChosen()) {
+    columnsFrom_->setText("Header row passed over: the columns are in the order chosen");
   } else if (preview.header) {
     columnsFrom_->setText(headerText(*preview.header));
-    columns_->setEnabled(false);
-  } else {
+  } else if (columnsChosen()) {
     columnsFrom_->setText("No header row: the columns are in the order chosen");
+  } else {
+    columnsFrom_->setText("No header row: the columns are read as PENZD, or choose their order");
   }
   const std::size_t files = paths().size();
   if (files > 1) {

@@ -7,7 +7,7 @@
 namespace check {
 namespace {
 
-enum Column { Id, X, Y, Z, Last, kColumns };
+enum Column { Id, X, Y, Z, Last, Code, kColumns };
 
 }  // namespace
 
@@ -32,8 +32,9 @@ const survey::Point& PointListModel::pointAt(std::size_t row) const {
 QVariant PointListModel::data(const QModelIndex& index, int role) const {
   if (!index.isValid()) return {};
   if (role == Qt::TextAlignmentRole) {
-    return index.column() == Id ? QVariant(Qt::AlignLeft | Qt::AlignVCenter)
-                                : QVariant(Qt::AlignRight | Qt::AlignVCenter);
+    return index.column() == Id || index.column() == Code
+               ? QVariant(Qt::AlignLeft | Qt::AlignVCenter)
+               : QVariant(Qt::AlignRight | Qt::AlignVCenter);
   }
   if (role != Qt::DisplayRole && role != kSortRole) return {};
   const auto row = static_cast<std::size_t>(index.row());
@@ -51,6 +52,8 @@ QVariant PointListModel::data(const QModelIndex& index, int role) const {
     case Z:
       number = point.z;
       break;
+    case Code:
+      return QString::fromStdString(point.code);
     default: {
       // The design side gives the line of the file, the survey side the number of shots.
       const std::size_t count =
@@ -77,6 +80,8 @@ QVariant PointListModel::headerData(int section, Qt::Orientation orientation, in
       return "y";
     case Z:
       return "z";
+    case Code:
+      return "Code";
     default:
       return side_ == Side::Design ? "Line" : "Shots";
   }

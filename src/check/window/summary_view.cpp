@@ -80,7 +80,7 @@ void SummaryView::makeHistogramViews(const survey::ComponentSchema& schema) {
     auto* view = new QChartView(this);
     view->setObjectName(QString::fromStdString("histogram_" + key));
     view->setRenderHint(QPainter::Antialiasing);
-    view->setMinimumSize(220, 180);
+    view->setMinimumSize(170, 150);  // four side by side in a window 800 wide
     histogramRow_->addWidget(view);
     histograms_.push_back(view);
   }

@@ -85,10 +85,10 @@ TEST_F(PdfReport, FiguresAndTolerancesHaveTheDrawingsDecimals) {
   } cases[] = {
       {3,
        {"tolerance ±0.020 ±0.020 ±0.010 0.025\n", "Tolerances x 0.020, y 0.020, z 0.010, h 0.025\n",
-        "P2 0.030 0.004 -0.020 0.030 x, z, h\n", "P3 1020.000 2000.000 51.000\n"}},
+        "P2 stake 0.030 0.004 -0.020 0.030 x, z, h\n", "P3 stake 1020.000 2000.000 51.000\n"}},
       {4,
        {"tolerance ±0.0200 ±0.0200 ±0.0100 0.0250\n", "along the world axes, 4 decimals\n",
-        "P2 0.0300 0.0040 -0.0200 0.0303 x, z, h\n", "X9 1005.0000 2005.0000 50.0000 1\n"}},
+        "P2 stake 0.0300 0.0040 -0.0200 0.0303 x, z, h\n", "X9 1005.0000 2005.0000 50.0000 1\n"}},
   };
   for (const auto& c : cases) {
     const fixtures::CheckedSurvey checked(kDesign, kSurveyOutside, kTolerance, c.decimals);
@@ -105,8 +105,8 @@ TEST_F(PdfReport, ListsNameThePairsOutsideToleranceAndThePointsUnmatched) {
     std::vector<std::string> lines;
   } cases[] = {
       {kSurveyOutside,
-       {"Pairs outside tolerance (1 of 2)\n", "P2 0.030 0.004 -0.020 0.030 x, z, h\n",
-        "Design points never surveyed (1)\n", "P3 1020.000 2000.000 51.000\n",
+       {"Pairs outside tolerance (1 of 2)\n", "P2 stake 0.030 0.004 -0.020 0.030 x, z, h\n",
+        "Design points never surveyed (1)\n", "P3 stake 1020.000 2000.000 51.000\n",
         "Survey points without a design point (1)\n", "X9 1005.000 2005.000 50.000 1\n"}},
       {kSurveyWithin,
        {"None: every pair is within tolerance.\n", "None: every design point was surveyed.\n",
@@ -149,7 +149,7 @@ TEST_F(PdfReport, ALongListContinuesOverNumberedPages) {
   const std::size_t listPages = static_cast<std::size_t>(pages - 3);
   EXPECT_EQ(fixtures::occurrences(lists, "Pairs outside tolerance (300 of 300)"), listPages);
   EXPECT_EQ(fixtures::occurrences(lists, "(300 of 300), continued"), listPages - 1);
-  EXPECT_EQ(fixtures::occurrences(lists, "point dx dy dz dH outside in"), listPages);
+  EXPECT_EQ(fixtures::occurrences(lists, "point code dx dy dz dH outside in"), listPages);
   for (int i = 1; i <= 300; ++i) {
     char row[48];
     std::snprintf(row, sizeof row, "S%03d 0.050 0.000 0.000 0.050 x, h\n", i);

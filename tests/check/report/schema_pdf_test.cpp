@@ -33,7 +33,7 @@ TEST(SchemaPdf, FollowsTheComponentsOfTheReference) {
       {histograms, "rise, survey minus design"},
       {histograms, "rise (m)"},
       {histograms, "2 pairs tolerance -0.010 to 0.030"},
-      {lists, "point rise outside in\n"},
+      {lists, "point code rise outside in\n"},
       {lists, "R2 -0.015 r\n"},
   };
   for (const auto& e : expected) {

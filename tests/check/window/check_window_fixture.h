@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QSettings>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
@@ -19,6 +20,7 @@
 #include <sstream>
 
 #include "check/check_command.h"
+#include "check/preset_folder.h"
 #include "check/window/check_window.h"
 
 namespace check::windowtest {
@@ -53,7 +55,16 @@ struct CommandRun {
 
 // The check window over point files the test writes, driven as a user drives it.
 struct CheckWindowFixture : testing::Test {
-  void SetUp() override { ASSERT_TRUE(folder.isValid()); }
+  void SetUp() override {
+    ASSERT_TRUE(folder.isValid());
+    // The settings as the program names them; each test starts with nothing remembered and no
+    // presets (the process has a configuration folder of its own).
+    QCoreApplication::setOrganizationName("Kestova");
+    QCoreApplication::setApplicationName("Kestova");
+    QSettings::setDefaultFormat(QSettings::IniFormat);
+    QSettings().clear();
+    std::filesystem::remove_all(presetFolder());
+  }
 
   void open(CheckWindowSetup setup = {}) {
     window = std::make_unique<CheckWindow>(std::move(setup));

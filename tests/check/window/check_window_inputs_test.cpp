@@ -35,7 +35,7 @@ struct PreviewCase {
   const char* content;
   const char* columnsFrom;
   const char* firstLine;
-  bool columnsChosen;
+  bool columnsChosen;  // an order may be chosen, over a header row too
 };
 
 void PrintTo(const PreviewCase& c, std::ostream* os) {
@@ -63,10 +63,10 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(
         PreviewCase{"header", kDesign,
                     "Header row: Point (P), Easting (E), Northing (N), Elevation (Z), Code (D)",
-                    "Point,Easting,Northing,Elevation,Code", false},
+                    "Point,Easting,Northing,Elevation,Code", true},
         PreviewCase{"comment before the header", "\xEF\xBB\xBF// job 12\nname;x;y;remark\n",
-                    "Header row: name (P), x (E), y (N), remark (not read)", "// job 12", false},
-        PreviewCase{"no header", kSurvey, "No header row: the columns are in the order chosen",
+                    "Header row: name (P), x (E), y (N), remark (not read)", "// job 12", true},
+        PreviewCase{"no header", kSurvey, "No header row: the columns are read as PENZD",
                     "# crew B", true},
         PreviewCase{"LandXML", "<?xml version=\"1.0\"?>\n<LandXML/>\n", "LandXML points",
                     "<?xml version=\"1.0\"?>", false},
@@ -186,6 +186,30 @@ INSTANTIATE_TEST_SUITE_P(
                       },
                       {"--decimal-comma", "--ignore-case", "--survey-prefix", "s-", "--repeats",
                        "last", "--skip-bad-lines"}},
+        SameCheckCase{"UnitsAndCodes",
+                      kDesign,
+                      "P1,3280.856,6561.673,164.05\nP2,3313.714,6561.693,165.617\n",
+                      [](CheckWindowFixture& f) {
+                        f.find<QComboBox>("designUnits")->setCurrentText("m");
+                        f.find<QComboBox>("surveyUnits")->setCurrentText("ft");
+                        f.find<QLineEdit>("onlyCodes")->setText("STAKE,kerb");
+                        tolerate(f, "h", 0.02);
+                      },
+                      {"--design-units", "m", "--survey-units", "ft", "--codes", "STAKE,kerb",
+                       "--tolerance", "h=0.02"}},
+        // A rover's latitude and longitude against a design in ETRS89 / UTM zone 32.
+        SameCheckCase{
+            "CoordinateSystems",
+            "Point,E,N,Z\nS1,500000.000,5538630.703,312.500\n"
+            "S2,574595.112,5316784.009,298.000\n",
+            "Point ID,Latitude,Longitude,Ellipsoidal Height\n"
+            "S1,50.0,9.0,312.5\nS2,48.0000001,10.0,298.0\n",
+            [](CheckWindowFixture& f) {
+              f.find<QLineEdit>("designCrs")->setText("EPSG:25832");
+              f.find<QLineEdit>("surveyCrs")->setText("EPSG:4258");
+              f.find<QLineEdit>("leftOutCodes")->setText("CP");
+            },
+            {"--design-crs", "EPSG:25832", "--survey-crs", "EPSG:4258", "--exclude-codes", "CP"}},
         SameCheckCase{"AlongANamedUcs",
                       kDesign,
                       kSurvey,

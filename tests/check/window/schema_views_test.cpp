@@ -64,10 +64,10 @@ TEST(SchemaViews, TheTableOfPairsHasAColumnPerComponent) {
     headers << model.headerData(column, Qt::Horizontal, Qt::DisplayRole).toString();
   }
   EXPECT_EQ(headers, (QStringList{"Id", "Design x", "Design y", "Design z", "Survey x", "Survey y",
-                                  "Survey z", "Shots", "rise", "Status"}));
+                                  "Survey z", "Shots", "rise", "Status", "Code"}));
   EXPECT_EQ(rowOf(model, 1), (QStringList{"R2", "5.000", "0.000", "10.000", "5.020", "0.000",
-                                          "9.985", "1", "-0.015", "fail (r)"}));
-  EXPECT_EQ(rowOf(model, 2).mid(8), (QStringList{"", "pass"}));  // no height, no rise
+                                          "9.985", "1", "-0.015", "fail (r)", ""}));
+  EXPECT_EQ(rowOf(model, 2).mid(8), (QStringList{"", "pass", ""}));  // no height, no rise
 }
 
 TEST(SchemaViews, TheSummaryShowsTheStatisticsAndAHistogramPerComponent) {

@@ -1,0 +1,45 @@
+#include "check/window/remembered_inputs.h"
+
+#include <QSettings>
+
+#include "check/window/check_inputs.h"
+
+namespace check {
+namespace {
+
+constexpr const char* kDesign = "CheckWindow/design";
+constexpr const char* kSurvey = "CheckWindow/survey";
+constexpr const char* kOptions = "CheckWindow/options";
+constexpr const char* kPreset = "CheckWindow/preset";
+
+}  // namespace
+
+void rememberInputs(const CheckInputs& inputs) {
+  QSettings settings;
+  if (settings.status() != QSettings::NoError) return;  // a program without names keeps none
+  settings.setValue(kDesign, inputs.designPath());
+  settings.setValue(kSurvey, inputs.surveyPath());
+  settings.setValue(kPreset, inputs.chosenPreset());
+  try {
+    settings.setValue(kOptions, QString::fromStdString(presetText(inputs.preset())));
+  } catch (const std::invalid_argument&) {
+    // A column order that cannot be read is not kept; the one before it stays.
+  }
+}
+
+void restoreInputs(CheckInputs& inputs) {
+  const QSettings settings;
+  if (settings.status() != QSettings::NoError) return;
+  inputs.setPaths(settings.value(kDesign).toString(), settings.value(kSurvey).toString());
+  if (settings.contains(kOptions)) {
+    try {
+      inputs.applyPreset(
+          parsePreset(settings.value(kOptions).toString().toStdString(), "the settings"));
+    } catch (const std::exception&) {
+      // Settings edited by hand into nonsense: the window starts from its defaults.
+    }
+  }
+  inputs.showChosenPreset(settings.value(kPreset).toString());
+}
+
+}  // namespace check
