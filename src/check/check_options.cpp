@@ -164,6 +164,7 @@ void apply(CheckOptions& options, const std::string& name, const std::string& va
       options.dxf = value;
     } else if (name == "--text-height") {
       options.vectors.textHeight = textHeightOf(value);
+      options.textHeightGiven = true;
     } else if (name == "--axes") {
       applyAxes(options.vectors, value);
     } else if (name == "--z") {
@@ -241,6 +242,9 @@ CheckOptions parseCheckOptions(const std::vector<std::string>& arguments) {
       for (survey::ReadOptions* reading : readingsNamed(options, name, "-decimal-comma")) {
         reading->decimalComma = true;
       }
+    } else if (name == "--keep-earlier" && !argument.value) {
+      options.vectors.keepEarlier = true;
+      drawingOptions.push_back(name);
     } else if (name == "--ignore-case" && !argument.value) {
       options.idMatching.ignoreCase = true;
     } else if (name == "--skip-bad-lines" && !argument.value) {

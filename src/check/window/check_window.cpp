@@ -9,6 +9,7 @@
 #include <QVBoxLayout>
 #include <QtConcurrent/QtConcurrentRun>
 
+#include "check/draw/text_height_proposal.h"
 #include "check/window/check_inputs.h"
 #include "check/window/check_results.h"
 #include "check/window/report_file.h"
@@ -31,6 +32,7 @@ CheckWindow::CheckWindow(CheckWindowSetup setup, QWidget* parent)
       busy_(new QProgressBar(this)),
       cancel_(new QPushButton("Cancel", this)),
       draw_(new QPushButton("Draw vectors", this)),
+      target_(new DrawingTarget(this)),
       save_(new QPushButton("Save report…", this)) {
   setWindowTitle("Check survey against design");
   check_->setObjectName("check");
@@ -53,6 +55,7 @@ CheckWindow::CheckWindow(CheckWindowSetup setup, QWidget* parent)
   topLayout->setContentsMargins(0, 0, 0, 0);
   topLayout->addWidget(inputs_);
   topLayout->addLayout(buttons);
+  topLayout->addWidget(target_);
   auto* splitter = new QSplitter(Qt::Vertical, this);
   splitter->addWidget(top);
   splitter->addWidget(results_);
@@ -65,6 +68,7 @@ CheckWindow::CheckWindow(CheckWindowSetup setup, QWidget* parent)
   connect(draw_, &QPushButton::clicked, this, &CheckWindow::drawVectors);
   connect(save_, &QPushButton::clicked, this, &CheckWindow::saveReport);
   connect(results_, &CheckResults::pairActivated, this, &CheckWindow::pairActivated);
+  connect(target_, &DrawingTarget::openChanged, this, &CheckWindow::updateActions);
   showRunning(false);
   updateActions();
   resize(1100, 800);
@@ -76,6 +80,11 @@ CheckWindow::~CheckWindow() {
 
 void CheckWindow::setVectorDrawer(VectorDrawer drawer) {
   drawer_ = std::move(drawer);
+  updateActions();
+}
+
+void CheckWindow::setDrawing(DrawingName name) {
+  target_->setDrawing(std::move(name));
   updateActions();
 }
 
@@ -126,6 +135,7 @@ void CheckWindow::finishCheck() {
   run_ = outcome.run;
   runUcs_ = checkingUcs_;
   results_->showRun(run_);
+  inputs_->proposeTextHeight(draw::proposedTextHeight(run_->report().design.points));
   updateActions();
 }
 
@@ -136,11 +146,12 @@ void CheckWindow::showRunning(bool running) {
 }
 
 void CheckWindow::updateActions() {
-  draw_->setEnabled(drawer_ && run_);
+  const bool drawable = drawer_ && target_->isOpen();
+  draw_->setEnabled(drawable && run_);
   save_->setEnabled(run_ != nullptr);
-  draw_->setToolTip(!drawer_ ? "Open the check from a drawing window to draw the vectors"
-                    : !run_  ? "Check first, then draw every pair into the drawing"
-                             : "Draw every pair's deviation into the drawing");
+  draw_->setToolTip(!drawable ? "Open the check from a drawing window to draw the vectors"
+                    : !run_   ? "Check first, then draw every pair into the drawing"
+                              : "Draw every pair's deviation into the drawing");
   save_->setToolTip(!run_ ? "Check first, then save the report"
                           : "Save the check's report as a PDF for the site engineer, or as CSV");
 }
@@ -151,9 +162,11 @@ void CheckWindow::showError(const QString& message) {
 }
 
 void CheckWindow::drawVectors() {
-  if (!drawer_ || !run_) return;
+  target_->refresh();
+  if (!drawer_ || !run_ || !target_->isOpen()) return;
   DrawSettings settings = inputs_->drawSettings();
   settings.ucs = runUcs_;
+  settings.keepEarlier = target_->keepEarlier();
   try {
     drawer_(run_->report(), settings);
   } catch (const std::exception& e) {

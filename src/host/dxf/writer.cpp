@@ -64,6 +64,10 @@ void allocateStructure(WriteContext& context) {
         raw && canWriteBack(*raw)) {
       collectApplications(*raw, context.applications, knownApplications);
     }
+    const std::string& tagged = entity.properties->tag.application;
+    if (!tagged.empty() && knownApplications.insert(model::foldedName(tagged)).second) {
+      context.applications.push_back(tagged);
+    }
   });
   for (std::string& name : context.applications) name = encodeName(name, context.encoding);
   allocateEach(h.appids, context.applications.size());
