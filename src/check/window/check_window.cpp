@@ -5,6 +5,7 @@
 #include <QMessageBox>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QSplitter>
 #include <QVBoxLayout>
 #include <QtConcurrent/QtConcurrentRun>
@@ -13,6 +14,7 @@
 #include "check/window/check_inputs.h"
 #include "check/window/check_results.h"
 #include "check/window/report_file.h"
+#include "check/window/window_size.h"
 #include "form/message_boxes.h"
 
 namespace check {
@@ -50,10 +52,17 @@ CheckWindow::CheckWindow(CheckWindowSetup setup, QWidget* parent)
   buttons->addStretch();
   buttons->addWidget(draw_);
   buttons->addWidget(save_);
+  // On a small screen the inputs scroll rather than push the buttons and the results out of
+  // the window.
+  auto* inputsArea = new QScrollArea(this);
+  inputsArea->setObjectName("inputsArea");
+  inputsArea->setWidget(inputs_);
+  inputsArea->setWidgetResizable(true);
+  inputsArea->setFrameShape(QFrame::NoFrame);
   auto* top = new QWidget(this);
   auto* topLayout = new QVBoxLayout(top);
   topLayout->setContentsMargins(0, 0, 0, 0);
-  topLayout->addWidget(inputs_);
+  topLayout->addWidget(inputsArea);
   topLayout->addLayout(buttons);
   topLayout->addWidget(target_);
   auto* splitter = new QSplitter(Qt::Vertical, this);
@@ -71,7 +80,7 @@ CheckWindow::CheckWindow(CheckWindowSetup setup, QWidget* parent)
   connect(target_, &DrawingTarget::openChanged, this, &CheckWindow::updateActions);
   showRunning(false);
   updateActions();
-  resize(1100, 800);
+  rememberSize(*this, "checkWindow", {1100, 800});
 }
 
 CheckWindow::~CheckWindow() {

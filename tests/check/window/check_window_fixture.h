@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QSettings>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
@@ -53,7 +54,11 @@ struct CommandRun {
 
 // The check window over point files the test writes, driven as a user drives it.
 struct CheckWindowFixture : testing::Test {
-  void SetUp() override { ASSERT_TRUE(folder.isValid()); }
+  void SetUp() override {
+    ASSERT_TRUE(folder.isValid());
+    // What the window remembers (its size) goes into the test's folder, not the user's settings.
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, folder.path());
+  }
 
   void open(CheckWindowSetup setup = {}) {
     window = std::make_unique<CheckWindow>(std::move(setup));
