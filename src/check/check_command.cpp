@@ -69,9 +69,10 @@ int runCheck(const CheckOptions& options, const PdfReportWriter& writePdf,
   std::string leftOut;
   if (options.dxf) {
     outputs.write(*options.dxf, [&](const std::filesystem::path& path) {
-      leftOut = joined(writeDxf(
-          {path, options.drawing, drawing ? drawing->frame : host::geom::Frame(), options.vectors},
-          report));
+      leftOut =
+          joined(writeDxf({path, options.drawing, drawing ? drawing->frame : host::geom::Frame(),
+                           options.vectors, !options.textHeightGiven},
+                          report));
     });
   }
   // Worded as the drawing window asks before such a save; here there is no one to ask.

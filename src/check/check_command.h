@@ -24,6 +24,7 @@ struct VectorDrawingJob {
   std::optional<std::filesystem::path> drawing;
   host::geom::Frame ucs;
   DrawSettings settings;
+  bool proposeTextHeight = false;  // the settings' height gives way to one that suits the layout
 };
 
 // Draws and saves a VectorDrawingJob, whole or not at all; throws std::exception naming the file

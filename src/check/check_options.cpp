@@ -167,6 +167,7 @@ void apply(CheckOptions& options, const std::string& name, const std::string& va
       options.dxf = value;
     } else if (name == "--text-height") {
       options.vectors.textHeight = textHeightOf(value);
+      options.textHeightGiven = true;
     } else if (name == "--axes") {
       applyAxes(options.vectors, value);
     } else if (name == "--z") {
@@ -259,6 +260,9 @@ CheckOptions parseCheckOptions(const std::vector<std::string>& arguments) {
       if (name == "--text-height" || name == "--axes" || name == "--z") {
         drawingOptions.push_back(name);
       }
+    } else if (name == "--keep-earlier" && !argument.value) {
+      options.vectors.keepEarlier = true;
+      drawingOptions.push_back(name);
     } else if (!argument.value && applyFlag(options, name)) {
       continue;  // a switch, now on
     } else if (name.size() > 1 && name[0] == '-') {

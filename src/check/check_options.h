@@ -52,6 +52,7 @@ struct CheckOptions {
   // --dxf: the pairs drawn into a copy of the drawing (or a new one), and how.
   std::optional<std::filesystem::path> dxf;
   DrawSettings vectors;
+  bool textHeightGiven = false;  // else the height is proposed from the drawing and the points
 };
 
 // The options of `kestova check` (the arguments after "check"). Long options take their value

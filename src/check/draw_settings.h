@@ -15,6 +15,8 @@ struct DrawSettings {
   bool axisY = true;
   bool axisZ = true;
   ZStyle z = ZStyle::Bubble;
+  // What earlier checks drew into the drawing stays, instead of giving way to this check's.
+  bool keepEarlier = false;
 };
 
 }  // namespace check

@@ -2,6 +2,7 @@
 
 #include <QLocale>
 #include <QPointer>
+#include <algorithm>
 #include <stdexcept>
 
 #include "app/ini_settings_store.h"
@@ -77,6 +78,17 @@ void openCheckWindow(host::view::HostWindow& window,
         draw();
       },
       focus));
+  // The window says which drawing it draws into, as the drawing window names it, while that
+  // drawing is open.
+  checkWindow->setDrawing([&window, application, drawing]() -> std::optional<QString> {
+    const std::shared_ptr<host::model::Document> open = drawing.lock();
+    const std::vector<std::shared_ptr<host::model::Document>> documents = application->documents();
+    if (!open || std::ranges::find(documents, open) == documents.end()) return std::nullopt;
+    for (const host::view::DrawingView* view : window.views()) {
+      if (view->document() == open) return window.drawingName(view);
+    }
+    return std::nullopt;
+  });
   // A double-clicked pair shows in the drawing the window was opened from, while that drawing
   // is open and shown.
   QObject::connect(

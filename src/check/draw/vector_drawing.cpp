@@ -7,6 +7,7 @@
 #include "check/draw/batch_space.h"
 #include "check/draw/box_grid.h"
 #include "check/draw/deviation_layers.h"
+#include "check/draw/earlier_check.h"
 #include "check/draw/pair_footprint.h"
 #include "insert/draw_vectors.h"
 #include "numbers/number_format.h"
@@ -71,6 +72,7 @@ class Batch {
   }
 
   std::size_t moved() const { return moved_; }
+  std::vector<cad::Ref<cad::Entity>> drawn() const { return space_->drawnAfter(0); }
 
  private:
   struct InsertSpot {
@@ -172,6 +174,9 @@ DrawnVectors drawVectors(cad::Document& drawing, const CheckReport& report,
         return {.cancelled = true, .pairs = {}};
       }
     }
+    const std::vector<cad::Ref<cad::Entity>> all = batch.drawn();
+    tagAsDrawnByCheck(all);
+    if (!settings.keepEarlier) drawn.replaced = eraseEarlierChecks(drawing, all);
   } catch (...) {
     batch.takeBack();
     throw;

@@ -28,8 +28,9 @@ struct DrawnPair {
 struct DrawnVectors {
   std::size_t passing = 0;
   std::size_t failing = 0;
-  std::size_t missing = 0;  // unmatched design points marked
-  std::size_t moved = 0;    // pairs moved further out to keep clear of the labels before them
+  std::size_t missing = 0;   // unmatched design points marked
+  std::size_t moved = 0;     // pairs moved further out to keep clear of the labels before them
+  std::size_t replaced = 0;  // entities of earlier checks erased
   bool cancelled = false;
   std::vector<DrawnPair> pairs;  // each pair drawn, in the order of the pairing
 };
@@ -39,7 +40,9 @@ struct DrawnVectors {
 // and the point id above the group; a pair whose labels would overlap those drawn before moves
 // out along the same diagonal, two text heights a step, up to five steps. Passing pairs go on
 // layer DEV-PASS, failing ones on DEV-FAIL; each unmatched design point gets a circle and its
-// id on DEV-MISSING. The layers and the arrow block are added as needed. A cancelled or failed
+// id on DEV-MISSING. The layers and the arrow block are added as needed. Every entity drawn
+// carries the check's tag (see earlier_check.h); once all is drawn, what earlier checks drew is
+// erased, unless the settings keep it. A cancelled or failed
 // batch deletes what it drew; a failure is then thrown (cad::AutomationError), and a text
 // height that is not a number greater than 0 is refused (std::invalid_argument) before
 // anything is drawn.

@@ -3,6 +3,7 @@
 #include <memory>
 #include <stdexcept>
 
+#include "check/draw/text_height_proposal.h"
 #include "check/draw/vector_drawing.h"
 #include "host/automation/host_application.h"
 #include "host/dxf/reader.h"
@@ -18,7 +19,9 @@ std::vector<std::string> saveVectorDrawing(const VectorDrawingJob& job, const Ch
   auto cad = std::make_shared<host::HostApplication>();
   cad->addDocument(model);
   try {
-    drawVectors(*cad->ActiveDocument(), report, job.settings, job.ucs);
+    DrawSettings settings = job.settings;
+    if (job.proposeTextHeight) settings.textHeight = proposedTextHeight(report.design.points);
+    drawVectors(*cad->ActiveDocument(), report, settings, job.ucs);
   } catch (const cad::AutomationError& e) {
     throw std::runtime_error(job.out.string() +
                              ": the vectors could not be drawn: " + e.description());

@@ -157,6 +157,7 @@ QGroupBox* CheckInputs::frameBox(int decimals) {
 QGroupBox* CheckInputs::drawingBox(double textHeight) {
   auto* box = new QGroupBox("Drawing the vectors", this);
   textHeight_ = named(lengthBox(textHeight, kLargestTextHeight, 4, box), "textHeight");
+  untypedTextHeight_ = textHeight_->value();
   auto* axes = new QHBoxLayout;
   const std::array<const char*, 3> letters{"X", "Y", "Z"};
   for (std::size_t k = 0; k < axes_.size(); ++k) {
@@ -288,6 +289,15 @@ QString CheckInputs::chosenPreset() const {
 
 void CheckInputs::showChosenPreset(const QString& name) {
   presets_->showChosen(name);
+}
+
+void CheckInputs::proposeTextHeight(double height) {
+  if (textHeight_->value() != untypedTextHeight_) return;
+  textHeight_->setValue(height);
+  untypedTextHeight_ = textHeight_->value();
+  textHeight_->setToolTip(
+      "Proposed from the spacing of the design points: a tenth of the usual "
+      "distance between neighbours");
 }
 
 }  // namespace check

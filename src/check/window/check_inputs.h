@@ -35,6 +35,9 @@ class CheckInputs : public QWidget {
   // wrong.
   CheckRequest request() const;
   DrawSettings drawSettings() const;
+  // Takes `height`, one that suits the layout, as the text height unless the user has typed a
+  // height of their own.
+  void proposeTextHeight(double height);
 
   // The options set, as a preset keeps them. Throws std::invalid_argument for a bad column
   // order.
@@ -74,6 +77,7 @@ class CheckInputs : public QWidget {
   QComboBox* ucs_ = nullptr;
   QSpinBox* decimals_ = nullptr;
   QDoubleSpinBox* textHeight_ = nullptr;
+  double untypedTextHeight_ = 0;  // as given or proposed: the user has not typed one yet
   std::array<QCheckBox*, 3> axes_{};
   QRadioButton* zBubble_ = nullptr;
 };

@@ -4,9 +4,11 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QListWidget>
+#include <QScrollArea>
 #include <QTableView>
 #include <QVBoxLayout>
 
+#include "check/window/pair_columns.h"
 #include "check/window/pair_table_model.h"
 #include "check/window/point_list_model.h"
 #include "check/window/results_proxy.h"
@@ -60,7 +62,13 @@ void addSkipped(QListWidget* list, const survey::PointFile& file) {
 CheckResults::CheckResults(QWidget* parent) : QTabWidget(parent) {
   addTab(pairsPage(), "Pairs");
   summary_ = new SummaryView(this);
-  addTab(summary_, "Summary");
+  // The histograms side by side are wider than a small screen: they scroll instead of widening
+  // the window.
+  auto* summaryArea = new QScrollArea(this);
+  summaryArea->setWidget(summary_);
+  summaryArea->setWidgetResizable(true);
+  summaryArea->setFrameShape(QFrame::NoFrame);
+  addTab(summaryArea, "Summary");
   addTab(unmatchedPage(), "Unmatched");
   setEnabled(false);
 }
@@ -72,6 +80,7 @@ QWidget* CheckResults::pairsPage() {
   pairs_ = resultsTable("pairs", page);
   pairs_->setToolTip("Double-click a pair to show it in the drawing");
   pairOrder_ = proxyOf(pairs_);
+  pairIds_ = new FrozenFirstColumn(pairs_);
   auto* layout = new QVBoxLayout(page);
   layout->addWidget(failuresOnly_);
   layout->addWidget(pairs_);
@@ -99,6 +108,8 @@ QWidget* CheckResults::unmatchedPage() {
 void CheckResults::showRun(std::shared_ptr<const CheckRun> run) {
   run_ = std::move(run);
   showModel(pairs_, new PairTableModel(run_, this));
+  showVerdictBeforeCoordinates(*pairs_->horizontalHeader());
+  pairIds_->showFirstColumnOnly();
   summary_->showReport(run_->report());
   showModel(neverSurveyed_, new PointListModel(run_, PointListModel::Side::Design, this));
   showModel(noDesign_, new PointListModel(run_, PointListModel::Side::Survey, this));

@@ -11,6 +11,7 @@ class QTableView;
 
 namespace check {
 
+class FrozenFirstColumn;
 class ResultsProxy;
 class SummaryView;
 
@@ -36,6 +37,7 @@ class CheckResults : public QTabWidget {
   std::shared_ptr<const CheckRun> run_;
   QCheckBox* failuresOnly_ = nullptr;
   QTableView* pairs_ = nullptr;
+  FrozenFirstColumn* pairIds_ = nullptr;
   ResultsProxy* pairOrder_ = nullptr;
   SummaryView* summary_ = nullptr;
   QTableView* neverSurveyed_ = nullptr;

@@ -11,10 +11,12 @@
 #include <QtConcurrent/QtConcurrentRun>
 #include <algorithm>
 
+#include "check/draw/text_height_proposal.h"
 #include "check/window/check_inputs.h"
 #include "check/window/check_results.h"
 #include "check/window/remembered_inputs.h"
 #include "check/window/report_file.h"
+#include "check/window/window_size.h"
 #include "form/message_boxes.h"
 
 namespace check {
@@ -34,6 +36,7 @@ CheckWindow::CheckWindow(CheckWindowSetup setup, QWidget* parent)
       busy_(new QProgressBar(this)),
       cancel_(new QPushButton("Cancel", this)),
       draw_(new QPushButton("Draw vectors", this)),
+      target_(new DrawingTarget(this)),
       save_(new QPushButton("Save report…", this)) {
   setWindowTitle("Check survey against design");
   check_->setObjectName("check");
@@ -51,18 +54,21 @@ CheckWindow::CheckWindow(CheckWindowSetup setup, QWidget* parent)
   buttons->addStretch();
   buttons->addWidget(draw_);
   buttons->addWidget(save_);
-  // The inputs scroll rather than squeeze the results on a small screen; the buttons stay.
-  auto* inputs = new QScrollArea(this);
-  inputs->setWidget(inputs_);
-  inputs->setWidgetResizable(true);
-  inputs->setFrameShape(QFrame::NoFrame);
+  // On a small screen the inputs scroll rather than push the buttons and the results out of
+  // the window.
+  auto* inputsArea = new QScrollArea(this);
+  inputsArea->setObjectName("inputsArea");
+  inputsArea->setWidget(inputs_);
+  inputsArea->setWidgetResizable(true);
+  inputsArea->setFrameShape(QFrame::NoFrame);
   constexpr int kInputsShownAtLeast = 200;  // pixels: the presets and the files, at 800 by 600
-  inputs->setMinimumHeight(std::min(inputs->sizeHint().height(), kInputsShownAtLeast));
+  inputsArea->setMinimumHeight(std::min(inputsArea->sizeHint().height(), kInputsShownAtLeast));
   auto* top = new QWidget(this);
   auto* topLayout = new QVBoxLayout(top);
   topLayout->setContentsMargins(0, 0, 0, 0);
-  topLayout->addWidget(inputs);
+  topLayout->addWidget(inputsArea);
   topLayout->addLayout(buttons);
+  topLayout->addWidget(target_);
   auto* splitter = new QSplitter(Qt::Vertical, this);
   splitter->addWidget(top);
   splitter->addWidget(results_);
@@ -75,10 +81,11 @@ CheckWindow::CheckWindow(CheckWindowSetup setup, QWidget* parent)
   connect(draw_, &QPushButton::clicked, this, &CheckWindow::drawVectors);
   connect(save_, &QPushButton::clicked, this, &CheckWindow::saveReport);
   connect(results_, &CheckResults::pairActivated, this, &CheckWindow::pairActivated);
+  connect(target_, &DrawingTarget::openChanged, this, &CheckWindow::updateActions);
   restoreInputs(*inputs_);
   showRunning(false);
   updateActions();
-  resize(1100, 800);
+  rememberSize(*this, "checkWindow", {1100, 800});
   // The inputs whole where the window is tall enough, the results below them.
   splitter->setSizes({inputs_->sizeHint().height() + check_->sizeHint().height(), height()});
 }
@@ -90,6 +97,11 @@ CheckWindow::~CheckWindow() {
 
 void CheckWindow::setVectorDrawer(VectorDrawer drawer) {
   drawer_ = std::move(drawer);
+  updateActions();
+}
+
+void CheckWindow::setDrawing(DrawingName name) {
+  target_->setDrawing(std::move(name));
   updateActions();
 }
 
@@ -140,6 +152,7 @@ void CheckWindow::finishCheck() {
   run_ = outcome.run;
   runUcs_ = checkingUcs_;
   results_->showRun(run_);
+  inputs_->proposeTextHeight(draw::proposedTextHeight(run_->report().design.points));
   updateActions();
 }
 
@@ -150,11 +163,12 @@ void CheckWindow::showRunning(bool running) {
 }
 
 void CheckWindow::updateActions() {
-  draw_->setEnabled(drawer_ && run_);
+  const bool drawable = drawer_ && target_->isOpen();
+  draw_->setEnabled(drawable && run_);
   save_->setEnabled(run_ != nullptr);
-  draw_->setToolTip(!drawer_ ? "Open the check from a drawing window to draw the vectors"
-                    : !run_  ? "Check first, then draw every pair into the drawing"
-                             : "Draw every pair's deviation into the drawing");
+  draw_->setToolTip(!drawable ? "Open the check from a drawing window to draw the vectors"
+                    : !run_   ? "Check first, then draw every pair into the drawing"
+                              : "Draw every pair's deviation into the drawing");
   save_->setToolTip(!run_ ? "Check first, then save the report"
                           : "Save the check's report as a PDF for the site engineer, or as CSV");
 }
@@ -165,9 +179,11 @@ void CheckWindow::showError(const QString& message) {
 }
 
 void CheckWindow::drawVectors() {
-  if (!drawer_ || !run_) return;
+  target_->refresh();
+  if (!drawer_ || !run_ || !target_->isOpen()) return;
   DrawSettings settings = inputs_->drawSettings();
   settings.ucs = runUcs_;
+  settings.keepEarlier = target_->keepEarlier();
   try {
     drawer_(run_->report(), settings);
   } catch (const std::exception& e) {

@@ -10,6 +10,7 @@
 #include "check/check_run.h"
 #include "check/draw_settings.h"
 #include "check/ucs_choice.h"
+#include "check/window/drawing_target.h"
 
 class QLabel;
 class QProgressBar;
@@ -46,6 +47,8 @@ class CheckWindow : public QWidget {
 
   // "Draw vectors" works once this is given.
   void setVectorDrawer(VectorDrawer drawer);
+  // The drawing the drawer draws into, shown in the window; drawing stops once it is closed.
+  void setDrawing(DrawingName name);
 
  signals:
   // A pair was double-clicked: its design point and survey point, in world coordinates.
@@ -69,6 +72,7 @@ class CheckWindow : public QWidget {
   QProgressBar* busy_;
   QPushButton* cancel_;
   QPushButton* draw_;
+  DrawingTarget* target_;
   QPushButton* save_;
   VectorDrawer drawer_;
   std::shared_ptr<const CheckRun> run_;

@@ -11,6 +11,7 @@
 #include "host/dxf/unsupported_records.h"
 #include "host/dxf/write_context.h"
 #include "host/geom/ocs.h"
+#include "host/model/names.h"
 
 namespace host::dxf {
 namespace {
@@ -275,9 +276,14 @@ class EntityWriter {
   }
 
  public:
-  // Ends the entity's own record: its extended data, kept from its record.
+  // Ends the entity's own record: its extended data, kept from its record, then its tag.
   void finish() {
-    if (!std::exchange(finished_, true)) keptGroups(KeptPart::kExtendedData);
+    if (std::exchange(finished_, true)) return;
+    keptGroups(KeptPart::kExtendedData);
+    const model::ExtendedDataTag& tag = entity_.properties->tag;
+    if (tag.application.empty()) return;
+    out_.text(1001, encodeName(tag.application, context_.encoding));
+    out_.text(1000, encodeText(tag.text, context_.encoding));
   }
 
  private:
@@ -302,10 +308,15 @@ class EntityWriter {
         if (inApplicationData) context_.keptGroup(code, value);
         if (code == 102 && value == "}") inApplicationData = false;
       } else {
-        if (code == 1001) inExtendedData = true;
+        // The tag's application is written with the tag, once.
+        if (code == 1001) inExtendedData = !isTagApplication(value);
         if (inExtendedData) context_.keptGroup(code, value);
       }
     }
+  }
+  bool isTagApplication(std::string_view application) const {
+    const std::string& tagged = entity_.properties->tag.application;
+    return !tagged.empty() && model::foldedName(tagged) == model::foldedName(application);
   }
   const std::string& styleName(model::StyleIndex style) const { return context_.styleName(style); }
 

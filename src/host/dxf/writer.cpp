@@ -112,6 +112,10 @@ void allocateStructure(WriteContext& context) {
         raw && canWriteBack(*raw)) {
       collectApplications(*raw, context.applications, knownApplications);
     }
+    const std::string& tagged = entity.properties->tag.application;
+    if (!tagged.empty() && knownApplications.insert(model::foldedName(tagged)).second) {
+      context.applications.push_back(tagged);
+    }
   });
   const ConvertedEntries applications(context, "APPID");
   for (const std::string& name : context.applications) {

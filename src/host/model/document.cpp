@@ -227,6 +227,54 @@ void Document::eraseEntity(EntityLocation location) {
   changed(touchedBy(location));
 }
 
+void Document::eraseEntities(BlockIndex block, std::vector<std::size_t> indices) {
+  if (indices.empty()) return;
+  std::ranges::sort(indices);
+  if (std::ranges::adjacent_find(indices) != indices.end()) {
+    throw InvalidInput("an entity to erase is named twice");
+  }
+  if (indices.back() >= state_->blocks.at(block).entities.size()) {
+    throw InvalidInput("an entity to erase is not in the block");
+  }
+  const auto erased = std::make_shared<const std::vector<std::size_t>>(std::move(indices));
+  // Undo keeps the erased entities, in the order of their places, so that redo erases the same.
+  const auto kept = std::make_shared<std::vector<Entity>>();
+  const auto erase = [block, erased, kept](State& s) {
+    auto& list = s.blocks.at(block).entities;
+    kept->clear();
+    std::size_t next = 0;  // of `erased`
+    std::size_t to = erased->front();
+    for (std::size_t from = erased->front(); from < list.size(); ++from) {
+      if (next < erased->size() && (*erased)[next] == from) {
+        kept->push_back(std::move(list[from]));
+        ++next;
+      } else {
+        list[to++] = std::move(list[from]);
+      }
+    }
+    list.resize(to);
+  };
+  const auto putBack = [block, erased, kept](State& s) {
+    auto& list = s.blocks.at(block).entities;
+    std::vector<Entity> whole;
+    whole.reserve(list.size() + kept->size());
+    std::size_t next = 0;    // of `erased`
+    std::size_t stayed = 0;  // of `list`
+    while (whole.size() < list.size() + kept->size()) {
+      if (next < erased->size() && (*erased)[next] == whole.size()) {
+        whole.push_back(std::move((*kept)[next++]));
+      } else {
+        whole.push_back(std::move(list[stayed++]));
+      }
+    }
+    list = std::move(whole);
+  };
+  erase(*state_);
+  const std::size_t touched = touchedBy({block, erased->front()});
+  record(putBack, erase, touched);
+  changed(touched);
+}
+
 LayerIndex Document::addLayer(const Layer& layer) {
   if (layer.name.empty()) throw InvalidInput("a layer needs a name");
   if (auto existing = state_->layers.find(layer.name)) return *existing;

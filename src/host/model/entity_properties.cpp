@@ -7,6 +7,7 @@
 #include <memory>
 #include <mutex>
 #include <stdexcept>
+#include <string_view>
 #include <unordered_map>
 #include <utility>
 
@@ -78,7 +79,9 @@ struct PropertiesBits {
         flags((p.colour.trueColour ? 1U : 0U) | (p.transparency ? 2U : 0U) | (p.visible ? 4U : 0U)),
         lineType(std::hash<const std::string*>()(&p.lineType.str())),
         lineTypeScale(std::bit_cast<std::uint64_t>(p.lineTypeScale)),
-        thickness(std::bit_cast<std::uint64_t>(p.thickness)) {}
+        thickness(std::bit_cast<std::uint64_t>(p.thickness)),
+        tagApplication(p.tag.application),
+        tagText(p.tag.text) {}
 
   int colour;
   std::uint32_t trueColour;
@@ -88,6 +91,9 @@ struct PropertiesBits {
   std::size_t lineType;
   std::uint64_t lineTypeScale;
   std::uint64_t thickness;
+  // Views of the strings of the properties the bits were taken from, which outlive them.
+  std::string_view tagApplication;
+  std::string_view tagText;
 
   friend bool operator==(const PropertiesBits&, const PropertiesBits&) = default;
 };
@@ -98,7 +104,8 @@ struct PropertiesHash {
     for (const std::size_t field :
          {std::size_t(p.colour), std::size_t(p.trueColour), std::size_t(p.transparency),
           std::size_t(p.lineWeight), std::size_t(p.flags), p.lineType, std::size_t(p.lineTypeScale),
-          std::size_t(p.thickness)}) {
+          std::size_t(p.thickness), std::hash<std::string_view>()(p.tagApplication),
+          std::hash<std::string_view>()(p.tagText)}) {
       hash = (hash ^ field) * 0x100000001b3ULL;
     }
     return hash;

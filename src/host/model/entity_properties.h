@@ -40,7 +40,18 @@ class LineTypeName {
   std::uint32_t id_ = 0;
 };
 
-// What every entity has besides its geometry: how it is shown. Values as a drawing file holds
+// Extended data that marks an entity as an application's own: the application's name (a 1001
+// group, registered in the drawing's APPID table) and one text (a 1000 group). An empty name:
+// none. Extended data that a file gives an entity travels with its kept record instead.
+struct ExtendedDataTag {
+  std::string application;
+  std::string text;
+
+  friend bool operator==(const ExtendedDataTag&, const ExtendedDataTag&) = default;
+};
+
+// What every entity has besides its geometry: how it is shown, and the tag of the application
+// that drew it. Values as a drawing file holds
 // them, so that an entity read and written again keeps them exactly.
 struct EntityProperties {
   static constexpr int kLineWeightByLayer = -1;
@@ -53,6 +64,7 @@ struct EntityProperties {
                                         // -3 the drawing's default
   bool visible = true;
   double thickness = 0.0;  // extruded along the normal, for the kinds that have one
+  ExtendedDataTag tag;
 
   friend bool operator==(const EntityProperties&, const EntityProperties&) = default;
 };

@@ -57,11 +57,12 @@ struct CommandRun {
 struct CheckWindowFixture : testing::Test {
   void SetUp() override {
     ASSERT_TRUE(folder.isValid());
-    // The settings as the program names them; each test starts with nothing remembered and no
-    // presets (the process has a configuration folder of its own).
+    // The settings as the program names them, in the test's folder; each test starts with
+    // nothing remembered and no presets (the process has a configuration folder of its own).
     QCoreApplication::setOrganizationName("Kestova");
     QCoreApplication::setApplicationName("Kestova");
     QSettings::setDefaultFormat(QSettings::IniFormat);
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, folder.path());
     QSettings().clear();
     std::filesystem::remove_all(presetFolder());
   }

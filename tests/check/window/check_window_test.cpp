@@ -137,7 +137,8 @@ TEST_F(CheckWindowResults, DrawingWaitsForADrawingAndReportsAreReady) {
   draw->click();
   ASSERT_EQ(drawn.size(), 1u);
   EXPECT_EQ(pairsDrawn, 4u);
-  EXPECT_EQ(drawn[0].textHeight, 2.5);  // as the window was opened with
+  // As the window shows it: the one it was opened with, or the one proposed for the layout.
+  EXPECT_EQ(drawn[0].textHeight, find<QDoubleSpinBox>("textHeight")->value());
   EXPECT_TRUE(drawn[0].axisX && !drawn[0].axisY && drawn[0].axisZ);
   EXPECT_EQ(drawn[0].z, ZStyle::Vector);
   EXPECT_EQ(drawn[0].ucs, 0u);

@@ -57,6 +57,7 @@ struct VectorDrawerTest : CheckWindowFixture {
 TEST_F(VectorDrawerTest, DrawsAlongTheChosenUcsAsOneUndoStep) {
   find<QComboBox>("ucs")->setCurrentIndex(1);
   check();
+  find<QDoubleSpinBox>("textHeight")->setValue(0.5);  // the user's own, not the one proposed
   find<QPushButton>("drawVectors")->click();
   EXPECT_EQ(batches, 1);
   for (const auto& [id, layer] : std::vector<std::pair<std::string, std::string>>{
