@@ -3,23 +3,23 @@
 #include <optional>
 #include <string>
 
+#include "check/spreadsheet_text.h"
 #include "check/whole_file.h"
 
 namespace check {
 namespace {
 
-// A field quoted when it holds a delimiter, a quote or a line end (ids may).
+// A text field (an id, a code): an apostrophe in front where a spreadsheet would take it for
+// a formula, and quoted when it holds a delimiter, a quote or a line end (ids may).
 void appendField(std::string& row, const std::string& text) {
-  if (text.find_first_of(",\"\r\n") == std::string::npos) {
-    row += text;
-    return;
-  }
-  row += '"';
+  const bool quoted = text.find_first_of(",\"\r\n") != std::string::npos;
+  if (quoted) row += '"';
+  if (looksLikeFormula(text)) row += '\'';
   for (const char c : text) {
     if (c == '"') row += '"';
     row += c;
   }
-  row += '"';
+  if (quoted) row += '"';
 }
 
 // "x,y,z" of a point, z empty without a height.
