@@ -10,6 +10,7 @@
 #include "check/drawing_frame.h"
 #include "check/staged_outputs.h"
 #include "check/summary.h"
+#include "check/xlsx_report.h"
 
 namespace check {
 namespace {
@@ -83,6 +84,10 @@ int runCheck(const CheckOptions& options, const PdfReportWriter& writePdf,
   if (options.csv) {
     outputs.write(*options.csv,
                   [&](const std::filesystem::path& path) { saveCsvReport(path, report); });
+  }
+  if (options.xlsx) {
+    outputs.write(*options.xlsx,
+                  [&](const std::filesystem::path& path) { writeXlsxReport(path, report); });
   }
   outputs.commit();
   writeSummary(out, report);

@@ -42,6 +42,7 @@ bool takesValue(const std::string& name) {
                                             "--ucs",
                                             "--csv",
                                             "--pdf",
+                                            "--xlsx",
                                             "--decimals",
                                             "--dxf",
                                             "--text-height",
@@ -158,6 +159,8 @@ void apply(CheckOptions& options, const std::string& name, const std::string& va
       options.csv = value;
     } else if (name == "--pdf") {
       options.pdf = value;
+    } else if (name == "--xlsx") {
+      options.xlsx = value;
     } else if (name == "--decimals") {
       options.decimals = decimalsOf(value);
     } else if (name == "--dxf") {
@@ -196,7 +199,10 @@ void refuseOutputsOverInputs(const CheckOptions& options) {
   const Named inputs[] = {{"the design file", options.design},
                           {"the survey file", options.survey},
                           {"the drawing", options.drawing}};
-  const Named outputs[] = {{"--csv", options.csv}, {"--pdf", options.pdf}, {"--dxf", options.dxf}};
+  const Named outputs[] = {{"--csv", options.csv},
+                           {"--pdf", options.pdf},
+                           {"--xlsx", options.xlsx},
+                           {"--dxf", options.dxf}};
   for (std::size_t k = 0; k < std::size(outputs); ++k) {
     const Named& output = outputs[k];
     if (!output.path) continue;

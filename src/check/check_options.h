@@ -45,6 +45,7 @@ struct CheckOptions {
   std::optional<std::string> ucs;
   std::optional<std::filesystem::path> csv;
   std::optional<std::filesystem::path> pdf;
+  std::optional<std::filesystem::path> xlsx;
   std::optional<int> decimals;
   // --dxf: the pairs drawn into a copy of the drawing (or a new one), and how.
   std::optional<std::filesystem::path> dxf;

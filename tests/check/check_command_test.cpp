@@ -9,6 +9,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "python_reader.h"
 #include "site_drawing.h"
 #include "support/project_paths.h"
 
@@ -141,6 +142,24 @@ TEST_F(CheckCommand, PairsOutsideAndUnmatchedPointsExitWithOne) {
                 "X9||||5.000|6.000|7.000|1|||||unmatched-survey|||"}));
 }
 
+TEST_F(CheckCommand, AWorkbookIsWrittenBesideTheOtherReports) {
+  const ProgramRun result =
+      run(std::string("check design.csv outside.csv --csv out.csv --xlsx out.xlsx ") + kTolerance);
+  EXPECT_EQ(result.status, 1) << result.err;
+  EXPECT_TRUE(std::filesystem::exists(folder / "out.csv"));
+  // Each sheet's name, rows and the start of its last row; the contents are read closely by the
+  // report's own tests.
+  const std::string sheets = readback::readWithPython(R"(import sys, openpyxl
+for sheet in openpyxl.load_workbook(sys.argv[1]).worksheets:
+    print(sheet.title, sheet.max_row, [c.value for c in sheet[sheet.max_row]][:4])
+)",
+                                                      folder / "out.xlsx");
+  EXPECT_EQ(sheets,
+            "Summary 20 ['dH', 2, 0.018, 0.018]\n"
+            "Pairs 3 ['P2', 1010, 2000, 50.5]\n"
+            "Unmatched 3 ['X9', 'no design point', 5, 6]\n");
+}
+
 // Along the drawing's UCS "SITE" (X along world Y), with the drawing's 4 decimals.
 TEST_F(CheckCommand, DeviationsAlongANamedUcsOfADrawing) {
   fixtures::saveSiteDrawing(folder / "site.dxf");
@@ -251,6 +270,16 @@ INSTANTIATE_TEST_SUITE_P(
         BadInputCase{"design.csv within.csv --pdf out.csv",
                      "kestova check: --csv and --pdf name the same file 'out.csv'\n"
                      "Try 'kestova check --help'.\n"},
+        BadInputCase{"design.csv within.csv --xlsx within.csv",
+                     "kestova check: --xlsx names the survey file 'within.csv'; reports never "
+                     "replace their inputs, so give another file\nTry 'kestova check --help'.\n"},
+        BadInputCase{"design.csv within.csv --xlsx out.csv",
+                     "kestova check: --csv and --xlsx name the same file 'out.csv'\n"
+                     "Try 'kestova check --help'.\n"},
+        // Written after the CSV: the CSV written before it goes too.
+        BadInputCase{"design.csv within.csv --xlsx no/such/folder.xlsx",
+                     "kestova check: no/such/folder.xlsx: cannot be written (No such file or "
+                     "directory)\n"},
         BadInputCase{"design.csv within.csv --survey-columns PQ",
                      "kestova check: --survey-columns: 'Q' is not a column: use P, E (or X), N "
                      "(or Y), Z and D\nTry 'kestova check --help'.\n"}));

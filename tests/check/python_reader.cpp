@@ -5,7 +5,7 @@
 #include <cstdio>
 #include <fstream>
 
-namespace check::testing {
+namespace check::readback {
 
 std::string readWithPython(const std::string& script, const std::filesystem::path& file) {
   const std::filesystem::path scriptFile = file.string() + ".read.py";
@@ -21,4 +21,4 @@ std::string readWithPython(const std::string& script, const std::filesystem::pat
   return output;
 }
 
-}  // namespace check::testing
+}  // namespace check::readback

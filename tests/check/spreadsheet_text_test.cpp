@@ -44,7 +44,7 @@ TEST(CsvReport, WritesIdsAndCodesThatLookLikeFormulasAsText) {
   const std::filesystem::path file = std::filesystem::path(::testing::TempDir()) /
                                      ("formula_ids_" + std::to_string(::getpid()) + ".csv");
   saveCsvReport(file, check.report);
-  const std::string rows = testing::readWithPython(kCsvReader, file);
+  const std::string rows = readback::readWithPython(kCsvReader, file);
   std::filesystem::remove(file);
   // A negative rise stays a number; a negative id is text, and marked.
   EXPECT_EQ(rows,
