@@ -59,7 +59,10 @@ int runCheck(const CheckOptions& options, const PdfReportWriter& writePdf,
     }
   }
   const CheckRun run = checkSurvey(requestFor(options, drawing));
-  const CheckReport report = run.report();
+  CheckReport report = run.report();
+  report.fields = options.report.fields;
+  report.allPairs = options.report.allPairs;
+  report.reportUnit = options.report.unit;
   for (const std::string& warning : run.warnings) {
     err << "kestova check: warning: " << warning << '\n';
   }

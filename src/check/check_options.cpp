@@ -51,7 +51,7 @@ bool takesValue(const std::string& name) {
   for (const char* option : kValued) {
     if (name == option) return true;
   }
-  return false;
+  return isValuedReportOption(name);
 }
 
 double radiusOf(const std::string& match) {
@@ -111,6 +111,7 @@ void applyAxes(DrawSettings& vectors, const std::string& text) {
 }
 
 void apply(CheckOptions& options, const std::string& name, const std::string& value) {
+  if (isValuedReportOption(name)) return applyReportOption(options.report, name, value);
   try {
     if (name == "--match") {
       if (value == "id") {
@@ -247,6 +248,8 @@ CheckOptions parseCheckOptions(const std::vector<std::string>& arguments) {
       for (survey::ReadOptions* reading : readingsNamed(options, name, "-decimal-comma")) {
         reading->decimalComma = true;
       }
+    } else if (name == "--all-pairs" && !argument.value) {
+      options.report.allPairs = true;
     } else if (name == "--ignore-case" && !argument.value) {
       options.idMatching.ignoreCase = true;
     } else if (name == "--skip-bad-lines" && !argument.value) {

@@ -1,9 +1,13 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "check/report_fields.h"
+#include "check/report_unit.h"
 #include "survey/comparison.h"
+#include "survey/length_unit.h"
 #include "survey/pairing.h"
 #include "survey/point.h"
 #include "survey/tolerance.h"
@@ -23,6 +27,13 @@ struct CheckReport {
   std::string numberFormat;  // the format `DP` for `decimals`, "###0.000"
   // What looks wrong about the check although it ran (see CheckRun::warnings).
   std::vector<std::string> warnings = {};
+  // The unit of the point files' coordinates, and of the deviations as the check wrote them.
+  survey::LengthUnit inputUnit = survey::LengthUnit::Metre;
+  // What the PDF and the workbook add for sign-off: the job's fields, every pair listed and
+  // not only those outside tolerance, deviations in another unit (deviation_scale.h).
+  ReportFields fields = {};
+  bool allPairs = false;
+  std::optional<ReportUnit> reportUnit = {};
 
   bool allWithinTolerance() const {
     return comparison.failed == 0 && pairing.unmatchedDesign.empty() &&

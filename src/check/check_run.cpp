@@ -78,8 +78,8 @@ void stopIfAsked(const std::stop_token& stop) {
 }  // namespace
 
 CheckReport CheckRun::report() const {
-  return {design,   survey, pairing,  comparison,   tolerances,
-          matching, frame,  decimals, numberFormat, warnings};
+  return {design, survey,   pairing,      comparison, tolerances, matching,
+          frame,  decimals, numberFormat, warnings,   unit};
 }
 
 CheckRun checkSurvey(const CheckRequest& request, std::stop_token stop) {
@@ -110,6 +110,7 @@ CheckRun checkSurvey(const CheckRequest& request, std::stop_token stop) {
   run.frame = request.frameDescription;
   run.decimals = request.decimals;
   run.numberFormat = numbers::numberFormatFor(request.decimals);
+  run.unit = request.designUnit.value_or(survey::LengthUnit::Metre);
   run.warnings = std::move(transformWarnings);
   const std::vector<std::string> plausibility = survey::plausibilityWarnings(
       run.design.points, run.survey.points, run.pairing,

@@ -20,7 +20,7 @@ lxw_col_t columnOf(std::size_t column) {
 }
 
 // "0.000" for 3 decimals, "0" for none.
-std::string numberFormat(int decimals) {
+std::string formatCode(int decimals) {
   return decimals > 0 ? "0." + std::string(static_cast<std::size_t>(decimals), '0') : "0";
 }
 
@@ -51,9 +51,9 @@ void Sheet::heading(std::size_t row, std::size_t column, std::string_view text) 
                                          std::string(text).c_str(), workbook_.heading_));
 }
 
-void Sheet::number(std::size_t row, std::size_t column, double value) {
-  workbook_.check(
-      worksheet_write_number(sheet_, rowOf(row), columnOf(column), value, workbook_.number_));
+void Sheet::number(std::size_t row, std::size_t column, double value, int decimals) {
+  workbook_.check(worksheet_write_number(sheet_, rowOf(row), columnOf(column), value,
+                                         workbook_.numberFormat(decimals)));
 }
 
 void Sheet::count(std::size_t row, std::size_t column, std::size_t value) {
@@ -69,14 +69,12 @@ void Sheet::freeze(std::size_t rows, std::size_t columns) {
   worksheet_freeze_panes(sheet_, rowOf(rows), columnOf(columns));
 }
 
-Workbook::Workbook(const std::filesystem::path& path, int decimals) : path_(path) {
+Workbook::Workbook(const std::filesystem::path& path) : path_(path) {
   createFile(path);
   workbook_ = workbook_new(path.string().c_str());
   if (!workbook_) throw std::runtime_error(path.string() + ": cannot be written");
   heading_ = workbook_add_format(workbook_);
   format_set_bold(heading_);
-  number_ = workbook_add_format(workbook_);
-  format_set_num_format(number_, numberFormat(decimals).c_str());
   count_ = workbook_add_format(workbook_);
   format_set_num_format(count_, "0");
 }
@@ -95,6 +93,15 @@ void Workbook::close() {
   const lxw_error error = workbook_close(workbook_);
   workbook_ = nullptr;
   check(error);
+}
+
+lxw_format* Workbook::numberFormat(int decimals) {
+  lxw_format*& format = numbers_[decimals];
+  if (!format) {
+    format = workbook_add_format(workbook_);
+    format_set_num_format(format, formatCode(decimals).c_str());
+  }
+  return format;
 }
 
 void Workbook::check(int error) const {

@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <filesystem>
+#include <map>
 #include <string>
 #include <string_view>
 
@@ -25,8 +26,8 @@ class Sheet {
   void ownText(std::size_t row, std::size_t column, std::string_view text);
   // A heading the program names: bold text, as it is.
   void heading(std::size_t row, std::size_t column, std::string_view text);
-  // A number with the workbook's decimals.
-  void number(std::size_t row, std::size_t column, double value);
+  // A number shown with `decimals` places.
+  void number(std::size_t row, std::size_t column, double value, int decimals);
   // A whole number (a count).
   void count(std::size_t row, std::size_t column, std::size_t value);
   // Columns `first` to `last` `width` characters wide.
@@ -43,8 +44,8 @@ class Sheet {
 
 class Workbook {
  public:
-  // A workbook to be written to `path` by close(), its numbers with `decimals` places.
-  Workbook(const std::filesystem::path& path, int decimals);
+  // A workbook to be written to `path` by close().
+  explicit Workbook(const std::filesystem::path& path);
   Workbook(const Workbook&) = delete;
   Workbook& operator=(const Workbook&) = delete;
   // Frees a workbook that was not closed, without writing it.
@@ -59,11 +60,13 @@ class Workbook {
   friend class Sheet;
   // Throws std::runtime_error naming the file when `error` is one.
   void check(int error) const;
+  // The format of numbers with `decimals` places, made once.
+  lxw_format* numberFormat(int decimals);
 
   std::filesystem::path path_;
   lxw_workbook* workbook_ = nullptr;
   lxw_format* heading_ = nullptr;
-  lxw_format* number_ = nullptr;
+  std::map<int, lxw_format*> numbers_;
   lxw_format* count_ = nullptr;
 };
 

@@ -4,6 +4,8 @@
 #include <optional>
 #include <string>
 
+#include "check/deviation_scale.h"
+#include "check/report_fields.h"
 #include "check/staged_outputs.h"
 #include "check/statistics_cells.h"
 #include "check/workbook.h"
@@ -20,9 +22,20 @@ double asWritten(const CheckReport& report, double value) {
   return written;
 }
 
+// A coordinate as the check wrote it.
 void writeNumber(Sheet& sheet, std::size_t row, std::size_t column, const CheckReport& report,
                  const std::optional<double>& value) {
-  if (value) sheet.number(row, column, asWritten(report, *value));
+  if (value) sheet.number(row, column, asWritten(report, *value), report.decimals);
+}
+
+// A deviation in the report's unit, rounded as the PDF shows it.
+void writeDeviation(Sheet& sheet, std::size_t row, std::size_t column, const DeviationScale& scale,
+                    const std::optional<double>& value) {
+  if (!value) return;
+  const std::string text = scale.text(*value);
+  double shown = scale.value(*value);
+  std::from_chars(text.data(), text.data() + text.size(), shown);
+  sheet.number(row, column, shown, scale.decimals);
 }
 
 // Label and value rows under each other; returns the next free row.
@@ -54,19 +67,20 @@ void writeStatistics(Sheet& sheet, std::size_t row, const CheckReport& report) {
   for (std::size_t c = 0; c < std::size(headings); ++c) sheet.heading(row, c, headings[c]);
   for (std::size_t k = 0; k < report.comparison.schema.size(); ++k) {
     const survey::ComponentStatistics& s = report.comparison[k];
+    const DeviationScale scale = deviationScale(report, k);
     ++row;
-    sheet.heading(row, 0, report.comparison.schema[k].heading);
+    sheet.heading(row, 0, scale.heading(report.comparison.schema[k].heading));
     sheet.count(row, 1, s.count);
-    sheet.ownText(row, 11, toleranceCell(report, k));
+    sheet.ownText(row, 11, toleranceCell(report, k, CellUnits::Report));
     if (s.count == 0) continue;
-    writeNumber(sheet, row, 2, report, s.mean);
-    writeNumber(sheet, row, 3, report, s.standardDeviation);
-    writeNumber(sheet, row, 4, report, s.rms);
-    writeNumber(sheet, row, 5, report, s.min);
-    writeNumber(sheet, row, 6, report, s.max);
-    writeNumber(sheet, row, 7, report, s.largest);
+    writeDeviation(sheet, row, 2, scale, s.mean);
+    writeDeviation(sheet, row, 3, scale, s.standardDeviation);
+    writeDeviation(sheet, row, 4, scale, s.rms);
+    writeDeviation(sheet, row, 5, scale, s.min);
+    writeDeviation(sheet, row, 6, scale, s.max);
+    writeDeviation(sheet, row, 7, scale, s.largest);
     sheet.text(row, 8, s.largestId);
-    writeNumber(sheet, row, 9, report, s.percentile95);
+    writeDeviation(sheet, row, 9, scale, s.percentile95);
     if (s.withinTolerance) sheet.count(row, 10, *s.withinTolerance);
   }
 }
@@ -77,6 +91,7 @@ void writeSummary(Workbook& workbook, const CheckReport& report) {
   sheet.widen(1, 11, 10);
   sheet.heading(0, 0, "Survey check");
   Fields fields(sheet, 2);
+  for (const auto& [label, value] : givenFields(report.fields)) fields.text(label, value);
   fields.text("Design", report.design.name);
   fields.count("Design points", report.design.points.size());
   fields.text("Survey", report.survey.name);
@@ -108,7 +123,11 @@ void writePairs(Workbook& workbook, const CheckReport& report) {
        {"id", "design x", "design y", "design z", "survey x", "survey y", "survey z", "shots"}) {
     sheet.heading(0, column++, heading);
   }
-  for (const survey::Component& component : schema) sheet.heading(0, column++, component.heading);
+  std::vector<DeviationScale> scales;
+  for (std::size_t k = 0; k < schema.size(); ++k) {
+    scales.push_back(deviationScale(report, k));
+    sheet.heading(0, column++, scales.back().heading(schema[k].heading));
+  }
   for (const char* heading : {"status", "failing", "design code", "survey code"}) {
     sheet.heading(0, column++, heading);
   }
@@ -125,8 +144,8 @@ void writePairs(Workbook& workbook, const CheckReport& report) {
     writePoint(sheet, row, 4, report, pair.survey.point);
     sheet.count(row, 7, pair.survey.shots);
     column = 8;
-    for (const std::optional<double>& value : compared.values) {
-      writeNumber(sheet, row, column++, report, value);
+    for (std::size_t k = 0; k < compared.values.size(); ++k) {
+      writeDeviation(sheet, row, column++, scales[k], compared.values[k]);
     }
     sheet.ownText(row, column++, compared.failing.empty() ? "pass" : "fail");
     sheet.ownText(row, column++, survey::keysOf(schema, compared.failing));
@@ -164,7 +183,7 @@ void writeUnmatched(Workbook& workbook, const CheckReport& report) {
 }  // namespace
 
 void writeXlsxReport(const std::filesystem::path& path, const CheckReport& report) {
-  Workbook workbook(path, report.decimals);
+  Workbook workbook(path);
   writeSummary(workbook, report);
   writePairs(workbook, report);
   writeUnmatched(workbook, report);

@@ -280,6 +280,11 @@ INSTANTIATE_TEST_SUITE_P(
         BadInputCase{"design.csv within.csv --xlsx no/such/folder.xlsx",
                      "kestova check: no/such/folder.xlsx: cannot be written (No such file or "
                      "directory)\n"},
+        BadInputCase{"design.csv within.csv --report-units km",
+                     "kestova check: --report-units: 'km' is not a unit: use mm, m or ft\n"
+                     "Try 'kestova check --help'.\n"},
+        BadInputCase{"design.csv within.csv --project",
+                     "kestova check: --project needs a value\nTry 'kestova check --help'.\n"},
         BadInputCase{"design.csv within.csv --survey-columns PQ",
                      "kestova check: --survey-columns: 'Q' is not a column: use P, E (or X), N "
                      "(or Y), Z and D\nTry 'kestova check --help'.\n"}));

@@ -81,6 +81,26 @@ TEST_F(XlsxReport, HasASheetForTheSummaryThePairsAndTheUnmatched) {
       << summary;
 }
 
+TEST_F(XlsxReport, HeadsTheSummaryWithTheJobsFieldsAndGivesDeviationsInTheReportsUnit) {
+  const fixtures::RiseCheck check;
+  CheckReport report = check.report;
+  report.fields = {"Ring road", "", "A. Lind", "", "ETRS89 / UTM 32N", "=see the notes"};
+  report.reportUnit = ReportUnit::Millimetre;
+  const std::string workbook = readBack(report);
+  // Fields not given are left out; coordinates stay in the check's unit.
+  const std::string summary = sheet(workbook, "Summary");
+  EXPECT_EQ(summary.rfind("[Summary]\n'Survey check'\n\n'Project' 'Ring road'\n"
+                          "'Surveyor' 'A. Lind'\n'Coordinate system' 'ETRS89 / UTM 32N'\n"
+                          "'Notes' ''=see the notes'\n'Design' 'levels.csv'\n",
+                          0),
+            0u)
+      << summary;
+  const std::string pairs = sheet(workbook, "Pairs");
+  EXPECT_NE(pairs.find("'survey z' 'shots' 'rise (mm)' 'status'"), std::string::npos) << pairs;
+  EXPECT_NE(pairs.find(" 9.985#0.000 1#0 -15#0 'fail'"), std::string::npos) << pairs;
+  EXPECT_NE(summary.find("'rise (mm)' 2#0 -2#0 19#0"), std::string::npos) << summary;
+}
+
 TEST_F(XlsxReport, WritesIdsAndCodesThatLookLikeFormulasAsText) {
   const fixtures::FormulaCheck check;
   const std::string pairs = sheet(readBack(check.report), "Pairs");
