@@ -1,6 +1,7 @@
 // The check window's report and summary as a user meets them: "Save report…" through the file
 // dialog, as PDF, CSV or workbook, and the histograms beside the statistics.
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDoubleSpinBox>
 #include <QFileDialog>
 #include <QtCharts/QChartView>
@@ -8,6 +9,7 @@
 
 #include "check/window/report_file.h"
 #include "check_window_fixture.h"
+#include "python_reader.h"
 
 namespace check::windowtest {
 namespace {
@@ -79,6 +81,25 @@ INSTANTIATE_TEST_SUITE_P(
         SaveCase{"stakes.txt", "Comma-separated values (*.csv)", "stakes.txt.csv", Kind::Csv},
         SaveCase{"stakes", "Excel workbook (*.xlsx)", "stakes.xlsx", Kind::Xlsx},
         SaveCase{"stakes.XLSX", "PDF report (*.pdf)", "stakes.XLSX", Kind::Xlsx}));
+
+// The fields typed into the window's Report group go into the saved report, as --project and
+// the other options of `kestova check` do.
+TEST_F(ReportSaving, TheReportGroupsFieldsUnitAndEveryPairGoIntoTheSavedReport) {
+  QTest::keyClicks(find<QLineEdit>("project"), "Ring road");
+  QTest::keyClicks(find<QLineEdit>("coordinateSystem"), "ETRS89 / UTM 32N");
+  find<QComboBox>("reportUnit")->setCurrentText("mm");
+  saveAs("stakes", "Excel workbook (*.xlsx)");
+  const std::string sheets = readback::readWithPython(R"(import sys, openpyxl
+book = openpyxl.load_workbook(sys.argv[1])
+print([c.value for c in book["Summary"][3]][:2], [c.value for c in book["Summary"][4]][:2])
+print([c.value for c in book["Pairs"][1]][8:], [c.value for c in book["Pairs"][3]][8:])
+)",
+                                                      folder.filePath("stakes.xlsx").toStdString());
+  EXPECT_EQ(sheets,
+            "['Project', 'Ring road'] ['Coordinate system', 'ETRS89 / UTM 32N']\n"
+            "['dx (mm)', 'dy (mm)', 'dz (mm)', 'dH (mm)', 'status', 'failing', 'design code', "
+            "'survey code'] [0, 200, 0, 200, 'fail', 'h', None, None]\n");
+}
 
 TEST_F(ReportSaving, CancellingTheFileDialogWritesNothing) {
   MessageAnswerer answerer;
