@@ -29,6 +29,8 @@ struct CheckReport {
   std::vector<std::string> warnings = {};
   // The unit of the point files' coordinates, and of the deviations as the check wrote them.
   survey::LengthUnit inputUnit = survey::LengthUnit::Metre;
+  // Per pair, how far its repeated shots lie apart per component; empty for a single shot.
+  std::vector<survey::ComponentValues> spreads = {};
   // What the PDF and the workbook add for sign-off: the job's fields, every pair listed and
   // not only those outside tolerance, deviations in another unit (deviation_scale.h).
   ReportFields fields = {};

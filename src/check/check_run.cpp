@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "check/shot_spread.h"
 #include "numbers/number_format.h"
 #include "survey/coordinate_transform.h"
 #include "survey/design_points.h"
@@ -79,7 +80,7 @@ void stopIfAsked(const std::stop_token& stop) {
 
 CheckReport CheckRun::report() const {
   return {design, survey,   pairing,      comparison, tolerances, matching,
-          frame,  decimals, numberFormat, warnings,   unit};
+          frame,  decimals, numberFormat, warnings,   unit,       spreads};
 }
 
 CheckRun checkSurvey(const CheckRequest& request, std::stop_token stop) {
@@ -105,6 +106,7 @@ CheckRun checkSurvey(const CheckRequest& request, std::stop_token stop) {
   run.comparison =
       survey::compare(survey::DesignPoints(run.pairing, run.design.points, request.frame),
                       request.tolerances, request.decimals);
+  run.spreads = shotSpreads(run.pairing, run.design, run.survey, request.frame);
   run.tolerances = request.tolerances;
   run.matching = matchingText(request);
   run.frame = request.frameDescription;

@@ -60,6 +60,8 @@ struct CheckRun {
   int decimals = 3;
   std::string numberFormat;
   survey::LengthUnit unit = survey::LengthUnit::Metre;  // the design's, which the survey is in
+  // Per pair, how far its repeated shots lie apart per component (shot_spread.h).
+  std::vector<survey::ComponentValues> spreads;
   // What looks wrong about the check although it ran: files in other units, easting and
   // northing swapped, a survey of another site.
   std::vector<std::string> warnings;

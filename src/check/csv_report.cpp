@@ -31,12 +31,27 @@ void appendCoordinates(std::string& row, const CheckReport& report, const survey
   if (point.z) row += report.number(*point.z);
 }
 
-// ",design code,survey code" and the line end.
+// ",design code,survey code".
 void appendCodes(std::string& row, const std::string& design, const std::string& survey) {
   row += ',';
   appendField(row, design);
   row += ',';
   appendField(row, survey);
+}
+
+// The spread of the repeated shots of pair `pair`, none for a single shot.
+const survey::ComponentValues* spreadOf(const CheckReport& report, std::size_t pair) {
+  if (pair >= report.spreads.size() || report.spreads[pair].empty()) return nullptr;
+  return &report.spreads[pair];
+}
+
+// A comma and the spread per component (all empty without one), and the line end.
+void appendSpread(std::string& row, std::size_t components, const survey::ComponentValues* spread,
+                  const CheckReport& report) {
+  for (std::size_t k = 0; k < components; ++k) {
+    row += ',';
+    if (spread && (*spread)[k]) row += report.number(*(*spread)[k]);
+  }
   row += '\n';
 }
 
@@ -47,7 +62,9 @@ void writeCsvReport(std::ostream& out, const CheckReport& report) {
   out << "id,design_x,design_y,design_z,survey_x,survey_y,survey_z,shots";
   for (const survey::Component& component : schema) out << ',' << component.column;
   // Columns after `failing` are appended, so that scripts reading the first ones by place go on.
-  out << ",status,failing,design_code,survey_code\n";
+  out << ",status,failing,design_code,survey_code";
+  for (const survey::Component& component : schema) out << ",spread_" << component.column;
+  out << '\n';
   // An unmatched point has no values: a comma for each and one before its status.
   const std::string noValues(schema.size() + 1, ',');
   // Each row is put together first and written whole: a report has a row per point, and the
@@ -75,6 +92,7 @@ void writeCsvReport(std::ostream& out, const CheckReport& report) {
     row += compared.failing.empty() ? ",pass," : ",fail,";
     row += survey::keysOf(schema, compared.failing);
     appendCodes(row, design[pair.design].code, pair.survey.point.code);
+    appendSpread(row, schema.size(), spreadOf(report, i), report);
     writeRow();
   }
   for (const std::size_t i : report.pairing.unmatchedDesign) {
@@ -85,6 +103,7 @@ void writeCsvReport(std::ostream& out, const CheckReport& report) {
     row += noValues;
     row += "unmatched-design,";
     appendCodes(row, design[i].code, {});
+    appendSpread(row, schema.size(), nullptr, report);
     writeRow();
   }
   for (const survey::Observation& observation : report.pairing.unmatchedSurvey) {
@@ -96,6 +115,7 @@ void writeCsvReport(std::ostream& out, const CheckReport& report) {
     row += noValues;
     row += "unmatched-survey,";
     appendCodes(row, {}, observation.point.code);
+    appendSpread(row, schema.size(), nullptr, report);
     writeRow();
   }
 }

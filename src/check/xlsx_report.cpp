@@ -131,6 +131,9 @@ void writePairs(Workbook& workbook, const CheckReport& report) {
   for (const char* heading : {"status", "failing", "design code", "survey code"}) {
     sheet.heading(0, column++, heading);
   }
+  for (std::size_t k = 0; k < schema.size(); ++k) {
+    sheet.heading(0, column++, "spread " + scales[k].heading(schema[k].heading));
+  }
   sheet.widen(0, 0, 14);
   sheet.widen(1, 6, 13);
   sheet.freeze(1, 1);
@@ -150,7 +153,12 @@ void writePairs(Workbook& workbook, const CheckReport& report) {
     sheet.ownText(row, column++, compared.failing.empty() ? "pass" : "fail");
     sheet.ownText(row, column++, survey::keysOf(schema, compared.failing));
     sheet.text(row, column++, design[pair.design].code);
-    sheet.text(row, column, pair.survey.point.code);
+    sheet.text(row, column++, pair.survey.point.code);
+    if (i < report.spreads.size() && !report.spreads[i].empty()) {
+      for (std::size_t k = 0; k < schema.size(); ++k) {
+        writeDeviation(sheet, row, column++, scales[k], report.spreads[i][k]);
+      }
+    }
   }
 }
 

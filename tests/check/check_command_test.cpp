@@ -99,7 +99,7 @@ class CheckCommand : public testing::Test {
 
 constexpr const char* kHeader =
     "id|design_x|design_y|design_z|survey_x|survey_y|survey_z|shots|dx|dy|dz|dh|status|failing|"
-    "design_code|survey_code";
+    "design_code|survey_code|spread_dx|spread_dy|spread_dz|spread_dh";
 
 TEST_F(CheckCommand, AllWithinToleranceExitsWithZero) {
   const ProgramRun result = run(std::string("check design.csv within.csv ") + kTolerance);
@@ -135,11 +135,28 @@ TEST_F(CheckCommand, PairsOutsideAndUnmatchedPointsExitWithOne) {
             (std::vector<std::string>{
                 kHeader,
                 "P1|1000.000|2000.000|50.000|1000.005|1999.998|50.003|1|0.005|-0.002|0.003|0.005|"
-                "pass||stake|",
+                "pass||stake|||||",
                 "P2|1010.000|2000.000|50.500|1010.030|2000.004|50.480|1|0.030|0.004|-0.020|0.030|"
-                "fail|x z h|stake|",
-                "P3|1020.000|2000.000|51.000|||||||||unmatched-design||stake|",
-                "X9||||5.000|6.000|7.000|1|||||unmatched-survey|||"}));
+                "fail|x z h|stake|||||",
+                "P3|1020.000|2000.000|51.000|||||||||unmatched-design||stake|||||",
+                "X9||||5.000|6.000|7.000|1|||||unmatched-survey|||||||"}));
+}
+
+// P1 shot three times: the CSV gives how far the shots lie apart along each axis and in plan.
+TEST_F(CheckCommand, TheSpreadOfRepeatedShotsIsInTheCsv) {
+  write("repeated.csv",
+        "P1,1000.005,1999.998,50.003\nP2,1010.010,2000.004,50.495\n"
+        "P1,1000.009,1999.998,50.000\nP1,1000.001,1999.998,50.006\n");
+  const ProgramRun result = run("check design.csv repeated.csv --csv out.csv");
+  EXPECT_EQ(result.status, 1) << result.err;
+  const std::vector<std::string> rows = csvRows("out.csv");
+  ASSERT_EQ(rows.size(), 4u);
+  EXPECT_EQ(rows[1],
+            "P1|1000.000|2000.000|50.000|1000.005|1999.998|50.003|3|0.005|-0.002|0.003|0.005|"
+            "pass||stake||0.008|0.000|0.006|0.007");
+  EXPECT_EQ(rows[2],
+            "P2|1010.000|2000.000|50.500|1010.010|2000.004|50.495|1|0.010|0.004|-0.005|0.011|"
+            "pass||stake|||||");
 }
 
 TEST_F(CheckCommand, AWorkbookIsWrittenBesideTheOtherReports) {
@@ -174,7 +191,7 @@ TEST_F(CheckCommand, DeviationsAlongANamedUcsOfADrawing) {
   ASSERT_EQ(rows.size(), 5u);
   EXPECT_EQ(rows[2],
             "P2|1010.0000|2000.0000|50.5000|1010.0300|2000.0040|50.4800|1|0.0040|-0.0300|-0.0200|"
-            "0.0303|fail|y z h|stake|");
+            "0.0303|fail|y z h|stake|||||");
 }
 
 // Survey points paired by proximity, a LandXML design, blank-separated survey shots.
@@ -189,12 +206,12 @@ TEST_F(CheckCommand, LandXmlDesignPairedByProximity) {
       run("check design.xml shots.txt --match near:0.25 --columns PNEZ --decimals 2 --csv out.csv");
   EXPECT_EQ(result.status, 1) << result.err;
   EXPECT_NE(result.out.find("Pairs: 1, by proximity within 0.25\n"), std::string::npos);
-  EXPECT_EQ(
-      csvRows("out.csv"),
-      (std::vector<std::string>{
-          kHeader, "A|1000.00|2000.00|50.00|1000.00|2000.01|50.00|1|0.00|0.01|0.00|0.01|pass|||",
-          "B|1010.00|2000.00|50.00|||||||||unmatched-design|||",
-          "102||||1010.00|2000.30|50.00|1|||||unmatched-survey|||"}));
+  EXPECT_EQ(csvRows("out.csv"),
+            (std::vector<std::string>{
+                kHeader,
+                "A|1000.00|2000.00|50.00|1000.00|2000.01|50.00|1|0.00|0.01|0.00|0.01|pass|||||||",
+                "B|1010.00|2000.00|50.00|||||||||unmatched-design|||||||",
+                "102||||1010.00|2000.30|50.00|1|||||unmatched-survey|||||||"}));
 }
 
 TEST_F(CheckCommand, SkippedLinesAreListed) {
@@ -342,7 +359,7 @@ TEST_F(CheckCommand, AGnssSurveyIsTransformedToTheDesignsGrid) {
   // No survey height, so no dz: dx, dy and dH alone.
   EXPECT_EQ(rows[1],
             "S1|500000.000|5538630.703|312.500|500000.000|5538630.703||1|0.000|0.000||"
-            "0.000|pass|||");
+            "0.000|pass|||||||");
 }
 
 // The design's points are all stakes: leaving them out leaves the survey point without a code.
@@ -352,8 +369,9 @@ TEST_F(CheckCommand, CodesChooseWhatIsChecked) {
   EXPECT_EQ(csvRows("out.csv").size(), 4u);  // the header, two pairs, P3 never surveyed
   const ProgramRun others = run("check design.csv outside.csv --exclude-codes stake --csv out.csv");
   EXPECT_NE(others.out.find("Pairs: 0, by id\n"), std::string::npos) << others.out;
-  EXPECT_EQ(csvRows("out.csv"), (std::vector<std::string>{
-                                    kHeader, "X9||||5.000|6.000|7.000|1|||||unmatched-survey|||"}));
+  EXPECT_EQ(
+      csvRows("out.csv"),
+      (std::vector<std::string>{kHeader, "X9||||5.000|6.000|7.000|1|||||unmatched-survey|||||||"}));
 }
 
 // An id of 40 characters, one of them beyond ASCII, fits the summary's columns cut and stays

@@ -59,7 +59,7 @@ TEST_F(XlsxReport, HasASheetForTheSummaryThePairsAndTheUnmatched) {
   EXPECT_EQ(sheet(workbook, "Pairs"),
             "[Pairs]\n"
             "'id' 'design x' 'design y' 'design z' 'survey x' 'survey y' 'survey z' 'shots' "
-            "'rise' 'status' 'failing' 'design code' 'survey code'\n"
+            "'rise' 'status' 'failing' 'design code' 'survey code' 'spread rise'\n"
             "'R1' 0#0.000 0#0.000 10#0.000 0#0.000 0#0.000 10.012#0.000 1#0 0.012#0.000 'pass'\n"
             "'R2' 5#0.000 0#0.000 10#0.000 5#0.000 0#0.000 9.985#0.000 1#0 -0.015#0.000 'fail' "
             "'r'\n"

@@ -21,9 +21,13 @@ double atShare(const std::vector<double>& sorted, double share) {
   return sorted[std::min(index, sorted.size() - 1)];
 }
 
+// Below this many values a median deviation says too little to call any of them far out.
+constexpr std::size_t kFewestForBulk = 20;
+
 // The range of the bulk of the values, within their smallest and largest.
 std::pair<double, double> bulkOf(std::vector<double> sorted) {
   std::sort(sorted.begin(), sorted.end());
+  if (sorted.size() < kFewestForBulk) return {sorted.front(), sorted.back()};
   const double median = atShare(sorted, 0.5);
   std::vector<double> distances;
   distances.reserve(sorted.size());

@@ -33,7 +33,8 @@ std::vector<double> deviationsOf(const CheckReport& report, std::size_t componen
 // its upper bound, or from 0 to its upper bound for `magnitudes` (dH), so that the bounds show
 // on the same axis. The bulk is what lies within 5 robust standard deviations (1.4826 times the
 // median absolute deviation) of the median, or between the 1st and the 99th percentile when
-// most values are equal; values beyond it are counted below or above.
+// most values are equal; values beyond it are counted below or above. Fewer than 20 values are
+// all in the bins.
 Histogram histogramOf(const std::vector<double>& values,
                       const std::optional<survey::Tolerance>& tolerance, bool magnitudes);
 

@@ -28,7 +28,7 @@ std::vector<ListColumn> pointColumns() {
 }
 
 // The pairs outside tolerance, or with --all-pairs every pair and its verdict; deviations in
-// the report's unit.
+// the report's unit, and under a pair of repeated shots their spread.
 ReportList pairList(const CheckReport& report) {
   const survey::Comparison& comparison = report.comparison;
   ReportList list{report.allPairs ? QStringLiteral("Pairs (%1, %2 outside tolerance)")
@@ -59,6 +59,16 @@ ReportList pairList(const CheckReport& report) {
     row << (pair.failing.empty() ? QStringLiteral("within")
                                  : q(survey::keysOf(comparison.schema, pair.failing, ", ")));
     list.rows.push_back(row);
+    // Under a pair of several shots, how far they lie apart.
+    if (i < report.spreads.size() && !report.spreads[i].empty()) {
+      QStringList spread{
+          QStringLiteral("  spread of %1 shots").arg(report.pairing.pairs[i].survey.shots)};
+      for (std::size_t k = 0; k < scales.size(); ++k) {
+        const std::optional<double>& value = report.spreads[i][k];
+        spread << (value ? q(scales[k].text(*value)) : QString());
+      }
+      list.rows.push_back(spread);
+    }
   }
   return list;
 }

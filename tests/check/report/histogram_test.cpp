@@ -76,6 +76,11 @@ TEST(Histogram, ABlunderIsCountedBeyondTheBinsAndSqueezesNothing) {
   EXPECT_EQ(flat.below, 1u);
   EXPECT_EQ(flat.above, 1u);
   EXPECT_EQ(flat.lowest, -0.5);
+
+  // Too few values to tell a blunder: all in the bins.
+  const Histogram few = histogramOf({0.005, 0.0139, 0.0141, 0.030}, kWithin(0.025), true);
+  EXPECT_EQ(few.above, 0u);
+  EXPECT_NEAR(few.end(), 0.030, 1e-12);
 }
 
 TEST(HistogramChart, NamesTheValuesBeyondTheBinsInItsLegend) {
