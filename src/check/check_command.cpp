@@ -63,6 +63,7 @@ int runCheck(const CheckOptions& options, const PdfReportWriter& writePdf,
   report.fields = options.report.fields;
   report.allPairs = options.report.allPairs;
   report.reportUnit = options.report.unit;
+  report.exaggeration = options.report.exaggeration;
   for (const std::string& warning : run.warnings) {
     err << "kestova check: warning: " << warning << '\n';
   }

@@ -36,6 +36,7 @@ struct CheckReport {
   ReportFields fields = {};
   bool allPairs = false;
   std::optional<ReportUnit> reportUnit = {};
+  std::optional<double> exaggeration = {};  // of the plan's vectors; none: chosen to suit them
 
   bool allWithinTolerance() const {
     return comparison.failed == 0 && pairing.unmatchedDesign.empty() &&

@@ -88,6 +88,8 @@ std::string checkUsage() {
          "                         tolerance\n"
          "  --report-units mm|m|ft deviations in the PDF and the workbook in this unit (the\n"
          "                         CSV and the summary keep the point files' unit)\n"
+         "  --exaggeration N       draw the plan's vectors N times their length (default: a\n"
+         "                         round factor that draws the median vector about 4 mm long)\n"
          "  --dxf OUT.dxf          draw every pair into a copy of the --drawing (or a new\n"
          "                         drawing) saved as OUT.dxf, in the UCS measured along: the\n"
          "                         arrows and labels of the dialog's Insert, grouped 2 text\n"

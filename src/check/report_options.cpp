@@ -3,6 +3,8 @@
 #include <stdexcept>
 
 #include "check/check_options.h"
+#include "numbers/number_text.h"
+#include "survey/coordinate_text.h"
 
 namespace check {
 namespace {
@@ -26,12 +28,20 @@ bool isValuedReportOption(const std::string& name) {
   for (const FieldOption& option : kFieldOptions) {
     if (name == option.name) return true;
   }
-  return name == "--report-units";
+  return name == "--report-units" || name == "--exaggeration";
 }
 
 void applyReportOption(ReportOptions& options, const std::string& name, const std::string& value) {
   for (const FieldOption& option : kFieldOptions) {
     if (name == option.name) options.fields.*option.field = value;
+  }
+  if (name == "--exaggeration") {
+    const std::optional<double> factor = numbers::numberIn(value, false);
+    if (!factor || *factor <= 0.0) {
+      throw UsageError("--exaggeration takes a number greater than 0, not " +
+                       survey::inQuotes(value));
+    }
+    options.exaggeration = factor;
   }
   if (name != "--report-units") return;
   try {

@@ -8,13 +8,15 @@
 
 // The options of `kestova check` that say what its PDF and workbook add for sign-off: the job's
 // fields (--project, --client, --surveyor, --instrument, --coordinate-system, --notes), every
-// pair listed (--all-pairs) and the unit of the deviations (--report-units).
+// pair listed (--all-pairs), the unit of the deviations (--report-units) and how much longer
+// than life the plan draws the vectors (--exaggeration).
 namespace check {
 
 struct ReportOptions {
   ReportFields fields;
   bool allPairs = false;
   std::optional<ReportUnit> unit;
+  std::optional<double> exaggeration;  // of the plan's vectors
 };
 
 // Whether `name` is one of these options that takes a value.

@@ -300,6 +300,9 @@ INSTANTIATE_TEST_SUITE_P(
         BadInputCase{"design.csv within.csv --report-units km",
                      "kestova check: --report-units: 'km' is not a unit: use mm, m or ft\n"
                      "Try 'kestova check --help'.\n"},
+        BadInputCase{"design.csv within.csv --exaggeration 0",
+                     "kestova check: --exaggeration takes a number greater than 0, not '0'\n"
+                     "Try 'kestova check --help'.\n"},
         BadInputCase{"design.csv within.csv --project",
                      "kestova check: --project needs a value\nTry 'kestova check --help'.\n"},
         BadInputCase{"design.csv within.csv --survey-columns PQ",

@@ -82,7 +82,7 @@ TEST_F(PdfCommand, CarriesTheJobsFieldsEveryPairAndDeviationsInTheChosenUnit) {
                 "--surveyor 'A. Lind' --instrument 'Total station TS-9, no. 3318' "
                 "--coordinate-system 'ETRS89 / UTM 32N, heights DHHN2016' "
                 "--notes 'Stakes set out on 2 May, checked the day after.' "
-                "--all-pairs --report-units mm"),
+                "--all-pairs --report-units mm --exaggeration 250"),
             1)
       << err;
   const std::string first = fixtures::pdfText(folder / "out.pdf", 1, 1);
@@ -98,8 +98,9 @@ TEST_F(PdfCommand, CarriesTheJobsFieldsEveryPairAndDeviationsInTheChosenUnit) {
   }
   const std::string text = fixtures::pdfText(folder / "out.pdf");
   for (const char* line :
-       {"Pairs (2, 1 outside tolerance)\n", "point dx (mm) dy (mm) dz (mm) dH (mm) outside in\n",
-        "P1 5 -2 3 5 within\n", "P2 30 4 -20 30 x, z, h\n"}) {
+       {"Vectors drawn 250 times their length", "Pairs (2, 1 outside tolerance)\n",
+        "point dx (mm) dy (mm) dz (mm) dH (mm) outside in\n", "P1 5 -2 3 5 within\n",
+        "P2 30 4 -20 30 x, z, h\n"}) {
     EXPECT_NE(text.find(line), std::string::npos) << line << "\nnot in\n" << text;
   }
 }

@@ -2,6 +2,7 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <vector>
 
 #include "check/report/plan_scale.h"
 #include "check/report/report_pages.h"
@@ -17,7 +18,9 @@ const QColor kUnmatched(200, 0, 200);
 constexpr double kFrameTop = ReportCanvas::kBodyTop + 20;
 constexpr double kFrameHeight = 200.0;
 constexpr double kPadding = 12.0;  // room inside the frame for vectors and labels
-constexpr double kLongestVectorMm = 15.0;
+// Unless the user gives the exaggeration: the median vector this long, so that most vectors
+// read and a blunder stands out, however long it is.
+constexpr double kMedianVectorMm = 4.0;
 // Ids beside the points outside tolerance and unmatched, when there are few enough to read.
 constexpr std::size_t kMostLabels = 40;
 
@@ -215,13 +218,16 @@ void drawLegend(ReportCanvas& canvas, const CheckReport& report, double y) {
 
 void drawPlanPage(ReportCanvas& canvas, const CheckReport& report) {
   const PlanProjection plan(report);
-  double longest = 0.0;
+  std::vector<double> lengths;
+  lengths.reserve(report.pairing.pairs.size());
   for (const survey::Pair& pair : report.pairing.pairs) {
     const survey::Point& design = report.design.points[pair.design];
-    longest = std::max(longest,
-                       std::hypot(pair.survey.point.x - design.x, pair.survey.point.y - design.y));
+    lengths.push_back(std::hypot(pair.survey.point.x - design.x, pair.survey.point.y - design.y));
   }
-  const double exaggeration = vectorExaggeration(longest, plan.mmPerUnit(), kLongestVectorMm);
+  const auto median = lengths.begin() + static_cast<std::ptrdiff_t>(lengths.size() / 2);
+  if (!lengths.empty()) std::nth_element(lengths.begin(), median, lengths.end());
+  const double exaggeration = report.exaggeration.value_or(
+      vectorExaggeration(lengths.empty() ? 0.0 : *median, plan.mmPerUnit(), kMedianVectorMm));
 
   QPainter& painter = canvas.painter();
   painter.setFont(ReportCanvas::font(14, true));
@@ -234,7 +240,7 @@ void drawPlanPage(ReportCanvas& canvas, const CheckReport& report) {
                                    "surveyed point, in world X and Y.")
                   : QStringLiteral("Vectors drawn %1 times their length, from each design point "
                                    "towards its surveyed point, in world X and Y.")
-                        .arg(QString::number(exaggeration, 'f', 0)));
+                        .arg(QString::number(exaggeration)));
 
   const QRectF frame =
       canvas.rect(ReportCanvas::kMargin, kFrameTop, ReportCanvas::kBodyWidth, kFrameHeight);
