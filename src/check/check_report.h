@@ -6,6 +6,7 @@
 
 #include "check/report_fields.h"
 #include "check/report_unit.h"
+#include "host/geom/frame.h"
 #include "survey/comparison.h"
 #include "survey/length_unit.h"
 #include "survey/pairing.h"
@@ -31,6 +32,8 @@ struct CheckReport {
   survey::LengthUnit inputUnit = survey::LengthUnit::Metre;
   // Per pair, how far its repeated shots lie apart per component; empty for a single shot.
   std::vector<survey::ComponentValues> spreads = {};
+  // The axes the deviations were measured along, which the plan is drawn in.
+  host::geom::Frame axes = {};
   // What the PDF and the workbook add for sign-off: the job's fields, every pair listed and
   // not only those outside tolerance, deviations in another unit (deviation_scale.h).
   ReportFields fields = {};

@@ -79,8 +79,8 @@ void stopIfAsked(const std::stop_token& stop) {
 }  // namespace
 
 CheckReport CheckRun::report() const {
-  return {design, survey,   pairing,      comparison, tolerances, matching,
-          frame,  decimals, numberFormat, warnings,   unit,       spreads};
+  return {design,   survey,       pairing,  comparison, tolerances, matching, frame,
+          decimals, numberFormat, warnings, unit,       spreads,    axes};
 }
 
 CheckRun checkSurvey(const CheckRequest& request, std::stop_token stop) {
@@ -110,6 +110,7 @@ CheckRun checkSurvey(const CheckRequest& request, std::stop_token stop) {
   run.tolerances = request.tolerances;
   run.matching = matchingText(request);
   run.frame = request.frameDescription;
+  run.axes = request.frame;
   run.decimals = request.decimals;
   run.numberFormat = numbers::numberFormatFor(request.decimals);
   run.unit = request.designUnit.value_or(survey::LengthUnit::Metre);
