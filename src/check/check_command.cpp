@@ -11,6 +11,7 @@
 #include "check/preset_folder.h"
 #include "check/staged_outputs.h"
 #include "check/summary.h"
+#include "check/xlsx_report.h"
 
 namespace check {
 namespace {
@@ -61,7 +62,11 @@ int runCheck(const CheckOptions& options, const PdfReportWriter& writePdf,
     }
   }
   const CheckRun run = checkSurvey(requestFor(options, drawing));
-  const CheckReport report = run.report();
+  CheckReport report = run.report();
+  report.fields = options.report.fields;
+  report.allPairs = options.report.allPairs;
+  report.reportUnit = options.report.unit;
+  report.exaggeration = options.report.exaggeration;
   for (const std::string& warning : run.warnings) {
     err << "kestova check: warning: " << warning << '\n';
   }
@@ -87,6 +92,10 @@ int runCheck(const CheckOptions& options, const PdfReportWriter& writePdf,
   if (options.csv) {
     outputs.write(*options.csv,
                   [&](const std::filesystem::path& path) { saveCsvReport(path, report); });
+  }
+  if (options.xlsx) {
+    outputs.write(*options.xlsx,
+                  [&](const std::filesystem::path& path) { writeXlsxReport(path, report); });
   }
   outputs.commit();
   writeSummary(out, report);

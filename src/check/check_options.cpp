@@ -42,6 +42,7 @@ bool takesValue(const std::string& name) {
                                             "--ucs",
                                             "--csv",
                                             "--pdf",
+                                            "--xlsx",
                                             "--decimals",
                                             "--dxf",
                                             "--text-height",
@@ -50,7 +51,7 @@ bool takesValue(const std::string& name) {
   for (const char* option : kValued) {
     if (name == option) return true;
   }
-  return false;
+  return isValuedReportOption(name);
 }
 
 double radiusOf(const std::string& match) {
@@ -110,6 +111,7 @@ void applyAxes(DrawSettings& vectors, const std::string& text) {
 }
 
 void apply(CheckOptions& options, const std::string& name, const std::string& value) {
+  if (isValuedReportOption(name)) return applyReportOption(options.report, name, value);
   try {
     if (name == "--match") {
       if (value == "id") {
@@ -161,6 +163,8 @@ void apply(CheckOptions& options, const std::string& name, const std::string& va
       options.csv = value;
     } else if (name == "--pdf") {
       options.pdf = value;
+    } else if (name == "--xlsx") {
+      options.xlsx = value;
     } else if (name == "--decimals") {
       options.decimals = decimalsOf(value);
     } else if (name == "--dxf") {
@@ -221,7 +225,7 @@ void refuseOutputsOverInputs(const CheckOptions& options) {
   for (const std::filesystem::path& survey : options.moreSurveys) {
     inputs.push_back({"the survey file", survey});
   }
-  const Named outputs[] = {{"--csv", options.csv}, {"--pdf", options.pdf}, {"--dxf", options.dxf}};
+  const Named outputs[] = {{"--csv", options.csv}, {"--pdf", options.pdf}, {"--xlsx", options.xlsx}, {"--dxf", options.dxf}};
   for (std::size_t k = 0; k < std::size(outputs); ++k) {
     const Named& output = outputs[k];
     if (!output.path) continue;
@@ -263,6 +267,8 @@ CheckOptions parseCheckOptions(const std::vector<std::string>& arguments) {
     } else if (name == "--keep-earlier" && !argument.value) {
       options.vectors.keepEarlier = true;
       drawingOptions.push_back(name);
+    } else if (name == "--all-pairs" && !argument.value) {
+      options.report.allPairs = true;
     } else if (!argument.value && applyFlag(options, name)) {
       continue;  // a switch, now on
     } else if (name.size() > 1 && name[0] == '-') {

@@ -9,6 +9,7 @@
 #include "check/check_run.h"
 #include "check/draw_settings.h"
 #include "survey/code_tolerances.h"
+#include "check/report_options.h"
 #include "survey/length_unit.h"
 #include "survey/pairing.h"
 #include "survey/point_file.h"
@@ -48,6 +49,8 @@ struct CheckOptions {
   std::optional<std::string> ucs;
   std::optional<std::filesystem::path> csv;
   std::optional<std::filesystem::path> pdf;
+  std::optional<std::filesystem::path> xlsx;
+  ReportOptions report;  // what the PDF and the workbook add for sign-off
   std::optional<int> decimals;
   // --dxf: the pairs drawn into a copy of the drawing (or a new one), and how.
   std::optional<std::filesystem::path> dxf;

@@ -1,10 +1,15 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "survey/code_tolerances.h"
+#include "check/report_fields.h"
+#include "check/report_unit.h"
+#include "host/geom/frame.h"
 #include "survey/comparison.h"
+#include "survey/length_unit.h"
 #include "survey/pairing.h"
 #include "survey/point.h"
 #include "survey/tolerance.h"
@@ -26,6 +31,18 @@ struct CheckReport {
   std::vector<std::string> warnings = {};
   // The codes with tolerances of their own, and those tolerances (see CheckRun).
   std::vector<survey::CodeTolerances> codeTolerances = {};
+  // The unit of the point files' coordinates, and of the deviations as the check wrote them.
+  survey::LengthUnit inputUnit = survey::LengthUnit::Metre;
+  // Per pair, how far its repeated shots lie apart per component; empty for a single shot.
+  std::vector<survey::ComponentValues> spreads = {};
+  // The axes the deviations were measured along, which the plan is drawn in.
+  host::geom::Frame axes = {};
+  // What the PDF and the workbook add for sign-off: the job's fields, every pair listed and
+  // not only those outside tolerance, deviations in another unit (deviation_scale.h).
+  ReportFields fields = {};
+  bool allPairs = false;
+  std::optional<ReportUnit> reportUnit = {};
+  std::optional<double> exaggeration = {};  // of the plan's vectors; none: chosen to suit them
 
   bool allWithinTolerance() const {
     return comparison.failed == 0 && pairing.unmatchedDesign.empty() &&

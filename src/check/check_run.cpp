@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "check/shot_spread.h"
 #include "numbers/number_format.h"
 #include "survey/coordinate_transform.h"
 #include "survey/design_points.h"
@@ -95,8 +96,8 @@ survey::PointFile readSurvey(const CheckRequest& request, const std::stop_token&
 }  // namespace
 
 CheckReport CheckRun::report() const {
-  return {design, survey,   pairing,      comparison, tolerances,    matching,
-          frame,  decimals, numberFormat, warnings,   codeTolerances};
+  return {design, survey,   pairing,      comparison, tolerances,     matching, frame,
+          decimals, numberFormat, warnings, codeTolerances, unit,  spreads,  axes};
 }
 
 CheckRun checkSurvey(const CheckRequest& request, std::stop_token stop) {
@@ -128,12 +129,15 @@ CheckRun checkSurvey(const CheckRequest& request, std::stop_token stop) {
   run.comparison =
       survey::compare(survey::DesignPoints(run.pairing, run.design.points, request.frame),
                       tolerancesOf, request.decimals);
+  run.spreads = shotSpreads(run.pairing, run.design, run.survey, request.frame);
   run.tolerances = request.tolerances;
   run.codeTolerances = tolerances.byCode();
   run.matching = matchingText(request);
   run.frame = request.frameDescription;
+  run.axes = request.frame;
   run.decimals = request.decimals;
   run.numberFormat = numbers::numberFormatFor(request.decimals);
+  run.unit = request.designUnit.value_or(survey::LengthUnit::Metre);
   run.warnings = std::move(transformWarnings);
   const std::vector<std::string> plausibility = survey::plausibilityWarnings(
       run.design.points, run.survey.points, run.pairing,

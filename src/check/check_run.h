@@ -66,6 +66,10 @@ struct CheckRun {
   std::string frame;     // "the world axes", "UCS 'SITE' of site.dxf"
   int decimals = 3;
   std::string numberFormat;
+  survey::LengthUnit unit = survey::LengthUnit::Metre;  // the design's, which the survey is in
+  // Per pair, how far its repeated shots lie apart per component (shot_spread.h).
+  std::vector<survey::ComponentValues> spreads;
+  host::geom::Frame axes;  // the deviations' axes
   // What looks wrong about the check although it ran: files in other units, easting and
   // northing swapped, a survey of another site.
   std::vector<std::string> warnings;

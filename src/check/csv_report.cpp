@@ -3,24 +3,24 @@
 #include <optional>
 #include <string>
 
+#include "check/spreadsheet_text.h"
 #include "check/whole_file.h"
 #include "survey/joined_survey.h"
 
 namespace check {
 namespace {
 
-// A field quoted when it holds a delimiter, a quote or a line end (ids may).
+// A text field (an id, a code): an apostrophe in front where a spreadsheet would take it for
+// a formula, and quoted when it holds a delimiter, a quote or a line end (ids may).
 void appendField(std::string& row, const std::string& text) {
-  if (text.find_first_of(",\"\r\n") == std::string::npos) {
-    row += text;
-    return;
-  }
-  row += '"';
+  const bool quoted = text.find_first_of(",\"\r\n") != std::string::npos;
+  if (quoted) row += '"';
+  if (looksLikeFormula(text)) row += '\'';
   for (const char c : text) {
     if (c == '"') row += '"';
     row += c;
   }
-  row += '"';
+  if (quoted) row += '"';
 }
 
 // "x,y,z" of a point, z empty without a height.
@@ -45,6 +45,21 @@ void appendSource(std::string& row, const survey::PointFile& file, const survey:
   appendField(row, survey::fileNameOf(file, point));
   row += ',';
   row += std::to_string(point.line);
+}
+
+// The spread of the repeated shots of pair `pair`, none for a single shot.
+const survey::ComponentValues* spreadOf(const CheckReport& report, std::size_t pair) {
+  if (pair >= report.spreads.size() || report.spreads[pair].empty()) return nullptr;
+  return &report.spreads[pair];
+}
+
+// A comma and the spread per component (all empty without one), and the line end.
+void appendSpread(std::string& row, std::size_t components, const survey::ComponentValues* spread,
+                  const CheckReport& report) {
+  for (std::size_t k = 0; k < components; ++k) {
+    row += ',';
+    if (spread && (*spread)[k]) row += report.number(*(*spread)[k]);
+  }
   row += '\n';
 }
 
@@ -55,7 +70,9 @@ void writeCsvReport(std::ostream& out, const CheckReport& report) {
   out << "id,design_x,design_y,design_z,survey_x,survey_y,survey_z,shots";
   for (const survey::Component& component : schema) out << ',' << component.column;
   // Columns after `failing` are appended, so that scripts reading the first ones by place go on.
-  out << ",status,failing,design_code,survey_code,survey_file,survey_line\n";
+  out << ",status,failing,design_code,survey_code,survey_file,survey_line";
+  for (const survey::Component& component : schema) out << ",spread_" << component.column;
+  out << '\n';
   // An unmatched point has no values: a comma for each and one before its status.
   const std::string noValues(schema.size() + 1, ',');
   // Each row is put together first and written whole: a report has a row per point, and the
@@ -84,6 +101,7 @@ void writeCsvReport(std::ostream& out, const CheckReport& report) {
     row += survey::keysOf(schema, compared.failing);
     appendCodes(row, design[pair.design].code, pair.survey.point.code);
     appendSource(row, report.survey, pair.survey.point);
+    appendSpread(row, schema.size(), spreadOf(report, i), report);
     writeRow();
   }
   for (const std::size_t i : report.pairing.unmatchedDesign) {
@@ -94,7 +112,8 @@ void writeCsvReport(std::ostream& out, const CheckReport& report) {
     row += noValues;
     row += "unmatched-design,";
     appendCodes(row, design[i].code, {});
-    row += ",,\n";
+    row += ",,";
+    appendSpread(row, schema.size(), nullptr, report);
     writeRow();
   }
   for (const survey::Observation& observation : report.pairing.unmatchedSurvey) {
@@ -107,6 +126,7 @@ void writeCsvReport(std::ostream& out, const CheckReport& report) {
     row += "unmatched-survey,";
     appendCodes(row, {}, observation.point.code);
     appendSource(row, report.survey, observation.point);
+    appendSpread(row, schema.size(), nullptr, report);
     writeRow();
   }
 }

@@ -1,5 +1,6 @@
 #include "check/statistics_cells.h"
 
+#include "check/deviation_scale.h"
 #include "numbers/number_format.h"
 
 namespace check {
@@ -13,8 +14,13 @@ std::string withinText(const survey::ComponentStatistics& s) {
          "%)";
 }
 
-std::string boundsText(const CheckReport& report, const survey::Tolerance& tolerance) {
-  return report.number(tolerance.lower) + " to " + report.number(tolerance.upper);
+std::string boundsText(const DeviationScale& scale, const survey::Tolerance& tolerance) {
+  return scale.text(tolerance.lower) + " to " + scale.text(tolerance.upper);
+}
+
+DeviationScale scaleFor(const CheckReport& report, std::size_t component, CellUnits units) {
+  if (units == CellUnits::Report) return deviationScale(report, component);
+  return {1.0, report.decimals, "", report.numberFormat};
 }
 
 }  // namespace
@@ -30,32 +36,35 @@ std::string tolerancesText(const CheckReport& report, const survey::Tolerances& 
     if (const std::optional<survey::Tolerance> tolerance = tolerances[k]) {
       if (!text.empty()) text += ", ";
       text += schema[k].key + ' ';
-      text += schema[k].rule == survey::ToleranceRule::Bounds ? boundsText(report, *tolerance)
-                                                              : report.number(tolerance->upper);
+      text += schema[k].rule == survey::ToleranceRule::Bounds
+                  ? boundsText(scaleFor(report, k, CellUnits::Checked), *tolerance)
+                  : report.number(tolerance->upper);
     }
   }
   return text.empty() ? "none" : text;
 }
 
-std::string toleranceCell(const CheckReport& report, std::size_t component) {
+std::string toleranceCell(const CheckReport& report, std::size_t component, CellUnits units) {
   const std::optional<survey::Tolerance> tolerance = report.tolerances[component];
   if (!tolerance) return "-";
+  const DeviationScale scale = scaleFor(report, component, units);
   switch (report.comparison.schema[component].rule) {
     case survey::ToleranceRule::Symmetric:
-      return "±" + report.number(tolerance->upper);
+      return "±" + scale.text(tolerance->upper);
     case survey::ToleranceRule::Magnitude:
-      return report.number(tolerance->upper);
+      return scale.text(tolerance->upper);
     case survey::ToleranceRule::Bounds:
       break;
   }
-  return boundsText(report, *tolerance);
+  return boundsText(scale, *tolerance);
 }
 
-StatisticsCells statisticsCells(const CheckReport& report, std::size_t component) {
+StatisticsCells statisticsCells(const CheckReport& report, std::size_t component, CellUnits units) {
   const survey::ComponentStatistics& s = report.comparison[component];
-  const std::string& name = report.comparison.schema[component].heading;
+  const DeviationScale scale = scaleFor(report, component, units);
+  const std::string name = scale.heading(report.comparison.schema[component].heading);
   if (s.count == 0) return {name, "0", "-", "-", "-", "-", "-", "-", "", "-", "-"};
-  const auto n = [&](double value) { return report.number(value); };
+  const auto n = [&](double value) { return scale.text(value); };
   return {name,         std::to_string(s.count),
           n(s.mean),    s.standardDeviation ? n(*s.standardDeviation) : "-",
           n(s.rms),     n(s.min),

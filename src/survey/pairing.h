@@ -13,6 +13,9 @@ namespace survey {
 struct Observation {
   Point point;
   std::size_t shots = 1;
+  // Where there were several shots, the index of each in the survey file, so that their spread
+  // can be told; empty for a single shot.
+  std::vector<std::size_t> shotIndices = {};
 };
 
 struct Pair {

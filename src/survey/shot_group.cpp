@@ -7,6 +7,8 @@ namespace survey {
 
 void ShotGroup::add(std::size_t index, const Point& shot) {
   if (shots++ == 0) first = index;
+  if (shots == 2) indices.push_back(first);
+  if (shots >= 2) indices.push_back(index);
   last = index;
   sumX += shot.x;
   sumY += shot.y;
@@ -14,7 +16,7 @@ void ShotGroup::add(std::size_t index, const Point& shot) {
 }
 
 Observation ShotGroup::observation(const std::vector<Point>& survey, Repeats repeats) const {
-  Observation observation{survey[repeats == Repeats::Last ? last : first], shots};
+  Observation observation{survey[repeats == Repeats::Last ? last : first], shots, indices};
   if (repeats == Repeats::Last) return observation;
   const double n = static_cast<double>(shots);
   observation.point.x = sumX / n;

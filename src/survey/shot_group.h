@@ -13,6 +13,7 @@ struct ShotGroup {
   std::size_t last = 0;
   std::size_t shots = 0;
   std::size_t heights = 0;
+  std::vector<std::size_t> indices;  // of every shot, kept from the second on
   double sumX = 0.0, sumY = 0.0, sumZ = 0.0;
   bool paired = false;
 

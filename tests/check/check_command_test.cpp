@@ -9,6 +9,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "python_reader.h"
 #include "site_drawing.h"
 #include "support/project_paths.h"
 
@@ -98,7 +99,7 @@ class CheckCommand : public testing::Test {
 
 constexpr const char* kHeader =
     "id|design_x|design_y|design_z|survey_x|survey_y|survey_z|shots|dx|dy|dz|dh|status|failing|"
-    "design_code|survey_code|survey_file|survey_line";
+    "design_code|survey_code|survey_file|survey_line|spread_dx|spread_dy|spread_dz|spread_dh";
 
 TEST_F(CheckCommand, AllWithinToleranceExitsWithZero) {
   const ProgramRun result = run(std::string("check design.csv within.csv ") + kTolerance);
@@ -134,11 +135,46 @@ TEST_F(CheckCommand, PairsOutsideAndUnmatchedPointsExitWithOne) {
             (std::vector<std::string>{
                 kHeader,
                 "P1|1000.000|2000.000|50.000|1000.005|1999.998|50.003|1|0.005|-0.002|0.003|0.005|"
-                "pass||stake||outside.csv|2",
+                "pass||stake||outside.csv|2||||",
                 "P2|1010.000|2000.000|50.500|1010.030|2000.004|50.480|1|0.030|0.004|-0.020|0.030|"
-                "fail|x z h|stake||outside.csv|3",
-                "P3|1020.000|2000.000|51.000|||||||||unmatched-design||stake|||",
-                "X9||||5.000|6.000|7.000|1|||||unmatched-survey||||outside.csv|4"}));
+                "fail|x z h|stake||outside.csv|3||||",
+                "P3|1020.000|2000.000|51.000|||||||||unmatched-design||stake|||||||",
+                "X9||||5.000|6.000|7.000|1|||||unmatched-survey||||outside.csv|4||||"}));
+}
+
+// P1 shot three times: the CSV gives how far the shots lie apart along each axis and in plan.
+TEST_F(CheckCommand, TheSpreadOfRepeatedShotsIsInTheCsv) {
+  write("repeated.csv",
+        "P1,1000.005,1999.998,50.003\nP2,1010.010,2000.004,50.495\n"
+        "P1,1000.009,1999.998,50.000\nP1,1000.001,1999.998,50.006\n");
+  const ProgramRun result = run("check design.csv repeated.csv --csv out.csv");
+  EXPECT_EQ(result.status, 1) << result.err;
+  const std::vector<std::string> rows = csvRows("out.csv");
+  ASSERT_EQ(rows.size(), 4u);
+  EXPECT_EQ(rows[1],
+            "P1|1000.000|2000.000|50.000|1000.005|1999.998|50.003|3|0.005|-0.002|0.003|0.005|"
+            "pass||stake||repeated.csv|1|0.008|0.000|0.006|0.007");
+  EXPECT_EQ(rows[2],
+            "P2|1010.000|2000.000|50.500|1010.010|2000.004|50.495|1|0.010|0.004|-0.005|0.011|"
+            "pass||stake||repeated.csv|2||||");
+}
+
+TEST_F(CheckCommand, AWorkbookIsWrittenBesideTheOtherReports) {
+  const ProgramRun result =
+      run(std::string("check design.csv outside.csv --csv out.csv --xlsx out.xlsx ") + kTolerance);
+  EXPECT_EQ(result.status, 1) << result.err;
+  EXPECT_TRUE(std::filesystem::exists(folder / "out.csv"));
+  // Each sheet's name, rows and the start of its last row; the contents are read closely by the
+  // report's own tests.
+  const std::string sheets = readback::readWithPython(R"(import sys, openpyxl
+for sheet in openpyxl.load_workbook(sys.argv[1]).worksheets:
+    print(sheet.title, sheet.max_row, [c.value for c in sheet[sheet.max_row]][:4])
+)",
+                                                      folder / "out.xlsx");
+  EXPECT_EQ(sheets,
+            "Summary 20 ['dH', 2, 0.018, 0.018]\n"
+            "Pairs 3 ['P2', 1010, 2000, 50.5]\n"
+            "Unmatched 3 ['X9', 'no design point', 5, 6]\n");
 }
 
 // Along the drawing's UCS "SITE" (X along world Y), with the drawing's 4 decimals.
@@ -155,7 +191,7 @@ TEST_F(CheckCommand, DeviationsAlongANamedUcsOfADrawing) {
   ASSERT_EQ(rows.size(), 5u);
   EXPECT_EQ(rows[2],
             "P2|1010.0000|2000.0000|50.5000|1010.0300|2000.0040|50.4800|1|0.0040|-0.0300|-0.0200|"
-            "0.0303|fail|y z h|stake||outside.csv|3");
+            "0.0303|fail|y z h|stake||outside.csv|3||||");
 }
 
 // Survey points paired by proximity, a LandXML design, blank-separated survey shots.
@@ -174,9 +210,9 @@ TEST_F(CheckCommand, LandXmlDesignPairedByProximity) {
       csvRows("out.csv"),
       (std::vector<std::string>{
           kHeader,
-          "A|1000.00|2000.00|50.00|1000.00|2000.01|50.00|1|0.00|0.01|0.00|0.01|pass||||shots.txt|1",
-          "B|1010.00|2000.00|50.00|||||||||unmatched-design|||||",
-          "102||||1010.00|2000.30|50.00|1|||||unmatched-survey||||shots.txt|2"}));
+          "A|1000.00|2000.00|50.00|1000.00|2000.01|50.00|1|0.00|0.01|0.00|0.01|pass||||shots.txt|1||||",
+          "B|1010.00|2000.00|50.00|||||||||unmatched-design|||||||||",
+          "102||||1010.00|2000.30|50.00|1|||||unmatched-survey||||shots.txt|2||||"}));
 }
 
 TEST_F(CheckCommand, SkippedLinesAreListed) {
@@ -252,6 +288,24 @@ INSTANTIATE_TEST_SUITE_P(
         BadInputCase{"design.csv within.csv --pdf out.csv",
                      "kestova check: --csv and --pdf name the same file 'out.csv'\n"
                      "Try 'kestova check --help'.\n"},
+        BadInputCase{"design.csv within.csv --xlsx within.csv",
+                     "kestova check: --xlsx names the survey file 'within.csv'; reports never "
+                     "replace their inputs, so give another file\nTry 'kestova check --help'.\n"},
+        BadInputCase{"design.csv within.csv --xlsx out.csv",
+                     "kestova check: --csv and --xlsx name the same file 'out.csv'\n"
+                     "Try 'kestova check --help'.\n"},
+        // Written after the CSV: the CSV written before it goes too.
+        BadInputCase{"design.csv within.csv --xlsx no/such/folder.xlsx",
+                     "kestova check: no/such/folder.xlsx: cannot be written (No such file or "
+                     "directory)\n"},
+        BadInputCase{"design.csv within.csv --report-units km",
+                     "kestova check: --report-units: 'km' is not a unit: use mm, m or ft\n"
+                     "Try 'kestova check --help'.\n"},
+        BadInputCase{"design.csv within.csv --exaggeration 0",
+                     "kestova check: --exaggeration takes a number greater than 0, not '0'\n"
+                     "Try 'kestova check --help'.\n"},
+        BadInputCase{"design.csv within.csv --project",
+                     "kestova check: --project needs a value\nTry 'kestova check --help'.\n"},
         BadInputCase{"design.csv within.csv --survey-columns PQ",
                      "kestova check: --survey-columns: 'Q' is not a column: use P, E (or X), N "
                      "(or Y), Z and D\nTry 'kestova check --help'.\n"}));
@@ -309,7 +363,7 @@ TEST_F(CheckCommand, AGnssSurveyIsTransformedToTheDesignsGrid) {
   // No survey height, so no dz: dx, dy and dH alone.
   EXPECT_EQ(rows[1],
             "S1|500000.000|5538630.703|312.500|500000.000|5538630.703||1|0.000|0.000||"
-            "0.000|pass||||rover.csv|2");
+            "0.000|pass||||rover.csv|2||||");
 }
 
 // The design's points are all stakes: leaving them out leaves the survey point without a code.
@@ -321,7 +375,7 @@ TEST_F(CheckCommand, CodesChooseWhatIsChecked) {
   EXPECT_NE(others.out.find("Pairs: 0, by id\n"), std::string::npos) << others.out;
   EXPECT_EQ(csvRows("out.csv"),
             (std::vector<std::string>{
-                kHeader, "X9||||5.000|6.000|7.000|1|||||unmatched-survey||||outside.csv|4"}));
+                kHeader, "X9||||5.000|6.000|7.000|1|||||unmatched-survey||||outside.csv|4||||"}));
 }
 
 // An id of 40 characters, one of them beyond ASCII, fits the summary's columns cut and stays

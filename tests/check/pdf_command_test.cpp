@@ -74,6 +74,37 @@ TEST_F(PdfCommand, WritesTheReportWithoutADisplay) {
   EXPECT_EQ(files(), (std::vector<std::string>{"design.csv", "out.csv", "out.pdf", "survey.csv"}));
 }
 
+// What the one who signs the report off needs: the job's fields, every pair, millimetres.
+TEST_F(PdfCommand, CarriesTheJobsFieldsEveryPairAndDeviationsInTheChosenUnit) {
+  if (!fixtures::popplerInstalled()) GTEST_SKIP() << "poppler-utils is not installed";
+  ASSERT_EQ(run("check design.csv survey.csv --tolerance x=0.02,y=0.02,z=0.01,h=0.025 "
+                "--pdf out.pdf --project 'Ring road, lot 4' --client 'County works' "
+                "--surveyor 'A. Lind' --instrument 'Total station TS-9, no. 3318' "
+                "--coordinate-system 'ETRS89 / UTM 32N, heights DHHN2016' "
+                "--notes 'Stakes set out on 2 May, checked the day after.' "
+                "--all-pairs --report-units mm --exaggeration 250"),
+            1)
+      << err;
+  const std::string first = fixtures::pdfText(folder / "out.pdf", 1, 1);
+  for (const char* line :
+       {"Project Ring road, lot 4\n", "Client County works\n", "Surveyor A. Lind\n",
+        "Instrument Total station TS-9, no. 3318\n",
+        "Coordinate system ETRS89 / UTM 32N, heights DHHN2016\n",
+        "Notes Stakes set out on 2 May, checked the day after.\n",
+        "dx (mm) dy (mm) dz (mm) dH (mm)\n", "mean 17 1 -9 18\n", "tolerance ±20 ±20 ±10 25\n",
+        // The CSV's and the summary's unit stays in the particulars.
+        "Tolerances x 0.020, y 0.020, z 0.010, h 0.025\n"}) {
+    EXPECT_NE(first.find(line), std::string::npos) << line << "\nnot in\n" << first;
+  }
+  const std::string text = fixtures::pdfText(folder / "out.pdf");
+  for (const char* line :
+       {"Vectors drawn 250 times their length", "Pairs (2, 1 outside tolerance)\n",
+        "point dx (mm) dy (mm) dz (mm) dH (mm) outside in\n", "P1 5 -2 3 5 within\n",
+        "P2 30 4 -20 30 x, z, h\n"}) {
+    EXPECT_NE(text.find(line), std::string::npos) << line << "\nnot in\n" << text;
+  }
+}
+
 // A survey in feet against a design in metres: the report says so on its first page, whole.
 TEST_F(PdfCommand, TheFirstPageCarriesTheWarningsWhole) {
   if (!fixtures::popplerInstalled()) GTEST_SKIP() << "poppler-utils is not installed";

@@ -56,12 +56,12 @@ TEST_F(RiseCheck, TheCsvReportHasAColumnForItsComponent) {
   // column empty.
   EXPECT_EQ(out.str(),
             "id,design_x,design_y,design_z,survey_x,survey_y,survey_z,shots,rise,status,failing,"
-            "design_code,survey_code,survey_file,survey_line\n"
-            "R1,0.000,0.000,10.000,0.000,0.000,10.012,1,0.012,pass,,,,shots.csv,1\n"
-            "R2,5.000,0.000,10.000,5.000,0.000,9.985,1,-0.015,fail,r,,,shots.csv,2\n"
-            "R3,10.000,0.000,,10.000,0.000,10.500,1,,pass,,,,shots.csv,3\n"
-            "R4,15.000,0.000,10.000,,,,,,unmatched-design,,,,,\n"
-            "R9,,,,30.000,0.000,10.000,1,,unmatched-survey,,,,shots.csv,4\n");
+            "design_code,survey_code,survey_file,survey_line,spread_rise\n"
+            "R1,0.000,0.000,10.000,0.000,0.000,10.012,1,0.012,pass,,,,shots.csv,1,\n"
+            "R2,5.000,0.000,10.000,5.000,0.000,9.985,1,-0.015,fail,r,,,shots.csv,2,\n"
+            "R3,10.000,0.000,,10.000,0.000,10.500,1,,pass,,,,shots.csv,3,\n"
+            "R4,15.000,0.000,10.000,,,,,,unmatched-design,,,,,,\n"
+            "R9,,,,30.000,0.000,10.000,1,,unmatched-survey,,,,shots.csv,4,\n");
 }
 
 }  // namespace

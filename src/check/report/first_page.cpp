@@ -1,11 +1,12 @@
 #include "check/report/report_pages.h"
+#include "check/report_fields.h"
 #include "check/statistics_cells.h"
 
 namespace check::report {
 namespace {
 
 constexpr double kLine = 6.0;
-constexpr double kLabelWidth = 30.0;
+constexpr double kLabelWidth = 40.0;  // "Coordinate system" whole
 const QColor kPassText(0, 130, 0);
 const QColor kFailText(200, 0, 0);
 
@@ -56,6 +57,27 @@ QString skippedText(const CheckReport& report) {
   return parts.join(QStringLiteral(", "));
 }
 
+// A label and its value, over as many lines as the value takes.
+double drawLabelled(ReportCanvas& canvas, double y, const QString& label, const QString& value) {
+  canvas.painter().setFont(ReportCanvas::font(10, true));
+  canvas.text(ReportCanvas::kMargin, y, kLabelWidth, kLine, label);
+  canvas.painter().setFont(ReportCanvas::font(10));
+  return y + canvas.wrappedText(ReportCanvas::kMargin + kLabelWidth, y,
+                                ReportCanvas::kBodyWidth - kLabelWidth, kLine, value);
+}
+
+// The job's fields as the surveyor gave them, a rule under them.
+double drawFields(ReportCanvas& canvas, const CheckReport& report, double y) {
+  const auto fields = givenFields(report.fields);
+  if (fields.empty()) return y;
+  for (const auto& [label, value] : fields) y = drawLabelled(canvas, y, q(label), q(value));
+  canvas.painter().setPen(QPen(Qt::gray, canvas.units(0.2)));
+  canvas.painter().drawLine(canvas.at(ReportCanvas::kMargin, y + 1.5),
+                            canvas.at(ReportCanvas::kMargin + ReportCanvas::kBodyWidth, y + 1.5));
+  canvas.painter().setPen(Qt::black);
+  return y + 3;
+}
+
 // The label-and-value lines that say what was checked, and how.
 double drawParticulars(ReportCanvas& canvas, const CheckReport& report, const QDateTime& date,
                        double y) {
@@ -84,11 +106,7 @@ double drawParticulars(ReportCanvas& canvas, const CheckReport& report, const QD
   }
   // A warning is read whole, over as many lines as it takes.
   for (const std::string& warning : report.warnings) {
-    canvas.painter().setFont(ReportCanvas::font(10, true));
-    canvas.text(ReportCanvas::kMargin, y, kLabelWidth, kLine, QStringLiteral("Warning"));
-    canvas.painter().setFont(ReportCanvas::font(10));
-    y += canvas.wrappedText(ReportCanvas::kMargin + kLabelWidth, y,
-                            ReportCanvas::kBodyWidth - kLabelWidth, kLine, q(warning));
+    y = drawLabelled(canvas, y, QStringLiteral("Warning"), q(warning));
   }
   return y;
 }
@@ -99,8 +117,8 @@ void drawStatistics(ReportCanvas& canvas, const CheckReport& report, double y) {
   std::vector<StatisticsCells> cells;
   QStringList tolerance{QStringLiteral("tolerance")};
   for (std::size_t k = 0; k < schema.size(); ++k) {
-    cells.push_back(statisticsCells(report, k));
-    tolerance << q(toleranceCell(report, k));
+    cells.push_back(statisticsCells(report, k, CellUnits::Report));
+    tolerance << q(toleranceCell(report, k, CellUnits::Report));
   }
   const auto row = [&](const char* name, std::string StatisticsCells::*field) {
     QStringList texts{QLatin1String(name)};
@@ -167,7 +185,8 @@ void drawFirstPage(ReportCanvas& canvas, const CheckReport& report, const QDateT
     y += 7;
   }
   painter.setPen(Qt::black);
-  y = drawParticulars(canvas, report, date, y + 5);
+  y = drawFields(canvas, report, y + 5);
+  y = drawParticulars(canvas, report, date, y);
   painter.setFont(ReportCanvas::font(12, true));
   canvas.text(ReportCanvas::kMargin, y + 6, ReportCanvas::kBodyWidth, 8,
               QStringLiteral("Statistics of the deviations"));

@@ -5,6 +5,43 @@
 #include <cmath>
 
 namespace check::report {
+namespace {
+
+// How far from the median the bulk reaches, in robust standard deviations: far enough that a
+// normal spread of ten thousand values stays whole, near enough that a blunder stands apart.
+constexpr double kBulkReach = 5.0;
+// The median absolute deviation of normally spread values times this is their standard
+// deviation.
+constexpr double kMadToSigma = 1.4826;
+
+// The value at `share` (0 to 1) of the sorted values, nearest rank.
+double atShare(const std::vector<double>& sorted, double share) {
+  const double rank = std::ceil(share * static_cast<double>(sorted.size()));
+  const auto index = static_cast<std::size_t>(std::max(rank, 1.0)) - 1;
+  return sorted[std::min(index, sorted.size() - 1)];
+}
+
+// Below this many values a median deviation says too little to call any of them far out.
+constexpr std::size_t kFewestForBulk = 20;
+
+// The range of the bulk of the values, within their smallest and largest.
+std::pair<double, double> bulkOf(std::vector<double> sorted) {
+  std::sort(sorted.begin(), sorted.end());
+  if (sorted.size() < kFewestForBulk) return {sorted.front(), sorted.back()};
+  const double median = atShare(sorted, 0.5);
+  std::vector<double> distances;
+  distances.reserve(sorted.size());
+  for (const double value : sorted) distances.push_back(std::abs(value - median));
+  std::sort(distances.begin(), distances.end());
+  const double sigma = kMadToSigma * atShare(distances, 0.5);
+  if (sigma > 0.0) {
+    return {std::max(sorted.front(), median - kBulkReach * sigma),
+            std::min(sorted.back(), median + kBulkReach * sigma)};
+  }
+  return {atShare(sorted, 0.01), atShare(sorted, 0.99)};
+}
+
+}  // namespace
 
 std::vector<double> deviationsOf(const CheckReport& report, std::size_t component) {
   std::vector<double> values;
@@ -18,9 +55,7 @@ std::vector<double> deviationsOf(const CheckReport& report, std::size_t componen
 Histogram histogramOf(const std::vector<double>& values,
                       const std::optional<survey::Tolerance>& tolerance, bool magnitudes) {
   assert(!values.empty());
-  const auto [smallest, largest] = std::minmax_element(values.begin(), values.end());
-  double low = *smallest;
-  double high = *largest;
+  auto [low, high] = bulkOf(values);
   if (magnitudes) low = std::min(low, 0.0);
   if (tolerance) {
     low = std::min(low, magnitudes ? 0.0 : tolerance->lower);
@@ -34,11 +69,23 @@ Histogram histogramOf(const std::vector<double>& values,
   }
   const auto binCount = static_cast<std::size_t>(
       std::clamp(std::ceil(std::sqrt(static_cast<double>(values.size()))), 5.0, 40.0));
-  Histogram histogram{low, (high - low) / static_cast<double>(binCount),
-                      std::vector<std::size_t>(binCount, 0)};
+  const auto [lowest, highest] = std::minmax_element(values.begin(), values.end());
+  Histogram histogram{low,
+                      (high - low) / static_cast<double>(binCount),
+                      std::vector<std::size_t>(binCount, 0),
+                      0,
+                      0,
+                      *lowest,
+                      *highest};
   for (const double value : values) {
-    const double bin = std::floor((value - low) / histogram.binWidth);
-    ++histogram.counts[std::min(static_cast<std::size_t>(std::max(bin, 0.0)), binCount - 1)];
+    if (value < low) {
+      ++histogram.below;
+    } else if (value > high) {
+      ++histogram.above;
+    } else {
+      const double bin = std::floor((value - low) / histogram.binWidth);
+      ++histogram.counts[std::min(static_cast<std::size_t>(std::max(bin, 0.0)), binCount - 1)];
+    }
   }
   return histogram;
 }

@@ -15,6 +15,7 @@ namespace {
 
 const QColor kBars(70, 110, 170);
 const QColor kTolerance(220, 0, 0);
+const QColor kBeyond(230, 140, 0);
 
 // The outline of the bars, from the axis up and along each bin and back down.
 QLineSeries* barOutline(const Histogram& histogram) {
@@ -30,6 +31,42 @@ QLineSeries* barOutline(const Histogram& histogram) {
   return outline;
 }
 
+// A bar of the values beyond the bins on one side, `from` to `to` on the axis, in a colour of
+// its own and named in the legend, short as it has little room, with how far they reach:
+// "2 < -0.050 (to -0.370)".
+void addBeyondBar(QChart& chart, double from, double to, std::size_t count, const QString& name) {
+  auto* outline = new QLineSeries;
+  const auto height = static_cast<double>(count);
+  outline->append(from, 0.0);
+  outline->append(from, height);
+  outline->append(to, height);
+  outline->append(to, 0.0);
+  auto* bar = new QAreaSeries(outline);
+  bar->setName(name);
+  bar->setColor(kBeyond.lighter(130));
+  bar->setBorderColor(kBeyond);
+  chart.addSeries(bar);
+  outline->setParent(bar);  // as for the bars: the outline goes with the chart
+}
+
+// The bars of the values beyond the bins, half a bin apart from them.
+void addBeyondBars(QChart& chart, const CheckReport& report, const Histogram& histogram) {
+  const auto n = [&](double value) { return QString::fromStdString(report.number(value)); };
+  const double w = histogram.binWidth;
+  if (histogram.below > 0) {
+    addBeyondBar(chart, histogram.start - 1.5 * w, histogram.start - 0.5 * w, histogram.below,
+                 QStringLiteral("%1 < %2 (to %3)")
+                     .arg(histogram.below)
+                     .arg(n(histogram.start), n(histogram.lowest)));
+  }
+  if (histogram.above > 0) {
+    addBeyondBar(chart, histogram.end() + 0.5 * w, histogram.end() + 1.5 * w, histogram.above,
+                 QStringLiteral("%1 > %2 (to %3)")
+                     .arg(histogram.above)
+                     .arg(n(histogram.end()), n(histogram.highest)));
+  }
+}
+
 QLineSeries* toleranceLine(double at, double height, const QString& name) {
   auto* line = new QLineSeries;
   line->setName(name);
@@ -43,7 +80,10 @@ void addAxes(QChart& chart, const CheckReport& report, const Histogram& histogra
              std::size_t highest, const QString& name) {
   auto* x = new QValueAxis;
   const double margin = histogram.binWidth / 2;
-  x->setRange(histogram.start - margin, histogram.end() + margin);
+  // Room for the bars of the values beyond the bins where there are some.
+  const double left = histogram.below > 0 ? 2 * histogram.binWidth : margin;
+  const double right = histogram.above > 0 ? 2 * histogram.binWidth : margin;
+  x->setRange(histogram.start - left, histogram.end() + right);
   // Ticks on round numbers, 0 among them, 2 to 6 of them.
   x->setTickType(QValueAxis::TicksDynamic);
   x->setTickAnchor(0.0);
@@ -81,7 +121,9 @@ QChart* histogramChart(const CheckReport& report, std::size_t component) {
   const std::optional<survey::Tolerance> tolerance = report.tolerances[component];
   const bool magnitudes = shown.rule == survey::ToleranceRule::Magnitude;
   const Histogram histogram = histogramOf(values, tolerance, magnitudes);
-  const std::size_t highest = *std::max_element(histogram.counts.begin(), histogram.counts.end());
+  const std::size_t highest =
+      std::max({*std::max_element(histogram.counts.begin(), histogram.counts.end()),
+                histogram.below, histogram.above});
 
   QLineSeries* outline = barOutline(histogram);
   auto* bars = new QAreaSeries(outline);
@@ -92,6 +134,7 @@ QChart* histogramChart(const CheckReport& report, std::size_t component) {
   // An area series does not own its outline, though it starts as the outline's child: once the
   // chart has taken the area over, the outline goes with it.
   outline->setParent(bars);
+  addBeyondBars(*chart, report, histogram);
   if (tolerance) {
     const QString lineName =
         QStringLiteral("tolerance ") + QString::fromStdString(toleranceCell(report, component));

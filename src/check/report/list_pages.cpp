@@ -1,4 +1,5 @@
 #include "check/pair_code.h"
+#include "check/deviation_scale.h"
 #include "check/report/report_list.h"
 #include "check/report/report_pages.h"
 
@@ -28,29 +29,51 @@ std::vector<ListColumn> pointColumns() {
           {QStringLiteral("z"), 25}};
 }
 
-ReportList failures(const CheckReport& report) {
+// The pairs outside tolerance, or with --all-pairs every pair and its verdict; deviations in
+// the report's unit, and under a pair of repeated shots their spread.
+ReportList pairList(const CheckReport& report) {
   const survey::Comparison& comparison = report.comparison;
-  ReportList list{
-      QStringLiteral("Pairs outside tolerance (%1 of %2)")
-          .arg(comparison.failed)
-          .arg(comparison.pairs.size()),
-      {{QStringLiteral("point"), 40, Qt::AlignLeft}, {QStringLiteral("code"), 20, Qt::AlignLeft}},
-      {},
-      QStringLiteral("None: every pair is within tolerance.")};
-  for (const survey::Component& component : comparison.schema) {
-    list.columns.push_back({q(component.heading), 22});
+  ReportList list{report.allPairs ? QStringLiteral("Pairs (%1, %2 outside tolerance)")
+                                        .arg(comparison.pairs.size())
+                                        .arg(comparison.failed)
+                                  : QStringLiteral("Pairs outside tolerance (%1 of %2)")
+                                        .arg(comparison.failed)
+                                        .arg(comparison.pairs.size()),
+                  {{QStringLiteral("point"), 40, Qt::AlignLeft},
+                   {QStringLiteral("code"), 20, Qt::AlignLeft}},
+                  {},
+                  report.allPairs ? QStringLiteral("None: no point was paired.")
+                                  : QStringLiteral("None: every pair is within tolerance.")};
+  std::vector<DeviationScale> scales;
+  for (std::size_t k = 0; k < comparison.schema.size(); ++k) {
+    scales.push_back(deviationScale(report, k));
+    list.columns.push_back({q(scales.back().heading(comparison.schema[k].heading)), 22});
   }
   list.columns.push_back({QStringLiteral("outside in"), 30, Qt::AlignHCenter});
   for (std::size_t i = 0; i < comparison.pairs.size(); ++i) {
     const survey::ComparedPair& pair = comparison.pairs[i];
-    if (pair.failing.empty()) continue;
+    if (pair.failing.empty() && !report.allPairs) continue;
     const survey::Point& design = report.design.points[report.pairing.pairs[i].design];
     QStringList row{q(design.id),
                     q(pairCode(design.code, report.pairing.pairs[i].survey.point.code))};
-    for (const std::optional<double>& value : pair.values) row << coordinate(report, value);
-    // The CSV's keys with a comma between them, easier to read on paper: "x, z, h".
-    row << q(survey::keysOf(comparison.schema, pair.failing, ", "));
+    for (std::size_t k = 0; k < pair.values.size(); ++k) {
+      row << (pair.values[k] ? q(scales[k].text(*pair.values[k])) : QString());
+    }
+    // The CSV's keys with a comma between them, easier to read on paper: "x, z, h"; a pass is
+    // said, so that a listed pair is never read as unchecked.
+    row << (pair.failing.empty() ? QStringLiteral("within")
+                                 : q(survey::keysOf(comparison.schema, pair.failing, ", ")));
     list.rows.push_back(row);
+    // Under a pair of several shots, how far they lie apart.
+    if (i < report.spreads.size() && !report.spreads[i].empty()) {
+      QStringList spread{
+          QStringLiteral("  spread of %1 shots").arg(report.pairing.pairs[i].survey.shots)};
+      for (std::size_t k = 0; k < scales.size(); ++k) {
+        const std::optional<double>& value = report.spreads[i][k];
+        spread << (value ? q(scales[k].text(*value)) : QString());
+      }
+      list.rows.push_back(spread);
+    }
   }
   return list;
 }
@@ -95,7 +118,7 @@ void drawRow(ReportCanvas& canvas, double y, const std::vector<ListColumn>& colu
 }  // namespace
 
 std::vector<ReportList> reportLists(const CheckReport& report) {
-  return {failures(report), neverSurveyed(report), withoutDesign(report)};
+  return {pairList(report), neverSurveyed(report), withoutDesign(report)};
 }
 
 std::size_t linesPerListPage() {

@@ -2,6 +2,7 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <vector>
 
 #include "check/report/plan_scale.h"
 #include "check/report/report_pages.h"
@@ -17,19 +18,29 @@ const QColor kUnmatched(200, 0, 200);
 constexpr double kFrameTop = ReportCanvas::kBodyTop + 20;
 constexpr double kFrameHeight = 200.0;
 constexpr double kPadding = 12.0;  // room inside the frame for vectors and labels
-constexpr double kLongestVectorMm = 15.0;
+// Unless the user gives the exaggeration: the median vector this long, so that most vectors
+// read and a blunder stands out, however long it is.
+constexpr double kMedianVectorMm = 4.0;
 // Ids beside the points outside tolerance and unmatched, when there are few enough to read.
 constexpr std::size_t kMostLabels = 40;
 
-// World X and Y onto the page: north up, the points centred in the frame.
+// A point in the X and Y of the axes the check measured along (a UCS turned against the world,
+// say), so that the plan shows the deviations as the lists give them.
+QPointF inAxes(const CheckReport& report, const survey::Point& point) {
+  const Eigen::Vector3d local = report.axes.pointToLocal({point.x, point.y, point.z.value_or(0.0)});
+  return {local.x(), local.y()};
+}
+
+// The check's X and Y onto the page: its Y up, the points centred in the frame.
 class PlanProjection {
  public:
   explicit PlanProjection(const CheckReport& report) {
-    const auto include = [this](const survey::Point& p) {
-      minX_ = std::min(minX_, p.x);
-      maxX_ = std::max(maxX_, p.x);
-      minY_ = std::min(minY_, p.y);
-      maxY_ = std::max(maxY_, p.y);
+    const auto include = [this, &report](const survey::Point& point) {
+      const QPointF p = inAxes(report, point);
+      minX_ = std::min(minX_, p.x());
+      maxX_ = std::max(maxX_, p.x());
+      minY_ = std::min(minY_, p.y());
+      maxY_ = std::max(maxY_, p.y());
     };
     for (const survey::Pair& pair : report.pairing.pairs) {
       include(report.design.points[pair.design]);
@@ -48,9 +59,9 @@ class PlanProjection {
   }
 
   double mmPerUnit() const { return mmPerUnit_; }
-  // The page's millimetres of a world point.
-  QPointF mm(double x, double y) const {
-    return {left_ + (x - minX_) * mmPerUnit_, bottom_ - (y - minY_) * mmPerUnit_};
+  // The page's millimetres of a point in the check's axes.
+  QPointF mm(QPointF p) const {
+    return {left_ + (p.x() - minX_) * mmPerUnit_, bottom_ - (p.y() - minY_) * mmPerUnit_};
   }
 
  private:
@@ -112,11 +123,9 @@ void drawPoints(ReportCanvas& canvas, const CheckReport& report, const PlanProje
                 double exaggeration) {
   const auto& pairs = report.pairing.pairs;
   const auto vectorOf = [&](std::size_t i) {
-    const survey::Point& design = report.design.points[pairs[i].design];
-    const survey::Point& surveyed = pairs[i].survey.point;
-    return std::pair{plan.mm(design.x, design.y),
-                     plan.mm(design.x + (surveyed.x - design.x) * exaggeration,
-                             design.y + (surveyed.y - design.y) * exaggeration)};
+    const QPointF design = inAxes(report, report.design.points[pairs[i].design]);
+    const QPointF surveyed = inAxes(report, pairs[i].survey.point);
+    return std::pair{plan.mm(design), plan.mm(design + (surveyed - design) * exaggeration)};
   };
   // The failures on top of the passes, the unmatched on top of all.
   for (const bool failing : {false, true}) {
@@ -128,10 +137,10 @@ void drawPoints(ReportCanvas& canvas, const CheckReport& report, const PlanProje
   }
   for (const std::size_t i : report.pairing.unmatchedDesign) {
     const survey::Point& p = report.design.points[i];
-    drawUnmatched(canvas, plan.mm(p.x, p.y), true);
+    drawUnmatched(canvas, plan.mm(inAxes(report, p)), true);
   }
   for (const survey::Observation& o : report.pairing.unmatchedSurvey) {
-    drawUnmatched(canvas, plan.mm(o.point.x, o.point.y), false);
+    drawUnmatched(canvas, plan.mm(inAxes(report, o.point)), false);
   }
   if (report.comparison.failed + report.pairing.unmatchedDesign.size() +
           report.pairing.unmatchedSurvey.size() >
@@ -145,22 +154,30 @@ void drawPoints(ReportCanvas& canvas, const CheckReport& report, const PlanProje
   }
   for (const std::size_t i : report.pairing.unmatchedDesign) {
     const survey::Point& p = report.design.points[i];
-    drawLabel(canvas, plan.mm(p.x, p.y), p.id);
+    drawLabel(canvas, plan.mm(inAxes(report, p)), p.id);
   }
   for (const survey::Observation& o : report.pairing.unmatchedSurvey) {
-    drawLabel(canvas, plan.mm(o.point.x, o.point.y), o.point.id);
+    drawLabel(canvas, plan.mm(inAxes(report, o.point)), o.point.id);
   }
 }
 
-void drawNorthArrow(ReportCanvas& canvas) {
+// Towards world north (+Y) as the check's axes turn it on the page.
+void drawNorthArrow(ReportCanvas& canvas, const host::geom::Frame& axes) {
   const double x = ReportCanvas::kMargin + ReportCanvas::kBodyWidth - 10;
   const double y = kFrameTop + 4;
+  const Eigen::Vector3d north = axes.vectorToLocal(Eigen::Vector3d::UnitY());
+  const double angle = std::atan2(north.x(), north.y());  // clockwise from page up
+  const QPointF centre(x, y + 9);
+  const auto at = [&](double dx, double dy) {  // (dx, dy) from the centre, arrow pointing up
+    const double c = std::cos(angle), s = std::sin(angle);
+    return canvas.at(centre.x() + dx * c - dy * s, centre.y() + dx * s + dy * c);
+  };
   QPainter& painter = canvas.painter();
   QPainterPath arrow;
-  arrow.moveTo(canvas.at(x, y + 4));
-  arrow.lineTo(canvas.at(x + 3, y + 14));
-  arrow.lineTo(canvas.at(x, y + 11));
-  arrow.lineTo(canvas.at(x - 3, y + 14));
+  arrow.moveTo(at(0, -5));
+  arrow.lineTo(at(3, 5));
+  arrow.lineTo(at(0, 2));
+  arrow.lineTo(at(-3, 5));
   arrow.closeSubpath();
   painter.setPen(QPen(Qt::black, canvas.units(0.3)));
   painter.setBrush(Qt::black);
@@ -215,26 +232,32 @@ void drawLegend(ReportCanvas& canvas, const CheckReport& report, double y) {
 
 void drawPlanPage(ReportCanvas& canvas, const CheckReport& report) {
   const PlanProjection plan(report);
-  double longest = 0.0;
+  std::vector<double> lengths;
+  lengths.reserve(report.pairing.pairs.size());
   for (const survey::Pair& pair : report.pairing.pairs) {
     const survey::Point& design = report.design.points[pair.design];
-    longest = std::max(longest,
-                       std::hypot(pair.survey.point.x - design.x, pair.survey.point.y - design.y));
+    lengths.push_back(std::hypot(pair.survey.point.x - design.x, pair.survey.point.y - design.y));
   }
-  const double exaggeration = vectorExaggeration(longest, plan.mmPerUnit(), kLongestVectorMm);
+  const auto median = lengths.begin() + static_cast<std::ptrdiff_t>(lengths.size() / 2);
+  if (!lengths.empty()) std::nth_element(lengths.begin(), median, lengths.end());
+  const double exaggeration = report.exaggeration.value_or(
+      vectorExaggeration(lengths.empty() ? 0.0 : *median, plan.mmPerUnit(), kMedianVectorMm));
 
   QPainter& painter = canvas.painter();
   painter.setFont(ReportCanvas::font(14, true));
   canvas.text(ReportCanvas::kMargin, ReportCanvas::kBodyTop, ReportCanvas::kBodyWidth, 8,
               QStringLiteral("Plan of the pairs"));
   painter.setFont(ReportCanvas::font(9));
-  canvas.text(ReportCanvas::kMargin, ReportCanvas::kBodyTop + 9, ReportCanvas::kBodyWidth, 6,
-              exaggeration == 1.0
-                  ? QStringLiteral("Vectors at their true length, from each design point to its "
-                                   "surveyed point, in world X and Y.")
-                  : QStringLiteral("Vectors drawn %1 times their length, from each design point "
-                                   "towards its surveyed point, in world X and Y.")
-                        .arg(QString::number(exaggeration, 'f', 0)));
+  // Over two lines where the axes' name is long.
+  canvas.wrappedText(
+      ReportCanvas::kMargin, ReportCanvas::kBodyTop + 9, ReportCanvas::kBodyWidth, 4.5,
+      exaggeration == 1.0
+          ? QStringLiteral("Vectors at their true length, from each design point to its "
+                           "surveyed point, along %1.")
+                .arg(QString::fromStdString(report.frame))
+          : QStringLiteral("Vectors drawn %1 times their length, from each design point "
+                           "towards its surveyed point, along %2.")
+                .arg(QString::number(exaggeration), QString::fromStdString(report.frame)));
 
   const QRectF frame =
       canvas.rect(ReportCanvas::kMargin, kFrameTop, ReportCanvas::kBodyWidth, kFrameHeight);
@@ -244,7 +267,7 @@ void drawPlanPage(ReportCanvas& canvas, const CheckReport& report) {
   painter.restore();
   painter.setPen(QPen(Qt::black, canvas.units(0.3)));
   painter.drawRect(frame);
-  drawNorthArrow(canvas);
+  drawNorthArrow(canvas, report.axes);
 
   const double below = kFrameTop + kFrameHeight;
   drawLegend(canvas, report, below + 3);

@@ -13,9 +13,9 @@ double roundNumberAtMost(double value) {
   return step * power;
 }
 
-double vectorExaggeration(double longest, double mmPerUnit, double targetMm) {
-  if (!(longest > 0.0) || !(mmPerUnit > 0.0)) return 1.0;
-  return std::max(1.0, roundNumberAtMost(targetMm / (longest * mmPerUnit)));
+double vectorExaggeration(double length, double mmPerUnit, double targetMm) {
+  if (!(length > 0.0) || !(mmPerUnit > 0.0)) return 1.0;
+  return std::max(1.0, roundNumberAtMost(targetMm / (length * mmPerUnit)));
 }
 
 }  // namespace check::report

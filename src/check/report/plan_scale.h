@@ -6,8 +6,8 @@ namespace check::report {
 double roundNumberAtMost(double value);
 
 // How many times longer than life the plan draws the deviation vectors: a round factor, at
-// least 1, that draws the longest of them about `targetMm` long on a plan of `mmPerUnit`.
-// Without deviations, 1.
-double vectorExaggeration(double longest, double mmPerUnit, double targetMm);
+// least 1, that draws a vector `length` long (the median one, say) about `targetMm` long on a
+// plan of `mmPerUnit`. Without deviations, 1.
+double vectorExaggeration(double length, double mmPerUnit, double targetMm);
 
 }  // namespace check::report

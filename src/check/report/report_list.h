@@ -14,7 +14,7 @@ struct ListColumn {
   Qt::Alignment alignment = Qt::AlignRight;
 };
 
-// A list of the report as a table: the pairs outside tolerance, the design points never
+// A list of the report as a table: the pairs outside tolerance (or all), the design points never
 // surveyed, the survey points without a design point.
 struct ReportList {
   QString title;

@@ -15,6 +15,7 @@
 #include "check/window/check_inputs.h"
 #include "check/window/check_results.h"
 #include "check/window/remembered_inputs.h"
+#include "check/window/report_fields_box.h"
 #include "check/window/report_file.h"
 #include "check/window/window_size.h"
 #include "form/message_boxes.h"
@@ -32,6 +33,7 @@ CheckWindow::CheckWindow(CheckWindowSetup setup, QWidget* parent)
     : QWidget(parent, Qt::Window),
       inputs_(new CheckInputs(std::move(setup.ucsChoices), setup.decimals, setup.textHeight, this)),
       results_(new CheckResults(this)),
+      reportFields_(new ReportFieldsBox(this)),
       check_(new QPushButton("Check", this)),
       busy_(new QProgressBar(this)),
       cancel_(new QPushButton("Cancel", this)),
@@ -67,6 +69,7 @@ CheckWindow::CheckWindow(CheckWindowSetup setup, QWidget* parent)
   auto* topLayout = new QVBoxLayout(top);
   topLayout->setContentsMargins(0, 0, 0, 0);
   topLayout->addWidget(inputsArea);
+  topLayout->addWidget(reportFields_);
   topLayout->addLayout(buttons);
   topLayout->addWidget(target_);
   auto* splitter = new QSplitter(Qt::Vertical, this);
@@ -169,8 +172,9 @@ void CheckWindow::updateActions() {
   draw_->setToolTip(!drawable ? "Open the check from a drawing window to draw the vectors"
                     : !run_   ? "Check first, then draw every pair into the drawing"
                               : "Draw every pair's deviation into the drawing");
-  save_->setToolTip(!run_ ? "Check first, then save the report"
-                          : "Save the check's report as a PDF for the site engineer, or as CSV");
+  save_->setToolTip(
+      !run_ ? "Check first, then save the report"
+            : "Save the check's report as a PDF for the site engineer, as CSV or as a workbook");
 }
 
 void CheckWindow::showError(const QString& message) {
@@ -194,7 +198,9 @@ void CheckWindow::drawVectors() {
 void CheckWindow::saveReport() {
   if (!run_) return;
   try {
-    saveReportAskingForAFile(this, run_->report());
+    CheckReport report = run_->report();
+    reportFields_->applyTo(report);
+    saveReportAskingForAFile(this, report);
   } catch (const std::exception& e) {
     showError(QString::fromStdString(e.what()));
   }

@@ -23,6 +23,7 @@ namespace check {
 
 class CheckInputs;
 class CheckResults;
+class ReportFieldsBox;
 
 // Where the check window starts from: what its caller knows of the drawing and the dialog.
 struct CheckWindowSetup {
@@ -68,6 +69,7 @@ class CheckWindow : public QWidget {
 
   CheckInputs* inputs_;
   CheckResults* results_;
+  ReportFieldsBox* reportFields_;
   QPushButton* check_;
   QProgressBar* busy_;
   QPushButton* cancel_;

@@ -52,6 +52,56 @@ TEST(Histogram, TheLargestValueIsInTheLastBin) {
   EXPECT_EQ(h.counts.back(), 1u);
 }
 
+// 300 stakes within a centimetre and one blunder of 0.37: the bins follow the 300, the blunder is
+// counted beyond them.
+TEST(Histogram, ABlunderIsCountedBeyondTheBinsAndSqueezesNothing) {
+  std::vector<double> values;
+  for (int i = 0; i < 300; ++i) values.push_back(0.001 * (i % 21 - 10));
+  values.push_back(0.37);
+  const Histogram h = histogramOf(values, kWithin(0.02), false);
+  EXPECT_NEAR(h.start, -0.02, 1e-12);
+  EXPECT_LT(h.end(), 0.05);
+  EXPECT_GT(h.end(), 0.02);
+  EXPECT_EQ(h.counts.size(), 18u);
+  EXPECT_EQ(h.below, 0u);
+  EXPECT_EQ(h.above, 1u);
+  EXPECT_EQ(h.highest, 0.37);
+  EXPECT_EQ(std::accumulate(h.counts.begin(), h.counts.end(), std::size_t{0}), 300u);
+
+  // Mostly equal values: the bulk is between the 1st and the 99th percentile.
+  std::vector<double> equal(200, 0.0);
+  equal.front() = -0.5;
+  equal.back() = 0.4;
+  const Histogram flat = histogramOf(equal, std::nullopt, false);
+  EXPECT_EQ(flat.below, 1u);
+  EXPECT_EQ(flat.above, 1u);
+  EXPECT_EQ(flat.lowest, -0.5);
+
+  // Too few values to tell a blunder: all in the bins.
+  const Histogram few = histogramOf({0.005, 0.0139, 0.0141, 0.030}, kWithin(0.025), true);
+  EXPECT_EQ(few.above, 0u);
+  EXPECT_NEAR(few.end(), 0.030, 1e-12);
+}
+
+TEST(HistogramChart, NamesTheValuesBeyondTheBinsInItsLegend) {
+  std::string design = "Point,Easting,Northing,Elevation\n";
+  std::string surveyed;
+  for (int i = 0; i < 30; ++i) {
+    const std::string id = "P" + std::to_string(i);
+    design += id + "," + std::to_string(10 * i) + ",0,0\n";
+    const double dx = i == 29 ? 0.37 : 0.001 * (i % 7 - 3);
+    surveyed += id + "," + std::to_string(10 * i + dx) + ",0,0\n";
+  }
+  const fixtures::CheckedSurvey checked(design, surveyed, "x=0.02");
+  const std::unique_ptr<QChart> chart(histogramChart(checked.report(), survey::kDx));
+  QStringList names;
+  for (QAbstractSeries* series : chart->series()) names << series->name();
+  EXPECT_TRUE(names.contains("1 > 0.020 (to 0.370)")) << names.join(" | ").toStdString();
+  const auto* axis = qobject_cast<QValueAxis*>(chart->axes(Qt::Horizontal).value(0));
+  ASSERT_NE(axis, nullptr);
+  EXPECT_LT(axis->max(), 0.1);
+}
+
 // The chart the report prints and the check window shows: the bars, and a dashed line at each
 // tolerance limit on the same axis.
 TEST(HistogramChart, MarksTheToleranceOnTheDeviationsAxis) {

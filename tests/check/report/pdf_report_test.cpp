@@ -200,7 +200,7 @@ TEST_F(PdfReport, PlanColoursThePairsByTheirVerdict) {
 TEST_F(PdfReport, PlanStatesHowMuchTheVectorsAreExaggerated) {
   const fixtures::CheckedSurvey checked(kDesign, kSurveyOutside, kTolerance);
   const std::string plan = fixtures::pdfText(save(checked), 2, 2);
-  EXPECT_NE(plan.find("Vectors drawn 50 times their length"), std::string::npos) << plan;
+  EXPECT_NE(plan.find("Vectors drawn 10 times their length"), std::string::npos) << plan;
   EXPECT_NE(plan.find("within tolerance (1) outside tolerance (1) never surveyed (1) no design "
                       "point (1)"),
             std::string::npos)

@@ -1,6 +1,7 @@
 // The check window's report and summary as a user meets them: "Save report…" through the file
-// dialog, as PDF or CSV, and the histograms beside the statistics.
+// dialog, as PDF, CSV or workbook, and the histograms beside the statistics.
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDoubleSpinBox>
 #include <QFileDialog>
 #include <QtCharts/QChartView>
@@ -8,6 +9,7 @@
 
 #include "check/window/report_file.h"
 #include "check_window_fixture.h"
+#include "python_reader.h"
 
 namespace check::windowtest {
 namespace {
@@ -42,11 +44,13 @@ class ReportSaving : public CheckWindowFixture {
   }
 };
 
+enum class Kind { Pdf, Csv, Xlsx };
+
 struct SaveCase {
   const char* typed;
   const char* filter;
   const char* written;
-  bool pdf;
+  Kind kind;
 };
 
 class ReportTypes : public ReportSaving, public testing::WithParamInterface<SaveCase> {};
@@ -56,8 +60,10 @@ TEST_P(ReportTypes, AreWrittenAsTheNameOrTheChosenTypeSays) {
   saveAs(c.typed, c.filter);
   const std::string written = folder.filePath(c.written).toStdString();
   const std::string content = contentOf(written);
-  if (c.pdf) {
+  if (c.kind == Kind::Pdf) {
     EXPECT_EQ(content.substr(0, 5), "%PDF-");
+  } else if (c.kind == Kind::Xlsx) {
+    EXPECT_EQ(content.substr(0, 4), std::string("PK\x03\x04"));  // a workbook is a zip
   } else {
     const std::string expected = folder.filePath("expected.csv").toStdString();
     command({design, surveyed, "--tolerance", "h=0.05", "--csv", expected});
@@ -67,12 +73,33 @@ TEST_P(ReportTypes, AreWrittenAsTheNameOrTheChosenTypeSays) {
 
 INSTANTIATE_TEST_SUITE_P(
     CheckWindow, ReportTypes,
-    testing::Values(SaveCase{"stakes", "PDF report (*.pdf)", "stakes.pdf", true},
-                    SaveCase{"stakes", "Comma-separated values (*.csv)", "stakes.csv", false},
-                    SaveCase{"stakes.CSV", "PDF report (*.pdf)", "stakes.CSV", false},
-                    SaveCase{"stakes.pdf", "Comma-separated values (*.csv)", "stakes.pdf", true},
-                    SaveCase{"stakes.txt", "Comma-separated values (*.csv)", "stakes.txt.csv",
-                             false}));
+    testing::Values(
+        SaveCase{"stakes", "PDF report (*.pdf)", "stakes.pdf", Kind::Pdf},
+        SaveCase{"stakes", "Comma-separated values (*.csv)", "stakes.csv", Kind::Csv},
+        SaveCase{"stakes.CSV", "PDF report (*.pdf)", "stakes.CSV", Kind::Csv},
+        SaveCase{"stakes.pdf", "Comma-separated values (*.csv)", "stakes.pdf", Kind::Pdf},
+        SaveCase{"stakes.txt", "Comma-separated values (*.csv)", "stakes.txt.csv", Kind::Csv},
+        SaveCase{"stakes", "Excel workbook (*.xlsx)", "stakes.xlsx", Kind::Xlsx},
+        SaveCase{"stakes.XLSX", "PDF report (*.pdf)", "stakes.XLSX", Kind::Xlsx}));
+
+// The fields typed into the window's Report group go into the saved report, as --project and
+// the other options of `kestova check` do.
+TEST_F(ReportSaving, TheReportGroupsFieldsUnitAndEveryPairGoIntoTheSavedReport) {
+  QTest::keyClicks(find<QLineEdit>("project"), "Ring road");
+  QTest::keyClicks(find<QLineEdit>("coordinateSystem"), "ETRS89 / UTM 32N");
+  find<QComboBox>("reportUnit")->setCurrentText("mm");
+  saveAs("stakes", "Excel workbook (*.xlsx)");
+  const std::string sheets = readback::readWithPython(R"(import sys, openpyxl
+book = openpyxl.load_workbook(sys.argv[1])
+print([c.value for c in book["Summary"][3]][:2], [c.value for c in book["Summary"][4]][:2])
+print([c.value for c in book["Pairs"][1]][8:16], [c.value for c in book["Pairs"][3]][8:14])
+)",
+                                                      folder.filePath("stakes.xlsx").toStdString());
+  EXPECT_EQ(sheets,
+            "['Project', 'Ring road'] ['Coordinate system', 'ETRS89 / UTM 32N']\n"
+            "['dx (mm)', 'dy (mm)', 'dz (mm)', 'dH (mm)', 'status', 'failing', 'design code', "
+            "'survey code'] [0, 200, 0, 200, 'fail', 'h']\n");
+}
 
 TEST_F(ReportSaving, CancellingTheFileDialogWritesNothing) {
   MessageAnswerer answerer;

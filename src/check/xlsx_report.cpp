@@ -1,0 +1,207 @@
+#include "check/xlsx_report.h"
+
+#include <charconv>
+#include <optional>
+#include <string>
+
+#include "check/deviation_scale.h"
+#include "check/report_fields.h"
+#include "check/staged_outputs.h"
+#include "check/statistics_cells.h"
+#include "check/workbook.h"
+
+namespace check {
+namespace {
+
+// A value as the other reports write it: tolerances are tested on the numbers as written, so
+// the sheet holds those and not more places than it shows.
+double asWritten(const CheckReport& report, double value) {
+  const std::string text = report.number(value);
+  double written = value;
+  std::from_chars(text.data(), text.data() + text.size(), written);
+  return written;
+}
+
+// A coordinate as the check wrote it.
+void writeNumber(Sheet& sheet, std::size_t row, std::size_t column, const CheckReport& report,
+                 const std::optional<double>& value) {
+  if (value) sheet.number(row, column, asWritten(report, *value), report.decimals);
+}
+
+// A deviation in the report's unit, rounded as the PDF shows it.
+void writeDeviation(Sheet& sheet, std::size_t row, std::size_t column, const DeviationScale& scale,
+                    const std::optional<double>& value) {
+  if (!value) return;
+  const std::string text = scale.text(*value);
+  double shown = scale.value(*value);
+  std::from_chars(text.data(), text.data() + text.size(), shown);
+  sheet.number(row, column, shown, scale.decimals);
+}
+
+// Label and value rows under each other; returns the next free row.
+class Fields {
+ public:
+  Fields(Sheet& sheet, std::size_t row) : sheet_(sheet), row_(row) {}
+  void text(const std::string& label, const std::string& value) {
+    sheet_.heading(row_, 0, label);
+    sheet_.text(row_++, 1, value);
+  }
+  void ownText(const std::string& label, const std::string& value) {
+    sheet_.heading(row_, 0, label);
+    sheet_.ownText(row_++, 1, value);
+  }
+  void count(const std::string& label, std::size_t value) {
+    sheet_.heading(row_, 0, label);
+    sheet_.count(row_++, 1, value);
+  }
+  std::size_t row() const { return row_; }
+
+ private:
+  Sheet& sheet_;
+  std::size_t row_;
+};
+
+void writeStatistics(Sheet& sheet, std::size_t row, const CheckReport& report) {
+  const char* headings[] = {"",        "n",  "mean", "std dev",          "rms",      "min", "max",
+                            "largest", "at", "95%",  "within tolerance", "tolerance"};
+  for (std::size_t c = 0; c < std::size(headings); ++c) sheet.heading(row, c, headings[c]);
+  for (std::size_t k = 0; k < report.comparison.schema.size(); ++k) {
+    const survey::ComponentStatistics& s = report.comparison[k];
+    const DeviationScale scale = deviationScale(report, k);
+    ++row;
+    sheet.heading(row, 0, scale.heading(report.comparison.schema[k].heading));
+    sheet.count(row, 1, s.count);
+    sheet.ownText(row, 11, toleranceCell(report, k, CellUnits::Report));
+    if (s.count == 0) continue;
+    writeDeviation(sheet, row, 2, scale, s.mean);
+    writeDeviation(sheet, row, 3, scale, s.standardDeviation);
+    writeDeviation(sheet, row, 4, scale, s.rms);
+    writeDeviation(sheet, row, 5, scale, s.min);
+    writeDeviation(sheet, row, 6, scale, s.max);
+    writeDeviation(sheet, row, 7, scale, s.largest);
+    sheet.text(row, 8, s.largestId);
+    writeDeviation(sheet, row, 9, scale, s.percentile95);
+    if (s.withinTolerance) sheet.count(row, 10, *s.withinTolerance);
+  }
+}
+
+void writeSummary(Workbook& workbook, const CheckReport& report) {
+  Sheet sheet = workbook.addSheet("Summary");
+  sheet.widen(0, 0, 18);
+  sheet.widen(1, 11, 10);
+  sheet.heading(0, 0, "Survey check");
+  Fields fields(sheet, 2);
+  for (const auto& [label, value] : givenFields(report.fields)) fields.text(label, value);
+  fields.text("Design", report.design.name);
+  fields.count("Design points", report.design.points.size());
+  fields.text("Survey", report.survey.name);
+  fields.count("Survey shots", report.survey.points.size());
+  fields.count("Pairs", report.pairing.pairs.size());
+  fields.ownText("Matched", report.matching);
+  fields.text("Deviations", "survey minus design along " + report.frame);
+  fields.count("Decimals", static_cast<std::size_t>(report.decimals));
+  fields.ownText("Tolerances", tolerancesText(report));
+  fields.count("Outside tolerance", report.comparison.failed);
+  fields.count("Never surveyed", report.pairing.unmatchedDesign.size());
+  fields.count("No design point", report.pairing.unmatchedSurvey.size());
+  for (const std::string& warning : report.warnings) fields.text("Warning", warning);
+  writeStatistics(sheet, fields.row() + 1, report);
+}
+
+void writePoint(Sheet& sheet, std::size_t row, std::size_t column, const CheckReport& report,
+                const survey::Point& point) {
+  writeNumber(sheet, row, column, report, point.x);
+  writeNumber(sheet, row, column + 1, report, point.y);
+  writeNumber(sheet, row, column + 2, report, point.z);
+}
+
+void writePairs(Workbook& workbook, const CheckReport& report) {
+  Sheet sheet = workbook.addSheet("Pairs");
+  const survey::ComponentSchema& schema = report.comparison.schema;
+  std::size_t column = 0;
+  for (const char* heading :
+       {"id", "design x", "design y", "design z", "survey x", "survey y", "survey z", "shots"}) {
+    sheet.heading(0, column++, heading);
+  }
+  std::vector<DeviationScale> scales;
+  for (std::size_t k = 0; k < schema.size(); ++k) {
+    scales.push_back(deviationScale(report, k));
+    sheet.heading(0, column++, scales.back().heading(schema[k].heading));
+  }
+  for (const char* heading : {"status", "failing", "design code", "survey code"}) {
+    sheet.heading(0, column++, heading);
+  }
+  for (std::size_t k = 0; k < schema.size(); ++k) {
+    sheet.heading(0, column++, "spread " + scales[k].heading(schema[k].heading));
+  }
+  sheet.widen(0, 0, 14);
+  sheet.widen(1, 6, 13);
+  sheet.freeze(1, 1);
+  const std::vector<survey::Point>& design = report.design.points;
+  for (std::size_t i = 0; i < report.pairing.pairs.size(); ++i) {
+    const survey::Pair& pair = report.pairing.pairs[i];
+    const survey::ComparedPair& compared = report.comparison.pairs[i];
+    const std::size_t row = i + 1;
+    sheet.text(row, 0, design[pair.design].id);
+    writePoint(sheet, row, 1, report, design[pair.design]);
+    writePoint(sheet, row, 4, report, pair.survey.point);
+    sheet.count(row, 7, pair.survey.shots);
+    column = 8;
+    for (std::size_t k = 0; k < compared.values.size(); ++k) {
+      writeDeviation(sheet, row, column++, scales[k], compared.values[k]);
+    }
+    sheet.ownText(row, column++, compared.failing.empty() ? "pass" : "fail");
+    sheet.ownText(row, column++, survey::keysOf(schema, compared.failing));
+    sheet.text(row, column++, design[pair.design].code);
+    sheet.text(row, column++, pair.survey.point.code);
+    if (i < report.spreads.size() && !report.spreads[i].empty()) {
+      for (std::size_t k = 0; k < schema.size(); ++k) {
+        writeDeviation(sheet, row, column++, scales[k], report.spreads[i][k]);
+      }
+    }
+  }
+}
+
+void writeUnmatched(Workbook& workbook, const CheckReport& report) {
+  Sheet sheet = workbook.addSheet("Unmatched");
+  std::size_t column = 0;
+  for (const char* heading : {"id", "status", "x", "y", "z", "shots", "code"}) {
+    sheet.heading(0, column++, heading);
+  }
+  sheet.widen(0, 1, 16);
+  sheet.widen(2, 4, 13);
+  sheet.freeze(1, 1);
+  std::size_t row = 1;
+  for (const std::size_t i : report.pairing.unmatchedDesign) {
+    const survey::Point& point = report.design.points[i];
+    sheet.text(row, 0, point.id);
+    sheet.ownText(row, 1, "never surveyed");
+    writePoint(sheet, row, 2, report, point);
+    sheet.text(row++, 6, point.code);
+  }
+  for (const survey::Observation& observation : report.pairing.unmatchedSurvey) {
+    sheet.text(row, 0, observation.point.id);
+    sheet.ownText(row, 1, "no design point");
+    writePoint(sheet, row, 2, report, observation.point);
+    sheet.count(row, 5, observation.shots);
+    sheet.text(row++, 6, observation.point.code);
+  }
+}
+
+}  // namespace
+
+void writeXlsxReport(const std::filesystem::path& path, const CheckReport& report) {
+  Workbook workbook(path);
+  writeSummary(workbook, report);
+  writePairs(workbook, report);
+  writeUnmatched(workbook, report);
+  workbook.close();
+}
+
+void saveXlsxReport(const std::filesystem::path& path, const CheckReport& report) {
+  StagedOutputs staged;
+  staged.write(path, [&](const std::filesystem::path& hidden) { writeXlsxReport(hidden, report); });
+  staged.commit();
+}
+
+}  // namespace check
