@@ -10,6 +10,7 @@
 #include "check/drawing_frame.h"
 #include "check/staged_outputs.h"
 #include "check/summary.h"
+#include "check/surface_command.h"
 
 namespace check {
 namespace {
@@ -103,6 +104,7 @@ int runCheckCommand(const std::vector<std::string>& arguments, std::ostream& out
     }
     if (options.pdf && !writePdf) throw std::runtime_error("this build cannot write PDF reports");
     if (options.dxf && !writeDxf) throw std::runtime_error("this build cannot draw into drawings");
+    if (options.against == Against::Surface) return runSurfaceCheck(options, out, err);
     return runCheck(options, writePdf, writeDxf, out, err);
   } catch (const UsageError& e) {
     err << "kestova check: " << e.what() << "\nTry 'kestova check --help'.\n";

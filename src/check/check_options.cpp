@@ -6,6 +6,7 @@
 #include "numbers/number_text.h"
 #include "survey/coordinate_text.h"
 #include "survey/design_points.h"
+#include "survey/surface_check.h"
 
 namespace check {
 namespace {
@@ -37,7 +38,6 @@ bool takesValue(const std::string& name) {
                                             "--survey-prefix",
                                             "--survey-suffix",
                                             "--repeats",
-                                            "--tolerance",
                                             "--drawing",
                                             "--ucs",
                                             "--csv",
@@ -46,11 +46,12 @@ bool takesValue(const std::string& name) {
                                             "--dxf",
                                             "--text-height",
                                             "--axes",
-                                            "--z"};
+                                            "--z",
+                                            "--against"};
   for (const char* option : kValued) {
     if (name == option) return true;
   }
-  return false;
+  return isSurfaceOption(name);
 }
 
 double radiusOf(const std::string& match) {
@@ -148,8 +149,13 @@ void apply(CheckOptions& options, const std::string& name, const std::string& va
       }
       options.idMatching.repeats =
           value == "last" ? survey::Repeats::Last : survey::Repeats::Average;
-    } else if (name == "--tolerance") {
-      options.tolerances = survey::parseTolerances(value, survey::pointComponents());
+    } else if (name == "--against") {
+      if (value != "points" && value != "surface") {
+        throw UsageError("--against takes points or surface, not " + survey::inQuotes(value));
+      }
+      options.against = value == "surface" ? Against::Surface : Against::Points;
+    } else if (isSurfaceOption(name)) {
+      applySurfaceOption(options.surface, name, value);
     } else if (name == "--drawing") {
       options.drawing = value;
     } else if (name == "--ucs") {
@@ -174,6 +180,16 @@ void apply(CheckOptions& options, const std::string& name, const std::string& va
     }
   } catch (const std::invalid_argument& e) {
     throw UsageError(name + ": " + e.what());
+  }
+}
+
+// The tolerances of --tolerance, with the keys of the check's components.
+survey::Tolerances tolerancesFor(Against against, const std::string& text) {
+  try {
+    return survey::parseTolerances(text, against == Against::Surface ? survey::surfaceComponents()
+                                                                     : survey::pointComponents());
+  } catch (const std::invalid_argument& e) {
+    throw UsageError(std::string("--tolerance: ") + e.what());
   }
 }
 
@@ -221,7 +237,8 @@ void refuseOutputsOverInputs(const CheckOptions& options) {
 CheckOptions parseCheckOptions(const std::vector<std::string>& arguments) {
   CheckOptions options;
   std::vector<std::string> files;
-  std::vector<std::string> drawingOptions;  // how to draw, which only --dxf uses
+  std::vector<std::string> drawingOptions;   // how to draw, which only --dxf uses
+  std::optional<std::string> toleranceText;  // read once the check's components are known
   for (std::size_t i = 0; i < arguments.size(); ++i) {
     const Argument argument = splitArgument(arguments[i]);
     const std::string& name = argument.name;
@@ -229,7 +246,10 @@ CheckOptions parseCheckOptions(const std::vector<std::string>& arguments) {
       options.help = true;
       return options;
     }
-    if (takesValue(name)) {
+    if (name == "--tolerance") {
+      if (!argument.value && i + 1 == arguments.size()) throw UsageError(name + " needs a value");
+      toleranceText = argument.value ? *argument.value : arguments[++i];
+    } else if (takesValue(name)) {
       if (!argument.value && i + 1 == arguments.size()) throw UsageError(name + " needs a value");
       apply(options, name, argument.value ? *argument.value : arguments[++i]);
       if (name == "--text-height" || name == "--axes" || name == "--z") {
@@ -241,6 +261,8 @@ CheckOptions parseCheckOptions(const std::vector<std::string>& arguments) {
       for (survey::ReadOptions* reading : readingsNamed(options, name, "-decimal-comma")) {
         reading->decimalComma = true;
       }
+    } else if (name == "--volumes" && !argument.value) {
+      options.surface.volumes = true;
     } else if (name == "--ignore-case" && !argument.value) {
       options.idMatching.ignoreCase = true;
     } else if (name == "--skip-bad-lines" && !argument.value) {
@@ -258,6 +280,10 @@ CheckOptions parseCheckOptions(const std::vector<std::string>& arguments) {
   }
   options.design = files[0];
   options.survey = files[1];
+  if (toleranceText) options.tolerances = tolerancesFor(options.against, *toleranceText);
+  if (options.against != Against::Surface && !firstSurfaceOptionGiven(options.surface).empty()) {
+    throw UsageError(firstSurfaceOptionGiven(options.surface) + " needs --against surface");
+  }
   // Deviations are taken along a drawing's UCS; a name alone says nothing.
   if (options.ucs && !options.drawing) throw UsageError("--ucs needs --drawing FILE");
   for (const std::string& option : drawingOptions) {

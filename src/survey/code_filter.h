@@ -23,6 +23,9 @@ struct CodeFilter {
 // std::invalid_argument for an empty list or an empty code.
 std::vector<std::string> parseCodeList(std::string_view text);
 
+// Whether `filter` keeps a point of code `code`, compared without regard to case.
+bool codeKept(const std::string& code, const CodeFilter& filter);
+
 // `pairing` with only what `filter` keeps, codes compared without regard to case.
 Pairing filteredByCode(const Pairing& pairing, const std::vector<Point>& design,
                        const CodeFilter& filter);
