@@ -1,9 +1,12 @@
 #include "check/surface_run.h"
 
 #include <algorithm>
+#include <cctype>
 #include <fstream>
+#include <stdexcept>
 
 #include "check/check_run.h"
+#include "check/drawing_surface.h"
 #include "numbers/number_format.h"
 #include "survey/landxml_surface.h"
 #include "survey/point_file_error.h"
@@ -60,6 +63,14 @@ void stopIfAsked(const std::stop_token& stop) {
 }  // namespace
 
 survey::TinSurface readDesignSurface(const SurfaceRequest& request) {
+  std::string extension = request.design.extension().string();
+  for (char& c : extension) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  if (extension == ".dxf") return readDrawingSurface(request.design, request.surface);
+  if (request.surface.layer || request.surface.breaklinesLayer) {
+    throw std::runtime_error(std::string(request.surface.layer ? "--layer" : "--breaklines-layer") +
+                             " takes a layer of a drawing (.dxf) as DESIGN, which " +
+                             request.design.string() + " is not");
+  }
   if (survey::looksLikeXml(openingOf(request.design))) {
     return survey::readLandXmlSurface(request.design, request.surface.name);
   }
