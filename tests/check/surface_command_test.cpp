@@ -183,6 +183,41 @@ TEST_F(SurfaceCommand, BadInputIsNamedAndNothingIsWritten) {
   }
 }
 
+// Each entity as "TYPE LAYER text-or-rotation up|down|at" from the shot it belongs to.
+constexpr const char* kDrawnReader = R"(import sys, ezdxf
+shots = {"B": (10, 0), "E": (5, 5), "H": (5, 0), "I": (2, 6), "O": (5, -0.01)}
+for e in ezdxf.readfile(sys.argv[1]).modelspace():
+    at = e.dxf.center if e.dxftype() == "CIRCLE" else e.dxf.insert
+    name = min(shots, key=lambda k: abs(shots[k][0] - at[0]) + 0.01 * abs(shots[k][1] - at[1]))
+    side = "up" if at[1] > shots[name][1] + 0.1 else "down" if at[1] < shots[name][1] - 0.1 else "at"
+    what = {"TEXT": lambda: e.dxf.text, "INSERT": lambda: "%.0f" % e.dxf.rotation}.get(
+        e.dxftype(), lambda: "-")()
+    print(name, e.dxftype(), e.dxf.layer, what, side)
+)";
+
+TEST_F(SurfaceCommand, TheDrawingShowsEachShotsSignedDzWithAFillOrCutArrow) {
+  const ProgramRun result =
+      run("design.xml shots.csv --against surface --surface Formation "
+          "--tolerance z=-0.03:0.01 --dxf out.dxf --text-height 0.5");
+  ASSERT_EQ(result.status, 1) << result.err;
+  write("drawn.py", kDrawnReader);
+  const std::string command = "/usr/bin/python3 '" + (folder / "drawn.py").string() + "' '" +
+                              (folder / "out.dxf").string() + "' > '" +
+                              (folder / "drawn.txt").string() + "'";
+  ASSERT_EQ(std::system(command.c_str()), 0);
+  EXPECT_EQ(read(folder / "drawn.txt"),
+            "B INSERT DEV-PASS 90 at\n"
+            "B TEXT DEV-PASS +0.010 up\n"
+            "E INSERT DEV-PASS -90 at\n"
+            "E TEXT DEV-PASS -0.030 down\n"
+            "H INSERT DEV-FAIL 90 at\n"
+            "H TEXT DEV-FAIL +0.011 up\n"
+            "I INSERT DEV-FAIL -90 at\n"
+            "I TEXT DEV-FAIL -0.031 down\n"
+            "O CIRCLE DEV-OUTSIDE - at\n"
+            "O TEXT DEV-OUTSIDE O down\n");
+}
+
 TEST_F(SurfaceCommand, ADrawingsFacesOrItsPointsAndBreaklinesAreTheSurface) {
   write("drawings.py", kDrawings);
   ASSERT_EQ(std::system(("/usr/bin/python3 '" + (folder / "drawings.py").string() + "' '" +
