@@ -1,5 +1,8 @@
 #include "survey/surface_check.h"
 
+#include <algorithm>
+#include <cstdint>
+
 namespace survey {
 
 const ComponentSchema& surfaceComponents() {
@@ -16,7 +19,17 @@ const ComponentSchema& surfaceComponents() {
 
 SurfaceShots::SurfaceShots(const SurfaceLocator& design, const std::vector<Point>& shots)
     : shots_(shots), hits_(shots.size()) {
-  for (std::size_t i = 0; i < shots.size(); ++i) hits_[i] = design.at(shots[i].x, shots[i].y);
+  // Shots in the order of the grid's cells: a survey in the order it was walked, or in none,
+  // would look up faces all over the surface.
+  std::vector<std::uint64_t> order(shots.size());
+  for (std::size_t i = 0; i < shots.size(); ++i) {
+    order[i] = (static_cast<std::uint64_t>(design.cellOf(shots[i].x, shots[i].y)) << 32) | i;
+  }
+  std::sort(order.begin(), order.end());
+  for (const std::uint64_t key : order) {
+    const std::size_t i = key & 0xFFFFFFFFu;
+    hits_[i] = design.at(shots[i].x, shots[i].y);
+  }
 }
 
 const ComponentSchema& SurfaceShots::schema() const {

@@ -12,7 +12,7 @@ namespace {
 constexpr double kOnEdge = 1e-10;
 
 // So many cells per face keeps a cell's list short without a grid much larger than the faces.
-constexpr double kCellsPerFace = 1.0;
+constexpr double kCellsPerFace = 2.0;
 
 }  // namespace
 
@@ -33,9 +33,19 @@ FacePosition positionOn(const TinSurface& surface, std::size_t face, double x, d
   position.w[0] = position.area2 - position.w[1] - position.w[2];
   if (position.area2 == 0.0) return position;
   position.z = a.z + (position.w[1] * bz + position.w[2] * cz) / position.area2;
-  const double nx = by * cz - bz * cy, ny = bz * cx - bx * cz;
-  position.normalZ = position.area2 / std::sqrt(nx * nx + ny * ny + area2 * area2);
   return position;
+}
+
+double normalZOf(const TinSurface& surface, std::size_t face) {
+  const SurfaceFace& f = surface.faces[face];
+  const SurfacePoint& a = surface.points[f[0]];
+  const SurfacePoint& b = surface.points[f[1]];
+  const SurfacePoint& c = surface.points[f[2]];
+  const double bx = b.x - a.x, by = b.y - a.y, bz = b.z - a.z;
+  const double cx = c.x - a.x, cy = c.y - a.y, cz = c.z - a.z;
+  const double nx = by * cz - bz * cy, ny = bz * cx - bx * cz, nz = bx * cy - by * cx;
+  const double length = std::sqrt(nx * nx + ny * ny + nz * nz);
+  return length > 0.0 ? std::abs(nz) / length : 1.0;
 }
 
 SurfaceLocator::SurfaceLocator(const TinSurface& surface) : surface_(surface) {
@@ -92,6 +102,10 @@ std::size_t SurfaceLocator::row(double y) const {
   return static_cast<std::size_t>(std::clamp(k, 0.0, static_cast<double>(rows_ - 1)));
 }
 
+std::size_t SurfaceLocator::cellOf(double x, double y) const {
+  return columns_ == 0 ? 0 : row(y) * columns_ + column(x);
+}
+
 std::optional<SurfaceHit> SurfaceLocator::at(double x, double y) const {
   const double margin = kOnEdge * cellSize_;
   if (cellStart_.empty() || !(x >= minX_ - margin && x <= maxX_ + margin) ||
@@ -104,8 +118,9 @@ std::optional<SurfaceHit> SurfaceLocator::at(double x, double y) const {
     const FacePosition p = positionOn(surface_, cellFaces_[k], x, y);
     const double slack = -kOnEdge * p.area2;
     if (p.area2 == 0.0 || p.w[0] < slack || p.w[1] < slack || p.w[2] < slack) continue;
-    if (!hit || p.z > hit->z) hit = SurfaceHit{cellFaces_[k], p.z, p.normalZ};
+    if (!hit || p.z > hit->z) hit = SurfaceHit{cellFaces_[k], p.z, 1.0};
   }
+  if (hit) hit->normalZ = normalZOf(surface_, hit->face);
   return hit;
 }
 

@@ -29,6 +29,10 @@ class SurfaceLocator {
   // The face under (x, y); where faces overlap, the upper one. None outside the surface.
   std::optional<SurfaceHit> at(double x, double y) const;
 
+  // The cell of the grid (x, y) falls in, the nearest for a position outside: positions
+  // located in the order of their cells find the faces they need near each other in memory.
+  std::size_t cellOf(double x, double y) const;
+
   // The first two faces of which one holds the other's centre, in the order of the faces.
   std::optional<std::pair<std::size_t, std::size_t>> firstOverlap() const;
 
@@ -66,8 +70,10 @@ struct FacePosition {
   double w[3] = {};
   double area2 = 0.0;  // twice the area, positive; 0 for a face without area
   double z = 0.0;
-  double normalZ = 1.0;
 };
 FacePosition positionOn(const TinSurface& surface, std::size_t face, double x, double y);
+
+// The vertical part of the upward unit normal of `face` (1 for a face without area).
+double normalZOf(const TinSurface& surface, std::size_t face);
 
 }  // namespace survey

@@ -10,15 +10,16 @@ namespace {
 
 constexpr double kMaxSquares = 50e6;
 
+// Left without initial values: polygons are made by the million, their corners set as used.
 struct Plan {
-  double x = 0.0;
-  double y = 0.0;
+  double x;
+  double y;
 };
 
 // A convex polygon in plan: a triangle cut by at most three edges, four sides of a square and
 // one line keeps within this many corners.
 struct Polygon {
-  std::array<Plan, 16> corners;
+  std::array<Plan, 12> corners;
   std::size_t size = 0;
 };
 
@@ -32,6 +33,11 @@ struct Linear {
 
 // The part of `polygon` where `side` is zero or more.
 Polygon clipped(const Polygon& polygon, const Linear& side) {
+  bool allKept = true;
+  for (std::size_t i = 0; i < polygon.size && allKept; ++i) {
+    allKept = side.at(polygon.corners[i]) >= 0.0;
+  }
+  if (allKept) return polygon;
   Polygon kept;
   for (std::size_t i = 0; i < polygon.size; ++i) {
     const Plan& p = polygon.corners[i];
@@ -73,9 +79,22 @@ void addPiece(const Polygon& piece, const Linear& difference, VolumeSums& sums) 
   const Integral whole = integrate(piece, difference);
   if (whole.area == 0.0) return;
   sums.area += whole.area;
-  sums.fill += integrate(clipped(piece, difference), difference).value;
-  const Linear below{-difference.c, -difference.a, -difference.b};
-  sums.cut += integrate(clipped(piece, below), below).value;
+  double lowest = HUGE_VAL, highest = -HUGE_VAL;
+  for (std::size_t i = 0; i < piece.size; ++i) {
+    lowest = std::min(lowest, difference.at(piece.corners[i]));
+    highest = std::max(highest, difference.at(piece.corners[i]));
+  }
+  // Most pieces lie wholly above or below the design: only the others are cut along the line
+  // where the surfaces meet.
+  if (lowest >= 0.0) {
+    sums.fill += whole.value;
+  } else if (highest <= 0.0) {
+    sums.cut -= whole.value;
+  } else {
+    const Integral above = integrate(clipped(piece, difference), difference);
+    sums.fill += above.value;
+    sums.cut += above.value - whole.value;
+  }
 }
 
 // A face of a surface in coordinates from `origin`, its corners turning anticlockwise.
@@ -101,6 +120,16 @@ LocalFace localFace(const TinSurface& surface, std::size_t face, const Plan& ori
   local.plane = {z[0] - gx * p0.x - gy * p0.y, gx, gy};
   if (det < 0.0) std::swap(local.corners[1], local.corners[2]);
   return local;
+}
+
+// Whether the plan box of `face` meets the box from (x0, y0) to (x1, y1).
+bool boxesMeet(const TinSurface& surface, std::size_t face, double x0, double y0, double x1,
+               double y1) {
+  const SurfaceFace& f = surface.faces[face];
+  const SurfacePoint &a = surface.points[f[0]], &b = surface.points[f[1]],
+                     &c = surface.points[f[2]];
+  return std::max({a.x, b.x, c.x}) >= x0 && std::min({a.x, b.x, c.x}) <= x1 &&
+         std::max({a.y, b.y, c.y}) >= y0 && std::min({a.y, b.y, c.y}) <= y1;
 }
 
 // The side function of edge pq: zero or more on its left, inside an anticlockwise face.
@@ -131,8 +160,8 @@ class Grid {
     sums_.resize(columns_ * rows_);
   }
 
-  // Adds `piece` to the squares it covers.
-  void add(const Polygon& piece, const Linear& difference) {
+  // Adds `piece` to the squares it covers, and to `total`.
+  void add(const Polygon& piece, const Linear& difference, VolumeSums& total) {
     double minX = HUGE_VAL, minY = HUGE_VAL, maxX = -HUGE_VAL, maxY = -HUGE_VAL;
     for (std::size_t i = 0; i < piece.size; ++i) {
       minX = std::min(minX, piece.corners[i].x), maxX = std::max(maxX, piece.corners[i].x);
@@ -146,7 +175,12 @@ class Grid {
         Polygon square = piece;
         if (c0 != c1) square = clipped(clipped(square, {-left, 1, 0}), {left + size_, -1, 0});
         if (r0 != r1) square = clipped(clipped(square, {-bottom, 0, 1}), {bottom + size_, 0, -1});
-        addPiece(square, difference, sums_[r * columns_ + c]);
+        VolumeSums& sums = sums_[r * columns_ + c];
+        const VolumeSums before = sums;
+        addPiece(square, difference, sums);
+        total.cut += sums.cut - before.cut;
+        total.fill += sums.fill - before.fill;
+        total.area += sums.area - before.area;
       }
     }
   }
@@ -205,6 +239,10 @@ SurfaceVolumes volumesBetween(const TinSurface& surveyed, const TinSurface& desi
         minX + origin.x, minY + origin.y, maxX + origin.x, maxY + origin.y, [&](std::size_t d) {
           if (seenBy[d] == stamp) return;
           seenBy[d] = stamp;
+          if (!boxesMeet(design, d, minX + origin.x, minY + origin.y, maxX + origin.x,
+                         maxY + origin.y)) {
+            return;
+          }
           const LocalFace level = localFace(design, d, origin);
           if (level.flat) return;
           const auto& c = level.corners;
@@ -214,8 +252,11 @@ SurfaceVolumes volumesBetween(const TinSurface& surveyed, const TinSurface& desi
           if (piece.size == 0) return;
           const Linear difference{shot.plane.c - level.plane.c, shot.plane.a - level.plane.a,
                                   shot.plane.b - level.plane.b};
-          if (grid) grid->add(piece, difference);
-          addPiece(piece, difference, volumes.total);
+          if (grid) {
+            grid->add(piece, difference, volumes.total);
+          } else {
+            addPiece(piece, difference, volumes.total);
+          }
         });
   }
   if (grid) volumes.squares = grid->squares(origin);
