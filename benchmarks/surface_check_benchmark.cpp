@@ -77,10 +77,12 @@ void writeFiles(const std::filesystem::path& directory) {
   }
 }
 
-void printUsage(const char* what, double start) {
+// "what seconds peak-MB (note)" on one line.
+void printUsage(const char* what, double start, const std::string& note = {}) {
   rusage usage{};
   ::getrusage(RUSAGE_SELF, &usage);
-  std::printf("%s %.3f %ld\n", what, processorSeconds() - start, usage.ru_maxrss / 1024);
+  std::printf("%-12s %6.3f s %5ld MB %s\n", what, processorSeconds() - start,
+              usage.ru_maxrss / 1024, note.c_str());
 }
 
 int job(const std::string& which, const std::filesystem::path& directory) {
@@ -111,8 +113,7 @@ int job(const std::string& which, const std::filesystem::path& directory) {
     }
     const double made = processorSeconds();
     const survey::TinSurface surface = survey::triangulate(input);
-    std::printf("faces %zu\n", surface.faces.size());
-    return printUsage("triangulate", made), 0;
+    return printUsage("triangulate", made, std::to_string(surface.faces.size()) + " faces"), 0;
   } else {
     const survey::TinSurface design = check::readDesignSurface(request);
     const survey::SurfaceLocator locator(design);
@@ -122,11 +123,13 @@ int job(const std::string& which, const std::filesystem::path& directory) {
     for (const survey::Point& p : shots.points) input.points.push_back({p.x, p.y, *p.z});
     const survey::SurfaceVolumes volumes =
         survey::volumesBetween(survey::triangulate(input), design, locator, 1.0);
-    std::printf("squares %zu cut %.1f fill %.1f\n", volumes.squares.size(), volumes.total.cut,
-                volumes.total.fill);
-    return printUsage("volumes", read), 0;
+    return printUsage("volumes", read,
+                      std::to_string(volumes.squares.size()) + " squares, cut " +
+                          std::to_string(volumes.total.cut) + ", fill " +
+                          std::to_string(volumes.total.fill)),
+           0;
   }
-  printUsage(which.c_str(), start);
+  printUsage(which.c_str(), start, "read, located, compared, CSV written");
   return 0;
 }
 

@@ -36,6 +36,11 @@ int runSurfaceCheck(const CheckOptions& options, const SurfaceDrawingWriter& wri
         "--pdf writes the report of a check against points; with --against "
         "surface, write --csv");
   }
+  if (options.designCrs) {
+    throw UsageError(
+        "--design-crs and --survey-crs transform a survey checked against points; "
+        "give the survey in the surface's coordinates");
+  }
   if (options.dxf && !writeDxf) throw std::runtime_error("this build cannot draw into drawings");
   std::optional<DrawingFrame> drawing;
   if (options.drawing) {

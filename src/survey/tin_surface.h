@@ -25,8 +25,6 @@ struct TinSurface {
   std::vector<SurfaceFace> faces;
   // The line each face stands on in its file, in the faces' order; empty when not from a text.
   std::vector<std::size_t> faceLines;
-  // What was wrong although the surface could be used (overlapping faces).
-  std::vector<std::string> warnings;
 
   // "face 12 (line 40)", or "face 12" without lines: the face as a message names it.
   std::string faceName(std::size_t face) const;

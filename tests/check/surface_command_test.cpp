@@ -171,6 +171,13 @@ TEST_F(SurfaceCommand, BadInputIsNamedAndNothingIsWritten) {
       {"design.xml shots.csv --against surface --tolerance h=0.02",
        "kestova check: --tolerance: 'h=0.02' is not a tolerance: write z= or n= and a value, "
        "such as z=0.02\nTry 'kestova check --help'.\n"},
+      {"design.xml shots.csv --against surface --surface Formation --design-crs EPSG:25832 "
+       "--survey-crs EPSG:4979",
+       "kestova check: --design-crs and --survey-crs transform a survey checked against points; "
+       "give the survey in the surface's coordinates\nTry 'kestova check --help'.\n"},
+      {"design.xml shots.csv --against surface --surface Formation --pdf out.pdf",
+       "kestova check: --pdf writes the report of a check against points; with --against "
+       "surface, write --csv\nTry 'kestova check --help'.\n"},
       {"design.xml shots.csv --against slope",
        "kestova check: --against takes points or surface, not 'slope'\nTry 'kestova check "
        "--help'.\n"},
