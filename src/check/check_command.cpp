@@ -12,6 +12,7 @@
 #include "check/staged_outputs.h"
 #include "check/summary.h"
 #include "check/xlsx_report.h"
+#include "check/surface_command.h"
 
 namespace check {
 namespace {
@@ -106,7 +107,8 @@ int runCheck(const CheckOptions& options, const PdfReportWriter& writePdf,
 }  // namespace
 
 int runCheckCommand(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err,
-                    const PdfReportWriter& writePdf, const VectorDrawingWriter& writeDxf) {
+                    const PdfReportWriter& writePdf, const VectorDrawingWriter& writeDxf,
+                    const SurfaceDrawingWriter& writeSurfaceDxf) {
   constexpr int kBadInput = 2;
   try {
     const CheckOptions options = parseCheckOptions(withPreset(arguments));
@@ -116,6 +118,9 @@ int runCheckCommand(const std::vector<std::string>& arguments, std::ostream& out
     }
     if (options.pdf && !writePdf) throw std::runtime_error("this build cannot write PDF reports");
     if (options.dxf && !writeDxf) throw std::runtime_error("this build cannot draw into drawings");
+    if (options.against == Against::Surface) {
+      return runSurfaceCheck(options, writeSurfaceDxf, out, err);
+    }
     return runCheck(options, writePdf, writeDxf, out, err);
   } catch (const UsageError& e) {
     err << "kestova check: " << e.what() << "\nTry 'kestova check --help'.\n";

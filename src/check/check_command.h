@@ -34,6 +34,12 @@ struct VectorDrawingJob {
 using VectorDrawingWriter =
     std::function<std::vector<std::string>(const VectorDrawingJob&, const CheckReport&)>;
 
+struct SurfaceRun;
+
+// Draws the shots of a surface check as a VectorDrawingWriter draws pairs.
+using SurfaceDrawingWriter =
+    std::function<std::vector<std::string>(const VectorDrawingJob&, const SurfaceRun&)>;
+
 // `kestova check`, given the arguments after "check": reads the two point files, pairs them,
 // compares each pair along the chosen frame, draws the pairs into a drawing and writes the CSV
 // and PDF reports when asked and prints the summary on `out`; messages go to `err`, warnings
@@ -41,6 +47,7 @@ using VectorDrawingWriter =
 // 0 every pair within tolerance, 1 some pair outside or some point unmatched, 2 bad input (nothing
 // written).
 int runCheckCommand(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err,
-                    const PdfReportWriter& writePdf = {}, const VectorDrawingWriter& writeDxf = {});
+                    const PdfReportWriter& writePdf = {}, const VectorDrawingWriter& writeDxf = {},
+                    const SurfaceDrawingWriter& writeSurfaceDxf = {});
 
 }  // namespace check

@@ -6,6 +6,7 @@
 #include "numbers/number_text.h"
 #include "survey/coordinate_text.h"
 #include "survey/design_points.h"
+#include "survey/surface_check.h"
 
 namespace check {
 namespace {
@@ -23,35 +24,18 @@ Argument splitArgument(const std::string& argument) {
 }
 
 bool takesValue(const std::string& name) {
-  static constexpr const char* kValued[] = {"--match",
-                                            "--columns",
-                                            "--design-columns",
-                                            "--survey-columns",
-                                            "--units",
-                                            "--design-units",
-                                            "--survey-units",
-                                            "--design-crs",
-                                            "--codes",
-                                            "--exclude-codes",
-                                            "--survey-crs",
-                                            "--survey-prefix",
-                                            "--survey-suffix",
-                                            "--repeats",
-                                            "--tolerance",
-                                            "--drawing",
-                                            "--ucs",
-                                            "--csv",
-                                            "--pdf",
-                                            "--xlsx",
-                                            "--decimals",
-                                            "--dxf",
-                                            "--text-height",
-                                            "--axes",
-                                            "--z"};
+  static constexpr const char* kValued[] = {
+      "--match",         "--columns",       "--design-columns", "--survey-columns",
+      "--units",         "--design-units",  "--survey-units",   "--design-crs",
+      "--codes",         "--exclude-codes", "--survey-crs",     "--survey-prefix",
+      "--survey-suffix", "--repeats",       "--drawing",        "--ucs",
+      "--csv",           "--pdf",           "--xlsx",           "--decimals",
+      "--dxf",           "--text-height",   "--axes",           "--z",
+      "--against"};
   for (const char* option : kValued) {
     if (name == option) return true;
   }
-  return isValuedReportOption(name);
+  return isValuedReportOption(name) || isSurfaceOption(name);
 }
 
 double radiusOf(const std::string& match) {
@@ -110,6 +94,21 @@ void applyAxes(DrawSettings& vectors, const std::string& text) {
   vectors.axisZ = seen.find('z') != std::string::npos;
 }
 
+// The components of the check --against names, which --tolerance gives the keys of.
+const survey::ComponentSchema& componentsOf(Against against) {
+  return against == Against::Surface ? survey::surfaceComponents() : survey::pointComponents();
+}
+
+// --tolerance: the general tolerances, or those of a code ("KERB:z=0.005").
+void applyTolerance(CheckOptions& options, const std::string& text) {
+  const survey::ComponentSchema& schema = componentsOf(options.against);
+  if (survey::namesCode(text)) {
+    survey::setCodeTolerances(options.codeTolerances, survey::parseCodeTolerances(text, schema));
+  } else {
+    options.tolerances = survey::parseTolerances(text, schema);
+  }
+}
+
 void apply(CheckOptions& options, const std::string& name, const std::string& value) {
   if (isValuedReportOption(name)) return applyReportOption(options.report, name, value);
   try {
@@ -150,11 +149,15 @@ void apply(CheckOptions& options, const std::string& name, const std::string& va
       }
       options.idMatching.repeats =
           value == "last" ? survey::Repeats::Last : survey::Repeats::Average;
-    } else if (name == "--tolerance" && survey::namesCode(value)) {
-      survey::setCodeTolerances(options.codeTolerances,
-                                survey::parseCodeTolerances(value, survey::pointComponents()));
     } else if (name == "--tolerance") {
-      options.tolerances = survey::parseTolerances(value, survey::pointComponents());
+      applyTolerance(options, value);
+    } else if (name == "--against") {
+      if (value != "points" && value != "surface") {
+        throw UsageError("--against takes points or surface, not " + survey::inQuotes(value));
+      }
+      options.against = value == "surface" ? Against::Surface : Against::Points;
+    } else if (isSurfaceOption(name)) {
+      applySurfaceOption(options.surface, name, value);
     } else if (name == "--drawing") {
       options.drawing = value;
     } else if (name == "--ucs") {
@@ -225,7 +228,10 @@ void refuseOutputsOverInputs(const CheckOptions& options) {
   for (const std::filesystem::path& survey : options.moreSurveys) {
     inputs.push_back({"the survey file", survey});
   }
-  const Named outputs[] = {{"--csv", options.csv}, {"--pdf", options.pdf}, {"--xlsx", options.xlsx}, {"--dxf", options.dxf}};
+  const Named outputs[] = {{"--csv", options.csv},
+                           {"--pdf", options.pdf},
+                           {"--xlsx", options.xlsx},
+                           {"--dxf", options.dxf}};
   for (std::size_t k = 0; k < std::size(outputs); ++k) {
     const Named& output = outputs[k];
     if (!output.path) continue;
@@ -251,6 +257,7 @@ CheckOptions parseCheckOptions(const std::vector<std::string>& arguments) {
   CheckOptions options;
   std::vector<std::string> files;
   std::vector<std::string> drawingOptions;  // how to draw, which only --dxf uses
+  std::vector<std::string> toleranceTexts;  // read once the check's components are known
   for (std::size_t i = 0; i < arguments.size(); ++i) {
     const Argument argument = splitArgument(arguments[i]);
     const std::string& name = argument.name;
@@ -258,7 +265,10 @@ CheckOptions parseCheckOptions(const std::vector<std::string>& arguments) {
       options.help = true;
       return options;
     }
-    if (takesValue(name)) {
+    if (name == "--tolerance") {
+      if (!argument.value && i + 1 == arguments.size()) throw UsageError(name + " needs a value");
+      toleranceTexts.push_back(argument.value ? *argument.value : arguments[++i]);
+    } else if (takesValue(name)) {
       if (!argument.value && i + 1 == arguments.size()) throw UsageError(name + " needs a value");
       apply(options, name, argument.value ? *argument.value : arguments[++i]);
       if (name == "--text-height" || name == "--axes" || name == "--z") {
@@ -269,6 +279,8 @@ CheckOptions parseCheckOptions(const std::vector<std::string>& arguments) {
       drawingOptions.push_back(name);
     } else if (name == "--all-pairs" && !argument.value) {
       options.report.allPairs = true;
+    } else if (name == "--volumes" && !argument.value) {
+      options.surface.volumes = true;
     } else if (!argument.value && applyFlag(options, name)) {
       continue;  // a switch, now on
     } else if (name.size() > 1 && name[0] == '-') {
@@ -284,6 +296,10 @@ CheckOptions parseCheckOptions(const std::vector<std::string>& arguments) {
   options.design = files[0];
   options.survey = files[1];
   options.moreSurveys.assign(files.begin() + 2, files.end());
+  for (const std::string& text : toleranceTexts) apply(options, "--tolerance", text);
+  if (options.against != Against::Surface && !firstSurfaceOptionGiven(options.surface).empty()) {
+    throw UsageError(firstSurfaceOptionGiven(options.surface) + " needs --against surface");
+  }
   // Deviations are taken along a drawing's UCS; a name alone says nothing.
   if (options.ucs && !options.drawing) throw UsageError("--ucs needs --drawing FILE");
   for (const std::string& option : drawingOptions) {

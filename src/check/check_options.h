@@ -10,6 +10,7 @@
 #include "check/draw_settings.h"
 #include "survey/code_tolerances.h"
 #include "check/report_options.h"
+#include "check/surface_options.h"
 #include "survey/length_unit.h"
 #include "survey/pairing.h"
 #include "survey/point_file.h"
@@ -24,8 +25,12 @@ class UsageError : public std::runtime_error {
   using std::runtime_error::runtime_error;
 };
 
+// What the survey is checked against: design points (paired with the shots), a design surface.
+enum class Against { Points, Surface, Alignment };
+
 struct CheckOptions {
   bool help = false;
+  Against against = Against::Points;
   std::filesystem::path design;
   std::filesystem::path survey;
   std::vector<std::filesystem::path> moreSurveys;  // checked with the first as one survey
@@ -56,6 +61,7 @@ struct CheckOptions {
   std::optional<std::filesystem::path> dxf;
   DrawSettings vectors;
   bool textHeightGiven = false;  // else the height is proposed from the drawing and the points
+  SurfaceOptions surface;
 };
 
 // The options of `kestova check` (the arguments after "check"). Long options take their value

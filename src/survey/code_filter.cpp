@@ -46,6 +46,10 @@ std::vector<std::string> parseCodeList(std::string_view text) {
   return codes;
 }
 
+bool codeKept(const std::string& code, const CodeFilter& filter) {
+  return kept(filter, {}, code);
+}
+
 Pairing filteredByCode(const Pairing& pairing, const std::vector<Point>& design,
                        const CodeFilter& filter) {
   if (filter.empty()) return pairing;

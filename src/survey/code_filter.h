@@ -26,6 +26,9 @@ bool sameCode(std::string_view a, std::string_view b);
 // std::invalid_argument for an empty list or an empty code.
 std::vector<std::string> parseCodeList(std::string_view text);
 
+// Whether `filter` keeps a point of code `code`, compared without regard to case.
+bool codeKept(const std::string& code, const CodeFilter& filter);
+
 // `pairing` with only what `filter` keeps, codes compared without regard to case.
 Pairing filteredByCode(const Pairing& pairing, const std::vector<Point>& design,
                        const CodeFilter& filter);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string>
+
 #include "cad/automation.h"
 
 namespace check::draw {
@@ -11,6 +13,10 @@ inline constexpr char kMissingLayer[] = "DEV-MISSING";  // magenta: design point
 inline constexpr cad::Color kPassColor = 3;
 inline constexpr cad::Color kFailColor = 1;
 inline constexpr cad::Color kMissingColor = 6;
+
+// Adds a layer with its colour, unless the drawing has one of that name, which keeps the
+// colour its author gave it.
+void addLayer(cad::Document& drawing, const std::string& name, cad::Color colour);
 
 // Adds the three layers with their colours. A layer the drawing already has keeps the colour
 // its author gave it.

@@ -1,0 +1,75 @@
+#include "check/surface_command.h"
+
+#include "check/drawing_frame.h"
+#include "check/staged_outputs.h"
+#include "check/surface_csv.h"
+#include "check/surface_run.h"
+#include "check/surface_summary.h"
+
+namespace check {
+namespace {
+
+constexpr int kDefaultDecimals = 3;
+
+SurfaceRequest surfaceRequestFor(const CheckOptions& options,
+                                 const std::optional<DrawingFrame>& drawing) {
+  SurfaceRequest request;
+  request.design = options.design;
+  request.survey = options.survey;
+  request.designReading = options.designReading;
+  request.surveyReading = options.surveyReading;
+  request.designUnit = options.designUnit;
+  request.surveyUnit = options.surveyUnit;
+  request.codes = options.codes;
+  request.surface = options.surface;
+  request.tolerances = options.tolerances;
+  request.decimals = options.decimals.value_or(drawing ? drawing->precision : kDefaultDecimals);
+  return request;
+}
+
+}  // namespace
+
+int runSurfaceCheck(const CheckOptions& options, const SurfaceDrawingWriter& writeDxf,
+                    std::ostream& out, std::ostream& err) {
+  if (options.pdf) {
+    throw UsageError(
+        "--pdf writes the report of a check against points; with --against "
+        "surface, write --csv");
+  }
+  if (options.designCrs) {
+    throw UsageError(
+        "--design-crs and --survey-crs transform a survey checked against points; "
+        "give the survey in the surface's coordinates");
+  }
+  if (options.dxf && !writeDxf) throw std::runtime_error("this build cannot draw into drawings");
+  std::optional<DrawingFrame> drawing;
+  if (options.drawing) {
+    drawing = drawingFrame(*options.drawing, options.ucs);
+    for (const std::string& warning : drawing->warnings) {
+      err << "kestova check: warning: " << options.drawing->string() << ": " << warning << '\n';
+    }
+  }
+  const SurfaceRun run = checkSurface(surfaceRequestFor(options, drawing));
+  for (const std::string& warning : run.warnings) {
+    err << "kestova check: warning: " << warning << '\n';
+  }
+  StagedOutputs outputs;
+  std::vector<std::string> leftOut;
+  if (options.dxf) {
+    outputs.write(*options.dxf, [&](const std::filesystem::path& path) {
+      leftOut = writeDxf({path, options.drawing, host::geom::Frame(), options.vectors}, run);
+    });
+  }
+  if (options.csv) {
+    outputs.write(*options.csv,
+                  [&](const std::filesystem::path& path) { saveSurfaceCsv(path, run); });
+  }
+  outputs.commit();
+  writeSurfaceSummary(out, run);
+  for (const std::string& item : leftOut) {
+    out << "Left out of " << options.dxf->string() << ": " << item << '\n';
+  }
+  return run.allWithinTolerance() ? 0 : 1;
+}
+
+}  // namespace check

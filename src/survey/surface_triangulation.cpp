@@ -1,0 +1,148 @@
+#include "survey/surface_triangulation.h"
+
+#include <CGAL/Constrained_Delaunay_triangulation_2.h>
+#include <CGAL/Exact_predicates_inexact_constructions_kernel.h>
+#include <CGAL/Triangulation_face_base_with_info_2.h>
+#include <CGAL/Triangulation_vertex_base_with_info_2.h>
+#include <deque>
+
+#include "numbers/number_format.h"
+#include "survey/point_file_error.h"
+
+namespace survey {
+namespace {
+
+using Kernel = CGAL::Exact_predicates_inexact_constructions_kernel;
+using VertexBase = CGAL::Triangulation_vertex_base_with_info_2<std::uint32_t, Kernel>;
+// A face's info: it is left out of the surface (by --max-edge).
+using FaceInfo = CGAL::Triangulation_face_base_with_info_2<bool, Kernel>;
+using FaceBase = CGAL::Constrained_triangulation_face_base_2<Kernel, FaceInfo>;
+using Structure = CGAL::Triangulation_data_structure_2<VertexBase, FaceBase>;
+using Triangulation =
+    CGAL::Constrained_Delaunay_triangulation_2<Kernel, Structure, CGAL::Exact_predicates_tag>;
+using Plan = Kernel::Point_2;
+
+double cross(const SurfacePoint& o, const SurfacePoint& a, const SurfacePoint& b) {
+  return (a.x - o.x) * (b.y - o.y) - (a.y - o.y) * (b.x - o.x);
+}
+
+// Where segments ab and cd cross inside both, if they do.
+std::optional<SurfacePoint> crossing(const SurfacePoint& a, const SurfacePoint& b,
+                                     const SurfacePoint& c, const SurfacePoint& d) {
+  const double d1 = cross(c, d, a), d2 = cross(c, d, b);
+  const double d3 = cross(a, b, c), d4 = cross(a, b, d);
+  if (!((d1 > 0.0 && d2 < 0.0) || (d1 < 0.0 && d2 > 0.0))) return std::nullopt;
+  if (!((d3 > 0.0 && d4 < 0.0) || (d3 < 0.0 && d4 > 0.0))) return std::nullopt;
+  const double t = d1 / (d1 - d2);
+  return SurfacePoint{a.x + t * (b.x - a.x), a.y + t * (b.y - a.y), 0.0};
+}
+
+std::optional<SurfacePoint> selfCrossing(const Breakline& breakline) {
+  const std::vector<SurfacePoint>& p = breakline.points;
+  for (std::size_t i = 0; i + 1 < p.size(); ++i) {
+    for (std::size_t j = i + 2; j + 1 < p.size(); ++j) {
+      if (auto at = crossing(p[i], p[i + 1], p[j], p[j + 1])) return at;
+    }
+  }
+  return std::nullopt;
+}
+
+std::string planText(const SurfacePoint& p) {
+  return "(" + numbers::formatWithDP(p.x, "###0.000", ".") + ", " +
+         numbers::formatWithDP(p.y, "###0.000", ".") + ")";
+}
+
+void insertBreaklines(Triangulation& triangulation, const TriangulationInput& input) {
+  for (const Breakline& breakline : input.breaklines) {
+    const std::size_t before = triangulation.number_of_vertices();
+    for (std::size_t i = 0; i + 1 < breakline.points.size(); ++i) {
+      const SurfacePoint& a = breakline.points[i];
+      const SurfacePoint& b = breakline.points[i + 1];
+      triangulation.insert_constraint(Plan(a.x, a.y), Plan(b.x, b.y));
+    }
+    if (triangulation.number_of_vertices() == before) continue;
+    // A crossing adds a corner of no known level: the design is not clear there.
+    if (const std::optional<SurfacePoint> at = selfCrossing(breakline)) {
+      throw PointFileError(input.name, breakline.line,
+                           "a breakline crosses itself at " + planText(*at));
+    }
+    throw PointFileError(input.name, breakline.line,
+                         "a breakline crosses another where neither has a point");
+  }
+}
+
+double squaredPlanLength(const Triangulation::Face_handle& face, int opposite) {
+  const Plan& a = face->vertex(Triangulation::cw(opposite))->point();
+  const Plan& b = face->vertex(Triangulation::ccw(opposite))->point();
+  const double dx = a.x() - b.x(), dy = a.y() - b.y();
+  return dx * dx + dy * dy;
+}
+
+// Leaves out the faces along the outside with an edge on the outside longer than `maxEdge`,
+// and then those that have become the outside, until none is left to leave out.
+void dropLongOuterFaces(Triangulation& triangulation, double maxEdge) {
+  const double limit = maxEdge * maxEdge;
+  std::deque<Triangulation::Face_handle> outer;
+  for (auto face : triangulation.all_face_handles()) {
+    face->info() = false;
+    if (triangulation.is_infinite(face)) continue;
+    for (int i = 0; i < 3; ++i) {
+      if (triangulation.is_infinite(face->neighbor(i))) outer.push_back(face);
+    }
+  }
+  while (!outer.empty()) {
+    const Triangulation::Face_handle face = outer.front();
+    outer.pop_front();
+    if (face->info()) continue;
+    for (int i = 0; i < 3; ++i) {
+      const Triangulation::Face_handle neighbour = face->neighbor(i);
+      const bool outside = triangulation.is_infinite(neighbour) || neighbour->info();
+      if (!outside || squaredPlanLength(face, i) <= limit) continue;
+      face->info() = true;
+      for (int k = 0; k < 3; ++k) {
+        const Triangulation::Face_handle next = face->neighbor(k);
+        if (!triangulation.is_infinite(next) && !next->info()) outer.push_back(next);
+      }
+      break;
+    }
+  }
+}
+
+}  // namespace
+
+TinSurface triangulate(const TriangulationInput& input) {
+  TinSurface surface;
+  surface.name = input.name;
+  surface.points = input.points;
+  for (const Breakline& breakline : input.breaklines) {
+    surface.points.insert(surface.points.end(), breakline.points.begin(), breakline.points.end());
+  }
+  std::vector<std::pair<Plan, std::uint32_t>> plan;
+  plan.reserve(surface.points.size());
+  for (std::size_t i = 0; i < surface.points.size(); ++i) {
+    plan.emplace_back(Plan(surface.points[i].x, surface.points[i].y),
+                      static_cast<std::uint32_t>(i));
+  }
+  Triangulation triangulation;
+  triangulation.insert(plan.begin(), plan.end());
+  if (triangulation.dimension() < 2) {
+    throw PointFileError(
+        input.name, 0, "cannot be made a surface: it needs three points that are not on one line");
+  }
+  insertBreaklines(triangulation, input);
+  if (input.maxEdge) dropLongOuterFaces(triangulation, *input.maxEdge);
+  surface.faces.reserve(triangulation.number_of_faces());
+  for (auto face : triangulation.finite_face_handles()) {
+    if (input.maxEdge && face->info()) continue;
+    surface.faces.push_back(
+        {face->vertex(0)->info(), face->vertex(1)->info(), face->vertex(2)->info()});
+  }
+  if (surface.faces.empty()) {
+    throw PointFileError(input.name, 0,
+                         "leaves no faces with --max-edge " +
+                             numbers::formatWithDP(*input.maxEdge, "###0.###", "."));
+  }
+  return surface;
+}
+
+}  // namespace survey
