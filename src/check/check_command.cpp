@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "check/alignment_command.h"
 #include "check/check_options.h"
 #include "check/check_run.h"
 #include "check/csv_report.h"
@@ -56,6 +57,9 @@ int runCheck(const CheckOptions& options, const PdfReportWriter& writePdf,
     for (const std::string& warning : drawing->warnings) {
       err << "kestova check: warning: " << options.drawing->string() << ": " << warning << '\n';
     }
+  }
+  if (options.against == Against::Alignment) {
+    return runAlignmentCheck(options, requestFor(options, drawing), out, err);
   }
   const CheckRun run = checkSurvey(requestFor(options, drawing));
   const CheckReport report = run.report();

@@ -4,6 +4,7 @@
 #include <charconv>
 
 #include "numbers/number_text.h"
+#include "survey/alignment_check.h"
 #include "survey/coordinate_text.h"
 #include "survey/design_points.h"
 
@@ -46,11 +47,12 @@ bool takesValue(const std::string& name) {
                                             "--dxf",
                                             "--text-height",
                                             "--axes",
-                                            "--z"};
+                                            "--z",
+                                            "--against"};
   for (const char* option : kValued) {
     if (name == option) return true;
   }
-  return false;
+  return isAlignmentOption(name);
 }
 
 double radiusOf(const std::string& match) {
@@ -148,8 +150,13 @@ void apply(CheckOptions& options, const std::string& name, const std::string& va
       }
       options.idMatching.repeats =
           value == "last" ? survey::Repeats::Last : survey::Repeats::Average;
-    } else if (name == "--tolerance") {
-      options.tolerances = survey::parseTolerances(value, survey::pointComponents());
+    } else if (name == "--against") {
+      if (value != "points" && value != "alignment") {
+        throw UsageError("--against takes points or alignment, not " + survey::inQuotes(value));
+      }
+      options.against = value == "alignment" ? Against::Alignment : Against::Points;
+    } else if (isAlignmentOption(name)) {
+      applyAlignmentOption(options.alignment, name, value);
     } else if (name == "--drawing") {
       options.drawing = value;
     } else if (name == "--ucs") {
@@ -174,6 +181,17 @@ void apply(CheckOptions& options, const std::string& name, const std::string& va
     }
   } catch (const std::invalid_argument& e) {
     throw UsageError(name + ": " + e.what());
+  }
+}
+
+// The tolerances of --tolerance, with the keys of the check's components.
+survey::Tolerances tolerancesFor(Against against, const std::string& text) {
+  try {
+    return survey::parseTolerances(text, against == Against::Alignment
+                                             ? survey::alignmentComponents()
+                                             : survey::pointComponents());
+  } catch (const std::invalid_argument& e) {
+    throw UsageError(std::string("--tolerance: ") + e.what());
   }
 }
 
@@ -221,7 +239,8 @@ void refuseOutputsOverInputs(const CheckOptions& options) {
 CheckOptions parseCheckOptions(const std::vector<std::string>& arguments) {
   CheckOptions options;
   std::vector<std::string> files;
-  std::vector<std::string> drawingOptions;  // how to draw, which only --dxf uses
+  std::vector<std::string> drawingOptions;   // how to draw, which only --dxf uses
+  std::optional<std::string> toleranceText;  // read once the check's components are known
   for (std::size_t i = 0; i < arguments.size(); ++i) {
     const Argument argument = splitArgument(arguments[i]);
     const std::string& name = argument.name;
@@ -229,7 +248,10 @@ CheckOptions parseCheckOptions(const std::vector<std::string>& arguments) {
       options.help = true;
       return options;
     }
-    if (takesValue(name)) {
+    if (name == "--tolerance") {
+      if (!argument.value && i + 1 == arguments.size()) throw UsageError(name + " needs a value");
+      toleranceText = argument.value ? *argument.value : arguments[++i];
+    } else if (takesValue(name)) {
       if (!argument.value && i + 1 == arguments.size()) throw UsageError(name + " needs a value");
       apply(options, name, argument.value ? *argument.value : arguments[++i]);
       if (name == "--text-height" || name == "--axes" || name == "--z") {
@@ -258,6 +280,11 @@ CheckOptions parseCheckOptions(const std::vector<std::string>& arguments) {
   }
   options.design = files[0];
   options.survey = files[1];
+  if (toleranceText) options.tolerances = tolerancesFor(options.against, *toleranceText);
+  if (options.against != Against::Alignment &&
+      !firstAlignmentOptionGiven(options.alignment).empty()) {
+    throw UsageError(firstAlignmentOptionGiven(options.alignment) + " needs --against alignment");
+  }
   // Deviations are taken along a drawing's UCS; a name alone says nothing.
   if (options.ucs && !options.drawing) throw UsageError("--ucs needs --drawing FILE");
   for (const std::string& option : drawingOptions) {

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "check/alignment_options.h"
 #include "check/check_run.h"
 #include "check/draw_settings.h"
 #include "survey/length_unit.h"
@@ -22,8 +23,13 @@ class UsageError : public std::runtime_error {
   using std::runtime_error::runtime_error;
 };
 
+// What the survey is checked against: design points (paired with the shots), a design
+// surface, an alignment.
+enum class Against { Points, Surface, Alignment };
+
 struct CheckOptions {
   bool help = false;
+  Against against = Against::Points;
   std::filesystem::path design;
   std::filesystem::path survey;
   Matching matching = Matching::ById;
@@ -49,6 +55,7 @@ struct CheckOptions {
   // --dxf: the pairs drawn into a copy of the drawing (or a new one), and how.
   std::optional<std::filesystem::path> dxf;
   DrawSettings vectors;
+  AlignmentOptions alignment;
 };
 
 // The options of `kestova check` (the arguments after "check"). Long options take their value

@@ -82,19 +82,24 @@ CheckReport CheckRun::report() const {
           matching, frame,  decimals, numberFormat, warnings};
 }
 
+survey::PointFile readShots(const CheckRequest& request, std::vector<std::string>& warnings) {
+  survey::PointFile shots = readPoints(request.survey, request.surveyReading);
+  requireSystemFor(shots, request.surveyCrs, "--survey-crs");
+  if (request.surveyCrs) {
+    transformSurvey(request, shots, warnings);
+  } else {
+    convertUnits(request, shots);
+  }
+  return shots;
+}
+
 CheckRun checkSurvey(const CheckRequest& request, std::stop_token stop) {
   CheckRun run;
   run.design = readPoints(request.design, request.designReading);
   stopIfAsked(stop);
-  run.survey = readPoints(request.survey, request.surveyReading);
-  requireSystemFor(run.survey, request.surveyCrs, "--survey-crs");
-  requireSystemFor(run.design, request.designCrs, "--design-crs");
   std::vector<std::string> transformWarnings;
-  if (request.surveyCrs) {
-    transformSurvey(request, run.survey, transformWarnings);
-  } else {
-    convertUnits(request, run.survey);
-  }
+  run.survey = readShots(request, transformWarnings);
+  requireSystemFor(run.design, request.designCrs, "--design-crs");
   stopIfAsked(stop);
   run.pairing =
       request.matching == Matching::ById

@@ -27,4 +27,7 @@ std::vector<std::string> parseCodeList(std::string_view text);
 Pairing filteredByCode(const Pairing& pairing, const std::vector<Point>& design,
                        const CodeFilter& filter);
 
+// The shots of `shots` that `filter` keeps by their own codes, in their order.
+std::vector<Point> shotsWithCodes(const std::vector<Point>& shots, const CodeFilter& filter);
+
 }  // namespace survey
