@@ -50,7 +50,8 @@ std::string joined(const std::vector<std::string>& items) {
 }
 
 int runCheck(const CheckOptions& options, const PdfReportWriter& writePdf,
-             const VectorDrawingWriter& writeDxf, std::ostream& out, std::ostream& err) {
+             const VectorDrawingWriter& writeDxf, const AlignmentDrawingWriter& writeAlignmentDxf,
+             std::ostream& out, std::ostream& err) {
   std::optional<DrawingFrame> drawing;
   if (options.drawing) {
     drawing = drawingFrame(*options.drawing, options.ucs);
@@ -59,7 +60,7 @@ int runCheck(const CheckOptions& options, const PdfReportWriter& writePdf,
     }
   }
   if (options.against == Against::Alignment) {
-    return runAlignmentCheck(options, requestFor(options, drawing), out, err);
+    return runAlignmentCheck(options, requestFor(options, drawing), writeAlignmentDxf, out, err);
   }
   const CheckRun run = checkSurvey(requestFor(options, drawing));
   const CheckReport report = run.report();
@@ -97,7 +98,8 @@ int runCheck(const CheckOptions& options, const PdfReportWriter& writePdf,
 }  // namespace
 
 int runCheckCommand(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err,
-                    const PdfReportWriter& writePdf, const VectorDrawingWriter& writeDxf) {
+                    const PdfReportWriter& writePdf, const VectorDrawingWriter& writeDxf,
+                    const AlignmentDrawingWriter& writeAlignmentDxf) {
   constexpr int kBadInput = 2;
   try {
     const CheckOptions options = parseCheckOptions(arguments);
@@ -107,7 +109,7 @@ int runCheckCommand(const std::vector<std::string>& arguments, std::ostream& out
     }
     if (options.pdf && !writePdf) throw std::runtime_error("this build cannot write PDF reports");
     if (options.dxf && !writeDxf) throw std::runtime_error("this build cannot draw into drawings");
-    return runCheck(options, writePdf, writeDxf, out, err);
+    return runCheck(options, writePdf, writeDxf, writeAlignmentDxf, out, err);
   } catch (const UsageError& e) {
     err << "kestova check: " << e.what() << "\nTry 'kestova check --help'.\n";
   } catch (const std::exception& e) {

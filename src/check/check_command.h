@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "check/alignment_run.h"
 #include "check/check_report.h"
 #include "check/draw_settings.h"
 #include "host/geom/frame.h"
@@ -33,6 +34,11 @@ struct VectorDrawingJob {
 using VectorDrawingWriter =
     std::function<std::vector<std::string>(const VectorDrawingJob&, const CheckReport&)>;
 
+// Draws and saves the shots of a check along an alignment as a VectorDrawingWriter does a
+// check's pairs. The program hands it in.
+using AlignmentDrawingWriter =
+    std::function<std::vector<std::string>(const VectorDrawingJob&, const AlignmentRun&)>;
+
 // `kestova check`, given the arguments after "check": reads the two point files, pairs them,
 // compares each pair along the chosen frame, draws the pairs into a drawing and writes the CSV
 // and PDF reports when asked and prints the summary on `out`; messages go to `err`, warnings
@@ -40,6 +46,7 @@ using VectorDrawingWriter =
 // 0 every pair within tolerance, 1 some pair outside or some point unmatched, 2 bad input (nothing
 // written).
 int runCheckCommand(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err,
-                    const PdfReportWriter& writePdf = {}, const VectorDrawingWriter& writeDxf = {});
+                    const PdfReportWriter& writePdf = {}, const VectorDrawingWriter& writeDxf = {},
+                    const AlignmentDrawingWriter& writeAlignmentDxf = {});
 
 }  // namespace check

@@ -57,6 +57,16 @@ msp.add_polyline3d([(0, 0, 10), (50, 0, 10.5), (50, 50, 11)], dxfattribs={"layer
 doc.saveas(sys.argv[1])
 )";
 
+// Each shot's label, layer and the way its frame turns, and the arrows across the line.
+constexpr const char* kDrawingReader = R"(import ezdxf, sys
+doc = ezdxf.readfile(sys.argv[1])
+for e in doc.modelspace():
+    if e.dxftype() == "TEXT" and "  " in e.dxf.text:
+        print("%s|%s|%.3f" % (e.dxf.layer, e.dxf.text, e.dxf.rotation % 360))
+    if e.dxftype() == "INSERT" and e.dxf.name.startswith("ArrowX"):
+        print("%s|arrow|%.3f" % (e.dxf.layer, e.dxf.rotation % 360))
+)";
+
 constexpr const char* kCsvReader = R"(import csv, sys
 for row in csv.reader(open(sys.argv[1], newline="")):
     print("|".join(row))
@@ -137,6 +147,18 @@ TEST_F(AlignmentCheck, ShotsAlongALandXmlAlignmentAreListedByChainage) {
         "  k1 at 120.000  offset z\n", "Outside the alignment (1): x1 at 95.000\n"}) {
     EXPECT_NE(result.out.find(line), std::string::npos) << line << "\n" << result.out;
   }
+}
+
+TEST_F(AlignmentCheck, DrawsEachShotTurnedToTheAlignmentAtItsChainage) {
+  const ProgramRun result = run(std::string("road.xml shots.csv --dxf shots.dxf ") + kOptions);
+  EXPECT_EQ(result.status, 1) << result.err;
+  // Across the first line (heading east) the frame's X, to the right, points south: 270°; on
+  // the curve at 45° it points south-east. Positive doffsets point right, and labels turn alike.
+  EXPECT_EQ(python(kDrawingReader, "shots.dxf"),
+            (std::vector<std::string>{"DEV-OUTSIDE|x1  95.000|270.000", "DEV-FAIL|arrow|270.000",
+                                      "DEV-FAIL|k2  110.000|270.000", "DEV-FAIL|arrow|270.000",
+                                      "DEV-FAIL|k1  120.000|270.000", "DEV-PASS|arrow|315.000",
+                                      "DEV-PASS|a1  165.708|315.000"}));
 }
 
 TEST_F(AlignmentCheck, APolylineWithABulgeGivesTheSameChainagesAndNoLevels) {
