@@ -116,11 +116,11 @@ std::string checkUsage() {
          "                         beyond the alignment's ends\n"
          "\n"
          "Exit status: 0 every pair within tolerance, 1 some pair outside tolerance or some\n"
-         "point unmatched (or some shot outside the alignment), 2 bad input or a report that "
-         "cannot be written (a message on standard\n"
-         "error, no report written). Warnings on standard error (the survey far from the\n"
-         "design, a far better fit with easting and northing swapped or in other units, most\n"
-         "of the survey unmatched) leave the exit status as it is.\n";
+         "point unmatched (or some shot outside the alignment), 2 bad input or a report that\n"
+         "cannot be written (a message on standard error, no report written). Warnings on\n"
+         "standard error (the survey far from the design, a far better fit with easting and\n"
+         "northing swapped or in other units, most of the survey unmatched) leave the exit\n"
+         "status as it is.\n";
 }
 
 }  // namespace check
