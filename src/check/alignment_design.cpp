@@ -1,6 +1,5 @@
 #include "check/alignment_design.h"
 
-#include <cmath>
 #include <fstream>
 #include <sstream>
 #include <stdexcept>

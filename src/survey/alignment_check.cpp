@@ -1,6 +1,7 @@
 #include "survey/alignment_check.h"
 
 #include <algorithm>
+#include <cctype>
 #include <cmath>
 #include <stdexcept>
 

@@ -5,7 +5,6 @@
 #include <fstream>
 #include <iterator>
 #include <pugixml.hpp>
-#include <sstream>
 #include <stdexcept>
 #include <vector>
 
