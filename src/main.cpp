@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "check/check_command.h"
+#include "check/draw/alignment_drawing.h"
 #include "check/draw/surface_drawing.h"
 #include "check/draw/vector_dxf.h"
 #include "check/report/offscreen_pdf.h"
@@ -30,7 +31,8 @@ int main(int argc, char** argv) {
   if (argc > 1 && std::string(argv[1]) == "check") {
     return check::runCheckCommand(std::vector<std::string>(argv + 2, argv + argc), std::cout,
                                   std::cerr, check::report::savePdfReportOffscreen,
-                                  check::draw::saveVectorDrawing, check::draw::saveSurfaceDrawing);
+                                  check::draw::saveVectorDrawing, check::draw::saveSurfaceDrawing,
+                                  check::draw::saveAlignmentDrawing);
   }
   // Answered before QApplication exists, so that they work without a display.
   if (const auto answer =

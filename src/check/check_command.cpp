@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "check/alignment_command.h"
 #include "check/check_options.h"
 #include "check/check_run.h"
 #include "check/csv_report.h"
@@ -11,8 +12,8 @@
 #include "check/preset_folder.h"
 #include "check/staged_outputs.h"
 #include "check/summary.h"
-#include "check/xlsx_report.h"
 #include "check/surface_command.h"
+#include "check/xlsx_report.h"
 
 namespace check {
 namespace {
@@ -54,13 +55,17 @@ std::string joined(const std::vector<std::string>& items) {
 }
 
 int runCheck(const CheckOptions& options, const PdfReportWriter& writePdf,
-             const VectorDrawingWriter& writeDxf, std::ostream& out, std::ostream& err) {
+             const VectorDrawingWriter& writeDxf, const AlignmentDrawingWriter& writeAlignmentDxf,
+             std::ostream& out, std::ostream& err) {
   std::optional<DrawingFrame> drawing;
   if (options.drawing) {
     drawing = drawingFrame(*options.drawing, options.ucs);
     for (const std::string& warning : drawing->warnings) {
       err << "kestova check: warning: " << options.drawing->string() << ": " << warning << '\n';
     }
+  }
+  if (options.against == Against::Alignment) {
+    return runAlignmentCheck(options, requestFor(options, drawing), writeAlignmentDxf, out, err);
   }
   const CheckRun run = checkSurvey(requestFor(options, drawing));
   CheckReport report = run.report();
@@ -108,7 +113,8 @@ int runCheck(const CheckOptions& options, const PdfReportWriter& writePdf,
 
 int runCheckCommand(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err,
                     const PdfReportWriter& writePdf, const VectorDrawingWriter& writeDxf,
-                    const SurfaceDrawingWriter& writeSurfaceDxf) {
+                    const SurfaceDrawingWriter& writeSurfaceDxf,
+                    const AlignmentDrawingWriter& writeAlignmentDxf) {
   constexpr int kBadInput = 2;
   try {
     const CheckOptions options = parseCheckOptions(withPreset(arguments));
@@ -121,7 +127,7 @@ int runCheckCommand(const std::vector<std::string>& arguments, std::ostream& out
     if (options.against == Against::Surface) {
       return runSurfaceCheck(options, writeSurfaceDxf, out, err);
     }
-    return runCheck(options, writePdf, writeDxf, out, err);
+    return runCheck(options, writePdf, writeDxf, writeAlignmentDxf, out, err);
   } catch (const UsageError& e) {
     err << "kestova check: " << e.what() << "\nTry 'kestova check --help'.\n";
   } catch (const std::exception& e) {

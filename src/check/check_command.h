@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "check/alignment_run.h"
 #include "check/check_report.h"
 #include "check/draw_settings.h"
 #include "host/geom/frame.h"
@@ -40,6 +41,11 @@ struct SurfaceRun;
 using SurfaceDrawingWriter =
     std::function<std::vector<std::string>(const VectorDrawingJob&, const SurfaceRun&)>;
 
+// Draws and saves the shots of a check along an alignment as a VectorDrawingWriter does a
+// check's pairs. The program hands it in.
+using AlignmentDrawingWriter =
+    std::function<std::vector<std::string>(const VectorDrawingJob&, const AlignmentRun&)>;
+
 // `kestova check`, given the arguments after "check": reads the two point files, pairs them,
 // compares each pair along the chosen frame, draws the pairs into a drawing and writes the CSV
 // and PDF reports when asked and prints the summary on `out`; messages go to `err`, warnings
@@ -48,6 +54,7 @@ using SurfaceDrawingWriter =
 // written).
 int runCheckCommand(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err,
                     const PdfReportWriter& writePdf = {}, const VectorDrawingWriter& writeDxf = {},
-                    const SurfaceDrawingWriter& writeSurfaceDxf = {});
+                    const SurfaceDrawingWriter& writeSurfaceDxf = {},
+                    const AlignmentDrawingWriter& writeAlignmentDxf = {});
 
 }  // namespace check

@@ -4,6 +4,7 @@
 #include <charconv>
 
 #include "numbers/number_text.h"
+#include "survey/alignment_check.h"
 #include "survey/coordinate_text.h"
 #include "survey/design_points.h"
 #include "survey/surface_check.h"
@@ -35,7 +36,7 @@ bool takesValue(const std::string& name) {
   for (const char* option : kValued) {
     if (name == option) return true;
   }
-  return isValuedReportOption(name) || isSurfaceOption(name);
+  return isValuedReportOption(name) || isSurfaceOption(name) || isAlignmentOption(name);
 }
 
 double radiusOf(const std::string& match) {
@@ -96,7 +97,15 @@ void applyAxes(DrawSettings& vectors, const std::string& text) {
 
 // The components of the check --against names, which --tolerance gives the keys of.
 const survey::ComponentSchema& componentsOf(Against against) {
-  return against == Against::Surface ? survey::surfaceComponents() : survey::pointComponents();
+  switch (against) {
+    case Against::Surface:
+      return survey::surfaceComponents();
+    case Against::Alignment:
+      return survey::alignmentComponents();
+    case Against::Points:
+      break;
+  }
+  return survey::pointComponents();
 }
 
 // --tolerance: the general tolerances, or those of a code ("KERB:z=0.005").
@@ -152,12 +161,17 @@ void apply(CheckOptions& options, const std::string& name, const std::string& va
     } else if (name == "--tolerance") {
       applyTolerance(options, value);
     } else if (name == "--against") {
-      if (value != "points" && value != "surface") {
-        throw UsageError("--against takes points or surface, not " + survey::inQuotes(value));
+      if (value != "points" && value != "surface" && value != "alignment") {
+        throw UsageError("--against takes points, surface or alignment, not " +
+                         survey::inQuotes(value));
       }
-      options.against = value == "surface" ? Against::Surface : Against::Points;
+      options.against = value == "surface"     ? Against::Surface
+                        : value == "alignment" ? Against::Alignment
+                                               : Against::Points;
     } else if (isSurfaceOption(name)) {
       applySurfaceOption(options.surface, name, value);
+    } else if (isAlignmentOption(name)) {
+      applyAlignmentOption(options.alignment, name, value);
     } else if (name == "--drawing") {
       options.drawing = value;
     } else if (name == "--ucs") {
@@ -296,9 +310,16 @@ CheckOptions parseCheckOptions(const std::vector<std::string>& arguments) {
   options.design = files[0];
   options.survey = files[1];
   options.moreSurveys.assign(files.begin() + 2, files.end());
+  // --layer names the drawing's layer of whichever reference --against names.
+  if (options.against == Against::Alignment)
+    std::swap(options.alignment.layer, options.surface.layer);
   for (const std::string& text : toleranceTexts) apply(options, "--tolerance", text);
   if (options.against != Against::Surface && !firstSurfaceOptionGiven(options.surface).empty()) {
     throw UsageError(firstSurfaceOptionGiven(options.surface) + " needs --against surface");
+  }
+  if (options.against != Against::Alignment &&
+      !firstAlignmentOptionGiven(options.alignment).empty()) {
+    throw UsageError(firstAlignmentOptionGiven(options.alignment) + " needs --against alignment");
   }
   // Deviations are taken along a drawing's UCS; a name alone says nothing.
   if (options.ucs && !options.drawing) throw UsageError("--ucs needs --drawing FILE");

@@ -6,11 +6,12 @@
 #include <string>
 #include <vector>
 
+#include "check/alignment_options.h"
 #include "check/check_run.h"
 #include "check/draw_settings.h"
-#include "survey/code_tolerances.h"
 #include "check/report_options.h"
 #include "check/surface_options.h"
+#include "survey/code_tolerances.h"
 #include "survey/length_unit.h"
 #include "survey/pairing.h"
 #include "survey/point_file.h"
@@ -25,7 +26,8 @@ class UsageError : public std::runtime_error {
   using std::runtime_error::runtime_error;
 };
 
-// What the survey is checked against: design points (paired with the shots), a design surface.
+// What the survey is checked against: design points (paired with the shots), a design
+// surface, an alignment.
 enum class Against { Points, Surface, Alignment };
 
 struct CheckOptions {
@@ -62,6 +64,7 @@ struct CheckOptions {
   DrawSettings vectors;
   bool textHeightGiven = false;  // else the height is proposed from the drawing and the points
   SurfaceOptions surface;
+  AlignmentOptions alignment;
 };
 
 // The options of `kestova check` (the arguments after "check"). Long options take their value

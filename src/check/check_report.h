@@ -4,10 +4,10 @@
 #include <string>
 #include <vector>
 
-#include "survey/code_tolerances.h"
 #include "check/report_fields.h"
 #include "check/report_unit.h"
 #include "host/geom/frame.h"
+#include "survey/code_tolerances.h"
 #include "survey/comparison.h"
 #include "survey/length_unit.h"
 #include "survey/pairing.h"

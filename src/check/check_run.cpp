@@ -96,23 +96,29 @@ survey::PointFile readSurvey(const CheckRequest& request, const std::stop_token&
 }  // namespace
 
 CheckReport CheckRun::report() const {
-  return {design, survey,   pairing,      comparison, tolerances,     matching, frame,
-          decimals, numberFormat, warnings, codeTolerances, unit,  spreads,  axes};
+  return {design,   survey,       pairing,  comparison,     tolerances, matching, frame,
+          decimals, numberFormat, warnings, codeTolerances, unit,       spreads,  axes};
+}
+
+survey::PointFile readShots(const CheckRequest& request, std::vector<std::string>& warnings,
+                            std::stop_token stop) {
+  survey::PointFile shots = readSurvey(request, stop);
+  requireSystemFor(shots, request.surveyCrs, "--survey-crs");
+  if (request.surveyCrs) {
+    transformSurvey(request, shots, warnings);
+  } else {
+    convertUnits(request, shots);
+  }
+  return shots;
 }
 
 CheckRun checkSurvey(const CheckRequest& request, std::stop_token stop) {
   CheckRun run;
   run.design = readPoints(request.design, request.designReading);
   stopIfAsked(stop);
-  run.survey = readSurvey(request, stop);
-  requireSystemFor(run.survey, request.surveyCrs, "--survey-crs");
-  requireSystemFor(run.design, request.designCrs, "--design-crs");
   std::vector<std::string> transformWarnings;
-  if (request.surveyCrs) {
-    transformSurvey(request, run.survey, transformWarnings);
-  } else {
-    convertUnits(request, run.survey);
-  }
+  run.survey = readShots(request, transformWarnings, stop);
+  requireSystemFor(run.design, request.designCrs, "--design-crs");
   stopIfAsked(stop);
   run.pairing =
       request.matching == Matching::ById

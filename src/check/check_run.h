@@ -83,6 +83,12 @@ class CheckCancelled : public std::runtime_error {
   CheckCancelled() : std::runtime_error("the check was cancelled") {}
 };
 
+// The survey's shots, read and brought into the design's coordinate system and units, with
+// what the user is warned of on the way. Every check reads its shots through here. Throws as
+// checkSurvey does.
+survey::PointFile readShots(const CheckRequest& request, std::vector<std::string>& warnings,
+                            std::stop_token stop = {});
+
 // Reads the point files, pairs them and compares each pair. Throws what the user is told
 // about bad input (survey::PointFileError naming the file and line, std::runtime_error), and
 // CheckCancelled when `stop` is requested between two steps.

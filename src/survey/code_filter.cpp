@@ -67,4 +67,12 @@ Pairing filteredByCode(const Pairing& pairing, const std::vector<Point>& design,
   return result;
 }
 
+std::vector<Point> shotsWithCodes(const std::vector<Point>& shots, const CodeFilter& filter) {
+  std::vector<Point> result;
+  for (const Point& shot : shots) {
+    if (kept(filter, {}, shot.code)) result.push_back(shot);
+  }
+  return result;
+}
+
 }  // namespace survey

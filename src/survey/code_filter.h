@@ -33,4 +33,7 @@ bool codeKept(const std::string& code, const CodeFilter& filter);
 Pairing filteredByCode(const Pairing& pairing, const std::vector<Point>& design,
                        const CodeFilter& filter);
 
+// The shots of `shots` that `filter` keeps by their own codes, in their order.
+std::vector<Point> shotsWithCodes(const std::vector<Point>& shots, const CodeFilter& filter);
+
 }  // namespace survey

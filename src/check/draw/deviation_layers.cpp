@@ -34,6 +34,10 @@ void addDeviationLayers(cad::Document& drawing) {
   addLayer(*layers, kMissingLayer, kMissingColor);
 }
 
+void addOutsideLayer(cad::Document& drawing) {
+  addLayer(*drawing.Layers(), kOutsideLayer, kOutsideColor);
+}
+
 void addArrowBlock(cad::Document& drawing) {
   const cad::Ref<cad::Blocks> blocks = drawing.Blocks();
   for (const cad::Ref<cad::BlockDefinition>& block : blocks->Enumerate()) {
