@@ -23,10 +23,6 @@ void addLayer(cad::Layers& layers, const std::string& name, cad::Color colour) {
 
 }  // namespace
 
-void addLayer(cad::Document& drawing, const std::string& name, cad::Color colour) {
-  addLayer(*drawing.Layers(), name, colour);
-}
-
 void addDeviationLayers(cad::Document& drawing) {
   const cad::Ref<cad::Layers> layers = drawing.Layers();
   addLayer(*layers, kPassLayer, kPassColor);

@@ -10,21 +10,17 @@ namespace check::draw {
 inline constexpr char kPassLayer[] = "DEV-PASS";        // green
 inline constexpr char kFailLayer[] = "DEV-FAIL";        // red
 inline constexpr char kMissingLayer[] = "DEV-MISSING";  // magenta: design points not surveyed
-inline constexpr char kOutsideLayer[] = "DEV-OUTSIDE";  // grey: shots beyond an alignment
+inline constexpr char kOutsideLayer[] = "DEV-OUTSIDE";  // grey: shots off the reference (beyond an alignment, off a surface)
 inline constexpr cad::Color kPassColor = 3;
 inline constexpr cad::Color kFailColor = 1;
 inline constexpr cad::Color kMissingColor = 6;
 inline constexpr cad::Color kOutsideColor = 8;
 
-// Adds a layer with its colour, unless the drawing has one of that name, which keeps the
-// colour its author gave it.
-void addLayer(cad::Document& drawing, const std::string& name, cad::Color colour);
-
 // Adds the three layers with their colours. A layer the drawing already has keeps the colour
 // its author gave it.
 void addDeviationLayers(cad::Document& drawing);
 
-// Adds the layer of shots outside an alignment, as addDeviationLayers does its layers.
+// Adds the layer of shots outside the reference, as addDeviationLayers does its layers.
 void addOutsideLayer(cad::Document& drawing);
 
 // Defines the arrow block as start-up does, unless the drawing has one.

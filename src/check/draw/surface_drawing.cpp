@@ -40,7 +40,7 @@ void drawSurfaceShots(cad::Document& drawing, const SurfaceRun& run, const DrawS
     throw std::invalid_argument("the text height must be a number greater than 0");
   }
   addDeviationLayers(drawing);
-  addLayer(drawing, kOutsideLayer, kOutsideColor);
+  addOutsideLayer(drawing);
   addArrowBlock(drawing);
   const CheckReport report = run.report();
   BatchSpace space(drawing.ModelSpace());
