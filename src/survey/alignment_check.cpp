@@ -1,7 +1,6 @@
 #include "survey/alignment_check.h"
 
 #include <algorithm>
-#include <cctype>
 #include <cmath>
 #include <stdexcept>
 
@@ -11,13 +10,6 @@
 
 namespace survey {
 namespace {
-
-bool sameCode(std::string_view a, std::string_view b) {
-  return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
-    return std::tolower(static_cast<unsigned char>(x)) ==
-           std::tolower(static_cast<unsigned char>(y));
-  });
-}
 
 double offsetIn(std::string_view text) {
   const std::optional<double> offset = numbers::numberIn(text, false);

@@ -10,9 +10,6 @@
 // The shots of a surface check drawn into a drawing: each one's dz as a cut or fill arrow.
 namespace check::draw {
 
-inline constexpr char kOutsideLayer[] = "DEV-OUTSIDE";  // shots with no face under them
-inline constexpr cad::Color kOutsideColor = 6;          // magenta, as points left unchecked
-
 // Draws each shot of `run` at its plan position: the dialog's Z arrow laid flat so that it
 // points up the drawing for fill and down for cut, labelled with the signed dz at the check's
 // decimals ("+0.012", "-0.031"), on DEV-PASS or DEV-FAIL; a shot outside the surface gets a
