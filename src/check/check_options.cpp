@@ -341,9 +341,11 @@ CheckOptions parseCheckOptions(const std::vector<std::string>& arguments) {
 
 void applyOption(CheckOptions& options, const std::string& name,
                  const std::optional<std::string>& value) {
-  if (takesValue(name) && value) {
+  // --tolerance is not among takesValue()'s: the command line reads it once --against is known.
+  const bool valued = takesValue(name) || name == "--tolerance";
+  if (valued && value) {
     apply(options, name, *value);
-  } else if (takesValue(name)) {
+  } else if (valued) {
     throw UsageError(name + " needs a value");
   } else if (value || !applyFlag(options, name)) {
     throw UsageError("unknown option " + survey::inQuotes(name));

@@ -5,6 +5,8 @@
 #include <cctype>
 #include <optional>
 
+#include "survey/code_filter.h"
+#include "survey/code_tolerances.h"
 #include "survey/coordinate_text.h"
 #include "survey/point_file_error.h"
 
@@ -77,6 +79,13 @@ std::optional<std::optional<std::string>> optionValue(const PresetLine& line) {
   return std::nullopt;
 }
 
+// The code a tolerance line is for ("KERB" of "KERB:z=0.005"), empty for the general one: a
+// preset holds one line for each, so that no line is quietly overruled by a later one.
+std::string toleranceCode(std::string_view value) {
+  if (!survey::namesCode(value)) return {};
+  return std::string(trimmed(value.substr(0, value.find(':'))));
+}
+
 // The key and value of a line that is neither blank nor a comment. Throws the reason.
 PresetLine lineOf(std::string_view text, const Preset& before) {
   const std::size_t equals = text.find('=');
@@ -92,7 +101,13 @@ PresetLine lineOf(std::string_view text, const Preset& before) {
                                 " is not kept in a preset; a preset keeps " + knownKeys());
   }
   for (const PresetLine& earlier : before) {
-    if (earlier.key == line.key) throw std::invalid_argument(line.key + " is given twice");
+    if (earlier.key != line.key) continue;
+    if (line.key != "tolerance") throw std::invalid_argument(line.key + " is given twice");
+    const std::string code = toleranceCode(line.value);
+    if (survey::sameCode(toleranceCode(earlier.value), code)) {
+      throw std::invalid_argument(code.empty() ? "the general tolerance is given twice"
+                                               : "the tolerance of " + code + " is given twice");
+    }
   }
   if (key->isSwitch && line.value != "yes" && line.value != "no") {
     throw std::invalid_argument(line.key + " takes yes or no, not " + survey::inQuotes(line.value));

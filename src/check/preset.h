@@ -28,7 +28,8 @@ class PresetError : public std::runtime_error {
 
 // The text of a preset, `name` (its file) in messages. Each option is checked as the command
 // line checks it. Throws PresetError for an unknown key, a key given twice, a bad value, one
-// coordinate system without the other.
+// coordinate system without the other. `tolerance` may be given once in general and once for
+// each code ("tolerance = KERB:z=0.005").
 Preset parsePreset(std::string_view text, const std::string& name);
 
 // The text a preset file holds.

@@ -62,8 +62,20 @@ INSTANTIATE_TEST_SUITE_P(
         BadLineCase{"empty value", "codes =\n", ":1: ", "codes needs a value"},
         BadLineCase{"one coordinate system", "match = id\ndesign-crs = EPSG:25832\n",
                     ":2: ", "design-crs needs survey-crs"},
-        BadLineCase{"NUL byte", std::string_view("match = i\0d\n", 12),
-                    ":1: ", "holds a NUL byte"}));
+        BadLineCase{"NUL byte", std::string_view("match = i\0d\n", 12), ":1: ", "holds a NUL byte"},
+        BadLineCase{"general tolerance twice",
+                    "tolerance = x=0.02\ntolerance = KERB:z=0.005\ntolerance = z=0.01\n",
+                    ":3: ", "the general tolerance is given twice"},
+        BadLineCase{"a code's tolerance twice, in another case",
+                    "tolerance = KERB:z=0.005\ntolerance = STK:z=0.01\ntolerance = kerb :x=1\n",
+                    ":3: ", "the tolerance of kerb is given twice"},
+        BadLineCase{"a code's tolerance with an unknown key", "tolerance = KERB:q=0.005\n",
+                    ":1: ", "--tolerance: "},
+        BadLineCase{"a code's tolerance without its code", "tolerance = :z=0.005\n",
+                    ":1: ", "write the code before its tolerances"},
+        BadLineCase{"bounds where the point check takes one limit",
+                    "tolerance = KERB:z=-0.03:0.01\n",
+                    ":1: ", "the tolerance must be a number, 0 or more"}));
 
 TEST(Preset, ReadsBackAsWrittenAndAppliesAsTheCommandLine) {
   const Preset preset{{"tolerance", "x=0.02,h=0.025"}, {"match", "near:0.5"},
@@ -93,6 +105,23 @@ TEST(Preset, ReadsBackAsWrittenAndAppliesAsTheCommandLine) {
   EXPECT_EQ(options.surveyCrs, "EPSG:4979");
   EXPECT_EQ(presetArguments(read)[7], "--survey-decimal-comma");
   EXPECT_EQ(presetArguments(read).size(), preset.size() - 1);  // "no" gives no argument
+}
+
+TEST(Preset, HoldsTolerancesPerCodeBesideTheGeneralOnes) {
+  const Preset preset = parsePreset(
+      "tolerance = KERB:z=0.005\ntolerance = x=0.02,z=0.01\ntolerance = STK:h=0.04\n", "ROADS.txt");
+  EXPECT_EQ(presetArguments(preset),
+            (std::vector<std::string>{"--tolerance=KERB:z=0.005", "--tolerance=x=0.02,z=0.01",
+                                      "--tolerance=STK:h=0.04"}));
+  const CheckOptions options = presetOptions(preset);
+  ASSERT_TRUE(options.tolerances[2].has_value());
+  EXPECT_DOUBLE_EQ(options.tolerances[2]->upper, 0.01);
+  ASSERT_EQ(options.codeTolerances.size(), 2u);
+  EXPECT_EQ(options.codeTolerances[0].code, "KERB");
+  EXPECT_DOUBLE_EQ(options.codeTolerances[0].tolerances[2]->upper, 0.005);
+  EXPECT_FALSE(options.codeTolerances[0].tolerances[0].has_value());
+  EXPECT_EQ(options.codeTolerances[1].code, "STK");
+  EXPECT_DOUBLE_EQ(options.codeTolerances[1].tolerances[3]->upper, 0.04);
 }
 
 TEST(PresetFolder, RefusesNamesThatAreNoFileName) {
@@ -152,6 +181,26 @@ TEST_F(PresetCommand, TheCommandLineWinsOverThePreset) {
   // Its tolerance given again on the command line wins; its other options stay.
   EXPECT_EQ(run({design, surveyed, "--tolerance=z=0.05", "--preset=ROADS"}), 0) << errors;
   EXPECT_NE(output.find("Pairs: 1,"), std::string::npos) << output;
+}
+
+TEST_F(PresetCommand, ChecksEachCodeAgainstItsOwnTolerance) {
+  // P1 (STK) lies 0.02 high; the general tolerance alone fails it.
+  const struct {
+    const char* stk;
+    int status;
+  } cases[] = {{"STK:z=0.05", 0},
+               {"stk:z=0.02", 0},
+               {"STK:z=0.015", 1},
+               {"STK:x=0.05", 1},
+               {"KERB:z=0.05", 1}};
+  for (const auto& c : cases) {
+    savePreset(presetFolder(), "ROADS",
+               {{"survey-decimal-comma", "yes"},
+                {"exclude-codes", "CP"},
+                {"tolerance", "z=0.01"},
+                {"tolerance", c.stk}});
+    EXPECT_EQ(run({design, surveyed, "--preset", "ROADS"}), c.status) << c.stk << errors;
+  }
 }
 
 TEST_F(PresetCommand, AnUnknownPresetIsRefusedNamingTheFolder) {

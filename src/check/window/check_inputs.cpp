@@ -17,6 +17,7 @@
 #include "check/window/options_panel.h"
 #include "check/window/point_file_box.h"
 #include "check/window/preset_bar.h"
+#include "survey/code_tolerances.h"
 #include "survey/design_points.h"
 
 namespace check {
@@ -204,6 +205,7 @@ CheckRequest CheckInputs::request() const {
   request.radius = options.radius;
   request.idMatching = options.idMatching;
   request.tolerances = options.tolerances;
+  request.codeTolerances = options.codeTolerances;
   const UcsChoice& ucs = ucsChoices_[static_cast<std::size_t>(ucs_->currentIndex())];
   request.frame = ucs.frame;
   request.frameDescription = ucs.description;
@@ -234,6 +236,7 @@ Preset CheckInputs::preset() const {
                   QString::number(tolerance_[k]->value(), 'g', 12);
   }
   if (!limits.isEmpty()) add("tolerance", limits.join(',').toStdString());
+  for (const PresetLine& line : codeTolerances_) add(line.key, line.value);
   add("match", byId_->isChecked()
                    ? "id"
                    : "near:" + QString::number(radius_->value(), 'g', 12).toStdString());
@@ -264,6 +267,10 @@ void CheckInputs::applyPreset(const Preset& preset) {
     if (tolerance) {
       tolerance_[k]->setValue(std::max(std::abs(tolerance->lower), std::abs(tolerance->upper)));
     }
+  }
+  codeTolerances_.clear();
+  for (const PresetLine& line : preset) {
+    if (line.key == "tolerance" && survey::namesCode(line.value)) codeTolerances_.push_back(line);
   }
   design_->showReading(options.designReading);
   survey_->showReading(options.surveyReading);

@@ -74,6 +74,9 @@ class CheckInputs : public QWidget {
   // A box and a limit per component of the point check, in its order.
   std::vector<QCheckBox*> tested_;
   std::vector<QDoubleSpinBox*> tolerance_;
+  // The tolerances of codes in the preset applied last: the window has no control for them, so
+  // it checks with them and saves them back as they were.
+  std::vector<PresetLine> codeTolerances_;
   QComboBox* ucs_ = nullptr;
   QSpinBox* decimals_ = nullptr;
   QDoubleSpinBox* textHeight_ = nullptr;

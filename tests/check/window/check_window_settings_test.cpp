@@ -135,6 +135,41 @@ TEST_F(CheckWindowSettings, ChoosingAPresetSetsItsOptionsAndDeletingItRemovesIts
   EXPECT_EQ(presets->count(), 1);  // "None" alone
 }
 
+TEST_F(CheckWindowSettings, APresetsTolerancesPerCodeAreCheckedWithAndSavedBack) {
+  std::filesystem::create_directories(presetFolder());
+  std::ofstream(presetFolder() / "KERBS.txt") << "survey-columns = PNEZD\n"
+                                                 "survey-decimal-comma = yes\n"
+                                                 "tolerance = z=0.01\n"
+                                                 "tolerance = KERB:z=0.05\n";
+  open();
+  choose("design", design);
+  choose("survey", surveyed);
+  auto* presets = find<QComboBox>("presets");
+  presets->setCurrentIndex(1);
+  emit presets->activated(1);
+  // P1 is 0.011 high and fails; P2, a kerb 0.02 low, passes its own tolerance.
+  check();
+  const CommandRun printed = command({design, surveyed, "--preset", "KERBS"});
+  EXPECT_EQ(printed.status, 1) << printed.err;
+  const QString overview = find<QLabel>("overview")->text();
+  EXPECT_NE(printed.out.find("Outside tolerance: 1 "), std::string::npos) << printed.out;
+  std::istringstream lines(printed.out);
+  for (std::string line; std::getline(lines, line);) {
+    if (line.rfind("Outside tolerance:", 0) == 0) {
+      EXPECT_TRUE(overview.contains(QString::fromStdString(line))) << overview.toStdString();
+    }
+  }
+
+  find<QDoubleSpinBox>("tolerance_z")->setValue(0.015);
+  answerName("KERBS");
+  QTest::mouseClick(find<QPushButton>("savePreset"), Qt::LeftButton);
+  std::vector<std::string> tolerances;
+  for (const PresetLine& line : readPreset(presetFolder(), "KERBS")) {
+    if (line.key == "tolerance") tolerances.push_back(line.value);
+  }
+  EXPECT_EQ(tolerances, (std::vector<std::string>{"z=0.015", "KERB:z=0.05"}));
+}
+
 TEST_F(CheckWindowSettings, ABadPresetIsNamedWithItsLine) {
   std::filesystem::create_directories(presetFolder());
   std::ofstream(presetFolder() / "BAD.txt") << "match = id\nunits = yards\n";
