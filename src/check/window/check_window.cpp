@@ -54,13 +54,19 @@ CheckWindow::CheckWindow(CheckWindowSetup setup, QWidget* parent)
   buttons->addWidget(busy_);
   buttons->addWidget(cancel_);
   buttons->addStretch();
+  buttons->addWidget(target_);
   buttons->addWidget(draw_);
   buttons->addWidget(save_);
   // On a small screen the inputs scroll rather than push the buttons and the results out of
   // the window.
+  auto* scrolled = new QWidget(this);
+  auto* scrolledLayout = new QVBoxLayout(scrolled);
+  scrolledLayout->setContentsMargins(0, 0, 0, 0);
+  scrolledLayout->addWidget(inputs_);
+  scrolledLayout->addWidget(reportFields_);
   auto* inputsArea = new QScrollArea(this);
   inputsArea->setObjectName("inputsArea");
-  inputsArea->setWidget(inputs_);
+  inputsArea->setWidget(scrolled);
   inputsArea->setWidgetResizable(true);
   inputsArea->setFrameShape(QFrame::NoFrame);
   constexpr int kInputsShownAtLeast = 200;  // pixels: the presets and the files, at 800 by 600
@@ -69,9 +75,7 @@ CheckWindow::CheckWindow(CheckWindowSetup setup, QWidget* parent)
   auto* topLayout = new QVBoxLayout(top);
   topLayout->setContentsMargins(0, 0, 0, 0);
   topLayout->addWidget(inputsArea);
-  topLayout->addWidget(reportFields_);
   topLayout->addLayout(buttons);
-  topLayout->addWidget(target_);
   auto* splitter = new QSplitter(Qt::Vertical, this);
   splitter->addWidget(top);
   splitter->addWidget(results_);
