@@ -311,8 +311,12 @@ CheckOptions parseCheckOptions(const std::vector<std::string>& arguments) {
   options.survey = files[1];
   options.moreSurveys.assign(files.begin() + 2, files.end());
   // --layer names the drawing's layer of whichever reference --against names.
-  if (options.against == Against::Alignment)
+  if (options.against == Against::Alignment) {
     std::swap(options.alignment.layer, options.surface.layer);
+  }
+  if (options.against == Against::Points && options.surface.layer) {
+    throw UsageError("--layer needs --against surface or --against alignment");
+  }
   for (const std::string& text : toleranceTexts) apply(options, "--tolerance", text);
   if (options.against != Against::Surface && !firstSurfaceOptionGiven(options.surface).empty()) {
     throw UsageError(firstSurfaceOptionGiven(options.surface) + " needs --against surface");

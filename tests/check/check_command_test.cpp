@@ -206,13 +206,13 @@ TEST_F(CheckCommand, LandXmlDesignPairedByProximity) {
       run("check design.xml shots.txt --match near:0.25 --columns PNEZ --decimals 2 --csv out.csv");
   EXPECT_EQ(result.status, 1) << result.err;
   EXPECT_NE(result.out.find("Pairs: 1, by proximity within 0.25\n"), std::string::npos);
-  EXPECT_EQ(
-      csvRows("out.csv"),
-      (std::vector<std::string>{
-          kHeader,
-          "A|1000.00|2000.00|50.00|1000.00|2000.01|50.00|1|0.00|0.01|0.00|0.01|pass||||shots.txt|1||||",
-          "B|1010.00|2000.00|50.00|||||||||unmatched-design|||||||||",
-          "102||||1010.00|2000.30|50.00|1|||||unmatched-survey||||shots.txt|2||||"}));
+  EXPECT_EQ(csvRows("out.csv"),
+            (std::vector<std::string>{
+                kHeader,
+                "A|1000.00|2000.00|50.00|1000.00|2000.01|50.00|1|0.00|0.01|0.00|0.01|pass||||shots."
+                "txt|1||||",
+                "B|1010.00|2000.00|50.00|||||||||unmatched-design|||||||||",
+                "102||||1010.00|2000.30|50.00|1|||||unmatched-survey||||shots.txt|2||||"}));
 }
 
 TEST_F(CheckCommand, SkippedLinesAreListed) {

@@ -99,7 +99,7 @@ TEST_F(PdfCommand, CarriesTheJobsFieldsEveryPairAndDeviationsInTheChosenUnit) {
   const std::string text = fixtures::pdfText(folder / "out.pdf");
   for (const char* line :
        {"Vectors drawn 250 times their length", "Pairs (2, 1 outside tolerance)\n",
-        "point dx (mm) dy (mm) dz (mm) dH (mm) outside in\n", "P1 5 -2 3 5 within\n",
+        "point code dx (mm) dy (mm) dz (mm) dH (mm) outside in\n", "P1 5 -2 3 5 within\n",
         "P2 30 4 -20 30 x, z, h\n"}) {
     EXPECT_NE(text.find(line), std::string::npos) << line << "\nnot in\n" << text;
   }

@@ -89,14 +89,15 @@ TEST_F(SeveralSurveys, AreCheckedAsOneSurveyEachShotNamingItsFileAndLine) {
       << result.out;
   EXPECT_NE(result.out.find("Pairs: 3, by id (1 from several shots)\n"), std::string::npos);
   // P1 shot on both days: averaged, placed at its first shot.
-  EXPECT_EQ(csvRows("out.csv"),
-            (std::vector<std::string>{"id|design_x|shots|status|failing|design_code|survey_code|"
-                                      "survey_file|survey_line",
-                                      "P1|1000.000|2|pass||STK||day1.csv|1",
-                                      "K1|1010.000|1|pass||KERB||day1.csv|2",
-                                      "K2|1020.000|1|pass||kerb||day2.csv|3"}));
+  EXPECT_EQ(
+      csvRows("out.csv"),
+      (std::vector<std::string>{"id|design_x|shots|status|failing|design_code|survey_code|"
+                                "survey_file|survey_line|spread_dx|spread_dy|spread_dz|spread_dh",
+                                "P1|1000.000|2|pass||STK||day1.csv|1|0.006|0.000|0.000|0.006",
+                                "K1|1010.000|1|pass||KERB||day1.csv|2||||",
+                                "K2|1020.000|1|pass||kerb||day2.csv|3||||"}));
   EXPECT_EQ(run("design.csv day1.csv day2.csv --repeats last --csv out.csv").status, 0);
-  EXPECT_EQ(csvRows("out.csv")[1], "P1|1000.000|2|pass||STK||day2.csv|2");
+  EXPECT_EQ(csvRows("out.csv")[1], "P1|1000.000|2|pass||STK||day2.csv|2|0.006|0.000|0.000|0.006");
 }
 
 // Each survey file is read with the survey's options: both need their decimal commas.
@@ -157,8 +158,8 @@ TEST_F(SeveralSurveys, TolerancesOfACodeHoldForItsPairs) {
       << result.out;
   const std::vector<std::string> rows = csvRows("out.csv");
   ASSERT_EQ(rows.size(), 4u);
-  EXPECT_EQ(rows[2], "K1|1010.000|1|pass||KERB||day1.csv|2");
-  EXPECT_EQ(rows[3], "K2|1020.000|1|fail|z|kerb||day2.csv|3");
+  EXPECT_EQ(rows[2], "K1|1010.000|1|pass||KERB||day1.csv|2||||");
+  EXPECT_EQ(rows[3], "K2|1020.000|1|fail|z|kerb||day2.csv|3||||");
   const ProgramRun tighter = run("design.csv day1.csv day2.csv --tolerance kerb:z=0.003,x=0.1");
   EXPECT_NE(tighter.out.find("Tolerances: none\nTolerances for code kerb: x 0.100, z 0.003\n"
                              "Outside tolerance: 2 of 3 pairs\n"),

@@ -179,7 +179,8 @@ TEST_F(SurfaceCommand, BadInputIsNamedAndNothingIsWritten) {
        "kestova check: --pdf writes the report of a check against points; with --against "
        "surface, write --csv\nTry 'kestova check --help'.\n"},
       {"design.xml shots.csv --against slope",
-       "kestova check: --against takes points or surface, not 'slope'\nTry 'kestova check "
+       "kestova check: --against takes points, surface or alignment, not 'slope'\nTry 'kestova "
+       "check "
        "--help'.\n"},
   };
   for (const Case& c : cases) {
