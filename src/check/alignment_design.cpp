@@ -9,6 +9,7 @@
 #include "host/dxf/reader.h"
 #include "host/geom/ocs.h"
 #include "survey/landxml_alignment.h"
+#include "survey/polyline_plan.h"
 
 namespace check {
 namespace {
@@ -30,33 +31,17 @@ std::string hex(host::model::Handle handle) {
   return text.str();
 }
 
-// The polyline's plan: a line for each straight segment, an arc for each bulged one; segments
-// of no length (a vertex given twice) are passed over.
+// The polyline's plan in world: its vertices out of its object coordinate system.
 std::vector<survey::PlanElement> planOf(const host::model::Polyline2d& polyline) {
   const host::geom::Frame ocs = host::geom::objectCoordinateSystem(polyline.extrusion);
   // Seen from above, a polyline drawn with its normal pointing down turns the other way.
   const bool mirrored = polyline.extrusion.z() < 0.0;
-  std::vector<survey::PlanElement> elements;
-  const std::size_t count = polyline.vertices.size();
-  const std::size_t segments = polyline.closed ? count : count - 1;
-  for (std::size_t i = 0; i < segments; ++i) {
-    const auto& from = polyline.vertices[i];
-    const auto& to = polyline.vertices[(i + 1) % count];
-    const Vector2d a = ocs.pointToWorld({from.point.x(), from.point.y(), 0.0}).head<2>();
-    const Vector2d b = ocs.pointToWorld({to.point.x(), to.point.y(), 0.0}).head<2>();
-    const Vector2d chord = b - a;
-    if (chord.norm() == 0.0) continue;
-    const double bulge = mirrored ? -from.bulge : from.bulge;
-    if (bulge == 0.0) {
-      elements.push_back(survey::PlanElement::line(a, b));
-      continue;
-    }
-    // The centre lies square to the chord's middle, |chord|(1 - b²)/4b to its left.
-    const Vector2d left(-chord.y(), chord.x());
-    const Vector2d center = (a + b) / 2.0 + left * (1.0 - bulge * bulge) / (4.0 * bulge);
-    elements.push_back(survey::PlanElement::arc(a, center, b, bulge < 0.0));
+  std::vector<survey::BulgedVertex> vertices;
+  for (const auto& vertex : polyline.vertices) {
+    const Vector2d point = ocs.pointToWorld({vertex.point.x(), vertex.point.y(), 0.0}).head<2>();
+    vertices.push_back({point, mirrored ? -vertex.bulge : vertex.bulge});
   }
-  return elements;
+  return survey::planOfPolyline(vertices, polyline.closed);
 }
 
 // Lines from vertex to vertex, and a profile through their heights.

@@ -137,6 +137,12 @@ struct Measure {
 struct ListEntity {
   friend bool operator==(const ListEntity&, const ListEntity&) = default;
 };
+// STATION tells the chainage and offset of points against a picked polyline; the start
+// chainage is asked for when not typed.
+struct Station {
+  std::optional<double> startChainage;
+  friend bool operator==(const Station&, const Station&) = default;
+};
 // ERASE removes the entity picked, or those inside a window, as one step.
 struct Erase {
   friend bool operator==(const Erase&, const Erase&) = default;
@@ -171,7 +177,7 @@ using Command =
                  command::UcsThreePoint, command::UcsSave, command::UcsRestore, command::UcsDelete,
                  command::AddPoint, command::AddLine, command::DrawLines, command::SetView,
                  command::Zoom, command::ShowLayers, command::ShowLineWeights, command::Identify,
-                 command::Measure, command::ListEntity, command::Erase, command::Units,
-                 command::Plot>;
+                 command::Measure, command::ListEntity, command::Station, command::Erase,
+                 command::Units, command::Plot>;
 
 }  // namespace host::view

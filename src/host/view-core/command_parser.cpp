@@ -243,6 +243,7 @@ std::variant<Command, EntryError> parseCommand(std::string_view text,
   if (name == "LWT") return lineWeights(rest);
   if (name == "ID") return identify(rest);
   if (name == "DIST") return measure(rest);
+  if (name == "STATION") return station(rest);
   if (name == "LIST") return noArguments(name, rest, command::ListEntity{});
   if (name == "ERASE") return noArguments(name, rest, command::Erase{});
   if (name == "UNITS") return units(rest);

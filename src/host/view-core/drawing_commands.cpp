@@ -198,6 +198,7 @@ std::string commandName(const Command& command) {
                                [](const command::Identify&) { return "ID"; },
                                [](const command::Measure&) { return "DIST"; },
                                [](const command::ListEntity&) { return "LIST"; },
+                               [](const command::Station&) { return "STATION"; },
                                [](const command::Erase&) { return "ERASE"; },
                                [](const command::Units&) { return "UNITS"; },
                                [](const command::Plot&) { return "PLOT"; }},

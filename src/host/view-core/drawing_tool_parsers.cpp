@@ -7,6 +7,7 @@
 
 #include "host/view-core/command_words.h"
 #include "host/view-core/drawing_units.h"
+#include "host/view-core/polyline_station.h"
 
 namespace host::view {
 namespace {
@@ -68,6 +69,17 @@ Result measure(std::string_view rest) {
   auto to = pointNamed(points[1], "DIST second point");
   if (auto* error = std::get_if<EntryError>(&to)) return *error;
   return command::Measure{std::get<PointEntry>(from), std::get<PointEntry>(to)};
+}
+
+Result station(std::string_view rest) {
+  if (rest.empty()) return command::Station{};
+  const auto start = parseChainage(rest);
+  if (!start) {
+    return EntryError{
+        "STATION: the start chainage is a number or kilometres+metres, as 1250 or "
+        "1+250, or nothing to be asked for it"};
+  }
+  return command::Station{start};
 }
 
 Result units(std::string_view rest) {

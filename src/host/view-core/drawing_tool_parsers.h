@@ -12,6 +12,8 @@ namespace host::view {
 
 std::variant<Command, EntryError> identify(std::string_view rest);
 std::variant<Command, EntryError> measure(std::string_view rest);
+// STATION [start chainage], as 1000 or 1+000.
+std::variant<Command, EntryError> station(std::string_view rest);
 // UNITS [units] [format] [decimals], in any order: "UNITS M 3".
 std::variant<Command, EntryError> units(std::string_view rest);
 // PLOT [EXTENTS|VIEW] [A0..A4] [LANDSCAPE|PORTRAIT] [FIT|1:N] file.pdf, in any order; a path

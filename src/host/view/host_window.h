@@ -104,6 +104,9 @@ class HostWindow : public QMainWindow {
   // when the request lets an empty line end it.
   std::optional<Eigen::Vector3d> requestPoint(model::Document& document, const std::string& prompt,
                                               const PointRequest& request = {});
+  // Asks for a value typed at the command line and waits as requestPoint does: the line typed,
+  // trimmed (empty for Enter alone); none when cancelled.
+  std::optional<std::string> requestText(model::Document& document, const std::string& prompt);
   bool pointRequestWaiting() const { return request_ != nullptr; }
 
   // --- Questions, replaceable so that tests can answer them ---
@@ -137,6 +140,9 @@ class HostWindow : public QMainWindow {
     QEventLoop* loop = nullptr;
     std::optional<Eigen::Vector3d> answer;
     bool emptyEnds = false;
+    // Asks for a typed value, not a point: clicks do not answer.
+    bool wantsText = false;
+    std::optional<std::string> text;
   };
 
   std::shared_ptr<HostApplication> application_;
@@ -193,6 +199,9 @@ class HostWindow : public QMainWindow {
   // unnoticed.
   void clicked(DrawingView* view, const Eigen::Vector3d& world, bool snapped);
   void answerRequest(std::optional<Eigen::Vector3d> answer);
+  // Waits in a nested event loop until `pending` is answered; false when the window was
+  // destroyed meanwhile.
+  bool waitForAnswer(PendingRequest& pending, const std::string& prompt);
   void typedPoint(const QString& text);
   void setDrawingActionsEnabled(bool enabled);
   void runWindowCommand(const Command& command);
@@ -205,6 +214,8 @@ class HostWindow : public QMainWindow {
   void measure(DrawingView& view, const command::Measure& measure);
   void listEntity(DrawingView& view);
   void erase(DrawingView& view);
+  // STATION: a polyline picked, its start chainage, then points until Enter or Esc.
+  void station(DrawingView& view, const command::Station& station);
   // The entity shown under a picked point, none when nothing is.
   std::optional<model::Handle> entityUnder(DrawingView& view, const Eigen::Vector3d& picked);
   void plot(DrawingView& view, const command::Plot& plot);

@@ -113,6 +113,9 @@ void HostWindow::runWindowCommand(const Command& command) {
           [&](const command::ListEntity&) {
             if (needsView()) listEntity(*view);
           },
+          [&](const command::Station& c) {
+            if (needsView()) station(*view, c);
+          },
           [&](const command::Erase&) {
             if (needsView()) erase(*view);
           },

@@ -13,29 +13,47 @@ std::optional<Eigen::Vector3d> HostWindow::requestPoint(model::Document& documen
   DrawingView* view = viewOf(document);
   // One request at a time, and only for a drawing this window shows.
   if (request_ || !view) return std::nullopt;
+  PendingRequest pending;
+  pending.view = view;
+  pending.emptyEnds = request.emptyEnds;
+  view->setRubberBand(request.basePoint, request.box);
+  if (!waitForAnswer(pending, prompt)) return std::nullopt;
+  return pending.answer;
+}
 
-  tabs_->setCurrentWidget(view);
+std::optional<std::string> HostWindow::requestText(model::Document& document,
+                                                   const std::string& prompt) {
+  DrawingView* view = viewOf(document);
+  if (request_ || !view) return std::nullopt;
+  PendingRequest pending;
+  pending.view = view;
+  pending.wantsText = true;
+  if (!waitForAnswer(pending, prompt)) return std::nullopt;
+  return pending.text;
+}
+
+bool HostWindow::waitForAnswer(PendingRequest& pending, const std::string& prompt) {
+  tabs_->setCurrentWidget(pending.view);
   show();
   raise();
   activateWindow();
   QEventLoop loop;
-  PendingRequest pending{view, &loop, std::nullopt, request.emptyEnds};
+  pending.loop = &loop;
   request_ = &pending;
   commandLine_->setPrompt(QString::fromStdString(prompt));
   commandLine_->input()->setFocus();
   setDrawingActionsEnabled(false);
-  view->setRubberBand(request.basePoint, request.box);
 
   const QPointer<HostWindow> self(this);
   loop.exec();
   // The window may have been destroyed while the user was asked; it cancelled the request.
-  if (!self) return std::nullopt;
+  if (!self) return false;
 
   if (pending.view) pending.view->setRubberBand(std::nullopt);
   request_ = nullptr;
   commandLine_->setPrompt(CommandLine::kCommandPrompt);
   setDrawingActionsEnabled(true);
-  return pending.answer;
+  return true;
 }
 
 void HostWindow::answerRequest(std::optional<Eigen::Vector3d> answer) {
@@ -48,6 +66,10 @@ void HostWindow::answerRequest(std::optional<Eigen::Vector3d> answer) {
 void HostWindow::clicked(DrawingView* view, const Eigen::Vector3d& world, bool snapped) {
   // A click in another drawing does not answer; its points mean nothing here.
   if (!request_ || request_->view != view) return;
+  if (request_->wantsText) {
+    say("Type what is asked for, or press Esc to cancel");
+    return;
+  }
   const model::Document& document = *view->document();
   const Eigen::Vector3d local = document.currentUcs().frame.pointToLocal(world);
   const std::string echo = formatPoint(local.x(), local.y(), local.z(), document.header().luprec);
@@ -62,6 +84,11 @@ void HostWindow::clicked(DrawingView* view, const Eigen::Vector3d& world, bool s
 void HostWindow::typedPoint(const QString& text) {
   DrawingView* view = request_->view;
   if (!view) return;
+  if (request_->wantsText) {
+    request_->text = text.trimmed().toStdString();
+    request_->loop->quit();
+    return;
+  }
   if (text.trimmed().isEmpty()) {
     if (request_->emptyEnds) {
       answerRequest(std::nullopt);

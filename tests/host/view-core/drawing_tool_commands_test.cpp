@@ -1,4 +1,4 @@
-// The parsing of ID, DIST, LIST, ERASE, UNITS and PLOT, and UNITS applied to a drawing.
+// The parsing of ID, DIST, LIST, STATION, ERASE, UNITS and PLOT, and UNITS applied to a drawing.
 #include <ostream>
 
 #include <gtest/gtest.h>
@@ -40,26 +40,28 @@ using Area = command::Plot::Area;
 
 INSTANTIATE_TEST_SUITE_P(
     Each, DrawingToolCommand,
-    testing::Values(ParsedCase{"id", command::Identify{}},
-                    ParsedCase{"ID 1,2,3", command::Identify{ucsPoint(1, 2, 3)}},
-                    ParsedCase{"dist", command::Measure{}}, ParsedCase{"di", command::Measure{}},
-                    ParsedCase{"DIST 0,0 @3,4",
-                               command::Measure{ucsPoint(0, 0, 0),
-                                                PointEntry{PointEntry::Base::Relative, {3, 4, 0}}}},
-                    ParsedCase{"list", command::ListEntity{}},
-                    ParsedCase{"LI", command::ListEntity{}}, ParsedCase{"erase", command::Erase{}},
-                    ParsedCase{"e", command::Erase{}}, ParsedCase{"units", command::Units{}},
-                    ParsedCase{"UN m", command::Units{6, std::nullopt, std::nullopt}},
-                    ParsedCase{"units 3 usft", command::Units{21, std::nullopt, 3}},
-                    ParsedCase{"units Architectural 0 unitless", command::Units{0, 4, 0}},
-                    ParsedCase{"plot site.pdf",
-                               plotOf("site.pdf", Area::Extents, 4, true, std::nullopt)},
-                    ParsedCase{"plot a3 portrait 1:500 view /tmp/site",
-                               plotOf("/tmp/site.pdf", Area::View, 3, false, 500.0)},
-                    ParsedCase{"PLOT \"my site.PDF\" A0 fit E",
-                               plotOf("my site.PDF", Area::Extents, 0, true, std::nullopt)},
-                    ParsedCase{"plot 1:2.5 landscape out.pdf",
-                               plotOf("out.pdf", Area::Extents, 4, true, 2.5)}));
+    testing::Values(
+        ParsedCase{"id", command::Identify{}},
+        ParsedCase{"ID 1,2,3", command::Identify{ucsPoint(1, 2, 3)}},
+        ParsedCase{"dist", command::Measure{}}, ParsedCase{"di", command::Measure{}},
+        ParsedCase{
+            "DIST 0,0 @3,4",
+            command::Measure{ucsPoint(0, 0, 0), PointEntry{PointEntry::Base::Relative, {3, 4, 0}}}},
+        ParsedCase{"list", command::ListEntity{}}, ParsedCase{"LI", command::ListEntity{}},
+        ParsedCase{"station", command::Station{}},
+        ParsedCase{"STATION 1+250.5", command::Station{1250.5}},
+        ParsedCase{"station -20", command::Station{-20.0}}, ParsedCase{"erase", command::Erase{}},
+        ParsedCase{"e", command::Erase{}}, ParsedCase{"units", command::Units{}},
+        ParsedCase{"UN m", command::Units{6, std::nullopt, std::nullopt}},
+        ParsedCase{"units 3 usft", command::Units{21, std::nullopt, 3}},
+        ParsedCase{"units Architectural 0 unitless", command::Units{0, 4, 0}},
+        ParsedCase{"plot site.pdf", plotOf("site.pdf", Area::Extents, 4, true, std::nullopt)},
+        ParsedCase{"plot a3 portrait 1:500 view /tmp/site",
+                   plotOf("/tmp/site.pdf", Area::View, 3, false, 500.0)},
+        ParsedCase{"PLOT \"my site.PDF\" A0 fit E",
+                   plotOf("my site.PDF", Area::Extents, 0, true, std::nullopt)},
+        ParsedCase{"plot 1:2.5 landscape out.pdf",
+                   plotOf("out.pdf", Area::Extents, 4, true, 2.5)}));
 
 struct RefusedCase {
   const char* line;
@@ -87,6 +89,8 @@ INSTANTIATE_TEST_SUITE_P(
         RefusedCase{"dist 0,0", "two points"}, RefusedCase{"dist 0,0 1;1", "DIST second point"},
         RefusedCase{"list now", "LIST takes no arguments"},
         RefusedCase{"erase all", "ERASE takes no arguments"},
+        RefusedCase{"station 1+2500", "start chainage"},
+        RefusedCase{"station 0,0", "start chainage"},
         RefusedCase{"units parsecs", "\"parsecs\" is not one of MM"},
         RefusedCase{"units 9", "0 to 8"}, RefusedCase{"units m ft", "\"ft\""},
         RefusedCase{"units 2.5", "\"2.5\""}, RefusedCase{"plot", "PDF file"},

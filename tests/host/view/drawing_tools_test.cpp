@@ -1,5 +1,5 @@
-// ID, DIST, LIST, ERASE, UNITS and PLOT in the drawing window, driven as a user would: typed at
-// the command line, with the points they ask for typed or clicked.
+// ID, DIST, LIST, STATION, ERASE, UNITS and PLOT in the drawing window, driven as a user would:
+// typed at the command line, with the points they ask for typed or clicked.
 #include <array>
 #include <cstdio>
 #include <deque>
@@ -93,6 +93,48 @@ TEST_F(DrawingTools, ListTellsThePickedEntity) {
   answerRequests({[&] { type("40,5"); }});
   type("list");
   EXPECT_TRUE(historyHas("No object there"));
+}
+
+TEST_F(DrawingTools, StationTellsChainageAndOffsetAlongAPickedPolyline) {
+  model::Polyline2d road;
+  road.vertices = {{{100, 0}, 0.0}, {{200, 0}, 0.0}};
+  drawing->addEntity(model::BlockTable::kModelSpace, road);
+  view->zoomExtents();
+  // A line is refused and the pick asked again; a bad start chainage is asked again too.
+  answerRequests({[&] {
+                    click({30, 20, 0});
+                  },
+                  [&] {
+                    click({150, 0, 0});
+                  },
+                  [&] {
+                    click({150, 0, 0});
+                  },
+                  [&] { type("1+2000"); }, [&] { type("1+000"); }, [&] { type("*130,-3.512"); },
+                  [&] { type("*250,5"); }, [&] { type(""); }});
+  type("station");
+  EXPECT_TRUE(historyHas("Not a polyline"));
+  EXPECT_TRUE(historyHas("Type what is asked for")) << "a click answers no chainage";
+  EXPECT_TRUE(historyHas("Type the start chainage"));
+  EXPECT_TRUE(historyHas("Chainage 1+030.0000  Offset 3.5120 R"));
+  EXPECT_TRUE(historyHas("Chainage 1+150.0000  Offset 5.0000 L  (beyond the end of the polyline)"));
+  EXPECT_FALSE(window->pointRequestWaiting());
+  EXPECT_TRUE(view->highlighted().empty());
+
+  // Typed with the command, the start chainage is not asked for; Esc ends the points.
+  answerRequests({[&] {
+                    click({150, 0, 0});
+                  },
+                  [&] { type("120,2"); }, [&] { QTest::keyClick(view, Qt::Key_Escape); }});
+  type("station 0+100");
+  EXPECT_TRUE(historyHas("Chainage 0+120.0000  Offset 2.0000 L"));
+
+  // Esc while the start chainage is asked tells nothing.
+  answerRequests({[&] { click({150, 0, 0}); }, [&] { QTest::keyClick(view, Qt::Key_Escape); }});
+  type("station");
+  EXPECT_FALSE(window->pointRequestWaiting());
+  type("station 1+x");
+  EXPECT_TRUE(historyHas("STATION: the start chainage"));
 }
 
 TEST_F(DrawingTools, ErasePicksOneOrAWindowEachOneUndoStep) {
