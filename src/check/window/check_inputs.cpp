@@ -14,10 +14,10 @@
 #include <cmath>
 #include <stdexcept>
 
+#include "check/window/code_tolerances_edit.h"
 #include "check/window/options_panel.h"
 #include "check/window/point_file_box.h"
 #include "check/window/preset_bar.h"
-#include "survey/code_tolerances.h"
 #include "survey/design_points.h"
 
 namespace check {
@@ -137,7 +137,11 @@ QGroupBox* CheckInputs::toleranceBox() {
     tested_.push_back(tested);
     tolerance_.push_back(tolerance);
   }
-  layout->setRowStretch(static_cast<int>(schema.size()), 1);
+  const int row = static_cast<int>(schema.size());
+  codeTolerances_ = new CodeTolerancesEdit(schema, box);
+  layout->addWidget(new QLabel("Per code:", box), row, 0, 1, 2);
+  layout->addWidget(codeTolerances_, row + 1, 0, 1, 2);
+  layout->setRowStretch(row + 2, 1);
   return box;
 }
 
@@ -236,7 +240,7 @@ Preset CheckInputs::preset() const {
                   QString::number(tolerance_[k]->value(), 'g', 12);
   }
   if (!limits.isEmpty()) add("tolerance", limits.join(',').toStdString());
-  for (const PresetLine& line : codeTolerances_) add(line.key, line.value);
+  for (PresetLine& line : codeTolerances_->presetLines()) add(line.key, line.value);
   add("match", byId_->isChecked()
                    ? "id"
                    : "near:" + QString::number(radius_->value(), 'g', 12).toStdString());
@@ -268,10 +272,7 @@ void CheckInputs::applyPreset(const Preset& preset) {
       tolerance_[k]->setValue(std::max(std::abs(tolerance->lower), std::abs(tolerance->upper)));
     }
   }
-  codeTolerances_.clear();
-  for (const PresetLine& line : preset) {
-    if (line.key == "tolerance" && survey::namesCode(line.value)) codeTolerances_.push_back(line);
-  }
+  codeTolerances_->showPreset(preset);
   design_->showReading(options.designReading);
   survey_->showReading(options.surveyReading);
   options_->showOptions(options);

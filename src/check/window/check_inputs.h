@@ -19,6 +19,7 @@ class QSpinBox;
 
 namespace check {
 
+class CodeTolerancesEdit;
 class OptionsPanel;
 class PointFileBox;
 class PresetBar;
@@ -40,7 +41,7 @@ class CheckInputs : public QWidget {
   void proposeTextHeight(double height);
 
   // The options set, as a preset keeps them. Throws std::invalid_argument for a bad column
-  // order.
+  // order or tolerances per code that cannot be read.
   Preset preset() const;
   // Sets every option a preset keeps, to the preset's value or the command line's default.
   void applyPreset(const Preset& preset);
@@ -74,9 +75,7 @@ class CheckInputs : public QWidget {
   // A box and a limit per component of the point check, in its order.
   std::vector<QCheckBox*> tested_;
   std::vector<QDoubleSpinBox*> tolerance_;
-  // The tolerances of codes in the preset applied last: the window has no control for them, so
-  // it checks with them and saves them back as they were.
-  std::vector<PresetLine> codeTolerances_;
+  CodeTolerancesEdit* codeTolerances_ = nullptr;
   QComboBox* ucs_ = nullptr;
   QSpinBox* decimals_ = nullptr;
   QDoubleSpinBox* textHeight_ = nullptr;
