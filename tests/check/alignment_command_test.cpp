@@ -2,15 +2,8 @@
 // alignment or a drawing made with ezdxf, its summary and exit status, and the CSV it writes
 // read back with Python's csv module.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
-#include <cstdlib>
-#include <cstring>
-#include <filesystem>
-#include <fstream>
-
-#include "support/project_paths.h"
+#include "program_folder.h"
 
 namespace check {
 namespace {
@@ -67,58 +60,14 @@ for e in doc.modelspace():
         print("%s|arrow|%.3f" % (e.dxf.layer, e.dxf.rotation % 360))
 )";
 
-constexpr const char* kCsvReader = R"(import csv, sys
-for row in csv.reader(open(sys.argv[1], newline="")):
-    print("|".join(row))
-)";
-
-struct ProgramRun {
-  int status = -1;
-  std::string out;
-  std::string err;
-};
-
-class AlignmentCheck : public testing::Test {
+class AlignmentCheck : public ProgramFolder {
  protected:
+  AlignmentCheck() : ProgramFolder("check ") {}
   void SetUp() override {
-    std::filesystem::remove_all(folder);
-    std::filesystem::create_directories(folder);
+    ProgramFolder::SetUp();
     write("road.xml", kRoad);
     write("shots.csv", kShots);
   }
-  void TearDown() override { std::filesystem::remove_all(folder); }
-
-  void write(const std::string& name, const std::string& content) {
-    std::ofstream(folder / name, std::ios::binary) << content;
-  }
-  static std::string read(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), {}};
-  }
-
-  ProgramRun run(const std::string& arguments) {
-    const std::string command = "cd '" + folder.string() + "' && '" +
-                                testing_support::kestovaProgram() + "' check " + arguments +
-                                " >stdout.txt 2>stderr.txt";
-    const int status = std::system(command.c_str());
-    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, read(folder / "stdout.txt"),
-            read(folder / "stderr.txt")};
-  }
-
-  std::vector<std::string> python(const char* script, const std::string& argument) {
-    write("script.py", script);
-    const std::string command =
-        "cd '" + folder.string() + "' && /usr/bin/python3 script.py '" + argument + "'";
-    std::vector<std::string> lines;
-    FILE* pipe = ::popen(command.c_str(), "r");
-    char line[4096];
-    while (std::fgets(line, sizeof line, pipe)) lines.emplace_back(line, std::strlen(line) - 1);
-    EXPECT_EQ(::pclose(pipe), 0);
-    return lines;
-  }
-
-  std::filesystem::path folder = std::filesystem::path(testing::TempDir()) /
-                                 ("alignment_check_test_" + std::to_string(::getpid()));
 };
 
 constexpr const char* kHeader =
@@ -129,7 +78,7 @@ TEST_F(AlignmentCheck, ShotsAlongALandXmlAlignmentAreListedByChainage) {
   const ProgramRun result = run(std::string("road.xml shots.csv ") + kOptions);
   EXPECT_EQ(result.status, 1) << result.err;
   EXPECT_EQ(result.err, "");
-  EXPECT_EQ(python(kCsvReader, "out.csv"),
+  EXPECT_EQ(csvRows("out.csv"),
             (std::vector<std::string>{
                 kHeader,
                 "x1|-5.000|0.000|10.000|95.000|0.000|0.000||||outside||CL",
@@ -170,7 +119,7 @@ TEST_F(AlignmentCheck, APolylineWithABulgeGivesTheSameChainagesAndNoLevels) {
   EXPECT_NE(result.err.find("design.dxf gives no design levels along the alignment"),
             std::string::npos)
       << result.err;
-  const std::vector<std::string> rows = python(kCsvReader, "out.csv");
+  const std::vector<std::string> rows = csvRows("out.csv");
   ASSERT_EQ(rows.size(), 5u);
   EXPECT_EQ(rows[4], "a1|66.620|3.380|10.660|165.708|3.504|3.500|0.004|||pass||KERB-R");
   EXPECT_NE(result.out.find("Design: design.dxf, the polyline on layer 'AXIS', chainage 100.000 "
@@ -185,7 +134,7 @@ TEST_F(AlignmentCheck, A3dPolylineGivesTheLevels) {
   const ProgramRun result =
       run("design.dxf levels.csv --against alignment --layer LEVELS --csv out.csv");
   EXPECT_EQ(result.status, 0) << result.err;
-  EXPECT_EQ(python(kCsvReader, "out.csv").at(1),
+  EXPECT_EQ(csvRows("out.csv").at(1),
             "s1|50.004|10.000|10.620|60.000|0.004|0.000|0.004|10.600|0.020|pass||");
 }
 

@@ -1,17 +1,12 @@
 // `kestova check` as a script meets it: the built program run on point files, its exit status,
 // its summary, its messages, and the CSV it writes read back with Python's csv module.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
-#include <cstdlib>
-#include <filesystem>
-#include <fstream>
 #include <sstream>
 
+#include "program_folder.h"
 #include "python_reader.h"
 #include "site_drawing.h"
-#include "support/project_paths.h"
 
 namespace check {
 namespace {
@@ -36,65 +31,14 @@ constexpr const char* kSurveyOutside =
 
 constexpr const char* kTolerance = "--tolerance x=0.02,y=0.02,z=0.01,h=0.025";
 
-constexpr const char* kCsvReader = R"(import csv, sys
-for row in csv.reader(open(sys.argv[1], newline="")):
-    print("|".join(row))
-)";
-
-struct ProgramRun {
-  int status = -1;
-  std::string out;
-  std::string err;
-};
-
-class CheckCommand : public testing::Test {
+class CheckCommand : public ProgramFolder {
  protected:
   void SetUp() override {
-    std::filesystem::remove_all(folder);
-    std::filesystem::create_directories(folder);
+    ProgramFolder::SetUp();
     write("design.csv", kDesign);
     write("within.csv", kSurveyWithin);
     write("outside.csv", kSurveyOutside);
   }
-  void TearDown() override { std::filesystem::remove_all(folder); }
-
-  void write(const std::string& name, const std::string& content) {
-    std::ofstream(folder / name, std::ios::binary) << content;
-  }
-  static std::string read(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), {}};
-  }
-
-  // The program run in the test's folder, so that messages name the files as given.
-  ProgramRun run(const std::string& arguments) {
-    const std::string command = "cd '" + folder.string() + "' && '" +
-                                testing_support::kestovaProgram() + "' " + arguments +
-                                " >stdout.txt 2>stderr.txt";
-    const int status = std::system(command.c_str());
-    ProgramRun result{WIFEXITED(status) ? WEXITSTATUS(status) : -1, read(folder / "stdout.txt"),
-                      read(folder / "stderr.txt")};
-    std::filesystem::remove(folder / "stdout.txt");
-    std::filesystem::remove(folder / "stderr.txt");
-    return result;
-  }
-
-  // The CSV report's rows as Python's csv module reads them, fields joined by '|'.
-  std::vector<std::string> csvRows(const std::string& name) {
-    write("read_csv.py", kCsvReader);
-    const std::string command = "/usr/bin/python3 '" + (folder / "read_csv.py").string() + "' '" +
-                                (folder / name).string() + "'";
-    std::vector<std::string> rows;
-    FILE* pipe = ::popen(command.c_str(), "r");
-    char line[4096];
-    while (std::fgets(line, sizeof line, pipe)) rows.emplace_back(line, std::strlen(line) - 1);
-    EXPECT_EQ(::pclose(pipe), 0);
-    return rows;
-  }
-
-  // A folder per process: ctest runs the tests side by side.
-  std::filesystem::path folder = std::filesystem::path(testing::TempDir()) /
-                                 ("check_command_test_" + std::to_string(::getpid()));
 };
 
 constexpr const char* kHeader =

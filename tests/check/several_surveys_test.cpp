@@ -1,17 +1,11 @@
 // Several survey files in one `kestova check`, and tolerances per code, as a script meets them:
 // the built program run on point files, its summary, and its CSV read back with Python's csv.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
-#include <cstdlib>
-#include <cstring>
-#include <filesystem>
-#include <fstream>
 #include <string>
 #include <vector>
 
-#include "support/project_paths.h"
+#include "program_folder.h"
 
 namespace check {
 namespace {
@@ -22,61 +16,22 @@ constexpr const char* kDesign =
     "K1,1010.000,2000.000,50.000,KERB\n"
     "K2,1020.000,2000.000,50.000,kerb\n";
 
-constexpr const char* kCsvReader = R"(import csv, sys
+// Id, design_x, shots, and the columns from status on.
+constexpr const char* kCodeColumns = R"(import csv, sys
 for row in csv.reader(open(sys.argv[1], newline="")):
     print("|".join(row[:2] + row[7:8] + row[12:]))
 )";
 
-struct ProgramRun {
-  int status = -1;
-  std::string out;
-  std::string err;
-};
-
-class SeveralSurveys : public testing::Test {
+class SeveralSurveys : public ProgramFolder {
  protected:
+  SeveralSurveys() : ProgramFolder("check ") {}
   void SetUp() override {
-    std::filesystem::remove_all(folder);
-    std::filesystem::create_directories(folder);
+    ProgramFolder::SetUp();
     write("design.csv", kDesign);
     // Day 2 is semicolon-separated; its first line is a note.
     write("day1.csv", "P1,1000.004,2000.000,50.000\nK1,1010.000,2000.000,50.004\n");
     write("day2.csv", "# day 2\nP1;1000.010;2000.000;50.000\nK2;1020.000;2000.000;50.006\n");
   }
-  void TearDown() override { std::filesystem::remove_all(folder); }
-
-  void write(const std::string& name, const std::string& content) {
-    std::ofstream(folder / name, std::ios::binary) << content;
-  }
-  std::string read(const std::string& name) {
-    std::ifstream in(folder / name, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), {}};
-  }
-
-  ProgramRun run(const std::string& arguments) {
-    const std::string command = "cd '" + folder.string() + "' && '" +
-                                testing_support::kestovaProgram() + "' check " + arguments +
-                                " >stdout.txt 2>stderr.txt";
-    const int status = std::system(command.c_str());
-    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, read("stdout.txt"), read("stderr.txt")};
-  }
-
-  // The CSV report's rows as Python's csv module reads them: id, design_x, shots, and the
-  // columns from status on, joined by '|'.
-  std::vector<std::string> csvRows(const std::string& name) {
-    write("read_csv.py", kCsvReader);
-    const std::string command = "/usr/bin/python3 '" + (folder / "read_csv.py").string() + "' '" +
-                                (folder / name).string() + "'";
-    std::vector<std::string> rows;
-    FILE* pipe = ::popen(command.c_str(), "r");
-    char line[4096];
-    while (std::fgets(line, sizeof line, pipe)) rows.emplace_back(line, std::strlen(line) - 1);
-    EXPECT_EQ(::pclose(pipe), 0);
-    return rows;
-  }
-
-  std::filesystem::path folder = std::filesystem::path(testing::TempDir()) /
-                                 ("several_surveys_test_" + std::to_string(::getpid()));
 };
 
 TEST_F(SeveralSurveys, AreCheckedAsOneSurveyEachShotNamingItsFileAndLine) {
@@ -90,14 +45,15 @@ TEST_F(SeveralSurveys, AreCheckedAsOneSurveyEachShotNamingItsFileAndLine) {
   EXPECT_NE(result.out.find("Pairs: 3, by id (1 from several shots)\n"), std::string::npos);
   // P1 shot on both days: averaged, placed at its first shot.
   EXPECT_EQ(
-      csvRows("out.csv"),
+      csvRows("out.csv", kCodeColumns),
       (std::vector<std::string>{"id|design_x|shots|status|failing|design_code|survey_code|"
                                 "survey_file|survey_line|spread_dx|spread_dy|spread_dz|spread_dh",
                                 "P1|1000.000|2|pass||STK||day1.csv|1|0.006|0.000|0.000|0.006",
                                 "K1|1010.000|1|pass||KERB||day1.csv|2||||",
                                 "K2|1020.000|1|pass||kerb||day2.csv|3||||"}));
   EXPECT_EQ(run("design.csv day1.csv day2.csv --repeats last --csv out.csv").status, 0);
-  EXPECT_EQ(csvRows("out.csv")[1], "P1|1000.000|2|pass||STK||day2.csv|2|0.006|0.000|0.000|0.006");
+  EXPECT_EQ(csvRows("out.csv", kCodeColumns)[1],
+            "P1|1000.000|2|pass||STK||day2.csv|2|0.006|0.000|0.000|0.006");
 }
 
 // Each survey file is read with the survey's options: both need their decimal commas.
@@ -156,7 +112,7 @@ TEST_F(SeveralSurveys, TolerancesOfACodeHoldForItsPairs) {
                             "  K2  z\n"),
             std::string::npos)
       << result.out;
-  const std::vector<std::string> rows = csvRows("out.csv");
+  const std::vector<std::string> rows = csvRows("out.csv", kCodeColumns);
   ASSERT_EQ(rows.size(), 4u);
   EXPECT_EQ(rows[2], "K1|1010.000|1|pass||KERB||day1.csv|2||||");
   EXPECT_EQ(rows[3], "K2|1020.000|1|fail|z|kerb||day2.csv|3||||");

@@ -1,16 +1,10 @@
 // `kestova check --against surface` as a script meets it: the built program run on a LandXML
 // surface or design points, its exit status and summary, and its CSV read back with Python.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
-#include <cstdio>
 #include <cstdlib>
-#include <cstring>
-#include <filesystem>
-#include <fstream>
 
-#include "support/project_paths.h"
+#include "program_folder.h"
 
 namespace check {
 namespace {
@@ -41,11 +35,6 @@ constexpr const char* kShots =
     "I,2,6,10.769\n"
     "O,5,-0.01,11\n";
 
-constexpr const char* kCsvReader = R"(import csv, sys
-for row in csv.reader(open(sys.argv[1], newline="")):
-    print("|".join(row))
-)";
-
 // Drawings as a designer's program writes them, by ezdxf: the square's faces as a 3DFACE and a
 // polyface mesh on FORMATION with a face far above on OLD; a kite of POINTs with and without
 // its ridge as a 3D polyline on RIDGE.
@@ -66,53 +55,14 @@ msp.add_polyline3d([(0, 0, 1), (20, 0, 1)], dxfattribs={"layer": "RIDGE"})
 doc.saveas(sys.argv[1] + "/ridge.dxf")
 )";
 
-struct ProgramRun {
-  int status = -1;
-  std::string out;
-  std::string err;
-};
-
-class SurfaceCommand : public testing::Test {
+class SurfaceCommand : public ProgramFolder {
  protected:
+  SurfaceCommand() : ProgramFolder("check ") {}
   void SetUp() override {
-    std::filesystem::remove_all(folder);
-    std::filesystem::create_directories(folder);
+    ProgramFolder::SetUp();
     write("design.xml", kSurfaces);
     write("shots.csv", kShots);
   }
-  void TearDown() override { std::filesystem::remove_all(folder); }
-
-  void write(const std::string& name, const std::string& content) {
-    std::ofstream(folder / name, std::ios::binary) << content;
-  }
-  static std::string read(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), {}};
-  }
-
-  ProgramRun run(const std::string& arguments) {
-    const std::string command = "cd '" + folder.string() + "' && '" +
-                                testing_support::kestovaProgram() + "' check " + arguments +
-                                " >stdout.txt 2>stderr.txt";
-    const int status = std::system(command.c_str());
-    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, read(folder / "stdout.txt"),
-            read(folder / "stderr.txt")};
-  }
-
-  std::vector<std::string> csvRows(const std::string& name) {
-    write("read_csv.py", kCsvReader);
-    const std::string command = "/usr/bin/python3 '" + (folder / "read_csv.py").string() + "' '" +
-                                (folder / name).string() + "'";
-    std::vector<std::string> rows;
-    FILE* pipe = ::popen(command.c_str(), "r");
-    char line[4096];
-    while (std::fgets(line, sizeof line, pipe)) rows.emplace_back(line, std::strlen(line) - 1);
-    EXPECT_EQ(::pclose(pipe), 0);
-    return rows;
-  }
-
-  std::filesystem::path folder = std::filesystem::path(testing::TempDir()) /
-                                 ("surface_command_test_" + std::to_string(::getpid()));
 };
 
 TEST_F(SurfaceCommand, ShotsOnVerticesEdgesAndTheHullAreCheckedAgainstUnequalBounds) {

@@ -1,0 +1,46 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace check {
+
+// What the built program did: its exit status and what it wrote to its two streams.
+struct ProgramRun {
+  int status = -1;
+  std::string out;
+  std::string err;
+};
+
+// A scratch folder per test and process (ctest runs tests side by side) in which the built
+// program is run as a script would run it, so that its messages name the files as given.
+class ProgramFolder : public testing::Test {
+ protected:
+  // `command` comes before every argument list given to run(), e.g. "check ".
+  explicit ProgramFolder(std::string command = "");
+
+  void SetUp() override;
+  void TearDown() override;
+
+  void write(const std::string& name, const std::string& content) const;
+  // A relative path is taken inside the folder.
+  std::string read(const std::filesystem::path& path) const;
+
+  ProgramRun run(const std::string& arguments) const;
+
+  // The lines a Python script prints when run in the folder with `argument`.
+  std::vector<std::string> python(const char* script, const std::string& argument) const;
+  // The rows of a CSV report as Python's csv module reads them, fields joined by '|', or as
+  // `reader` prints them.
+  std::vector<std::string> csvRows(const std::string& name, const char* reader = nullptr) const;
+
+  std::filesystem::path folder;
+
+ private:
+  std::string command_;
+};
+
+}  // namespace check
