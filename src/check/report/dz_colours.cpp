@@ -23,8 +23,12 @@ DzColours::DzColours(const std::vector<double>& dz,
     const Histogram bulk = histogramOf(dz, tolerance, false);
     reach = std::max({lower - bulk.start, bulk.end() - upper, bulk.binWidth});
   }
-  // Three steps reach about as far as the bulk does, and each is a round number to read.
-  const double step = reach > 0.0 ? roundNumberAtMost(reach / 2.0) : std::max(upper - lower, 0.001);
+  // Three steps reach about as far as the bulk does, each a round number to read and not much
+  // finer than the tolerance is wide, so that noise just beyond a bound takes no colour of its
+  // own.
+  const double step = std::max(reach, upper - lower) > 0.0
+                          ? roundNumberAtMost(std::max(reach, upper - lower) / 2.0)
+                          : 0.001;
   limits_ = {lower - 2 * step, lower - step, lower, upper, upper + step, upper + 2 * step};
 }
 

@@ -17,8 +17,8 @@ class DzColours {
   static constexpr std::size_t kClasses = 7;
   static constexpr std::size_t kWithin = 3;  // the neutral class
 
-  // The classes beyond the bounds (0 and 0 without a tolerance) a round step `step` wide, so
-  // that the darkest begin where the bulk of `dz` ends (histogramOf()).
+  // The classes beyond the bounds (0 and 0 without a tolerance) a round step wide, so that the
+  // darkest begin about where the bulk of `dz` ends (histogramOf()).
   DzColours(const std::vector<double>& dz, const std::optional<survey::Tolerance>& tolerance);
 
   // The class of a shot: within tolerance as the check decided it, else by how far beyond.
