@@ -114,7 +114,8 @@ int runCheck(const CheckOptions& options, const PdfReportWriter& writePdf,
 int runCheckCommand(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err,
                     const PdfReportWriter& writePdf, const VectorDrawingWriter& writeDxf,
                     const SurfaceDrawingWriter& writeSurfaceDxf,
-                    const AlignmentDrawingWriter& writeAlignmentDxf) {
+                    const AlignmentDrawingWriter& writeAlignmentDxf,
+                    const SurfacePdfWriter& writeSurfacePdf) {
   constexpr int kBadInput = 2;
   try {
     const CheckOptions options = parseCheckOptions(withPreset(arguments));
@@ -125,7 +126,7 @@ int runCheckCommand(const std::vector<std::string>& arguments, std::ostream& out
     if (options.pdf && !writePdf) throw std::runtime_error("this build cannot write PDF reports");
     if (options.dxf && !writeDxf) throw std::runtime_error("this build cannot draw into drawings");
     if (options.against == Against::Surface) {
-      return runSurfaceCheck(options, writeSurfaceDxf, out, err);
+      return runSurfaceCheck(options, {writeSurfaceDxf, writeSurfacePdf}, out, err);
     }
     return runCheck(options, writePdf, writeDxf, writeAlignmentDxf, out, err);
   } catch (const UsageError& e) {

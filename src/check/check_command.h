@@ -41,6 +41,11 @@ struct SurfaceRun;
 using SurfaceDrawingWriter =
     std::function<std::vector<std::string>(const VectorDrawingJob&, const SurfaceRun&)>;
 
+// Writes the PDF report of a surface check, with the job's fields, as a PdfReportWriter does a
+// check's. The program hands it in.
+using SurfacePdfWriter =
+    std::function<void(const std::filesystem::path&, const SurfaceRun&, const ReportFields&)>;
+
 // Draws and saves the shots of a check along an alignment as a VectorDrawingWriter does a
 // check's pairs. The program hands it in.
 using AlignmentDrawingWriter =
@@ -55,6 +60,7 @@ using AlignmentDrawingWriter =
 int runCheckCommand(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err,
                     const PdfReportWriter& writePdf = {}, const VectorDrawingWriter& writeDxf = {},
                     const SurfaceDrawingWriter& writeSurfaceDxf = {},
-                    const AlignmentDrawingWriter& writeAlignmentDxf = {});
+                    const AlignmentDrawingWriter& writeAlignmentDxf = {},
+                    const SurfacePdfWriter& writeSurfacePdf = {});
 
 }  // namespace check

@@ -29,19 +29,15 @@ SurfaceRequest surfaceRequestFor(const CheckOptions& options,
 
 }  // namespace
 
-int runSurfaceCheck(const CheckOptions& options, const SurfaceDrawingWriter& writeDxf,
-                    std::ostream& out, std::ostream& err) {
-  if (options.pdf) {
-    throw UsageError(
-        "--pdf writes the report of a check against points; with --against "
-        "surface, write --csv");
-  }
+int runSurfaceCheck(const CheckOptions& options, const SurfaceWriters& writers, std::ostream& out,
+                    std::ostream& err) {
   if (options.designCrs) {
     throw UsageError(
         "--design-crs and --survey-crs transform a survey checked against points; "
         "give the survey in the surface's coordinates");
   }
-  if (options.dxf && !writeDxf) throw std::runtime_error("this build cannot draw into drawings");
+  if (options.dxf && !writers.dxf) throw std::runtime_error("this build cannot draw into drawings");
+  if (options.pdf && !writers.pdf) throw std::runtime_error("this build cannot write PDF reports");
   std::optional<DrawingFrame> drawing;
   if (options.drawing) {
     drawing = drawingFrame(*options.drawing, options.ucs);
@@ -57,7 +53,12 @@ int runSurfaceCheck(const CheckOptions& options, const SurfaceDrawingWriter& wri
   std::vector<std::string> leftOut;
   if (options.dxf) {
     outputs.write(*options.dxf, [&](const std::filesystem::path& path) {
-      leftOut = writeDxf({path, options.drawing, host::geom::Frame(), options.vectors}, run);
+      leftOut = writers.dxf({path, options.drawing, host::geom::Frame(), options.vectors}, run);
+    });
+  }
+  if (options.pdf) {
+    outputs.write(*options.pdf, [&](const std::filesystem::path& path) {
+      writers.pdf(path, run, options.report.fields);
     });
   }
   if (options.csv) {

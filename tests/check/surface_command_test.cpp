@@ -125,9 +125,6 @@ TEST_F(SurfaceCommand, BadInputIsNamedAndNothingIsWritten) {
        "--survey-crs EPSG:4979",
        "kestova check: --design-crs and --survey-crs transform a survey checked against points; "
        "give the survey in the surface's coordinates\nTry 'kestova check --help'.\n"},
-      {"design.xml shots.csv --against surface --surface Formation --pdf out.pdf",
-       "kestova check: --pdf writes the report of a check against points; with --against "
-       "surface, write --csv\nTry 'kestova check --help'.\n"},
       {"design.xml shots.csv --against slope",
        "kestova check: --against takes points, surface or alignment, not 'slope'\nTry 'kestova "
        "check "

@@ -77,7 +77,7 @@ QLineSeries* toleranceLine(double at, double height, const QString& name) {
 }
 
 void addAxes(QChart& chart, const CheckReport& report, const Histogram& histogram,
-             std::size_t highest, const QString& name) {
+             std::size_t highest, const QString& name, const QString& counted) {
   auto* x = new QValueAxis;
   const double margin = histogram.binWidth / 2;
   // Room for the bars of the values beyond the bins where there are some.
@@ -97,7 +97,7 @@ void addAxes(QChart& chart, const CheckReport& report, const Histogram& histogra
   y->setTickAnchor(0.0);
   y->setTickInterval(step);
   y->setLabelFormat(QStringLiteral("%d"));
-  y->setTitleText(QStringLiteral("pairs"));
+  y->setTitleText(counted);
   chart.addAxis(x, Qt::AlignBottom);
   chart.addAxis(y, Qt::AlignLeft);
   for (QAbstractSeries* series : chart.series()) {
@@ -108,7 +108,7 @@ void addAxes(QChart& chart, const CheckReport& report, const Histogram& histogra
 
 }  // namespace
 
-QChart* histogramChart(const CheckReport& report, std::size_t component) {
+QChart* histogramChart(const CheckReport& report, std::size_t component, const QString& counted) {
   auto* chart = new QChart;
   const survey::Component& shown = report.comparison.schema[component];
   const QString name = QString::fromStdString(shown.heading);
@@ -127,7 +127,7 @@ QChart* histogramChart(const CheckReport& report, std::size_t component) {
 
   QLineSeries* outline = barOutline(histogram);
   auto* bars = new QAreaSeries(outline);
-  bars->setName(QStringLiteral("%1 pairs").arg(values.size()));
+  bars->setName(QStringLiteral("%1 %2").arg(values.size()).arg(counted));
   bars->setColor(kBars.lighter(150));
   bars->setBorderColor(kBars);
   chart->addSeries(bars);
@@ -148,7 +148,8 @@ QChart* histogramChart(const CheckReport& report, std::size_t component) {
   }
   const QString unit = QString::fromStdString(shown.unit);
   addAxes(*chart, report, histogram, highest,
-          unit.isEmpty() ? name : name + QStringLiteral(" (") + unit + QStringLiteral(")"));
+          unit.isEmpty() ? name : name + QStringLiteral(" (") + unit + QStringLiteral(")"),
+          counted);
   chart->setTitle(name + QStringLiteral(", survey minus design"));
   chart->legend()->setAlignment(Qt::AlignBottom);
   return chart;

@@ -11,7 +11,8 @@ namespace check::report {
 // The histogram of the values of component `component` of the report's schema over every
 // pair, the tolerance marked with red lines: the chart the PDF report prints and the check
 // window's summary shows. The caller owns it (a QChartView takes it over). Needs a
-// QApplication.
-QChart* histogramChart(const CheckReport& report, std::size_t component);
+// QApplication. `counted` names what the values are of.
+QChart* histogramChart(const CheckReport& report, std::size_t component,
+                       const QString& counted = QStringLiteral("pairs"));
 
 }  // namespace check::report

@@ -13,6 +13,8 @@ namespace {
 // fonts are measured in: about as large as it is printed.
 constexpr double kChartPixelsPerMm = 96.0 / 25.4;
 
+}  // namespace
+
 void drawChart(ReportCanvas& canvas, QChart* chart, const QRectF& place) {
   QGraphicsScene scene;
   scene.addItem(chart);  // the scene owns the chart from here
@@ -22,8 +24,6 @@ void drawChart(ReportCanvas& canvas, QChart* chart, const QRectF& place) {
   const QRectF target = canvas.rect(place.x(), place.y(), place.width(), place.height());
   scene.render(&canvas.painter(), target, QRectF(QPointF(0, 0), size));
 }
-
-}  // namespace
 
 void drawHistogramPage(ReportCanvas& canvas, const CheckReport& report) {
   canvas.painter().setFont(ReportCanvas::font(14, true));

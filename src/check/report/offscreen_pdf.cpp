@@ -2,14 +2,19 @@
 
 #include <QApplication>
 #include <QDateTime>
+#include <functional>
 #include <memory>
 
 #include "check/report/pdf_report.h"
+#include "check/report/surface_report.h"
 
 namespace check::report {
 
-void savePdfReportOffscreen(const std::filesystem::path& path, const CheckReport& report) {
-  // Qt Charts lays its charts out in Qt Widgets' graphics scene, which needs a QApplication.
+namespace {
+
+// Runs `draw` in the program's application, or when it has none yet in an offscreen one: Qt
+// Charts lays its charts out in Qt Widgets' graphics scene, which needs a QApplication.
+void withApplication(const std::function<void()>& draw) {
   static int argc = 1;
   static char name[] = "kestova";
   static char* argv[] = {name, nullptr};
@@ -18,7 +23,18 @@ void savePdfReportOffscreen(const std::filesystem::path& path, const CheckReport
     qputenv("QT_QPA_PLATFORM", "offscreen");
     application = std::make_unique<QApplication>(argc, argv);
   }
-  savePdfReport(path, report, QDateTime::currentDateTime());
+  draw();
+}
+
+}  // namespace
+
+void savePdfReportOffscreen(const std::filesystem::path& path, const CheckReport& report) {
+  withApplication([&] { savePdfReport(path, report, QDateTime::currentDateTime()); });
+}
+
+void saveSurfacePdfReportOffscreen(const std::filesystem::path& path, const SurfaceRun& run,
+                                   const ReportFields& fields) {
+  withApplication([&] { saveSurfacePdfReport(path, run, fields, QDateTime::currentDateTime()); });
 }
 
 }  // namespace check::report

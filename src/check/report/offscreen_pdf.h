@@ -3,11 +3,17 @@
 #include <filesystem>
 
 #include "check/check_report.h"
+#include "check/report_fields.h"
+#include "check/surface_run.h"
 
 namespace check::report {
 
 // The PDF report of `kestova check --pdf`, dated now. Drawn without a window: when the program
 // has no application yet, in an offscreen one of its own, so that no display is needed.
 void savePdfReportOffscreen(const std::filesystem::path& path, const CheckReport& report);
+
+// The PDF report of `kestova check --against surface --pdf`, dated now, drawn as above.
+void saveSurfacePdfReportOffscreen(const std::filesystem::path& path, const SurfaceRun& run,
+                                   const ReportFields& fields);
 
 }  // namespace check::report

@@ -161,10 +161,11 @@ void drawPoints(ReportCanvas& canvas, const CheckReport& report, const PlanProje
   }
 }
 
-// Towards world north (+Y) as the check's axes turn it on the page.
-void drawNorthArrow(ReportCanvas& canvas, const host::geom::Frame& axes) {
+}  // namespace
+
+void drawNorthArrow(ReportCanvas& canvas, const host::geom::Frame& axes, double frameTop) {
   const double x = ReportCanvas::kMargin + ReportCanvas::kBodyWidth - 10;
-  const double y = kFrameTop + 4;
+  const double y = frameTop + 4;
   const Eigen::Vector3d north = axes.vectorToLocal(Eigen::Vector3d::UnitY());
   const double angle = std::atan2(north.x(), north.y());  // clockwise from page up
   const QPointF centre(x, y + 9);
@@ -187,7 +188,6 @@ void drawNorthArrow(ReportCanvas& canvas, const host::geom::Frame& axes) {
   canvas.text(x - 5, y - 1, 10, 5, QStringLiteral("N"), Qt::AlignHCenter);
 }
 
-// A bar `lengthMm` long from (x, y), marked 0 and `label` at its ends, `caption` before it.
 void drawScaleBar(ReportCanvas& canvas, double x, double y, double lengthMm, const QString& caption,
                   const QString& label) {
   QPainter& painter = canvas.painter();
@@ -200,6 +200,8 @@ void drawScaleBar(ReportCanvas& canvas, double x, double y, double lengthMm, con
   canvas.text(x - 5, y + 1, 10, 4, QStringLiteral("0"), Qt::AlignHCenter);
   canvas.text(x + lengthMm - 15, y + 1, 30, 4, label, Qt::AlignHCenter);
 }
+
+namespace {
 
 void drawLegend(ReportCanvas& canvas, const CheckReport& report, double y) {
   const struct {
@@ -267,7 +269,7 @@ void drawPlanPage(ReportCanvas& canvas, const CheckReport& report) {
   painter.restore();
   painter.setPen(QPen(Qt::black, canvas.units(0.3)));
   painter.drawRect(frame);
-  drawNorthArrow(canvas, report.axes);
+  drawNorthArrow(canvas, report.axes, kFrameTop);
 
   const double below = kFrameTop + kFrameHeight;
   drawLegend(canvas, report, below + 3);

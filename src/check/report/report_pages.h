@@ -1,22 +1,45 @@
 #pragma once
 
 #include <QDateTime>
+#include <QStringList>
+#include <QtCharts/QChart>
+#include <utility>
 #include <vector>
 
 #include "check/check_report.h"
 #include "check/report/pagination.h"
 #include "check/report/report_canvas.h"
 #include "check/report/report_list.h"
+#include "host/geom/frame.h"
 
 // The pages of the PDF report, each drawn on the canvas's current page.
 namespace check::report {
 
 // The files, date, match mode, UCS, tolerances and the statistics table.
 void drawFirstPage(ReportCanvas& canvas, const CheckReport& report, const QDateTime& date);
+
+// What a first page says beside the report's fields, warnings and statistics.
+struct FirstPage {
+  QString title;
+  QStringList verdict;                                   // a line each
+  bool passed = false;                                   // the verdict in green, else in red
+  std::vector<std::pair<QString, QString>> particulars;  // label and value, a line each
+  QString counted = QStringLiteral("pairs");             // what the statistics count
+  QString largestAt = QStringLiteral("at point");
+};
+void drawFirstPage(ReportCanvas& canvas, const CheckReport& report, const FirstPage& page);
 // Every pair in plan, its vector exaggerated and coloured by its verdict.
 void drawPlanPage(ReportCanvas& canvas, const CheckReport& report);
 // A histogram per component.
 void drawHistogramPage(ReportCanvas& canvas, const CheckReport& report);
+// Lays `chart` out at the size of `place` (millimetres) and draws it there; takes it over.
+void drawChart(ReportCanvas& canvas, QChart* chart, const QRectF& place);
+// Towards world north (+Y) as `axes` turn it on the page, in the top right corner of a plan
+// whose frame's top is `frameTop`.
+void drawNorthArrow(ReportCanvas& canvas, const host::geom::Frame& axes, double frameTop);
+// A bar `lengthMm` long from (x, y), marked 0 and `label` at its ends, `caption` before it.
+void drawScaleBar(ReportCanvas& canvas, double x, double y, double lengthMm, const QString& caption,
+                  const QString& label);
 // One page of the lists of points outside tolerance and unmatched.
 void drawListPage(ReportCanvas& canvas, const std::vector<ReportList>& lists, const ListPage& page);
 

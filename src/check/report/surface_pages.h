@@ -1,0 +1,20 @@
+#pragma once
+
+#include <vector>
+
+#include "check/check_report.h"
+#include "check/report/report_canvas.h"
+#include "check/report/report_list.h"
+#include "check/surface_run.h"
+
+// The pages of a surface check's report that differ from a point check's.
+namespace check::report {
+
+// The shots in plan coloured on a diverging scale of dz over the surface's faces and boundary,
+// with the scale's legend, a scale bar and a north arrow.
+void drawSurfacePlanPage(ReportCanvas& canvas, const SurfaceRun& run, const CheckReport& report);
+
+// The shots outside tolerance, those outside the surface, and the volumes when computed.
+std::vector<ReportList> surfaceLists(const SurfaceRun& run, const CheckReport& report);
+
+}  // namespace check::report

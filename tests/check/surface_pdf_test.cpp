@@ -1,0 +1,178 @@
+// `kestova check --against surface --pdf` as a script meets it: the built program, no display,
+// the report read back as text and its plan rendered, and nothing written when it cannot be.
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <QColor>
+#include <QImage>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+
+#include "pdf_readback.h"
+#include "support/project_paths.h"
+
+namespace check {
+namespace {
+
+// Two faces over 10 by 10 m: ABC rises 0.2 per metre in x and in y, ACD 0.4 in x.
+constexpr const char* kSurface = R"(<?xml version="1.0"?>
+<LandXML xmlns="http://www.landxml.org/schema/LandXML-1.2">
+ <Surfaces>
+  <Surface name="Formation"><Definition surfType="TIN">
+   <Pnts><P id="1">0 0 10</P><P id="2">0 10 12</P><P id="3">10 10 14</P><P id="4">10 0 10</P></Pnts>
+   <Faces><F>1 2 3</F><F>1 3 4</F></Faces>
+  </Definition></Surface>
+ </Surfaces>
+</LandXML>
+)";
+
+// Against -0.030:0.010: B and E pass at the bounds, H is 0.011 above (fill), I 0.031 below
+// (cut), C 0.300 below, O just outside.
+constexpr const char* kShots =
+    "B,10,0,12.010,kerb\n"
+    "E,5,5,11.970\n"
+    "H,5,0,11.011\n"
+    "I,2,6,10.769\n"
+    "C,8,8,12.900\n"
+    "O,5,-0.01,11\n";
+
+class SurfacePdf : public testing::Test {
+ protected:
+  void SetUp() override {
+    std::filesystem::remove_all(folder);
+    std::filesystem::create_directories(folder);
+    write("design.xml", kSurface);
+    write("shots.csv", kShots);
+  }
+  void TearDown() override { std::filesystem::remove_all(folder); }
+
+  void write(const std::string& name, const std::string& content) {
+    std::ofstream(folder / name, std::ios::binary) << content;
+  }
+
+  // The program's exit status, run in the test's folder without a display; standard error
+  // in `err`.
+  int run(const std::string& arguments) {
+    const std::string command =
+        "cd '" + folder.string() + "' && env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM '" +
+        testing_support::kestovaProgram() + "' check " + arguments + " >/dev/null 2>stderr.txt";
+    const int status = std::system(command.c_str());
+    std::ifstream in(folder / "stderr.txt");
+    err.assign(std::istreambuf_iterator<char>(in), {});
+    std::filesystem::remove(folder / "stderr.txt");
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+  }
+
+  std::filesystem::path folder = std::filesystem::path(testing::TempDir()) /
+                                 ("surface_pdf_test_" + std::to_string(::getpid()));
+  std::string err;
+};
+
+void expectAll(const std::string& text, const std::vector<std::string>& lines) {
+  for (const std::string& line : lines) {
+    EXPECT_NE(text.find(line), std::string::npos) << line << "\nnot in\n" << text;
+  }
+}
+
+TEST_F(SurfacePdf, ReportsTheStatisticsTheBoundsAndTheShotsOutsideTolerance) {
+  if (!fixtures::popplerInstalled()) GTEST_SKIP() << "poppler-utils is not installed";
+  ASSERT_EQ(run("design.xml shots.csv --against surface --tolerance z=-0.03:0.01 --pdf out.pdf "
+                "--project 'North road'"),
+            1)
+      << err;
+  EXPECT_EQ(fixtures::pdfPageCount(folder / "out.pdf"), 4);
+  expectAll(fixtures::pdfText(folder / "out.pdf", 1, 1),
+            {"Survey check against the design surface\n",
+             "3 of 5 shots outside tolerance, 1 outside the surface\n", "North road\n",
+             "Shots 5 on the surface, 1 outside it\n", "n (shots) 5 5\n", "mean -0.068 -0.065\n",
+             "at shot C C\n", "tolerance -0.030 to 0.010", "within tolerance 2 (40.0%)"});
+  expectAll(fixtures::pdfText(folder / "out.pdf", 2, 2),
+            {"Plan of the shots on the surface\n", "The surface's 2 faces in light grey.",
+             "outside the surface (1)", "Page 2 of 4"});
+  expectAll(fixtures::pdfText(folder / "out.pdf", 3, 3), {"Histograms of dz and dn\n"});
+  expectAll(fixtures::pdfText(folder / "out.pdf", 4, 4),
+            {"Shots outside tolerance (3 of 5 on the surface)\n",
+             "H 5.000 0.000 11.011 11.000 0.011 0.011 z\n",
+             "I 2.000 6.000 10.769 10.800 -0.031 -0.029 z\n",
+             "C 8.000 8.000 12.900 13.200 -0.300 -0.289 z\n", "Shots outside the surface (1)\n",
+             "O 5.000 -0.010 11.000\n"});
+}
+
+// The colour of the rendered plan at a place in world metres: the 10 by 10 m square and the
+// shot just south of it fill 156 mm of the frame's width from 27 mm; north up from 222.08 mm.
+char colourAt(const QImage& page, double x, double y) {
+  const double mmX = 27.0 + 15.6 * x;
+  const double mmY = 222.078 - 15.6 * (y + 0.01);
+  const QColor pixel = page.pixelColor(static_cast<int>(mmX * page.width() / 210.0),
+                                       static_cast<int>(mmY * page.height() / 297.0));
+  if (pixel.red() > pixel.green() + 60 && pixel.red() > pixel.blue() + 60) return 'r';
+  if (pixel.blue() > pixel.red() + 60 && pixel.blue() > pixel.green() + 20) return 'b';
+  if (std::abs(pixel.red() - pixel.blue()) < 10 && pixel.red() < 200) return 'g';
+  return '?';
+}
+
+TEST_F(SurfacePdf, ThePlanColoursFillBlueCutRedAndWithinGreyAtTheShots) {
+  if (!fixtures::popplerInstalled()) GTEST_SKIP() << "poppler-utils is not installed";
+  ASSERT_EQ(run("design.xml shots.csv --against surface --tolerance z=-0.03:0.01 --pdf out.pdf"), 1)
+      << err;
+  const std::filesystem::path png = folder / "plan.png";
+  ASSERT_TRUE(fixtures::renderPage(folder / "out.pdf", 2, 150, png));
+  const QImage page(QString::fromStdString(png.string()));
+  ASSERT_FALSE(page.isNull());
+  EXPECT_EQ(colourAt(page, 10, 0), 'g');  // B
+  EXPECT_EQ(colourAt(page, 5, 5), 'g');   // E
+  EXPECT_EQ(colourAt(page, 5, 0), 'b');   // H
+  EXPECT_EQ(colourAt(page, 2, 6), 'r');   // I
+  EXPECT_EQ(colourAt(page, 8, 8), 'r');   // C
+  EXPECT_EQ(colourAt(page, 4, 3), '?');   // between the shots: white paper
+}
+
+TEST_F(SurfacePdf, ListsTheVolumesAndTheGridsSquares) {
+  if (!fixtures::popplerInstalled()) GTEST_SKIP() << "poppler-utils is not installed";
+  // A flat design at 100 over 20 by 10; the survey 0.5 above it over 10 by 10: 50 of fill.
+  write("points.csv", "P1,0,0,100\nP2,20,0,100\nP3,20,10,100\nP4,0,10,100\nP5,10,5,100\n");
+  write("level.csv", "S1,5,0,100.5\nS2,15,0,100.5\nS3,15,10,100.5\nS4,5,10,100.5\n");
+  ASSERT_EQ(run("points.csv level.csv --against surface --volumes --grid 10 --decimals 2 "
+                "--pdf out.pdf"),
+            0)
+      << err;
+  const std::string text = fixtures::pdfText(folder / "out.pdf");
+  expectAll(text, {"All 4 shots on the surface within tolerance\n",
+                   "Volumes of the surface through the shots against the design\n",
+                   "all 0.00 50.00 50.00 100.00\n", "surveyed area 100.00\n",
+                   "Squares of 10.00 by their lower left corner, the most moved ", "rst (2)\n",
+                   "0.00 0.00 0.00 25.00 25.00 50.00\n", "10.00 0.00 0.00 25.00 25.00 50.00\n",
+                   "None: every shot on the surface is within tolerance.",
+                   "None: every shot lies on the surface."});
+}
+
+// A design of 45 000 faces: their boundary is drawn, not each face, so that the file stays small.
+TEST_F(SurfacePdf, ASurfaceOfManyFacesIsDrawnByItsBoundary) {
+  if (!fixtures::popplerInstalled()) GTEST_SKIP() << "poppler-utils is not installed";
+  std::ofstream grid(folder / "grid.csv");
+  for (int i = 0; i < 151; ++i) {
+    for (int j = 0; j < 151; ++j) grid << 'G' << i << '_' << j << ',' << i << ',' << j << ",5\n";
+  }
+  grid.close();
+  write("level.csv", "S1,75,75,5.001\n");
+  ASSERT_EQ(run("grid.csv level.csv --against surface --pdf out.pdf"), 0) << err;
+  expectAll(fixtures::pdfText(folder / "out.pdf", 2, 2),
+            {"The surface's 45000 faces are too small to draw at this scale: its boundary only."});
+  EXPECT_LT(std::filesystem::file_size(folder / "out.pdf"), 200'000u);
+}
+
+// The PDF is written with the other reports or none is.
+TEST_F(SurfacePdf, NothingIsWrittenWhenTheReportCannotBe) {
+  EXPECT_EQ(run("design.xml shots.csv --against surface --pdf missing/out.pdf --csv out.csv"), 2);
+  EXPECT_NE(err.find("kestova check: missing/out.pdf: cannot be written (No such file or "
+                     "directory)\n"),
+            std::string::npos)
+      << err;
+  EXPECT_FALSE(std::filesystem::exists(folder / "out.csv"));
+  EXPECT_FALSE(std::filesystem::exists(folder / "missing"));
+}
+
+}  // namespace
+}  // namespace check
