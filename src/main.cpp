@@ -32,7 +32,8 @@ int main(int argc, char** argv) {
     return check::runCheckCommand(std::vector<std::string>(argv + 2, argv + argc), std::cout,
                                   std::cerr, check::report::savePdfReportOffscreen,
                                   check::draw::saveVectorDrawing, check::draw::saveSurfaceDrawing,
-                                  check::draw::saveAlignmentDrawing);
+                                  check::draw::saveAlignmentDrawing,
+                                  check::report::saveAlignmentPdfReportOffscreen);
   }
   // Answered before QApplication exists, so that they work without a display.
   if (const auto answer =

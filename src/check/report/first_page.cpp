@@ -79,8 +79,8 @@ double drawFields(ReportCanvas& canvas, const CheckReport& report, double y) {
 }
 
 // The label-and-value lines that say what was checked, and how.
-double drawParticulars(ReportCanvas& canvas, const CheckReport& report, const QDateTime& date,
-                       double y) {
+std::vector<std::pair<QString, QString>> particulars(const CheckReport& report,
+                                                     const QDateTime& date) {
   std::vector<std::pair<QString, QString>> lines{
       {QStringLiteral("Design"), q(report.design.name) + QStringLiteral(", ") +
                                      plural(report.design.points.size(), "point", "points")},
@@ -95,7 +95,11 @@ double drawParticulars(ReportCanvas& canvas, const CheckReport& report, const QD
   if (const QString skipped = skippedText(report); !skipped.isEmpty()) {
     lines.emplace_back(QStringLiteral("Skipped"), skipped);
   }
+  return lines;
+}
 
+double drawParticulars(ReportCanvas& canvas, const CheckReport& report,
+                       const std::vector<std::pair<QString, QString>>& lines, double y) {
   for (const auto& [label, value] : lines) {
     canvas.painter().setFont(ReportCanvas::font(10, true));
     canvas.text(ReportCanvas::kMargin, y, kLabelWidth, kLine, label);
@@ -112,7 +116,8 @@ double drawParticulars(ReportCanvas& canvas, const CheckReport& report, const QD
 }
 
 // The statistics with a column per component, as they read best on a portrait page.
-void drawStatistics(ReportCanvas& canvas, const CheckReport& report, double y) {
+void drawStatistics(ReportCanvas& canvas, const CheckReport& report, const QString& counted,
+                    double y) {
   const survey::ComponentSchema& schema = report.comparison.schema;
   std::vector<StatisticsCells> cells;
   QStringList tolerance{QStringLiteral("tolerance")};
@@ -120,14 +125,14 @@ void drawStatistics(ReportCanvas& canvas, const CheckReport& report, double y) {
     cells.push_back(statisticsCells(report, k, CellUnits::Report));
     tolerance << q(toleranceCell(report, k, CellUnits::Report));
   }
-  const auto row = [&](const char* name, std::string StatisticsCells::*field) {
-    QStringList texts{QLatin1String(name)};
+  const auto row = [&](const QString& name, std::string StatisticsCells::*field) {
+    QStringList texts{name};
     for (const StatisticsCells& c : cells) texts << q(c.*field);
     return texts;
   };
   const std::vector<QStringList> rows{
       row("", &StatisticsCells::name),
-      row("n (pairs)", &StatisticsCells::count),
+      row(counted, &StatisticsCells::count),
       row("mean", &StatisticsCells::mean),
       row("standard deviation", &StatisticsCells::standardDeviation),
       row("RMS", &StatisticsCells::rms),
@@ -172,25 +177,31 @@ void drawStatistics(ReportCanvas& canvas, const CheckReport& report, double y) {
 }  // namespace
 
 void drawFirstPage(ReportCanvas& canvas, const CheckReport& report, const QDateTime& date) {
+  drawFirstPage(
+      canvas, report,
+      {QStringLiteral("Survey check against the design"), verdict(report),
+       report.allWithinTolerance(), particulars(report, date), QStringLiteral("n (pairs)")});
+}
+
+void drawFirstPage(ReportCanvas& canvas, const CheckReport& report, const FirstPageText& text) {
   QPainter& painter = canvas.painter();
   double y = ReportCanvas::kBodyTop;
   painter.setFont(ReportCanvas::font(18, true));
-  canvas.text(ReportCanvas::kMargin, y, ReportCanvas::kBodyWidth, 10,
-              QStringLiteral("Survey check against the design"));
+  canvas.text(ReportCanvas::kMargin, y, ReportCanvas::kBodyWidth, 10, text.title);
   y += 13;
   painter.setFont(ReportCanvas::font(12, true));
-  painter.setPen(report.allWithinTolerance() ? kPassText : kFailText);
-  for (const QString& line : verdict(report)) {
+  painter.setPen(text.passed ? kPassText : kFailText);
+  for (const QString& line : text.verdict) {
     canvas.text(ReportCanvas::kMargin, y, ReportCanvas::kBodyWidth, 7, line);
     y += 7;
   }
   painter.setPen(Qt::black);
   y = drawFields(canvas, report, y + 5);
-  y = drawParticulars(canvas, report, date, y);
+  y = drawParticulars(canvas, report, text.particulars, y);
   painter.setFont(ReportCanvas::font(12, true));
   canvas.text(ReportCanvas::kMargin, y + 6, ReportCanvas::kBodyWidth, 8,
               QStringLiteral("Statistics of the deviations"));
-  drawStatistics(canvas, report, y + 16);
+  drawStatistics(canvas, report, text.counted, y + 16);
 }
 
 }  // namespace check::report
