@@ -77,11 +77,11 @@ std::vector<AlignmentSheet> alignmentSheets(const survey::HorizontalAlignment& a
   const double length =
       std::max(step, std::floor((room - 2 * std::min(halfWidth, room / 4)) / step) * step);
   std::vector<AlignmentSheet> sheets;
-  for (double from = start; from < end; from += length) {
-    const double to = std::min(end, from + length);
+  for (double from = start; from < end;) {
+    // The last sheet takes what would be a sliver of one at the end.
+    const double to = end - (from + length) < length * 1e-6 ? end : from + length;
     sheets.push_back(sheetOf(alignment, from, to, halfWidth, widthMm, heightMm));
-    // The last sheet would show a sliver: the one before takes it.
-    if (end - to < length * 1e-6) break;
+    from = to;
   }
   return sheets;
 }
