@@ -169,6 +169,22 @@ TEST_F(AlignmentPdf, ReportsTheShotsAlongTheLineByChainage) {
                               "x1 CL -5.000 0.000 95.000 0.000 before start\n", "Page 5 of 5"});
 }
 
+// What the one who signs the report off asks for: every shot, millimetres, an exaggeration.
+TEST_F(AlignmentPdf, ListsEveryShotInTheChosenUnitAtTheChosenExaggeration) {
+  ASSERT_EQ(run(std::string("road.xml shots.csv ") + kOptions +
+                " --pdf out.pdf --all-pairs --report-units mm --exaggeration 50"),
+            1)
+      << err;
+  expectInOrder(pageText(2), {"Offset differences drawn 50 times their length"});
+  expectInOrder(pageText(3), {"doffset (mm) against chainage\n", "dz (mm) against chainage\n"});
+  expectInOrder(pageText(5),
+                {"Shots along the alignment (3, 2 outside tolerance), in order of "
+                 "chainage\n",
+                 "shot code chainage offset doffset (mm) dz (mm) outside in\n",
+                 "k2 KERB-R 110.000 3.510 10 -20 z\n", "k1 KERB-L 120.000 -3.480 20 20 offset, z\n",
+                 "a1 KERB-R 165.708 3.504 4 3 within\n"});
+}
+
 TEST_F(AlignmentPdf, ALongAlignmentIsDrawnInSheetsOfItsChainage) {
   ASSERT_EQ(run("long.xml long.csv --against alignment --design-offset L=-3.5,R=3.5 "
                 "--tolerance offset=0.02 --pdf out.pdf"),
