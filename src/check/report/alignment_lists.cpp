@@ -21,8 +21,8 @@ ReportList shotList(const AlignmentRun& run, const CheckReport& report) {
                                                    "of chainage")
                                         .arg(comparison.failed)
                                         .arg(along),
-                  {{QStringLiteral("shot"), 30, Qt::AlignLeft},
-                   {QStringLiteral("code"), 22, Qt::AlignLeft},
+                  {{QStringLiteral("shot"), 28, Qt::AlignLeft},
+                   {QStringLiteral("code"), 20, Qt::AlignLeft},
                    {QStringLiteral("chainage"), 26},
                    {QStringLiteral("offset"), 22}},
                   {},
@@ -31,7 +31,8 @@ ReportList shotList(const AlignmentRun& run, const CheckReport& report) {
   std::vector<DeviationScale> scales;
   for (std::size_t k = 0; k < comparison.schema.size(); ++k) {
     scales.push_back(deviationScale(report, k));
-    list.columns.push_back({q(scales.back().heading(comparison.schema[k].heading)), 25});
+    // Wide enough for "doffset (mm)".
+    list.columns.push_back({q(scales.back().heading(comparison.schema[k].heading)), 28});
   }
   list.columns.push_back({QStringLiteral("outside in"), 26, Qt::AlignHCenter});
   for (std::size_t i = 0; i < run.shots.size(); ++i) {
