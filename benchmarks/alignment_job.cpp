@@ -1,11 +1,16 @@
 #include "alignment_job.h"
 
+#include <sys/resource.h>
+
 #include <cmath>
 #include <cstdio>
 #include <ctime>
+#include <filesystem>
 #include <random>
 #include <vector>
 
+#include "check/alignment_run.h"
+#include "check/report/offscreen_pdf.h"
 #include "survey/alignment_check.h"
 #include "survey/comparison.h"
 
@@ -22,6 +27,12 @@ double processorSeconds() {
   timespec now{};
   ::clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &now);
   return static_cast<double>(now.tv_sec) + static_cast<double>(now.tv_nsec) / 1e9;
+}
+
+long peakKilobytes() {
+  rusage usage{};
+  ::getrusage(RUSAGE_SELF, &usage);
+  return usage.ru_maxrss;
 }
 
 // Curves to the left and the right in turn, each eased in and out by a spiral: 160 m a group.
@@ -97,6 +108,29 @@ void runAlignmentJob() {
               road.plan.endChainage(), road.plan.elements().size(), comparison.failed);
   std::printf("%-8s %10s %8s %14s\n", "", "stations", "total", "largest miss");
   std::printf("%-8s %9.3fs %7.3fs %12.2e m\n", "kestova", station, total, largestMiss);
+
+  check::AlignmentRun run;
+  run.alignment = std::move(road);
+  run.described = "the benchmark's road";
+  run.section = section;
+  run.design.name = "benchmark.xml";
+  run.survey.name = "benchmark.csv";
+  run.survey.points = std::move(shots);
+  run.shots = aligned;
+  for (const survey::AlignedShot& shot : run.shots) run.outside += shot.outside ? 1 : 0;
+  run.comparison = comparison;
+  run.tolerances = tolerances;
+  run.numberFormat = "###0.000";
+  const std::filesystem::path pdf =
+      std::filesystem::temp_directory_path() / "kestova_alignment_benchmark.pdf";
+  const long before = peakKilobytes();
+  const double pdfStart = processorSeconds();
+  check::report::saveAlignmentPdfReportOffscreen(pdf, run, run.report());
+  const double pdfSeconds = processorSeconds() - pdfStart;
+  std::printf("%-8s %9.3fs, %.1f MB, its peak memory %ld MB above the check's\n", "pdf", pdfSeconds,
+              static_cast<double>(std::filesystem::file_size(pdf)) / 1e6,
+              (peakKilobytes() - before) / 1024);
+  std::filesystem::remove(pdf);
 }
 
 }  // namespace benchmark

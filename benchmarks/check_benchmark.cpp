@@ -5,7 +5,7 @@
 // report of each. Prints its processor time and peak memory beside the same job in Python
 // (pandas read_csv, groupby and merge on id; scipy's cKDTree for proximity, nearest within R
 // but not one to one), and their ratio. Then times the check of 100k shots along a 20 km
-// alignment (alignment_job.h).
+// alignment and its PDF report (alignment_job.h).
 //
 //   check_benchmark [--no-python] [directory]
 #include <sys/resource.h>

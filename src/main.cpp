@@ -33,7 +33,8 @@ int main(int argc, char** argv) {
                                   std::cerr, check::report::savePdfReportOffscreen,
                                   check::draw::saveVectorDrawing, check::draw::saveSurfaceDrawing,
                                   check::draw::saveAlignmentDrawing,
-                                  check::report::saveSurfacePdfReportOffscreen);
+                                  check::report::saveSurfacePdfReportOffscreen,
+                                  check::report::saveAlignmentPdfReportOffscreen);
   }
   // Answered before QApplication exists, so that they work without a display.
   if (const auto answer =

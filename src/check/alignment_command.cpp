@@ -7,12 +7,10 @@
 namespace check {
 
 int runAlignmentCheck(const CheckOptions& options, const CheckRequest& request,
-                      const AlignmentDrawingWriter& writeDxf, std::ostream& out,
-                      std::ostream& err) {
-  if (options.pdf) {
-    throw UsageError("--pdf is not written for a check along an alignment yet; use --csv");
-  }
+                      const AlignmentDrawingWriter& writeDxf, const AlignmentPdfWriter& writePdf,
+                      std::ostream& out, std::ostream& err) {
   if (options.dxf && !writeDxf) throw std::runtime_error("this build cannot draw into drawings");
+  if (options.pdf && !writePdf) throw std::runtime_error("this build cannot write PDF reports");
   const AlignmentRun run = checkAlongAlignment(request, options.alignment);
   for (const std::string& warning : run.warnings) {
     err << "kestova check: warning: " << warning << '\n';
@@ -26,6 +24,15 @@ int runAlignmentCheck(const CheckOptions& options, const CheckRequest& request,
         leftOut += (leftOut.empty() ? "" : ", ") + item;
       }
     });
+  }
+  if (options.pdf) {
+    CheckReport report = run.report();
+    report.fields = options.report.fields;
+    report.allPairs = options.report.allPairs;
+    report.reportUnit = options.report.unit;
+    report.exaggeration = options.report.exaggeration;
+    outputs.write(*options.pdf,
+                  [&](const std::filesystem::path& path) { writePdf(path, run, report); });
   }
   if (options.csv) {
     outputs.write(*options.csv,

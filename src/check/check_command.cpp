@@ -56,7 +56,7 @@ std::string joined(const std::vector<std::string>& items) {
 
 int runCheck(const CheckOptions& options, const PdfReportWriter& writePdf,
              const VectorDrawingWriter& writeDxf, const AlignmentDrawingWriter& writeAlignmentDxf,
-             std::ostream& out, std::ostream& err) {
+             const AlignmentPdfWriter& writeAlignmentPdf, std::ostream& out, std::ostream& err) {
   std::optional<DrawingFrame> drawing;
   if (options.drawing) {
     drawing = drawingFrame(*options.drawing, options.ucs);
@@ -65,7 +65,8 @@ int runCheck(const CheckOptions& options, const PdfReportWriter& writePdf,
     }
   }
   if (options.against == Against::Alignment) {
-    return runAlignmentCheck(options, requestFor(options, drawing), writeAlignmentDxf, out, err);
+    return runAlignmentCheck(options, requestFor(options, drawing), writeAlignmentDxf,
+                             writeAlignmentPdf, out, err);
   }
   const CheckRun run = checkSurvey(requestFor(options, drawing));
   CheckReport report = run.report();
@@ -115,7 +116,8 @@ int runCheckCommand(const std::vector<std::string>& arguments, std::ostream& out
                     const PdfReportWriter& writePdf, const VectorDrawingWriter& writeDxf,
                     const SurfaceDrawingWriter& writeSurfaceDxf,
                     const AlignmentDrawingWriter& writeAlignmentDxf,
-                    const SurfacePdfWriter& writeSurfacePdf) {
+                    const SurfacePdfWriter& writeSurfacePdf,
+                    const AlignmentPdfWriter& writeAlignmentPdf) {
   constexpr int kBadInput = 2;
   try {
     const CheckOptions options = parseCheckOptions(withPreset(arguments));
@@ -128,7 +130,7 @@ int runCheckCommand(const std::vector<std::string>& arguments, std::ostream& out
     if (options.against == Against::Surface) {
       return runSurfaceCheck(options, {writeSurfaceDxf, writeSurfacePdf}, out, err);
     }
-    return runCheck(options, writePdf, writeDxf, writeAlignmentDxf, out, err);
+    return runCheck(options, writePdf, writeDxf, writeAlignmentDxf, writeAlignmentPdf, out, err);
   } catch (const UsageError& e) {
     err << "kestova check: " << e.what() << "\nTry 'kestova check --help'.\n";
   } catch (const std::exception& e) {

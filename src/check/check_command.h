@@ -51,6 +51,11 @@ using SurfacePdfWriter =
 using AlignmentDrawingWriter =
     std::function<std::vector<std::string>(const VectorDrawingJob&, const AlignmentRun&)>;
 
+// Writes the PDF report of a check along an alignment as a PdfReportWriter does a check's;
+// `report` is the run's, with what the PDF adds for sign-off. The program hands it in.
+using AlignmentPdfWriter = std::function<void(const std::filesystem::path&, const AlignmentRun&,
+                                              const CheckReport& report)>;
+
 // `kestova check`, given the arguments after "check": reads the two point files, pairs them,
 // compares each pair along the chosen frame, draws the pairs into a drawing and writes the CSV
 // and PDF reports when asked and prints the summary on `out`; messages go to `err`, warnings
@@ -61,6 +66,7 @@ int runCheckCommand(const std::vector<std::string>& arguments, std::ostream& out
                     const PdfReportWriter& writePdf = {}, const VectorDrawingWriter& writeDxf = {},
                     const SurfaceDrawingWriter& writeSurfaceDxf = {},
                     const AlignmentDrawingWriter& writeAlignmentDxf = {},
-                    const SurfacePdfWriter& writeSurfacePdf = {});
+                    const SurfacePdfWriter& writeSurfacePdf = {},
+                    const AlignmentPdfWriter& writeAlignmentPdf = {});
 
 }  // namespace check

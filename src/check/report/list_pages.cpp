@@ -1,5 +1,5 @@
-#include "check/pair_code.h"
 #include "check/deviation_scale.h"
+#include "check/pair_code.h"
 #include "check/report/report_list.h"
 #include "check/report/report_pages.h"
 
@@ -33,17 +33,17 @@ std::vector<ListColumn> pointColumns() {
 // the report's unit, and under a pair of repeated shots their spread.
 ReportList pairList(const CheckReport& report) {
   const survey::Comparison& comparison = report.comparison;
-  ReportList list{report.allPairs ? QStringLiteral("Pairs (%1, %2 outside tolerance)")
-                                        .arg(comparison.pairs.size())
-                                        .arg(comparison.failed)
-                                  : QStringLiteral("Pairs outside tolerance (%1 of %2)")
-                                        .arg(comparison.failed)
-                                        .arg(comparison.pairs.size()),
-                  {{QStringLiteral("point"), 40, Qt::AlignLeft},
-                   {QStringLiteral("code"), 20, Qt::AlignLeft}},
-                  {},
-                  report.allPairs ? QStringLiteral("None: no point was paired.")
-                                  : QStringLiteral("None: every pair is within tolerance.")};
+  ReportList list{
+      report.allPairs ? QStringLiteral("Pairs (%1, %2 outside tolerance)")
+                            .arg(comparison.pairs.size())
+                            .arg(comparison.failed)
+                      : QStringLiteral("Pairs outside tolerance (%1 of %2)")
+                            .arg(comparison.failed)
+                            .arg(comparison.pairs.size()),
+      {{QStringLiteral("point"), 40, Qt::AlignLeft}, {QStringLiteral("code"), 20, Qt::AlignLeft}},
+      {},
+      report.allPairs ? QStringLiteral("None: no point was paired.")
+                      : QStringLiteral("None: every pair is within tolerance.")};
   std::vector<DeviationScale> scales;
   for (std::size_t k = 0; k < comparison.schema.size(); ++k) {
     scales.push_back(deviationScale(report, k));

@@ -5,11 +5,11 @@
 #include <functional>
 #include <memory>
 
+#include "check/report/alignment_report.h"
 #include "check/report/pdf_report.h"
 #include "check/report/surface_report.h"
 
 namespace check::report {
-
 namespace {
 
 // Runs `draw` in the program's application, or when it has none yet in an offscreen one: Qt
@@ -35,6 +35,11 @@ void savePdfReportOffscreen(const std::filesystem::path& path, const CheckReport
 void saveSurfacePdfReportOffscreen(const std::filesystem::path& path, const SurfaceRun& run,
                                    const ReportFields& fields) {
   withApplication([&] { saveSurfacePdfReport(path, run, fields, QDateTime::currentDateTime()); });
+}
+
+void saveAlignmentPdfReportOffscreen(const std::filesystem::path& path, const AlignmentRun& run,
+                                     const CheckReport& report) {
+  withApplication([&] { saveAlignmentPdfReport(path, run, report, QDateTime::currentDateTime()); });
 }
 
 }  // namespace check::report

@@ -2,6 +2,7 @@
 
 #include <filesystem>
 
+#include "check/alignment_run.h"
 #include "check/check_report.h"
 #include "check/report_fields.h"
 #include "check/surface_run.h"
@@ -15,5 +16,9 @@ void savePdfReportOffscreen(const std::filesystem::path& path, const CheckReport
 // The PDF report of `kestova check --against surface --pdf`, dated now, drawn as above.
 void saveSurfacePdfReportOffscreen(const std::filesystem::path& path, const SurfaceRun& run,
                                    const ReportFields& fields);
+
+// The same of a check along an alignment.
+void saveAlignmentPdfReportOffscreen(const std::filesystem::path& path, const AlignmentRun& run,
+                                     const CheckReport& report);
 
 }  // namespace check::report

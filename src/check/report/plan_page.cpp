@@ -1,19 +1,15 @@
-#include <QPainterPath>
 #include <algorithm>
 #include <cmath>
 #include <limits>
 #include <vector>
 
+#include "check/report/plan_marks.h"
 #include "check/report/plan_scale.h"
 #include "check/report/report_pages.h"
 #include "numbers/number_format.h"
 
 namespace check::report {
 namespace {
-
-const QColor kPass(0, 160, 0);
-const QColor kFail(220, 0, 0);
-const QColor kUnmatched(200, 0, 200);
 
 constexpr double kFrameTop = ReportCanvas::kBodyTop + 20;
 constexpr double kFrameHeight = 200.0;
@@ -74,45 +70,6 @@ class PlanProjection {
   double bottom_ = 0.0;
 };
 
-QPointF units(const ReportCanvas& canvas, QPointF mm) {
-  return canvas.at(mm.x(), mm.y());
-}
-
-void drawVector(ReportCanvas& canvas, QPointF from, QPointF to, const QColor& colour) {
-  QPainter& painter = canvas.painter();
-  painter.setPen(QPen(colour, canvas.units(0.35), Qt::SolidLine, Qt::RoundCap));
-  painter.drawLine(units(canvas, from), units(canvas, to));
-  const QPointF along = to - from;
-  const double length = std::hypot(along.x(), along.y());
-  if (length > 2.0) {
-    const QPointF unit = along / length;
-    const QPointF side(-unit.y(), unit.x());
-    QPainterPath head;
-    head.moveTo(units(canvas, to));
-    head.lineTo(units(canvas, to - unit * 1.6 + side * 0.6));
-    head.lineTo(units(canvas, to - unit * 1.6 - side * 0.6));
-    head.closeSubpath();
-    painter.fillPath(head, colour);
-  }
-  painter.setPen(Qt::NoPen);
-  painter.setBrush(colour);
-  painter.drawEllipse(units(canvas, from), canvas.units(0.8), canvas.units(0.8));
-  painter.setBrush(Qt::NoBrush);
-}
-
-// A design point never surveyed: a circle; a survey point without design point: a square.
-void drawUnmatched(ReportCanvas& canvas, QPointF at, bool design) {
-  QPainter& painter = canvas.painter();
-  painter.setPen(QPen(kUnmatched, canvas.units(0.4)));
-  painter.setBrush(Qt::NoBrush);
-  const double r = canvas.units(1.2);
-  if (design) {
-    painter.drawEllipse(units(canvas, at), r, r);
-  } else {
-    painter.drawRect(QRectF(units(canvas, at) - QPointF(r, r), QSizeF(2 * r, 2 * r)));
-  }
-}
-
 void drawLabel(ReportCanvas& canvas, QPointF at, const std::string& id) {
   canvas.painter().setPen(Qt::black);
   canvas.painter().setFont(ReportCanvas::font(6));
@@ -132,7 +89,7 @@ void drawPoints(ReportCanvas& canvas, const CheckReport& report, const PlanProje
     for (std::size_t i = 0; i < pairs.size(); ++i) {
       if (report.comparison.pairs[i].failing.empty() == failing) continue;
       const auto [from, to] = vectorOf(i);
-      drawVector(canvas, from, to, failing ? kFail : kPass);
+      drawVector(canvas, from, to, failing ? kFailColour : kPassColour);
     }
   }
   for (const std::size_t i : report.pairing.unmatchedDesign) {
@@ -161,59 +118,17 @@ void drawPoints(ReportCanvas& canvas, const CheckReport& report, const PlanProje
   }
 }
 
-}  // namespace
-
-void drawNorthArrow(ReportCanvas& canvas, const host::geom::Frame& axes, double frameTop) {
-  const double x = ReportCanvas::kMargin + ReportCanvas::kBodyWidth - 10;
-  const double y = frameTop + 4;
-  const Eigen::Vector3d north = axes.vectorToLocal(Eigen::Vector3d::UnitY());
-  const double angle = std::atan2(north.x(), north.y());  // clockwise from page up
-  const QPointF centre(x, y + 9);
-  const auto at = [&](double dx, double dy) {  // (dx, dy) from the centre, arrow pointing up
-    const double c = std::cos(angle), s = std::sin(angle);
-    return canvas.at(centre.x() + dx * c - dy * s, centre.y() + dx * s + dy * c);
-  };
-  QPainter& painter = canvas.painter();
-  QPainterPath arrow;
-  arrow.moveTo(at(0, -5));
-  arrow.lineTo(at(3, 5));
-  arrow.lineTo(at(0, 2));
-  arrow.lineTo(at(-3, 5));
-  arrow.closeSubpath();
-  painter.setPen(QPen(Qt::black, canvas.units(0.3)));
-  painter.setBrush(Qt::black);
-  painter.drawPath(arrow);
-  painter.setBrush(Qt::NoBrush);
-  painter.setFont(ReportCanvas::font(10, true));
-  canvas.text(x - 5, y - 1, 10, 5, QStringLiteral("N"), Qt::AlignHCenter);
-}
-
-void drawScaleBar(ReportCanvas& canvas, double x, double y, double lengthMm, const QString& caption,
-                  const QString& label) {
-  QPainter& painter = canvas.painter();
-  painter.setFont(ReportCanvas::font(8));
-  canvas.text(x, y - 2.5, 22, 5, caption);
-  x += 22;
-  painter.setPen(QPen(Qt::black, canvas.units(0.3)));
-  painter.drawRect(canvas.rect(x, y - 0.8, lengthMm, 1.6));
-  painter.fillRect(canvas.rect(x, y - 0.8, lengthMm / 2, 1.6), Qt::black);
-  canvas.text(x - 5, y + 1, 10, 4, QStringLiteral("0"), Qt::AlignHCenter);
-  canvas.text(x + lengthMm - 15, y + 1, 30, 4, label, Qt::AlignHCenter);
-}
-
-namespace {
-
 void drawLegend(ReportCanvas& canvas, const CheckReport& report, double y) {
   const struct {
     QColor colour;
     QString text;
   } entries[] = {
-      {kPass, QStringLiteral("within tolerance (%1)")
-                  .arg(report.comparison.pairs.size() - report.comparison.failed)},
-      {kFail, QStringLiteral("outside tolerance (%1)").arg(report.comparison.failed)},
-      {kUnmatched,
+      {kPassColour, QStringLiteral("within tolerance (%1)")
+                        .arg(report.comparison.pairs.size() - report.comparison.failed)},
+      {kFailColour, QStringLiteral("outside tolerance (%1)").arg(report.comparison.failed)},
+      {kUnmatchedColour,
        QStringLiteral("never surveyed (%1)").arg(report.pairing.unmatchedDesign.size())},
-      {kUnmatched,
+      {kUnmatchedColour,
        QStringLiteral("no design point (%1)").arg(report.pairing.unmatchedSurvey.size())}};
   double x = ReportCanvas::kMargin;
   for (int i = 0; i < 4; ++i) {
@@ -269,7 +184,10 @@ void drawPlanPage(ReportCanvas& canvas, const CheckReport& report) {
   painter.restore();
   painter.setPen(QPen(Qt::black, canvas.units(0.3)));
   painter.drawRect(frame);
-  drawNorthArrow(canvas, report.axes, kFrameTop);
+  // Towards world north (+Y) as the check's axes turn it on the page.
+  const Eigen::Vector3d north = report.axes.vectorToLocal(Eigen::Vector3d::UnitY());
+  drawNorthArrow(canvas, ReportCanvas::kMargin + ReportCanvas::kBodyWidth - 10, kFrameTop + 4,
+                 std::atan2(north.x(), north.y()));
 
   const double below = kFrameTop + kFrameHeight;
   drawLegend(canvas, report, below + 3);

@@ -10,7 +10,6 @@
 #include "check/report/pagination.h"
 #include "check/report/report_canvas.h"
 #include "check/report/report_list.h"
-#include "host/geom/frame.h"
 
 // The pages of the PDF report, each drawn on the canvas's current page.
 namespace check::report {
@@ -34,12 +33,6 @@ void drawPlanPage(ReportCanvas& canvas, const CheckReport& report);
 void drawHistogramPage(ReportCanvas& canvas, const CheckReport& report);
 // Lays `chart` out at the size of `place` (millimetres) and draws it there; takes it over.
 void drawChart(ReportCanvas& canvas, QChart* chart, const QRectF& place);
-// Towards world north (+Y) as `axes` turn it on the page, in the top right corner of a plan
-// whose frame's top is `frameTop`.
-void drawNorthArrow(ReportCanvas& canvas, const host::geom::Frame& axes, double frameTop);
-// A bar `lengthMm` long from (x, y), marked 0 and `label` at its ends, `caption` before it.
-void drawScaleBar(ReportCanvas& canvas, double x, double y, double lengthMm, const QString& caption,
-                  const QString& label);
 // One page of the lists of points outside tolerance and unmatched.
 void drawListPage(ReportCanvas& canvas, const std::vector<ReportList>& lists, const ListPage& page);
 

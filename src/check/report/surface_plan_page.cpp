@@ -6,6 +6,7 @@
 #include <limits>
 
 #include "check/report/dz_colours.h"
+#include "check/report/plan_marks.h"
 #include "check/report/plan_scale.h"
 #include "check/report/report_pages.h"
 #include "check/report/surface_pages.h"
@@ -248,7 +249,7 @@ void drawSurfacePlanPage(ReportCanvas& canvas, const SurfaceRun& run, const Chec
   painter.restore();
   painter.setPen(QPen(Qt::black, canvas.units(0.3)));
   painter.drawRect(frame);
-  drawNorthArrow(canvas, host::geom::Frame(), kFrameTop);
+  drawNorthArrow(canvas, ReportCanvas::kMargin + ReportCanvas::kBodyWidth - 10, kFrameTop + 4, 0.0);
 
   const double below = kFrameTop + kFrameHeight;
   drawLegend(canvas, run, report, colours, below + 3);
