@@ -5,6 +5,7 @@
 
 #include "check/check_report.h"
 #include "check/report/pagination.h"
+#include "check/report/plan_layout.h"
 #include "check/report/report_canvas.h"
 #include "check/report/report_list.h"
 
@@ -13,8 +14,12 @@ namespace check::report {
 
 // The files, date, match mode, UCS, tolerances and the statistics table.
 void drawFirstPage(ReportCanvas& canvas, const CheckReport& report, const QDateTime& date);
-// Every pair in plan, its vector exaggerated and coloured by its verdict.
-void drawPlanPage(ReportCanvas& canvas, const CheckReport& report);
+// All the plan's points small and its sheets' outlines, numbered, where there are several.
+void drawKeyPlanPage(ReportCanvas& canvas, const CheckReport& report, const PlanLayout& layout);
+// One sheet of the plan: the pairs in plan, their vectors exaggerated and coloured by their
+// verdict, their ids where they find room and listed below where they do not.
+void drawPlanPage(ReportCanvas& canvas, const CheckReport& report, const PlanLayout& layout,
+                  std::size_t sheet);
 // A histogram per component.
 void drawHistogramPage(ReportCanvas& canvas, const CheckReport& report);
 // One page of the lists of points outside tolerance and unmatched.
