@@ -1,5 +1,6 @@
 #include <QFontMetricsF>
 #include <algorithm>
+#include <cmath>
 #include <vector>
 
 #include "check/report/label_placement.h"
@@ -44,6 +45,40 @@ LabelBox boxAround(QPointF mm, double radius) {
   return {mm.x() - radius, mm.y() - radius, mm.x() + radius, mm.y() + radius};
 }
 
+LabelBox frameBox() {
+  return {ReportCanvas::kMargin, kPlanFrameTop, ReportCanvas::kMargin + kPlanFrameWidth,
+          kPlanFrameTop + kPlanFrameHeight};
+}
+
+// The part of the vector from `from` to `to` within `frame` as small boxes every millimetre, so
+// that no id sits on an arrow; a blunder's vector reaching far off the page adds no more.
+void addVectorBoxes(QPointF from, QPointF to, const LabelBox& frame, std::vector<LabelBox>& boxes) {
+  // The fractions along the vector between which it runs inside the frame (Liang and Barsky).
+  const QPointF along = to - from;
+  double enter = 0.0;
+  double leave = 1.0;
+  const std::pair<double, double> edges[] = {{-along.x(), from.x() - frame.left},
+                                             {along.x(), frame.right - from.x()},
+                                             {-along.y(), from.y() - frame.top},
+                                             {along.y(), frame.bottom - from.y()}};
+  for (const auto& [towards, room] : edges) {
+    if (towards == 0.0) {
+      if (room < 0.0) return;
+    } else if (towards < 0.0) {
+      enter = std::max(enter, room / towards);
+    } else {
+      leave = std::min(leave, room / towards);
+    }
+  }
+  if (enter > leave) return;
+  const double length = std::hypot(along.x(), along.y()) * (leave - enter);
+  const int steps = static_cast<int>(std::ceil(length));
+  for (int k = 0; k <= steps; ++k) {
+    const double fraction = enter + (leave - enter) * (steps == 0 ? 1.0 : double(k) / steps);
+    boxes.push_back(boxAround(from + along * fraction, 0.5));
+  }
+}
+
 // Draws the items the frame shows, the failures on top of the passes and the unmatched on top
 // of all; returns their symbols, which ids must not cover.
 std::vector<LabelBox> drawItems(ReportCanvas& canvas, const PlanLayout& layout,
@@ -62,9 +97,11 @@ std::vector<LabelBox> drawItems(ReportCanvas& canvas, const PlanLayout& layout,
         continue;
       }
       if (isPair(item)) {
-        drawVector(canvas, view.mm(item.at), view.mm(tip), colourOf(kind));
-        symbols.push_back(boxAround(view.mm(item.at), 0.8));
-        symbols.push_back(boxAround(view.mm(tip), 0.6));
+        const QPointF from = view.mm(item.at);
+        const QPointF to = view.mm(tip);
+        drawVector(canvas, from, to, colourOf(kind));
+        symbols.push_back(boxAround(from, 0.8));
+        addVectorBoxes(from, to, frameBox(), symbols);
       } else {
         drawUnmatched(canvas, view.mm(item.at), kind == PlanKind::NeverSurveyed);
         symbols.push_back(boxAround(view.mm(item.at), 1.2));
@@ -92,9 +129,8 @@ std::vector<std::string> drawIds(ReportCanvas& canvas, const PlanLayout& layout,
   }
   const QRectF arrow = northArrowBox();
   symbols.push_back({arrow.left(), arrow.top(), arrow.right(), arrow.bottom()});
-  const LabelBox frame{ReportCanvas::kMargin, kPlanFrameTop,
-                       ReportCanvas::kMargin + kPlanFrameWidth, kPlanFrameTop + kPlanFrameHeight};
-  const std::vector<std::optional<LabelBox>> boxes = placeLabels(wanted, symbols, frame, kLabelGap);
+  const std::vector<std::optional<LabelBox>> boxes =
+      placeLabels(wanted, symbols, frameBox(), kLabelGap);
 
   std::vector<std::string> notShown;
   canvas.painter().setPen(Qt::black);
