@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "check/report/plan_scale.h"
+#include "check/report/plan_sheets.h"
 
 namespace check::report {
 namespace {
@@ -43,8 +44,9 @@ AlignmentSheet sheetOf(const survey::HorizontalAlignment& alignment, double from
   low.array() -= halfWidth;
   high.array() += halfWidth;
   const Eigen::Vector2d size = high - low;
-  sheet.metresPerMm = standardScaleAtLeast(
-      std::max({size.x() / (widthMm * kEndRoom), size.y() / (heightMm * kEndRoom), 1e-3}));
+  const double metresPerMm =
+      std::max({size.x() / (widthMm * kEndRoom), size.y() / (heightMm * kEndRoom), 1e-3});
+  sheet.metresPerMm = standardScaleAtLeast(metresPerMm * 1000.0) / 1000.0;
   sheet.centre = turn.inverse() * ((low + high) / 2);
   return sheet;
 }
@@ -53,15 +55,6 @@ AlignmentSheet sheetOf(const survey::HorizontalAlignment& alignment, double from
 
 Eigen::Vector2d AlignmentSheet::onPaper(const Eigen::Vector2d& p) const {
   return Eigen::Rotation2Dd(turn) * (p - centre) / metresPerMm;
-}
-
-double standardScaleAtLeast(double metresPerMm) {
-  const double power = std::pow(10.0, std::floor(std::log10(metresPerMm)));
-  for (const double step : {1.0, 2.0, 2.5, 5.0, 10.0}) {
-    // A scale that is standard, give or take its last bit, stays itself.
-    if (step * power >= metresPerMm * (1.0 - 1e-12)) return step * power;
-  }
-  return 10.0 * power;
 }
 
 std::vector<AlignmentSheet> alignmentSheets(const survey::HorizontalAlignment& alignment,

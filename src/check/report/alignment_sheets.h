@@ -25,10 +25,6 @@ struct AlignmentSheet {
 // The plan's least scale that still reads: 1:2000.
 inline constexpr double kMostMetresPerMm = 2.0;
 
-// The standard scale (1:100, 1:200, 1:250, 1:500, 1:1000, ... in metres per millimetre) at or
-// just beyond `metresPerMm`.
-double standardScaleAtLeast(double metresPerMm);
-
 // The sheets that show `alignment` and `halfWidth` either side of it in a frame `widthMm` by
 // `heightMm`: one, at the largest standard scale that holds it all, when that scale reads;
 // otherwise as many as it takes of equal round lengths of chainage from its start (the last

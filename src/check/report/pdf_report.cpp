@@ -10,8 +10,8 @@
 namespace check::report {
 namespace {
 
-// The first page, the plan and the histograms come before the lists.
-constexpr int kPagesBeforeLists = 3;
+// The first page and the histograms come before the lists, as do the plan's pages.
+constexpr int kPagesBeforeLists = 2;
 constexpr int kResolution = 600;
 
 QString runningHead(const CheckReport& report, const QDateTime& date) {
@@ -38,11 +38,20 @@ QByteArray pdfReport(const CheckReport& report, const QDateTime& date) {
   for (const ReportList& list : lists) rowCounts.push_back(list.rows.size());
   const std::vector<ListPage> listPages = paginateLists(rowCounts, linesPerListPage());
 
-  ReportCanvas canvas(writer, kPagesBeforeLists + static_cast<int>(listPages.size()),
+  const PlanLayout plan = planLayout(report);
+  const std::size_t sheets = plan.sheets.sheets.size();
+  const std::size_t planPages = plan.hasKeyPlan() ? 1 + sheets : sheets;
+  ReportCanvas canvas(writer, kPagesBeforeLists + static_cast<int>(planPages + listPages.size()),
                       runningHead(report, date));
   drawFirstPage(canvas, report, date);
-  canvas.nextPage();
-  drawPlanPage(canvas, report);
+  if (plan.hasKeyPlan()) {
+    canvas.nextPage();
+    drawKeyPlanPage(canvas, report, plan);
+  }
+  for (std::size_t sheet = 0; sheet < sheets; ++sheet) {
+    canvas.nextPage();
+    drawPlanPage(canvas, report, plan, sheet);
+  }
   canvas.nextPage();
   drawHistogramPage(canvas, report);
   for (const ListPage& page : listPages) {

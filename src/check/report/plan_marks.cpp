@@ -28,10 +28,9 @@ void drawVector(ReportCanvas& canvas, QPointF from, QPointF to, const QColor& co
     head.closeSubpath();
     painter.fillPath(head, colour);
   }
-  painter.setPen(Qt::NoPen);
-  painter.setBrush(colour);
-  painter.drawEllipse(units(canvas, from), canvas.units(0.8), canvas.units(0.8));
-  painter.setBrush(Qt::NoBrush);
+  // A dot as a point under a round pen: a fifth of an ellipse's bytes in the PDF.
+  painter.setPen(QPen(colour, canvas.units(1.6), Qt::SolidLine, Qt::RoundCap));
+  painter.drawPoint(units(canvas, from));
 }
 
 void drawUnmatched(ReportCanvas& canvas, QPointF at, bool design) {
@@ -70,6 +69,7 @@ void drawNorthArrow(ReportCanvas& canvas, double x, double y, double clockwise) 
 void drawScaleBar(ReportCanvas& canvas, double x, double y, double lengthMm, const QString& caption,
                   const QString& label) {
   QPainter& painter = canvas.painter();
+  painter.setPen(Qt::black);
   painter.setFont(ReportCanvas::font(8));
   canvas.text(x, y - 2.5, 22, 5, caption);
   x += 22;

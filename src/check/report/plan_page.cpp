@@ -1,204 +1,217 @@
+#include <QFontMetricsF>
 #include <algorithm>
 #include <cmath>
-#include <limits>
 #include <vector>
 
-#include "check/report/plan_marks.h"
-#include "check/report/plan_scale.h"
+#include "check/report/label_placement.h"
+#include "check/report/plan_drawing.h"
 #include "check/report/report_pages.h"
-#include "numbers/number_format.h"
 
 namespace check::report {
 namespace {
 
-constexpr double kFrameTop = ReportCanvas::kBodyTop + 20;
-constexpr double kFrameHeight = 200.0;
-constexpr double kPadding = 12.0;  // room inside the frame for vectors and labels
-// Unless the user gives the exaggeration: the median vector this long, so that most vectors
-// read and a blunder stands out, however long it is.
-constexpr double kMedianVectorMm = 4.0;
-// Ids beside the points outside tolerance and unmatched, when there are few enough to read.
-constexpr std::size_t kMostLabels = 40;
+constexpr double kLabelPoints = 6.0;
+// Between a point and its id, beyond the largest symbol (an unmatched point's, 1.2 mm across).
+constexpr double kLabelGap = 1.5;
+// Room under the scale bars for the ids that found no place: three lines.
+constexpr double kNotShownLines = 3.0;
+constexpr double kNotShownLineHeight = 3.3;
 
-// A point in the X and Y of the axes the check measured along (a UCS turned against the world,
-// say), so that the plan shows the deviations as the lists give them.
-QPointF inAxes(const CheckReport& report, const survey::Point& point) {
-  const Eigen::Vector3d local = report.axes.pointToLocal({point.x, point.y, point.z.value_or(0.0)});
-  return {local.x(), local.y()};
+// The ids outside tolerance and unmatched are placed first: they matter most.
+int labelRank(PlanKind kind) {
+  switch (kind) {
+    case PlanKind::Outside:
+      return 0;
+    case PlanKind::NeverSurveyed:
+    case PlanKind::NoDesign:
+      return 1;
+    case PlanKind::Within:
+      break;
+  }
+  return 2;
 }
 
-// The check's X and Y onto the page: its Y up, the points centred in the frame.
-class PlanProjection {
- public:
-  explicit PlanProjection(const CheckReport& report) {
-    const auto include = [this, &report](const survey::Point& point) {
-      const QPointF p = inAxes(report, point);
-      minX_ = std::min(minX_, p.x());
-      maxX_ = std::max(maxX_, p.x());
-      minY_ = std::min(minY_, p.y());
-      maxY_ = std::max(maxY_, p.y());
-    };
-    for (const survey::Pair& pair : report.pairing.pairs) {
-      include(report.design.points[pair.design]);
-      include(pair.survey.point);
-    }
-    for (const std::size_t i : report.pairing.unmatchedDesign) include(report.design.points[i]);
-    for (const survey::Observation& o : report.pairing.unmatchedSurvey) include(o.point);
-    // A single point, or points on one line, still get a scale.
-    const double span = std::max({maxX_ - minX_, maxY_ - minY_, 1e-6});
-    const double width = ReportCanvas::kBodyWidth - 2 * kPadding;
-    const double height = kFrameHeight - 2 * kPadding;
-    mmPerUnit_ = std::min(width / std::max(maxX_ - minX_, span * 1e-3),
-                          height / std::max(maxY_ - minY_, span * 1e-3));
-    left_ = ReportCanvas::kMargin + kPadding + (width - (maxX_ - minX_) * mmPerUnit_) / 2;
-    bottom_ = kFrameTop + kPadding + height - (height - (maxY_ - minY_) * mmPerUnit_) / 2;
-  }
-
-  double mmPerUnit() const { return mmPerUnit_; }
-  // The page's millimetres of a point in the check's axes.
-  QPointF mm(QPointF p) const {
-    return {left_ + (p.x() - minX_) * mmPerUnit_, bottom_ - (p.y() - minY_) * mmPerUnit_};
-  }
-
- private:
-  double minX_ = std::numeric_limits<double>::max();
-  double maxX_ = std::numeric_limits<double>::lowest();
-  double minY_ = std::numeric_limits<double>::max();
-  double maxY_ = std::numeric_limits<double>::lowest();
-  double mmPerUnit_ = 1.0;
-  double left_ = 0.0;
-  double bottom_ = 0.0;
-};
-
-void drawLabel(ReportCanvas& canvas, QPointF at, const std::string& id) {
-  canvas.painter().setPen(Qt::black);
-  canvas.painter().setFont(ReportCanvas::font(6));
-  canvas.text(at.x() + 1.5, at.y() - 3.5, 30, 3, QString::fromStdString(id));
+bool isPair(const PlanItem& item) {
+  return item.kind == PlanKind::Within || item.kind == PlanKind::Outside;
 }
 
-void drawPoints(ReportCanvas& canvas, const CheckReport& report, const PlanProjection& plan,
-                double exaggeration) {
-  const auto& pairs = report.pairing.pairs;
-  const auto vectorOf = [&](std::size_t i) {
-    const QPointF design = inAxes(report, report.design.points[pairs[i].design]);
-    const QPointF surveyed = inAxes(report, pairs[i].survey.point);
-    return std::pair{plan.mm(design), plan.mm(design + (surveyed - design) * exaggeration)};
-  };
-  // The failures on top of the passes, the unmatched on top of all.
-  for (const bool failing : {false, true}) {
-    for (std::size_t i = 0; i < pairs.size(); ++i) {
-      if (report.comparison.pairs[i].failing.empty() == failing) continue;
-      const auto [from, to] = vectorOf(i);
-      drawVector(canvas, from, to, failing ? kFailColour : kPassColour);
-    }
-  }
-  for (const std::size_t i : report.pairing.unmatchedDesign) {
-    const survey::Point& p = report.design.points[i];
-    drawUnmatched(canvas, plan.mm(inAxes(report, p)), true);
-  }
-  for (const survey::Observation& o : report.pairing.unmatchedSurvey) {
-    drawUnmatched(canvas, plan.mm(inAxes(report, o.point)), false);
-  }
-  if (report.comparison.failed + report.pairing.unmatchedDesign.size() +
-          report.pairing.unmatchedSurvey.size() >
-      kMostLabels) {
-    return;
-  }
-  for (std::size_t i = 0; i < pairs.size(); ++i) {
-    if (!report.comparison.pairs[i].failing.empty()) {
-      drawLabel(canvas, vectorOf(i).first, report.design.points[pairs[i].design].id);
-    }
-  }
-  for (const std::size_t i : report.pairing.unmatchedDesign) {
-    const survey::Point& p = report.design.points[i];
-    drawLabel(canvas, plan.mm(inAxes(report, p)), p.id);
-  }
-  for (const survey::Observation& o : report.pairing.unmatchedSurvey) {
-    drawLabel(canvas, plan.mm(inAxes(report, o.point)), o.point.id);
-  }
+// Where an item's vector ends: its surveyed point, as far from the design point as exaggerated.
+PlanPoint tipOf(const PlanItem& item, double exaggeration) {
+  return {item.at.x + (item.surveyed.x - item.at.x) * exaggeration,
+          item.at.y + (item.surveyed.y - item.at.y) * exaggeration};
 }
 
-void drawLegend(ReportCanvas& canvas, const CheckReport& report, double y) {
-  const struct {
-    QColor colour;
-    QString text;
-  } entries[] = {
-      {kPassColour, QStringLiteral("within tolerance (%1)")
-                        .arg(report.comparison.pairs.size() - report.comparison.failed)},
-      {kFailColour, QStringLiteral("outside tolerance (%1)").arg(report.comparison.failed)},
-      {kUnmatchedColour,
-       QStringLiteral("never surveyed (%1)").arg(report.pairing.unmatchedDesign.size())},
-      {kUnmatchedColour,
-       QStringLiteral("no design point (%1)").arg(report.pairing.unmatchedSurvey.size())}};
-  double x = ReportCanvas::kMargin;
-  for (int i = 0; i < 4; ++i) {
-    const QPointF at(x + 2, y + 2.5);
-    if (i < 2) {
-      drawVector(canvas, at, at + QPointF(5, -2), entries[i].colour);
+LabelBox boxAround(QPointF mm, double radius) {
+  return {mm.x() - radius, mm.y() - radius, mm.x() + radius, mm.y() + radius};
+}
+
+LabelBox frameBox() {
+  return {ReportCanvas::kMargin, kPlanFrameTop, ReportCanvas::kMargin + kPlanFrameWidth,
+          kPlanFrameTop + kPlanFrameHeight};
+}
+
+// The part of the vector from `from` to `to` within `frame` as small boxes every millimetre, so
+// that no id sits on an arrow; a blunder's vector reaching far off the page adds no more.
+void addVectorBoxes(QPointF from, QPointF to, const LabelBox& frame, std::vector<LabelBox>& boxes) {
+  // The fractions along the vector between which it runs inside the frame (Liang and Barsky).
+  const QPointF along = to - from;
+  double enter = 0.0;
+  double leave = 1.0;
+  const std::pair<double, double> edges[] = {{-along.x(), from.x() - frame.left},
+                                             {along.x(), frame.right - from.x()},
+                                             {-along.y(), from.y() - frame.top},
+                                             {along.y(), frame.bottom - from.y()}};
+  for (const auto& [towards, room] : edges) {
+    if (towards == 0.0) {
+      if (room < 0.0) return;
+    } else if (towards < 0.0) {
+      enter = std::max(enter, room / towards);
     } else {
-      drawUnmatched(canvas, at, i == 2);
+      leave = std::min(leave, room / towards);
     }
-    canvas.painter().setPen(Qt::black);
-    canvas.painter().setFont(ReportCanvas::font(8));
-    canvas.text(x + 9, y, 36, 5, entries[i].text);
-    x += 45;
   }
+  if (enter > leave) return;
+  const double length = std::hypot(along.x(), along.y()) * (leave - enter);
+  const int steps = static_cast<int>(std::ceil(length));
+  for (int k = 0; k <= steps; ++k) {
+    const double fraction = enter + (leave - enter) * (steps == 0 ? 1.0 : double(k) / steps);
+    boxes.push_back(boxAround(from + along * fraction, 0.5));
+  }
+}
+
+// Draws the items the frame shows, the failures on top of the passes and the unmatched on top
+// of all; returns their symbols, which ids must not cover.
+std::vector<LabelBox> drawItems(ReportCanvas& canvas, const PlanLayout& layout,
+                                const PlanView& view) {
+  const PlanWindow visible = view.visible();
+  std::vector<LabelBox> symbols;
+  for (const PlanKind kind :
+       {PlanKind::Within, PlanKind::Outside, PlanKind::NeverSurveyed, PlanKind::NoDesign}) {
+    for (const PlanItem& item : layout.items) {
+      if (item.kind != kind) continue;
+      const PlanPoint tip = tipOf(item, layout.exaggeration);
+      const PlanWindow reach{std::min(item.at.x, tip.x), std::min(item.at.y, tip.y),
+                             std::max(item.at.x, tip.x), std::max(item.at.y, tip.y)};
+      if (reach.maxX < visible.minX || reach.minX > visible.maxX || reach.maxY < visible.minY ||
+          reach.minY > visible.maxY) {
+        continue;
+      }
+      if (isPair(item)) {
+        const QPointF from = view.mm(item.at);
+        const QPointF to = view.mm(tip);
+        drawVector(canvas, from, to, colourOf(kind));
+        symbols.push_back(boxAround(from, 0.8));
+        addVectorBoxes(from, to, frameBox(), symbols);
+      } else {
+        drawUnmatched(canvas, view.mm(item.at), kind == PlanKind::NeverSurveyed);
+        symbols.push_back(boxAround(view.mm(item.at), 1.2));
+      }
+    }
+  }
+  return symbols;
+}
+
+// Places and draws the ids of the sheet's own items; returns those that found no place.
+std::vector<std::string> drawIds(ReportCanvas& canvas, const PlanLayout& layout,
+                                 const PlanSheet& sheet, const PlanView& view,
+                                 std::vector<LabelBox> symbols) {
+  std::vector<std::size_t> order = sheet.points;
+  std::stable_sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) {
+    return labelRank(layout.items[a].kind) < labelRank(layout.items[b].kind);
+  });
+  canvas.painter().setFont(ReportCanvas::font(kLabelPoints));
+  std::vector<LabelWanted> wanted;
+  wanted.reserve(order.size());
+  for (const std::size_t i : order) {
+    const QPointF at = view.mm(layout.items[i].at);
+    const QSizeF size = canvas.textSize(QString::fromStdString(layout.items[i].id));
+    wanted.push_back({at.x(), at.y(), size.width(), size.height()});
+  }
+  const QRectF arrow = northArrowBox();
+  symbols.push_back({arrow.left(), arrow.top(), arrow.right(), arrow.bottom()});
+  const std::vector<std::optional<LabelBox>> boxes =
+      placeLabels(wanted, symbols, frameBox(), kLabelGap);
+
+  std::vector<std::string> notShown;
+  canvas.painter().setPen(Qt::black);
+  for (std::size_t k = 0; k < order.size(); ++k) {
+    const std::string& id = layout.items[order[k]].id;
+    if (!boxes[k]) {
+      notShown.push_back(id);
+      continue;
+    }
+    const LabelBox& box = *boxes[k];
+    // A little wider than measured, so that rounding never elides an id.
+    canvas.text(box.left, box.top, box.right - box.left + 1.0, box.bottom - box.top,
+                QString::fromStdString(id));
+  }
+  return notShown;
+}
+
+// "Ids not shown on this sheet (3): A, B, C", cut short with how many more where it would
+// overrun its lines.
+void drawIdsNotShown(ReportCanvas& canvas, const std::vector<std::string>& ids, double y) {
+  if (ids.empty()) return;
+  canvas.painter().setFont(ReportCanvas::font(7));
+  QString text = QStringLiteral("Ids not shown on this sheet (%1):").arg(ids.size());
+  // Wrapping loses a little at each line's end: a line's worth of room is kept for that.
+  const double room = (kNotShownLines - 1) * ReportCanvas::kBodyWidth;
+  std::size_t shown = 0;
+  for (; shown < ids.size(); ++shown) {
+    const QString longer = text + (shown == 0 ? QStringLiteral(" ") : QStringLiteral(", ")) +
+                           QString::fromStdString(ids[shown]);
+    if (canvas.textSize(longer).width() > room) break;
+    text = longer;
+  }
+  if (shown < ids.size()) text += QStringLiteral(" and %1 more").arg(ids.size() - shown);
+  canvas.wrappedText(ReportCanvas::kMargin, y, ReportCanvas::kBodyWidth, kNotShownLineHeight, text);
+}
+
+QString planTitle(const PlanLayout& layout, std::size_t sheet) {
+  const QString scale = QString::number(layout.sheets.scale, 'g', 12);
+  if (!layout.hasKeyPlan()) return QStringLiteral("Plan of the pairs (1:%1)").arg(scale);
+  return QStringLiteral("Plan, sheet %1 of %2 (1:%3)")
+      .arg(sheet + 1)
+      .arg(layout.sheets.sheets.size())
+      .arg(scale);
 }
 
 }  // namespace
 
-void drawPlanPage(ReportCanvas& canvas, const CheckReport& report) {
-  const PlanProjection plan(report);
-  std::vector<double> lengths;
-  lengths.reserve(report.pairing.pairs.size());
-  for (const survey::Pair& pair : report.pairing.pairs) {
-    const survey::Point& design = report.design.points[pair.design];
-    lengths.push_back(std::hypot(pair.survey.point.x - design.x, pair.survey.point.y - design.y));
-  }
-  const auto median = lengths.begin() + static_cast<std::ptrdiff_t>(lengths.size() / 2);
-  if (!lengths.empty()) std::nth_element(lengths.begin(), median, lengths.end());
-  const double exaggeration = report.exaggeration.value_or(
-      vectorExaggeration(lengths.empty() ? 0.0 : *median, plan.mmPerUnit(), kMedianVectorMm));
-
-  QPainter& painter = canvas.painter();
-  painter.setFont(ReportCanvas::font(14, true));
-  canvas.text(ReportCanvas::kMargin, ReportCanvas::kBodyTop, ReportCanvas::kBodyWidth, 8,
-              QStringLiteral("Plan of the pairs"));
-  painter.setFont(ReportCanvas::font(9));
-  // Over two lines where the axes' name is long.
-  canvas.wrappedText(
-      ReportCanvas::kMargin, ReportCanvas::kBodyTop + 9, ReportCanvas::kBodyWidth, 4.5,
+void drawPlanPage(ReportCanvas& canvas, const CheckReport& report, const PlanLayout& layout,
+                  std::size_t sheet) {
+  const double exaggeration = layout.exaggeration;
+  const QString frameName = QString::fromStdString(report.frame);
+  drawPlanHeading(
+      canvas, planTitle(layout, sheet),
       exaggeration == 1.0
           ? QStringLiteral("Vectors at their true length, from each design point to its "
                            "surveyed point, along %1.")
-                .arg(QString::fromStdString(report.frame))
+                .arg(frameName)
           : QStringLiteral("Vectors drawn %1 times their length, from each design point "
                            "towards its surveyed point, along %2.")
-                .arg(QString::number(exaggeration), QString::fromStdString(report.frame)));
+                .arg(QString::number(exaggeration), frameName));
 
-  const QRectF frame =
-      canvas.rect(ReportCanvas::kMargin, kFrameTop, ReportCanvas::kBodyWidth, kFrameHeight);
+  const PlanView view(layout.sheets.sheets[sheet].window, layout.mmPerUnit);
+  QPainter& painter = canvas.painter();
+  const QRectF frame = planFrame(canvas);
   painter.save();
   painter.setClipRect(frame);
-  drawPoints(canvas, report, plan, exaggeration);
+  std::vector<LabelBox> symbols = drawItems(canvas, layout, view);
+  const std::vector<std::string> notShown =
+      drawIds(canvas, layout, layout.sheets.sheets[sheet], view, std::move(symbols));
   painter.restore();
   painter.setPen(QPen(Qt::black, canvas.units(0.3)));
   painter.drawRect(frame);
-  // Towards world north (+Y) as the check's axes turn it on the page.
-  const Eigen::Vector3d north = report.axes.vectorToLocal(Eigen::Vector3d::UnitY());
-  drawNorthArrow(canvas, ReportCanvas::kMargin + ReportCanvas::kBodyWidth - 10, kFrameTop + 4,
-                 std::atan2(north.x(), north.y()));
+  drawNorthArrow(canvas, report.axes);
 
-  const double below = kFrameTop + kFrameHeight;
+  const double below = kPlanFrameTop + kPlanFrameHeight;
   drawLegend(canvas, report, below + 3);
-  const double planBar = roundNumberAtMost(40.0 / plan.mmPerUnit());
-  drawScaleBar(canvas, ReportCanvas::kMargin, below + 15, planBar * plan.mmPerUnit(),
-               QStringLiteral("Plan"), QString::fromStdString(numbers::storedForm(planBar, ".")));
-  const double mmPerDeviation = plan.mmPerUnit() * exaggeration;
-  const double vectorBar = roundNumberAtMost(20.0 / mmPerDeviation);
-  drawScaleBar(canvas, ReportCanvas::kMargin + 95, below + 15, vectorBar * mmPerDeviation,
-               QStringLiteral("Vectors"),
-               QString::fromStdString(numbers::storedForm(vectorBar, ".")));
+  drawRoundScaleBar(canvas, ReportCanvas::kMargin, below + 15, 40.0, layout.mmPerUnit,
+                    QStringLiteral("Plan"));
+  drawRoundScaleBar(canvas, ReportCanvas::kMargin + 95, below + 15, 20.0,
+                    layout.mmPerUnit * exaggeration, QStringLiteral("Vectors"));
+  drawIdsNotShown(canvas, notShown, below + 21);
 }
 
 }  // namespace check::report

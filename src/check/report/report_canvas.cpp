@@ -62,6 +62,11 @@ double ReportCanvas::wrappedText(double x, double y, double width, double lineHe
   return static_cast<double>(lines.size()) * lineHeight;
 }
 
+QSizeF ReportCanvas::textSize(const QString& text) const {
+  const QFontMetricsF metrics(painter_.font(), &writer_);
+  return QSizeF(metrics.horizontalAdvance(text), metrics.height()) / unitsPerMm_;
+}
+
 void ReportCanvas::drawFrame() {
   painter_.setPen(Qt::black);
   painter_.setFont(font(8));

@@ -47,6 +47,8 @@ class ReportCanvas {
   // Text wrapped at word boundaries in lines `lineHeight` high within `width` millimetres from
   // (x, y); returns the height it took.
   double wrappedText(double x, double y, double width, double lineHeight, const QString& text);
+  // The width and the height of `text` in the painter's font, in millimetres.
+  QSizeF textSize(const QString& text) const;
 
  private:
   void drawFrame();

@@ -8,6 +8,7 @@
 
 #include "check/check_report.h"
 #include "check/report/pagination.h"
+#include "check/report/plan_layout.h"
 #include "check/report/report_canvas.h"
 #include "check/report/report_list.h"
 
@@ -27,8 +28,12 @@ struct FirstPage {
   QString largestAt = QStringLiteral("at point");
 };
 void drawFirstPage(ReportCanvas& canvas, const CheckReport& report, const FirstPage& page);
-// Every pair in plan, its vector exaggerated and coloured by its verdict.
-void drawPlanPage(ReportCanvas& canvas, const CheckReport& report);
+// All the plan's points small and its sheets' outlines, numbered, where there are several.
+void drawKeyPlanPage(ReportCanvas& canvas, const CheckReport& report, const PlanLayout& layout);
+// One sheet of the plan: the pairs in plan, their vectors exaggerated and coloured by their
+// verdict, their ids where they find room and listed below where they do not.
+void drawPlanPage(ReportCanvas& canvas, const CheckReport& report, const PlanLayout& layout,
+                  std::size_t sheet);
 // A histogram per component.
 void drawHistogramPage(ReportCanvas& canvas, const CheckReport& report);
 // Lays `chart` out at the size of `place` (millimetres) and draws it there; takes it over.

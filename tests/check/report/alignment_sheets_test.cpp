@@ -1,4 +1,5 @@
 #include "check/report/alignment_sheets.h"
+#include "check/report/plan_sheets.h"
 
 #include <gtest/gtest.h>
 
@@ -15,7 +16,7 @@ survey::HorizontalAlignment lineOf(const Vector2d& start, const Vector2d& end,
   return {{survey::PlanElement::line(start, end)}, startChainage};
 }
 
-TEST(AlignmentSheets, ScalesAreTheStandardOnesAtOrJustBeyond) {
+TEST(AlignmentSheets, ScalesInMetresPerMillimetreAreTheStandardOnesAtOrJustBeyond) {
   const struct {
     double wanted;
     double standard;
@@ -23,7 +24,7 @@ TEST(AlignmentSheets, ScalesAreTheStandardOnesAtOrJustBeyond) {
                {0.51, 1.0},  {1.0, 1.0},  {1.9, 2.0},    {2.01, 2.5},  {2.6, 5.0},
                {5.01, 10.0}, {12, 20},    {0.004, 0.005}};
   for (const auto& c : cases)
-    EXPECT_DOUBLE_EQ(standardScaleAtLeast(c.wanted), c.standard) << c.wanted;
+    EXPECT_DOUBLE_EQ(standardScaleAtLeast(c.wanted * 1000.0) / 1000.0, c.standard) << c.wanted;
 }
 
 TEST(AlignmentSheets, AShortLineFitsOneSheetTurnedToRunAcross) {

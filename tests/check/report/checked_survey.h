@@ -12,11 +12,11 @@
 namespace fixtures {
 
 // Design and survey points given as the text of their files, checked by id along the world
-// axes as `kestova check` checks them.
+// axes (or along `axes`, a UCS) as `kestova check` checks them.
 class CheckedSurvey {
  public:
   CheckedSurvey(const std::string& design, const std::string& survey, const std::string& tolerances,
-                int decimals = 3);
+                int decimals = 3, const host::geom::Frame& axes = {});
   CheckedSurvey(const CheckedSurvey&) = delete;
   CheckedSurvey& operator=(const CheckedSurvey&) = delete;
 
@@ -26,7 +26,7 @@ class CheckedSurvey {
   survey::PointFile design_;
   survey::PointFile survey_;
   survey::Pairing pairing_;
-  host::geom::Frame frame_;  // the world axes
+  host::geom::Frame frame_;
   survey::Tolerances tolerances_;
   survey::Comparison comparison_;
   check::CheckReport report_;

@@ -137,7 +137,9 @@ TEST_F(PdfReport, ALongListContinuesOverNumberedPages) {
   const fixtures::CheckedSurvey checked(design, surveyed, kTolerance);
   const std::filesystem::path pdf = save(checked);
   const int pages = fixtures::pdfPageCount(pdf).value_or(0);
-  ASSERT_GE(pages, 3 + 5);
+  // Before the lists: the first page, the key plan, the plan's two sheets and the histograms.
+  constexpr int kPagesBeforeLists = 5;
+  ASSERT_GE(pages, kPagesBeforeLists + 5);
   const std::string all = fixtures::pdfText(pdf);
   for (int page = 1; page <= pages; ++page) {
     EXPECT_EQ(fixtures::occurrences(
@@ -145,8 +147,8 @@ TEST_F(PdfReport, ALongListContinuesOverNumberedPages) {
               1u)
         << page;
   }
-  const std::string lists = fixtures::pdfText(pdf, 4, pages);
-  const std::size_t listPages = static_cast<std::size_t>(pages - 3);
+  const std::string lists = fixtures::pdfText(pdf, kPagesBeforeLists + 1, pages);
+  const std::size_t listPages = static_cast<std::size_t>(pages - kPagesBeforeLists);
   EXPECT_EQ(fixtures::occurrences(lists, "Pairs outside tolerance (300 of 300)"), listPages);
   EXPECT_EQ(fixtures::occurrences(lists, "(300 of 300), continued"), listPages - 1);
   EXPECT_EQ(fixtures::occurrences(lists, "point code dx dy dz dH outside in"), listPages);
@@ -200,7 +202,9 @@ TEST_F(PdfReport, PlanColoursThePairsByTheirVerdict) {
 TEST_F(PdfReport, PlanStatesHowMuchTheVectorsAreExaggerated) {
   const fixtures::CheckedSurvey checked(kDesign, kSurveyOutside, kTolerance);
   const std::string plan = fixtures::pdfText(save(checked), 2, 2);
-  EXPECT_NE(plan.find("Vectors drawn 10 times their length"), std::string::npos) << plan;
+  // 20 m of stakes fit one sheet at 1:200, where a median vector of 0.03 m is 0.15 mm long.
+  EXPECT_NE(plan.find("Plan of the pairs (1:200)\n"), std::string::npos) << plan;
+  EXPECT_NE(plan.find("Vectors drawn 20 times their length"), std::string::npos) << plan;
   EXPECT_NE(plan.find("within tolerance (1) outside tolerance (1) never surveyed (1) no design "
                       "point (1)"),
             std::string::npos)
