@@ -97,7 +97,8 @@ ProjectedDrawing::Update ProjectedDrawing::update() {
   const Mark& start = marks_.back();
   Update update{grown ? Update::Kind::Grown : Update::Kind::Changed, start.scene, start.snapPoints};
   truncateScene(scene_, start.scene);
-  if (snapPoints_) snapPoints_->resize(start.snapPoints);
+  if (snapPoints_) ownSnapPoints().resize(start.snapPoints);
+  finding_.reset();  // the marks it follows have changed
   projectFrom(start.entities);
   return update;
 }
@@ -110,9 +111,7 @@ void ProjectedDrawing::projectFrom(std::size_t first) {
   } else {
     appendScene(scene_, std::move(more));
   }
-  if (snapPoints_) {
-    appendSnapPoints(*snapPoints_, snapPointsInParts(document_, entities));
-  }
+  if (snapPoints_) appendSnapPoints(ownSnapPoints(), snapPointsInParts(document_, entities));
   if (entities.empty()) return;
   if (marks_.size() == kMarks) marks_.erase(marks_.begin() + 1);
   marks_.push_back(
@@ -120,16 +119,45 @@ void ProjectedDrawing::projectFrom(std::size_t first) {
 }
 
 const std::vector<SnapPoint>& ProjectedDrawing::snapPoints() {
-  if (!snapPoints_) {
-    // Found span by span as the scene was projected, so that a mark's count holds.
-    const auto all = modelSpace(document_);
-    snapPoints_.emplace();
-    for (std::size_t i = 1; i < marks_.size(); ++i) {
-      const std::size_t from = marks_[i - 1].entities;
-      appendSnapPoints(*snapPoints_,
-                       snapPointsInParts(document_, all.subspan(from, marks_[i].entities - from)));
-      marks_[i].snapPoints = snapPoints_->size();
-    }
+  findMoreSnapPoints(modelSpace(document_).size());
+  return *snapPoints_;
+}
+
+bool ProjectedDrawing::findMoreSnapPoints(std::size_t entities) {
+  if (snapPoints_) return true;
+  if (!finding_) finding_.emplace();
+  // Found span by span as the scene was projected, so that a mark's count holds.
+  const auto all = modelSpace(document_);
+  std::size_t left = entities;
+  for (; finding_->mark < marks_.size(); ++finding_->mark) {
+    Mark& mark = marks_[finding_->mark];
+    const std::size_t count = std::min(left, mark.entities - finding_->entity);
+    appendSnapPoints(finding_->points,
+                     snapPointsInParts(document_, all.subspan(finding_->entity, count)));
+    finding_->entity += count;
+    left -= count;
+    if (finding_->entity < mark.entities) return false;
+    mark.snapPoints = finding_->points.size();
+  }
+  snapPoints_ = std::make_shared<std::vector<SnapPoint>>(std::move(finding_->points));
+  finding_.reset();
+  return true;
+}
+
+std::span<const SnapPoint> ProjectedDrawing::snapPointsFoundSoFar() const {
+  if (snapPoints_) return *snapPoints_;
+  if (finding_) return finding_->points;
+  return {};
+}
+
+std::shared_ptr<const std::vector<SnapPoint>> ProjectedDrawing::sharedSnapPoints() {
+  snapPoints();
+  return snapPoints_;
+}
+
+std::vector<SnapPoint>& ProjectedDrawing::ownSnapPoints() {
+  if (snapPoints_.use_count() > 1) {
+    snapPoints_ = std::make_shared<std::vector<SnapPoint>>(*snapPoints_);
   }
   return *snapPoints_;
 }
