@@ -15,6 +15,8 @@ constexpr std::size_t kMarks = 64;
 
 // Fewer entities than this are projected on one core.
 constexpr std::size_t kEntitiesPerPart = 20000;
+// Lines have two, points and texts one, inserts of small blocks a few.
+constexpr std::size_t kSnapPointsPerEntity = 2;
 
 std::span<const model::Entity> modelSpace(const model::Document& document) {
   return document.blocks()[model::BlockTable::kModelSpace].entities;
@@ -125,15 +127,19 @@ const std::vector<SnapPoint>& ProjectedDrawing::snapPoints() {
 
 bool ProjectedDrawing::findMoreSnapPoints(std::size_t entities) {
   if (snapPoints_) return true;
+  const auto all = modelSpace(document_);
   if (!finding_) finding_.emplace();
   // Found span by span as the scene was projected, so that a mark's count holds.
-  const auto all = modelSpace(document_);
   std::size_t left = entities;
   for (; finding_->mark < marks_.size(); ++finding_->mark) {
     Mark& mark = marks_[finding_->mark];
     const std::size_t count = std::min(left, mark.entities - finding_->entity);
-    appendSnapPoints(finding_->points,
-                     snapPointsInParts(document_, all.subspan(finding_->entity, count)));
+    const auto found = snapPointsInParts(document_, all.subspan(finding_->entity, count));
+    // Room for those of the entities still to come too: found a part at a time, the points
+    // would otherwise be moved again and again as they grow.
+    const std::size_t toCome = all.size() - finding_->entity - count;
+    makeRoom(finding_->points, found.size() + kSnapPointsPerEntity * toCome);
+    finding_->points.insert(finding_->points.end(), found.begin(), found.end());
     finding_->entity += count;
     left -= count;
     if (finding_->entity < mark.entities) return false;
