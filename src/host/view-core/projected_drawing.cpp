@@ -128,7 +128,7 @@ const std::vector<SnapPoint>& ProjectedDrawing::snapPoints() {
 bool ProjectedDrawing::findMoreSnapPoints(std::size_t entities) {
   if (snapPoints_) return true;
   const auto all = modelSpace(document_);
-  if (!finding_) finding_.emplace();
+  if (!finding_) finding_ = SnapFinding{{}, 1, marks_.front().entities};
   // Found span by span as the scene was projected, so that a mark's count holds.
   std::size_t left = entities;
   for (; finding_->mark < marks_.size(); ++finding_->mark) {

@@ -69,8 +69,8 @@ class ProjectedDrawing {
   // looked at, and the entity next.
   struct SnapFinding {
     std::vector<SnapPoint> points;
-    std::size_t mark = 1;
-    std::size_t entity = 0;
+    std::size_t mark;
+    std::size_t entity;
   };
   std::optional<SnapFinding> finding_;
   // Ascending; the first is the empty start. Bounded: the oldest are merged away.
