@@ -15,6 +15,8 @@ constexpr std::size_t kMarks = 64;
 
 // Fewer entities than this are projected on one core.
 constexpr std::size_t kEntitiesPerPart = 20000;
+// Lines have two, points and texts one, inserts of small blocks a few.
+constexpr std::size_t kSnapPointsPerEntity = 2;
 
 std::span<const model::Entity> modelSpace(const model::Document& document) {
   return document.blocks()[model::BlockTable::kModelSpace].entities;
@@ -97,7 +99,8 @@ ProjectedDrawing::Update ProjectedDrawing::update() {
   const Mark& start = marks_.back();
   Update update{grown ? Update::Kind::Grown : Update::Kind::Changed, start.scene, start.snapPoints};
   truncateScene(scene_, start.scene);
-  if (snapPoints_) snapPoints_->resize(start.snapPoints);
+  if (snapPoints_) ownSnapPoints().resize(start.snapPoints);
+  finding_.reset();  // the marks it follows have changed
   projectFrom(start.entities);
   return update;
 }
@@ -110,9 +113,7 @@ void ProjectedDrawing::projectFrom(std::size_t first) {
   } else {
     appendScene(scene_, std::move(more));
   }
-  if (snapPoints_) {
-    appendSnapPoints(*snapPoints_, snapPointsInParts(document_, entities));
-  }
+  if (snapPoints_) appendSnapPoints(ownSnapPoints(), snapPointsInParts(document_, entities));
   if (entities.empty()) return;
   if (marks_.size() == kMarks) marks_.erase(marks_.begin() + 1);
   marks_.push_back(
@@ -120,16 +121,49 @@ void ProjectedDrawing::projectFrom(std::size_t first) {
 }
 
 const std::vector<SnapPoint>& ProjectedDrawing::snapPoints() {
-  if (!snapPoints_) {
-    // Found span by span as the scene was projected, so that a mark's count holds.
-    const auto all = modelSpace(document_);
-    snapPoints_.emplace();
-    for (std::size_t i = 1; i < marks_.size(); ++i) {
-      const std::size_t from = marks_[i - 1].entities;
-      appendSnapPoints(*snapPoints_,
-                       snapPointsInParts(document_, all.subspan(from, marks_[i].entities - from)));
-      marks_[i].snapPoints = snapPoints_->size();
-    }
+  findMoreSnapPoints(modelSpace(document_).size());
+  return *snapPoints_;
+}
+
+bool ProjectedDrawing::findMoreSnapPoints(std::size_t entities) {
+  if (snapPoints_) return true;
+  const auto all = modelSpace(document_);
+  if (!finding_) finding_ = SnapFinding{{}, 1, marks_.front().entities};
+  // Found span by span as the scene was projected, so that a mark's count holds.
+  std::size_t left = entities;
+  for (; finding_->mark < marks_.size(); ++finding_->mark) {
+    Mark& mark = marks_[finding_->mark];
+    const std::size_t count = std::min(left, mark.entities - finding_->entity);
+    const auto found = snapPointsInParts(document_, all.subspan(finding_->entity, count));
+    // Room for those of the entities still to come too: found a part at a time, the points
+    // would otherwise be moved again and again as they grow.
+    const std::size_t toCome = all.size() - finding_->entity - count;
+    makeRoom(finding_->points, found.size() + kSnapPointsPerEntity * toCome);
+    finding_->points.insert(finding_->points.end(), found.begin(), found.end());
+    finding_->entity += count;
+    left -= count;
+    if (finding_->entity < mark.entities) return false;
+    mark.snapPoints = finding_->points.size();
+  }
+  snapPoints_ = std::make_shared<std::vector<SnapPoint>>(std::move(finding_->points));
+  finding_.reset();
+  return true;
+}
+
+std::span<const SnapPoint> ProjectedDrawing::snapPointsFoundSoFar() const {
+  if (snapPoints_) return *snapPoints_;
+  if (finding_) return finding_->points;
+  return {};
+}
+
+std::shared_ptr<const std::vector<SnapPoint>> ProjectedDrawing::sharedSnapPoints() {
+  snapPoints();
+  return snapPoints_;
+}
+
+std::vector<SnapPoint>& ProjectedDrawing::ownSnapPoints() {
+  if (snapPoints_.use_count() > 1) {
+    snapPoints_ = std::make_shared<std::vector<SnapPoint>>(*snapPoints_);
   }
   return *snapPoints_;
 }

@@ -71,9 +71,9 @@ class DrawingView : public QWidget {
   const std::set<model::Handle>& highlighted() const { return highlighted_; }
   void clearHighlight();
 
-  // Whether the snap points are sorted for finding them under the cursor. They are sorted on
-  // another thread; until then a hover snaps to nothing, and a click to the snap points found
-  // so far, looked at one by one (to nothing before any are found).
+  // Whether the snap points are sorted for finding them under the cursor. They are found a
+  // part at a time between the window's events and sorted on another thread; until then a
+  // hover snaps to nothing, and a click to the snap points found so far, looked at one by one.
   bool snapReady() const { return snapIndex_.has_value(); }
 
   // How many entities of the drawing cannot be shown (see Scene::notShown).
@@ -151,6 +151,8 @@ class DrawingView : public QWidget {
   // Forgets the index and any being sorted: the view or the drawing changed.
   void forgetSnapIndex();
   void makeSnapIndexSoon();
+  // Finds snap points for a few milliseconds; true once all are found.
+  bool findSomeSnapPoints();
   void startSortingSnapPoints();
   void takeSortedSnapPoints();
   // The snap point under the cursor: a click's looks at the snap points one by one while the

@@ -1,7 +1,10 @@
-// Object snap in the drawing window: the snap points sorted into an index on another thread,
-// so that neither the first picture nor the mouse waits for them.
+// Object snap in the drawing window: the snap points found a part at a time between the
+// window's events and sorted into an index on another thread, so that neither the first picture
+// nor the mouse waits for them. They are found on the window's thread because the drawing is
+// changed there at any time: another thread reading it meanwhile would read it half changed.
 #include <cmath>
 
+#include <QElapsedTimer>
 #include <QTimer>
 #include <QtConcurrent/QtConcurrentRun>
 
@@ -12,6 +15,10 @@ namespace {
 
 // How near (pixels) the cursor must be to a snap point to take it.
 constexpr double kSnapAperture = 8.0;
+// The snap points are found this many entities at a time, for about this long before the window
+// looks at its events again: a mouse move meanwhile waits no longer.
+constexpr std::size_t kEntitiesAtATime = 2000;
+constexpr qint64 kFindingMilliseconds = 4;
 
 Eigen::Vector2d toEigen(const QPoint& p) {
   return {double(p.x()), double(p.y())};
@@ -42,18 +49,32 @@ void DrawingView::makeSnapIndexSoon() {
   QTimer::singleShot(0, this, [this] {
     snapIndexComing_ = false;
     if (snapIndex_ || !snapEnabled_ || snapSorting_.isRunning()) return;
-    startSortingSnapPoints();
+    if (findSomeSnapPoints()) {
+      startSortingSnapPoints();
+    } else {
+      makeSnapIndexSoon();
+    }
   });
+}
+
+bool DrawingView::findSomeSnapPoints() {
+  QElapsedTimer finding;
+  finding.start();
+  while (!projected().findMoreSnapPoints(kEntitiesAtATime)) {
+    if (finding.elapsed() >= kFindingMilliseconds) return false;
+  }
+  return true;
 }
 
 void DrawingView::startSortingSnapPoints() {
   const double cell = kSnapAperture / projection_.scale();
   if (!(cell > 0.0) || !std::isfinite(cell)) return;  // a view of no size has nothing to snap
   snapSortingAge_ = snapIndexAge_;
-  // Copied, so that an edit meanwhile changes only the window's own points.
-  snapSorting_.setFuture(
-      QtConcurrent::run([points = projected().snapPoints(), orientation = projection_.orientation(),
-                         cell] { return SnapIndex(points, orientation, cell); }));
+  // Shared: an edit meanwhile changes a copy of the window's own.
+  snapSorting_.setFuture(QtConcurrent::run(
+      [points = projected().sharedSnapPoints(), orientation = projection_.orientation(), cell] {
+        return SnapIndex(*points, orientation, cell);
+      }));
 }
 
 void DrawingView::takeSortedSnapPoints() {
@@ -75,9 +96,9 @@ std::optional<SnapPoint> DrawingView::snapIn(const SnapIndex& index, const QPoin
 std::optional<SnapPoint> DrawingView::snapAt(const QPoint& position) {
   if (!snapEnabled_) return std::nullopt;
   if (const SnapIndex* index = snapIndexIfReady()) return snapIn(*index, position);
-  // Finding the snap points of a large drawing takes long: a click does not wait for it.
-  if (!projected().snapPointsFound()) return std::nullopt;
-  return nearestAmong(projected().snapPoints(), projection_.orientation(),
+  // Finding the snap points of a large drawing takes long: a click does not wait for it, and
+  // looks at those found so far.
+  return nearestAmong(projected().snapPointsFoundSoFar(), projection_.orientation(),
                       projection_.screenToView(toEigen(position)),
                       kSnapAperture / projection_.scale());
 }

@@ -3,6 +3,7 @@
 #include <limits>
 #include <random>
 #include <stdexcept>
+#include <vector>
 
 #include <gtest/gtest.h>
 
@@ -190,6 +191,70 @@ TEST_F(ProjectedDrawingTest, AddingAFewEntitiesToALargeDrawingMovesNothingProjec
   EXPECT_EQ(projected.snapPoints().data(), points);
   expectSameScene(projected.scene(), buildScene(document, kOrientation), "inserts");
   EXPECT_EQ(index.size(), SnapIndex(snapPoints(document), kOrientation, 2.0).size());
+}
+
+// A window finds the snap points of a large drawing a part at a time between its events. Found
+// so, with the drawing changed or not between two parts, they are those of the drawing found at
+// once, and each mark's count holds for an undo afterwards.
+TEST_F(ProjectedDrawingTest, SnapPointsFoundAPartAtATimeAreThoseOfTheDrawing) {
+  loadLargeDrawing();
+  struct Case {
+    const char* what;
+    std::function<void()> betweenParts;
+  };
+  const std::vector<Case> cases = {
+      {"nothing changed", [] {}},
+      {"a line added", [&] { addLine(70); }},
+      {"a line erased", [&] { document.eraseEntity(at(5)); }},
+  };
+  for (const Case& step : cases) {
+    SCOPED_TRACE(step.what);
+    {
+      model::Document::UndoGroup group(document, "LINE");
+      addLine(80);
+    }
+    ProjectedDrawing projected(document, kOrientation);
+    EXPECT_TRUE(projected.snapPointsFoundSoFar().empty());
+    EXPECT_FALSE(projected.findMoreSnapPoints(1000));
+    const std::size_t soFar = projected.snapPointsFoundSoFar().size();
+    EXPECT_GT(soFar, 0U);
+    EXPECT_LT(soFar, snapPoints(document).size());
+    step.betweenParts();
+    projected.update();
+    int parts = 1;
+    while (!projected.findMoreSnapPoints(1000)) ++parts;
+    EXPECT_GT(parts, 40);
+    EXPECT_TRUE(projected.snapPointsFound());
+    const auto fresh = snapPoints(document);
+    ASSERT_EQ(projected.snapPoints().size(), fresh.size());
+    EXPECT_EQ(projected.snapPointsFoundSoFar().size(), fresh.size());
+    EXPECT_EQ(projected.snapPoints().back().world, fresh.back().world);
+
+    document.undo();  // the line added last, or what was changed between the parts
+    const auto update = projected.update();
+    const auto undone = snapPoints(document);
+    EXPECT_EQ(projected.snapPoints().size(), undone.size());
+    EXPECT_LE(update.snapFrom, undone.size());
+  }
+}
+
+// Another thread sorts the snap points it shares while the window goes on with an edit: what it
+// holds stays as it was, and the window's own points follow the edit.
+TEST_F(ProjectedDrawingTest, SharedSnapPointsStayAsTheyWereWhileTheDrawingChanges) {
+  ProjectedDrawing projected(document, kOrientation);
+  const auto shared = projected.sharedSnapPoints();
+  const std::vector<SnapPoint> before = *shared;
+  {
+    model::Document::UndoGroup step(document, "LINE");
+    addLine(90);
+  }
+  projected.update();
+  document.eraseEntity(at(0));
+  projected.update();
+  ASSERT_EQ(shared->size(), before.size());
+  for (std::size_t i = 0; i < before.size(); ++i) EXPECT_EQ((*shared)[i].world, before[i].world);
+  EXPECT_EQ(projected.snapPoints().size(), snapPoints(document).size());
+  EXPECT_NE(projected.snapPoints()[0].world, before[0].world);
 }
 
 TEST(InParallel, RunsEveryPartAndThrowsWhatAPartThrew) {
