@@ -140,7 +140,7 @@ void CheckResults::showShots(std::shared_ptr<const ShotCheck> shots) {
   run_.reset();
   showModel(pairs_, new ShotTableModel(shots, this));
   pairIds_->showFirstColumnOnly();
-  summary_->showReport(shots->report());
+  summary_->showReport(shots->report(), shots->counts());
   setTabText(Pairs, QString("Shots (%1)").arg(shots->rowCount()));
   setTabVisible(Unmatched, false);
   shotCounts_->setText(shots->counts());

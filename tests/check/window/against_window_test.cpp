@@ -5,6 +5,7 @@
 #include <QFileDialog>
 #include <QLabel>
 #include <QRadioButton>
+#include <QtCharts/QChartView>
 #include <map>
 #include <set>
 
@@ -177,6 +178,11 @@ TEST_P(AgainstWindow, ShowsTheShotsAsTheCommandLineWritesThem) {
   EXPECT_TRUE(counts.contains(QString("%1 fail").arg(statuses["fail"]))) << counts.toStdString();
   EXPECT_TRUE(counts.contains(QString("%1 outside").arg(statuses["outside"])))
       << counts.toStdString();
+  const QString overview = find<QLabel>("overview")->text();
+  EXPECT_TRUE(overview.contains(counts)) << overview.toStdString();
+  EXPECT_FALSE(overview.contains("Pairs")) << "shots are not paired";
+  // A histogram of each difference, dz among them.
+  EXPECT_EQ(find<QWidget>("statistics")->parentWidget()->findChildren<QChartView*>().size(), 2);
 }
 
 TEST_P(AgainstWindow, DrawsEveryShotAndReplacesTheEarlierCheck) {
