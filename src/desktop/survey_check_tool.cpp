@@ -7,6 +7,7 @@
 
 #include "app/ini_settings_store.h"
 #include "check/window/check_window.h"
+#include "check/window/shot_drawer.h"
 #include "check/window/vector_drawer.h"
 #include "form/stored_text_height.h"
 #include "survey/measuring_frame.h"
@@ -78,6 +79,13 @@ void openCheckWindow(host::view::HostWindow& window,
         draw();
       },
       focus));
+  checkWindow->setShotDrawer(check::shotDrawerFor(
+      application->ActiveDocument(), [drawing](const std::function<void()>& draw) {
+        const std::shared_ptr<host::model::Document> open = drawing.lock();
+        if (!open) throw std::runtime_error("The drawing has been closed");
+        host::model::Document::UndoGroup step(*open, "Draw shots");
+        draw();
+      }));
   // The window says which drawing it draws into, as the drawing window names it, while that
   // drawing is open.
   checkWindow->setDrawing([&window, application, drawing]() -> std::optional<QString> {

@@ -6,6 +6,7 @@
 
 #include "check/draw/batch_space.h"
 #include "check/draw/deviation_layers.h"
+#include "check/draw/earlier_check.h"
 #include "host/automation/host_application.h"
 #include "host/dxf/reader.h"
 #include "host/dxf/save.h"
@@ -51,6 +52,8 @@ class AlignmentBatch {
     insert::drawVectors(*space_, specOf(compared.values), placement);
     space_->AddText(label, group + cad::Point3(0, kLabelRise * h_, 0), h_)->TransformBy(frame);
   }
+
+  std::vector<cad::Ref<cad::Entity>> drawn() const { return space_->drawnAfter(0); }
 
   void takeBack() {
     try {
@@ -108,6 +111,8 @@ void drawAlignmentShots(cad::Document& drawing, const AlignmentRun& run,
   AlignmentBatch batch(drawing, run, settings);
   try {
     for (std::size_t i = 0; i < run.shots.size(); ++i) batch.draw(i);
+    tagAsDrawnByCheck(batch.drawn());
+    if (!settings.keepEarlier) eraseEarlierChecks(drawing, batch.drawn());
   } catch (...) {
     batch.takeBack();
     throw;

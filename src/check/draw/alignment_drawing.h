@@ -17,8 +17,9 @@ namespace check::draw {
 // doffset as an arrow across the line, dz as the Z bubble or arrow, grouped two text heights
 // out along the frame's (+X, +Y) diagonal with a leader to the shot, and the id and chainage
 // above the group. Passing shots go on DEV-PASS, failing ones on DEV-FAIL; shots outside the
-// alignment get a circle and their id and chainage on DEV-OUTSIDE. A failed batch deletes what
-// it drew and throws cad::AutomationError.
+// alignment get a circle and their id and chainage on DEV-OUTSIDE. Every entity drawn carries
+// the check's tag, and what earlier checks drew is erased unless the settings keep it (see
+// earlier_check.h). A failed batch deletes what it drew and throws cad::AutomationError.
 void drawAlignmentShots(cad::Document& drawing, const AlignmentRun& run,
                         const DrawSettings& settings);
 

@@ -18,7 +18,7 @@ const host::HostEntity* hostEntity(const cad::Ref<cad::Entity>& entity) {
 
 bool onDeviationLayer(const host::model::Document& drawing, const host::model::Entity& entity) {
   const std::string layer = host::model::foldedName(drawing.layers()[entity.layer].name);
-  for (const char* deviation : {kPassLayer, kFailLayer, kMissingLayer}) {
+  for (const char* deviation : {kPassLayer, kFailLayer, kMissingLayer, kOutsideLayer}) {
     if (layer == host::model::foldedName(deviation)) return true;
   }
   return false;

@@ -6,6 +6,7 @@
 
 #include "check/draw/batch_space.h"
 #include "check/draw/deviation_layers.h"
+#include "check/draw/earlier_check.h"
 #include "host/automation/host_application.h"
 #include "host/dxf/reader.h"
 #include "host/dxf/save.h"
@@ -66,6 +67,9 @@ void drawSurfaceShots(cad::Document& drawing, const SurfaceRun& run, const DrawS
     space.setLayer(compared.failing.empty() ? kPassLayer : kFailLayer);
     insert::drawVectors(space, vectors, placement);
   }
+  const std::vector<cad::Ref<cad::Entity>> drawn = space.drawnAfter(0);
+  tagAsDrawnByCheck(drawn);
+  if (!settings.keepEarlier) eraseEarlierChecks(drawing, drawn);
 }
 
 std::vector<std::string> saveSurfaceDrawing(const VectorDrawingJob& job, const SurfaceRun& run) {

@@ -14,6 +14,7 @@
 #include <cmath>
 #include <stdexcept>
 
+#include "check/window/against_choice.h"
 #include "check/window/code_tolerances_edit.h"
 #include "check/window/options_panel.h"
 #include "check/window/point_file_box.h"
@@ -51,6 +52,7 @@ CheckInputs::CheckInputs(std::vector<UcsChoice> ucsChoices, int decimals, double
       ucsChoices_(ucsChoices.empty() ? std::vector<UcsChoice>{worldUcs()} : std::move(ucsChoices)),
       design_(named(new PointFileBox("Design file", this), "design")),
       survey_(named(new PointFileBox("Survey file", this, true), "survey")),
+      against_(new AgainstChoice(this)),
       options_(new OptionsPanel(this)),
       presets_(new PresetBar([this] { return preset(); },
                              [this](const Preset& chosen) { applyPreset(chosen); }, this)) {
@@ -61,17 +63,26 @@ CheckInputs::CheckInputs(std::vector<UcsChoice> ucsChoices, int decimals, double
   auto* deviations = new QVBoxLayout;
   deviations->addWidget(frameBox(decimals));
   deviations->addWidget(drawingBox(textHeight));
+  QGroupBox* pairs = matchingBox();
+  QGroupBox* tolerances = toleranceBox();
   auto* check = new QHBoxLayout;
-  check->addWidget(matchingBox());
-  check->addWidget(toleranceBox());
+  check->addWidget(pairs);
+  check->addWidget(tolerances);
   check->addLayout(deviations);
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
   layout->addWidget(presets_);
   layout->addLayout(files);
+  layout->addWidget(against_);
   layout->addLayout(check);
   layout->addWidget(options_);
   layout->addStretch();
+  // A surface or an alignment is not paired with, and has tolerances of its own.
+  connect(against_, &AgainstChoice::againstChanged, this, [this, pairs, tolerances] {
+    const bool points = against_->against() == Against::Points;
+    pairs->setEnabled(points);
+    tolerances->setEnabled(points);
+  });
 }
 
 QGroupBox* CheckInputs::matchingBox() {

@@ -19,6 +19,7 @@ class QSpinBox;
 
 namespace check {
 
+class AgainstChoice;
 class CodeTolerancesEdit;
 class OptionsPanel;
 class PointFileBox;
@@ -53,6 +54,10 @@ class CheckInputs : public QWidget {
   QString chosenPreset() const;
   void showChosenPreset(const QString& name);
 
+  // Points, a surface or an alignment, and the options of each.
+  AgainstChoice& againstChoice() { return *against_; }
+  const AgainstChoice& againstChoice() const { return *against_; }
+
  private:
   QGroupBox* matchingBox();
   QGroupBox* toleranceBox();
@@ -62,6 +67,7 @@ class CheckInputs : public QWidget {
   std::vector<UcsChoice> ucsChoices_;
   PointFileBox* design_;
   PointFileBox* survey_;
+  AgainstChoice* against_;
   OptionsPanel* options_;
   PresetBar* presets_;
   QRadioButton* byId_ = nullptr;

@@ -1,6 +1,7 @@
 #include "check/window/check_results.h"
 
 #include <QCheckBox>
+#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QListWidget>
@@ -12,6 +13,7 @@
 #include "check/window/pair_table_model.h"
 #include "check/window/point_list_model.h"
 #include "check/window/results_proxy.h"
+#include "check/window/shot_table_model.h"
 #include "check/window/summary_view.h"
 
 namespace check {
@@ -77,12 +79,19 @@ QWidget* CheckResults::pairsPage() {
   auto* page = new QWidget(this);
   failuresOnly_ = new QCheckBox("Failures only", page);
   failuresOnly_->setObjectName("failuresOnly");
+  shotCounts_ = new QLabel(page);
+  shotCounts_->setObjectName("shotCounts");
+  shotCounts_->hide();
   pairs_ = resultsTable("pairs", page);
   pairs_->setToolTip("Double-click a pair to show it in the drawing");
   pairOrder_ = proxyOf(pairs_);
   pairIds_ = new FrozenFirstColumn(pairs_);
+  auto* top = new QHBoxLayout;
+  top->addWidget(failuresOnly_);
+  top->addWidget(shotCounts_);
+  top->addStretch();
   auto* layout = new QVBoxLayout(page);
-  layout->addWidget(failuresOnly_);
+  layout->addLayout(top);
   layout->addWidget(pairs_);
   connect(failuresOnly_, &QCheckBox::toggled, pairOrder_, &ResultsProxy::setFailuresOnly);
   connect(pairs_, &QTableView::doubleClicked, this, &CheckResults::activate);
@@ -122,6 +131,20 @@ void CheckResults::showRun(std::shared_ptr<const CheckRun> run) {
   setTabText(Unmatched, QString("Unmatched (%1 + %2)")
                             .arg(pairing.unmatchedDesign.size())
                             .arg(pairing.unmatchedSurvey.size()));
+  setTabVisible(Unmatched, true);
+  shotCounts_->hide();
+  setEnabled(true);
+}
+
+void CheckResults::showShots(std::shared_ptr<const ShotCheck> shots) {
+  run_.reset();
+  showModel(pairs_, new ShotTableModel(shots, this));
+  pairIds_->showFirstColumnOnly();
+  summary_->showReport(shots->report(), shots->counts());
+  setTabText(Pairs, QString("Shots (%1)").arg(shots->rowCount()));
+  setTabVisible(Unmatched, false);
+  shotCounts_->setText(shots->counts());
+  shotCounts_->show();
   setEnabled(true);
 }
 

@@ -4,8 +4,10 @@
 #include <memory>
 
 #include "check/check_run.h"
+#include "check/window/shot_check.h"
 
 class QCheckBox;
+class QLabel;
 class QListWidget;
 class QTableView;
 
@@ -24,6 +26,9 @@ class CheckResults : public QTabWidget {
   explicit CheckResults(QWidget* parent);
 
   void showRun(std::shared_ptr<const CheckRun> run);
+  // The shots of a check against a surface or along an alignment, in the pairs' place; such a
+  // check leaves nothing unmatched.
+  void showShots(std::shared_ptr<const ShotCheck> shots);
 
  signals:
   // A pair was double-clicked: its design point and survey point, in world coordinates.
@@ -36,6 +41,7 @@ class CheckResults : public QTabWidget {
 
   std::shared_ptr<const CheckRun> run_;
   QCheckBox* failuresOnly_ = nullptr;
+  QLabel* shotCounts_ = nullptr;
   QTableView* pairs_ = nullptr;
   FrozenFirstColumn* pairIds_ = nullptr;
   ResultsProxy* pairOrder_ = nullptr;

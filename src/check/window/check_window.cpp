@@ -12,11 +12,14 @@
 #include <algorithm>
 
 #include "check/draw/text_height_proposal.h"
+#include "check/window/against_check.h"
+#include "check/window/against_choice.h"
 #include "check/window/check_inputs.h"
 #include "check/window/check_results.h"
 #include "check/window/remembered_inputs.h"
 #include "check/window/report_fields_box.h"
 #include "check/window/report_file.h"
+#include "check/window/shot_report_file.h"
 #include "check/window/window_size.h"
 #include "form/message_boxes.h"
 
@@ -27,6 +30,7 @@ namespace check {
 struct CheckWindow::Outcome {
   std::shared_ptr<const CheckRun> run;
   QString error;
+  std::shared_ptr<const ShotCheck> shots;  // of a check against a surface or an alignment
 };
 
 CheckWindow::CheckWindow(CheckWindowSetup setup, QWidget* parent)
@@ -107,6 +111,11 @@ void CheckWindow::setVectorDrawer(VectorDrawer drawer) {
   updateActions();
 }
 
+void CheckWindow::setShotDrawer(ShotDrawer drawer) {
+  shotDrawer_ = std::move(drawer);
+  updateActions();
+}
+
 void CheckWindow::setDrawing(DrawingName name) {
   target_->setDrawing(std::move(name));
   updateActions();
@@ -114,8 +123,12 @@ void CheckWindow::setDrawing(DrawingName name) {
 
 void CheckWindow::startCheck() {
   CheckRequest request;
+  ShotCheckWork shotWork;
   try {
     request = inputs_->request();
+    if (inputs_->againstChoice().against() != Against::Points) {
+      shotWork = shotCheckWork(request, inputs_->againstChoice());
+    }
   } catch (const std::exception& e) {
     showError(QString::fromStdString(e.what()));
     return;
@@ -123,13 +136,15 @@ void CheckWindow::startCheck() {
   checkingUcs_ = inputs_->drawSettings().ucs;
   stop_ = std::stop_source();
   // The worker owns its copy of the request, so a cancelled check may finish on its own.
-  auto work = [request = std::move(request), stop = stop_.get_token()]() -> Outcome {
+  auto work = [request = std::move(request), shotWork = std::move(shotWork),
+               stop = stop_.get_token()]() -> Outcome {
     try {
-      return {std::make_shared<const CheckRun>(checkSurvey(request, stop)), {}};
+      if (shotWork) return {nullptr, {}, shotWork(stop)};
+      return {std::make_shared<const CheckRun>(checkSurvey(request, stop)), {}, nullptr};
     } catch (const CheckCancelled&) {
       return {};
     } catch (const std::exception& e) {
-      return {nullptr, QString::fromStdString(e.what())};
+      return {nullptr, QString::fromStdString(e.what()), nullptr};
     }
   };
   running_ = new QFutureWatcher<Outcome>(this);
@@ -152,10 +167,19 @@ void CheckWindow::finishCheck() {
   running_->deleteLater();
   running_ = nullptr;
   showRunning(false);
+  if (outcome.shots) {
+    run_.reset();
+    shots_ = outcome.shots;
+    results_->showShots(shots_);
+    inputs_->proposeTextHeight(draw::proposedTextHeight(shots_->report().survey.points));
+    updateActions();
+    return;
+  }
   if (!outcome.run) {
     showError(outcome.error);
     return;
   }
+  shots_.reset();
   run_ = outcome.run;
   runUcs_ = checkingUcs_;
   results_->showRun(run_);
@@ -170,15 +194,19 @@ void CheckWindow::showRunning(bool running) {
 }
 
 void CheckWindow::updateActions() {
-  const bool drawable = drawer_ && target_->isOpen();
-  draw_->setEnabled(drawable && run_);
-  save_->setEnabled(run_ != nullptr);
-  draw_->setToolTip(!drawable ? "Open the check from a drawing window to draw the vectors"
-                    : !run_   ? "Check first, then draw every pair into the drawing"
-                              : "Draw every pair's deviation into the drawing");
+  const bool drawable = (shots_ ? bool(shotDrawer_) : bool(drawer_)) && target_->isOpen();
+  const bool checked = run_ || shots_;
+  draw_->setEnabled(drawable && checked);
+  save_->setEnabled(checked);
+  draw_->setToolTip(!drawable  ? "Open the check from a drawing window to draw the vectors"
+                    : !checked ? "Check first, then draw every pair into the drawing"
+                    : shots_   ? "Draw every shot's difference into the drawing"
+                               : "Draw every pair's deviation into the drawing");
   save_->setToolTip(
-      !run_ ? "Check first, then save the report"
-            : "Save the check's report as a PDF for the site engineer, as CSV or as a workbook");
+      !checked ? "Check first, then save the report"
+      : shots_ ? "Save the check's report as CSV; the PDF and the workbook are written for a "
+                 "check against points"
+               : "Save the check's report as a PDF for the site engineer, as CSV or as a workbook");
 }
 
 void CheckWindow::showError(const QString& message) {
@@ -188,18 +216,27 @@ void CheckWindow::showError(const QString& message) {
 
 void CheckWindow::drawVectors() {
   target_->refresh();
-  if (!drawer_ || !run_ || !target_->isOpen()) return;
+  if (!target_->isOpen()) return;
   DrawSettings settings = inputs_->drawSettings();
   settings.ucs = runUcs_;
   settings.keepEarlier = target_->keepEarlier();
   try {
-    drawer_(run_->report(), settings);
+    if (shots_ && shotDrawer_) shotDrawer_(*shots_, settings);
+    if (run_ && drawer_) drawer_(run_->report(), settings);
   } catch (const std::exception& e) {
     showError(QString::fromStdString(e.what()));
   }
 }
 
 void CheckWindow::saveReport() {
+  if (shots_) {
+    try {
+      saveShotReportAskingForAFile(this, *shots_);
+    } catch (const std::exception& e) {
+      showError(QString::fromStdString(e.what()));
+    }
+    return;
+  }
   if (!run_) return;
   try {
     CheckReport report = run_->report();

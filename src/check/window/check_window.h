@@ -11,6 +11,7 @@
 #include "check/draw_settings.h"
 #include "check/ucs_choice.h"
 #include "check/window/drawing_target.h"
+#include "check/window/shot_check.h"
 
 class QLabel;
 class QProgressBar;
@@ -35,6 +36,8 @@ struct CheckWindowSetup {
 
 // Draws every pair of a check into the drawing, as the user chose to draw them.
 using VectorDrawer = std::function<void(const CheckReport&, const DrawSettings&)>;
+// Draws every shot of a check against a surface or along an alignment into the drawing.
+using ShotDrawer = std::function<void(const ShotCheck&, const DrawSettings&)>;
 
 // The survey check in a window: two point files in, pairs, deviations, tolerances and
 // statistics out, the same check as `kestova check`. The check runs in a worker thread, so the
@@ -48,6 +51,9 @@ class CheckWindow : public QWidget {
 
   // "Draw vectors" works once this is given.
   void setVectorDrawer(VectorDrawer drawer);
+  // Drawing the shots of a check against a surface or along an alignment works once this is
+  // given.
+  void setShotDrawer(ShotDrawer drawer);
   // The drawing the drawer draws into, shown in the window; drawing stops once it is closed.
   void setDrawing(DrawingName name);
 
@@ -77,9 +83,11 @@ class CheckWindow : public QWidget {
   DrawingTarget* target_;
   QPushButton* save_;
   VectorDrawer drawer_;
+  ShotDrawer shotDrawer_;
   std::shared_ptr<const CheckRun> run_;
-  std::size_t runUcs_ = 0;       // the UCS the shown run was measured along
-  std::size_t checkingUcs_ = 0;  // the UCS of the check running
+  std::shared_ptr<const ShotCheck> shots_;  // instead of run_, for a surface or an alignment
+  std::size_t runUcs_ = 0;                  // the UCS the shown run was measured along
+  std::size_t checkingUcs_ = 0;             // the UCS of the check running
   QFutureWatcher<Outcome>* running_ = nullptr;
   std::stop_source stop_;
 };

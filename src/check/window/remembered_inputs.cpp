@@ -1,7 +1,9 @@
 #include "check/window/remembered_inputs.h"
 
 #include <QSettings>
+#include <cstring>
 
+#include "check/window/against_choice.h"
 #include "check/window/check_inputs.h"
 
 namespace check {
@@ -11,6 +13,9 @@ constexpr const char* kDesign = "CheckWindow/design";
 constexpr const char* kSurvey = "CheckWindow/survey";
 constexpr const char* kOptions = "CheckWindow/options";
 constexpr const char* kPreset = "CheckWindow/preset";
+// Points, a surface or an alignment, and the options of each, a key each: kept apart from the
+// options a preset keeps, which are those of the point check.
+constexpr const char* kAgainst = "CheckWindow/against";
 
 }  // namespace
 
@@ -20,6 +25,12 @@ void rememberInputs(const CheckInputs& inputs) {
   settings.setValue(kDesign, inputs.designPath());
   settings.setValue(kSurvey, inputs.surveyPath());
   settings.setValue(kPreset, inputs.chosenPreset());
+  settings.remove(kAgainst);
+  settings.beginGroup(kAgainst);
+  for (const PresetLine& line : inputs.againstChoice().lines()) {
+    settings.setValue(QString::fromStdString(line.key), QString::fromStdString(line.value));
+  }
+  settings.endGroup();
   try {
     settings.setValue(kOptions, QString::fromStdString(presetText(inputs.preset())));
   } catch (const std::invalid_argument&) {
@@ -40,6 +51,13 @@ void restoreInputs(CheckInputs& inputs) {
     }
   }
   inputs.showChosenPreset(settings.value(kPreset).toString());
+  std::vector<PresetLine> against;
+  for (const QString& key : settings.allKeys()) {
+    if (!key.startsWith(QString(kAgainst) + '/')) continue;
+    against.push_back({key.mid(static_cast<int>(std::strlen(kAgainst)) + 1).toStdString(),
+                       settings.value(key).toString().toStdString()});
+  }
+  inputs.againstChoice().showLines(against);
 }
 
 }  // namespace check

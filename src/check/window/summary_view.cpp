@@ -18,6 +18,20 @@ QString qText(const std::string& text) {
   return QString::fromStdString(text);
 }
 
+// A check against a surface or along an alignment: no pairs, and the shots' counts instead.
+QString shotOverviewOf(const CheckReport& report, const QString& shotCounts) {
+  QStringList lines;
+  lines << "Design: " + qText(report.design.name);
+  lines << "Survey: " + qText(report.survey.name);
+  lines << shotCounts;
+  if (report.survey.skippedCount > 0) {
+    lines << QString("Lines skipped: %1").arg(report.survey.skippedCount);
+  }
+  lines << QString("Differences: survey minus design, %1 decimals").arg(report.decimals);
+  lines << "Tolerances: " + qText(tolerancesText(report));
+  return lines.join('\n');
+}
+
 QString overviewOf(const CheckReport& report) {
   std::size_t repeated = 0;
   for (const survey::Pair& pair : report.pairing.pairs) repeated += pair.survey.shots > 1 ? 1 : 0;
@@ -87,9 +101,10 @@ void SummaryView::makeHistogramViews(const survey::ComponentSchema& schema) {
   histogramKeys_ = std::move(keys);
 }
 
-void SummaryView::showReport(const CheckReport& report) {
+void SummaryView::showReport(const CheckReport& report, const QString& shotCounts) {
   const survey::ComponentSchema& schema = report.comparison.schema;
-  overview_->setText(overviewOf(report));
+  overview_->setText(shotCounts.isEmpty() ? overviewOf(report)
+                                          : shotOverviewOf(report, shotCounts));
   statistics_->setRowCount(static_cast<int>(schema.size()));
   int row = 0;
   for (std::size_t k = 0; k < schema.size(); ++k) {

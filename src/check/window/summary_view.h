@@ -21,7 +21,9 @@ class SummaryView : public QWidget {
  public:
   explicit SummaryView(QWidget* parent);
 
-  void showReport(const CheckReport& report);
+  // `shotCounts` given: the report of a check against a surface or along an alignment, which
+  // has shots counted in place of pairs.
+  void showReport(const CheckReport& report, const QString& shotCounts = {});
 
  private:
   // A view per component of `schema`, made anew when the components are others.
