@@ -78,7 +78,8 @@ void writeHowRead(std::ostream& out, const survey::PointFile& file) {
   if (!file.encoding.empty()) out << "  Read as " << file.encoding << " text\n";
 }
 
-// The survey, or each of its files with its count when several were read as one.
+}  // namespace
+
 void writeSurvey(std::ostream& out, const survey::PointFile& surveyed) {
   if (surveyed.sources.empty()) {
     out << "Survey: " << surveyed.name << ", " << surveyed.points.size() << " shots\n";
@@ -93,8 +94,6 @@ void writeSurvey(std::ostream& out, const survey::PointFile& surveyed) {
     if (!file.encoding.empty()) out << "    Read as " << file.encoding << " text\n";
   }
 }
-
-}  // namespace
 
 void writeSummary(std::ostream& out, const CheckReport& report) {
   std::size_t repeated = 0;
