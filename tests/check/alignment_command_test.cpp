@@ -192,7 +192,8 @@ TEST_F(AlignmentCheck, A3dPolylineGivesTheLevels) {
 }
 
 TEST_F(AlignmentCheck, SeveralSurveyFilesWithAndWithoutIdsAreCheckedAsOne) {
-  write("more.csv", "# kerb, second day\n40,3.49,10.38,KERB-L\n");
+  // The second day's file names its columns and has no ids.
+  write("more.csv", "Easting,Northing,Elevation,Code\n40,3.49,10.38,KERB-L\n");
   const ProgramRun result = run(std::string("road.xml shots.csv more.csv ") + kOptions);
   EXPECT_EQ(result.status, 1) << result.err;
   const std::vector<std::string> rows = python(kCsvReader, "out.csv");

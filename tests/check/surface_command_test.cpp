@@ -139,9 +139,8 @@ TEST_F(SurfaceCommand, ShotsOnVerticesEdgesAndTheHullAreCheckedAgainstUnequalBou
 }
 
 TEST_F(SurfaceCommand, SeveralSurveyFilesAreCheckedAsOneEachShotNamingItsFileAndLine) {
-  // Day two's file has no ids and a shot without a level on its second line, which the design
-  // given as points cannot leave unnamed.
-  write("day2.csv", "# day two\n2,6,10.769\n5,-0.01,11\n");
+  // Day two's file opens with a note, so that its shots stand on lines 2 and 3.
+  write("day2.csv", "# day two\nD1,2,6,10.769\nD2,5,-0.01,11\n");
   const ProgramRun result =
       run("design.xml shots.csv day2.csv --against surface --surface Formation "
           "--tolerance z=-0.03:0.01 --csv out.csv");
