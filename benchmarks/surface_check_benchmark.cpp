@@ -121,10 +121,14 @@ int job(const std::string& which, const std::filesystem::path& directory) {
     const double read = processorSeconds();
     survey::TriangulationInput input{"shots", {}, {}, {}};
     for (const survey::Point& p : shots.points) input.points.push_back({p.x, p.y, *p.z});
-    const survey::SurfaceVolumes volumes =
-        survey::volumesBetween(survey::triangulate(input), design, locator, 1.0);
+    const survey::TinSurface surveyed = survey::triangulate(input);
+    const double triangulated = processorSeconds();
+    const survey::SurfaceVolumes volumes = survey::volumesBetween(surveyed, design, locator, 1.0);
+    char split[80];
+    std::snprintf(split, sizeof split, "(triangulation %.3f s, volumes %.3f s), ",
+                  triangulated - read, processorSeconds() - triangulated);
     return printUsage("volumes", read,
-                      std::to_string(volumes.squares.size()) + " squares, cut " +
+                      split + std::to_string(volumes.squares.size()) + " squares, cut " +
                           std::to_string(volumes.total.cut) + ", fill " +
                           std::to_string(volumes.total.fill)),
            0;

@@ -3,8 +3,10 @@
 #include <string>
 
 #include "check/statistics_cells.h"
+#include "check/summary.h"
 #include "check/text_table.h"
 #include "check/whole_file.h"
+#include "survey/joined_survey.h"
 
 namespace check {
 namespace {
@@ -69,7 +71,7 @@ void writeCrossSection(std::ostream& out, const AlignmentRun& run, const CheckRe
 void writeAlignmentCsv(std::ostream& out, const AlignmentRun& run) {
   const CheckReport report = run.report();
   out << "id,survey_x,survey_y,survey_z,chainage,offset,design_offset,doffset,design_z,dz,"
-         "status,failing,survey_code\n";
+         "status,failing,survey_code,survey_file,survey_line\n";
   for (std::size_t i = 0; i < run.shots.size(); ++i) {
     const survey::AlignedShot& shot = run.shots[i];
     const survey::Point& point = run.survey.points[shot.shot];
@@ -83,7 +85,8 @@ void writeAlignmentCsv(std::ostream& out, const AlignmentRun& run) {
           optionalNumber(report, shot.designLevel),
           optionalNumber(report, compared.values[survey::kLevelDifference]),
           statusOf(shot, compared), survey::keysOf(run.comparison.schema, compared.failing),
-          field(point.code)}) {
+          field(point.code), field(survey::fileNameOf(run.survey, point)),
+          std::to_string(point.line)}) {
       row += ',' + cell;
     }
     row += '\n';
@@ -102,7 +105,7 @@ void writeAlignmentSummary(std::ostream& out, const AlignmentRun& run) {
       << report.number(plan.startChainage()) << " to " << report.number(plan.endChainage()) << ", "
       << plan.elements().size() << (plan.elements().size() == 1 ? " element" : " elements")
       << (run.alignment.profile ? ", with a profile\n" : ", without a profile\n");
-  out << "Survey: " << run.survey.name << ", " << run.survey.points.size() << " shots\n";
+  writeSurvey(out, run.survey);
   out << "Along the alignment: " << run.shots.size() - run.outside
       << " shots, outside it: " << run.outside << '\n';
   out << "Differences: survey minus design, offsets positive to the right, " << run.decimals

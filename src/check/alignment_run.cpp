@@ -18,7 +18,10 @@ AlignmentRun checkAlongAlignment(const CheckRequest& request, const AlignmentOpt
   run.described = options.layer ? "the polyline on layer '" + *options.layer + "'"
                                 : "alignment '" + run.alignment.name + "'";
   run.section = options.section;
-  run.survey = readShots(request, run.warnings);
+  // Shots are placed along the line, not paired by id: survey files without ids are welcome.
+  CheckRequest shotsOnly = request;
+  shotsOnly.matching = Matching::ByProximity;
+  run.survey = readShots(shotsOnly, run.warnings);
   run.survey.points = survey::shotsWithCodes(run.survey.points, request.codes);
   run.shots = survey::alignShots(run.alignment, run.survey.points, options.section);
   for (const survey::AlignedShot& shot : run.shots) run.outside += shot.outside ? 1 : 0;

@@ -112,7 +112,10 @@ survey::TinSurface readDrawingSurface(const std::filesystem::path& path,
         surface.name, 0,
         "holds no 3DFACEs, polyface meshes or POINTs" + where + " to make a surface of");
   }
-  return survey::triangulate(points);
+  survey::TinSurface triangulated = survey::triangulate(points);
+  // Kept to be drawn with the surface: its faces follow them.
+  triangulated.breaklines = std::move(points.breaklines);
+  return triangulated;
 }
 
 }  // namespace check

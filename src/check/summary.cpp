@@ -78,23 +78,31 @@ void writeHowRead(std::ostream& out, const survey::PointFile& file) {
   if (!file.encoding.empty()) out << "  Read as " << file.encoding << " text\n";
 }
 
-// The survey, or each of its files with its count when several were read as one.
+}  // namespace
+
+namespace {
+
+const char* shots(std::size_t count) {
+  return count == 1 ? " shot" : " shots";
+}
+
+}  // namespace
+
 void writeSurvey(std::ostream& out, const survey::PointFile& surveyed) {
   if (surveyed.sources.empty()) {
-    out << "Survey: " << surveyed.name << ", " << surveyed.points.size() << " shots\n";
+    out << "Survey: " << surveyed.name << ", " << surveyed.points.size()
+        << shots(surveyed.points.size()) << '\n';
     writeHowRead(out, surveyed);
     return;
   }
   out << "Survey: " << surveyed.sources.size() << " files, " << surveyed.points.size()
-      << " shots\n";
+      << shots(surveyed.points.size()) << '\n';
   for (const survey::SourceFile& file : surveyed.sources) {
-    out << "  " << file.name << ", " << file.points << " shots\n";
+    out << "  " << file.name << ", " << file.points << shots(file.points) << '\n';
     if (!file.columnsRead.empty()) out << "    Columns: " << file.columnsRead << '\n';
     if (!file.encoding.empty()) out << "    Read as " << file.encoding << " text\n";
   }
 }
-
-}  // namespace
 
 void writeSummary(std::ostream& out, const CheckReport& report) {
   std::size_t repeated = 0;

@@ -10,4 +10,8 @@ namespace check {
 // lines skipped, a table of statistics per component, and the pairs outside tolerance.
 void writeSummary(std::ostream& out, const CheckReport& report);
 
+// "Survey: NAME, N shots", or each of its files with its count when several were read as one;
+// how each was read. Every check's summary opens with it.
+void writeSurvey(std::ostream& out, const survey::PointFile& surveyed);
+
 }  // namespace check

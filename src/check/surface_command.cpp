@@ -16,6 +16,7 @@ SurfaceRequest surfaceRequestFor(const CheckOptions& options,
   SurfaceRequest request;
   request.design = options.design;
   request.survey = options.survey;
+  request.moreSurveys = options.moreSurveys;
   request.designReading = options.designReading;
   request.surveyReading = options.surveyReading;
   request.designUnit = options.designUnit;

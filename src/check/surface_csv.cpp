@@ -1,6 +1,7 @@
 #include "check/surface_csv.h"
 
 #include "check/whole_file.h"
+#include "survey/joined_survey.h"
 
 namespace check {
 namespace {
@@ -38,7 +39,7 @@ void writeSurfaceCsv(std::ostream& out, const SurfaceRun& run) {
   const survey::ComponentSchema& schema = run.comparison.schema;
   out << "id,survey_x,survey_y,survey_z,design_z";
   for (const survey::Component& component : schema) out << ',' << component.column;
-  out << ",status,failing,survey_code\n";
+  out << ",status,failing,survey_code,survey_file,survey_line\n";
   std::string row;
   for (std::size_t i = 0; i < run.survey.points.size(); ++i) {
     const survey::Point& shot = run.survey.points[i];
@@ -57,7 +58,9 @@ void writeSurfaceCsv(std::ostream& out, const SurfaceRun& run) {
     row += survey::keysOf(schema, run.comparison.pairs[i].failing);
     row += ',';
     appendField(row, shot.code);
-    row += '\n';
+    row += ',';
+    appendField(row, survey::fileNameOf(run.survey, shot));
+    row += ',' + std::to_string(shot.line) + '\n';
     out.write(row.data(), static_cast<std::streamsize>(row.size()));
     row.clear();
   }

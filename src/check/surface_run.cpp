@@ -8,6 +8,7 @@
 #include "check/check_run.h"
 #include "check/drawing_surface.h"
 #include "numbers/number_format.h"
+#include "survey/joined_survey.h"
 #include "survey/landxml_surface.h"
 #include "survey/point_file_error.h"
 #include "survey/surface_locator.h"
@@ -25,11 +26,23 @@ std::string openingOf(const std::filesystem::path& path) {
   return opening;
 }
 
-// The shots of the survey file in the design's unit, those the code filter keeps. Every shot
-// of a surface check is read here.
-survey::PointFile readShots(const SurfaceRequest& request) {
-  survey::PointFile shots = survey::readPointFile(request.survey, request.surveyReading);
-  if (shots.points.empty()) throw survey::PointFileError(shots.name, 0, "holds no points");
+void stopIfAsked(const std::stop_token& stop) {
+  if (stop.stop_requested()) throw CheckCancelled();
+}
+
+// The shots of the survey files as one survey, in the design's unit, those the code filter
+// keeps. Every shot of a surface check is read here.
+survey::PointFile readShots(const SurfaceRequest& request, const std::stop_token& stop) {
+  std::vector<survey::PointFile> files;
+  files.push_back(survey::readPointFile(request.survey, request.surveyReading));
+  for (const std::filesystem::path& path : request.moreSurveys) {
+    stopIfAsked(stop);
+    files.push_back(survey::readPointFile(path, request.surveyReading));
+  }
+  for (const survey::PointFile& file : files) {
+    if (file.points.empty()) throw survey::PointFileError(file.name, 0, "holds no points");
+  }
+  survey::PointFile shots = survey::joinedSurvey(std::move(files));
   const double factor =
       survey::conversionFactor(request.surveyUnit.value_or(survey::LengthUnit::Metre),
                                request.designUnit.value_or(survey::LengthUnit::Metre));
@@ -50,14 +63,13 @@ survey::TinSurface surfaceThrough(const survey::PointFile& file, std::optional<d
   survey::TriangulationInput input{file.name, {}, {}, maxEdge};
   input.points.reserve(file.points.size());
   for (const survey::Point& point : file.points) {
-    if (!point.z) throw survey::PointFileError(file.name, point.line, "a point without a level");
+    if (!point.z) {
+      throw survey::PointFileError(survey::fileNameOf(file, point), point.line,
+                                   "a point without a level");
+    }
     input.points.push_back({point.x, point.y, *point.z});
   }
   return survey::triangulate(input);
-}
-
-void stopIfAsked(const std::stop_token& stop) {
-  if (stop.stop_requested()) throw CheckCancelled();
 }
 
 }  // namespace
@@ -96,7 +108,7 @@ SurfaceRun checkSurface(const SurfaceRequest& request, std::stop_token stop) {
   SurfaceRun run;
   run.design = readDesignSurface(request);
   stopIfAsked(stop);
-  run.survey = readShots(request);
+  run.survey = readShots(request, stop);
   stopIfAsked(stop);
   const survey::SurfaceLocator locator(run.design);
   if (auto overlap = survey::overlapWarning(run.design, locator)) run.warnings.push_back(*overlap);

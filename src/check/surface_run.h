@@ -25,6 +25,8 @@ struct SurfaceRequest {
   // A LandXML surface, a drawing's faces or points, or a point file to triangulate.
   std::filesystem::path design;
   std::filesystem::path survey;
+  // Further survey files, checked together with the first as one survey.
+  std::vector<std::filesystem::path> moreSurveys;
   survey::ReadOptions designReading;
   survey::ReadOptions surveyReading;
   // The survey is converted to the design's unit; metres where not given.
@@ -39,7 +41,7 @@ struct SurfaceRequest {
 // What a surface check found. The report refers into it, so it stays where it was made.
 struct SurfaceRun {
   survey::TinSurface design;
-  survey::PointFile survey;  // the shots checked, after the code filter
+  survey::PointFile survey;  // the shots checked, after the code filter; all files as one
   std::vector<survey::ShotPlace> places;
   std::vector<std::optional<double>> designZ;
   survey::Comparison comparison;

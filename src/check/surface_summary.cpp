@@ -4,6 +4,7 @@
 #include <numeric>
 
 #include "check/statistics_cells.h"
+#include "check/summary.h"
 #include "check/text_table.h"
 
 namespace check {
@@ -96,8 +97,7 @@ void writeVolumes(std::ostream& out, const survey::SurfaceVolumes& volumes,
 void writeSurfaceSummary(std::ostream& out, const SurfaceRun& run) {
   const CheckReport report = run.report();
   out << "Design surface: " << run.design.name << ", " << run.design.faces.size() << " faces\n";
-  out << "Survey: " << run.survey.name << ", " << run.survey.points.size() << " shots\n";
-  if (!run.survey.columnsRead.empty()) out << "  Columns: " << run.survey.columnsRead << '\n';
+  writeSurvey(out, run.survey);
   out << "On the surface: " << run.count(survey::ShotPlace::OnSurface)
       << ", outside it: " << run.count(survey::ShotPlace::Outside) << '\n';
   out << "Levels: survey minus design, positive above the design (fill), " << run.decimals

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "survey/coordinate_text.h"
+#include "survey/landxml_surface_lines.h"
 #include "survey/point_file_error.h"
 
 namespace survey {
@@ -239,9 +240,13 @@ TinSurface parseLandXmlSurface(std::string_view text, const std::string& fileNam
   readPoints(childNamed(definition, "Pnts"), surface, ids, lines);
   ids.finish();
   readFaces(childNamed(definition, "Faces"), surface, ids, lines);
+  readSurfaceLines(chosen, surface, [&](std::ptrdiff_t offset) { return lines.lineAt(offset); });
+  const bool hadFaces = !surface.faces.empty();
+  keepFacesWithinBoundaries(surface);
   if (surface.faces.empty()) {
     throw PointFileError(fileName, lines.lineAt(chosen.offset_debug()),
-                         "surface " + inQuotes(chosen.attribute("name").value()) + " has no faces");
+                         "surface " + inQuotes(chosen.attribute("name").value()) + " has no faces" +
+                             (hadFaces ? " within its boundaries" : ""));
   }
   return surface;
 }

@@ -48,7 +48,8 @@ double normalZOf(const TinSurface& surface, std::size_t face) {
   return length > 0.0 ? std::abs(nz) / length : 1.0;
 }
 
-SurfaceLocator::SurfaceLocator(const TinSurface& surface) : surface_(surface) {
+SurfaceLocator::SurfaceLocator(const TinSurface& surface)
+    : surface_(surface), region_(surface.boundaries) {
   if (surface.faces.empty()) return;
   minX_ = minY_ = std::numeric_limits<double>::max();
   maxX_ = maxY_ = std::numeric_limits<double>::lowest();
@@ -109,7 +110,7 @@ std::size_t SurfaceLocator::cellOf(double x, double y) const {
 std::optional<SurfaceHit> SurfaceLocator::at(double x, double y) const {
   const double margin = kOnEdge * cellSize_;
   if (cellStart_.empty() || !(x >= minX_ - margin && x <= maxX_ + margin) ||
-      !(y >= minY_ - margin && y <= maxY_ + margin)) {
+      !(y >= minY_ - margin && y <= maxY_ + margin) || !region_.contains(x, y)) {
     return std::nullopt;
   }
   const std::size_t cell = row(y) * columns_ + column(x);

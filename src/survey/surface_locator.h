@@ -6,6 +6,7 @@
 #include <utility>
 #include <vector>
 
+#include "survey/boundary_region.h"
 #include "survey/tin_surface.h"
 
 namespace survey {
@@ -26,7 +27,8 @@ class SurfaceLocator {
   // Refers to `surface`, which outlives it.
   explicit SurfaceLocator(const TinSurface& surface);
 
-  // The face under (x, y); where faces overlap, the upper one. None outside the surface.
+  // The face under (x, y); where faces overlap, the upper one. None outside the surface or its
+  // boundaries.
   std::optional<SurfaceHit> at(double x, double y) const;
 
   // The cell of the grid (x, y) falls in, the nearest for a position outside: positions
@@ -56,6 +58,7 @@ class SurfaceLocator {
   std::size_t row(double y) const;
 
   const TinSurface& surface_;
+  BoundaryRegion region_;
   double minX_ = 0.0, minY_ = 0.0, maxX_ = 0.0, maxY_ = 0.0;
   double cellSize_ = 1.0;
   std::size_t columns_ = 0, rows_ = 0;

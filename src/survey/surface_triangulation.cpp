@@ -7,6 +7,7 @@
 #include <deque>
 
 #include "numbers/number_format.h"
+#include "survey/line_crossing.h"
 #include "survey/point_file_error.h"
 
 namespace survey {
@@ -22,36 +23,6 @@ using Triangulation =
     CGAL::Constrained_Delaunay_triangulation_2<Kernel, Structure, CGAL::Exact_predicates_tag>;
 using Plan = Kernel::Point_2;
 
-double cross(const SurfacePoint& o, const SurfacePoint& a, const SurfacePoint& b) {
-  return (a.x - o.x) * (b.y - o.y) - (a.y - o.y) * (b.x - o.x);
-}
-
-// Where segments ab and cd cross inside both, if they do.
-std::optional<SurfacePoint> crossing(const SurfacePoint& a, const SurfacePoint& b,
-                                     const SurfacePoint& c, const SurfacePoint& d) {
-  const double d1 = cross(c, d, a), d2 = cross(c, d, b);
-  const double d3 = cross(a, b, c), d4 = cross(a, b, d);
-  if (!((d1 > 0.0 && d2 < 0.0) || (d1 < 0.0 && d2 > 0.0))) return std::nullopt;
-  if (!((d3 > 0.0 && d4 < 0.0) || (d3 < 0.0 && d4 > 0.0))) return std::nullopt;
-  const double t = d1 / (d1 - d2);
-  return SurfacePoint{a.x + t * (b.x - a.x), a.y + t * (b.y - a.y), 0.0};
-}
-
-std::optional<SurfacePoint> selfCrossing(const Breakline& breakline) {
-  const std::vector<SurfacePoint>& p = breakline.points;
-  for (std::size_t i = 0; i + 1 < p.size(); ++i) {
-    for (std::size_t j = i + 2; j + 1 < p.size(); ++j) {
-      if (auto at = crossing(p[i], p[i + 1], p[j], p[j + 1])) return at;
-    }
-  }
-  return std::nullopt;
-}
-
-std::string planText(const SurfacePoint& p) {
-  return "(" + numbers::formatWithDP(p.x, "###0.000", ".") + ", " +
-         numbers::formatWithDP(p.y, "###0.000", ".") + ")";
-}
-
 void insertBreaklines(Triangulation& triangulation, const TriangulationInput& input) {
   for (const Breakline& breakline : input.breaklines) {
     const std::size_t before = triangulation.number_of_vertices();
@@ -62,7 +33,7 @@ void insertBreaklines(Triangulation& triangulation, const TriangulationInput& in
     }
     if (triangulation.number_of_vertices() == before) continue;
     // A crossing adds a corner of no known level: the design is not clear there.
-    if (const std::optional<SurfacePoint> at = selfCrossing(breakline)) {
+    if (const std::optional<SurfacePoint> at = selfCrossing(breakline.points)) {
       throw PointFileError(input.name, breakline.line,
                            "a breakline crosses itself at " + planText(*at));
     }

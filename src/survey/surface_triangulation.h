@@ -9,13 +9,6 @@
 
 namespace survey {
 
-// A line the surface must follow (a kerb, a ridge): its points are corners of the surface and
-// its segments edges of it.
-struct Breakline {
-  std::vector<SurfacePoint> points;
-  std::size_t line = 0;  // where it stands in its file, for messages; 0 when unknown
-};
-
 struct TriangulationInput {
   std::string name;  // the file, as messages show it
   std::vector<SurfacePoint> points;

@@ -16,10 +16,24 @@ struct Plan {
   double y;
 };
 
-// A convex polygon in plan: a triangle cut by at most three edges, four sides of a square and
-// one line keeps within this many corners.
+// A triangle cut by at most three edges, four sides of a square and one line keeps within this
+// many corners: each cut of a convex polygon adds one at most.
+constexpr std::size_t kMaxCorners = 12;
+
+// A convex polygon in plan. Copies take only the corners in use: polygons are copied by the
+// million, most of them triangles.
 struct Polygon {
-  std::array<Plan, 12> corners;
+  Polygon() = default;
+  Polygon(const Polygon& other) : size(other.size) {
+    std::copy_n(other.corners.begin(), size, corners.begin());
+  }
+  Polygon& operator=(const Polygon& other) {
+    size = other.size;
+    std::copy_n(other.corners.begin(), size, corners.begin());
+    return *this;
+  }
+
+  std::array<Plan, kMaxCorners> corners;
   std::size_t size = 0;
 };
 
@@ -31,25 +45,49 @@ struct Linear {
   double at(const Plan& p) const { return c + a * p.x + b * p.y; }
 };
 
-// The part of `polygon` where `side` is zero or more.
-Polygon clipped(const Polygon& polygon, const Linear& side) {
-  bool allKept = true;
-  for (std::size_t i = 0; i < polygon.size && allKept; ++i) {
-    allKept = side.at(polygon.corners[i]) >= 0.0;
-  }
-  if (allKept) return polygon;
-  Polygon kept;
+// Cuts `polygon` along the line where `side` is zero: `kept` gets the part where it is zero or
+// more, `rest` (when given) the part where it is less. A part with fewer than three corners is
+// empty. Both may not be `polygon` itself.
+void split(const Polygon& polygon, const Linear& side, Polygon& kept, Polygon* rest) {
+  std::array<double, kMaxCorners> value;
+  std::size_t inside = 0;
   for (std::size_t i = 0; i < polygon.size; ++i) {
+    value[i] = side.at(polygon.corners[i]);
+    inside += value[i] >= 0.0 ? 1 : 0;
+  }
+  kept.size = 0;
+  if (rest) rest->size = 0;
+  // Most polygons lie wholly on one side: they are copied, not cut.
+  if (inside == polygon.size || inside == 0) {
+    Polygon* whole = inside == 0 ? rest : &kept;
+    if (whole) *whole = polygon;
+    return;
+  }
+  for (std::size_t i = 0; i < polygon.size; ++i) {
+    const std::size_t next = i + 1 == polygon.size ? 0 : i + 1;
     const Plan& p = polygon.corners[i];
-    const Plan& q = polygon.corners[(i + 1) % polygon.size];
-    const double fp = side.at(p), fq = side.at(q);
-    if (fp >= 0.0) kept.corners[kept.size++] = p;
+    const Plan& q = polygon.corners[next];
+    const double fp = value[i], fq = value[next];
+    if (fp >= 0.0) {
+      kept.corners[kept.size++] = p;
+    } else if (rest) {
+      rest->corners[rest->size++] = p;
+    }
     if ((fp >= 0.0) != (fq >= 0.0)) {
       const double t = fp / (fp - fq);
-      kept.corners[kept.size++] = {p.x + t * (q.x - p.x), p.y + t * (q.y - p.y)};
+      const Plan crossing{p.x + t * (q.x - p.x), p.y + t * (q.y - p.y)};
+      kept.corners[kept.size++] = crossing;
+      if (rest) rest->corners[rest->size++] = crossing;
     }
   }
   if (kept.size < 3) kept.size = 0;
+  if (rest && rest->size < 3) rest->size = 0;
+}
+
+// The part of `polygon` where `side` is zero or more.
+Polygon clipped(const Polygon& polygon, const Linear& side) {
+  Polygon kept;
+  split(polygon, side, kept, nullptr);
   return kept;
 }
 
@@ -122,14 +160,11 @@ LocalFace localFace(const TinSurface& surface, std::size_t face, const Plan& ori
   return local;
 }
 
-// Whether the plan box of `face` meets the box from (x0, y0) to (x1, y1).
-bool boxesMeet(const TinSurface& surface, std::size_t face, double x0, double y0, double x1,
-               double y1) {
-  const SurfaceFace& f = surface.faces[face];
-  const SurfacePoint &a = surface.points[f[0]], &b = surface.points[f[1]],
-                     &c = surface.points[f[2]];
-  return std::max({a.x, b.x, c.x}) >= x0 && std::min({a.x, b.x, c.x}) <= x1 &&
-         std::max({a.y, b.y, c.y}) >= y0 && std::min({a.y, b.y, c.y}) <= y1;
+// Whether the plan box of `face` meets the box from `low` to `high`.
+bool boxesMeet(const LocalFace& face, const Plan& low, const Plan& high) {
+  const auto& [a, b, c] = face.corners;
+  return std::max({a.x, b.x, c.x}) >= low.x && std::min({a.x, b.x, c.x}) <= high.x &&
+         std::max({a.y, b.y, c.y}) >= low.y && std::min({a.y, b.y, c.y}) <= high.y;
 }
 
 // The side function of edge pq: zero or more on its left, inside an anticlockwise face.
@@ -160,7 +195,8 @@ class Grid {
     sums_.resize(columns_ * rows_);
   }
 
-  // Adds `piece` to the squares it covers, and to `total`.
+  // Adds `piece` to the squares it covers, and to `total`: cut into columns, and each column
+  // into squares, one cut each.
   void add(const Polygon& piece, const Linear& difference, VolumeSums& total) {
     double minX = HUGE_VAL, minY = HUGE_VAL, maxX = -HUGE_VAL, maxY = -HUGE_VAL;
     for (std::size_t i = 0; i < piece.size; ++i) {
@@ -168,13 +204,24 @@ class Grid {
       minY = std::min(minY, piece.corners[i].y), maxY = std::max(maxY, piece.corners[i].y);
     }
     const std::size_t c0 = column(minX), c1 = column(maxX), r0 = row(minY), r1 = row(maxY);
-    for (std::size_t r = r0; r <= r1; ++r) {
-      for (std::size_t c = c0; c <= c1; ++c) {
-        const double left = x0_ + static_cast<double>(c) * size_;
-        const double bottom = y0_ + static_cast<double>(r) * size_;
-        Polygon square = piece;
-        if (c0 != c1) square = clipped(clipped(square, {-left, 1, 0}), {left + size_, -1, 0});
-        if (r0 != r1) square = clipped(clipped(square, {-bottom, 0, 1}), {bottom + size_, 0, -1});
+    Polygon columnRest = piece, columnPart, squareRest, square;
+    for (std::size_t c = c0; c <= c1 && columnRest.size > 0; ++c) {
+      const double right = x0_ + static_cast<double>(c + 1) * size_;
+      if (c == c1) {
+        columnPart = columnRest;
+      } else {
+        split(columnRest, {right, -1, 0}, columnPart, &squareRest);
+        columnRest = squareRest;
+      }
+      for (std::size_t r = r0; r <= r1 && columnPart.size > 0; ++r) {
+        const double top = y0_ + static_cast<double>(r + 1) * size_;
+        if (r == r1) {
+          square = columnPart;
+          columnPart.size = 0;
+        } else {
+          split(columnPart, {top, 0, -1}, square, &squareRest);
+          columnPart = squareRest;
+        }
         VolumeSums& sums = sums_[r * columns_ + c];
         const VolumeSums before = sums;
         addPiece(square, difference, sums);
@@ -221,43 +268,52 @@ SurfaceVolumes volumesBetween(const TinSurface& surveyed, const TinSurface& desi
   const Plan origin{surveyed.points.front().x, surveyed.points.front().y};
   std::optional<Grid> grid;
   if (gridSize) grid.emplace(surveyed, origin, *gridSize);
+  // Each design face meets several surveyed faces: its plane and corners are made once.
+  std::vector<LocalFace> levels(design.faces.size());
+  for (std::size_t d = 0; d < design.faces.size(); ++d) levels[d] = localFace(design, d, origin);
   std::vector<std::uint32_t> seenBy(design.faces.size(), 0);
-  for (std::size_t s = 0; s < surveyed.faces.size(); ++s) {
-    const LocalFace shot = localFace(surveyed, s, origin);
-    if (shot.flat) continue;
+  const auto compare = [&](std::size_t s, const LocalFace& shot) {
+    if (shot.flat) return;
     Polygon triangle;
     triangle.size = 3;
     std::copy(shot.corners.begin(), shot.corners.end(), triangle.corners.begin());
     volumes.surveyArea += integrate(triangle, {}).area;
-    double minX = HUGE_VAL, minY = HUGE_VAL, maxX = -HUGE_VAL, maxY = -HUGE_VAL;
+    Plan low{HUGE_VAL, HUGE_VAL}, high{-HUGE_VAL, -HUGE_VAL};
     for (const Plan& p : shot.corners) {
-      minX = std::min(minX, p.x), maxX = std::max(maxX, p.x);
-      minY = std::min(minY, p.y), maxY = std::max(maxY, p.y);
+      low = {std::min(low.x, p.x), std::min(low.y, p.y)};
+      high = {std::max(high.x, p.x), std::max(high.y, p.y)};
     }
     const auto stamp = static_cast<std::uint32_t>(s + 1);
-    locator.forFacesNear(
-        minX + origin.x, minY + origin.y, maxX + origin.x, maxY + origin.y, [&](std::size_t d) {
-          if (seenBy[d] == stamp) return;
-          seenBy[d] = stamp;
-          if (!boxesMeet(design, d, minX + origin.x, minY + origin.y, maxX + origin.x,
-                         maxY + origin.y)) {
-            return;
-          }
-          const LocalFace level = localFace(design, d, origin);
-          if (level.flat) return;
-          const auto& c = level.corners;
-          const Polygon piece =
-              clipped(clipped(clipped(triangle, leftOf(c[0], c[1])), leftOf(c[1], c[2])),
-                      leftOf(c[2], c[0]));
-          if (piece.size == 0) return;
-          const Linear difference{shot.plane.c - level.plane.c, shot.plane.a - level.plane.a,
-                                  shot.plane.b - level.plane.b};
-          if (grid) {
-            grid->add(piece, difference, volumes.total);
-          } else {
-            addPiece(piece, difference, volumes.total);
-          }
-        });
+    Polygon piece, scratch;
+    locator.forFacesNear(low.x + origin.x, low.y + origin.y, high.x + origin.x, high.y + origin.y,
+                         [&](std::size_t d) {
+                           if (seenBy[d] == stamp) return;
+                           seenBy[d] = stamp;
+                           const LocalFace& level = levels[d];
+                           if (level.flat || !boxesMeet(level, low, high)) return;
+                           const auto& c = level.corners;
+                           split(triangle, leftOf(c[0], c[1]), scratch, nullptr);
+                           split(scratch, leftOf(c[1], c[2]), piece, nullptr);
+                           split(piece, leftOf(c[2], c[0]), scratch, nullptr);
+                           if (scratch.size == 0) return;
+                           const Linear difference{shot.plane.c - level.plane.c,
+                                                   shot.plane.a - level.plane.a,
+                                                   shot.plane.b - level.plane.b};
+                           if (grid) {
+                             grid->add(scratch, difference, volumes.total);
+                           } else {
+                             addPiece(scratch, difference, volumes.total);
+                           }
+                         });
+  };
+  // Shots in no order leave the corners of neighbouring faces all over memory: they are
+  // gathered a block at a time, in a loop whose reads the processor overlaps.
+  constexpr std::size_t kBlock = 4096;
+  std::vector<LocalFace> block(kBlock);
+  for (std::size_t first = 0; first < surveyed.faces.size(); first += kBlock) {
+    const std::size_t count = std::min(kBlock, surveyed.faces.size() - first);
+    for (std::size_t k = 0; k < count; ++k) block[k] = localFace(surveyed, first + k, origin);
+    for (std::size_t k = 0; k < count; ++k) compare(first + k, block[k]);
   }
   if (grid) volumes.squares = grid->squares(origin);
   return volumes;

@@ -72,7 +72,7 @@ class AlignmentCheck : public ProgramFolder {
 
 constexpr const char* kHeader =
     "id|survey_x|survey_y|survey_z|chainage|offset|design_offset|doffset|design_z|dz|status|"
-    "failing|survey_code";
+    "failing|survey_code|survey_file|survey_line";
 
 TEST_F(AlignmentCheck, ShotsAlongALandXmlAlignmentAreListedByChainage) {
   const ProgramRun result = run(std::string("road.xml shots.csv ") + kOptions);
@@ -81,11 +81,13 @@ TEST_F(AlignmentCheck, ShotsAlongALandXmlAlignmentAreListedByChainage) {
   EXPECT_EQ(csvRows("out.csv"),
             (std::vector<std::string>{
                 kHeader,
-                "x1|-5.000|0.000|10.000|95.000|0.000|0.000||||outside||CL",
-                "k2|10.000|-3.510|10.080|110.000|3.510|3.500|0.010|10.100|-0.020|fail|z|KERB-R",
+                "x1|-5.000|0.000|10.000|95.000|0.000|0.000||||outside||CL|shots.csv|4",
+                "k2|10.000|-3.510|10.080|110.000|3.510|3.500|0.010|10.100|-0.020|fail|z|KERB-R|"
+                "shots.csv|2",
                 "k1|20.000|3.480|10.220|120.000|-3.480|-3.500|0.020|10.200|0.020|fail|offset z|"
-                "KERB-L",
-                "a1|66.620|3.380|10.660|165.708|3.504|3.500|0.004|10.657|0.003|pass||KERB-R",
+                "KERB-L|shots.csv|1",
+                "a1|66.620|3.380|10.660|165.708|3.504|3.500|0.004|10.657|0.003|pass||KERB-R|"
+                "shots.csv|3",
             }));
   for (const char* line :
        {"Design: road.xml, alignment 'Kerb line', chainage 100.000 to 181.416, 2 elements, with a "
@@ -121,7 +123,7 @@ TEST_F(AlignmentCheck, APolylineWithABulgeGivesTheSameChainagesAndNoLevels) {
       << result.err;
   const std::vector<std::string> rows = csvRows("out.csv");
   ASSERT_EQ(rows.size(), 5u);
-  EXPECT_EQ(rows[4], "a1|66.620|3.380|10.660|165.708|3.504|3.500|0.004|||pass||KERB-R");
+  EXPECT_EQ(rows[4], "a1|66.620|3.380|10.660|165.708|3.504|3.500|0.004|||pass||KERB-R|shots.csv|3");
   EXPECT_NE(result.out.find("Design: design.dxf, the polyline on layer 'AXIS', chainage 100.000 "
                             "to 181.416, 2 elements, without a profile\n"),
             std::string::npos)
@@ -135,7 +137,20 @@ TEST_F(AlignmentCheck, A3dPolylineGivesTheLevels) {
       run("design.dxf levels.csv --against alignment --layer LEVELS --csv out.csv");
   EXPECT_EQ(result.status, 0) << result.err;
   EXPECT_EQ(csvRows("out.csv").at(1),
-            "s1|50.004|10.000|10.620|60.000|0.004|0.000|0.004|10.600|0.020|pass||");
+            "s1|50.004|10.000|10.620|60.000|0.004|0.000|0.004|10.600|0.020|pass|||levels.csv|1");
+}
+
+TEST_F(AlignmentCheck, SeveralSurveyFilesWithAndWithoutIdsAreCheckedAsOne) {
+  // The second day's file names its columns and has no ids.
+  write("more.csv", "Easting,Northing,Elevation,Code\n40,3.49,10.38,KERB-L\n");
+  const ProgramRun result = run(std::string("road.xml shots.csv more.csv ") + kOptions);
+  EXPECT_EQ(result.status, 1) << result.err;
+  const std::vector<std::string> rows = csvRows("out.csv");
+  ASSERT_EQ(rows.size(), 6u);
+  EXPECT_TRUE(rows[4].ends_with("|KERB-L|more.csv|2")) << rows[4];
+  EXPECT_NE(result.out.find("Survey: 2 files, 5 shots\n  shots.csv, 4 shots\n  more.csv, 1 shot\n"),
+            std::string::npos)
+      << result.out;
 }
 
 TEST_F(AlignmentCheck, RefusesWhatItCannotRunWithAClearMessage) {

@@ -63,9 +63,9 @@ TEST_F(SeveralSurveys, AreEachReadWithTheSurveysOptions) {
   const ProgramRun comma = run("design.csv day1.csv day2.csv --survey-decimal-comma");
   EXPECT_EQ(comma.status, 1) << comma.err;
   EXPECT_NE(
-      comma.out.find("  day1.csv, 1 shots\n"
+      comma.out.find("  day1.csv, 1 shot\n"
                      "    Columns: PktNr \u2192 id, Ost \u2192 E, Nord \u2192 N, Hoehe \u2192 Z\n"
-                     "  day2.csv, 1 shots\n"),
+                     "  day2.csv, 1 shot\n"),
       std::string::npos)
       << comma.out;
   EXPECT_NE(comma.out.find("Pairs: 2, by id\n"), std::string::npos) << comma.out;

@@ -73,18 +73,55 @@ TEST_F(SurfaceCommand, ShotsOnVerticesEdgesAndTheHullAreCheckedAgainstUnequalBou
   EXPECT_EQ(result.err, "");
   EXPECT_EQ(csvRows("out.csv"),
             (std::vector<std::string>{
-                "id|survey_x|survey_y|survey_z|design_z|dz|dn|status|failing|survey_code",
-                "B|10.000|0.000|12.010|12.000|0.010|0.010|pass||kerb",
-                "E|5.000|5.000|11.970|12.000|-0.030|-0.029|pass||",
-                "H|5.000|0.000|11.011|11.000|0.011|0.011|fail|z|",
-                "I|2.000|6.000|10.769|10.800|-0.031|-0.029|fail|z|",
-                "O|5.000|-0.010|11.000||||outside||",
+                "id|survey_x|survey_y|survey_z|design_z|dz|dn|status|failing|survey_code|"
+                "survey_file|survey_line",
+                "B|10.000|0.000|12.010|12.000|0.010|0.010|pass||kerb|shots.csv|1",
+                "E|5.000|5.000|11.970|12.000|-0.030|-0.029|pass|||shots.csv|2",
+                "H|5.000|0.000|11.011|11.000|0.011|0.011|fail|z||shots.csv|3",
+                "I|2.000|6.000|10.769|10.800|-0.031|-0.029|fail|z||shots.csv|4",
+                "O|5.000|-0.010|11.000||||outside|||shots.csv|5",
             }));
   EXPECT_NE(result.out.find("On the surface: 4, outside it: 1\n"), std::string::npos) << result.out;
   EXPECT_NE(result.out.find("dz  4"), std::string::npos) << result.out;
   EXPECT_NE(result.out.find("2 (50.0%)"), std::string::npos) << result.out;
   EXPECT_NE(result.out.find("Tolerances: z -0.030 to 0.010\n"), std::string::npos);
   EXPECT_NE(result.out.find("Outside the surface (1): O\n"), std::string::npos);
+}
+
+TEST_F(SurfaceCommand, SeveralSurveyFilesAreCheckedAsOneEachShotNamingItsFileAndLine) {
+  // Day two's file opens with a note, so that its shots stand on lines 2 and 3.
+  write("day2.csv", "# day two\nD1,2,6,10.769\nD2,5,-0.01,11\n");
+  const ProgramRun result =
+      run("design.xml shots.csv day2.csv --against surface --surface Formation "
+          "--tolerance z=-0.03:0.01 --csv out.csv");
+  EXPECT_EQ(result.status, 1) << result.err;
+  const std::vector<std::string> rows = csvRows("out.csv");
+  ASSERT_EQ(rows.size(), 8u);
+  struct Row {
+    std::size_t row;
+    const char* status;
+    const char* file;
+    const char* line;
+  };
+  for (const Row& r : {Row{1, "pass", "shots.csv", "1"}, Row{5, "outside", "shots.csv", "5"},
+                       Row{6, "fail", "day2.csv", "2"}, Row{7, "outside", "day2.csv", "3"}}) {
+    EXPECT_NE(rows[r.row].find(std::string("|") + r.status + "|"), std::string::npos)
+        << rows[r.row];
+    EXPECT_EQ(rows[r.row].substr(rows[r.row].rfind('|', rows[r.row].rfind('|') - 1) + 1),
+              std::string(r.file) + "|" + r.line);
+  }
+  EXPECT_NE(result.out.find("Survey: 2 files, 7 shots\n  shots.csv, 5 shots\n"), std::string::npos)
+      << result.out;
+  EXPECT_NE(result.out.find("  day2.csv, 2 shots\n"), std::string::npos) << result.out;
+  EXPECT_NE(result.out.find("On the surface: 5, outside it: 2\n"), std::string::npos);
+
+  // Volumes through shots of both files: a shot without a level is named by its own file.
+  write("day3.csv", "X1,1,1,10.1\nX2,9,1\n");
+  const ProgramRun levelless =
+      run("design.xml shots.csv day3.csv --against surface --surface Formation --volumes");
+  EXPECT_EQ(levelless.status, 2) << levelless.out;
+  EXPECT_NE(levelless.err.find("day3.csv:2: a point without a level"), std::string::npos)
+      << levelless.err;
 }
 
 TEST_F(SurfaceCommand, ASymmetricToleranceAndAllShotsWithinExitWithZero) {

@@ -86,5 +86,35 @@ TEST(SurfaceVolumes, AGridSharesTheVolumesOutOverItsSquares) {
   EXPECT_THROW(volumesBetween(surveyed, design, locator, 0.001), std::invalid_argument);
 }
 
+TEST(SurfaceVolumes, SquaresOfAnySizeShareOutTheSameVolumes) {
+  // Faces that lie across many squares and a design they cross: whatever the grid, its squares
+  // add up to the volumes without one.
+  TinSurface design;
+  design.points = {{1000, 2000, 10.0}, {1030, 2001, 10.6}, {1028, 2025, 9.4}, {999, 2024, 10.1}};
+  design.faces = {{0, 1, 2}, {0, 2, 3}};
+  const SurfaceLocator locator(design);
+  TinSurface surveyed;
+  surveyed.points = {{1002.3, 2001.7, 10.3},
+                     {1026.1, 2003.2, 9.8},
+                     {1014.9, 2012.4, 10.4},
+                     {1024.4, 2021.9, 10.2},
+                     {1003.1, 2020.6, 9.7}};
+  surveyed.faces = {{0, 1, 2}, {1, 3, 2}, {3, 4, 2}, {4, 0, 2}};
+  const SurfaceVolumes whole = volumesBetween(surveyed, design, locator, std::nullopt);
+  ASSERT_GT(whole.total.cut, 1.0);
+  ASSERT_GT(whole.total.fill, 1.0);
+  for (const double size : {0.7, 1.0, 3.3, 50.0}) {
+    const SurfaceVolumes gridded = volumesBetween(surveyed, design, locator, size);
+    VolumeSums sum;
+    for (const GridSquare& square : gridded.squares) {
+      sum.cut += square.sums.cut, sum.fill += square.sums.fill, sum.area += square.sums.area;
+    }
+    EXPECT_NEAR(sum.cut, whole.total.cut, 1e-9) << size;
+    EXPECT_NEAR(sum.fill, whole.total.fill, 1e-9) << size;
+    EXPECT_NEAR(sum.area, whole.total.area, 1e-9) << size;
+    EXPECT_NEAR(gridded.total.fill - gridded.total.cut, whole.total.fill - whole.total.cut, 1e-9);
+  }
+}
+
 }  // namespace
 }  // namespace survey
