@@ -238,6 +238,7 @@ class EntityRoom {
     const std::size_t expected = context_.reader.bytesLeft() / typical;
     try {
       context_.document.reserveEntities(BlockTable::kModelSpace, expected + expected / 8);
+      context_.expectEntities(expected + expected / 8);
     } catch (const std::bad_alloc&) {
       return;  // the list grows in the usual way
     }

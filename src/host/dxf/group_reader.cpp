@@ -18,9 +18,10 @@
 namespace host::dxf {
 namespace {
 
-// A batch is handed to the reading thread once its records' text is about this long: a few
-// thousand records, so that handing over costs nothing beside making a drawing of them.
-constexpr std::size_t kBatchBytes = std::size_t{1} << 20;
+// A batch is handed to the reading thread once its records' text is about this long: a
+// thousand records or more, so that handing over costs nothing beside making a drawing of them,
+// and the batches going round take little memory.
+constexpr std::size_t kBatchBytes = std::size_t{128} << 10;
 // One batch being read from, one being filled and one waiting between them.
 constexpr std::size_t kBatches = 3;
 

@@ -92,6 +92,11 @@ std::optional<model::LayerIndex> ReaderContext::layerByHandle(std::string_view h
   return found->second;
 }
 
+void ReaderContext::expectEntities(std::size_t count) {
+  if (takenEntityHandles_.empty()) entityHandles_.reserve(entityHandles_.size() + count);
+  source.entities.reserve(source.entities.size() + count);
+}
+
 bool ReaderContext::takeEntityHandle(std::uint64_t handle) {
   noteHandle(handle);
   if (handle > highestEntityHandle_ && takenEntityHandles_.empty()) {

@@ -57,6 +57,9 @@ class ReaderContext {
   }
   // Whether an entity's handle is free, taking it if so: no entity of the file had it before.
   bool takeEntityHandle(std::uint64_t handle);
+  // Makes room for the handles and kept records of `count` more entities, which a section seems
+  // to hold, so that their lists are not copied again and again as they grow.
+  void expectEntities(std::size_t count);
   // An entity without a handle: the file cannot be written back as it stands.
   void noteEntityWithoutHandle() { entityWithoutHandle_ = true; }
   bool allEntitiesHaveHandles() const { return !entityWithoutHandle_; }

@@ -14,20 +14,20 @@ const SourceTable* SourceDrawing::table(std::string_view name) const {
 }
 
 std::uint32_t KeptEntityRecords::add(std::span<const Record> records) {
-  // Chunks of about 16 MB of values: room made once, so that filling one never copies it.
+  // Chunks of about 16 MB of groups: room made once, so that filling one never copies it.
   constexpr std::size_t kChunkBytes = std::size_t{16} << 20;
-  constexpr std::size_t kChunkGroups = kChunkBytes / 8;
   std::size_t bytes = 0;
   std::size_t groups = 0;
   for (const Record& record : records) {
     for (const Group& group : record) {
-      bytes += group.value.size();
+      bytes += model::RawGroups::storedBytes(group.value.size());
       ++groups;
     }
   }
-  if (chunks_.empty() || chunks_.back().size() + groups > kChunkGroups ||
-      chunks_.back().valueBytes() + bytes > kChunkBytes) {
-    chunks_.emplace_back().reserve(std::max(groups, kChunkGroups), std::max(bytes, kChunkBytes));
+  if (chunks_.empty() || chunks_.back().storedBytes() + bytes > kChunkBytes) {
+    // The groups' bytes with room for their headers, which reserve counts apart.
+    const std::size_t room = std::max(bytes, kChunkBytes);
+    chunks_.emplace_back().reserve(room / 8, room - room / 8 * 2);
   }
   model::RawGroups& chunk = chunks_.back();
   starts_.push_back(

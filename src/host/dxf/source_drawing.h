@@ -44,6 +44,8 @@ class KeptEntityRecords {
   std::uint32_t add(std::span<const Record> records);
   RecordView operator[](std::uint32_t record) const;
   std::size_t size() const { return starts_.size(); }
+  // Makes room for the numbers of `count` entities in all.
+  void reserve(std::size_t count) { starts_.reserve(count); }
 
  private:
   struct Start {

@@ -11,8 +11,9 @@ namespace {
 
 constexpr std::uintptr_t kLargePage = std::uintptr_t{1} << 21;
 // Readied a step at a time, so that stopping waits for one step at most.
-constexpr std::uintptr_t kStep = 16 * kLargePage;
-// How far beyond what is filled room that may not be filled is readied.
+constexpr std::uintptr_t kStep = kLargePage;
+// How far beyond what is filled room that may not be filled is readied, a step included: what
+// is readied and never filled stays in the program's memory, so this is kept small.
 constexpr std::uintptr_t kAhead = 2 * kStep;
 
 }  // namespace
@@ -50,7 +51,7 @@ void MemoryAhead::filledTo(const void* end) {
 
 bool MemoryAhead::mayReady(std::uintptr_t at) {
   std::unique_lock lock(mutex_);
-  filling_.wait(lock, [&] { return stopping_ || !paced_ || at < filled_ + kAhead; });
+  filling_.wait(lock, [&] { return stopping_ || !paced_ || at + kStep <= filled_ + kAhead; });
   return !stopping_;
 }
 
