@@ -1,8 +1,11 @@
 #include "check/window/alignment_shot_check.h"
 
+#include <QDateTime>
+
 #include "check/alignment_outputs.h"
 #include "check/alignment_run.h"
 #include "check/draw/alignment_drawing.h"
+#include "check/report/alignment_report.h"
 #include "numbers/number_format.h"
 
 namespace check {
@@ -99,6 +102,9 @@ class AlignmentShotCheck : public ShotCheck {
   }
 
   void saveCsv(const std::filesystem::path& path) const override { saveAlignmentCsv(path, run_); }
+  void savePdf(const std::filesystem::path& path, const CheckReport& signOff) const override {
+    report::saveAlignmentPdfReport(path, run_, signOff, QDateTime::currentDateTime());
+  }
 
  private:
   ShotCell number(std::optional<double> value) const {

@@ -204,8 +204,8 @@ void CheckWindow::updateActions() {
                                : "Draw every pair's deviation into the drawing");
   save_->setToolTip(
       !checked ? "Check first, then save the report"
-      : shots_ ? "Save the check's report as CSV; the PDF and the workbook are written for a "
-                 "check against points"
+      : shots_ ? "Save the check's report as a PDF for the site engineer or as CSV; the workbook "
+                 "is written for a check against points"
                : "Save the check's report as a PDF for the site engineer, as CSV or as a workbook");
 }
 
@@ -231,7 +231,9 @@ void CheckWindow::drawVectors() {
 void CheckWindow::saveReport() {
   if (shots_) {
     try {
-      saveShotReportAskingForAFile(this, *shots_);
+      CheckReport signOff = shots_->report();
+      reportFields_->applyTo(signOff);
+      saveShotReportAskingForAFile(this, *shots_, signOff);
     } catch (const std::exception& e) {
       showError(QString::fromStdString(e.what()));
     }

@@ -39,6 +39,9 @@ class ShotCheck {
   virtual void draw(cad::Document& drawing, const DrawSettings& settings) const = 0;
   // The CSV of `kestova check --csv`, whole or not at all.
   virtual void saveCsv(const std::filesystem::path& path) const = 0;
+  // The PDF of `kestova check --pdf`, with the job's fields and report settings of `signOff`
+  // (report() with what the user gave for sign-off), whole or not at all. Needs a QApplication.
+  virtual void savePdf(const std::filesystem::path& path, const CheckReport& signOff) const = 0;
 };
 
 }  // namespace check

@@ -4,18 +4,37 @@
 #include <QFileInfo>
 
 namespace check {
+namespace {
 
-std::filesystem::path shotReportPath(const QString& name) {
-  const bool csv = QFileInfo(name).suffix().compare("csv", Qt::CaseInsensitive) == 0;
-  return std::filesystem::path((csv ? name : name + ".csv").toStdU16String());
+const QString kPdfFilter = QStringLiteral("PDF report (*.pdf)");
+const QString kCsvFilter = QStringLiteral("Comma-separated values (*.csv)");
+
+bool hasSuffix(const QString& name, const QString& suffix) {
+  return QFileInfo(name).suffix().compare(suffix, Qt::CaseInsensitive) == 0;
 }
 
-void saveShotReportAskingForAFile(QWidget* parent, const ShotCheck& shots) {
-  const QString name =
-      QFileDialog::getSaveFileName(parent, QStringLiteral("Save report"), QString(),
-                                   QStringLiteral("Comma-separated values (*.csv)"));
+}  // namespace
+
+std::filesystem::path shotReportPath(const QString& name, const QString& filter) {
+  QString path = name;
+  if (!hasSuffix(name, "pdf") && !hasSuffix(name, "csv")) {
+    path += filter == kCsvFilter ? QStringLiteral(".csv") : QStringLiteral(".pdf");
+  }
+  return std::filesystem::path(path.toStdU16String());
+}
+
+void saveShotReportAskingForAFile(QWidget* parent, const ShotCheck& shots,
+                                  const CheckReport& signOff) {
+  QString filter = kPdfFilter;
+  const QString name = QFileDialog::getSaveFileName(
+      parent, QStringLiteral("Save report"), QString(), kPdfFilter + ";;" + kCsvFilter, &filter);
   if (name.isEmpty()) return;
-  shots.saveCsv(shotReportPath(name));
+  const std::filesystem::path path = shotReportPath(name, filter);
+  if (hasSuffix(QString::fromStdU16String(path.u16string()), "csv")) {
+    shots.saveCsv(path);
+  } else {
+    shots.savePdf(path, signOff);
+  }
 }
 
 }  // namespace check

@@ -1,6 +1,9 @@
 #include "check/window/surface_shot_check.h"
 
+#include <QDateTime>
+
 #include "check/draw/surface_drawing.h"
+#include "check/report/surface_report.h"
 #include "check/surface_csv.h"
 #include "numbers/number_format.h"
 
@@ -75,6 +78,9 @@ class SurfaceShotCheck : public ShotCheck {
   }
 
   void saveCsv(const std::filesystem::path& path) const override { saveSurfaceCsv(path, run_); }
+  void savePdf(const std::filesystem::path& path, const CheckReport& signOff) const override {
+    report::saveSurfacePdfReport(path, run_, signOff.fields, QDateTime::currentDateTime());
+  }
 
  private:
   ShotCell number(std::optional<double> value) const {

@@ -14,6 +14,7 @@
 #include "check/window/shot_drawer.h"
 #include "check_window_fixture.h"
 #include "host/automation/host_application.h"
+#include "pdf_readback.h"
 #include "support/project_paths.h"
 
 namespace check::windowtest {
@@ -29,6 +30,7 @@ struct AgainstCase {
   std::vector<std::string> arguments;  // the same options on the command line
   // The CSV column of each of the table's columns, in the model's order.
   std::vector<std::string> columns;
+  const char* pdfTitle;  // the first page's
 };
 
 const std::vector<AgainstCase> kCases{
@@ -39,7 +41,8 @@ const std::vector<AgainstCase> kCases{
      "surface.xml",
      "levels.csv",
      {"--against", "surface", "--surface", "Formation", "--tolerance", "z=-0.03:0.01"},
-     {"id", "survey_x", "survey_y", "survey_z", "design_z", "dz", "dn", "status", "survey_code"}},
+     {"id", "survey_x", "survey_y", "survey_z", "design_z", "dz", "dn", "status", "survey_code"},
+     "Survey check against the design surface"},
     {"Alignment",
      "againstAlignment",
      "alignmentOptions",
@@ -51,7 +54,8 @@ const std::vector<AgainstCase> kCases{
      {"--against", "alignment", "--design-offset", "KERB-L=-3.5,KERB-R=3.5", "--crossfall", "-2.5",
       "--tolerance", "offset=0.02,z=-0.015:0.015"},
      {"id", "survey_x", "survey_y", "survey_z", "chainage", "offset", "design_offset", "doffset",
-      "design_z", "dz", "status", "survey_code"}},
+      "design_z", "dz", "status", "survey_code"},
+     "Survey check along the alignment"},
 };
 
 // A CSV report's rows by column name; the example files' ids and codes hold no commas.
@@ -227,11 +231,28 @@ TEST_P(AgainstWindow, SavesTheCsvReportOfTheCommandLine) {
   QTimer::singleShot(0, [&] {
     auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
     ASSERT_NE(dialog, nullptr);
+    dialog->selectNameFilter("Comma-separated values (*.csv)");
     dialog->selectFile(folder.filePath("window"));  // the type added
     static_cast<QDialog*>(dialog)->accept();
   });
   find<QPushButton>("saveReport")->click();
   EXPECT_EQ(readCsv(saved), commandLineCsv());
+}
+
+TEST_P(AgainstWindow, SavesThePdfReportWithTheJobsFields) {
+  checkTheExample();
+  findIn<QLineEdit>("reportBox", "project")->setText("Ring road, lot 4");
+  QTimer::singleShot(0, [&] {
+    auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+    ASSERT_NE(dialog, nullptr);
+    dialog->selectFile(folder.filePath("window"));  // a PDF unless another type is chosen
+    static_cast<QDialog*>(dialog)->accept();
+  });
+  find<QPushButton>("saveReport")->click();
+  if (!fixtures::popplerInstalled()) GTEST_SKIP() << "poppler-utils reads the PDF back";
+  const std::string text = fixtures::pdfText(folder.filePath("window.pdf").toStdString());
+  EXPECT_NE(text.find(GetParam().pdfTitle), std::string::npos) << text;
+  EXPECT_NE(text.find("Ring road, lot 4"), std::string::npos) << text;
 }
 
 TEST_P(AgainstWindow, RemembersTheChoiceAndItsOptions) {
