@@ -1,18 +1,13 @@
 #include "check/report/pdf_report.h"
 
-#include <QBuffer>
-#include <QPageSize>
-#include <QPdfWriter>
-
+#include "check/report/report_document.h"
 #include "check/report/report_pages.h"
-#include "check/whole_file.h"
 
 namespace check::report {
 namespace {
 
 // The first page and the histograms come before the lists, as do the plan's pages.
 constexpr int kPagesBeforeLists = 2;
-constexpr int kResolution = 600;
 
 QString runningHead(const CheckReport& report, const QDateTime& date) {
   return QStringLiteral("Survey check: %1 against %2, %3")
@@ -23,25 +18,15 @@ QString runningHead(const CheckReport& report, const QDateTime& date) {
 }  // namespace
 
 QByteArray pdfReport(const CheckReport& report, const QDateTime& date) {
-  QByteArray bytes;
-  QBuffer buffer(&bytes);
-  buffer.open(QIODevice::WriteOnly);
-  QPdfWriter writer(&buffer);
-  writer.setPageSize(QPageSize(QPageSize::A4));
-  writer.setPageMargins(QMarginsF(0, 0, 0, 0));
-  writer.setResolution(kResolution);
-  writer.setTitle(QStringLiteral("Survey check"));
-  writer.setCreator(QStringLiteral("Kestova"));
-
+  ReportDocument document(QStringLiteral("Survey check"));
   const std::vector<ReportList> lists = reportLists(report);
-  std::vector<std::size_t> rowCounts;
-  for (const ReportList& list : lists) rowCounts.push_back(list.rows.size());
-  const std::vector<ListPage> listPages = paginateLists(rowCounts, linesPerListPage());
+  const std::vector<ListPage> listPages = listPagesOf(lists);
 
   const PlanLayout plan = planLayout(report);
   const std::size_t sheets = plan.sheets.sheets.size();
   const std::size_t planPages = plan.hasKeyPlan() ? 1 + sheets : sheets;
-  ReportCanvas canvas(writer, kPagesBeforeLists + static_cast<int>(planPages + listPages.size()),
+  ReportCanvas canvas(document.writer(),
+                      kPagesBeforeLists + static_cast<int>(planPages + listPages.size()),
                       runningHead(report, date));
   drawFirstPage(canvas, report, date);
   if (plan.hasKeyPlan()) {
@@ -54,18 +39,14 @@ QByteArray pdfReport(const CheckReport& report, const QDateTime& date) {
   }
   canvas.nextPage();
   drawHistogramPage(canvas, report);
-  for (const ListPage& page : listPages) {
-    canvas.nextPage();
-    drawListPage(canvas, lists, page);
-  }
+  drawListPages(canvas, lists, listPages);
   canvas.finish();
-  return bytes;
+  return document.bytes();
 }
 
 void savePdfReport(const std::filesystem::path& path, const CheckReport& report,
                    const QDateTime& date) {
-  const QByteArray bytes = pdfReport(report, date);
-  saveWholeFile(path, [&](std::ostream& out) { out.write(bytes.constData(), bytes.size()); });
+  savePdfBytes(path, pdfReport(report, date));
 }
 
 }  // namespace check::report

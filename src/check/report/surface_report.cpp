@@ -1,21 +1,16 @@
 #include "check/report/surface_report.h"
 
-#include <QBuffer>
-#include <QPageSize>
-#include <QPdfWriter>
-
 #include "check/report/histogram_chart.h"
+#include "check/report/report_document.h"
 #include "check/report/report_pages.h"
 #include "check/report/surface_pages.h"
 #include "check/statistics_cells.h"
-#include "check/whole_file.h"
 
 namespace check::report {
 namespace {
 
 // The first page, the plan and the histograms come before the lists.
 constexpr int kPagesBeforeLists = 3;
-constexpr int kResolution = 600;
 
 QString q(const std::string& text) {
   return QString::fromStdString(text);
@@ -86,22 +81,11 @@ QByteArray surfacePdfReport(const SurfaceRun& run, const ReportFields& fields,
                             const QDateTime& date) {
   CheckReport report = run.report();
   report.fields = fields;
-  QByteArray bytes;
-  QBuffer buffer(&bytes);
-  buffer.open(QIODevice::WriteOnly);
-  QPdfWriter writer(&buffer);
-  writer.setPageSize(QPageSize(QPageSize::A4));
-  writer.setPageMargins(QMarginsF(0, 0, 0, 0));
-  writer.setResolution(kResolution);
-  writer.setTitle(QStringLiteral("Survey check against a surface"));
-  writer.setCreator(QStringLiteral("Kestova"));
-
+  ReportDocument document(QStringLiteral("Survey check against a surface"));
   const std::vector<ReportList> lists = surfaceLists(run, report);
-  std::vector<std::size_t> rowCounts;
-  for (const ReportList& list : lists) rowCounts.push_back(list.rows.size());
-  const std::vector<ListPage> listPages = paginateLists(rowCounts, linesPerListPage());
+  const std::vector<ListPage> listPages = listPagesOf(lists);
 
-  ReportCanvas canvas(writer, kPagesBeforeLists + static_cast<int>(listPages.size()),
+  ReportCanvas canvas(document.writer(), kPagesBeforeLists + static_cast<int>(listPages.size()),
                       QStringLiteral("Surface check: %1 against %2, %3")
                           .arg(q(run.survey.name), q(run.design.name),
                                date.toString(QStringLiteral("yyyy-MM-dd HH:mm"))));
@@ -110,18 +94,14 @@ QByteArray surfacePdfReport(const SurfaceRun& run, const ReportFields& fields,
   drawSurfacePlanPage(canvas, run, report);
   canvas.nextPage();
   drawSurfaceHistogramPage(canvas, report);
-  for (const ListPage& page : listPages) {
-    canvas.nextPage();
-    drawListPage(canvas, lists, page);
-  }
+  drawListPages(canvas, lists, listPages);
   canvas.finish();
-  return bytes;
+  return document.bytes();
 }
 
 void saveSurfacePdfReport(const std::filesystem::path& path, const SurfaceRun& run,
                           const ReportFields& fields, const QDateTime& date) {
-  const QByteArray bytes = surfacePdfReport(run, fields, date);
-  saveWholeFile(path, [&](std::ostream& out) { out.write(bytes.constData(), bytes.size()); });
+  savePdfBytes(path, surfacePdfReport(run, fields, date));
 }
 
 }  // namespace check::report
