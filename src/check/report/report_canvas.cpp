@@ -1,22 +1,48 @@
 #include "check/report/report_canvas.h"
 
 #include <QFontMetricsF>
+#include <cmath>
 #include <stdexcept>
 
 namespace check::report {
 
+namespace {
+
+QImage& blank(QImage& image) {
+  const double dotsPerMetre = image.width() / ReportCanvas::kPageWidth * 1000.0;
+  image.setDotsPerMeterX(static_cast<int>(std::lround(dotsPerMetre)));
+  image.setDotsPerMeterY(static_cast<int>(std::lround(dotsPerMetre)));
+  image.fill(Qt::white);
+  return image;
+}
+
+}  // namespace
+
 ReportCanvas::ReportCanvas(QPdfWriter& writer, int pageCount, QString runningHead)
-    : writer_(writer),
-      unitsPerMm_(writer.resolution() / 25.4),
+    : ReportCanvas(writer, &writer, writer.resolution() / 25.4, pageCount, std::move(runningHead)) {
+}
+
+ReportCanvas::ReportCanvas(QImage& image, QString caption)
+    : ReportCanvas(blank(image), nullptr, image.width() / kPageWidth, 0, std::move(caption)) {}
+
+ReportCanvas::ReportCanvas(QPaintDevice& device, QPdfWriter* writer, double unitsPerMm,
+                           int pageCount, QString runningHead)
+    : device_(device),
+      writer_(writer),
+      unitsPerMm_(unitsPerMm),
       pageCount_(pageCount),
       runningHead_(std::move(runningHead)) {
-  if (!painter_.begin(&writer_)) throw std::runtime_error("the PDF report cannot be drawn");
+  if (!painter_.begin(&device_)) {
+    throw std::runtime_error(writer_ != nullptr ? "the PDF report cannot be drawn"
+                                                : "the picture cannot be drawn");
+  }
   painter_.setRenderHint(QPainter::Antialiasing);
   drawFrame();
 }
 
 void ReportCanvas::nextPage() {
-  writer_.newPage();
+  if (writer_ == nullptr) throw std::logic_error("an image has one page");
+  writer_->newPage();
   ++page_;
   drawFrame();
 }
@@ -37,13 +63,13 @@ void ReportCanvas::text(double x, double y, double width, double height, const Q
                         Qt::Alignment alignment) {
   const QRectF box = rect(x, y, width, height);
   const QString shown =
-      QFontMetricsF(painter_.font(), &writer_).elidedText(text, Qt::ElideRight, box.width());
+      QFontMetricsF(painter_.font(), &device_).elidedText(text, Qt::ElideRight, box.width());
   painter_.drawText(box, static_cast<int>(alignment | Qt::AlignVCenter), shown);
 }
 
 double ReportCanvas::wrappedText(double x, double y, double width, double lineHeight,
                                  const QString& text) {
-  const QFontMetricsF metrics(painter_.font(), &writer_);
+  const QFontMetricsF metrics(painter_.font(), &device_);
   const double widthUnits = units(width);
   QStringList lines;
   QString line;
@@ -63,7 +89,7 @@ double ReportCanvas::wrappedText(double x, double y, double width, double lineHe
 }
 
 QSizeF ReportCanvas::textSize(const QString& text) const {
-  const QFontMetricsF metrics(painter_.font(), &writer_);
+  const QFontMetricsF metrics(painter_.font(), &device_);
   return QSizeF(metrics.horizontalAdvance(text), metrics.height()) / unitsPerMm_;
 }
 
@@ -71,8 +97,10 @@ void ReportCanvas::drawFrame() {
   painter_.setPen(Qt::black);
   painter_.setFont(font(8));
   text(kMargin, 10, kBodyWidth, 6, runningHead_);
-  text(kMargin, kBodyBottom + 4, kBodyWidth, 6,
-       QStringLiteral("Page %1 of %2").arg(page_).arg(pageCount_), Qt::AlignRight);
+  if (pageCount_ > 0) {
+    text(kMargin, kBodyBottom + 4, kBodyWidth, 6,
+         QStringLiteral("Page %1 of %2").arg(page_).arg(pageCount_), Qt::AlignRight);
+  }
   painter_.setPen(QPen(Qt::gray, units(0.2)));
   painter_.drawLine(at(kMargin, 17), at(kPageWidth - kMargin, 17));
   painter_.setPen(Qt::black);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QFont>
+#include <QImage>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QRectF>
@@ -23,15 +24,20 @@ class ReportCanvas {
   // Begins painting on `writer`, whose pages are A4 without margins. Throws std::runtime_error
   // when the writer cannot be painted on.
   ReportCanvas(QPdfWriter& writer, int pageCount, QString runningHead);
+  // Begins painting one page on `image`, of an A4 page's proportions, for the screen: white,
+  // `caption` as its head and no page number. Sets the image's resolution so that fonts take the
+  // room on it that they take on paper.
+  ReportCanvas(QImage& image, QString caption);
   ReportCanvas(const ReportCanvas&) = delete;
   ReportCanvas& operator=(const ReportCanvas&) = delete;
 
   // Starts the next page (the first one is started by the constructor) with its head and number.
+  // A PDF's only: an image has one page.
   void nextPage();
   void finish();
 
   QPainter& painter() { return painter_; }
-  // Millimetres as the writer's units.
+  // Millimetres as the device's units.
   double units(double mm) const { return mm * unitsPerMm_; }
   QPointF at(double x, double y) const { return {units(x), units(y)}; }
   QRectF rect(double x, double y, double width, double height) const {
@@ -51,12 +57,15 @@ class ReportCanvas {
   QSizeF textSize(const QString& text) const;
 
  private:
+  ReportCanvas(QPaintDevice& device, QPdfWriter* writer, double unitsPerMm, int pageCount,
+               QString runningHead);
   void drawFrame();
 
-  QPdfWriter& writer_;
+  QPaintDevice& device_;
+  QPdfWriter* writer_;  // none for an image
   QPainter painter_;
   double unitsPerMm_;
-  int pageCount_;
+  int pageCount_;  // none shown when 0
   int page_ = 1;
   QString runningHead_;
 };

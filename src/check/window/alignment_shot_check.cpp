@@ -5,6 +5,7 @@
 #include "check/alignment_outputs.h"
 #include "check/alignment_run.h"
 #include "check/draw/alignment_drawing.h"
+#include "check/report/alignment_pages.h"
 #include "check/report/alignment_report.h"
 #include "numbers/number_format.h"
 
@@ -104,6 +105,11 @@ class AlignmentShotCheck : public ShotCheck {
   void saveCsv(const std::filesystem::path& path) const override { saveAlignmentCsv(path, run_); }
   void savePdf(const std::filesystem::path& path, const CheckReport& signOff) const override {
     report::saveAlignmentPdfReport(path, run_, signOff, QDateTime::currentDateTime());
+  }
+
+  QString pictureCaption() const override { return "Long section"; }
+  void drawPicture(report::ReportCanvas& canvas) const override {
+    report::drawLongSectionPage(canvas, run_, run_.report());
   }
 
  private:

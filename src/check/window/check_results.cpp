@@ -9,6 +9,7 @@
 #include <QTableView>
 #include <QVBoxLayout>
 
+#include "check/window/page_picture_view.h"
 #include "check/window/pair_columns.h"
 #include "check/window/pair_table_model.h"
 #include "check/window/point_list_model.h"
@@ -19,7 +20,7 @@
 namespace check {
 namespace {
 
-enum Page { Pairs, Summary, Unmatched };
+enum Page { Pairs, Summary, Picture, Unmatched };
 
 // A table over a sorting proxy, its models shown through showModel().
 QTableView* resultsTable(const char* name, QWidget* parent) {
@@ -71,6 +72,9 @@ CheckResults::CheckResults(QWidget* parent) : QTabWidget(parent) {
   summaryArea->setWidgetResizable(true);
   summaryArea->setFrameShape(QFrame::NoFrame);
   addTab(summaryArea, "Summary");
+  picture_ = new PagePictureView(this);
+  addTab(picture_, "Picture");
+  setTabVisible(Picture, false);
   addTab(unmatchedPage(), "Unmatched");
   setEnabled(false);
 }
@@ -131,6 +135,7 @@ void CheckResults::showRun(std::shared_ptr<const CheckRun> run) {
   setTabText(Unmatched, QString("Unmatched (%1 + %2)")
                             .arg(pairing.unmatchedDesign.size())
                             .arg(pairing.unmatchedSurvey.size()));
+  setTabVisible(Picture, false);
   setTabVisible(Unmatched, true);
   shotCounts_->hide();
   setEnabled(true);
@@ -142,6 +147,9 @@ void CheckResults::showShots(std::shared_ptr<const ShotCheck> shots) {
   pairIds_->showFirstColumnOnly();
   summary_->showReport(shots->report(), shots->counts());
   setTabText(Pairs, QString("Shots (%1)").arg(shots->rowCount()));
+  picture_->showPicture(*shots);
+  setTabText(Picture, shots->pictureCaption());
+  setTabVisible(Picture, true);
   setTabVisible(Unmatched, false);
   shotCounts_->setText(shots->counts());
   shotCounts_->show();

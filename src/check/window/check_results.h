@@ -14,11 +14,13 @@ class QTableView;
 namespace check {
 
 class FrozenFirstColumn;
+class PagePictureView;
 class ResultsProxy;
 class SummaryView;
 
 // The results of a check: the pairs (sortable, failures in red, failures only on request), the
-// summary with the statistics, and the points left unmatched and the lines skipped.
+// summary with the statistics, the picture of a check against a surface or along an alignment,
+// and the points left unmatched and the lines skipped.
 class CheckResults : public QTabWidget {
   Q_OBJECT
 
@@ -46,6 +48,7 @@ class CheckResults : public QTabWidget {
   FrozenFirstColumn* pairIds_ = nullptr;
   ResultsProxy* pairOrder_ = nullptr;
   SummaryView* summary_ = nullptr;
+  PagePictureView* picture_ = nullptr;
   QTableView* neverSurveyed_ = nullptr;
   QTableView* noDesign_ = nullptr;
   QListWidget* skipped_ = nullptr;

@@ -11,6 +11,10 @@
 #include "check/check_report.h"
 #include "check/draw_settings.h"
 
+namespace check::report {
+class ReportCanvas;
+}
+
 namespace check {
 
 // One cell of a shot's row: the text shown, and the number it sorts by where it holds one.
@@ -42,6 +46,10 @@ class ShotCheck {
   // The PDF of `kestova check --pdf`, with the job's fields and report settings of `signOff`
   // (report() with what the user gave for sign-off), whole or not at all. Needs a QApplication.
   virtual void savePdf(const std::filesystem::path& path, const CheckReport& signOff) const = 0;
+  // The picture that the PDF report gives a page to, shown beside the summary: its caption
+  // ("Plan", "Long section"), and the page drawn on `canvas`.
+  virtual QString pictureCaption() const = 0;
+  virtual void drawPicture(report::ReportCanvas& canvas) const = 0;
 };
 
 }  // namespace check

@@ -3,6 +3,7 @@
 #include <QDateTime>
 
 #include "check/draw/surface_drawing.h"
+#include "check/report/surface_pages.h"
 #include "check/report/surface_report.h"
 #include "check/surface_csv.h"
 #include "numbers/number_format.h"
@@ -80,6 +81,11 @@ class SurfaceShotCheck : public ShotCheck {
   void saveCsv(const std::filesystem::path& path) const override { saveSurfaceCsv(path, run_); }
   void savePdf(const std::filesystem::path& path, const CheckReport& signOff) const override {
     report::saveSurfacePdfReport(path, run_, signOff.fields, QDateTime::currentDateTime());
+  }
+
+  QString pictureCaption() const override { return "Plan"; }
+  void drawPicture(report::ReportCanvas& canvas) const override {
+    report::drawSurfacePlanPage(canvas, run_, run_.report());
   }
 
  private:

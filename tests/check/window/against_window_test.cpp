@@ -11,6 +11,7 @@
 
 #include "check/draw/deviation_layers.h"
 #include "check/draw/earlier_check.h"
+#include "check/window/page_picture_view.h"
 #include "check/window/shot_drawer.h"
 #include "check_window_fixture.h"
 #include "host/automation/host_application.h"
@@ -187,6 +188,50 @@ TEST_P(AgainstWindow, ShowsTheShotsAsTheCommandLineWritesThem) {
   EXPECT_FALSE(overview.contains("Pairs")) << "shots are not paired";
   // A histogram of each difference, dz among them.
   EXPECT_EQ(find<QWidget>("statistics")->parentWidget()->findChildren<QChartView*>().size(), 2);
+}
+
+// How many of the pixels of the page's top 240 mm, above the plan's legend, are of `colour`.
+int pixelsOf(const QImage& page, const QColor& colour) {
+  int count = 0;
+  for (int y = 0; y < page.height() * 240 / 297; ++y) {
+    for (int x = 0; x < page.width(); ++x) count += page.pixelColor(x, y) == colour;
+  }
+  return count;
+}
+
+TEST_P(AgainstWindow, ShowsThePicturePageBesideTheSummaryUntilAPointCheck) {
+  checkTheExample();
+  auto* view = window->findChild<PagePictureView*>();
+  ASSERT_NE(view, nullptr);
+  auto* tabs = qobject_cast<QTabWidget*>(view->parentWidget()->parentWidget());
+  ASSERT_NE(tabs, nullptr);
+  const int tab = tabs->indexOf(view);
+  EXPECT_TRUE(tabs->isTabVisible(tab));
+  EXPECT_EQ(tabs->tabText(tab), alongAlignment() ? "Long section" : "Plan");
+  EXPECT_EQ(tabs->tabText(tab - 1), "Summary") << "beside the summary";
+
+  const QImage& picture = view->picture();
+  ASSERT_FALSE(picture.isNull());
+  EXPECT_NEAR(double(picture.height()) / picture.width(), 297.0 / 210.0, 0.01) << "an A4 page";
+  // The surface's shots in the pale red and blue of dz just outside tolerance; the long
+  // section's shots in the green of a pass and the red of a failure.
+  const std::vector<QColor> colours =
+      alongAlignment() ? std::vector<QColor>{QColor(0, 160, 0), QColor(220, 0, 0)}
+                       : std::vector<QColor>{QColor(250, 160, 140), QColor(140, 175, 240)};
+  for (const QColor& colour : colours) {
+    EXPECT_GT(pixelsOf(picture, colour), 10) << colour.name().toStdString();
+  }
+  tabs->setCurrentIndex(tab);
+  const auto* shown = view->findChild<QLabel*>("pagePicture");
+  ASSERT_NE(shown, nullptr);
+  EXPECT_EQ(shown->pixmap().width(), view->viewport()->width()) << "fitted to the width";
+
+  find<QRadioButton>("againstPoints")->click();
+  choose("design", example("design.csv"));
+  choose("survey", example("survey.csv"));
+  check();
+  EXPECT_FALSE(tabs->isTabVisible(tab)) << "a point check has no picture page";
+  EXPECT_TRUE(tabs->isTabVisible(tabs->count() - 1)) << "its unmatched points instead";
 }
 
 TEST_P(AgainstWindow, DrawsEveryShotAndReplacesTheEarlierCheck) {
