@@ -20,7 +20,9 @@
 namespace check {
 namespace {
 
-enum Page { Pairs, Summary, Picture, Unmatched };
+// The picture's tab follows the unmatched points' so that the pages keep their places; a check
+// shows one of them, either beside the summary.
+enum Page { Pairs, Summary, Unmatched, Picture };
 
 // A table over a sorting proxy, its models shown through showModel().
 QTableView* resultsTable(const char* name, QWidget* parent) {
@@ -72,10 +74,10 @@ CheckResults::CheckResults(QWidget* parent) : QTabWidget(parent) {
   summaryArea->setWidgetResizable(true);
   summaryArea->setFrameShape(QFrame::NoFrame);
   addTab(summaryArea, "Summary");
+  addTab(unmatchedPage(), "Unmatched");
   picture_ = new PagePictureView(this);
   addTab(picture_, "Picture");
   setTabVisible(Picture, false);
-  addTab(unmatchedPage(), "Unmatched");
   setEnabled(false);
 }
 
