@@ -37,18 +37,6 @@ std::string named(const AlignmentRun& run, const CheckReport& report, std::size_
   return run.survey.points[shot.shot].id + " at " + report.number(shot.station.chainage);
 }
 
-void writeStatistics(std::ostream& out, const CheckReport& report) {
-  TextTable table;
-  table.addRow({"", "n", "mean", "std dev", "rms", "min", "max", "largest", "at", "95%",
-                "within tolerance"});
-  for (std::size_t k = 0; k < report.comparison.schema.size(); ++k) {
-    const StatisticsCells c = statisticsCells(report, k);
-    table.addRow({c.name, c.count, c.mean, c.standardDeviation, c.rms, c.min, c.max, c.largest,
-                  c.largestId, c.percentile95, c.withinTolerance});
-  }
-  table.write(out);
-}
-
 void writeCrossSection(std::ostream& out, const AlignmentRun& run, const CheckReport& report) {
   const survey::CrossSection& section = run.section;
   if (!section.offsetByCode.empty()) {

@@ -42,18 +42,6 @@ void writeSkipped(std::ostream& out, const survey::PointFile& file) {
   }
 }
 
-void writeStatistics(std::ostream& out, const CheckReport& report) {
-  TextTable table;
-  table.addRow({"", "n", "mean", "std dev", "rms", "min", "max", "largest", "at", "95%",
-                "within tolerance"});
-  for (std::size_t k = 0; k < report.comparison.schema.size(); ++k) {
-    const StatisticsCells c = statisticsCells(report, k);
-    table.addRow({c.name, c.count, c.mean, c.standardDeviation, c.rms, c.min, c.max, c.largest,
-                  shownId(c.largestId), c.percentile95, c.withinTolerance});
-  }
-  table.write(out);
-}
-
 void writeFailures(std::ostream& out, const CheckReport& report) {
   const survey::Comparison& comparison = report.comparison;
   out << "Outside tolerance: " << comparison.failed << " of " << comparison.pairs.size()
@@ -131,6 +119,18 @@ void writeSummary(std::ostream& out, const CheckReport& report) {
   }
   writeFailures(out, report);
   for (const std::string& warning : report.warnings) out << "Warning: " << warning << '\n';
+}
+
+void writeStatistics(std::ostream& out, const CheckReport& report) {
+  TextTable table;
+  table.addRow({"", "n", "mean", "std dev", "rms", "min", "max", "largest", "at", "95%",
+                "within tolerance"});
+  for (std::size_t k = 0; k < report.comparison.schema.size(); ++k) {
+    const StatisticsCells c = statisticsCells(report, k);
+    table.addRow({c.name, c.count, c.mean, c.standardDeviation, c.rms, c.min, c.max, c.largest,
+                  shownId(c.largestId), c.percentile95, c.withinTolerance});
+  }
+  table.write(out);
 }
 
 }  // namespace check

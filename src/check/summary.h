@@ -14,4 +14,7 @@ void writeSummary(std::ostream& out, const CheckReport& report);
 // how each was read. Every check's summary opens with it.
 void writeSurvey(std::ostream& out, const survey::PointFile& surveyed);
 
+// The statistics of every component of `report`, a row each, long ids cut short.
+void writeStatistics(std::ostream& out, const CheckReport& report);
+
 }  // namespace check

@@ -13,18 +13,6 @@ namespace {
 // Lists longer than this are cut short on the terminal; the CSV has them all.
 constexpr std::size_t kListed = 20;
 
-void writeStatistics(std::ostream& out, const CheckReport& report) {
-  TextTable table;
-  table.addRow({"", "n", "mean", "std dev", "rms", "min", "max", "largest", "at", "95%",
-                "within tolerance"});
-  for (std::size_t k = 0; k < report.comparison.schema.size(); ++k) {
-    const StatisticsCells c = statisticsCells(report, k);
-    table.addRow({c.name, c.count, c.mean, c.standardDeviation, c.rms, c.min, c.max, c.largest,
-                  c.largestId, c.percentile95, c.withinTolerance});
-  }
-  table.write(out);
-}
-
 void writeFailures(std::ostream& out, const SurfaceRun& run, const CheckReport& report) {
   const survey::Comparison& comparison = run.comparison;
   out << "Outside tolerance: " << comparison.failed << " of "

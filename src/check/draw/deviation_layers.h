@@ -10,7 +10,8 @@ namespace check::draw {
 inline constexpr char kPassLayer[] = "DEV-PASS";        // green
 inline constexpr char kFailLayer[] = "DEV-FAIL";        // red
 inline constexpr char kMissingLayer[] = "DEV-MISSING";  // magenta: design points not surveyed
-inline constexpr char kOutsideLayer[] = "DEV-OUTSIDE";  // grey: shots off the reference (beyond an alignment, off a surface)
+inline constexpr char kOutsideLayer[] =
+    "DEV-OUTSIDE";  // grey: shots off the reference (beyond an alignment, off a surface)
 inline constexpr cad::Color kPassColor = 3;
 inline constexpr cad::Color kFailColor = 1;
 inline constexpr cad::Color kMissingColor = 6;

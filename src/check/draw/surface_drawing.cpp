@@ -1,16 +1,12 @@
 #include "check/draw/surface_drawing.h"
 
 #include <cmath>
-#include <memory>
 #include <stdexcept>
 
 #include "check/draw/batch_space.h"
 #include "check/draw/deviation_layers.h"
 #include "check/draw/earlier_check.h"
-#include "host/automation/host_application.h"
-#include "host/dxf/reader.h"
-#include "host/dxf/save.h"
-#include "host/dxf/writer.h"
+#include "check/draw/vector_dxf.h"
 #include "insert/draw_vectors.h"
 
 namespace check::draw {
@@ -73,20 +69,8 @@ void drawSurfaceShots(cad::Document& drawing, const SurfaceRun& run, const DrawS
 }
 
 std::vector<std::string> saveSurfaceDrawing(const VectorDrawingJob& job, const SurfaceRun& run) {
-  std::shared_ptr<host::model::Document> model =
-      job.drawing ? std::shared_ptr<host::model::Document>(host::dxf::readDxf(*job.drawing))
-                  : std::make_shared<host::model::Document>();
-  auto cad = std::make_shared<host::HostApplication>();
-  cad->addDocument(model);
-  try {
-    drawSurfaceShots(*cad->ActiveDocument(), run, job.settings);
-  } catch (const cad::AutomationError& e) {
-    throw std::runtime_error(job.out.string() +
-                             ": the shots could not be drawn: " + e.description());
-  }
-  std::vector<std::string> leftOut = host::dxf::contentNotSaved(*model);
-  host::dxf::saveDxf(*model, job.out);
-  return leftOut;
+  return saveDrawnCopy(
+      job, "shots", [&](cad::Document& drawing) { drawSurfaceShots(drawing, run, job.settings); });
 }
 
 }  // namespace check::draw
