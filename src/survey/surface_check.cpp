@@ -20,16 +20,21 @@ const ComponentSchema& surfaceComponents() {
 SurfaceShots::SurfaceShots(const SurfaceLocator& design, const std::vector<Point>& shots)
     : shots_(shots), hits_(shots.size()) {
   // Shots in the order of the grid's cells: a survey in the order it was walked, or in none,
-  // would look up faces all over the surface.
-  std::vector<std::uint64_t> order(shots.size());
+  // would look up faces all over the surface. Their positions travel with them, as a shot's
+  // record far away in memory would cost as much to reach as the faces.
+  struct Placed {
+    std::uint64_t key;  // the cell, then the shot
+    double x;
+    double y;
+  };
+  std::vector<Placed> order(shots.size());
   for (std::size_t i = 0; i < shots.size(); ++i) {
-    order[i] = (static_cast<std::uint64_t>(design.cellOf(shots[i].x, shots[i].y)) << 32) | i;
+    const std::uint64_t cell = design.cellOf(shots[i].x, shots[i].y);
+    order[i] = {(cell << 32) | i, shots[i].x, shots[i].y};
   }
-  std::sort(order.begin(), order.end());
-  for (const std::uint64_t key : order) {
-    const std::size_t i = key & 0xFFFFFFFFu;
-    hits_[i] = design.at(shots[i].x, shots[i].y);
-  }
+  std::sort(order.begin(), order.end(),
+            [](const Placed& a, const Placed& b) { return a.key < b.key; });
+  for (const Placed& shot : order) hits_[shot.key & 0xFFFFFFFFu] = design.at(shot.x, shot.y);
 }
 
 const ComponentSchema& SurfaceShots::schema() const {

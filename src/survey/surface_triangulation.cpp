@@ -2,9 +2,12 @@
 
 #include <CGAL/Constrained_Delaunay_triangulation_2.h>
 #include <CGAL/Exact_predicates_inexact_constructions_kernel.h>
+#include <CGAL/Spatial_sort_traits_adapter_2.h>
 #include <CGAL/Triangulation_face_base_with_info_2.h>
 #include <CGAL/Triangulation_vertex_base_with_info_2.h>
+#include <CGAL/spatial_sort.h>
 #include <deque>
+#include <numeric>
 
 #include "numbers/number_format.h"
 #include "survey/line_crossing.h"
@@ -23,14 +26,17 @@ using Triangulation =
     CGAL::Constrained_Delaunay_triangulation_2<Kernel, Structure, CGAL::Exact_predicates_tag>;
 using Plan = Kernel::Point_2;
 
-void insertBreaklines(Triangulation& triangulation, const TriangulationInput& input) {
+// `corners` holds the vertex of each breakline point, the breaklines one after another: a
+// constraint between two points given by place would be searched for from nowhere.
+void insertBreaklines(Triangulation& triangulation, const TriangulationInput& input,
+                      const std::vector<Triangulation::Vertex_handle>& corners) {
+  std::size_t first = 0;
   for (const Breakline& breakline : input.breaklines) {
     const std::size_t before = triangulation.number_of_vertices();
-    for (std::size_t i = 0; i + 1 < breakline.points.size(); ++i) {
-      const SurfacePoint& a = breakline.points[i];
-      const SurfacePoint& b = breakline.points[i + 1];
-      triangulation.insert_constraint(Plan(a.x, a.y), Plan(b.x, b.y));
+    for (std::size_t i = first; i + 1 < first + breakline.points.size(); ++i) {
+      if (corners[i] != corners[i + 1]) triangulation.insert_constraint(corners[i], corners[i + 1]);
     }
+    first += breakline.points.size();
     if (triangulation.number_of_vertices() == before) continue;
     // A crossing adds a corner of no known level: the design is not clear there.
     if (const std::optional<SurfacePoint> at = selfCrossing(breakline.points)) {
@@ -82,25 +88,44 @@ void dropLongOuterFaces(Triangulation& triangulation, double maxEdge) {
 }  // namespace
 
 TinSurface triangulate(const TriangulationInput& input) {
+  std::vector<SurfacePoint> given = input.points;
+  for (const Breakline& breakline : input.breaklines) {
+    given.insert(given.end(), breakline.points.begin(), breakline.points.end());
+  }
+  // Inserted along a space-filling curve, each point is found from the last one in a few
+  // steps. The points are kept in that order, and the faces come out near it, so that whoever
+  // walks the surface's faces finds their corners near each other in memory.
+  std::vector<Plan> plan;
+  plan.reserve(given.size());
+  for (const SurfacePoint& p : given) plan.emplace_back(p.x, p.y);
+  std::vector<std::size_t> order(given.size());
+  std::iota(order.begin(), order.end(), std::size_t{0});
+  using SortTraits =
+      CGAL::Spatial_sort_traits_adapter_2<Kernel, CGAL::Pointer_property_map<Plan>::type>;
+  CGAL::spatial_sort(order.begin(), order.end(), SortTraits(CGAL::make_property_map(plan)),
+                     CGAL::Hilbert_sort_middle_policy());
   TinSurface surface;
   surface.name = input.name;
-  surface.points = input.points;
-  for (const Breakline& breakline : input.breaklines) {
-    surface.points.insert(surface.points.end(), breakline.points.begin(), breakline.points.end());
-  }
-  std::vector<std::pair<Plan, std::uint32_t>> plan;
-  plan.reserve(surface.points.size());
-  for (std::size_t i = 0; i < surface.points.size(); ++i) {
-    plan.emplace_back(Plan(surface.points[i].x, surface.points[i].y),
-                      static_cast<std::uint32_t>(i));
-  }
+  surface.points.reserve(given.size());
   Triangulation triangulation;
-  triangulation.insert(plan.begin(), plan.end());
+  Triangulation::Face_handle hint;
+  std::vector<Triangulation::Vertex_handle> breaklineCorners(given.size() - input.points.size());
+  for (const std::size_t i : order) {
+    const std::size_t before = triangulation.number_of_vertices();
+    const Triangulation::Vertex_handle vertex = triangulation.insert(plan[i], hint);
+    hint = vertex->face();
+    if (i >= input.points.size()) breaklineCorners[i - input.points.size()] = vertex;
+    // Of points in one place, the first given holds its level, whichever was inserted first.
+    if (triangulation.number_of_vertices() > before || i < order[vertex->info()]) {
+      vertex->info() = static_cast<std::uint32_t>(surface.points.size());
+    }
+    surface.points.push_back(given[i]);
+  }
   if (triangulation.dimension() < 2) {
     throw PointFileError(
         input.name, 0, "cannot be made a surface: it needs three points that are not on one line");
   }
-  insertBreaklines(triangulation, input);
+  insertBreaklines(triangulation, input, breaklineCorners);
   if (input.maxEdge) dropLongOuterFaces(triangulation, *input.maxEdge);
   surface.faces.reserve(triangulation.number_of_faces());
   for (auto face : triangulation.finite_face_handles()) {

@@ -177,6 +177,44 @@ TEST(SurfaceTriangulation, MaxEdgeLeavesOutLongFacesAlongTheHull) {
   EXPECT_EQ(trimmed.faces.size(), 32u);
 }
 
+TEST(SurfaceTriangulation, OfPointsInOnePlaceTheFirstGivenHoldsItsLevel) {
+  // Repeated shots on one spot, in either order and among enough others that the order of
+  // insertion is not the order given.
+  const std::vector<SurfacePoint> square = {{0, 0, 0}, {10, 0, 0}, {10, 10, 0}, {0, 10, 0}};
+  for (const double first : {5.0, 9.0}) {
+    TriangulationInput input{"shots.csv", {{5, 5, first}}, {}, {}};
+    for (int k = 0; k < 200; ++k) input.points.push_back({0.05 * k, 0.07 * (k % 13), 0.0});
+    input.points.insert(input.points.end(), square.begin(), square.end());
+    input.points.push_back({5, 5, 14.0 - first});
+    EXPECT_NEAR(SurfaceLocator(triangulate(input)).at(5, 5)->z, first, 1e-12) << first;
+  }
+}
+
+TEST(SurfaceTriangulation, ManyBreaklinesAreFollowedEachOnItsOwnPoints) {
+  // Kerbs raised 0.15 above a plane, across a field of points: every kerb point keeps its level,
+  // and midway along each kerb segment the surface is at the kerb's level.
+  TriangulationInput input{"design.csv", {}, {}, {}};
+  for (int i = 0; i <= 40; ++i) {
+    for (int j = 0; j <= 40; ++j) input.points.push_back({1.0 * i + 0.5, 1.0 * j + 0.3, 0.0});
+  }
+  for (int b = 0; b < 5; ++b) {
+    Breakline kerb{{}, static_cast<std::size_t>(10 + b)};
+    for (int k = 0; k < 8; ++k)
+      kerb.points.push_back({2.0 + 5.0 * k, 4.0 + 8.0 * b + 0.5 * k, 0.15});
+    input.breaklines.push_back(kerb);
+  }
+  const TinSurface surface = triangulate(input);
+  const SurfaceLocator locator(surface);
+  for (const Breakline& kerb : input.breaklines) {
+    for (std::size_t k = 0; k + 1 < kerb.points.size(); ++k) {
+      const SurfacePoint& a = kerb.points[k];
+      const SurfacePoint& b = kerb.points[k + 1];
+      EXPECT_NEAR(locator.at((a.x + b.x) / 2, (a.y + b.y) / 2)->z, 0.15, 1e-9)
+          << "kerb line " << kerb.line << ", segment " << k;
+    }
+  }
+}
+
 TEST(SurfaceTriangulation, PointsOnOneLineAreRefused) {
   EXPECT_THROW(triangulate({"line.csv", {{0, 0, 0}, {1, 1, 0}, {2, 2, 0}}, {}, {}}),
                PointFileError);

@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <stdexcept>
+#include <utility>
 
 #include "survey/surface_locator.h"
 
@@ -84,6 +86,32 @@ TEST(SurfaceVolumes, AGridSharesTheVolumesOutOverItsSquares) {
   EXPECT_NEAR(sum, volumes.total.fill, 1e-9);
   EXPECT_NEAR(volumes.total.fill, 200.0, 1e-9);
   EXPECT_THROW(volumesBetween(surveyed, design, locator, 0.001), std::invalid_argument);
+}
+
+TEST(SurfaceVolumes, ASmallPieceFarFromTheFirstShotKeepsItsDigits) {
+  // A 2 cm square of survey 6 km from the survey's first point, rising 1 in 1 in x over a flat
+  // design: its area and volume are worked out near the piece, not from the far point.
+  const TinSurface design =
+      rectangle(500000, 6e6, 506000, 6006000, [](double, double) { return 100.0; });
+  const SurfaceLocator locator(design);
+  const double x0 = 505000, y0 = 6004000, side = 0.02;
+  TinSurface surveyed;
+  surveyed.points = {{500000, 6e6, 100.0}};
+  for (const auto& [x, y] :
+       {std::pair{x0, y0}, {x0 + side, y0}, {x0 + side, y0 + side}, {x0, y0 + side}}) {
+    surveyed.points.push_back({x, y, 100.5 + (x - x0)});
+  }
+  surveyed.faces = {{1, 2, 3}, {1, 3, 4}};
+  // The sides as the coordinates hold them: 6004000.02 is not exact in binary.
+  const double width = surveyed.points[2].x - x0, depth = surveyed.points[4].y - y0;
+  const double area = width * depth, fill = area * (0.5 + width / 2);
+  for (const std::optional<double> grid :
+       {std::optional<double>{}, std::optional<double>{1000.0}}) {
+    const SurfaceVolumes volumes = volumesBetween(surveyed, design, locator, grid);
+    EXPECT_NEAR(volumes.total.area, area, area * 1e-9) << grid.has_value();
+    EXPECT_NEAR(volumes.total.fill, fill, fill * 1e-9) << grid.has_value();
+    EXPECT_EQ(volumes.total.cut, 0.0);
+  }
 }
 
 TEST(SurfaceVolumes, SquaresOfAnySizeShareOutTheSameVolumes) {
