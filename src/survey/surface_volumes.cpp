@@ -5,6 +5,7 @@
 #include <cmath>
 #include <stdexcept>
 
+#include "survey/boundary_cut.h"
 #include "survey/plan_polygon.h"
 
 namespace survey {
@@ -218,6 +219,8 @@ SurfaceVolumes volumesBetween(const TinSurface& surveyed, const TinSurface& desi
     levels[d] = designFace(face);
     boxes[d] = boxOf(face);
   }
+  // Pieces of faces a boundary crosses count only within it.
+  const BoundaryCut boundaries(design, locator, origin);
   std::vector<std::uint32_t> seenBy(design.faces.size(), 0);
   const auto compare = [&](std::size_t s, const LocalFace& shot) {
     if (shot.flat) return;
@@ -243,12 +246,14 @@ SurfaceVolumes volumesBetween(const TinSurface& surveyed, const TinSurface& desi
                            const Linear difference{shot.plane.c - level.plane.c,
                                                    shot.plane.a - level.plane.a,
                                                    shot.plane.b - level.plane.b};
-                           bySide(*piece, difference, [&](const PlanPolygon& part, bool fill) {
-                             if (grid) {
-                               grid->add(part, difference, fill, volumes.total);
-                             } else {
-                               addPiece(part, difference, fill, volumes.total);
-                             }
+                           boundaries.forPartsWithin(d, *piece, [&](const PlanPolygon& within) {
+                             bySide(within, difference, [&](const PlanPolygon& part, bool fill) {
+                               if (grid) {
+                                 grid->add(part, difference, fill, volumes.total);
+                               } else {
+                                 addPiece(part, difference, fill, volumes.total);
+                               }
+                             });
                            });
                          });
   };
