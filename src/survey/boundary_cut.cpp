@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <vector>
 
 namespace survey {
 namespace {
@@ -43,6 +44,18 @@ Plan insideOf(const PlanPolygon& polygon) {
   return {mean.x / count, mean.y / count};
 }
 
+// Halves `polygon` along the diagonal from its first corner, the corners copied without
+// rounding, so that a cut of either half leaves room for more corners.
+void halve(const PlanPolygon& polygon, PlanPolygon& first, PlanPolygon& second) {
+  const std::size_t middle = polygon.size / 2;
+  first.size = middle + 1;
+  std::copy_n(polygon.corners.begin(), first.size, first.corners.begin());
+  second.size = polygon.size - middle + 1;
+  std::copy_n(polygon.corners.begin() + static_cast<std::ptrdiff_t>(middle), second.size - 1,
+              second.corners.begin());
+  second.corners[second.size - 1] = polygon.corners[0];
+}
+
 }  // namespace
 
 BoundaryCut::BoundaryCut(const TinSurface& design, const SurfaceLocator& locator,
@@ -50,34 +63,39 @@ BoundaryCut::BoundaryCut(const TinSurface& design, const SurfaceLocator& locator
     : crossings_(design, locator), region_(design.boundaries), origin_(origin) {}
 
 void BoundaryCut::cutAcross(const PlanPolygon& piece, std::span<const BoundaryEdge> edges,
-                            std::size_t next, const PartVisit& visit) const {
-  for (std::size_t k = next; k < edges.size(); ++k) {
-    const Plan p{edges[k].x0 - origin_.x, edges[k].y0 - origin_.y};
-    const Plan q{edges[k].x1 - origin_.x, edges[k].y1 - origin_.y};
-    if (!passesThrough(p, q, piece)) continue;
-    if (piece.size >= kMostCorners) {
-      // Halved along a diagonal first, without rounding, so that a cut leaves room for more.
-      const std::size_t middle = piece.size / 2;
-      PlanPolygon first, second;
-      first.size = middle + 1;
-      std::copy_n(piece.corners.begin(), first.size, first.corners.begin());
-      second.size = piece.size - middle + 1;
-      std::copy_n(piece.corners.begin() + static_cast<std::ptrdiff_t>(middle), second.size - 1,
-                  second.corners.begin());
-      second.corners[second.size - 1] = piece.corners[0];
-      cutAcross(first, edges, k, visit);
-      cutAcross(second, edges, k, visit);
-      return;
+                            const PartVisit& visit) const {
+  // Parts still to be cut, each by the edges from `next` on: kept here rather than on the call
+  // stack, as a ring of thousands of edges may turn within one piece.
+  struct Part {
+    PlanPolygon polygon;
+    std::size_t next;
+  };
+  std::vector<Part> parts{{piece, 0}};
+  while (!parts.empty()) {
+    const Part part = parts.back();
+    parts.pop_back();
+    bool cut = false;
+    for (std::size_t k = part.next; k < edges.size() && !cut; ++k) {
+      const Plan p{edges[k].x0 - origin_.x, edges[k].y0 - origin_.y};
+      const Plan q{edges[k].x1 - origin_.x, edges[k].y1 - origin_.y};
+      if (!passesThrough(p, q, part.polygon)) continue;
+      PlanPolygon left, right;
+      if (part.polygon.size >= kMostCorners) {
+        halve(part.polygon, left, right);
+        parts.push_back({left, k});
+        parts.push_back({right, k});
+        cut = true;
+      } else if (split(part.polygon, leftOf(p, q), left, &right) == Cut::Across) {
+        if (left.size > 0) parts.push_back({left, k + 1});
+        if (right.size > 0) parts.push_back({right, k + 1});
+        cut = true;
+      }
     }
-    PlanPolygon left, right;
-    if (split(piece, leftOf(p, q), left, &right) != Cut::Across) continue;
-    if (left.size > 0) cutAcross(left, edges, k + 1, visit);
-    if (right.size > 0) cutAcross(right, edges, k + 1, visit);
-    return;
+    if (cut) continue;
+    // No edge passes through the part: it lies wholly within the boundaries or beyond them.
+    const Plan inside = insideOf(part.polygon);
+    if (region_.contains(inside.x + origin_.x, inside.y + origin_.y)) visit(part.polygon);
   }
-  // No edge passes through the part: it lies wholly within the boundaries or beyond them.
-  const Plan inside = insideOf(piece);
-  if (region_.contains(inside.x + origin_.x, inside.y + origin_.y)) visit(piece);
 }
 
 }  // namespace survey

@@ -33,15 +33,15 @@ class BoundaryCut {
       case BoundaryCrossings::Side::Beyond:
         return;
       case BoundaryCrossings::Side::Across:
-        return cutAcross(piece, crossings_.edgesAcross(face), 0, visit);
+        return cutAcross(piece, crossings_.edgesAcross(face), visit);
     }
   }
 
  private:
   using PartVisit = std::function<void(const PlanPolygon&)>;
-  // Cuts `piece` along the edges from `next` on that pass through it, and visits its parts
-  // within the boundaries.
-  void cutAcross(const PlanPolygon& piece, std::span<const BoundaryEdge> edges, std::size_t next,
+  // Cuts `piece` along the edges that pass through it, and visits its parts within the
+  // boundaries.
+  void cutAcross(const PlanPolygon& piece, std::span<const BoundaryEdge> edges,
                  const PartVisit& visit) const;
 
   BoundaryCrossings crossings_;

@@ -110,21 +110,23 @@ TEST(BoundaryVolumes, APrismWithinTheBoundariesIsItsHeightTimesTheirArea) {
 }
 
 TEST(BoundaryVolumes, ManyEdgesWithinOnePieceAreCutAtEachOfThem) {
-  // A void of 64 corners on an ellipse inside a single design face: the part within it is cut
-  // along many edges, more than a piece has room for corners, and still comes out as the
+  // A void of many corners on an ellipse inside a single design face: the part within it is cut
+  // along all its edges, more than a piece has room for corners, and still comes out as the
   // polygon's area (a regular polygon's, squeezed to 0.6 of its height).
-  std::vector<std::pair<double, double>> ellipse;
   const double pi = 3.14159265358979323846, radius = 1.4;
-  for (int k = 0; k < 64; ++k) {
-    ellipse.emplace_back(3.0 + radius * std::cos(2 * pi * k / 64),
-                         1.2 + radius * std::sin(2 * pi * k / 64) * 0.6);
+  for (const int corners : {64, 1000}) {
+    std::vector<std::pair<double, double>> ellipse;
+    for (int k = 0; k < corners; ++k) {
+      ellipse.emplace_back(3.0 + radius * std::cos(2 * pi * k / corners),
+                           1.2 + radius * std::sin(2 * pi * k / corners) * 0.6);
+    }
+    const double area = 0.5 * corners * radius * radius * std::sin(2 * pi / corners) * 0.6;
+    const TinSurface designed = design({ring(kVoid, ellipse)});
+    const SurfaceLocator locator(designed);
+    const SurfaceVolumes volumes = volumesBetween(survey(101.0), designed, locator, std::nullopt);
+    EXPECT_NEAR(volumes.total.area, 400.0 - area, 1e-9) << corners;
+    EXPECT_NEAR(volumes.total.fill, 400.0 - area, 1e-9) << corners;
   }
-  const double area = 0.5 * 64 * radius * radius * std::sin(2 * pi / 64) * 0.6;
-  const TinSurface designed = design({ring(kVoid, ellipse)});
-  const SurfaceLocator locator(designed);
-  const SurfaceVolumes volumes = volumesBetween(survey(101.0), designed, locator, std::nullopt);
-  EXPECT_NEAR(volumes.total.area, 400.0 - area, 1e-9);
-  EXPECT_NEAR(volumes.total.fill, 400.0 - area, 1e-9);
 }
 
 TEST(BoundaryVolumes, GridSquaresAcrossABoundaryHoldTheirPartWithin) {
