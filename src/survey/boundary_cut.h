@@ -22,8 +22,8 @@ class BoundaryCut {
 
   // Visits the parts of `piece`, a convex anticlockwise part of design face `face`, that lie
   // within the boundaries: the piece itself for a face within them, nothing for a face beyond
-  // them, and for a face across them its parts between the boundaries' edges. Each part keeps
-  // room for five more corners.
+  // them, and for a face across them its parts between the boundaries' edges. A part cut here
+  // has seven corners at most, leaving room for five more cuts.
   template <class Visit>
   void forPartsWithin(std::size_t face, const PlanPolygon& piece, Visit visit) const {
     if (crossings_.none()) return visit(piece);
