@@ -14,8 +14,8 @@ namespace survey {
 // one. Throws PointFileError naming the file and the line: no TIN surface, several without a
 // name chosen (naming them), a surface without faces, a face naming a point the surface lacks,
 // a coordinate that is not a finite number, bad breaklines or boundaries (landxml_surface_lines.h).
-// Its breaklines and boundaries are kept; faces whose centres lie outside the boundaries are
-// left out.
+// Its breaklines and boundaries are kept; faces wholly outside the boundaries are left out, and
+// those a boundary crosses kept whole.
 TinSurface readLandXmlSurface(const std::filesystem::path& path,
                               const std::optional<std::string>& surfaceName);
 TinSurface parseLandXmlSurface(std::string_view text, const std::string& fileName,

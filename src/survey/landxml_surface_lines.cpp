@@ -2,10 +2,11 @@
 
 #include <string_view>
 
-#include "survey/boundary_region.h"
+#include "survey/boundary_crossings.h"
 #include "survey/coordinate_text.h"
 #include "survey/line_crossing.h"
 #include "survey/point_file_error.h"
+#include "survey/surface_locator.h"
 
 namespace survey {
 namespace {
@@ -128,15 +129,11 @@ void readSurfaceLines(const pugi::xml_node& surfaceNode, TinSurface& surface,
 
 void keepFacesWithinBoundaries(TinSurface& surface) {
   if (surface.boundaries.empty()) return;
-  const BoundaryRegion region(surface.boundaries);
+  const SurfaceLocator locator(surface);
+  const BoundaryCrossings crossings(surface, locator);
   std::size_t kept = 0;
   for (std::size_t f = 0; f < surface.faces.size(); ++f) {
-    double x = 0.0, y = 0.0;
-    for (const std::uint32_t corner : surface.faces[f]) {
-      x += surface.points[corner].x / 3.0;
-      y += surface.points[corner].y / 3.0;
-    }
-    if (!region.contains(x, y)) continue;
+    if (crossings.sideOf(f) == BoundaryCrossings::Side::Beyond) continue;
     surface.faces[kept] = surface.faces[f];
     if (f < surface.faceLines.size()) surface.faceLines[kept] = surface.faceLines[f];
     ++kept;

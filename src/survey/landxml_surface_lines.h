@@ -20,7 +20,8 @@ using LineAt = std::function<std::size_t(std::ptrdiff_t)>;
 // or crossing itself, a boundary of an unknown type.
 void readSurfaceLines(const pugi::xml_node& surfaceNode, TinSurface& surface, const LineAt& lineAt);
 
-// Leaves out the faces of `surface` whose centres lie outside its boundaries.
+// Leaves out the faces of `surface` that lie wholly outside its boundaries. A face a boundary
+// crosses is kept whole: where the surface is, inside it, is for the boundaries to say.
 void keepFacesWithinBoundaries(TinSurface& surface);
 
 }  // namespace survey

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <thread>
 
+#include "survey/boundary_cut.h"
 #include "survey/plan_polygon.h"
 #include "survey/volume_grid.h"
 
@@ -109,7 +110,8 @@ struct PartSums {
 
 // Adds the surveyed faces first..last, each cut by the design faces under it, to `sums`.
 void addFaces(const TinSurface& surveyed, std::size_t first, std::size_t last, const Design& design,
-              const SurfaceLocator& locator, const Plan& origin, PartSums& sums) {
+              const SurfaceLocator& locator, const Plan& origin, const BoundaryCut& boundaries,
+              PartSums& sums) {
   std::vector<std::uint32_t> seenBy(design.levels.size(), 0);
   std::array<PlanPolygon, 2> buffers;
   for (std::size_t s = first; s < last; ++s) {
@@ -136,12 +138,14 @@ void addFaces(const TinSurface& surveyed, std::size_t first, std::size_t last, c
                            const Linear difference{shot.plane.c - level.plane.c,
                                                    shot.plane.a - level.plane.a,
                                                    shot.plane.b - level.plane.b};
-                           bySide(*piece, difference, [&](const PlanPolygon& part, bool fill) {
-                             if (sums.grid) {
-                               sums.grid->add(part, difference, fill, sums.total);
-                             } else {
-                               addPiece(part, difference, fill, sums.total);
-                             }
+                           boundaries.forPartsWithin(d, *piece, [&](const PlanPolygon& within) {
+                             bySide(within, difference, [&](const PlanPolygon& part, bool fill) {
+                               if (sums.grid) {
+                                 sums.grid->add(part, difference, fill, sums.total);
+                               } else {
+                                 addPiece(part, difference, fill, sums.total);
+                               }
+                             });
                            });
                          });
   }
@@ -157,6 +161,8 @@ SurfaceVolumes volumesBetween(const TinSurface& surveyed, const TinSurface& desi
   // Coordinates near the survey keep the digits that large easting and northing would take.
   const Plan origin{surveyed.points.front().x, surveyed.points.front().y};
   const Design prepared = survey::prepared(design, origin);
+  // Pieces of faces a boundary crosses count only within it.
+  const BoundaryCut boundaries(design, locator, origin);
   // The surveyed faces in two halves, the second on a thread of its own: on two cores the
   // volumes take half the time. Always two, so that the sums are added in one order everywhere.
   std::array<PartSums, 2> parts;
@@ -165,9 +171,10 @@ SurfaceVolumes volumesBetween(const TinSurface& surveyed, const TinSurface& desi
   }
   const std::size_t half = surveyed.faces.size() / 2;
   std::thread second([&] {
-    addFaces(surveyed, half, surveyed.faces.size(), prepared, locator, origin, parts[1]);
+    addFaces(surveyed, half, surveyed.faces.size(), prepared, locator, origin, boundaries,
+             parts[1]);
   });
-  addFaces(surveyed, 0, half, prepared, locator, origin, parts[0]);
+  addFaces(surveyed, 0, half, prepared, locator, origin, boundaries, parts[0]);
   second.join();
   for (const PartSums& part : parts) {
     volumes.total.cut += part.total.cut;

@@ -9,6 +9,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <string>
 
 #include "pdf_readback.h"
 #include "support/project_paths.h"
@@ -127,6 +128,24 @@ TEST_F(SurfacePdf, ThePlanColoursFillBlueCutRedAndWithinGreyAtTheShots) {
   EXPECT_EQ(colourAt(page, 2, 6), 'r');   // I
   EXPECT_EQ(colourAt(page, 8, 8), 'r');   // C
   EXPECT_EQ(colourAt(page, 4, 3), '?');   // between the shots: white paper
+}
+
+// A design whose outer boundary, from 0 to 6 m east, crosses both faces: the faces are kept
+// whole and drawn lightly, and the boundary's ring marks where the surface ends.
+TEST_F(SurfacePdf, ThePlanDrawsTheDesignsBoundariesWhereTheSurfaceEnds) {
+  if (!fixtures::popplerInstalled()) GTEST_SKIP() << "poppler-utils is not installed";
+  std::string bounded = kSurface;
+  bounded.insert(bounded.find("  </Definition>"),
+                 "   <Boundaries><Boundary bndType=\"outer\"><PntList2D>0 0 0 6 10 6 10 0"
+                 "</PntList2D></Boundary></Boundaries>\n");
+  write("bounded.xml", bounded);
+  ASSERT_EQ(run("bounded.xml shots.csv --against surface --pdf out.pdf"), 1) << err;
+  const std::filesystem::path png = folder / "plan.png";
+  ASSERT_TRUE(fixtures::renderPage(folder / "out.pdf", 2, 150, png));
+  const QImage page(QString::fromStdString(png.string()));
+  ASSERT_FALSE(page.isNull());
+  EXPECT_EQ(colourAt(page, 6, 3), 'g');   // the ring, across a face
+  EXPECT_EQ(colourAt(page, 10, 3), '?');  // the faces' outer edge beyond it: light
 }
 
 TEST_F(SurfacePdf, ListsTheVolumesAndTheGridsSquares) {

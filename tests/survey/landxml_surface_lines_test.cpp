@@ -37,7 +37,8 @@ std::size_t lineOf(const std::string& text, const std::string& what) {
 
 TEST(LandXmlSurfaceLines, BoundariesDecideWhereTheSurfaceIsAndBreaklinesAreKept) {
   // Outer: easting 0 to 5.5; a void from 1.5 to 4 east, 2 to 6 north, with an island in it. The
-  // face east of the diagonal has its centre beyond the outer boundary and is left out.
+  // face east of the diagonal has its centre beyond the outer boundary, which crosses it: it is
+  // kept whole, and the boundary says where it ends.
   const std::string text = squareWith(
       "<Breaklines>\n<Breakline>\n<PntList3D>2 1 10.5 8 9 13.5</PntList3D>\n</Breakline>\n"
       "</Breaklines>\n",
@@ -45,8 +46,9 @@ TEST(LandXmlSurfaceLines, BoundariesDecideWhereTheSurfaceIsAndBreaklinesAreKept)
           boundary("void", "<PntList3D>2 1.5 0 2 4 0 6 4 0 6 1.5 0</PntList3D>") +
           boundary("island", "<PntList2D>3 2.5 3 3.5 4 3.5 4 2.5</PntList2D>"));
   const TinSurface surface = parseLandXmlSurface(text, "d.xml", std::nullopt);
-  ASSERT_EQ(surface.faces.size(), 1u);
-  EXPECT_EQ(surface.faceLines[0], lineOf(text, "<F>1 3 4"));
+  ASSERT_EQ(surface.faces.size(), 2u);
+  EXPECT_EQ(surface.faceLines[0], lineOf(text, "<F>1 2 3"));
+  EXPECT_EQ(surface.faceLines[1], lineOf(text, "<F>1 3 4"));
   ASSERT_EQ(surface.breaklines.size(), 1u);
   EXPECT_EQ(surface.breaklines[0].line, lineOf(text, "<Breakline>"));
   ASSERT_EQ(surface.breaklines[0].points.size(), 2u);
@@ -71,7 +73,8 @@ TEST(LandXmlSurfaceLines, BoundariesDecideWhereTheSurfaceIsAndBreaklinesAreKept)
       {"beyond it, over a face", 7.0, 8.0, false},
       {"in the void", 2.0, 5.0, false},
       {"on the island", 3.0, 3.5, true},
-      {"under the face left out", 4.5, 1.0, false},
+      {"on the face the boundary crosses, within it", 4.5, 1.0, true},
+      {"on that face, beyond the boundary", 7.0, 1.0, false},
   };
   for (const Probe& p : probes) EXPECT_EQ(locator.at(p.x, p.y).has_value(), p.on) << p.where;
 }

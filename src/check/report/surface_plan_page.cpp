@@ -1,4 +1,5 @@
 #include <QLineF>
+#include <QPolygonF>
 #include <QVector>
 #include <algorithm>
 #include <cmath>
@@ -106,6 +107,22 @@ void drawEdges(ReportCanvas& canvas, const SurfaceRun& run, const SurfaceProject
     lines.append(QLineF(at(edge >> 32), at(edge & 0xffffffffu)));
   canvas.painter().setPen(QPen(colour, canvas.units(widthMm), Qt::SolidLine, Qt::RoundCap));
   canvas.painter().drawLines(lines);
+}
+
+// The rings of the design's boundaries: where it has them, they mark where the surface ends,
+// for the faces they cross are kept whole.
+void drawRings(ReportCanvas& canvas, const SurfaceRun& run, const SurfaceProjection& plan) {
+  QPainter& painter = canvas.painter();
+  painter.setBrush(Qt::NoBrush);
+  painter.setPen(QPen(kBoundary, canvas.units(0.3), Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+  for (const survey::SurfaceBoundary& ring : run.design.boundaries) {
+    QPolygonF corners;
+    for (const survey::SurfacePoint& p : ring.points) {
+      const QPointF mm = plan.mm(p.x, p.y);
+      corners.append(canvas.at(mm.x(), mm.y()));
+    }
+    painter.drawPolygon(corners);
+  }
 }
 
 // A dot in its class's colour at each shot on the surface, the outer classes over the neutral
@@ -243,7 +260,12 @@ void drawSurfacePlanPage(ReportCanvas& canvas, const SurfaceRun& run, const Chec
   painter.save();
   painter.setClipRect(frame);
   if (facesDrawn) drawEdges(canvas, run, plan, edges.inner, kFaceLines, 0.1);
-  drawEdges(canvas, run, plan, edges.boundary, kBoundary, 0.3);
+  if (run.design.boundaries.empty()) {
+    drawEdges(canvas, run, plan, edges.boundary, kBoundary, 0.3);
+  } else {
+    if (facesDrawn) drawEdges(canvas, run, plan, edges.boundary, kFaceLines, 0.1);
+    drawRings(canvas, run, plan);
+  }
   drawShots(canvas, run, plan, colours);
   drawLabels(canvas, run, plan);
   painter.restore();
