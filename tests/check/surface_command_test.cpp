@@ -162,6 +162,11 @@ TEST_F(SurfaceCommand, BadInputIsNamedAndNothingIsWritten) {
        "--survey-crs EPSG:4979",
        "kestova check: --design-crs and --survey-crs transform a survey checked against points; "
        "give the survey in the surface's coordinates\nTry 'kestova check --help'.\n"},
+      // Read at once, a missing design is named before missing shots, as the first mistake.
+      {"nodesign.xml noshots.csv --against surface",
+       "kestova check: nodesign.xml: cannot be opened\n"},
+      {"design.xml noshots.csv --against surface --surface Formation",
+       "kestova check: noshots.csv: cannot be opened\n"},
       {"design.xml shots.csv --against slope",
        "kestova check: --against takes points, surface or alignment, not 'slope'\nTry 'kestova "
        "check "
