@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <thread>
 
 namespace survey {
 
@@ -34,7 +35,15 @@ SurfaceShots::SurfaceShots(const SurfaceLocator& design, const std::vector<Point
   }
   std::sort(order.begin(), order.end(),
             [](const Placed& a, const Placed& b) { return a.key < b.key; });
-  for (const Placed& shot : order) hits_[shot.key & 0xFFFFFFFFu] = design.at(shot.x, shot.y);
+  // In two halves, the second on a thread of its own: on two cores in half the time.
+  const auto locate = [&](std::size_t first, std::size_t last) {
+    for (std::size_t k = first; k < last; ++k) {
+      hits_[order[k].key & 0xFFFFFFFFu] = design.at(order[k].x, order[k].y);
+    }
+  };
+  std::thread second(locate, order.size() / 2, order.size());
+  locate(0, order.size() / 2);
+  second.join();
 }
 
 const ComponentSchema& SurfaceShots::schema() const {
