@@ -41,10 +41,10 @@ struct SurfaceRun;
 using SurfaceDrawingWriter =
     std::function<std::vector<std::string>(const VectorDrawingJob&, const SurfaceRun&)>;
 
-// Writes the PDF report of a surface check, with the job's fields, as a PdfReportWriter does a
-// check's. The program hands it in.
+// Writes the PDF report of a surface check as a PdfReportWriter does a check's; `report` is the
+// run's, with what the PDF adds for sign-off. The program hands it in.
 using SurfacePdfWriter =
-    std::function<void(const std::filesystem::path&, const SurfaceRun&, const ReportFields&)>;
+    std::function<void(const std::filesystem::path&, const SurfaceRun&, const CheckReport&)>;
 
 // Draws and saves the shots of a check along an alignment as a VectorDrawingWriter does a
 // check's pairs. The program hands it in.

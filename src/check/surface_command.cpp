@@ -39,6 +39,12 @@ int runSurfaceCheck(const CheckOptions& options, const SurfaceWriters& writers, 
   }
   if (options.dxf && !writers.dxf) throw std::runtime_error("this build cannot draw into drawings");
   if (options.pdf && !writers.pdf) throw std::runtime_error("this build cannot write PDF reports");
+  // Said rather than refused: a script may give every kind of check the same report options,
+  // and this one only changes how a plan is drawn.
+  if (options.report.exaggeration) {
+    err << "kestova check: warning: --exaggeration is not used with --against surface: the plan "
+           "colours each shot by its dz\n";
+  }
   std::optional<DrawingFrame> drawing;
   if (options.drawing) {
     drawing = drawingFrame(*options.drawing, options.ucs);
@@ -58,9 +64,12 @@ int runSurfaceCheck(const CheckOptions& options, const SurfaceWriters& writers, 
     });
   }
   if (options.pdf) {
-    outputs.write(*options.pdf, [&](const std::filesystem::path& path) {
-      writers.pdf(path, run, options.report.fields);
-    });
+    CheckReport report = run.report();
+    report.fields = options.report.fields;
+    report.allPairs = options.report.allPairs;
+    report.reportUnit = options.report.unit;
+    outputs.write(*options.pdf,
+                  [&](const std::filesystem::path& path) { writers.pdf(path, run, report); });
   }
   if (options.csv) {
     outputs.write(*options.csv,

@@ -102,8 +102,8 @@ bool SurfaceRun::allWithinTolerance() const {
 }
 
 CheckReport SurfaceRun::report() const {
-  return {designFile, survey, noPairs,  comparison,   tolerances,
-          "",         "",     decimals, numberFormat, warnings};
+  return {designFile, survey,   noPairs,      comparison, tolerances, "",
+          "",         decimals, numberFormat, warnings,   {},         unit};
 }
 
 SurfaceRun checkSurface(const SurfaceRequest& request, std::stop_token stop) {
@@ -145,6 +145,7 @@ SurfaceRun checkSurface(const SurfaceRequest& request, std::stop_token stop) {
   run.tolerances = request.tolerances;
   run.decimals = request.decimals;
   run.numberFormat = numbers::numberFormatFor(request.decimals);
+  run.unit = request.designUnit.value_or(survey::LengthUnit::Metre);
   run.designFile.name = run.design.name;
   return run;
 }

@@ -49,6 +49,7 @@ struct SurfaceRun {
   std::optional<survey::SurfaceVolumes> volumes;
   int decimals = 3;
   std::string numberFormat;
+  survey::LengthUnit unit = survey::LengthUnit::Metre;  // the design's, which the shots are in
   std::vector<std::string> warnings;  // an overlapping face, shots without a level
   // The design as the point check's report names it: the file, no points and no pairs.
   survey::PointFile designFile;

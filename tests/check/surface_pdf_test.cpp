@@ -101,6 +101,84 @@ TEST_F(SurfacePdf, ReportsTheStatisticsTheBoundsAndTheShotsOutsideTolerance) {
              "O 5.000 -0.010 11.000\n"});
 }
 
+// dz and dn in the unit the report is asked for, wherever the PDF gives them; levels and
+// coordinates stay in the files' unit. C lies 0.300 below the design, 0.289 along its normal.
+TEST_F(SurfacePdf, GivesDzAndDnInTheReportsUnit) {
+  if (!fixtures::popplerInstalled()) GTEST_SKIP() << "poppler-utils is not installed";
+  const struct {
+    const char* options;
+    std::vector<std::string> firstPage;
+    std::string header;
+    std::string shotC;
+    std::string legend;
+  } cases[] = {
+      {"--report-units mm",
+       {"dz (mm) dn (mm)\n", "min -300 -289\n", "tolerance -30 to 10 ±20\n"},
+       "shot code x y z design z dz (mm) dn (mm) outside in\n",
+       "C 8.000 8.000 12.900 13.200 -300 -289 z, n\n",
+       " mm"},
+      {"--report-units m",
+       {"dz (m) dn (m)\n", "min -0.300 -0.289\n", "tolerance -0.030 to 0.010 ±0.020\n"},
+       "shot code x y z design z dz (m) dn (m) outside in\n",
+       "C 8.000 8.000 12.900 13.200 -0.300 -0.289 z, n\n",
+       " m"},
+      {"--report-units ft",
+       {"dz (ft) dn (ft)\n", "min -0.984 -0.947\n", "tolerance -0.098 to 0.033 ±0.066\n"},
+       "shot code x y z design z dz (ft) dn (ft) outside in\n",
+       "C 8.000 8.000 12.900 13.200 -0.984 -0.947 z, n\n",
+       " ft"},
+      // Files in feet: 0.300 ft is 91.44 mm, given to the tenth as 3 decimals of a foot are.
+      {"--units ft --report-units mm",
+       {"dz (mm) dn (mm)\n", "min -91.4 -88.0\n", "tolerance -9.1 to 3.0 ±6.1\n"},
+       "shot code x y z design z dz (mm) dn (mm) outside in\n",
+       "C 8.000 8.000 12.900 13.200 -91.4 -88.0 z, n\n",
+       " mm"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.options);
+    ASSERT_EQ(run(std::string("design.xml shots.csv --against surface "
+                              "--tolerance z=-0.03:0.01,n=0.02 --pdf out.pdf ") +
+                  c.options),
+              1)
+        << err;
+    const std::filesystem::path pdf = folder / "out.pdf";
+    expectAll(fixtures::pdfText(pdf, 1, 1), c.firstPage);
+    // The legend's ranges, and the histograms' axes.
+    expectAll(fixtures::pdfText(pdf, 2, 2), {"cut < ", c.legend + " "});
+    expectAll(fixtures::pdfText(pdf, 3, 3), {"dz (" + c.legend.substr(1) + ")"});
+    expectAll(fixtures::pdfText(pdf, 4, 4), {c.header, c.shotC});
+  }
+}
+
+// --all-pairs lists the shots that pass too, and says that they do.
+TEST_F(SurfacePdf, ListsEveryShotOnTheSurfaceWithAllPairs) {
+  if (!fixtures::popplerInstalled()) GTEST_SKIP() << "poppler-utils is not installed";
+  const std::string shotB = "B kerb 10.000 0.000 12.010 12.000 0.010 0.010 within\n";
+  ASSERT_EQ(run("design.xml shots.csv --against surface --tolerance z=-0.03:0.01 --pdf out.pdf"), 1)
+      << err;
+  EXPECT_EQ(fixtures::pdfText(folder / "out.pdf", 4, 4).find("B kerb"), std::string::npos);
+  ASSERT_EQ(run("design.xml shots.csv --against surface --tolerance z=-0.03:0.01 --pdf out.pdf "
+                "--all-pairs"),
+            1)
+      << err;
+  expectAll(fixtures::pdfText(folder / "out.pdf", 4, 4),
+            {"Shots on the surface (5, 3 outside tolerance)\n", shotB,
+             "E 5.000 5.000 11.970 12.000 -0.030 -0.029 within\n",
+             "H 5.000 0.000 11.011 11.000 0.011 0.011 z\n", "Shots outside the surface (1)\n"});
+}
+
+// The plan colours the shots, so there is nothing to exaggerate: said, and the report written.
+TEST_F(SurfacePdf, SaysThatTheExaggerationIsNotUsed) {
+  if (!fixtures::popplerInstalled()) GTEST_SKIP() << "poppler-utils is not installed";
+  ASSERT_EQ(run("design.xml shots.csv --against surface --tolerance z=-0.03:0.01 --pdf out.pdf "
+                "--exaggeration 50"),
+            1);
+  EXPECT_EQ(err,
+            "kestova check: warning: --exaggeration is not used with --against surface: the "
+            "plan colours each shot by its dz\n");
+  EXPECT_EQ(fixtures::pdfPageCount(folder / "out.pdf"), 4);
+}
+
 // The colour of the rendered plan at a place in world metres: the 10 by 10 m square and the
 // shot just south of it fill 156 mm of the frame's width from 27 mm; north up from 222.08 mm.
 char colourAt(const QImage& page, double x, double y) {

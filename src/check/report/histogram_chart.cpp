@@ -6,9 +6,11 @@
 #include <QtCharts/QValueAxis>
 #include <algorithm>
 
+#include "check/deviation_scale.h"
 #include "check/report/histogram.h"
 #include "check/report/plan_scale.h"
 #include "check/statistics_cells.h"
+#include "numbers/number_format.h"
 
 namespace check::report {
 namespace {
@@ -49,9 +51,12 @@ void addBeyondBar(QChart& chart, double from, double to, std::size_t count, cons
   outline->setParent(bar);  // as for the bars: the outline goes with the chart
 }
 
-// The bars of the values beyond the bins, half a bin apart from them.
-void addBeyondBars(QChart& chart, const CheckReport& report, const Histogram& histogram) {
-  const auto n = [&](double value) { return QString::fromStdString(report.number(value)); };
+// The bars of the values beyond the bins, half a bin apart from them; the histogram's values are
+// those of `scale` already.
+void addBeyondBars(QChart& chart, const DeviationScale& scale, const Histogram& histogram) {
+  const auto n = [&](double value) {
+    return QString::fromStdString(numbers::formatWithDP(value, scale.numberFormat, "."));
+  };
   const double w = histogram.binWidth;
   if (histogram.below > 0) {
     addBeyondBar(chart, histogram.start - 1.5 * w, histogram.start - 0.5 * w, histogram.below,
@@ -76,7 +81,7 @@ QLineSeries* toleranceLine(double at, double height, const QString& name) {
   return line;
 }
 
-void addAxes(QChart& chart, const CheckReport& report, const Histogram& histogram,
+void addAxes(QChart& chart, const DeviationScale& scale, const Histogram& histogram,
              std::size_t highest, const QString& name, const QString& counted) {
   auto* x = new QValueAxis;
   const double margin = histogram.binWidth / 2;
@@ -88,7 +93,7 @@ void addAxes(QChart& chart, const CheckReport& report, const Histogram& histogra
   x->setTickType(QValueAxis::TicksDynamic);
   x->setTickAnchor(0.0);
   x->setTickInterval(roundNumberAtMost((histogram.end() - histogram.start) / 2.0));
-  x->setLabelFormat(QStringLiteral("%.%1f").arg(report.decimals));
+  x->setLabelFormat(QStringLiteral("%.%1f").arg(scale.decimals));
   x->setTitleText(name);
   auto* y = new QValueAxis;
   const double step = std::max(1.0, roundNumberAtMost(static_cast<double>(highest) / 4.0));
@@ -112,13 +117,17 @@ QChart* histogramChart(const CheckReport& report, std::size_t component, const Q
   auto* chart = new QChart;
   const survey::Component& shown = report.comparison.schema[component];
   const QString name = QString::fromStdString(shown.heading);
-  const std::vector<double> values = deviationsOf(report, component);
+  // In the report's unit where it names one (--report-units), as the statistics are.
+  const DeviationScale scale = deviationScale(report, component);
+  std::vector<double> values = deviationsOf(report, component);
+  for (double& value : values) value = scale.value(value);
   if (values.empty()) {
     chart->setTitle(name + QStringLiteral(": no values"));
     chart->legend()->hide();
     return chart;
   }
-  const std::optional<survey::Tolerance> tolerance = report.tolerances[component];
+  std::optional<survey::Tolerance> tolerance = report.tolerances[component];
+  if (tolerance) *tolerance = {scale.value(tolerance->lower), scale.value(tolerance->upper)};
   const bool magnitudes = shown.rule == survey::ToleranceRule::Magnitude;
   const Histogram histogram = histogramOf(values, tolerance, magnitudes);
   const std::size_t highest =
@@ -134,10 +143,11 @@ QChart* histogramChart(const CheckReport& report, std::size_t component, const Q
   // An area series does not own its outline, though it starts as the outline's child: once the
   // chart has taken the area over, the outline goes with it.
   outline->setParent(bars);
-  addBeyondBars(*chart, report, histogram);
+  addBeyondBars(*chart, scale, histogram);
   if (tolerance) {
     const QString lineName =
-        QStringLiteral("tolerance ") + QString::fromStdString(toleranceCell(report, component));
+        QStringLiteral("tolerance ") +
+        QString::fromStdString(toleranceCell(report, component, CellUnits::Report));
     chart->addSeries(toleranceLine(tolerance->upper, static_cast<double>(highest) * 1.1, lineName));
     if (!magnitudes) {
       QLineSeries* lower =
@@ -146,8 +156,8 @@ QChart* histogramChart(const CheckReport& report, std::size_t component, const Q
       chart->legend()->markers(lower).front()->setVisible(false);
     }
   }
-  const QString unit = QString::fromStdString(shown.unit);
-  addAxes(*chart, report, histogram, highest,
+  const QString unit = QString::fromStdString(scale.unit.empty() ? shown.unit : scale.unit);
+  addAxes(*chart, scale, histogram, highest,
           unit.isEmpty() ? name : name + QStringLiteral(" (") + unit + QStringLiteral(")"),
           counted);
   chart->setTitle(name + QStringLiteral(", survey minus design"));

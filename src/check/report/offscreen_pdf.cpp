@@ -33,8 +33,8 @@ void savePdfReportOffscreen(const std::filesystem::path& path, const CheckReport
 }
 
 void saveSurfacePdfReportOffscreen(const std::filesystem::path& path, const SurfaceRun& run,
-                                   const ReportFields& fields) {
-  withApplication([&] { saveSurfacePdfReport(path, run, fields, QDateTime::currentDateTime()); });
+                                   const CheckReport& report) {
+  withApplication([&] { saveSurfacePdfReport(path, run, report, QDateTime::currentDateTime()); });
 }
 
 void saveAlignmentPdfReportOffscreen(const std::filesystem::path& path, const AlignmentRun& run,

@@ -1,6 +1,7 @@
 #include <algorithm>
 #include <numeric>
 
+#include "check/deviation_scale.h"
 #include "check/report/surface_pages.h"
 
 namespace check::report {
@@ -18,32 +19,50 @@ QString number(const CheckReport& report, const std::optional<double>& value) {
   return value ? q(report.number(*value)) : QString();
 }
 
-ReportList outsideTolerance(const SurfaceRun& run, const CheckReport& report) {
+// The shots outside tolerance, or with --all-pairs every shot on the surface and its verdict;
+// the levels in the files' unit, dz and dn in the report's.
+ReportList shotList(const SurfaceRun& run, const CheckReport& report) {
   const survey::Comparison& comparison = run.comparison;
-  ReportList list{QStringLiteral("Shots outside tolerance (%1 of %2 on the surface)")
-                      .arg(comparison.failed)
-                      .arg(run.count(survey::ShotPlace::OnSurface)),
-                  {{QStringLiteral("shot"), 26, Qt::AlignLeft},
-                   {QStringLiteral("code"), 14, Qt::AlignLeft},
-                   {QStringLiteral("x"), 27},
-                   {QStringLiteral("y"), 27},
-                   {QStringLiteral("z"), 21},
-                   {QStringLiteral("design z"), 21},
-                   {QStringLiteral("dz"), 17},
-                   {QStringLiteral("dn"), 17},
-                   {QStringLiteral("in"), 10, Qt::AlignHCenter}},
-                  {},
-                  QStringLiteral("None: every shot on the surface is within tolerance.")};
+  const std::size_t on = run.count(survey::ShotPlace::OnSurface);
+  const DeviationScale dz = deviationScale(report, survey::kSurfaceDz);
+  const DeviationScale dn = deviationScale(report, survey::kSurfaceDn);
+  const auto deviation = [](const DeviationScale& scale, const std::optional<double>& value) {
+    return value ? q(scale.text(*value)) : QString();
+  };
+  ReportList list{
+      report.allPairs ? QStringLiteral("Shots on the surface (%1, %2 outside tolerance)")
+                            .arg(on)
+                            .arg(comparison.failed)
+                      : QStringLiteral("Shots outside tolerance (%1 of %2 on the surface)")
+                            .arg(comparison.failed)
+                            .arg(on),
+      // Wide enough for "dz (mm)".
+      {{QStringLiteral("shot"), 22, Qt::AlignLeft},
+       {QStringLiteral("code"), 12, Qt::AlignLeft},
+       {QStringLiteral("x"), 24},
+       {QStringLiteral("y"), 24},
+       {QStringLiteral("z"), 19},
+       {QStringLiteral("design z"), 19},
+       {q(dz.heading("dz")), 20},
+       {q(dn.heading("dn")), 20},
+       {QStringLiteral("outside in"), 20, Qt::AlignHCenter}},
+      {},
+      report.allPairs ? QStringLiteral("None: no shot lies on the surface.")
+                      : QStringLiteral("None: every shot on the surface is within tolerance.")};
   for (std::size_t i = 0; i < comparison.pairs.size(); ++i) {
     const survey::ComparedPair& shot = comparison.pairs[i];
-    if (shot.failing.empty()) continue;
+    const bool listed =
+        report.allPairs ? run.places[i] == survey::ShotPlace::OnSurface : !shot.failing.empty();
+    if (!listed) continue;
     const survey::Point& point = run.survey.points[i];
-    list.rows.push_back({q(point.id), q(point.code), q(report.number(point.x)),
-                         q(report.number(point.y)), number(report, point.z),
-                         number(report, run.designZ[i]),
-                         number(report, shot.values[survey::kSurfaceDz]),
-                         number(report, shot.values[survey::kSurfaceDn]),
-                         q(survey::keysOf(comparison.schema, shot.failing, ", "))});
+    list.rows.push_back(
+        {q(point.id), q(point.code), q(report.number(point.x)), q(report.number(point.y)),
+         number(report, point.z), number(report, run.designZ[i]),
+         deviation(dz, shot.values[survey::kSurfaceDz]),
+         deviation(dn, shot.values[survey::kSurfaceDn]),
+         // A pass is said, so that a listed shot is never read as unchecked.
+         shot.failing.empty() ? QStringLiteral("within")
+                              : q(survey::keysOf(comparison.schema, shot.failing, ", "))});
   }
   return list;
 }
@@ -125,7 +144,7 @@ ReportList gridSquares(const survey::SurfaceVolumes& volumes, const CheckReport&
 }  // namespace
 
 std::vector<ReportList> surfaceLists(const SurfaceRun& run, const CheckReport& report) {
-  std::vector<ReportList> lists{outsideTolerance(run, report), outsideSurface(run, report)};
+  std::vector<ReportList> lists{shotList(run, report), outsideSurface(run, report)};
   if (run.volumes) {
     lists.push_back(volumeTotals(*run.volumes, report));
     if (run.volumes->gridSize) lists.push_back(gridSquares(*run.volumes, report));

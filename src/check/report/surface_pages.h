@@ -11,10 +11,11 @@
 namespace check::report {
 
 // The shots in plan coloured on a diverging scale of dz over the surface's faces and boundary,
-// with the scale's legend, a scale bar and a north arrow.
+// with the scale's legend in the report's unit, a scale bar and a north arrow.
 void drawSurfacePlanPage(ReportCanvas& canvas, const SurfaceRun& run, const CheckReport& report);
 
-// The shots outside tolerance, those outside the surface, and the volumes when computed.
+// The shots outside tolerance (with --all-pairs every shot on the surface), those outside it,
+// and the volumes when computed; dz and dn in the report's unit.
 std::vector<ReportList> surfaceLists(const SurfaceRun& run, const CheckReport& report);
 
 }  // namespace check::report

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <limits>
 
+#include "check/deviation_scale.h"
 #include "check/report/dz_colours.h"
 #include "check/report/plan_marks.h"
 #include "check/report/plan_scale.h"
@@ -184,11 +185,14 @@ void drawLabels(ReportCanvas& canvas, const SurfaceRun& run, const SurfaceProjec
   }
 }
 
-// The colour classes in a row, each with its range of dz; below them the ring of a shot outside
-// the surface and the lines of the surface.
+// The colour classes in a row, each with its range of dz in the report's unit; below them the
+// ring of a shot outside the surface and the lines of the surface.
 void drawLegend(ReportCanvas& canvas, const SurfaceRun& run, const CheckReport& report,
                 const DzColours& colours, double y) {
-  const auto n = [&](double value) { return QString::fromStdString(report.number(value)); };
+  const DeviationScale dz = deviationScale(report, survey::kSurfaceDz);
+  const auto n = [&](double value) { return QString::fromStdString(dz.text(value)); };
+  // Each range says its unit when the report names one: "-50 to -30 mm".
+  const QString unit = dz.unit.empty() ? QString() : " " + QString::fromStdString(dz.unit);
   const auto& limits = colours.limits();
   const QString ranges[DzColours::kClasses] = {
       QStringLiteral("cut < %1").arg(n(limits[0])),
@@ -205,7 +209,7 @@ void drawLegend(ReportCanvas& canvas, const SurfaceRun& run, const CheckReport& 
     const double x = ReportCanvas::kMargin + static_cast<double>(c) * width;
     painter.fillRect(canvas.rect(x, y, width, 3), colours.colour(c));
     painter.setPen(Qt::black);
-    canvas.text(x, y + 3.5, width, 4, ranges[c], Qt::AlignHCenter);
+    canvas.text(x, y + 3.5, width, 4, ranges[c] + unit, Qt::AlignHCenter);
   }
   y += 10;
   const double r = canvas.units(0.9);

@@ -77,10 +77,8 @@ void drawSurfaceHistogramPage(ReportCanvas& canvas, const CheckReport& report) {
 
 }  // namespace
 
-QByteArray surfacePdfReport(const SurfaceRun& run, const ReportFields& fields,
+QByteArray surfacePdfReport(const SurfaceRun& run, const CheckReport& report,
                             const QDateTime& date) {
-  CheckReport report = run.report();
-  report.fields = fields;
   ReportDocument document(QStringLiteral("Survey check against a surface"));
   const std::vector<ReportList> lists = surfaceLists(run, report);
   const std::vector<ListPage> listPages = listPagesOf(lists);
@@ -100,8 +98,8 @@ QByteArray surfacePdfReport(const SurfaceRun& run, const ReportFields& fields,
 }
 
 void saveSurfacePdfReport(const std::filesystem::path& path, const SurfaceRun& run,
-                          const ReportFields& fields, const QDateTime& date) {
-  savePdfBytes(path, surfacePdfReport(run, fields, date));
+                          const CheckReport& report, const QDateTime& date) {
+  savePdfBytes(path, surfacePdfReport(run, report, date));
 }
 
 }  // namespace check::report

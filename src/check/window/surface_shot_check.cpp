@@ -80,7 +80,7 @@ class SurfaceShotCheck : public ShotCheck {
 
   void saveCsv(const std::filesystem::path& path) const override { saveSurfaceCsv(path, run_); }
   void savePdf(const std::filesystem::path& path, const CheckReport& signOff) const override {
-    report::saveSurfacePdfReport(path, run_, signOff.fields, QDateTime::currentDateTime());
+    report::saveSurfacePdfReport(path, run_, signOff, QDateTime::currentDateTime());
   }
 
   QString pictureCaption() const override { return "Plan"; }

@@ -2,6 +2,7 @@
 // with the example files: the choice and its options, the table beside the command line's CSV,
 // the shots drawn into the drawing (again in place of the earlier check), the report saved, and
 // the choice remembered.
+#include <QComboBox>
 #include <QFileDialog>
 #include <QLabel>
 #include <QRadioButton>
@@ -31,7 +32,8 @@ struct AgainstCase {
   std::vector<std::string> arguments;  // the same options on the command line
   // The CSV column of each of the table's columns, in the model's order.
   std::vector<std::string> columns;
-  const char* pdfTitle;  // the first page's
+  const char* pdfTitle;     // the first page's
+  const char* unitHeading;  // its statistics' heading in millimetres
 };
 
 const std::vector<AgainstCase> kCases{
@@ -43,7 +45,8 @@ const std::vector<AgainstCase> kCases{
      "levels.csv",
      {"--against", "surface", "--surface", "Formation", "--tolerance", "z=-0.03:0.01"},
      {"id", "survey_x", "survey_y", "survey_z", "design_z", "dz", "dn", "status", "survey_code"},
-     "Survey check against the design surface"},
+     "Survey check against the design surface",
+     "dz (mm) dn (mm)\n"},
     {"Alignment",
      "againstAlignment",
      "alignmentOptions",
@@ -56,7 +59,8 @@ const std::vector<AgainstCase> kCases{
       "--tolerance", "offset=0.02,z=-0.015:0.015"},
      {"id", "survey_x", "survey_y", "survey_z", "chainage", "offset", "design_offset", "doffset",
       "design_z", "dz", "status", "survey_code"},
-     "Survey check along the alignment"},
+     "Survey check along the alignment",
+     "set (mm) dz (mm)\n"},  // "ff" is read back as one letter
 };
 
 // A CSV report's rows by column name; the example files' ids and codes hold no commas.
@@ -285,9 +289,10 @@ TEST_P(AgainstWindow, SavesTheCsvReportOfTheCommandLine) {
   EXPECT_EQ(readCsv(saved), commandLineCsv());
 }
 
-TEST_P(AgainstWindow, SavesThePdfReportWithTheJobsFields) {
+TEST_P(AgainstWindow, SavesThePdfReportWithTheJobsFieldsAndUnit) {
   checkTheExample();
   findIn<QLineEdit>("reportBox", "project")->setText("Ring road, lot 4");
+  findIn<QComboBox>("reportBox", "reportUnit")->setCurrentText("mm");
   QTimer::singleShot(0, [&] {
     auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
     ASSERT_NE(dialog, nullptr);
@@ -299,6 +304,7 @@ TEST_P(AgainstWindow, SavesThePdfReportWithTheJobsFields) {
   const std::string text = fixtures::pdfText(folder.filePath("window.pdf").toStdString());
   EXPECT_NE(text.find(GetParam().pdfTitle), std::string::npos) << text;
   EXPECT_NE(text.find("Ring road, lot 4"), std::string::npos) << text;
+  EXPECT_NE(text.find(GetParam().unitHeading), std::string::npos) << text;
 }
 
 TEST_P(AgainstWindow, RemembersTheChoiceAndItsOptions) {
