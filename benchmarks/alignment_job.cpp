@@ -1,16 +1,14 @@
 #include "alignment_job.h"
 
-#include <sys/resource.h>
-
 #include <cmath>
 #include <cstdio>
-#include <ctime>
 #include <filesystem>
 #include <random>
 #include <vector>
 
 #include "check/alignment_run.h"
 #include "check/report/offscreen_pdf.h"
+#include "job_timing.h"
 #include "survey/alignment_check.h"
 #include "survey/comparison.h"
 
@@ -22,18 +20,6 @@ using Eigen::Vector2d;
 constexpr int kShots = 100'000;
 constexpr int kGroups = 125;  // of four elements: line, spiral, arc, spiral
 constexpr double kRadius = 400.0;
-
-double processorSeconds() {
-  timespec now{};
-  ::clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &now);
-  return static_cast<double>(now.tv_sec) + static_cast<double>(now.tv_nsec) / 1e9;
-}
-
-long peakKilobytes() {
-  rusage usage{};
-  ::getrusage(RUSAGE_SELF, &usage);
-  return usage.ru_maxrss;
-}
 
 // Curves to the left and the right in turn, each eased in and out by a spiral: 160 m a group.
 survey::HorizontalAlignment longRoad() {

@@ -8,11 +8,8 @@
 // alignment and its PDF report (alignment_job.h).
 //
 //   check_benchmark [--no-python] [directory]
-#include <sys/resource.h>
-
 #include <array>
 #include <cstdio>
-#include <ctime>
 #include <filesystem>
 #include <fstream>
 #include <iostream>
@@ -23,6 +20,7 @@
 #include "alignment_job.h"
 #include "check/check_report.h"
 #include "check/csv_report.h"
+#include "job_timing.h"
 #include "numbers/number_format.h"
 #include "survey/comparison.h"
 #include "survey/design_points.h"
@@ -31,12 +29,9 @@
 
 namespace {
 
-// Processor time of this process: the machine may be shared, and the target is for one core.
-double processorSeconds() {
-  timespec now{};
-  ::clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &now);
-  return static_cast<double>(now.tv_sec) + static_cast<double>(now.tv_nsec) / 1e9;
-}
+using benchmark::outputOf;
+using benchmark::peakKilobytes;
+using benchmark::processorSeconds;
 
 constexpr int kPoints = 100'000;
 constexpr int kFiles = 10;
@@ -117,10 +112,8 @@ int job(const std::filesystem::path& directory) {
               directory / "by_proximity.csv");
   const double byProximity = secondsSince(step);
 
-  rusage usage{};
-  ::getrusage(RUSAGE_SELF, &usage);
   std::printf("%.3f %.3f %.3f %.3f %ld\n", read, byId, byProximity, secondsSince(start),
-              usage.ru_maxrss);
+              peakKilobytes());
   return 0;
 }
 
@@ -171,16 +164,6 @@ print("%.3f %.3f %.3f %.3f %.3f %d" % (read, by_id, by_proximity, end - job, job
       resource.getrusage(resource.RUSAGE_SELF).ru_maxrss))
 )";
 
-std::string run(const std::string& command) {
-  std::string output;
-  FILE* pipe = ::popen(command.c_str(), "r");
-  if (!pipe) return output;
-  char buffer[256];
-  while (std::fgets(buffer, sizeof buffer, pipe)) output += buffer;
-  ::pclose(pipe);
-  return output;
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -208,7 +191,7 @@ int main(int argc, char** argv) {
   // One core, as the target is set.
   double read = 0, byId = 0, byProximity = 0, total = 0;
   long kilobytes = 0;
-  std::sscanf(run("taskset -c 0 '" + self + "' --job '" + directory.string() + "'").c_str(),
+  std::sscanf(outputOf("taskset -c 0 '" + self + "' --job '" + directory.string() + "'").c_str(),
               "%lf %lf %lf %lf %ld", &read, &byId, &byProximity, &total, &kilobytes);
   std::printf("%-8s %8s %8s %13s %8s %10s\n", "", "read", "by id", "by proximity", "total", "peak");
   std::printf("%-8s %7.3fs %7.3fs %12.3fs %7.3fs %7ld MB\n", "kestova", read, byId, byProximity,
@@ -219,8 +202,8 @@ int main(int argc, char** argv) {
     std::ofstream(script) << kPython;
     double imports = 0;
     const std::string output =
-        run("taskset -c 0 /usr/bin/python3 '" + script.string() + "' '" + directory.string() +
-            "' " + std::to_string(kRadius) + " " + std::to_string(kFiles));
+        outputOf("taskset -c 0 /usr/bin/python3 '" + script.string() + "' '" + directory.string() +
+                 "' " + std::to_string(kRadius) + " " + std::to_string(kFiles));
     const double ourTotal = total;
     const long ourKilobytes = kilobytes;
     if (std::sscanf(output.c_str(), "%lf %lf %lf %lf %lf %ld", &read, &byId, &byProximity, &total,

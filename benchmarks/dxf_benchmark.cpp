@@ -23,10 +23,12 @@
 #include "host/dxf/hostile_drawings.h"
 #include "host/dxf/reader.h"
 #include "host/dxf/save.h"
+#include "job_timing.h"
 #include "support/project_paths.h"
 
 namespace {
 
+using benchmark::outputOf;
 using Clock = std::chrono::steady_clock;
 using Eigen::Vector3d;
 using host::model::BlockTable;
@@ -83,16 +85,6 @@ int loadOnly(const char* path) {
   return 0;
 }
 
-std::string run(const std::string& command) {
-  std::string output;
-  FILE* pipe = ::popen(command.c_str(), "r");
-  if (!pipe) return output;
-  char buffer[256];
-  while (std::fgets(buffer, sizeof buffer, pipe)) output += buffer;
-  ::pclose(pipe);
-  return output;
-}
-
 struct LoadFigures {
   double seconds = 0.0;
   double cpuSeconds = 0.0;
@@ -106,8 +98,9 @@ LoadFigures loadInFreshProcess(const std::filesystem::path& path) {
   LoadFigures best;
   for (int run = 0; run < 3; ++run) {
     LoadFigures figures;
-    std::sscanf(::run("'" + self + "' --load '" + path.string() + "'").c_str(), "%lf %lf %ld %zu",
-                &figures.seconds, &figures.cpuSeconds, &figures.peakKilobytes, &figures.entities);
+    std::sscanf(outputOf("'" + self + "' --load '" + path.string() + "'").c_str(),
+                "%lf %lf %ld %zu", &figures.seconds, &figures.cpuSeconds, &figures.peakKilobytes,
+                &figures.entities);
     if (run == 0 || figures.seconds < best.seconds) best = figures;
   }
   return best;
@@ -147,7 +140,8 @@ void printEzdxfLoad(const std::filesystem::path& path, const LoadFigures& ours) 
       "print(time.perf_counter() - t)";
   double seconds = 0.0;
   if (std::sscanf(
-          run("/usr/bin/python3 -c '" + script + "' '" + path.string() + "' 2>/dev/null").c_str(),
+          outputOf("/usr/bin/python3 -c '" + script + "' '" + path.string() + "' 2>/dev/null")
+              .c_str(),
           "%lf", &seconds) != 1) {
     std::cout << "ezdxf load:  not available\n";
     return;

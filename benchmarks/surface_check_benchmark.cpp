@@ -7,11 +7,8 @@
 // barycentric lookup in numpy on the same points and shots.
 //
 //   surface_check_benchmark [--no-python] [directory]
-#include <sys/resource.h>
-
 #include <cmath>
 #include <cstdio>
-#include <ctime>
 #include <filesystem>
 #include <fstream>
 #include <iostream>
@@ -20,17 +17,16 @@
 
 #include "check/surface_csv.h"
 #include "check/surface_run.h"
+#include "job_timing.h"
 #include "survey/surface_locator.h"
 #include "survey/surface_triangulation.h"
 #include "survey/surface_volumes.h"
 
 namespace {
 
-double processorSeconds() {
-  timespec now{};
-  ::clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &now);
-  return static_cast<double>(now.tv_sec) + static_cast<double>(now.tv_nsec) / 1e9;
-}
+using benchmark::outputOf;
+using benchmark::peakKilobytes;
+using benchmark::processorSeconds;
 
 constexpr int kSide = 708;  // points a side: 2 x 707² = 999 698 faces
 constexpr double kSpacing = 1000.0 / 707;
@@ -79,10 +75,8 @@ void writeFiles(const std::filesystem::path& directory) {
 
 // "what seconds peak-MB (note)" on one line.
 void printUsage(const char* what, double start, const std::string& note = {}) {
-  rusage usage{};
-  ::getrusage(RUSAGE_SELF, &usage);
   std::printf("%-12s %6.3f s %5ld MB %s\n", what, processorSeconds() - start,
-              usage.ru_maxrss / 1024, note.c_str());
+              peakKilobytes() / 1024, note.c_str());
 }
 
 int job(const std::string& which, const std::filesystem::path& directory) {
@@ -162,16 +156,6 @@ print("%.3f %.3f %d" % (check, clock() - step,
       resource.getrusage(resource.RUSAGE_SELF).ru_maxrss // 1024))
 )";
 
-std::string run(const std::string& command) {
-  std::string output;
-  FILE* pipe = ::popen(command.c_str(), "r");
-  if (!pipe) return output;
-  char buffer[256];
-  while (std::fgets(buffer, sizeof buffer, pipe)) output += buffer;
-  ::pclose(pipe);
-  return output;
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -194,14 +178,14 @@ int main(int argc, char** argv) {
   std::cout << "kestova (processor seconds, peak MB):\n";
   for (const char* which : {"check", "triangulate", "volumes"}) {
     std::cout << "  "
-              << run("taskset -c 0 '" + self + "' --job " + which + " '" + directory.string() +
-                     "'");
+              << outputOf("taskset -c 0 '" + self + "' --job " + which + " '" + directory.string() +
+                          "'");
   }
   if (python) {
     const std::filesystem::path script = directory / "surface_job.py";
     std::ofstream(script) << kPython;
-    const std::string output =
-        run("taskset -c 0 /usr/bin/python3 '" + script.string() + "' '" + directory.string() + "'");
+    const std::string output = outputOf("taskset -c 0 /usr/bin/python3 '" + script.string() +
+                                        "' '" + directory.string() + "'");
     std::cout << "python (read, Delaunay, lookup, write; Delaunay of 1M points; peak MB):\n  "
               << (output.empty() ? "not available (python3-numpy, python3-scipy)\n" : output);
   }

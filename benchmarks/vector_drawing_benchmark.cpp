@@ -7,7 +7,6 @@
 //   vector_drawing_benchmark [directory]
 #include <cmath>
 #include <cstdio>
-#include <ctime>
 #include <filesystem>
 #include <fstream>
 #include <random>
@@ -16,6 +15,7 @@
 #include "check/draw/vector_drawing.h"
 #include "host/automation/host_application.h"
 #include "host/dxf/save.h"
+#include "job_timing.h"
 #include "survey/design_points.h"
 #include "survey/measuring_frame.h"
 
@@ -23,11 +23,7 @@ namespace {
 
 constexpr int kPairs = 2'000;
 
-double processorSeconds() {
-  timespec now{};
-  ::clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &now);
-  return static_cast<double>(now.tv_sec) + static_cast<double>(now.tv_nsec) / 1e9;
-}
+using benchmark::processorSeconds;
 
 void writeFiles(const std::filesystem::path& directory) {
   std::mt19937 random(19);

@@ -1,20 +1,16 @@
 // `kestova check --against alignment --pdf` as a script meets it: the built program without a
 // display, the PDF it writes read back with poppler as text and as a rendered page.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include <QColor>
 #include <QImage>
 #include <algorithm>
-#include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <set>
 #include <sstream>
 
 #include "pdf_readback.h"
-#include "support/project_paths.h"
+#include "program_folder.h"
 
 namespace check {
 namespace {
@@ -69,34 +65,17 @@ std::string longRoadShots() {
   return shots.str();
 }
 
-class AlignmentPdf : public testing::Test {
+class AlignmentPdf : public ProgramFolder {
  protected:
+  AlignmentPdf() : ProgramFolder("check ", kWithoutDisplay) {}
+
   void SetUp() override {
     if (!fixtures::popplerInstalled()) GTEST_SKIP() << "poppler-utils is not installed";
-    std::filesystem::remove_all(folder);
-    std::filesystem::create_directories(folder);
+    ProgramFolder::SetUp();
     write("road.xml", kRoad);
     write("shots.csv", kShots);
     write("long.xml", longRoad());
     write("long.csv", longRoadShots());
-  }
-  void TearDown() override { std::filesystem::remove_all(folder); }
-
-  void write(const std::string& name, const std::string& content) {
-    std::ofstream(folder / name, std::ios::binary) << content;
-  }
-
-  // The program's exit status, run in the test's folder without a display; standard error in
-  // `err`.
-  int run(const std::string& arguments) {
-    const std::string command =
-        "cd '" + folder.string() + "' && env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM '" +
-        testing_support::kestovaProgram() + "' check " + arguments + " >/dev/null 2>stderr.txt";
-    const int status = std::system(command.c_str());
-    std::ifstream in(folder / "stderr.txt");
-    err.assign(std::istreambuf_iterator<char>(in), {});
-    std::filesystem::remove(folder / "stderr.txt");
-    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
   }
 
   // The PDF's text with its ligatures as letters: "offset", not "o\ufb00set".
@@ -127,17 +106,12 @@ class AlignmentPdf : public testing::Test {
       at = found + line.size();
     }
   }
-
-  std::filesystem::path folder = std::filesystem::path(testing::TempDir()) /
-                                 ("alignment_pdf_test_" + std::to_string(::getpid()));
-  std::string err;
 };
 
 TEST_F(AlignmentPdf, ReportsTheShotsAlongTheLineByChainage) {
-  ASSERT_EQ(run(std::string("road.xml shots.csv ") + kOptions +
-                " --pdf out.pdf --csv out.csv --project 'Kerb line 2'"),
-            1)
-      << err;
+  const ProgramRun result = run(std::string("road.xml shots.csv ") + kOptions +
+                                " --pdf out.pdf --csv out.csv --project 'Kerb line 2'");
+  ASSERT_EQ(result.status, 1) << result.err;
   EXPECT_EQ(fixtures::pdfPageCount(folder / "out.pdf"), 5);
   const std::string first = pageText(1);
   expectInOrder(first, {"Survey check along the alignment\n", "2 of 3 shots outside tolerance\n",
@@ -171,10 +145,9 @@ TEST_F(AlignmentPdf, ReportsTheShotsAlongTheLineByChainage) {
 
 // What the one who signs the report off asks for: every shot, millimetres, an exaggeration.
 TEST_F(AlignmentPdf, ListsEveryShotInTheChosenUnitAtTheChosenExaggeration) {
-  ASSERT_EQ(run(std::string("road.xml shots.csv ") + kOptions +
-                " --pdf out.pdf --all-pairs --report-units mm --exaggeration 50"),
-            1)
-      << err;
+  const ProgramRun result = run(std::string("road.xml shots.csv ") + kOptions +
+                                " --pdf out.pdf --all-pairs --report-units mm --exaggeration 50");
+  ASSERT_EQ(result.status, 1) << result.err;
   expectInOrder(pageText(2), {"Offset differences drawn 50 times their length"});
   expectInOrder(pageText(3), {"doffset (mm) against chainage\n", "dz (mm) against chainage\n"});
   expectInOrder(pageText(5),
@@ -186,10 +159,10 @@ TEST_F(AlignmentPdf, ListsEveryShotInTheChosenUnitAtTheChosenExaggeration) {
 }
 
 TEST_F(AlignmentPdf, ALongAlignmentIsDrawnInSheetsOfItsChainage) {
-  ASSERT_EQ(run("long.xml long.csv --against alignment --design-offset L=-3.5,R=3.5 "
-                "--tolerance offset=0.02 --pdf out.pdf"),
-            1)
-      << err;
+  const ProgramRun result =
+      run("long.xml long.csv --against alignment --design-offset L=-3.5,R=3.5 "
+          "--tolerance offset=0.02 --pdf out.pdf");
+  ASSERT_EQ(result.status, 1) << result.err;
   // The first page, 7 sheets of 300 m, the long section, the histograms and a list page.
   EXPECT_EQ(fixtures::pdfPageCount(folder / "out.pdf"), 11);
   const std::string third = pageText(4);
@@ -207,16 +180,17 @@ TEST_F(AlignmentPdf, ALongAlignmentIsDrawnInSheetsOfItsChainage) {
 
 // The PDF is staged with the other outputs: when one of them cannot be written, none is.
 TEST_F(AlignmentPdf, IsNotLeftBehindWhenAnotherOutputFails) {
-  EXPECT_EQ(run(std::string("road.xml shots.csv ") + kOptions +
-                " --pdf out.pdf --csv no/such/folder/out.csv"),
-            2);
-  EXPECT_NE(err.find("no/such/folder/out.csv"), std::string::npos) << err;
+  const ProgramRun result = run(std::string("road.xml shots.csv ") + kOptions +
+                                " --pdf out.pdf --csv no/such/folder/out.csv");
+  EXPECT_EQ(result.status, 2);
+  EXPECT_NE(result.err.find("no/such/folder/out.csv"), std::string::npos) << result.err;
   EXPECT_FALSE(std::filesystem::exists(folder / "out.pdf"));
 }
 
 // The line runs north; its sheet turns it to run across the page, and north with it.
 TEST_F(AlignmentPdf, ASheetTurnsTheLineToRunAcrossThePage) {
-  ASSERT_EQ(run("long.xml long.csv --against alignment --pdf out.pdf"), 0) << err;
+  const ProgramRun result = run("long.xml long.csv --against alignment --pdf out.pdf");
+  ASSERT_EQ(result.status, 0) << result.err;
   const std::filesystem::path png = folder / "sheet.png";
   ASSERT_TRUE(fixtures::renderPage(folder / "out.pdf", 2, 50, png));
   const QImage page(QString::fromStdString(png.string()));

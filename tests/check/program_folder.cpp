@@ -20,7 +20,8 @@ for row in csv.reader(open(sys.argv[1], newline="")):
 
 }  // namespace
 
-ProgramFolder::ProgramFolder(std::string command) : command_(std::move(command)) {
+ProgramFolder::ProgramFolder(std::string command, std::string environment)
+    : command_(std::move(command)), environment_(std::move(environment)) {
   const std::string suite = testing::UnitTest::GetInstance()->current_test_suite()->name();
   folder = std::filesystem::path(testing::TempDir()) / (suite + "_" + std::to_string(::getpid()));
 }
@@ -44,7 +45,7 @@ std::string ProgramFolder::read(const std::filesystem::path& path) const {
 }
 
 ProgramRun ProgramFolder::run(const std::string& arguments) const {
-  const std::string command = "cd '" + folder.string() + "' && '" +
+  const std::string command = "cd '" + folder.string() + "' && env " + environment_ + " '" +
                               testing_support::kestovaProgram() + "' " + command_ + arguments +
                               " >stdout.txt 2>stderr.txt";
   const int status = std::system(command.c_str());

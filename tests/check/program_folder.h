@@ -15,12 +15,17 @@ struct ProgramRun {
   std::string err;
 };
 
+// The variables of a desktop session that give the program a display, for `env` to unset: a
+// script on a server runs the program without them, and what it writes must not need one.
+inline constexpr const char* kWithoutDisplay = "-u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM";
+
 // A scratch folder per test and process (ctest runs tests side by side) in which the built
 // program is run as a script would run it, so that its messages name the files as given.
 class ProgramFolder : public testing::Test {
  protected:
-  // `command` comes before every argument list given to run(), e.g. "check ".
-  explicit ProgramFolder(std::string command = "");
+  // `command` comes before every argument list given to run(), e.g. "check ". `environment` is
+  // what `env` changes in the program's environment, e.g. kWithoutDisplay; none by default.
+  explicit ProgramFolder(std::string command = "", std::string environment = "");
 
   void SetUp() override;
   void TearDown() override;
@@ -41,6 +46,7 @@ class ProgramFolder : public testing::Test {
 
  private:
   std::string command_;
+  std::string environment_;
 };
 
 }  // namespace check

@@ -1,8 +1,6 @@
 // `kestova check --against surface --pdf` as a script meets it: the built program, no display,
 // the report read back as text and its plan rendered, and nothing written when it cannot be.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include <QColor>
 #include <QImage>
@@ -12,7 +10,7 @@
 #include <string>
 
 #include "pdf_readback.h"
-#include "support/project_paths.h"
+#include "program_folder.h"
 
 namespace check {
 namespace {
@@ -39,36 +37,15 @@ constexpr const char* kShots =
     "C,8,8,12.900\n"
     "O,5,-0.01,11\n";
 
-class SurfacePdf : public testing::Test {
+class SurfacePdf : public ProgramFolder {
  protected:
+  SurfacePdf() : ProgramFolder("check ", kWithoutDisplay) {}
+
   void SetUp() override {
-    std::filesystem::remove_all(folder);
-    std::filesystem::create_directories(folder);
+    ProgramFolder::SetUp();
     write("design.xml", kSurface);
     write("shots.csv", kShots);
   }
-  void TearDown() override { std::filesystem::remove_all(folder); }
-
-  void write(const std::string& name, const std::string& content) {
-    std::ofstream(folder / name, std::ios::binary) << content;
-  }
-
-  // The program's exit status, run in the test's folder without a display; standard error
-  // in `err`.
-  int run(const std::string& arguments) {
-    const std::string command =
-        "cd '" + folder.string() + "' && env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM '" +
-        testing_support::kestovaProgram() + "' check " + arguments + " >/dev/null 2>stderr.txt";
-    const int status = std::system(command.c_str());
-    std::ifstream in(folder / "stderr.txt");
-    err.assign(std::istreambuf_iterator<char>(in), {});
-    std::filesystem::remove(folder / "stderr.txt");
-    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-  }
-
-  std::filesystem::path folder = std::filesystem::path(testing::TempDir()) /
-                                 ("surface_pdf_test_" + std::to_string(::getpid()));
-  std::string err;
 };
 
 void expectAll(const std::string& text, const std::vector<std::string>& lines) {
@@ -79,10 +56,10 @@ void expectAll(const std::string& text, const std::vector<std::string>& lines) {
 
 TEST_F(SurfacePdf, ReportsTheStatisticsTheBoundsAndTheShotsOutsideTolerance) {
   if (!fixtures::popplerInstalled()) GTEST_SKIP() << "poppler-utils is not installed";
-  ASSERT_EQ(run("design.xml shots.csv --against surface --tolerance z=-0.03:0.01 --pdf out.pdf "
-                "--project 'North road'"),
-            1)
-      << err;
+  const ProgramRun result =
+      run("design.xml shots.csv --against surface --tolerance z=-0.03:0.01 --pdf out.pdf "
+          "--project 'North road'");
+  ASSERT_EQ(result.status, 1) << result.err;
   EXPECT_EQ(fixtures::pdfPageCount(folder / "out.pdf"), 4);
   expectAll(fixtures::pdfText(folder / "out.pdf", 1, 1),
             {"Survey check against the design surface\n",
@@ -194,8 +171,9 @@ char colourAt(const QImage& page, double x, double y) {
 
 TEST_F(SurfacePdf, ThePlanColoursFillBlueCutRedAndWithinGreyAtTheShots) {
   if (!fixtures::popplerInstalled()) GTEST_SKIP() << "poppler-utils is not installed";
-  ASSERT_EQ(run("design.xml shots.csv --against surface --tolerance z=-0.03:0.01 --pdf out.pdf"), 1)
-      << err;
+  const ProgramRun result =
+      run("design.xml shots.csv --against surface --tolerance z=-0.03:0.01 --pdf out.pdf");
+  ASSERT_EQ(result.status, 1) << result.err;
   const std::filesystem::path png = folder / "plan.png";
   ASSERT_TRUE(fixtures::renderPage(folder / "out.pdf", 2, 150, png));
   const QImage page(QString::fromStdString(png.string()));
@@ -231,10 +209,9 @@ TEST_F(SurfacePdf, ListsTheVolumesAndTheGridsSquares) {
   // A flat design at 100 over 20 by 10; the survey 0.5 above it over 10 by 10: 50 of fill.
   write("points.csv", "P1,0,0,100\nP2,20,0,100\nP3,20,10,100\nP4,0,10,100\nP5,10,5,100\n");
   write("level.csv", "S1,5,0,100.5\nS2,15,0,100.5\nS3,15,10,100.5\nS4,5,10,100.5\n");
-  ASSERT_EQ(run("points.csv level.csv --against surface --volumes --grid 10 --decimals 2 "
-                "--pdf out.pdf"),
-            0)
-      << err;
+  const ProgramRun result =
+      run("points.csv level.csv --against surface --volumes --grid 10 --decimals 2 --pdf out.pdf");
+  ASSERT_EQ(result.status, 0) << result.err;
   const std::string text = fixtures::pdfText(folder / "out.pdf");
   expectAll(text, {"All 4 shots on the surface within tolerance\n",
                    "Volumes of the surface through the shots against the design\n",
@@ -254,7 +231,8 @@ TEST_F(SurfacePdf, ASurfaceOfManyFacesIsDrawnByItsBoundary) {
   }
   grid.close();
   write("level.csv", "S1,75,75,5.001\n");
-  ASSERT_EQ(run("grid.csv level.csv --against surface --pdf out.pdf"), 0) << err;
+  const ProgramRun result = run("grid.csv level.csv --against surface --pdf out.pdf");
+  ASSERT_EQ(result.status, 0) << result.err;
   expectAll(fixtures::pdfText(folder / "out.pdf", 2, 2),
             {"The surface's 45000 faces are too small to draw at this scale: its boundary only."});
   EXPECT_LT(std::filesystem::file_size(folder / "out.pdf"), 200'000u);
@@ -262,11 +240,13 @@ TEST_F(SurfacePdf, ASurfaceOfManyFacesIsDrawnByItsBoundary) {
 
 // The PDF is written with the other reports or none is.
 TEST_F(SurfacePdf, NothingIsWrittenWhenTheReportCannotBe) {
-  EXPECT_EQ(run("design.xml shots.csv --against surface --pdf missing/out.pdf --csv out.csv"), 2);
-  EXPECT_NE(err.find("kestova check: missing/out.pdf: cannot be written (No such file or "
-                     "directory)\n"),
+  const ProgramRun result =
+      run("design.xml shots.csv --against surface --pdf missing/out.pdf --csv out.csv");
+  EXPECT_EQ(result.status, 2);
+  EXPECT_NE(result.err.find("kestova check: missing/out.pdf: cannot be written (No such file or "
+                            "directory)\n"),
             std::string::npos)
-      << err;
+      << result.err;
   EXPECT_FALSE(std::filesystem::exists(folder / "out.csv"));
   EXPECT_FALSE(std::filesystem::exists(folder / "missing"));
 }
