@@ -113,11 +113,10 @@ TEST_F(SurfacePdf, GivesDzAndDnInTheReportsUnit) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.options);
-    ASSERT_EQ(run(std::string("design.xml shots.csv --against surface "
-                              "--tolerance z=-0.03:0.01,n=0.02 --pdf out.pdf ") +
-                  c.options),
-              1)
-        << err;
+    const ProgramRun result = run(std::string("design.xml shots.csv --against surface "
+                                              "--tolerance z=-0.03:0.01,n=0.02 --pdf out.pdf ") +
+                                  c.options);
+    ASSERT_EQ(result.status, 1) << result.err;
     const std::filesystem::path pdf = folder / "out.pdf";
     expectAll(fixtures::pdfText(pdf, 1, 1), c.firstPage);
     // The legend's ranges, and the histograms' axes.
@@ -131,13 +130,13 @@ TEST_F(SurfacePdf, GivesDzAndDnInTheReportsUnit) {
 TEST_F(SurfacePdf, ListsEveryShotOnTheSurfaceWithAllPairs) {
   if (!fixtures::popplerInstalled()) GTEST_SKIP() << "poppler-utils is not installed";
   const std::string shotB = "B kerb 10.000 0.000 12.010 12.000 0.010 0.010 within\n";
-  ASSERT_EQ(run("design.xml shots.csv --against surface --tolerance z=-0.03:0.01 --pdf out.pdf"), 1)
-      << err;
+  const ProgramRun without =
+      run("design.xml shots.csv --against surface --tolerance z=-0.03:0.01 --pdf out.pdf");
+  ASSERT_EQ(without.status, 1) << without.err;
   EXPECT_EQ(fixtures::pdfText(folder / "out.pdf", 4, 4).find("B kerb"), std::string::npos);
-  ASSERT_EQ(run("design.xml shots.csv --against surface --tolerance z=-0.03:0.01 --pdf out.pdf "
-                "--all-pairs"),
-            1)
-      << err;
+  const ProgramRun with = run(
+      "design.xml shots.csv --against surface --tolerance z=-0.03:0.01 --pdf out.pdf --all-pairs");
+  ASSERT_EQ(with.status, 1) << with.err;
   expectAll(fixtures::pdfText(folder / "out.pdf", 4, 4),
             {"Shots on the surface (5, 3 outside tolerance)\n", shotB,
              "E 5.000 5.000 11.970 12.000 -0.030 -0.029 within\n",
@@ -147,10 +146,11 @@ TEST_F(SurfacePdf, ListsEveryShotOnTheSurfaceWithAllPairs) {
 // The plan colours the shots, so there is nothing to exaggerate: said, and the report written.
 TEST_F(SurfacePdf, SaysThatTheExaggerationIsNotUsed) {
   if (!fixtures::popplerInstalled()) GTEST_SKIP() << "poppler-utils is not installed";
-  ASSERT_EQ(run("design.xml shots.csv --against surface --tolerance z=-0.03:0.01 --pdf out.pdf "
-                "--exaggeration 50"),
-            1);
-  EXPECT_EQ(err,
+  const ProgramRun result =
+      run("design.xml shots.csv --against surface --tolerance z=-0.03:0.01 --pdf out.pdf "
+          "--exaggeration 50");
+  ASSERT_EQ(result.status, 1);
+  EXPECT_EQ(result.err,
             "kestova check: warning: --exaggeration is not used with --against surface: the "
             "plan colours each shot by its dz\n");
   EXPECT_EQ(fixtures::pdfPageCount(folder / "out.pdf"), 4);
@@ -195,7 +195,8 @@ TEST_F(SurfacePdf, ThePlanDrawsTheDesignsBoundariesWhereTheSurfaceEnds) {
                  "   <Boundaries><Boundary bndType=\"outer\"><PntList2D>0 0 0 6 10 6 10 0"
                  "</PntList2D></Boundary></Boundaries>\n");
   write("bounded.xml", bounded);
-  ASSERT_EQ(run("bounded.xml shots.csv --against surface --pdf out.pdf"), 1) << err;
+  const ProgramRun result = run("bounded.xml shots.csv --against surface --pdf out.pdf");
+  ASSERT_EQ(result.status, 1) << result.err;
   const std::filesystem::path png = folder / "plan.png";
   ASSERT_TRUE(fixtures::renderPage(folder / "out.pdf", 2, 150, png));
   const QImage page(QString::fromStdString(png.string()));
