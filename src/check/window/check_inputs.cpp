@@ -16,6 +16,7 @@
 
 #include "check/window/against_choice.h"
 #include "check/window/code_tolerances_edit.h"
+#include "check/window/design_describer.h"
 #include "check/window/options_panel.h"
 #include "check/window/point_file_box.h"
 #include "check/window/preset_bar.h"
@@ -36,6 +37,19 @@ QDoubleSpinBox* lengthBox(double value, double maximum, int decimals, QWidget* p
   box->setRange(1.0 / std::pow(10.0, decimals), maximum);
   box->setValue(value);
   return box;
+}
+
+// Tolerances per code as the chosen check takes them.
+QString perCodeExample(Against against) {
+  switch (against) {
+    case Against::Surface:
+      return "KERB: z=-0.03:0.01";
+    case Against::Alignment:
+      return "KERB-L: offset=0.01,z=-0.015:0.015";
+    case Against::Points:
+      break;
+  }
+  return "KERB: z=0.005; STK: x=0.01,y=0.01";
 }
 
 template <class W>
@@ -77,11 +91,15 @@ CheckInputs::CheckInputs(std::vector<UcsChoice> ucsChoices, int decimals, double
   layout->addLayout(check);
   layout->addWidget(options_);
   layout->addStretch();
-  // A surface or an alignment is not paired with, and has tolerances of its own.
-  connect(against_, &AgainstChoice::againstChanged, this, [this, pairs, tolerances] {
-    const bool points = against_->against() == Against::Points;
-    pairs->setEnabled(points);
-    tolerances->setEnabled(points);
+  // A surface or an alignment is not paired with, and has general tolerances of its own; the
+  // tolerances per code are given with the keys of the chosen check.
+  connect(against_, &AgainstChoice::againstChanged, this, [this, pairs] {
+    const Against against = against_->against();
+    pairs->setEnabled(against == Against::Points);
+    pointLimits_->setEnabled(against == Against::Points);
+    codeTolerances_->setSchema(componentsOf(against), perCodeExample(against));
+    // A surface's or an alignment's file is described rather than shown line by line.
+    design_->describeWith(designDescriberFor(*against_));
   });
 }
 
@@ -132,27 +150,32 @@ QGroupBox* CheckInputs::matchingBox() {
 
 QGroupBox* CheckInputs::toleranceBox() {
   auto* box = new QGroupBox("Tolerances", this);
-  auto* layout = new QGridLayout(box);
+  // The point check's limits, greyed out for another check; the tolerances per code below
+  // them serve every check.
+  pointLimits_ = new QWidget(box);
+  auto* limits = new QGridLayout(pointLimits_);
+  limits->setContentsMargins(0, 0, 0, 0);
   const survey::ComponentSchema& schema = survey::pointComponents();
   for (std::size_t k = 0; k < schema.size(); ++k) {
     const QString key = QString::fromStdString(schema[k].key);
-    auto* tested = new QCheckBox(QString::fromStdString(schema[k].label), box);
-    auto* tolerance = lengthBox(schema[k].typicalTolerance, kLargestTolerance, 4, box);
+    auto* tested = new QCheckBox(QString::fromStdString(schema[k].label), pointLimits_);
+    auto* tolerance = lengthBox(schema[k].typicalTolerance, kLargestTolerance, 4, pointLimits_);
     tolerance->setMinimum(0.0);
     tested->setObjectName("tested_" + key);
     tolerance->setObjectName("tolerance_" + key);
     tolerance->setEnabled(false);
     connect(tested, &QCheckBox::toggled, tolerance, &QWidget::setEnabled);
-    layout->addWidget(tested, static_cast<int>(k), 0);
-    layout->addWidget(tolerance, static_cast<int>(k), 1);
+    limits->addWidget(tested, static_cast<int>(k), 0);
+    limits->addWidget(tolerance, static_cast<int>(k), 1);
     tested_.push_back(tested);
     tolerance_.push_back(tolerance);
   }
-  const int row = static_cast<int>(schema.size());
   codeTolerances_ = new CodeTolerancesEdit(schema, box);
-  layout->addWidget(new QLabel("Per code:", box), row, 0, 1, 2);
-  layout->addWidget(codeTolerances_, row + 1, 0, 1, 2);
-  layout->setRowStretch(row + 2, 1);
+  auto* layout = new QVBoxLayout(box);
+  layout->addWidget(pointLimits_);
+  layout->addWidget(new QLabel("Per code:", box));
+  layout->addWidget(codeTolerances_);
+  layout->addStretch();
   return box;
 }
 
@@ -220,7 +243,11 @@ CheckRequest CheckInputs::request() const {
   request.radius = options.radius;
   request.idMatching = options.idMatching;
   request.tolerances = options.tolerances;
-  request.codeTolerances = options.codeTolerances;
+  // The point check's tolerances per code are among the preset's options; another check's are
+  // read with its keys.
+  request.codeTolerances = against_->against() == Against::Points
+                               ? options.codeTolerances
+                               : codeTolerances_->codeTolerances();
   const UcsChoice& ucs = ucsChoices_[static_cast<std::size_t>(ucs_->currentIndex())];
   request.frame = ucs.frame;
   request.frameDescription = ucs.description;
@@ -251,7 +278,11 @@ Preset CheckInputs::preset() const {
                   QString::number(tolerance_[k]->value(), 'g', 12);
   }
   if (!limits.isEmpty()) add("tolerance", limits.join(',').toStdString());
-  for (PresetLine& line : codeTolerances_->presetLines()) add(line.key, line.value);
+  // A preset holds the point check's tolerances per code; another check's are remembered with
+  // the window's text (codeTolerancesText).
+  if (against_->against() == Against::Points) {
+    for (PresetLine& line : codeTolerances_->presetLines()) add(line.key, line.value);
+  }
   add("match", byId_->isChecked()
                    ? "id"
                    : "near:" + QString::number(radius_->value(), 'g', 12).toStdString());
@@ -300,6 +331,14 @@ QString CheckInputs::surveyPath() const {
 void CheckInputs::setPaths(const QString& design, const QString& survey) {
   design_->setPathText(design);
   survey_->setPathText(survey);
+}
+
+QString CheckInputs::codeTolerancesText() const {
+  return codeTolerances_->text();
+}
+
+void CheckInputs::setCodeTolerancesText(const QString& text) {
+  codeTolerances_->setText(text);
 }
 
 QString CheckInputs::chosenPreset() const {

@@ -51,6 +51,9 @@ class CheckInputs : public QWidget {
   QString designPath() const;
   QString surveyPath() const;
   void setPaths(const QString& design, const QString& survey);
+  // The tolerances per code as typed, of whichever check is chosen.
+  QString codeTolerancesText() const;
+  void setCodeTolerancesText(const QString& text);
   QString chosenPreset() const;
   void showChosenPreset(const QString& name);
 
@@ -81,6 +84,7 @@ class CheckInputs : public QWidget {
   // A box and a limit per component of the point check, in its order.
   std::vector<QCheckBox*> tested_;
   std::vector<QDoubleSpinBox*> tolerance_;
+  QWidget* pointLimits_ = nullptr;  // the boxes and limits above
   CodeTolerancesEdit* codeTolerances_ = nullptr;
   QComboBox* ucs_ = nullptr;
   QSpinBox* decimals_ = nullptr;

@@ -16,6 +16,9 @@ constexpr const char* kPreset = "CheckWindow/preset";
 // Points, a surface or an alignment, and the options of each, a key each: kept apart from the
 // options a preset keeps, which are those of the point check.
 constexpr const char* kAgainst = "CheckWindow/against";
+// The tolerances per code of a check against a surface or along an alignment, as typed: the
+// options a preset keeps hold the point check's.
+constexpr const char* kCodeTolerances = "CheckWindow/codeTolerances";
 
 }  // namespace
 
@@ -25,6 +28,11 @@ void rememberInputs(const CheckInputs& inputs) {
   settings.setValue(kDesign, inputs.designPath());
   settings.setValue(kSurvey, inputs.surveyPath());
   settings.setValue(kPreset, inputs.chosenPreset());
+  if (inputs.againstChoice().against() == Against::Points) {
+    settings.remove(kCodeTolerances);  // the options below keep them
+  } else {
+    settings.setValue(kCodeTolerances, inputs.codeTolerancesText());
+  }
   settings.remove(kAgainst);
   settings.beginGroup(kAgainst);
   for (const PresetLine& line : inputs.againstChoice().lines()) {
@@ -58,6 +66,9 @@ void restoreInputs(CheckInputs& inputs) {
                        settings.value(key).toString().toStdString()});
   }
   inputs.againstChoice().showLines(against);
+  if (settings.contains(kCodeTolerances)) {
+    inputs.setCodeTolerancesText(settings.value(kCodeTolerances).toString());
+  }
 }
 
 }  // namespace check
