@@ -1,6 +1,7 @@
 #include "check/design_description.h"
 
 #include <algorithm>
+#include <filesystem>
 
 #include "numbers/number_format.h"
 
@@ -20,8 +21,10 @@ std::string counted(std::size_t count, const char* one, const char* several) {
 }  // namespace
 
 std::string describeSurface(const survey::TinSurface& surface) {
-  std::string text = surface.surfaceName.empty() ? "Surface of " + surface.name
-                                                 : "Surface '" + surface.surfaceName + "'";
+  // A drawing's surface is named by its file, which the window shows above it.
+  std::string text = surface.surfaceName.empty()
+                         ? "Surface of " + std::filesystem::path(surface.name).filename().string()
+                         : "Surface '" + surface.surfaceName + "'";
   text += ": " + counted(surface.points.size(), "point", "points") + ", " +
           counted(surface.faces.size(), "face", "faces");
   if (!surface.breaklines.empty()) {

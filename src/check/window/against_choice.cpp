@@ -1,6 +1,7 @@
 #include "check/window/against_choice.h"
 
 #include <QHBoxLayout>
+#include <QLineEdit>
 #include <QRadioButton>
 #include <QStackedWidget>
 #include <QVBoxLayout>
@@ -70,6 +71,11 @@ AgainstChoice::AgainstChoice(QWidget* parent)
     options_->setVisible(against() != Against::Points);
     emit againstChanged();
   };
+  // The tolerances do not change what is read of the design.
+  for (QLineEdit* field : options_->findChildren<QLineEdit*>()) {
+    if (field->objectName() == "tolerance") continue;
+    connect(field, &QLineEdit::editingFinished, this, &AgainstChoice::designOptionEdited);
+  }
   for (QRadioButton* choice : {points_, surface_, alignment_}) {
     connect(choice, &QRadioButton::toggled, this, [show](bool on) {
       if (on) show();

@@ -38,6 +38,8 @@ class AgainstChoice : public QGroupBox {
 
  signals:
   void againstChanged();
+  // An option that says which surface or alignment of the design file is read was edited.
+  void designOptionEdited();
 
  private:
   QRadioButton* points_;

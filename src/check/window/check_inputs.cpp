@@ -101,6 +101,8 @@ CheckInputs::CheckInputs(std::vector<UcsChoice> ucsChoices, int decimals, double
     // A surface's or an alignment's file is described rather than shown line by line.
     design_->describeWith(designDescriberFor(*against_));
   });
+  connect(against_, &AgainstChoice::designOptionEdited, this,
+          [this] { design_->describeWith(designDescriberFor(*against_)); });
 }
 
 QGroupBox* CheckInputs::matchingBox() {

@@ -163,6 +163,27 @@ TEST_F(AgainstKeysWindow, TheDesignBoxDescribesASurfaceOrAnAlignmentAndKeepsAPoi
   EXPECT_TRUE(previewText().startsWith("B,10,0,12.010,KERB")) << previewText().toStdString();
 }
 
+TEST_F(AgainstKeysWindow, TheSurfaceNamedInItsOptionIsDescribed) {
+  // A second surface before Formation: the file holds two.
+  std::string two = kSurface;
+  two.insert(two.find("  <Surface name"),
+             "  <Surface name=\"Existing\"><Definition surfType=\"TIN\">\n"
+             "   <Pnts><P id=\"1\">0 0 9</P><P id=\"2\">0 10 9</P><P id=\"3\">10 10 9</P></Pnts>\n"
+             "   <Faces><F>1 2 3</F></Faces>\n"
+             "  </Definition></Surface>\n");
+  chooseCheck("againstSurface");
+  choose("design", write("two.xml", two));
+  ASSERT_TRUE(described());
+  EXPECT_TRUE(previewNote().contains("two.xml")) << previewNote().toStdString();
+  EXPECT_TRUE(previewNote().contains("Existing")) << previewNote().toStdString();
+  QLineEdit* name = findIn<QLineEdit>("surfaceOptions", "surface");
+  QTest::keyClicks(name, "Existing");
+  QTest::keyClick(name, Qt::Key_Return);
+  ASSERT_TRUE(described());
+  EXPECT_TRUE(previewText().startsWith("Surface 'Existing': 3 points, 1 face\n"))
+      << previewText().toStdString();
+}
+
 TEST_F(AgainstKeysWindow, ADesignThatCannotBeReadIsNamedWithItsLine) {
   // The second face, on line 7, names a point the surface does not have.
   std::string bad = kSurface;
