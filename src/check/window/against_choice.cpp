@@ -110,6 +110,34 @@ survey::Tolerances AgainstChoice::tolerances() const {
   return {};
 }
 
+std::string AgainstChoice::toleranceText() const {
+  switch (against()) {
+    case Against::Surface:
+      return surfaceOptions_->toleranceText();
+    case Against::Alignment:
+      return alignmentOptions_->toleranceText();
+    case Against::Points:
+      break;
+  }
+  return {};
+}
+
+void AgainstChoice::choose(Against against, const std::string& tolerances) {
+  switch (against) {
+    case Against::Surface:
+      surfaceOptions_->setToleranceText(tolerances);
+      surface_->setChecked(true);
+      return;
+    case Against::Alignment:
+      alignmentOptions_->setToleranceText(tolerances);
+      alignment_->setChecked(true);
+      return;
+    case Against::Points:
+      points_->setChecked(true);
+      return;
+  }
+}
+
 std::vector<PresetLine> AgainstChoice::lines() const {
   const Against chosen = against();
   std::vector<PresetLine> lines{{kAgainst, chosen == Against::Surface     ? "surface"

@@ -20,6 +20,7 @@
 #include "check/window/options_panel.h"
 #include "check/window/point_file_box.h"
 #include "check/window/preset_bar.h"
+#include "survey/code_tolerances.h"
 #include "survey/design_points.h"
 
 namespace check {
@@ -56,6 +57,14 @@ template <class W>
 W* named(W* widget, const char* name) {
   widget->setObjectName(name);
   return widget;
+}
+
+// The general tolerances a preset gives, as written ("z=-0.03:0.01"); empty when it gives none.
+std::string generalTolerance(const Preset& preset) {
+  for (const PresetLine& line : preset) {
+    if (line.key == "tolerance" && !survey::namesCode(line.value)) return line.value;
+  }
+  return {};
 }
 
 }  // namespace
@@ -245,11 +254,7 @@ CheckRequest CheckInputs::request() const {
   request.radius = options.radius;
   request.idMatching = options.idMatching;
   request.tolerances = options.tolerances;
-  // The point check's tolerances per code are among the preset's options; another check's are
-  // read with its keys.
-  request.codeTolerances = against_->against() == Against::Points
-                               ? options.codeTolerances
-                               : codeTolerances_->codeTolerances();
+  request.codeTolerances = options.codeTolerances;
   const UcsChoice& ucs = ucsChoices_[static_cast<std::size_t>(ucs_->currentIndex())];
   request.frame = ucs.frame;
   request.frameDescription = ucs.description;
@@ -273,18 +278,22 @@ Preset CheckInputs::preset() const {
   const auto add = [&preset](std::string key, std::string value) {
     preset.push_back({std::move(key), std::move(value)});
   };
-  QStringList limits;
-  for (std::size_t k = 0; k < tested_.size(); ++k) {
-    if (!tested_[k]->isChecked()) continue;
-    limits << QString::fromStdString(survey::pointComponents()[k].key) + '=' +
-                  QString::number(tolerance_[k]->value(), 'g', 12);
-  }
-  if (!limits.isEmpty()) add("tolerance", limits.join(',').toStdString());
-  // A preset holds the point check's tolerances per code; another check's are remembered with
-  // the window's text (codeTolerancesText).
+  // The general tolerances of the chosen check, then those per code in its keys.
   if (against_->against() == Against::Points) {
-    for (PresetLine& line : codeTolerances_->presetLines()) add(line.key, line.value);
+    QStringList limits;
+    for (std::size_t k = 0; k < tested_.size(); ++k) {
+      if (!tested_[k]->isChecked()) continue;
+      limits << QString::fromStdString(survey::pointComponents()[k].key) + '=' +
+                    QString::number(tolerance_[k]->value(), 'g', 12);
+    }
+    if (!limits.isEmpty()) add("tolerance", limits.join(',').toStdString());
+  } else {
+    add("against", against_->against() == Against::Surface ? "surface" : "alignment");
+    if (const std::string limits = against_->toleranceText(); !limits.empty()) {
+      add("tolerance", limits);
+    }
   }
+  for (PresetLine& line : codeTolerances_->presetLines()) add(line.key, line.value);
   add("match", byId_->isChecked()
                    ? "id"
                    : "near:" + QString::number(radius_->value(), 'g', 12).toStdString());
@@ -308,7 +317,10 @@ void CheckInputs::applyPreset(const Preset& preset) {
   surveySuffix_->setText(QString::fromStdString(options.idMatching.surveySuffix));
   repeats_->setCurrentIndex(options.idMatching.repeats == survey::Repeats::Last ? 1 : 0);
   skipBadLines_->setChecked(options.designReading.skipBadLines);
-  for (std::size_t k = 0; k < tested_.size(); ++k) {
+  // A surface's or an alignment's tolerances are typed as the preset gives them; the point
+  // check's limits stay as they are for it.
+  against_->choose(options.against, generalTolerance(preset));
+  for (std::size_t k = 0; k < tested_.size() && options.against == Against::Points; ++k) {
     const std::optional<survey::Tolerance> tolerance = options.tolerances[k];
     tested_[k]->setChecked(tolerance.has_value());
     // The window shows a limit either way of zero: the wider side of uneven bounds.
@@ -333,14 +345,6 @@ QString CheckInputs::surveyPath() const {
 void CheckInputs::setPaths(const QString& design, const QString& survey) {
   design_->setPathText(design);
   survey_->setPathText(survey);
-}
-
-QString CheckInputs::codeTolerancesText() const {
-  return codeTolerances_->text();
-}
-
-void CheckInputs::setCodeTolerancesText(const QString& text) {
-  codeTolerances_->setText(text);
 }
 
 QString CheckInputs::chosenPreset() const {

@@ -51,9 +51,6 @@ class CheckInputs : public QWidget {
   QString designPath() const;
   QString surveyPath() const;
   void setPaths(const QString& design, const QString& survey);
-  // The tolerances per code as typed, of whichever check is chosen.
-  QString codeTolerancesText() const;
-  void setCodeTolerancesText(const QString& text);
   QString chosenPreset() const;
   void showChosenPreset(const QString& name);
 

@@ -5,6 +5,7 @@
 #include <stdexcept>
 
 #include "survey/code_filter.h"
+#include "survey/code_tolerances.h"
 
 namespace check {
 namespace {
@@ -35,14 +36,6 @@ void CodeTolerancesEdit::setSchema(survey::ComponentSchema schema, const QString
   schema_ = std::move(schema);
   setPlaceholderText(example);
   showProblem();
-}
-
-std::vector<survey::CodeTolerances> CodeTolerancesEdit::codeTolerances() const {
-  std::vector<survey::CodeTolerances> codes;
-  for (const PresetLine& line : presetLines()) {
-    codes.push_back(survey::parseCodeTolerances(line.value, schema_));
-  }
-  return codes;
 }
 
 std::vector<PresetLine> CodeTolerancesEdit::presetLines() const {

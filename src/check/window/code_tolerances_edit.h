@@ -5,7 +5,6 @@
 #include <vector>
 
 #include "check/preset.h"
-#include "survey/code_tolerances.h"
 #include "survey/component.h"
 
 namespace check {
@@ -20,8 +19,6 @@ class CodeTolerancesEdit : public QLineEdit {
 
   // The components of the chosen check, whose keys the text gives; `example` shows them.
   void setSchema(survey::ComponentSchema schema, const QString& example);
-  // Each code's tolerances. Throws as presetLines().
-  std::vector<survey::CodeTolerances> codeTolerances() const;
 
   // A preset line for each code: {"tolerance", "KERB:z=0.005"}. Throws std::invalid_argument
   // saying what is wrong with the text.

@@ -13,12 +13,9 @@ constexpr const char* kDesign = "CheckWindow/design";
 constexpr const char* kSurvey = "CheckWindow/survey";
 constexpr const char* kOptions = "CheckWindow/options";
 constexpr const char* kPreset = "CheckWindow/preset";
-// Points, a surface or an alignment, and the options of each, a key each: kept apart from the
-// options a preset keeps, which are those of the point check.
+// Points, a surface or an alignment, and the options of each, a key each: the options a preset
+// keeps name the choice and its tolerances, but not the surface's or the alignment's others.
 constexpr const char* kAgainst = "CheckWindow/against";
-// The tolerances per code of a check against a surface or along an alignment, as typed: the
-// options a preset keeps hold the point check's.
-constexpr const char* kCodeTolerances = "CheckWindow/codeTolerances";
 
 }  // namespace
 
@@ -28,11 +25,6 @@ void rememberInputs(const CheckInputs& inputs) {
   settings.setValue(kDesign, inputs.designPath());
   settings.setValue(kSurvey, inputs.surveyPath());
   settings.setValue(kPreset, inputs.chosenPreset());
-  if (inputs.againstChoice().against() == Against::Points) {
-    settings.remove(kCodeTolerances);  // the options below keep them
-  } else {
-    settings.setValue(kCodeTolerances, inputs.codeTolerancesText());
-  }
   settings.remove(kAgainst);
   settings.beginGroup(kAgainst);
   for (const PresetLine& line : inputs.againstChoice().lines()) {
@@ -66,9 +58,6 @@ void restoreInputs(CheckInputs& inputs) {
                        settings.value(key).toString().toStdString()});
   }
   inputs.againstChoice().showLines(against);
-  if (settings.contains(kCodeTolerances)) {
-    inputs.setCodeTolerancesText(settings.value(kCodeTolerances).toString());
-  }
 }
 
 }  // namespace check

@@ -1,6 +1,8 @@
 // The check window's tolerances per code and design box when the check is against a surface or
 // along an alignment: the keys of the chosen check, the same results as the command line, and
 // the design described as the check reads it.
+#include <QComboBox>
+#include <QInputDialog>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QRadioButton>
@@ -138,6 +140,44 @@ TEST_F(AgainstKeysWindow, AnotherChecksTolerancesPerCodeAreRemembered) {
   open();
   EXPECT_TRUE(find<QRadioButton>("againstAlignment")->isChecked());
   EXPECT_EQ(perCode()->text(), "KERB-L: offset=-0.01:0.02");
+  EXPECT_FALSE(red(perCode()));
+}
+
+TEST_F(AgainstKeysWindow, APresetKeepsTheCheckItIsAgainstWithItsTolerances) {
+  chooseCheck("againstSurface");
+  QTest::keyClicks(findIn<QLineEdit>("surfaceOptions", "tolerance"), "z=0.01");
+  perCode()->setText("KERB: z=-0.03:0.01,n=0.02");
+  QTimer::singleShot(0, [] {
+    auto* dialog = qobject_cast<QInputDialog*>(QApplication::activeModalWidget());
+    ASSERT_NE(dialog, nullptr);
+    dialog->setTextValue("LEVELS");
+    dialog->accept();
+  });
+  QTest::mouseClick(find<QPushButton>("savePreset"), Qt::LeftButton);
+  std::vector<std::string> kept;
+  for (const PresetLine& line : readPreset(presetFolder(), "LEVELS")) {
+    if (line.key == "against" || line.key == "tolerance") kept.push_back(line.value);
+  }
+  EXPECT_EQ(kept, (std::vector<std::string>{"surface", "z=0.01", "KERB:z=-0.03:0.01,n=0.02"}));
+
+  // The command line checks with it as the window does.
+  const CommandRun printed = command({design, surveyed, "--preset", "LEVELS"});
+  EXPECT_NE(printed.out.find("Tolerances for code KERB: z -0.030 to 0.010, n 0.020\n"),
+            std::string::npos)
+      << printed.out << printed.err;
+
+  // Chosen again over a point check, it brings back the surface and its tolerances.
+  chooseCheck("againstPoints");
+  findIn<QLineEdit>("surfaceOptions", "tolerance")->clear();
+  perCode()->clear();
+  MessageAnswerer answerer;
+  auto* presets = find<QComboBox>("presets");
+  presets->setCurrentIndex(presets->findText("LEVELS"));
+  emit presets->activated(presets->currentIndex());
+  EXPECT_TRUE(answerer.texts.isEmpty()) << answerer.texts.join('\n').toStdString();
+  EXPECT_TRUE(find<QRadioButton>("againstSurface")->isChecked());
+  EXPECT_EQ(findIn<QLineEdit>("surfaceOptions", "tolerance")->text(), "z=0.01");
+  EXPECT_EQ(perCode()->text(), "KERB: z=-0.03:0.01,n=0.02");
   EXPECT_FALSE(red(perCode()));
 }
 
