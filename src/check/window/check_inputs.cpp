@@ -318,7 +318,7 @@ void CheckInputs::applyPreset(const Preset& preset) {
   repeats_->setCurrentIndex(options.idMatching.repeats == survey::Repeats::Last ? 1 : 0);
   skipBadLines_->setChecked(options.designReading.skipBadLines);
   // A surface's or an alignment's tolerances are typed as the preset gives them; the point
-  // check's limits stay as they are for it.
+  // check's boxes then keep their limits for a later point check.
   against_->choose(options.against, generalTolerance(preset));
   for (std::size_t k = 0; k < tested_.size() && options.against == Against::Points; ++k) {
     const std::optional<survey::Tolerance> tolerance = options.tolerances[k];
