@@ -8,6 +8,7 @@
 #include <QRadioButton>
 
 #include "check_window_fixture.h"
+#include "python_reader.h"
 
 namespace check::windowtest {
 namespace {
@@ -201,6 +202,30 @@ TEST_F(AgainstKeysWindow, TheDesignBoxDescribesASurfaceOrAnAlignmentAndKeepsAPoi
   chooseCheck("againstSurface");
   choose("design", surveyed);
   EXPECT_TRUE(previewText().startsWith("B,10,0,12.010,KERB")) << previewText().toStdString();
+}
+
+TEST_F(AgainstKeysWindow, ADrawingsFacesOnTheLayerChosenAreDescribed) {
+  // A designer's drawing written by ezdxf: the square's two faces on FORMATION, one on OLD.
+  const std::string drawing = folder.filePath("faces.dxf").toStdString();
+  readback::readWithPython(R"(import sys, ezdxf
+doc = ezdxf.new("R2010")
+msp = doc.modelspace()
+msp.add_3dface([(0, 0, 10), (10, 0, 12), (10, 10, 14)], dxfattribs={"layer": "FORMATION"})
+msp.add_3dface([(0, 0, 10), (10, 10, 14), (0, 10, 10)], dxfattribs={"layer": "FORMATION"})
+msp.add_3dface([(0, 0, 50), (20, 0, 50), (20, 10, 50)], dxfattribs={"layer": "OLD"})
+doc.saveas(sys.argv[1])
+)",
+                           drawing);
+  chooseCheck("againstSurface");
+  QLineEdit* layer = findIn<QLineEdit>("surfaceOptions", "layer");
+  QTest::keyClicks(layer, "FORMATION");
+  QTest::keyClick(layer, Qt::Key_Return);
+  choose("design", drawing);
+  ASSERT_TRUE(described()) << previewNote().toStdString();
+  // The points are the faces' corners as the drawing holds them, three each.
+  EXPECT_EQ(previewText(),
+            "Surface of faces.dxf: 6 points, 2 faces\n"
+            "Plan extent: east 0.000 to 10.000, north 0.000 to 10.000");
 }
 
 TEST_F(AgainstKeysWindow, TheSurfaceNamedInItsOptionIsDescribed) {
