@@ -102,6 +102,30 @@ TEST_F(AgainstKeysWindow, ACodesBoundsOnTheSurfaceCheckAsOnTheCommandLine) {
   EXPECT_TRUE(find<QLabel>("shotCounts")->text().contains("3 pass, 2 fail, 1 outside"));
 }
 
+TEST_F(AgainstKeysWindow, ACodesBoundsAlongAnAlignmentHoldForItsShots) {
+  // k2, a right kerb 0.020 low, passes only by its code's bounds; k1 fails the general ones.
+  const std::string road = write("road.xml", kAlignment);
+  const std::string kerbs = write("kerbs.csv",
+                                  "k1,20,3.48,10.22,KERB-L\n"
+                                  "k2,10,-3.51,10.08,KERB-R\n");
+  chooseCheck("againstAlignment");
+  QTest::keyClicks(findIn<QLineEdit>("alignmentOptions", "design-offset"),
+                   "KERB-L=-3.5,KERB-R=3.5");
+  QTest::keyClicks(findIn<QLineEdit>("alignmentOptions", "tolerance"), "offset=0.015,z=0.01");
+  QTest::keyClicks(perCode(), "KERB-R: z=-0.03:0.01");
+  choose("design", road);
+  choose("survey", kerbs);
+  MessageAnswerer answerer;
+  check();
+  ASSERT_TRUE(answerer.texts.isEmpty()) << answerer.texts.join('\n').toStdString();
+  const auto* table = find<QTableView>("pairs");
+  constexpr int kAlignmentStatus = 10;  // after the chainage, offsets, levels and differences
+  ASSERT_EQ(table->model()->rowCount(), 2);
+  EXPECT_EQ(cell(table, 0, 0), "k2");
+  EXPECT_EQ(cell(table, 0, kAlignmentStatus), "pass");
+  EXPECT_TRUE(cell(table, 1, kAlignmentStatus).startsWith("fail")) << "k1 keeps the general ones";
+}
+
 TEST_F(AgainstKeysWindow, AKeyOfAnotherCheckTurnsTheFieldRedWhenTheCheckChanges) {
   const struct {
     const char* text;
