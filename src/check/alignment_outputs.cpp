@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "check/design_description.h"
 #include "check/statistics_cells.h"
 #include "check/summary.h"
 #include "check/text_table.h"
@@ -88,11 +89,8 @@ void saveAlignmentCsv(const std::filesystem::path& path, const AlignmentRun& run
 
 void writeAlignmentSummary(std::ostream& out, const AlignmentRun& run) {
   const CheckReport report = run.report();
-  const survey::HorizontalAlignment& plan = run.alignment.plan;
-  out << "Design: " << run.design.name << ", " << run.described << ", chainage "
-      << report.number(plan.startChainage()) << " to " << report.number(plan.endChainage()) << ", "
-      << plan.elements().size() << (plan.elements().size() == 1 ? " element" : " elements")
-      << (run.alignment.profile ? ", with a profile\n" : ", without a profile\n");
+  out << "Design: " << run.design.name << ", " << run.described << ", "
+      << alignmentExtent(run.alignment, run.decimals) << '\n';
   writeSurvey(out, run.survey);
   out << "Along the alignment: " << run.shots.size() - run.outside
       << " shots, outside it: " << run.outside << '\n';
@@ -106,7 +104,7 @@ void writeAlignmentSummary(std::ostream& out, const AlignmentRun& run) {
   out << '\n';
   writeStatistics(out, report);
   out << '\n';
-  out << "Tolerances: " << tolerancesText(report) << '\n';
+  writeTolerances(out, report);
   out << "Outside tolerance: " << run.comparison.failed << " of " << run.shots.size() - run.outside
       << " shots\n";
   TextTable failures;

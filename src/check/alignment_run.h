@@ -9,6 +9,7 @@
 #include "check/check_run.h"
 #include "survey/alignment.h"
 #include "survey/alignment_check.h"
+#include "survey/code_tolerances.h"
 #include "survey/comparison.h"
 #include "survey/pairing.h"
 #include "survey/point.h"
@@ -30,6 +31,8 @@ struct AlignmentRun {
   survey::Pairing noPairs;  // the report's pairs: shots are not paired with points here
   survey::Comparison comparison;
   survey::Tolerances tolerances;
+  // Each code's tolerances, the general ones filled in, as the shots of the code were tested.
+  std::vector<survey::CodeTolerances> codeTolerances;
   int decimals = 3;
   std::string numberFormat;
   std::vector<std::string> warnings;

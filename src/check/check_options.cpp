@@ -95,19 +95,6 @@ void applyAxes(DrawSettings& vectors, const std::string& text) {
   vectors.axisZ = seen.find('z') != std::string::npos;
 }
 
-// The components of the check --against names, which --tolerance gives the keys of.
-const survey::ComponentSchema& componentsOf(Against against) {
-  switch (against) {
-    case Against::Surface:
-      return survey::surfaceComponents();
-    case Against::Alignment:
-      return survey::alignmentComponents();
-    case Against::Points:
-      break;
-  }
-  return survey::pointComponents();
-}
-
 // --tolerance: the general tolerances, or those of a code ("KERB:z=0.005").
 void applyTolerance(CheckOptions& options, const std::string& text) {
   const survey::ComponentSchema& schema = componentsOf(options.against);
@@ -266,6 +253,18 @@ void refuseOutputsOverInputs(const CheckOptions& options) {
 }
 
 }  // namespace
+
+const survey::ComponentSchema& componentsOf(Against against) {
+  switch (against) {
+    case Against::Surface:
+      return survey::surfaceComponents();
+    case Against::Alignment:
+      return survey::alignmentComponents();
+    case Against::Points:
+      break;
+  }
+  return survey::pointComponents();
+}
 
 CheckOptions parseCheckOptions(const std::vector<std::string>& arguments) {
   CheckOptions options;

@@ -12,6 +12,7 @@
 #include "check/report_options.h"
 #include "check/surface_options.h"
 #include "survey/code_tolerances.h"
+#include "survey/component.h"
 #include "survey/length_unit.h"
 #include "survey/pairing.h"
 #include "survey/point_file.h"
@@ -66,6 +67,9 @@ struct CheckOptions {
   SurfaceOptions surface;
   AlignmentOptions alignment;
 };
+
+// The components of the check `against` names, which --tolerance gives the keys of.
+const survey::ComponentSchema& componentsOf(Against against);
 
 // The options of `kestova check` (the arguments after "check"). Long options take their value
 // as the next argument or after '='. Throws UsageError.

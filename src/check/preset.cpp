@@ -21,9 +21,10 @@ struct Key {
   bool isSwitch;  // "yes" or "no" rather than a value
 };
 
-// What a preset keeps: how the files are read and the points paired and tested. Outputs, the
-// drawing and the decimals belong to one check, not to a kind of check.
-constexpr std::array<Key, 20> kKeys{{{"match", false},
+// What a preset keeps: how the files are read and the points paired and tested, and what they
+// are checked against. Outputs, the drawing and the decimals belong to one check, not to a kind
+// of check.
+constexpr std::array<Key, 21> kKeys{{{"match", false},
                                      {"tolerance", false},
                                      {"codes", false},
                                      {"exclude-codes", false},
@@ -42,7 +43,8 @@ constexpr std::array<Key, 20> kKeys{{{"match", false},
                                      {"survey-prefix", false},
                                      {"survey-suffix", false},
                                      {"repeats", false},
-                                     {"skip-bad-lines", true}}};
+                                     {"skip-bad-lines", true},
+                                     {"against", false}}};
 
 const Key* keyNamed(const std::string& name) {
   for (const Key& key : kKeys) {
@@ -77,6 +79,11 @@ std::optional<std::optional<std::string>> optionValue(const PresetLine& line) {
   if (key == nullptr || !key->isSwitch) return std::optional<std::string>(line.value);
   if (line.value == "yes") return std::optional<std::string>();
   return std::nullopt;
+}
+
+// Applies `line` as the command line applies its option.
+void applyLine(CheckOptions& options, const PresetLine& line) {
+  if (const auto option = optionValue(line)) applyOption(options, "--" + line.key, *option);
 }
 
 // The code a tolerance line is for ("KERB" of "KERB:z=0.005"), empty for the general one: a
@@ -139,11 +146,20 @@ Preset parsePreset(std::string_view text, const std::string& name) {
         throw std::invalid_argument("holds a NUL byte: a preset is text");
       }
       const PresetLine line = lineOf(content, preset);
-      if (const auto option = optionValue(line)) applyOption(checked, "--" + line.key, *option);
+      if (line.key != "tolerance") applyLine(checked, line);
       preset.push_back(line);
       lineNumbers.push_back(number);
     } catch (const std::exception& e) {
       throw PresetError(survey::located(name, number, e.what()));
+    }
+  }
+  // Tolerances take the keys of the check the preset is against, wherever it names it.
+  for (std::size_t k = 0; k < preset.size(); ++k) {
+    if (preset[k].key != "tolerance") continue;
+    try {
+      applyLine(checked, preset[k]);
+    } catch (const std::exception& e) {
+      throw PresetError(survey::located(name, lineNumbers[k], e.what()));
     }
   }
   // The command line takes both coordinate systems or neither; a preset is a whole check.
@@ -177,8 +193,12 @@ std::vector<std::string> presetArguments(const Preset& preset) {
 
 CheckOptions presetOptions(const Preset& preset) {
   CheckOptions options;
+  // The tolerances last, read with the keys of the check the preset is against.
   for (const PresetLine& line : preset) {
-    if (const auto option = optionValue(line)) applyOption(options, "--" + line.key, *option);
+    if (line.key != "tolerance") applyLine(options, line);
+  }
+  for (const PresetLine& line : preset) {
+    if (line.key == "tolerance") applyLine(options, line);
   }
   return options;
 }

@@ -29,7 +29,8 @@ class PresetError : public std::runtime_error {
 // The text of a preset, `name` (its file) in messages. Each option is checked as the command
 // line checks it. Throws PresetError for an unknown key, a key given twice, a bad value, one
 // coordinate system without the other. `tolerance` may be given once in general and once for
-// each code ("tolerance = KERB:z=0.005").
+// each code ("tolerance = KERB:z=0.005"), with the keys of the check that `against` names
+// (design points where it names none), wherever that line stands.
 Preset parsePreset(std::string_view text, const std::string& name);
 
 // The text a preset file holds.
@@ -38,7 +39,7 @@ std::string presetText(const Preset& preset);
 // The preset's options as the command line gives them: "--tolerance=x=0.02", "--ignore-case".
 std::vector<std::string> presetArguments(const Preset& preset);
 
-// The preset's options applied to the defaults of the command line.
+// The preset's options applied to the defaults of the command line, the tolerances last.
 CheckOptions presetOptions(const Preset& preset);
 
 }  // namespace check

@@ -112,13 +112,17 @@ void writeSummary(std::ostream& out, const CheckReport& report) {
   out << '\n';
   writeStatistics(out, report);
   out << '\n';
+  writeTolerances(out, report);
+  writeFailures(out, report);
+  for (const std::string& warning : report.warnings) out << "Warning: " << warning << '\n';
+}
+
+void writeTolerances(std::ostream& out, const CheckReport& report) {
   out << "Tolerances: " << tolerancesText(report) << '\n';
   for (const survey::CodeTolerances& code : report.codeTolerances) {
     out << "Tolerances for code " << code.code << ": " << tolerancesText(report, code.tolerances)
         << '\n';
   }
-  writeFailures(out, report);
-  for (const std::string& warning : report.warnings) out << "Warning: " << warning << '\n';
 }
 
 void writeStatistics(std::ostream& out, const CheckReport& report) {

@@ -17,4 +17,7 @@ void writeSurvey(std::ostream& out, const survey::PointFile& surveyed);
 // The statistics of every component of `report`, a row each, long ids cut short.
 void writeStatistics(std::ostream& out, const CheckReport& report);
 
+// "Tolerances: ...", then a line for each code with tolerances of its own.
+void writeTolerances(std::ostream& out, const CheckReport& report);
+
 }  // namespace check

@@ -24,6 +24,7 @@ SurfaceRequest surfaceRequestFor(const CheckOptions& options,
   request.codes = options.codes;
   request.surface = options.surface;
   request.tolerances = options.tolerances;
+  request.codeTolerances = options.codeTolerances;
   request.decimals = options.decimals.value_or(drawing ? drawing->precision : kDefaultDecimals);
   return request;
 }

@@ -102,8 +102,8 @@ bool SurfaceRun::allWithinTolerance() const {
 }
 
 CheckReport SurfaceRun::report() const {
-  return {designFile, survey,   noPairs,      comparison, tolerances, "",
-          "",         decimals, numberFormat, warnings,   {},         unit};
+  return {designFile, survey,   noPairs,      comparison, tolerances,     "",
+          "",         decimals, numberFormat, warnings,   codeTolerances, unit};
 }
 
 SurfaceRun checkSurface(const SurfaceRequest& request, std::stop_token stop) {
@@ -124,7 +124,14 @@ SurfaceRun checkSurface(const SurfaceRequest& request, std::stop_token stop) {
   const survey::SurfaceLocator locator(run.design);
   if (auto overlap = survey::overlapWarning(run.design, locator)) run.warnings.push_back(*overlap);
   const survey::SurfaceShots shots(locator, run.survey.points);
-  run.comparison = survey::compare(shots, request.tolerances, request.decimals);
+  const survey::TolerancesByCode tolerances(request.tolerances, request.codeTolerances,
+                                            survey::surfaceComponents().size());
+  run.comparison = survey::compare(
+      shots,
+      [&](std::size_t shot) -> const survey::Tolerances& {
+        return tolerances.forCodes({}, run.survey.points[shot].code);
+      },
+      request.decimals);
   for (std::size_t i = 0; i < shots.shotCount(); ++i) {
     run.places.push_back(shots.placeOf(i));
     run.designZ.push_back(shots.designZ(i));
@@ -143,6 +150,7 @@ SurfaceRun checkSurface(const SurfaceRequest& request, std::stop_token stop) {
     }
   }
   run.tolerances = request.tolerances;
+  run.codeTolerances = tolerances.byCode();
   run.decimals = request.decimals;
   run.numberFormat = numbers::numberFormatFor(request.decimals);
   run.unit = request.designUnit.value_or(survey::LengthUnit::Metre);

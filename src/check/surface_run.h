@@ -9,6 +9,7 @@
 #include "check/check_report.h"
 #include "check/surface_options.h"
 #include "survey/code_filter.h"
+#include "survey/code_tolerances.h"
 #include "survey/comparison.h"
 #include "survey/length_unit.h"
 #include "survey/pairing.h"
@@ -35,6 +36,7 @@ struct SurfaceRequest {
   survey::CodeFilter codes;  // of the shots
   SurfaceOptions surface;
   survey::Tolerances tolerances;
+  std::vector<survey::CodeTolerances> codeTolerances;  // for the shots of some codes
   int decimals = 3;
 };
 
@@ -46,6 +48,8 @@ struct SurfaceRun {
   std::vector<std::optional<double>> designZ;
   survey::Comparison comparison;
   survey::Tolerances tolerances;
+  // Each code's tolerances, the general ones filled in, as the shots of the code were tested.
+  std::vector<survey::CodeTolerances> codeTolerances;
   std::optional<survey::SurfaceVolumes> volumes;
   int decimals = 3;
   std::string numberFormat;

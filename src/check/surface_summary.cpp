@@ -92,7 +92,7 @@ void writeSurfaceSummary(std::ostream& out, const SurfaceRun& run) {
       << " decimals\n\n";
   writeStatistics(out, report);
   out << '\n';
-  out << "Tolerances: " << tolerancesText(report) << '\n';
+  writeTolerances(out, report);
   writeFailures(out, run, report);
   writeOutside(out, run);
   if (run.volumes) writeVolumes(out, *run.volumes, report);

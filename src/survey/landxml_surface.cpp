@@ -236,6 +236,7 @@ TinSurface parseLandXmlSurface(std::string_view text, const std::string& fileNam
   const pugi::xml_node definition = childNamed(chosen, "Definition");
   TinSurface surface;
   surface.name = fileName;
+  surface.surfaceName = chosen.attribute("name").value();
   PointIds ids;
   readPoints(childNamed(definition, "Pnts"), surface, ids, lines);
   ids.finish();

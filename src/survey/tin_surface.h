@@ -37,6 +37,8 @@ struct SurfaceBoundary {
 struct TinSurface {
   // The file's name, and the surface's within it when it has one, as messages show them.
   std::string name;
+  // The surface's own name in a LandXML file; empty for a drawing's faces or points.
+  std::string surfaceName;
   std::vector<SurfacePoint> points;
   std::vector<SurfaceFace> faces;
   // The line each face stands on in its file, in the faces' order; empty when not from a text.

@@ -100,6 +100,22 @@ TEST_F(AlignmentCheck, ShotsAlongALandXmlAlignmentAreListedByChainage) {
   }
 }
 
+TEST_F(AlignmentCheck, AShotOfACodeWithTolerancesOfItsOwnIsTestedAgainstThem) {
+  // k2's dz of -0.020 is within KERB-R's lower bound; its doffset keeps the general limit.
+  const ProgramRun result =
+      run(std::string("road.xml shots.csv ") + kOptions + " --tolerance KERB-R:z=-0.03:0.01");
+  EXPECT_EQ(result.status, 1) << result.err;
+  const std::vector<std::string> rows = csvRows("out.csv");
+  ASSERT_EQ(rows.size(), 5u);
+  EXPECT_NE(rows[2].find("k2|"), std::string::npos) << rows[2];
+  EXPECT_NE(rows[2].find("|pass||KERB-R|"), std::string::npos) << rows[2];
+  EXPECT_NE(rows[3].find("|fail|offset z|KERB-L|"), std::string::npos) << rows[3];
+  EXPECT_NE(result.out.find("Tolerances for code KERB-R: offset -0.015 to 0.015, z -0.030 to "
+                            "0.010\n"),
+            std::string::npos)
+      << result.out;
+}
+
 TEST_F(AlignmentCheck, DrawsEachShotTurnedToTheAlignmentAtItsChainage) {
   const ProgramRun result = run(std::string("road.xml shots.csv --dxf shots.dxf ") + kOptions);
   EXPECT_EQ(result.status, 1) << result.err;

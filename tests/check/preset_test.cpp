@@ -75,7 +75,10 @@ INSTANTIATE_TEST_SUITE_P(
                     ":1: ", "write the code before its tolerances"},
         BadLineCase{"bounds where the point check takes one limit",
                     "tolerance = KERB:z=-0.03:0.01\n",
-                    ":1: ", "the tolerance must be a number, 0 or more"}));
+                    ":1: ", "the tolerance must be a number, 0 or more"},
+        BadLineCase{"a key of the point check against a surface",
+                    "tolerance = KERB:x=0.01\n\nagainst = surface\n", ":1: ", "--tolerance: "},
+        BadLineCase{"an unknown check", "against = plane\n", ":1: ", "--against takes points"}));
 
 TEST(Preset, ReadsBackAsWrittenAndAppliesAsTheCommandLine) {
   const Preset preset{{"tolerance", "x=0.02,h=0.025"}, {"match", "near:0.5"},
@@ -122,6 +125,22 @@ TEST(Preset, HoldsTolerancesPerCodeBesideTheGeneralOnes) {
   EXPECT_FALSE(options.codeTolerances[0].tolerances[0].has_value());
   EXPECT_EQ(options.codeTolerances[1].code, "STK");
   EXPECT_DOUBLE_EQ(options.codeTolerances[1].tolerances[3]->upper, 0.04);
+}
+
+TEST(Preset, ReadsTolerancesWithTheKeysOfTheCheckItIsAgainst) {
+  // The check named after its tolerances, as a hand may write it.
+  const Preset preset =
+      parsePreset("tolerance = KERB:z=-0.03:0.01,n=0.02\ntolerance = z=0.01\nagainst = surface\n",
+                  "LEVELS.txt");
+  const CheckOptions options = presetOptions(preset);
+  EXPECT_EQ(options.against, Against::Surface);
+  ASSERT_TRUE(options.tolerances[0].has_value());
+  EXPECT_DOUBLE_EQ(options.tolerances[0]->lower, -0.01);
+  ASSERT_EQ(options.codeTolerances.size(), 1u);
+  ASSERT_TRUE(options.codeTolerances[0].tolerances[1].has_value());
+  EXPECT_DOUBLE_EQ(options.codeTolerances[0].tolerances[0]->lower, -0.03);
+  EXPECT_DOUBLE_EQ(options.codeTolerances[0].tolerances[1]->upper, 0.02);
+  EXPECT_EQ(presetArguments(preset).back(), "--against=surface");
 }
 
 TEST(PresetFolder, RefusesNamesThatAreNoFileName) {

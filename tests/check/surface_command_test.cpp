@@ -88,6 +88,23 @@ TEST_F(SurfaceCommand, ShotsOnVerticesEdgesAndTheHullAreCheckedAgainstUnequalBou
   EXPECT_NE(result.out.find("Outside the surface (1): O\n"), std::string::npos);
 }
 
+TEST_F(SurfaceCommand, AShotOfACodeWithTolerancesOfItsOwnIsTestedAgainstThem) {
+  // B (kerb, dz 0.010) passes only by its code's upper bound; the others meet the general one.
+  const ProgramRun result =
+      run("design.xml shots.csv --against surface --surface Formation "
+          "--tolerance z=0.005 --tolerance KERB:z=-0.03:0.01 --csv out.csv");
+  EXPECT_EQ(result.status, 1) << result.err;
+  const std::vector<std::string> rows = csvRows("out.csv");
+  ASSERT_EQ(rows.size(), 6u);
+  for (const auto& [row, status] : {std::pair{1, "|pass|"}, std::pair{2, "|fail|"}}) {
+    EXPECT_NE(rows[row].find(status), std::string::npos) << rows[row];
+  }
+  EXPECT_NE(result.out.find("Tolerances: z -0.005 to 0.005\n"
+                            "Tolerances for code KERB: z -0.030 to 0.010\n"),
+            std::string::npos)
+      << result.out;
+}
+
 TEST_F(SurfaceCommand, SeveralSurveyFilesAreCheckedAsOneEachShotNamingItsFileAndLine) {
   // Day two's file opens with a note, so that its shots stand on lines 2 and 3.
   write("day2.csv", "# day two\nD1,2,6,10.769\nD2,5,-0.01,11\n");

@@ -22,6 +22,7 @@ SurfaceRequest surfaceRequest(const CheckRequest& request, const AgainstChoice& 
   surface.codes = request.codes;
   surface.surface = choice.surfaceOptions();
   surface.tolerances = choice.tolerances();
+  surface.codeTolerances = request.codeTolerances;
   surface.decimals = request.decimals;
   return surface;
 }
@@ -34,10 +35,9 @@ ShotCheckWork shotCheckWork(const CheckRequest& request, const AgainstChoice& ch
       return checkShotsOnSurface(surface, stop);
     };
   }
-  // Along an alignment: the point check's request, with the alignment's tolerances.
+  // Along an alignment: the point check's request, with the alignment's general tolerances.
   CheckRequest along = request;
   along.tolerances = choice.tolerances();
-  along.codeTolerances.clear();
   return [along = std::move(along), options = choice.alignmentOptions()](std::stop_token) {
     return checkShotsAlongAlignment(along, options);
   };

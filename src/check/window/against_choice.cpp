@@ -1,6 +1,7 @@
 #include "check/window/against_choice.h"
 
 #include <QHBoxLayout>
+#include <QLineEdit>
 #include <QRadioButton>
 #include <QStackedWidget>
 #include <QVBoxLayout>
@@ -70,6 +71,11 @@ AgainstChoice::AgainstChoice(QWidget* parent)
     options_->setVisible(against() != Against::Points);
     emit againstChanged();
   };
+  // The tolerances do not change what is read of the design.
+  for (QLineEdit* field : options_->findChildren<QLineEdit*>()) {
+    if (field->objectName() == "tolerance") continue;
+    connect(field, &QLineEdit::editingFinished, this, &AgainstChoice::designOptionEdited);
+  }
   for (QRadioButton* choice : {points_, surface_, alignment_}) {
     connect(choice, &QRadioButton::toggled, this, [show](bool on) {
       if (on) show();
@@ -102,6 +108,34 @@ survey::Tolerances AgainstChoice::tolerances() const {
       break;
   }
   return {};
+}
+
+std::string AgainstChoice::toleranceText() const {
+  switch (against()) {
+    case Against::Surface:
+      return surfaceOptions_->toleranceText();
+    case Against::Alignment:
+      return alignmentOptions_->toleranceText();
+    case Against::Points:
+      break;
+  }
+  return {};
+}
+
+void AgainstChoice::choose(Against against, const std::string& tolerances) {
+  switch (against) {
+    case Against::Surface:
+      surfaceOptions_->setToleranceText(tolerances);
+      surface_->setChecked(true);
+      return;
+    case Against::Alignment:
+      alignmentOptions_->setToleranceText(tolerances);
+      alignment_->setChecked(true);
+      return;
+    case Against::Points:
+      points_->setChecked(true);
+      return;
+  }
 }
 
 std::vector<PresetLine> AgainstChoice::lines() const {

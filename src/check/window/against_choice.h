@@ -31,6 +31,10 @@ class AgainstChoice : public QGroupBox {
   AlignmentOptions alignmentOptions() const;
   // The tolerances of the surface's or the alignment's components.
   survey::Tolerances tolerances() const;
+  // Those tolerances as typed, as a preset keeps them; empty for the design points.
+  std::string toleranceText() const;
+  // Chooses `against`, a surface's or an alignment's with `tolerances` typed, as a preset does.
+  void choose(Against against, const std::string& tolerances);
 
   // The choice and the options of both, as the window remembers them ("against", "surface").
   std::vector<PresetLine> lines() const;
@@ -38,6 +42,8 @@ class AgainstChoice : public QGroupBox {
 
  signals:
   void againstChanged();
+  // An option that says which surface or alignment of the design file is read was edited.
+  void designOptionEdited();
 
  private:
   QRadioButton* points_;

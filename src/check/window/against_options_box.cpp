@@ -43,6 +43,14 @@ survey::Tolerances AgainstOptionsBox::tolerances() const {
   return survey::parseTolerances(text, schema_);
 }
 
+std::string AgainstOptionsBox::toleranceText() const {
+  return tolerance_->text().trimmed().toStdString();
+}
+
+void AgainstOptionsBox::setToleranceText(const std::string& text) {
+  tolerance_->setText(QString::fromStdString(text));
+}
+
 std::vector<PresetLine> AgainstOptionsBox::lines() const {
   std::vector<PresetLine> lines;
   for (const auto& [option, field] : fields_) {

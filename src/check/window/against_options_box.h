@@ -24,6 +24,9 @@ class AgainstOptionsBox : public QWidget {
 
   // Throws std::invalid_argument saying what is wrong.
   survey::Tolerances tolerances() const;
+  // The tolerances as typed ("z=-0.03:0.01"), as a preset keeps them.
+  std::string toleranceText() const;
+  void setToleranceText(const std::string& text);
   // The options typed, as a preset keeps them ("max-edge", "2").
   virtual std::vector<PresetLine> lines() const;
   // Shows the options of `lines`, and nothing in the fields they do not name.

@@ -16,9 +16,11 @@
 
 #include "check/window/against_choice.h"
 #include "check/window/code_tolerances_edit.h"
+#include "check/window/design_describer.h"
 #include "check/window/options_panel.h"
 #include "check/window/point_file_box.h"
 #include "check/window/preset_bar.h"
+#include "survey/code_tolerances.h"
 #include "survey/design_points.h"
 
 namespace check {
@@ -38,10 +40,31 @@ QDoubleSpinBox* lengthBox(double value, double maximum, int decimals, QWidget* p
   return box;
 }
 
+// Tolerances per code as the chosen check takes them.
+QString perCodeExample(Against against) {
+  switch (against) {
+    case Against::Surface:
+      return "KERB: z=-0.03:0.01";
+    case Against::Alignment:
+      return "KERB-L: offset=0.01,z=-0.015:0.015";
+    case Against::Points:
+      break;
+  }
+  return "KERB: z=0.005; STK: x=0.01,y=0.01";
+}
+
 template <class W>
 W* named(W* widget, const char* name) {
   widget->setObjectName(name);
   return widget;
+}
+
+// The general tolerances a preset gives, as written ("z=-0.03:0.01"); empty when it gives none.
+std::string generalTolerance(const Preset& preset) {
+  for (const PresetLine& line : preset) {
+    if (line.key == "tolerance" && !survey::namesCode(line.value)) return line.value;
+  }
+  return {};
 }
 
 }  // namespace
@@ -77,12 +100,18 @@ CheckInputs::CheckInputs(std::vector<UcsChoice> ucsChoices, int decimals, double
   layout->addLayout(check);
   layout->addWidget(options_);
   layout->addStretch();
-  // A surface or an alignment is not paired with, and has tolerances of its own.
-  connect(against_, &AgainstChoice::againstChanged, this, [this, pairs, tolerances] {
-    const bool points = against_->against() == Against::Points;
-    pairs->setEnabled(points);
-    tolerances->setEnabled(points);
+  // A surface or an alignment is not paired with, and has general tolerances of its own; the
+  // tolerances per code are given with the keys of the chosen check.
+  connect(against_, &AgainstChoice::againstChanged, this, [this, pairs] {
+    const Against against = against_->against();
+    pairs->setEnabled(against == Against::Points);
+    pointLimits_->setEnabled(against == Against::Points);
+    codeTolerances_->setSchema(componentsOf(against), perCodeExample(against));
+    // A surface's or an alignment's file is described rather than shown line by line.
+    design_->describeWith(designDescriberFor(*against_));
   });
+  connect(against_, &AgainstChoice::designOptionEdited, this,
+          [this] { design_->describeWith(designDescriberFor(*against_)); });
 }
 
 QGroupBox* CheckInputs::matchingBox() {
@@ -132,27 +161,32 @@ QGroupBox* CheckInputs::matchingBox() {
 
 QGroupBox* CheckInputs::toleranceBox() {
   auto* box = new QGroupBox("Tolerances", this);
-  auto* layout = new QGridLayout(box);
+  // The point check's limits, greyed out for another check; the tolerances per code below
+  // them serve every check.
+  pointLimits_ = new QWidget(box);
+  auto* limits = new QGridLayout(pointLimits_);
+  limits->setContentsMargins(0, 0, 0, 0);
   const survey::ComponentSchema& schema = survey::pointComponents();
   for (std::size_t k = 0; k < schema.size(); ++k) {
     const QString key = QString::fromStdString(schema[k].key);
-    auto* tested = new QCheckBox(QString::fromStdString(schema[k].label), box);
-    auto* tolerance = lengthBox(schema[k].typicalTolerance, kLargestTolerance, 4, box);
+    auto* tested = new QCheckBox(QString::fromStdString(schema[k].label), pointLimits_);
+    auto* tolerance = lengthBox(schema[k].typicalTolerance, kLargestTolerance, 4, pointLimits_);
     tolerance->setMinimum(0.0);
     tested->setObjectName("tested_" + key);
     tolerance->setObjectName("tolerance_" + key);
     tolerance->setEnabled(false);
     connect(tested, &QCheckBox::toggled, tolerance, &QWidget::setEnabled);
-    layout->addWidget(tested, static_cast<int>(k), 0);
-    layout->addWidget(tolerance, static_cast<int>(k), 1);
+    limits->addWidget(tested, static_cast<int>(k), 0);
+    limits->addWidget(tolerance, static_cast<int>(k), 1);
     tested_.push_back(tested);
     tolerance_.push_back(tolerance);
   }
-  const int row = static_cast<int>(schema.size());
   codeTolerances_ = new CodeTolerancesEdit(schema, box);
-  layout->addWidget(new QLabel("Per code:", box), row, 0, 1, 2);
-  layout->addWidget(codeTolerances_, row + 1, 0, 1, 2);
-  layout->setRowStretch(row + 2, 1);
+  auto* layout = new QVBoxLayout(box);
+  layout->addWidget(pointLimits_);
+  layout->addWidget(new QLabel("Per code:", box));
+  layout->addWidget(codeTolerances_);
+  layout->addStretch();
   return box;
 }
 
@@ -244,13 +278,21 @@ Preset CheckInputs::preset() const {
   const auto add = [&preset](std::string key, std::string value) {
     preset.push_back({std::move(key), std::move(value)});
   };
-  QStringList limits;
-  for (std::size_t k = 0; k < tested_.size(); ++k) {
-    if (!tested_[k]->isChecked()) continue;
-    limits << QString::fromStdString(survey::pointComponents()[k].key) + '=' +
-                  QString::number(tolerance_[k]->value(), 'g', 12);
+  // The general tolerances of the chosen check, then those per code in its keys.
+  if (against_->against() == Against::Points) {
+    QStringList limits;
+    for (std::size_t k = 0; k < tested_.size(); ++k) {
+      if (!tested_[k]->isChecked()) continue;
+      limits << QString::fromStdString(survey::pointComponents()[k].key) + '=' +
+                    QString::number(tolerance_[k]->value(), 'g', 12);
+    }
+    if (!limits.isEmpty()) add("tolerance", limits.join(',').toStdString());
+  } else {
+    add("against", against_->against() == Against::Surface ? "surface" : "alignment");
+    if (const std::string limits = against_->toleranceText(); !limits.empty()) {
+      add("tolerance", limits);
+    }
   }
-  if (!limits.isEmpty()) add("tolerance", limits.join(',').toStdString());
   for (PresetLine& line : codeTolerances_->presetLines()) add(line.key, line.value);
   add("match", byId_->isChecked()
                    ? "id"
@@ -275,7 +317,10 @@ void CheckInputs::applyPreset(const Preset& preset) {
   surveySuffix_->setText(QString::fromStdString(options.idMatching.surveySuffix));
   repeats_->setCurrentIndex(options.idMatching.repeats == survey::Repeats::Last ? 1 : 0);
   skipBadLines_->setChecked(options.designReading.skipBadLines);
-  for (std::size_t k = 0; k < tested_.size(); ++k) {
+  // A surface's or an alignment's tolerances are typed as the preset gives them; the point
+  // check's boxes then keep their limits for a later point check.
+  against_->choose(options.against, generalTolerance(preset));
+  for (std::size_t k = 0; k < tested_.size() && options.against == Against::Points; ++k) {
     const std::optional<survey::Tolerance> tolerance = options.tolerances[k];
     tested_[k]->setChecked(tolerance.has_value());
     // The window shows a limit either way of zero: the wider side of uneven bounds.

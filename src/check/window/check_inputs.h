@@ -81,6 +81,7 @@ class CheckInputs : public QWidget {
   // A box and a limit per component of the point check, in its order.
   std::vector<QCheckBox*> tested_;
   std::vector<QDoubleSpinBox*> tolerance_;
+  QWidget* pointLimits_ = nullptr;  // the boxes and limits above
   CodeTolerancesEdit* codeTolerances_ = nullptr;
   QComboBox* ucs_ = nullptr;
   QSpinBox* decimals_ = nullptr;

@@ -11,8 +11,8 @@ namespace check {
 namespace {
 
 constexpr const char* kHelp =
-    "Tolerances per code, which take the place of the general ones for the pairs of that code: "
-    "KERB: z=0.005; STK: x=0.01,y=0.01";
+    "Tolerances per code, which take the place of the general ones for the pairs or shots of "
+    "that code, with the keys of the chosen check: KERB: z=0.005; STK: x=0.01,y=0.01";
 
 // "KERB:z=0.005" of " KERB : z = 0.005 ": the code trimmed, the tolerances without blanks.
 std::string tidied(const QString& piece) {
@@ -30,6 +30,12 @@ CodeTolerancesEdit::CodeTolerancesEdit(survey::ComponentSchema schema, QWidget* 
   setPlaceholderText("KERB: z=0.005; STK: x=0.01,y=0.01");
   setToolTip(kHelp);
   connect(this, &QLineEdit::textChanged, this, [this] { showProblem(); });
+}
+
+void CodeTolerancesEdit::setSchema(survey::ComponentSchema schema, const QString& example) {
+  schema_ = std::move(schema);
+  setPlaceholderText(example);
+  showProblem();
 }
 
 std::vector<PresetLine> CodeTolerancesEdit::presetLines() const {

@@ -10,11 +10,15 @@
 namespace check {
 
 // The tolerances of some codes on one line, "KERB: z=0.005; STK: x=0.01,y=0.01", each code's
-// as `--tolerance KERB:z=0.005` gives them. The text is checked as it is typed: text that
-// cannot be read turns red, with the reason in the tooltip, and nothing interrupts the typing.
+// as `--tolerance KERB:z=0.005` gives them, with the keys of the chosen check. The text is
+// checked as it is typed and again when the check changes: text that cannot be read turns red,
+// with the reason in the tooltip, and nothing interrupts the typing.
 class CodeTolerancesEdit : public QLineEdit {
  public:
   CodeTolerancesEdit(survey::ComponentSchema schema, QWidget* parent);
+
+  // The components of the chosen check, whose keys the text gives; `example` shows them.
+  void setSchema(survey::ComponentSchema schema, const QString& example);
 
   // A preset line for each code: {"tolerance", "KERB:z=0.005"}. Throws std::invalid_argument
   // saying what is wrong with the text.

@@ -4,12 +4,15 @@
 #include <QComboBox>
 #include <QFileDialog>
 #include <QFontDatabase>
+#include <QFutureWatcher>
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QStringList>
+#include <QtConcurrent/QtConcurrentRun>
+#include <cctype>
 
 #include "check/file_preview.h"
 
@@ -52,6 +55,18 @@ QString headerText(const survey::ColumnOrder& header) {
   }
   return "Header row: " + columns.join(", ");
 }
+
+bool isDrawing(const std::filesystem::path& path) {
+  std::string extension = path.extension().string();
+  for (char& c : extension) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  return extension == ".dxf";
+}
+
+// What a design's reading gives the box: its description, or why it cannot be read.
+struct Described {
+  QString text;
+  QString problem;
+};
 
 }  // namespace
 
@@ -176,6 +191,11 @@ void PointFileBox::showReading(const survey::ReadOptions& reading) {
   showPreview();
 }
 
+void PointFileBox::describeWith(DesignDescriber describer) {
+  describer_ = std::move(describer);
+  showPreview();
+}
+
 void PointFileBox::browse() {
   const QString filter = "Point files (*.csv *.txt *.pnt *.gsi *.xml);;All files (*)";
   const QString start = QString::fromStdU16String(path().u16string());
@@ -188,6 +208,7 @@ void PointFileBox::browse() {
 }
 
 void PointFileBox::showPreview() {
+  describing_ = nullptr;
   preview_->clear();
   columns_->setEnabled(true);
   decimalComma_->setEnabled(true);
@@ -199,6 +220,10 @@ void PointFileBox::showPreview() {
   const QString first = QString::fromStdU16String(path().u16string());
   if (!preview.problem.empty()) {
     columnsFrom_->setText(first + ": " + qText(preview.problem));
+    return;
+  }
+  if (describer_ && (preview.landXml || isDrawing(path()))) {
+    showDescription();
     return;
   }
   QStringList lines;
@@ -222,6 +247,41 @@ void PointFileBox::showPreview() {
     columnsFrom_->setText(columnsFrom_->text() +
                           QString("\n%1 files, read alike; the first shown").arg(files));
   }
+}
+
+void PointFileBox::showDescription() {
+  columns_->setEnabled(false);
+  decimalComma_->setEnabled(false);
+  DesignReading reading;
+  try {
+    reading = describer_(path());
+  } catch (const std::exception& e) {
+    columnsFrom_->setText(QString::fromStdString(e.what()));
+    return;
+  }
+  // A large design takes a while to read: the window stays responsive meanwhile.
+  columnsFrom_->setText("Reading the design…");
+  auto* watcher = new QFutureWatcher<Described>(this);
+  describing_ = watcher;
+  connect(watcher, &QFutureWatcher<Described>::finished, this, [this, watcher] {
+    watcher->deleteLater();
+    if (watcher != describing_) return;  // another file or check took its place meanwhile
+    describing_ = nullptr;
+    const Described described = watcher->result();
+    if (!described.problem.isEmpty()) {
+      columnsFrom_->setText(described.problem);
+      return;
+    }
+    columnsFrom_->setText("The design as the check reads it:");
+    preview_->setPlainText(described.text);
+  });
+  watcher->setFuture(QtConcurrent::run([reading = std::move(reading)]() -> Described {
+    try {
+      return {QString::fromStdString(reading()), {}};
+    } catch (const std::exception& e) {
+      return {{}, QString::fromStdString(e.what())};
+    }
+  }));
 }
 
 }  // namespace check

@@ -2,6 +2,7 @@
 
 #include <QGroupBox>
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -21,6 +22,13 @@ namespace check {
 // of its first lines that says where the columns come from.
 class PointFileBox : public QGroupBox {
  public:
+  // Reads a design and says what it holds ("Surface 'Formation': 9 points, 8 faces"); runs in a
+  // worker thread and throws what the reading throws.
+  using DesignReading = std::function<std::string()>;
+  // The reading that describes a LandXML file or a drawing at `path` instead of its first
+  // lines. Throws std::invalid_argument or UsageError for an option that cannot be read.
+  using DesignDescriber = std::function<DesignReading(const std::filesystem::path& path)>;
+
   // `several`: the box takes one or more files, separated by ';' (a survey of several days),
   // all read alike; the preview shows the first.
   PointFileBox(const QString& title, QWidget* parent, bool several = false);
@@ -36,11 +44,15 @@ class PointFileBox : public QGroupBox {
   // ("design", "survey"). Throws as readOptions.
   std::vector<std::pair<std::string, std::string>> presetLines(const std::string& side) const;
   void showReading(const survey::ReadOptions& reading);
+  // Describes a LandXML file or a drawing with `describer` from now on, in the background; none:
+  // shows its first lines as a point file's.
+  void describeWith(DesignDescriber describer);
 
  private:
   bool columnsChosen() const;
   void browse();
   void showPreview();
+  void showDescription();
 
   bool several_;
   QLineEdit* path_;
@@ -48,6 +60,9 @@ class PointFileBox : public QGroupBox {
   QCheckBox* decimalComma_;
   QLabel* columnsFrom_;
   QPlainTextEdit* preview_;
+  DesignDescriber describer_;
+  // The reading of the description shown next; an earlier one still running is passed over.
+  QObject* describing_ = nullptr;
 };
 
 }  // namespace check

@@ -13,8 +13,8 @@ constexpr const char* kDesign = "CheckWindow/design";
 constexpr const char* kSurvey = "CheckWindow/survey";
 constexpr const char* kOptions = "CheckWindow/options";
 constexpr const char* kPreset = "CheckWindow/preset";
-// Points, a surface or an alignment, and the options of each, a key each: kept apart from the
-// options a preset keeps, which are those of the point check.
+// Points, a surface or an alignment, and the options of each, a key each: the options a preset
+// keeps name the choice and its tolerances, but not the surface's or the alignment's others.
 constexpr const char* kAgainst = "CheckWindow/against";
 
 }  // namespace
