@@ -13,6 +13,12 @@ double processorSeconds() {
   return static_cast<double>(now.tv_sec) + static_cast<double>(now.tv_nsec) / 1e9;
 }
 
+double wallSeconds() {
+  timespec now{};
+  ::clock_gettime(CLOCK_MONOTONIC, &now);
+  return static_cast<double>(now.tv_sec) + static_cast<double>(now.tv_nsec) / 1e9;
+}
+
 long peakKilobytes() {
   rusage usage{};
   ::getrusage(RUSAGE_SELF, &usage);

@@ -10,6 +10,9 @@ namespace benchmark {
 // one core.
 double processorSeconds();
 
+// Seconds on a steady clock: what the user waits, however many cores the job keeps busy.
+double wallSeconds();
+
 // The largest resident memory of this process so far, in kilobytes.
 long peakKilobytes();
 
