@@ -3,26 +3,11 @@
 // read back with Python's csv module.
 #include <gtest/gtest.h>
 
+#include "check/landxml_designs.h"
 #include "program_folder.h"
 
 namespace check {
 namespace {
-
-// 50 m east from (0, 0) from chainage 100, then a quarter circle of radius 20 to the left about
-// (50, 20); levels rising 1 % from 10 at chainage 100.
-constexpr const char* kRoad = R"(<?xml version="1.0"?>
-<LandXML xmlns="http://www.landxml.org/schema/LandXML-1.2">
- <Alignments>
-  <Alignment name="Kerb line" staStart="100">
-   <CoordGeom>
-    <Line><Start>0 0</Start><End>0 50</End></Line>
-    <Curve rot="ccw" radius="20"><Start>0 50</Start><Center>20 50</Center><End>20 70</End></Curve>
-   </CoordGeom>
-   <Profile><ProfAlign name="Design"><PVI>100 10</PVI><PVI>200 11</PVI></ProfAlign></Profile>
-  </Alignment>
- </Alignments>
-</LandXML>
-)";
 
 // Kerbs 3.5 m either side, one shot on the curve 3.504 m outside it, one before the start.
 constexpr const char* kShots =
@@ -65,7 +50,7 @@ class AlignmentCheck : public ProgramFolder {
   AlignmentCheck() : ProgramFolder("check ") {}
   void SetUp() override {
     ProgramFolder::SetUp();
-    write("road.xml", kRoad);
+    write("road.xml", designs::kKerbLine);
     write("shots.csv", kShots);
   }
 };

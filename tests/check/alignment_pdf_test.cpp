@@ -9,27 +9,12 @@
 #include <set>
 #include <sstream>
 
+#include "check/landxml_designs.h"
 #include "pdf_readback.h"
 #include "program_folder.h"
 
 namespace check {
 namespace {
-
-// 50 m east from (0, 0) from chainage 100, then a quarter circle of radius 20 to the left;
-// levels rising 1 % from 10 at chainage 100.
-constexpr const char* kRoad = R"(<?xml version="1.0"?>
-<LandXML xmlns="http://www.landxml.org/schema/LandXML-1.2">
- <Alignments>
-  <Alignment name="Kerb line" staStart="100">
-   <CoordGeom>
-    <Line><Start>0 0</Start><End>0 50</End></Line>
-    <Curve rot="ccw" radius="20"><Start>0 50</Start><Center>20 50</Center><End>20 70</End></Curve>
-   </CoordGeom>
-   <Profile><ProfAlign name="Design"><PVI>100 10</PVI><PVI>200 11</PVI></ProfAlign></Profile>
-  </Alignment>
- </Alignments>
-</LandXML>
-)";
 
 // In the survey's order k1 comes before k2, though k2 lies at the smaller chainage.
 constexpr const char* kShots =
@@ -72,7 +57,7 @@ class AlignmentPdf : public ProgramFolder {
   void SetUp() override {
     if (!fixtures::popplerInstalled()) GTEST_SKIP() << "poppler-utils is not installed";
     ProgramFolder::SetUp();
-    write("road.xml", kRoad);
+    write("road.xml", designs::kKerbLine);
     write("shots.csv", kShots);
     write("long.xml", longRoad());
     write("long.csv", longRoadShots());

@@ -9,23 +9,12 @@
 #include <fstream>
 #include <string>
 
+#include "check/landxml_designs.h"
 #include "pdf_readback.h"
 #include "program_folder.h"
 
 namespace check {
 namespace {
-
-// Two faces over 10 by 10 m: ABC rises 0.2 per metre in x and in y, ACD 0.4 in x.
-constexpr const char* kSurface = R"(<?xml version="1.0"?>
-<LandXML xmlns="http://www.landxml.org/schema/LandXML-1.2">
- <Surfaces>
-  <Surface name="Formation"><Definition surfType="TIN">
-   <Pnts><P id="1">0 0 10</P><P id="2">0 10 12</P><P id="3">10 10 14</P><P id="4">10 0 10</P></Pnts>
-   <Faces><F>1 2 3</F><F>1 3 4</F></Faces>
-  </Definition></Surface>
- </Surfaces>
-</LandXML>
-)";
 
 // Against -0.030:0.010: B and E pass at the bounds, H is 0.011 above (fill), I 0.031 below
 // (cut), C 0.300 below, O just outside.
@@ -43,7 +32,7 @@ class SurfacePdf : public ProgramFolder {
 
   void SetUp() override {
     ProgramFolder::SetUp();
-    write("design.xml", kSurface);
+    write("design.xml", designs::kFormation);
     write("shots.csv", kShots);
   }
 };
@@ -190,7 +179,7 @@ TEST_F(SurfacePdf, ThePlanColoursFillBlueCutRedAndWithinGreyAtTheShots) {
 // whole and drawn lightly, and the boundary's ring marks where the surface ends.
 TEST_F(SurfacePdf, ThePlanDrawsTheDesignsBoundariesWhereTheSurfaceEnds) {
   if (!fixtures::popplerInstalled()) GTEST_SKIP() << "poppler-utils is not installed";
-  std::string bounded = kSurface;
+  std::string bounded = designs::kFormation;
   bounded.insert(bounded.find("  </Definition>"),
                  "   <Boundaries><Boundary bndType=\"outer\"><PntList2D>0 0 0 6 10 6 10 0"
                  "</PntList2D></Boundary></Boundaries>\n");

@@ -7,23 +7,12 @@
 #include <QPlainTextEdit>
 #include <QRadioButton>
 
+#include "check/landxml_designs.h"
 #include "check_window_fixture.h"
 #include "python_reader.h"
 
 namespace check::windowtest {
 namespace {
-
-// Two faces over 10 by 10 m: ABC rises 0.2 per metre in x and in y, ACD 0.4 in x.
-constexpr const char* kSurface = R"(<?xml version="1.0"?>
-<LandXML xmlns="http://www.landxml.org/schema/LandXML-1.2">
- <Surfaces>
-  <Surface name="Formation"><Definition surfType="TIN">
-   <Pnts><P id="1">0 0 10</P><P id="2">0 10 12</P><P id="3">10 10 14</P><P id="4">10 0 10</P></Pnts>
-   <Faces><F>1 2 3</F><F>1 3 4</F></Faces>
-  </Definition></Surface>
- </Surfaces>
-</LandXML>
-)";
 
 // K passes only by the kerbs' lower bound of -0.03; I fails it; H fails the general 0.01.
 constexpr const char* kShots =
@@ -34,28 +23,13 @@ constexpr const char* kShots =
     "I,2,6,10.769,kerb\n"
     "O,5,-0.01,11\n";
 
-// 50 m east from chainage 100, then a quarter circle of radius 20; levels along it.
-constexpr const char* kAlignment = R"(<?xml version="1.0"?>
-<LandXML xmlns="http://www.landxml.org/schema/LandXML-1.2">
- <Alignments>
-  <Alignment name="Kerb line" staStart="100">
-   <CoordGeom>
-    <Line><Start>0 0</Start><End>0 50</End></Line>
-    <Curve rot="ccw" radius="20"><Start>0 50</Start><Center>20 50</Center><End>20 70</End></Curve>
-   </CoordGeom>
-   <Profile><ProfAlign name="Design"><PVI>100 10</PVI><PVI>200 11</PVI></ProfAlign></Profile>
-  </Alignment>
- </Alignments>
-</LandXML>
-)";
-
 constexpr int kStatusColumn = 7;  // of the surface check's table: id, x, y, z, design z, dz, dn
 
 class AgainstKeysWindow : public CheckWindowFixture {
  protected:
   void SetUp() override {
     CheckWindowFixture::SetUp();
-    design = write("surface.xml", kSurface);
+    design = write("surface.xml", designs::kFormation);
     surveyed = write("shots.csv", kShots);
     open();
   }
@@ -104,7 +78,7 @@ TEST_F(AgainstKeysWindow, ACodesBoundsOnTheSurfaceCheckAsOnTheCommandLine) {
 
 TEST_F(AgainstKeysWindow, ACodesBoundsAlongAnAlignmentHoldForItsShots) {
   // k2, a right kerb 0.020 low, passes only by its code's bounds; k1 fails the general ones.
-  const std::string road = write("road.xml", kAlignment);
+  const std::string road = write("road.xml", designs::kKerbLine);
   const std::string kerbs = write("kerbs.csv",
                                   "k1,20,3.48,10.22,KERB-L\n"
                                   "k2,10,-3.51,10.08,KERB-R\n");
@@ -215,7 +189,7 @@ TEST_F(AgainstKeysWindow, TheDesignBoxDescribesASurfaceOrAnAlignmentAndKeepsAPoi
             "Surface 'Formation': 4 points, 2 faces\n"
             "Plan extent: east 0.000 to 10.000, north 0.000 to 10.000");
 
-  const std::string road = write("road.xml", kAlignment);
+  const std::string road = write("road.xml", designs::kKerbLine);
   chooseCheck("againstAlignment");
   choose("design", road);
   ASSERT_TRUE(described());
@@ -254,7 +228,7 @@ doc.saveas(sys.argv[1])
 
 TEST_F(AgainstKeysWindow, TheSurfaceNamedInItsOptionIsDescribed) {
   // A second surface before Formation: the file holds two.
-  std::string two = kSurface;
+  std::string two = designs::kFormation;
   two.insert(two.find("  <Surface name"),
              "  <Surface name=\"Existing\"><Definition surfType=\"TIN\">\n"
              "   <Pnts><P id=\"1\">0 0 9</P><P id=\"2\">0 10 9</P><P id=\"3\">10 10 9</P></Pnts>\n"
@@ -275,7 +249,7 @@ TEST_F(AgainstKeysWindow, TheSurfaceNamedInItsOptionIsDescribed) {
 
 TEST_F(AgainstKeysWindow, ADesignThatCannotBeReadIsNamedWithItsLine) {
   // The second face, on line 7, names a point the surface does not have.
-  std::string bad = kSurface;
+  std::string bad = designs::kFormation;
   bad.replace(bad.find("<F>1 3 4</F>"), 12, "\n<F>1 3 9</F>");
   const std::string path = write("bad.xml", bad);
   chooseCheck("againstSurface");
