@@ -1,7 +1,9 @@
 #include "check/design_description.h"
 
 #include <algorithm>
+#include <array>
 #include <filesystem>
+#include <vector>
 
 #include "numbers/number_format.h"
 
@@ -18,6 +20,16 @@ std::string counted(std::size_t count, const char* one, const char* several) {
   return std::to_string(count) + ' ' + (count == 1 ? one : several);
 }
 
+// The places the surface's faces meet at: a drawing's faces each hold their own corners, so
+// that a corner shared by six faces is one point to the user, not six.
+std::size_t pointsOf(const survey::TinSurface& surface) {
+  std::vector<std::array<double, 3>> places;
+  places.reserve(surface.points.size());
+  for (const survey::SurfacePoint& p : surface.points) places.push_back({p.x, p.y, p.z});
+  std::ranges::sort(places);
+  return static_cast<std::size_t>(std::ranges::unique(places).begin() - places.begin());
+}
+
 }  // namespace
 
 std::string describeSurface(const survey::TinSurface& surface) {
@@ -25,7 +37,7 @@ std::string describeSurface(const survey::TinSurface& surface) {
   std::string text = surface.surfaceName.empty()
                          ? "Surface of " + std::filesystem::path(surface.name).filename().string()
                          : "Surface '" + surface.surfaceName + "'";
-  text += ": " + counted(surface.points.size(), "point", "points") + ", " +
+  text += ": " + counted(pointsOf(surface), "point", "points") + ", " +
           counted(surface.faces.size(), "face", "faces");
   if (!surface.breaklines.empty()) {
     text += ", " + counted(surface.breaklines.size(), "breakline", "breaklines");

@@ -220,9 +220,9 @@ doc.saveas(sys.argv[1])
   QTest::keyClick(layer, Qt::Key_Return);
   choose("design", drawing);
   ASSERT_TRUE(described()) << previewNote().toStdString();
-  // The points are the faces' corners as the drawing holds them, three each.
+  // The faces hold their corners three each: the two they share are one point each.
   EXPECT_EQ(previewText(),
-            "Surface of faces.dxf: 6 points, 2 faces\n"
+            "Surface of faces.dxf: 4 points, 2 faces\n"
             "Plan extent: east 0.000 to 10.000, north 0.000 to 10.000");
 }
 
