@@ -22,7 +22,15 @@ CoordinateReading readCoordinate(std::string_view text, std::string_view where, 
   const auto place = [where] { return " " + std::string(where); };
   if (text.empty()) return {std::nullopt, "no value" + place()};
   const std::optional<double> number = numbers::numberIn(text, decimalComma);
-  if (!number) return {std::nullopt, inQuotes(text) + place() + " is not a number"};
+  if (!number) {
+    // A file from a machine set up for another language: say so rather than only refuse.
+    const bool otherwise = numbers::numberIn(text, !decimalComma).has_value();
+    return {std::nullopt,
+            inQuotes(text) + place() + " is not a number" +
+                (!otherwise     ? ""
+                 : decimalComma ? "; the file seems to write a decimal point, not a comma"
+                                : "; the file seems to write a decimal comma")};
+  }
   if (std::abs(*number) > kCoordinateLimit) {
     return {std::nullopt, inQuotes(text) + place() + " is beyond ±1e12"};
   }

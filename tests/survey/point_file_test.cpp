@@ -203,7 +203,11 @@ INSTANTIATE_TEST_SUITE_P(
         BadCase{"a point where a comma is the separator", "P1;1.5;2\n", true,
                 "survey.csv:1: '1.5' in column E is not a number"},
         BadCase{"a comma without --decimal-comma", "P1;1,5;2\n", false,
-                "survey.csv:1: '1,5' in column E is not a number"},
+                "survey.csv:1: '1,5' in column E is not a number; the file seems to write a "
+                "decimal comma"},
+        BadCase{"a point with --decimal-comma", "P1;1;2.5\n", true,
+                "survey.csv:1: '2.5' in column N is not a number; the file seems to write a "
+                "decimal point, not a comma"},
         BadCase{"a long field is cut short", "P1," + std::string(100, 'x') + ",2\n", false,
                 "survey.csv:1: '" + std::string(40, 'x') + "...' in column E is not a number"},
         BadCase{"UTF-16 text cut mid-character", std::string("\xFF\xFEP\0001", 5), false,
