@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cmath>
 #include <exception>
 #include <fstream>
 #include <future>
@@ -121,7 +122,9 @@ SurfaceRun checkSurface(const SurfaceRequest& request, std::stop_token stop) {
   run.design = design.get();
   if (badShots) std::rethrow_exception(badShots);
   stopIfAsked(stop);
-  const survey::SurfaceLocator locator(run.design);
+  // Half a unit of the last decimal: a shot on the surface's edge stays on it when its
+  // coordinates were rounded to the decimals, or converted from another unit.
+  const survey::SurfaceLocator locator(run.design, 0.5 * std::pow(10.0, -request.decimals));
   if (auto overlap = survey::overlapWarning(run.design, locator)) run.warnings.push_back(*overlap);
   const survey::SurfaceShots shots(locator, run.survey.points);
   const survey::TolerancesByCode tolerances(request.tolerances, request.codeTolerances,

@@ -48,8 +48,8 @@ double normalZOf(const TinSurface& surface, std::size_t face) {
   return length > 0.0 ? std::abs(nz) / length : 1.0;
 }
 
-SurfaceLocator::SurfaceLocator(const TinSurface& surface)
-    : surface_(surface), region_(surface.boundaries) {
+SurfaceLocator::SurfaceLocator(const TinSurface& surface, double reach)
+    : surface_(surface), region_(surface.boundaries), reach_(reach) {
   if (surface.faces.empty()) return;
   minX_ = minY_ = std::numeric_limits<double>::max();
   maxX_ = maxY_ = std::numeric_limits<double>::lowest();
@@ -108,21 +108,43 @@ std::size_t SurfaceLocator::cellOf(double x, double y) const {
 }
 
 std::optional<SurfaceHit> SurfaceLocator::at(double x, double y) const {
-  const double margin = kOnEdge * cellSize_;
+  const double margin = std::max(kOnEdge * cellSize_, reach_);
   if (cellStart_.empty() || !(x >= minX_ - margin && x <= maxX_ + margin) ||
       !(y >= minY_ - margin && y <= maxY_ + margin) || !region_.contains(x, y)) {
     return std::nullopt;
   }
   const std::size_t cell = row(y) * columns_ + column(x);
-  std::optional<SurfaceHit> hit;
+  std::optional<SurfaceHit> hit, near;
+  double nearest = reach_;
   for (std::uint32_t k = cellStart_[cell]; k < cellStart_[cell + 1]; ++k) {
     const FacePosition p = positionOn(surface_, cellFaces_[k], x, y);
+    if (p.area2 == 0.0) continue;
     const double slack = -kOnEdge * p.area2;
-    if (p.area2 == 0.0 || p.w[0] < slack || p.w[1] < slack || p.w[2] < slack) continue;
-    if (!hit || p.z > hit->z) hit = SurfaceHit{cellFaces_[k], p.z, 1.0};
+    if (p.w[0] >= slack && p.w[1] >= slack && p.w[2] >= slack) {
+      if (!hit || p.z > hit->z) hit = SurfaceHit{cellFaces_[k], p.z, 1.0};
+    } else if (!hit && reach_ > 0.0) {
+      if (const double beyond = distanceBeyond(cellFaces_[k], p); beyond <= nearest) {
+        nearest = beyond;
+        near = SurfaceHit{cellFaces_[k], p.z, 1.0};
+      }
+    }
   }
+  if (!hit) hit = near;
   if (hit) hit->normalZ = normalZOf(surface_, hit->face);
   return hit;
+}
+
+double SurfaceLocator::distanceBeyond(std::size_t face, const FacePosition& position) const {
+  const SurfaceFace& f = surface_.faces[face];
+  const SurfacePoint& a = surface_.points[f[0]];
+  const SurfacePoint& b = surface_.points[f[1]];
+  const SurfacePoint& c = surface_.points[f[2]];
+  // Each weight is the edge opposite its corner times the distance from that edge's line.
+  const double lengths[3] = {std::hypot(c.x - b.x, c.y - b.y), std::hypot(c.x - a.x, c.y - a.y),
+                             std::hypot(b.x - a.x, b.y - a.y)};
+  double beyond = 0.0;
+  for (std::size_t i = 0; i < 3; ++i) beyond = std::max(beyond, -position.w[i] / lengths[i]);
+  return beyond;
 }
 
 std::optional<std::pair<std::size_t, std::size_t>> SurfaceLocator::firstOverlap() const {

@@ -20,12 +20,17 @@ struct SurfaceHit {
   double normalZ = 1.0;
 };
 
+struct FacePosition;
+
 // Finds the face under a plan position through a grid of cells over the surface, each listing
 // the faces that reach into it. A position on an edge, a corner or the hull is on the surface.
 class SurfaceLocator {
  public:
-  // Refers to `surface`, which outlives it.
-  explicit SurfaceLocator(const TinSurface& surface);
+  // Refers to `surface`, which outlives it. A position within `reach` of a face, beyond it by
+  // no more than that, is on it where it is on no face: a shot at the surface's edge whose
+  // coordinates were rounded, or converted from feet, is not outside for a hundredth of a
+  // millimetre.
+  explicit SurfaceLocator(const TinSurface& surface, double reach = 0.0);
 
   // The face under (x, y); where faces overlap, the upper one. None outside the surface or its
   // boundaries.
@@ -54,6 +59,8 @@ class SurfaceLocator {
   }
 
  private:
+  // How far a position lies beyond `face`, from the edge it is furthest beyond.
+  double distanceBeyond(std::size_t face, const FacePosition& position) const;
   std::size_t column(double x) const;
   std::size_t row(double y) const;
 
@@ -61,6 +68,7 @@ class SurfaceLocator {
   BoundaryRegion region_;
   double minX_ = 0.0, minY_ = 0.0, maxX_ = 0.0, maxY_ = 0.0;
   double cellSize_ = 1.0;
+  double reach_ = 0.0;
   std::size_t columns_ = 0, rows_ = 0;
   std::vector<std::uint32_t> cellStart_;  // cell c lists cellFaces_[cellStart_[c]..[c + 1])
   std::vector<std::uint32_t> cellFaces_;

@@ -88,6 +88,18 @@ TEST_F(SurfaceCommand, ShotsOnVerticesEdgesAndTheHullAreCheckedAgainstUnequalBou
   EXPECT_NE(result.out.find("Outside the surface (1): O\n"), std::string::npos);
 }
 
+TEST_F(SurfaceCommand, AShotOnTheEdgeSurveyedInFeetStaysOnTheSurface) {
+  // 32.8084 ft is 10.0000003 m: a rounding beyond the edge x = 10, not a shot outside it.
+  write("feet.csv", "R,32.8084,16.4042,42.6509\n");
+  const ProgramRun result = run(
+      "design.xml feet.csv --against surface --surface Formation --survey-units ft --csv out.csv");
+  EXPECT_EQ(result.status, 0) << result.err;
+  const std::vector<std::string> rows = csvRows("out.csv");
+  ASSERT_EQ(rows.size(), 2u);
+  EXPECT_EQ(rows[1].substr(0, rows[1].find("|pass|") + 6),
+            "R|10.000|5.000|13.000|13.000|0.000|0.000|pass|");
+}
+
 TEST_F(SurfaceCommand, AShotOfACodeWithTolerancesOfItsOwnIsTestedAgainstThem) {
   // B (kerb, dz 0.010) passes only by its code's upper bound; the others meet the general one.
   const ProgramRun result =

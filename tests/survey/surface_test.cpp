@@ -55,6 +55,25 @@ TEST(SurfaceLevel, HandComputedFacesGiveTheLevelOnVerticesEdgesTheHullAndNothing
   }
 }
 
+TEST(SurfaceLevel, WithAReachAShotJustBeyondTheEdgeIsOnItsNearestFace) {
+  // Half a millimetre of reach, as for levels to three decimals.
+  const TinSurface surface = handSquare();
+  const SurfaceLocator locator(surface, 0.0005);
+  const LevelCase cases[] = {
+      {"3/100 mm beyond the hull of ABC", 5, -0.00003, 11 - 0.00003 * 0.2},
+      {"beyond the far corner", 10.0002, 10.0002, 14 + 0.0002 * 0.4},
+      {"inside ACD near ABC: the plane of ACD", 5, 5.0001, 12},
+      {"a millimetre beyond", 5, -0.001, std::nullopt},
+  };
+  for (const LevelCase& c : cases) {
+    const std::optional<SurfaceHit> hit = locator.at(c.x, c.y);
+    ASSERT_EQ(hit.has_value(), c.z.has_value()) << c.where;
+    if (c.z) {
+      EXPECT_NEAR(hit->z, *c.z, 1e-9) << c.where;
+    }
+  }
+}
+
 TEST(SurfaceLevel, TriangulatedPointsOnAPlaneGiveThePlaneEverywhereAtSurveyCoordinates) {
   const auto plane = [](double x, double y) {
     return 100.0 + 0.1 * (x - 500000) - 0.05 * (y - 5e6);
