@@ -2,6 +2,7 @@
 
 #include "check/alignment_outputs.h"
 #include "check/alignment_run.h"
+#include "check/alignment_xlsx.h"
 #include "check/staged_outputs.h"
 
 namespace check {
@@ -25,18 +26,23 @@ int runAlignmentCheck(const CheckOptions& options, const CheckRequest& request,
       }
     });
   }
+  CheckReport report = run.report();
+  report.fields = options.report.fields;
+  report.allPairs = options.report.allPairs;
+  report.reportUnit = options.report.unit;
+  report.exaggeration = options.report.exaggeration;
   if (options.pdf) {
-    CheckReport report = run.report();
-    report.fields = options.report.fields;
-    report.allPairs = options.report.allPairs;
-    report.reportUnit = options.report.unit;
-    report.exaggeration = options.report.exaggeration;
     outputs.write(*options.pdf,
                   [&](const std::filesystem::path& path) { writePdf(path, run, report); });
   }
   if (options.csv) {
     outputs.write(*options.csv,
                   [&](const std::filesystem::path& path) { saveAlignmentCsv(path, run); });
+  }
+  if (options.xlsx) {
+    outputs.write(*options.xlsx, [&](const std::filesystem::path& path) {
+      writeAlignmentXlsx(path, run, report);
+    });
   }
   outputs.commit();
   writeAlignmentSummary(out, run);

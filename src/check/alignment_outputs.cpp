@@ -27,11 +27,6 @@ std::string optionalNumber(const CheckReport& report, const std::optional<double
   return value ? report.number(*value) : std::string();
 }
 
-std::string statusOf(const survey::AlignedShot& shot, const survey::ComparedPair& compared) {
-  if (shot.outside) return "outside";
-  return compared.failing.empty() ? "pass" : "fail";
-}
-
 // "k1 at 1060.000": a shot as the summary's lists name it.
 std::string named(const AlignmentRun& run, const CheckReport& report, std::size_t i) {
   const survey::AlignedShot& shot = run.shots[i];
@@ -57,6 +52,12 @@ void writeCrossSection(std::ostream& out, const AlignmentRun& run, const CheckRe
 
 }  // namespace
 
+std::string alignmentShotStatus(const survey::AlignedShot& shot,
+                                const survey::ComparedPair& compared) {
+  if (shot.outside) return "outside";
+  return compared.failing.empty() ? "pass" : "fail";
+}
+
 void writeAlignmentCsv(std::ostream& out, const AlignmentRun& run) {
   const CheckReport report = run.report();
   out << "id,survey_x,survey_y,survey_z,chainage,offset,design_offset,doffset,design_z,dz,"
@@ -73,9 +74,9 @@ void writeAlignmentCsv(std::ostream& out, const AlignmentRun& run) {
           optionalNumber(report, compared.values[survey::kOffsetDifference]),
           optionalNumber(report, shot.designLevel),
           optionalNumber(report, compared.values[survey::kLevelDifference]),
-          statusOf(shot, compared), survey::keysOf(run.comparison.schema, compared.failing),
-          field(point.code), field(survey::fileNameOf(run.survey, point)),
-          std::to_string(point.line)}) {
+          alignmentShotStatus(shot, compared),
+          survey::keysOf(run.comparison.schema, compared.failing), field(point.code),
+          field(survey::fileNameOf(run.survey, point)), std::to_string(point.line)}) {
       row += ',' + cell;
     }
     row += '\n';

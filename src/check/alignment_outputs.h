@@ -2,11 +2,16 @@
 
 #include <filesystem>
 #include <ostream>
+#include <string>
 
 #include "check/alignment_run.h"
 
 // The summary and the CSV report of a check along an alignment.
 namespace check {
+
+// A shot's status as the reports write it: pass, fail or outside.
+std::string alignmentShotStatus(const survey::AlignedShot& shot,
+                                const survey::ComparedPair& compared);
 
 // One row per shot in order of chainage, under the header id,survey_x,survey_y,survey_z,
 // chainage,offset,design_offset,doffset,design_z,dz,status,failing,survey_code; status is pass,

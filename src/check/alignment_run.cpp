@@ -9,8 +9,8 @@
 namespace check {
 
 CheckReport AlignmentRun::report() const {
-  return {design,          survey,   noPairs,      comparison, tolerances,    "by chainage",
-          "the alignment", decimals, numberFormat, warnings,   codeTolerances};
+  return {design,          survey,   noPairs,      comparison, tolerances,     "by chainage",
+          "the alignment", decimals, numberFormat, warnings,   codeTolerances, unit};
 }
 
 AlignmentRun checkAlongAlignment(const CheckRequest& request, const AlignmentOptions& options) {
@@ -38,6 +38,7 @@ AlignmentRun checkAlongAlignment(const CheckRequest& request, const AlignmentOpt
   run.codeTolerances = tolerances.byCode();
   run.decimals = request.decimals;
   run.numberFormat = numbers::numberFormatFor(request.decimals);
+  run.unit = request.designUnit.value_or(survey::LengthUnit::Metre);
   if (!run.alignment.profile) {
     run.warnings.push_back(run.design.name +
                            " gives no design levels along the alignment: dz is left out");

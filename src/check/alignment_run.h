@@ -11,6 +11,7 @@
 #include "survey/alignment_check.h"
 #include "survey/code_tolerances.h"
 #include "survey/comparison.h"
+#include "survey/length_unit.h"
 #include "survey/pairing.h"
 #include "survey/point.h"
 #include "survey/tolerance.h"
@@ -35,6 +36,7 @@ struct AlignmentRun {
   std::vector<survey::CodeTolerances> codeTolerances;
   int decimals = 3;
   std::string numberFormat;
+  survey::LengthUnit unit = survey::LengthUnit::Metre;  // the design's, which the shots are in
   std::vector<std::string> warnings;
 
   // The statistics and tolerances, as the outputs of every check write them.

@@ -5,6 +5,7 @@
 #include "check/surface_csv.h"
 #include "check/surface_run.h"
 #include "check/surface_summary.h"
+#include "check/surface_xlsx.h"
 
 namespace check {
 namespace {
@@ -64,17 +65,21 @@ int runSurfaceCheck(const CheckOptions& options, const SurfaceWriters& writers, 
       leftOut = writers.dxf({path, options.drawing, host::geom::Frame(), options.vectors}, run);
     });
   }
+  CheckReport report = run.report();
+  report.fields = options.report.fields;
+  report.allPairs = options.report.allPairs;
+  report.reportUnit = options.report.unit;
   if (options.pdf) {
-    CheckReport report = run.report();
-    report.fields = options.report.fields;
-    report.allPairs = options.report.allPairs;
-    report.reportUnit = options.report.unit;
     outputs.write(*options.pdf,
                   [&](const std::filesystem::path& path) { writers.pdf(path, run, report); });
   }
   if (options.csv) {
     outputs.write(*options.csv,
                   [&](const std::filesystem::path& path) { saveSurfaceCsv(path, run); });
+  }
+  if (options.xlsx) {
+    outputs.write(*options.xlsx,
+                  [&](const std::filesystem::path& path) { writeSurfaceXlsx(path, run, report); });
   }
   outputs.commit();
   writeSurfaceSummary(out, run);

@@ -20,7 +20,9 @@ void appendField(std::string& row, const std::string& text) {
   row += '"';
 }
 
-const char* statusOf(const SurfaceRun& run, std::size_t shot) {
+}  // namespace
+
+const char* surfaceShotStatus(const SurfaceRun& run, std::size_t shot) {
   switch (run.places[shot]) {
     case survey::ShotPlace::Outside:
       return "outside";
@@ -31,8 +33,6 @@ const char* statusOf(const SurfaceRun& run, std::size_t shot) {
   }
   return run.comparison.pairs[shot].failing.empty() ? "pass" : "fail";
 }
-
-}  // namespace
 
 void writeSurfaceCsv(std::ostream& out, const SurfaceRun& run) {
   const CheckReport report = run.report();
@@ -53,7 +53,7 @@ void writeSurfaceCsv(std::ostream& out, const SurfaceRun& run) {
       if (value) row += report.number(*value);
     }
     row += ',';
-    row += statusOf(run, i);
+    row += surfaceShotStatus(run, i);
     row += ',';
     row += survey::keysOf(schema, run.comparison.pairs[i].failing);
     row += ',';

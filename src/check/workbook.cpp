@@ -61,6 +61,11 @@ void Sheet::count(std::size_t row, std::size_t column, std::size_t value) {
                                          static_cast<double>(value), workbook_.count_));
 }
 
+void Sheet::share(std::size_t row, std::size_t column, double fraction) {
+  workbook_.check(
+      worksheet_write_number(sheet_, rowOf(row), columnOf(column), fraction, workbook_.share_));
+}
+
 void Sheet::widen(std::size_t first, std::size_t last, double width) {
   workbook_.check(worksheet_set_column(sheet_, columnOf(first), columnOf(last), width, nullptr));
 }
@@ -77,6 +82,8 @@ Workbook::Workbook(const std::filesystem::path& path) : path_(path) {
   format_set_bold(heading_);
   count_ = workbook_add_format(workbook_);
   format_set_num_format(count_, "0");
+  share_ = workbook_add_format(workbook_);
+  format_set_num_format(share_, "0.0%");
 }
 
 Workbook::~Workbook() {

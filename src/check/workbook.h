@@ -30,6 +30,8 @@ class Sheet {
   void number(std::size_t row, std::size_t column, double value, int decimals);
   // A whole number (a count).
   void count(std::size_t row, std::size_t column, std::size_t value);
+  // A share (0.5) shown as a percentage to a tenth (50.0%).
+  void share(std::size_t row, std::size_t column, double fraction);
   // Columns `first` to `last` `width` characters wide.
   void widen(std::size_t first, std::size_t last, double width);
   // Keeps the first `rows` rows and `columns` columns in view when scrolling.
@@ -68,6 +70,7 @@ class Workbook {
   lxw_format* heading_ = nullptr;
   std::map<int, lxw_format*> numbers_;
   lxw_format* count_ = nullptr;
+  lxw_format* share_ = nullptr;
 };
 
 }  // namespace check

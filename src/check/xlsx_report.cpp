@@ -1,7 +1,5 @@
 #include "check/xlsx_report.h"
 
-#include <charconv>
-#include <optional>
 #include <string>
 
 #include "check/deviation_scale.h"
@@ -9,86 +7,15 @@
 #include "check/staged_outputs.h"
 #include "check/statistics_cells.h"
 #include "check/workbook.h"
+#include "check/workbook_cells.h"
 
 namespace check {
 namespace {
 
-// A value as the other reports write it: tolerances are tested on the numbers as written, so
-// the sheet holds those and not more places than it shows.
-double asWritten(const CheckReport& report, double value) {
-  const std::string text = report.number(value);
-  double written = value;
-  std::from_chars(text.data(), text.data() + text.size(), written);
-  return written;
-}
-
-// A coordinate as the check wrote it.
-void writeNumber(Sheet& sheet, std::size_t row, std::size_t column, const CheckReport& report,
-                 const std::optional<double>& value) {
-  if (value) sheet.number(row, column, asWritten(report, *value), report.decimals);
-}
-
-// A deviation in the report's unit, rounded as the PDF shows it.
-void writeDeviation(Sheet& sheet, std::size_t row, std::size_t column, const DeviationScale& scale,
-                    const std::optional<double>& value) {
-  if (!value) return;
-  const std::string text = scale.text(*value);
-  double shown = scale.value(*value);
-  std::from_chars(text.data(), text.data() + text.size(), shown);
-  sheet.number(row, column, shown, scale.decimals);
-}
-
-// Label and value rows under each other; returns the next free row.
-class Fields {
- public:
-  Fields(Sheet& sheet, std::size_t row) : sheet_(sheet), row_(row) {}
-  void text(const std::string& label, const std::string& value) {
-    sheet_.heading(row_, 0, label);
-    sheet_.text(row_++, 1, value);
-  }
-  void ownText(const std::string& label, const std::string& value) {
-    sheet_.heading(row_, 0, label);
-    sheet_.ownText(row_++, 1, value);
-  }
-  void count(const std::string& label, std::size_t value) {
-    sheet_.heading(row_, 0, label);
-    sheet_.count(row_++, 1, value);
-  }
-  std::size_t row() const { return row_; }
-
- private:
-  Sheet& sheet_;
-  std::size_t row_;
-};
-
-void writeStatistics(Sheet& sheet, std::size_t row, const CheckReport& report) {
-  const char* headings[] = {"",        "n",  "mean", "std dev",          "rms",      "min", "max",
-                            "largest", "at", "95%",  "within tolerance", "tolerance"};
-  for (std::size_t c = 0; c < std::size(headings); ++c) sheet.heading(row, c, headings[c]);
-  for (std::size_t k = 0; k < report.comparison.schema.size(); ++k) {
-    const survey::ComponentStatistics& s = report.comparison[k];
-    const DeviationScale scale = deviationScale(report, k);
-    ++row;
-    sheet.heading(row, 0, scale.heading(report.comparison.schema[k].heading));
-    sheet.count(row, 1, s.count);
-    sheet.ownText(row, 11, toleranceCell(report, k, CellUnits::Report));
-    if (s.count == 0) continue;
-    writeDeviation(sheet, row, 2, scale, s.mean);
-    writeDeviation(sheet, row, 3, scale, s.standardDeviation);
-    writeDeviation(sheet, row, 4, scale, s.rms);
-    writeDeviation(sheet, row, 5, scale, s.min);
-    writeDeviation(sheet, row, 6, scale, s.max);
-    writeDeviation(sheet, row, 7, scale, s.largest);
-    sheet.text(row, 8, s.largestId);
-    writeDeviation(sheet, row, 9, scale, s.percentile95);
-    if (s.withinTolerance) sheet.count(row, 10, *s.withinTolerance);
-  }
-}
-
 void writeSummary(Workbook& workbook, const CheckReport& report) {
   Sheet sheet = workbook.addSheet("Summary");
   sheet.widen(0, 0, 18);
-  sheet.widen(1, 11, 10);
+  sheet.widen(1, 12, 10);
   sheet.heading(0, 0, "Survey check");
   Fields fields(sheet, 2);
   for (const auto& [label, value] : givenFields(report.fields)) fields.text(label, value);

@@ -143,6 +143,16 @@ TEST_F(AlignmentPdf, ListsEveryShotInTheChosenUnitAtTheChosenExaggeration) {
                  "a1 KERB-R 165.708 3.504 4 3 within\n"});
 }
 
+// Files in feet: a difference of 0.010 ft is 3.048 mm, not 10 mm.
+TEST_F(AlignmentPdf, ConvertsDifferencesFromTheFilesUnitToTheChosenUnit) {
+  const ProgramRun result = run(std::string("road.xml shots.csv ") + kOptions +
+                                " --units ft --pdf out.pdf --all-pairs --report-units mm");
+  ASSERT_EQ(result.status, 1) << result.err;
+  expectInOrder(pageText(5), {"shot code chainage offset doffset (mm) dz (mm) outside in\n",
+                              "k2 KERB-R 110.000 3.510 3.0 -6.1 z\n",
+                              "k1 KERB-L 120.000 -3.480 6.1 6.1 offset, z\n"});
+}
+
 TEST_F(AlignmentPdf, ALongAlignmentIsDrawnInSheetsOfItsChainage) {
   const ProgramRun result =
       run("long.xml long.csv --against alignment --design-offset L=-3.5,R=3.5 "

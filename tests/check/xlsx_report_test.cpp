@@ -75,9 +75,10 @@ TEST_F(XlsxReport, HasASheetForTheSummaryThePairsAndTheUnmatched) {
   EXPECT_NE(summary.find("'Outside tolerance' 1#0\n'Never surveyed' 1#0\n'No design point' 1#0\n"),
             std::string::npos)
       << summary;
-  EXPECT_NE(summary.find("'rise' 2#0 -0.002#0.000 0.019#0.000 0.014#0.000 -0.015#0.000 "
-                         "0.012#0.000 -0.015#0.000 'R2' 0.015#0.000 1#0 '-0.010 to 0.030'\n"),
-            std::string::npos)
+  EXPECT_NE(
+      summary.find("'rise' 2#0 -0.002#0.000 0.019#0.000 0.014#0.000 -0.015#0.000 "
+                   "0.012#0.000 -0.015#0.000 'R2' 0.015#0.000 1#0 0.5#0.0% '-0.010 to 0.030'\n"),
+      std::string::npos)
       << summary;
 }
 
