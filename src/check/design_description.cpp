@@ -26,8 +26,8 @@ std::size_t pointsOf(const survey::TinSurface& surface) {
   std::vector<std::array<double, 3>> places;
   places.reserve(surface.points.size());
   for (const survey::SurfacePoint& p : surface.points) places.push_back({p.x, p.y, p.z});
-  std::ranges::sort(places);
-  return static_cast<std::size_t>(std::ranges::unique(places).begin() - places.begin());
+  std::sort(places.begin(), places.end());
+  return static_cast<std::size_t>(std::unique(places.begin(), places.end()) - places.begin());
 }
 
 }  // namespace
