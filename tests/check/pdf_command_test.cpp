@@ -1,46 +1,32 @@
 // `kestova check --pdf` as a script meets it: the built program, no display, the PDF it writes
 // read back as text, and no file at all when it cannot write one.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
-#include <unistd.h>
-
-#include <cstdlib>
+#include <algorithm>
+#include <cstdio>
 #include <filesystem>
-#include <fstream>
 #include <sstream>
 
 #include "pdf_readback.h"
+#include "program_folder.h"
 #include "support/project_paths.h"
 
 namespace check {
 namespace {
 
-class PdfCommand : public testing::Test {
+class PdfCommand : public ProgramFolder {
  protected:
+  PdfCommand() : ProgramFolder("check ", kWithoutDisplay) {}
   void SetUp() override {
-    std::filesystem::remove_all(folder);
-    std::filesystem::create_directories(folder);
-    std::ofstream(folder / "design.csv") << "Point,Easting,Northing,Elevation\n"
-                                            "P1,1000.000,2000.000,50.000\n"
-                                            "P2,1010.000,2000.000,50.500\n"
-                                            "P3,1020.000,2000.000,51.000\n";
-    std::ofstream(folder / "survey.csv") << "P1,1000.005,1999.998,50.003\n"
-                                            "P2,1010.030,2000.004,50.480\n"
-                                            "X9,1005,2005,50\n";
-  }
-  void TearDown() override { std::filesystem::remove_all(folder); }
-
-  // The program's exit status, run in the test's folder without a display; standard error
-  // in `err`.
-  int run(const std::string& arguments) {
-    const std::string command =
-        "cd '" + folder.string() + "' && env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM '" +
-        testing_support::kestovaProgram() + "' " + arguments + " >/dev/null 2>stderr.txt";
-    const int status = std::system(command.c_str());
-    std::ifstream in(folder / "stderr.txt");
-    err.assign(std::istreambuf_iterator<char>(in), {});
-    std::filesystem::remove(folder / "stderr.txt");
-    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    ProgramFolder::SetUp();
+    write("design.csv",
+          "Point,Easting,Northing,Elevation\n"
+          "P1,1000.000,2000.000,50.000\n"
+          "P2,1010.000,2000.000,50.500\n"
+          "P3,1020.000,2000.000,51.000\n");
+    write("survey.csv",
+          "P1,1000.005,1999.998,50.003\n"
+          "P2,1010.030,2000.004,50.480\n"
+          "X9,1005,2005,50\n");
   }
 
   std::vector<std::string> files() const {
@@ -51,18 +37,14 @@ class PdfCommand : public testing::Test {
     std::sort(names.begin(), names.end());
     return names;
   }
-
-  std::filesystem::path folder = std::filesystem::path(testing::TempDir()) /
-                                 ("pdf_command_test_" + std::to_string(::getpid()));
-  std::string err;
 };
 
 TEST_F(PdfCommand, WritesTheReportWithoutADisplay) {
   if (!fixtures::popplerInstalled()) GTEST_SKIP() << "poppler-utils is not installed";
-  ASSERT_EQ(run("check design.csv survey.csv --tolerance x=0.02,y=0.02,z=0.01,h=0.025 "
-                "--pdf out.pdf --csv out.csv"),
-            1)
-      << err;
+  const ProgramRun result =
+      run("design.csv survey.csv --tolerance x=0.02,y=0.02,z=0.01,h=0.025 "
+          "--pdf out.pdf --csv out.csv");
+  ASSERT_EQ(result.status, 1) << result.err;
   EXPECT_EQ(fixtures::pdfPageCount(folder / "out.pdf"), 4);
   const std::string text = fixtures::pdfText(folder / "out.pdf");
   for (const char* line :
@@ -77,14 +59,14 @@ TEST_F(PdfCommand, WritesTheReportWithoutADisplay) {
 // What the one who signs the report off needs: the job's fields, every pair, millimetres.
 TEST_F(PdfCommand, CarriesTheJobsFieldsEveryPairAndDeviationsInTheChosenUnit) {
   if (!fixtures::popplerInstalled()) GTEST_SKIP() << "poppler-utils is not installed";
-  ASSERT_EQ(run("check design.csv survey.csv --tolerance x=0.02,y=0.02,z=0.01,h=0.025 "
-                "--pdf out.pdf --project 'Ring road, lot 4' --client 'County works' "
-                "--surveyor 'A. Lind' --instrument 'Total station TS-9, no. 3318' "
-                "--coordinate-system 'ETRS89 / UTM 32N, heights DHHN2016' "
-                "--notes 'Stakes set out on 2 May, checked the day after.' "
-                "--all-pairs --report-units mm --exaggeration 250"),
-            1)
-      << err;
+  const ProgramRun result =
+      run("design.csv survey.csv --tolerance x=0.02,y=0.02,z=0.01,h=0.025 "
+          "--pdf out.pdf --project 'Ring road, lot 4' --client 'County works' "
+          "--surveyor 'A. Lind' --instrument 'Total station TS-9, no. 3318' "
+          "--coordinate-system 'ETRS89 / UTM 32N, heights DHHN2016' "
+          "--notes 'Stakes set out on 2 May, checked the day after.' "
+          "--all-pairs --report-units mm --exaggeration 250");
+  ASSERT_EQ(result.status, 1) << result.err;
   const std::string first = fixtures::pdfText(folder / "out.pdf", 1, 1);
   for (const char* line :
        {"Project Ring road, lot 4\n", "Client County works\n", "Surveyor A. Lind\n",
@@ -108,10 +90,12 @@ TEST_F(PdfCommand, CarriesTheJobsFieldsEveryPairAndDeviationsInTheChosenUnit) {
 // A survey in feet against a design in metres: the report says so on its first page, whole.
 TEST_F(PdfCommand, TheFirstPageCarriesTheWarningsWhole) {
   if (!fixtures::popplerInstalled()) GTEST_SKIP() << "poppler-utils is not installed";
-  std::ofstream(folder / "feet.csv") << "P1,3280.8563,6561.6732,164.0518\n"
-                                        "P2,3313.6483,6561.6864,165.6658\n"
-                                        "P3,3346.4403,6561.6798,167.3294\n";
-  ASSERT_EQ(run("check design.csv feet.csv --pdf out.pdf"), 0) << err;
+  write("feet.csv",
+        "P1,3280.8563,6561.6732,164.0518\n"
+        "P2,3313.6483,6561.6864,165.6658\n"
+        "P3,3346.4403,6561.6798,167.3294\n");
+  const ProgramRun result = run("design.csv feet.csv --pdf out.pdf");
+  ASSERT_EQ(result.status, 0) << result.err;
   // Words as read, whatever line they were wrapped to and however "fi" was set.
   std::istringstream words(fixtures::pdfText(folder / "out.pdf"));
   std::string text;
@@ -132,15 +116,16 @@ TEST_F(PdfCommand, NoReportWhenOneCannotBeWritten) {
     const char* arguments;
     const char* message;
   } cases[] = {
-      {"check design.csv survey.csv --pdf missing/out.pdf",
+      {"design.csv survey.csv --pdf missing/out.pdf",
        "kestova check: missing/out.pdf: cannot be written (No such file or directory)\n"},
-      {"check design.csv absent.csv --pdf out.pdf --csv out.csv",
+      {"design.csv absent.csv --pdf out.pdf --csv out.csv",
        "kestova check: absent.csv: cannot be opened\n"},
-      {"check design.csv survey.csv --pdf", "kestova check: --pdf needs a value\n"},
+      {"design.csv survey.csv --pdf", "kestova check: --pdf needs a value\n"},
   };
   for (const auto& c : cases) {
-    EXPECT_EQ(run(c.arguments), 2) << c.arguments;
-    EXPECT_NE(err.find(c.message), std::string::npos) << err;
+    const ProgramRun result = run(c.arguments);
+    EXPECT_EQ(result.status, 2) << c.arguments;
+    EXPECT_NE(result.err.find(c.message), std::string::npos) << result.err;
     EXPECT_EQ(files(), (std::vector<std::string>{"design.csv", "survey.csv"})) << c.arguments;
   }
 }
