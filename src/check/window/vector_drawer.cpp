@@ -30,16 +30,21 @@ VectorDrawer vectorDrawerFor(cad::Ref<cad::Document> drawing, std::vector<UcsCho
                             });
       if (focus) focus->remember(report, drawn);
     };
-    try {
-      if (batch) {
-        batch(draw);
-      } else {
-        draw();
-      }
-    } catch (const cad::AutomationError& e) {
-      throw std::runtime_error("The vectors could not be drawn: " + e.description());
-    }
+    drawAsBatch(batch, draw, "vectors");
   };
+}
+
+void drawAsBatch(const DrawingBatch& batch, const std::function<void()>& draw,
+                 const std::string& what) {
+  try {
+    if (batch) {
+      batch(draw);
+    } else {
+      draw();
+    }
+  } catch (const cad::AutomationError& e) {
+    throw std::runtime_error("The " + what + " could not be drawn: " + e.description());
+  }
 }
 
 }  // namespace check

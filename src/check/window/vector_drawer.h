@@ -2,6 +2,7 @@
 
 #include <functional>
 #include <memory>
+#include <string>
 #include <vector>
 
 #include "cad/automation.h"
@@ -16,6 +17,11 @@ namespace check {
 // Runs a whole batch of drawing, so that a host can make it one step of its own (the built-in
 // host: one undo step).
 using DrawingBatch = std::function<void(const std::function<void()>& draw)>;
+
+// Runs `draw` as one batch of `batch`, or as it is without one. A failing automation call
+// becomes a std::runtime_error that says "The <what> could not be drawn" and why.
+void drawAsBatch(const DrawingBatch& batch, const std::function<void()>& draw,
+                 const std::string& what);
 
 // The drawer the check window draws with when it is opened from a drawing: every pair into
 // `drawing` through the automation interface, along the UCS chosen among `ucsChoices` (the
