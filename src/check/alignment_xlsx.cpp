@@ -3,7 +3,6 @@
 #include <string>
 
 #include "check/alignment_outputs.h"
-#include "check/statistics_cells.h"
 #include "check/workbook.h"
 #include "check/workbook_cells.h"
 #include "survey/joined_survey.h"
@@ -13,11 +12,7 @@ namespace {
 
 void writeSummary(Workbook& workbook, const AlignmentRun& run, const CheckReport& report) {
   Sheet sheet = workbook.addSheet("Summary");
-  sheet.widen(0, 0, 20);
-  sheet.widen(1, 12, 10);
-  sheet.heading(0, 0, "Survey check along the alignment");
-  Fields fields(sheet, 2);
-  for (const auto& [label, value] : givenFields(report.fields)) fields.text(label, value);
+  Fields fields = summaryHead(sheet, "Survey check along the alignment", 20, report);
   const survey::HorizontalAlignment& plan = run.alignment.plan;
   fields.text("Design", run.design.name);
   fields.text("Alignment", run.described);
@@ -28,11 +23,8 @@ void writeSummary(Workbook& workbook, const AlignmentRun& run, const CheckReport
   fields.count("Along the alignment", run.shots.size() - run.outside);
   fields.count("Outside the alignment", run.outside);
   fields.ownText("Differences", "survey minus design, offsets positive to the right");
-  fields.count("Decimals", static_cast<std::size_t>(report.decimals));
-  fields.ownText("Tolerances", tolerancesText(report));
-  fields.count("Outside tolerance", report.comparison.failed);
-  for (const std::string& warning : report.warnings) fields.text("Warning", warning);
-  writeStatistics(sheet, fields.row() + 1, report);
+  toleranceRows(fields, report);
+  summaryFoot(sheet, fields, report);
 }
 
 void writeShots(Workbook& workbook, const AlignmentRun& run, const CheckReport& report) {

@@ -3,7 +3,6 @@
 #include <string>
 #include <vector>
 
-#include "check/statistics_cells.h"
 #include "check/surface_csv.h"
 #include "check/workbook.h"
 #include "check/workbook_cells.h"
@@ -14,11 +13,7 @@ namespace {
 
 void writeSummary(Workbook& workbook, const SurfaceRun& run, const CheckReport& report) {
   Sheet sheet = workbook.addSheet("Summary");
-  sheet.widen(0, 0, 20);
-  sheet.widen(1, 12, 10);
-  sheet.heading(0, 0, "Survey check against the surface");
-  Fields fields(sheet, 2);
-  for (const auto& [label, value] : givenFields(report.fields)) fields.text(label, value);
+  Fields fields = summaryHead(sheet, "Survey check against the surface", 20, report);
   fields.text("Design", run.design.name);
   fields.count("Design faces", run.design.faces.size());
   fields.text("Survey", run.survey.name);
@@ -27,11 +22,8 @@ void writeSummary(Workbook& workbook, const SurfaceRun& run, const CheckReport& 
   fields.count("Outside the surface", run.count(survey::ShotPlace::Outside));
   fields.count("Without a level", run.count(survey::ShotPlace::NoHeight));
   fields.ownText("Deviations", "survey minus design, positive above the design (fill)");
-  fields.count("Decimals", static_cast<std::size_t>(report.decimals));
-  fields.ownText("Tolerances", tolerancesText(report));
-  fields.count("Outside tolerance", report.comparison.failed);
-  for (const std::string& warning : report.warnings) fields.text("Warning", warning);
-  writeStatistics(sheet, fields.row() + 1, report);
+  toleranceRows(fields, report);
+  summaryFoot(sheet, fields, report);
 }
 
 void writeShots(Workbook& workbook, const SurfaceRun& run, const CheckReport& report) {

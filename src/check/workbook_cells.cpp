@@ -42,6 +42,27 @@ void Fields::count(const std::string& label, std::size_t value) {
   sheet_.count(row_++, 1, value);
 }
 
+Fields summaryHead(Sheet& sheet, const std::string& title, double labelWidth,
+                   const CheckReport& report) {
+  sheet.widen(0, 0, labelWidth);
+  sheet.widen(1, 12, 10);
+  sheet.heading(0, 0, title);
+  Fields fields(sheet, 2);
+  for (const auto& [label, value] : givenFields(report.fields)) fields.text(label, value);
+  return fields;
+}
+
+void toleranceRows(Fields& fields, const CheckReport& report) {
+  fields.count("Decimals", static_cast<std::size_t>(report.decimals));
+  fields.ownText("Tolerances", tolerancesText(report));
+  fields.count("Outside tolerance", report.comparison.failed);
+}
+
+void summaryFoot(Sheet& sheet, Fields& fields, const CheckReport& report) {
+  for (const std::string& warning : report.warnings) fields.text("Warning", warning);
+  writeStatistics(sheet, fields.row() + 1, report);
+}
+
 void writeStatistics(Sheet& sheet, std::size_t row, const CheckReport& report) {
   const char* headings[] = {
       "",        "n",  "mean", "std dev",          "rms",          "min",      "max",

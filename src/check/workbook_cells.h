@@ -35,6 +35,17 @@ class Fields {
   std::size_t row_;
 };
 
+// The head of a "Summary" sheet: the columns widened, the label column to `labelWidth`, and
+// `title` over the job's fields. The check's own rows follow in the fields it gives.
+Fields summaryHead(Sheet& sheet, const std::string& title, double labelWidth,
+                   const CheckReport& report);
+
+// The rows of the check's decimals, its tolerances and the count outside them.
+void toleranceRows(Fields& fields, const CheckReport& report);
+
+// The foot of a "Summary" sheet: the warnings, then the statistics per component.
+void summaryFoot(Sheet& sheet, Fields& fields, const CheckReport& report);
+
 // The table of statistics per component from `row` on: n, mean, std dev, rms, min, max, the
 // largest and where, 95%, the count within tolerance and its share, the tolerance.
 void writeStatistics(Sheet& sheet, std::size_t row, const CheckReport& report);

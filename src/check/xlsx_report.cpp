@@ -3,9 +3,7 @@
 #include <string>
 
 #include "check/deviation_scale.h"
-#include "check/report_fields.h"
 #include "check/staged_outputs.h"
-#include "check/statistics_cells.h"
 #include "check/workbook.h"
 #include "check/workbook_cells.h"
 
@@ -14,11 +12,7 @@ namespace {
 
 void writeSummary(Workbook& workbook, const CheckReport& report) {
   Sheet sheet = workbook.addSheet("Summary");
-  sheet.widen(0, 0, 18);
-  sheet.widen(1, 12, 10);
-  sheet.heading(0, 0, "Survey check");
-  Fields fields(sheet, 2);
-  for (const auto& [label, value] : givenFields(report.fields)) fields.text(label, value);
+  Fields fields = summaryHead(sheet, "Survey check", 18, report);
   fields.text("Design", report.design.name);
   fields.count("Design points", report.design.points.size());
   fields.text("Survey", report.survey.name);
@@ -26,13 +20,10 @@ void writeSummary(Workbook& workbook, const CheckReport& report) {
   fields.count("Pairs", report.pairing.pairs.size());
   fields.ownText("Matched", report.matching);
   fields.text("Deviations", "survey minus design along " + report.frame);
-  fields.count("Decimals", static_cast<std::size_t>(report.decimals));
-  fields.ownText("Tolerances", tolerancesText(report));
-  fields.count("Outside tolerance", report.comparison.failed);
+  toleranceRows(fields, report);
   fields.count("Never surveyed", report.pairing.unmatchedDesign.size());
   fields.count("No design point", report.pairing.unmatchedSurvey.size());
-  for (const std::string& warning : report.warnings) fields.text("Warning", warning);
-  writeStatistics(sheet, fields.row() + 1, report);
+  summaryFoot(sheet, fields, report);
 }
 
 void writePoint(Sheet& sheet, std::size_t row, std::size_t column, const CheckReport& report,
