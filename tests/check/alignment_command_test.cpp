@@ -9,13 +9,6 @@
 namespace check {
 namespace {
 
-// Kerbs 3.5 m either side, one shot on the curve 3.504 m outside it, one before the start.
-constexpr const char* kShots =
-    "k1,20,3.48,10.22,KERB-L\n"
-    "k2,10,-3.51,10.08,KERB-R\n"
-    "a1,66.61984,3.38016,10.66,KERB-R\n"
-    "x1,-5,0,10,CL\n";
-
 constexpr const char* kOptions =
     "--against alignment --design-offset KERB-L=-3.5,KERB-R=3.5 "
     "--tolerance offset=-0.015:0.015,z=0.01 --csv out.csv";
@@ -51,7 +44,7 @@ class AlignmentCheck : public ProgramFolder {
   void SetUp() override {
     ProgramFolder::SetUp();
     write("road.xml", designs::kKerbLine);
-    write("shots.csv", kShots);
+    write("shots.csv", designs::kKerbShots);
   }
 };
 

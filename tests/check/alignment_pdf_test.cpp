@@ -16,13 +16,6 @@
 namespace check {
 namespace {
 
-// In the survey's order k1 comes before k2, though k2 lies at the smaller chainage.
-constexpr const char* kShots =
-    "k1,20,3.48,10.22,KERB-L\n"
-    "k2,10,-3.51,10.08,KERB-R\n"
-    "a1,66.61984,3.38016,10.66,KERB-R\n"
-    "x1,-5,0,10,CL\n";
-
 constexpr const char* kOptions =
     "--against alignment --design-offset KERB-L=-3.5,KERB-R=3.5 "
     "--tolerance offset=-0.015:0.015,z=0.01";
@@ -58,7 +51,7 @@ class AlignmentPdf : public ProgramFolder {
     if (!fixtures::popplerInstalled()) GTEST_SKIP() << "poppler-utils is not installed";
     ProgramFolder::SetUp();
     write("road.xml", designs::kKerbLine);
-    write("shots.csv", kShots);
+    write("shots.csv", designs::kKerbShots);
     write("long.xml", longRoad());
     write("long.csv", longRoadShots());
   }

@@ -32,4 +32,13 @@ inline constexpr const char* kKerbLine = R"(<?xml version="1.0"?>
 </LandXML>
 )";
 
+// Shots along kKerbLine: kerbs 3.5 m either side, one shot on the curve 3.504 m outside it, one
+// before the start. In the survey's order k1 comes before k2, though k2 lies at the smaller
+// chainage.
+inline constexpr const char* kKerbShots =
+    "k1,20,3.48,10.22,KERB-L\n"
+    "k2,10,-3.51,10.08,KERB-R\n"
+    "a1,66.61984,3.38016,10.66,KERB-R\n"
+    "x1,-5,0,10,CL\n";
+
 }  // namespace check::designs
