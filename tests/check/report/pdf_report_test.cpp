@@ -3,12 +3,10 @@
 #include "check/report/pdf_report.h"
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <QImage>
 
-#include "check/pdf_readback.h"
-#include "checked_survey.h"
+#include "report_pdf_folder.h"
 
 namespace check::report {
 namespace {
@@ -29,23 +27,7 @@ constexpr const char* kSurveyOutside =
     "X9,1005,2005,50\n";
 constexpr const char* kTolerance = "x=0.02,y=0.02,z=0.01,h=0.025";
 
-class PdfReport : public testing::Test {
- protected:
-  void SetUp() override {
-    if (!fixtures::popplerInstalled()) GTEST_SKIP() << "poppler-utils is not installed";
-    std::filesystem::create_directories(folder);
-  }
-  void TearDown() override { std::filesystem::remove_all(folder); }
-
-  std::filesystem::path save(const fixtures::CheckedSurvey& checked) {
-    const std::filesystem::path pdf = folder / "report.pdf";
-    savePdfReport(pdf, checked.report(), QDateTime(QDate(2024, 5, 2), QTime(14, 30)));
-    return pdf;
-  }
-
-  std::filesystem::path folder =
-      std::filesystem::path(testing::TempDir()) / ("pdf_report_test_" + std::to_string(::getpid()));
-};
+using PdfReport = ReportPdfFolder;
 
 TEST_F(PdfReport, FirstPageSaysWhatWasCheckedAndGivesTheStatistics) {
   const fixtures::CheckedSurvey checked(kDesign, kSurveyOutside, kTolerance);

@@ -1,14 +1,11 @@
 // The report's plan as the site engineer reads it: on sheets with a key plan, its ids listed
 // where they find no room, and turned with the UCS the check measured along.
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <QImage>
 #include <cmath>
 
-#include "check/pdf_readback.h"
-#include "check/report/pdf_report.h"
-#include "checked_survey.h"
+#include "report_pdf_folder.h"
 
 namespace check::report {
 namespace {
@@ -29,23 +26,7 @@ struct PointFiles {
   }
 };
 
-class PlanSheetsPdf : public testing::Test {
- protected:
-  void SetUp() override {
-    if (!fixtures::popplerInstalled()) GTEST_SKIP() << "poppler-utils is not installed";
-    std::filesystem::create_directories(folder);
-  }
-  void TearDown() override { std::filesystem::remove_all(folder); }
-
-  std::filesystem::path save(const fixtures::CheckedSurvey& checked) {
-    const std::filesystem::path pdf = folder / "report.pdf";
-    savePdfReport(pdf, checked.report(), QDateTime(QDate(2024, 5, 2), QTime(14, 30)));
-    return pdf;
-  }
-
-  std::filesystem::path folder = std::filesystem::path(testing::TempDir()) /
-                                 ("plan_sheets_pdf_test_" + std::to_string(::getpid()));
-};
+using PlanSheetsPdf = ReportPdfFolder;
 
 // A road of 151 stakes 20 m apart: 3 km at 1:2500 (8 mm between stakes) on eight sheets after a
 // key plan, before the histograms and the lists.
