@@ -90,7 +90,7 @@ struct Design {
   std::vector<DesignFace> levels;
   std::vector<PlanBox> boxes;
 };
-Design prepared(const TinSurface& design, const Plan& origin) {
+Design prepare(const TinSurface& design, const Plan& origin) {
   Design prepared{std::vector<DesignFace>(design.faces.size()),
                   std::vector<PlanBox>(design.faces.size())};
   for (std::size_t d = 0; d < design.faces.size(); ++d) {
@@ -160,7 +160,7 @@ SurfaceVolumes volumesBetween(const TinSurface& surveyed, const TinSurface& desi
   if (surveyed.points.empty()) return volumes;
   // Coordinates near the survey keep the digits that large easting and northing would take.
   const Plan origin{surveyed.points.front().x, surveyed.points.front().y};
-  const Design prepared = survey::prepared(design, origin);
+  const Design prepared = prepare(design, origin);
   // Pieces of faces a boundary crosses count only within it.
   const BoundaryCut boundaries(design, locator, origin);
   // The surveyed faces in two halves, the second on a thread of its own: on two cores the
@@ -177,9 +177,7 @@ SurfaceVolumes volumesBetween(const TinSurface& surveyed, const TinSurface& desi
   addFaces(surveyed, 0, half, prepared, locator, origin, boundaries, parts[0]);
   second.join();
   for (const PartSums& part : parts) {
-    volumes.total.cut += part.total.cut;
-    volumes.total.fill += part.total.fill;
-    volumes.total.area += part.total.area;
+    volumes.total += part.total;
     volumes.surveyArea += part.surveyArea;
   }
   if (gridSize) {

@@ -14,6 +14,11 @@ struct VolumeSums {
   double cut = 0.0;   // volume where the survey lies below the design
   double fill = 0.0;  // volume where it lies above
   double area = 0.0;  // plan area where both surfaces are
+
+  VolumeSums& operator+=(const VolumeSums& more) {
+    cut += more.cut, fill += more.fill, area += more.area;
+    return *this;
+  }
 };
 
 struct GridSquare {

@@ -75,19 +75,14 @@ void VolumeGrid::add(const PlanPolygon& piece, const Linear& difference, bool fi
     inStrips(part, row(minY), row(maxY), topOf, [&](std::size_t r, const PlanPolygon& square) {
       VolumeSums sums;
       addPiece(square, difference, fill, sums);
-      for (VolumeSums* to : {&sums_[r * columns_ + c], &total}) {
-        to->cut += sums.cut, to->fill += sums.fill, to->area += sums.area;
-      }
+      sums_[r * columns_ + c] += sums;
+      total += sums;
     });
   });
 }
 
 void VolumeGrid::addFrom(const VolumeGrid& other) {
-  for (std::size_t cell = 0; cell < sums_.size(); ++cell) {
-    sums_[cell].cut += other.sums_[cell].cut;
-    sums_[cell].fill += other.sums_[cell].fill;
-    sums_[cell].area += other.sums_[cell].area;
-  }
+  for (std::size_t cell = 0; cell < sums_.size(); ++cell) sums_[cell] += other.sums_[cell];
 }
 
 std::vector<GridSquare> VolumeGrid::squares(const Plan& origin) const {

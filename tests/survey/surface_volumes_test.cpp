@@ -135,7 +135,7 @@ TEST(SurfaceVolumes, SquaresOfAnySizeShareOutTheSameVolumes) {
     const SurfaceVolumes gridded = volumesBetween(surveyed, design, locator, size);
     VolumeSums sum;
     for (const GridSquare& square : gridded.squares) {
-      sum.cut += square.sums.cut, sum.fill += square.sums.fill, sum.area += square.sums.area;
+      sum += square.sums;
     }
     EXPECT_NEAR(sum.cut, whole.total.cut, 1e-9) << size;
     EXPECT_NEAR(sum.fill, whole.total.fill, 1e-9) << size;
